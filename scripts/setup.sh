@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs what a fresh Debian 12 machine is missing to build and test Tessival.
+set -euo pipefail
+PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev qt6-charts-dev
+          libqt6sql6-sqlite libgl-dev sqlite3 xvfb xauth fonts-dejavu-core)
+missing=()
+for p in "${PACKAGES[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if ((${#missing[@]})); then
+  SUDO=""; [ "$(id -u)" -ne 0 ] && SUDO="sudo"
+  echo "Installing: ${missing[*]}"
+  $SUDO apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "${missing[@]}"
+fi

@@ -1,0 +1,97 @@
+#pragma once
+// Windows with default instances: one per kind, created and loaded on first
+// show or hide, freed on unload, loaded afresh when shown again.
+#include <QWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <functional>
+
+class QPushButton;
+class QKeyEvent;
+class Form;
+namespace Forms {
+Form* load(const QString& name);
+Form* show(const QString& name);
+void unload(Form* form);
+}
+
+class Form : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form(QWidget* parent = nullptr);
+    ~Form() override;
+
+    // The kind's name, as registered ("frmMain").
+    QString formName() const { return objectName(); }
+
+    // Load handler, run once after construction.
+    virtual void Form_Load() {}
+    // Runs while the window is being unloaded (all closing paths).
+    virtual void Form_Unload() {}
+    // Key preview: runs before the focused control. Return true to consume.
+    virtual bool Form_KeyDown(QKeyEvent*) { return false; }
+    // Character keys (after Form_KeyDown), with the character code. True consumes.
+    virtual bool Form_KeyPress(QChar) { return false; }
+
+    void setDefaultButton(QPushButton* b) { m_default = b; }
+    void setCancelButton(QPushButton* b) { m_cancel = b; }
+    QPushButton* defaultButton() const { return m_default; }
+    QPushButton* cancelButton() const { return m_cancel; }
+
+    // Centres the window on the screen (called before the first show).
+    void centreOnScreen();
+    // Fixed single border: the user cannot resize the window.
+    void setFixedBorder();
+
+    bool isUnloading() const { return m_unloading; }
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* obj, QEvent* ev) override;
+    void childEvent(QChildEvent* e) override;
+
+private:
+    friend Form* Forms::load(const QString&);
+    friend Form* Forms::show(const QString&);
+    friend void Forms::unload(Form*);
+    void watch(QObject* o);
+    bool previewKey(QWidget* receiver, QKeyEvent* ke);
+
+    QPointer<QPushButton> m_default;
+    QPointer<QPushButton> m_cancel;
+    bool m_unloading = false;
+    bool m_placed = false;
+    const QEvent* m_lastPreviewed = nullptr;
+};
+
+namespace Forms {
+using Factory = std::function<Form*()>;
+
+// Registers a window kind under its name; returns true (for static use).
+bool registerKind(const QString& name, Factory factory);
+bool isRegistered(const QString& name);
+
+// The loaded instance, or nullptr.
+Form* loaded(const QString& name);
+bool isLoaded(const QString& name);
+// Loads the kind if needed (running Form_Load) without showing it.
+Form* load(const QString& name);
+// Loads if needed, shows modeless, brings to the front. nullptr for an unknown kind.
+Form* show(const QString& name);
+// Loads if needed and hides.
+Form* hide(const QString& name);
+// Unloads (hides and frees later); nothing when not loaded.
+void unload(const QString& name);
+void unload(Form* form);
+// Every loaded window, in load order.
+QList<Form*> loadedForms();
+// Unloads every loaded window.
+void unloadAll();
+
+template <class T> T* get(const QString& name) { return qobject_cast<T*>(loaded(name)); }
+template <class T> T* showAs(const QString& name) { return qobject_cast<T*>(show(name)); }
+}  // namespace Forms
+
+#define TESSIVAL_FORM(Class) \
+    static const bool tessival_registered_##Class = \
+        Forms::registerKind(QStringLiteral(#Class), [] { return static_cast<Form*>(new Class); })

@@ -1,0 +1,67 @@
+#include "MessageBox.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace Msg {
+namespace {
+
+class QtService : public Service {
+public:
+    Answer show(const Box& b) override {
+        QMessageBox box(QApplication::activeWindow());
+        box.setWindowTitle(b.title);
+        box.setText(b.text);
+        switch (b.icon) {
+        case Icon::Information: box.setIcon(QMessageBox::Information); break;
+        case Icon::Exclamation: box.setIcon(QMessageBox::Warning); break;
+        case Icon::Critical: box.setIcon(QMessageBox::Critical); break;
+        case Icon::Question: box.setIcon(QMessageBox::Question); break;
+        case Icon::None: box.setIcon(QMessageBox::NoIcon); break;
+        }
+        QMessageBox::StandardButtons sb;
+        switch (b.buttons) {
+        case Buttons::Ok: sb = QMessageBox::Ok; break;
+        case Buttons::OkCancel: sb = QMessageBox::Ok | QMessageBox::Cancel; break;
+        case Buttons::YesNo: sb = QMessageBox::Yes | QMessageBox::No; break;
+        case Buttons::YesNoCancel: sb = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel; break;
+        case Buttons::RetryCancel: sb = QMessageBox::Retry | QMessageBox::Cancel; break;
+        }
+        box.setStandardButtons(sb);
+        switch (box.exec()) {
+        case QMessageBox::Cancel: return Answer::Cancel;
+        case QMessageBox::Yes: return Answer::Yes;
+        case QMessageBox::No: return Answer::No;
+        case QMessageBox::Retry: return Answer::Retry;
+        default: return b.buttons == Buttons::Ok || b.buttons == Buttons::OkCancel ? Answer::Ok : Answer::Cancel;
+        }
+    }
+};
+
+std::shared_ptr<Service>& current() {
+    static std::shared_ptr<Service> s = std::make_shared<QtService>();
+    return s;
+}
+
+}  // namespace
+
+QString normaliseLines(const QString& text) {
+    QString t = text;
+    t.replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return t;
+}
+
+Answer show(const QString& text, const QString& title, Icon icon, Buttons buttons) {
+    Box b{normaliseLines(text), title.isEmpty() ? DefaultTitle : title, icon, buttons};
+    std::shared_ptr<Service> s = current();  // keep alive while the box is up
+    return s->show(b);
+}
+
+std::shared_ptr<Service> setService(std::shared_ptr<Service> s) {
+    auto old = current();
+    current() = s ? std::move(s) : std::make_shared<QtService>();
+    return old;
+}
+
+}  // namespace Msg

@@ -1,0 +1,57 @@
+#pragma once
+// Number texts: parsing what the key filters admit, and the number formats
+// answers are shown in. Faults (overflow, division by zero, text that is no
+// number) are thrown as RuntimeFault for the window's error trap.
+#include <QString>
+#include <stdexcept>
+
+class RuntimeFault : public std::runtime_error {
+public:
+    enum Kind { Overflow = 6, DivisionByZero = 11, TypeMismatch = 13, InvalidCall = 5, NoCurrentRecord = 3021 };
+    RuntimeFault(Kind k, const QString& description)
+        : std::runtime_error(description.toStdString()), m_kind(k), m_desc(description) {}
+    explicit RuntimeFault(Kind k) : RuntimeFault(k, describe(k)) {}
+    Kind kind() const { return m_kind; }
+    QString description() const { return m_desc; }
+    static QString describe(Kind k);
+
+private:
+    Kind m_kind;
+    QString m_desc;
+};
+
+namespace Num {
+
+// Text typed in a box as a number: optional blanks and sign, digits with "."
+// as the decimal point (".5" and "3." read), optional exponent. Anything else
+// is a TypeMismatch; a value beyond the type's range is an Overflow.
+float toSingle(const QString& text);
+double toDouble(const QString& text);
+// The same without throwing.
+bool parse(const QString& text, double* out);
+
+// Checks a computed value: infinite gives Overflow, not-a-number InvalidCall.
+double checked(double v);
+// Checked quotient: a zero divisor gives DivisionByZero.
+double div(double a, double b);
+// Stores a double in single precision (Overflow beyond its range).
+float toSinglePrecision(double v);
+// Checked power (0^0 is 1; a negative base with a fractional power is InvalidCall).
+double pow(double base, double exponent);
+double sqrt(double v);
+
+// Default text form: shortest text that reads back, at most 7 (single) or
+// 15 (double) significant digits, regional decimal point, no grouping,
+// exponent form ("1E+08", "1.5E-05") for very large and very small values.
+QString text(float v);
+QString text(double v);
+// Fixed decimals in the regional format with digit grouping ("1,234.568").
+QString fixed(double v, int decimals = 3);
+// "Standard": grouping and two decimals.
+QString standard(double v);
+// "Scientific": one digit, two decimals, "E", sign and at least two exponent digits.
+QString scientific(double v, int decimals = 2);
+// "General Number": the default text of a double, no grouping.
+QString generalNumber(double v);
+
+}  // namespace Num

@@ -1,0 +1,37 @@
+#pragma once
+// Key filter of a numeric input box: digits always pass; each box admits its
+// own subset of ".", "E", "e", "+", "-", Backspace and Enter. Any other
+// character is dropped after a message. Editing and navigation keys pass.
+#include <QObject>
+#include <QString>
+#include <functional>
+
+class QLineEdit;
+
+class NumericKeyFilter : public QObject {
+    Q_OBJECT
+public:
+    // `allowed` lists the admitted signs; "\b" stands for Backspace, "\r" for Enter.
+    NumericKeyFilter(QLineEdit* box, const QString& allowed,
+                     const QString& message = QStringLiteral("You must enter a valid numerical expression"),
+                     const QString& title = QStringLiteral("Tessival"));
+    static NumericKeyFilter* attach(QLineEdit* box, const QString& allowed,
+                                    const QString& message = QStringLiteral("You must enter a valid numerical expression"),
+                                    const QString& title = QStringLiteral("Tessival"));
+
+    QString allowed() const { return m_allowed; }
+    void setMessage(const QString& m, const QString& title) { m_message = m; m_title = title; }
+    // Whether a character passes this box's filter.
+    bool admits(QChar c) const;
+    // Runs before the filter on Enter (the box's Enter handler); true consumes the key.
+    void setEnterHandler(std::function<bool()> h) { m_enter = std::move(h); }
+
+protected:
+    bool eventFilter(QObject* obj, QEvent* ev) override;
+
+private:
+    QString m_allowed;
+    QString m_message;
+    QString m_title;
+    std::function<bool()> m_enter;
+};

@@ -1,0 +1,51 @@
+#include "Program.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QProcess>
+#include <QStandardPaths>
+
+namespace Program {
+namespace {
+QString& overrideFolder() {
+    static QString f;
+    return f;
+}
+
+class ProcessLauncher : public Launcher {
+public:
+    bool start(const QString& program, const QStringList& args) override {
+        const QString exe = QStandardPaths::findExecutable(program);
+        if (exe.isEmpty()) return false;
+        return QProcess::startDetached(exe, args);
+    }
+};
+
+std::shared_ptr<Launcher>& current() {
+    static std::shared_ptr<Launcher> l = std::make_shared<ProcessLauncher>();
+    return l;
+}
+}  // namespace
+
+QString folder() {
+    if (!overrideFolder().isEmpty()) return overrideFolder();
+    return QCoreApplication::applicationDirPath();
+}
+
+void setFolder(const QString& path) { overrideFolder() = path; }
+
+QString path(const QString& fileName) { return QDir(folder()).filePath(fileName); }
+
+bool startFirst(const QStringList& candidates) {
+    for (const QString& c : candidates)
+        if (current()->start(c, {})) return true;
+    return false;
+}
+
+std::shared_ptr<Launcher> setLauncher(std::shared_ptr<Launcher> l) {
+    auto old = current();
+    current() = l ? std::move(l) : std::make_shared<ProcessLauncher>();
+    return old;
+}
+
+}  // namespace Program

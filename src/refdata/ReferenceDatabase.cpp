@@ -1,0 +1,217 @@
+#include "ReferenceDatabase.h"
+
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace {
+const QString ConnectionName = QStringLiteral("VeriRezi");
+int g_opens = 0;
+
+DbError noCurrentRecord() { return DbError(RuntimeFault::NoCurrentRecord, QStringLiteral("No current record.")); }
+}  // namespace
+
+void Recordset::open(const QString& sql, const QVariantList& binds) {
+    close();
+    QSqlDatabase db = ReferenceDatabase::currentDatabase();
+    if (!db.isOpen()) throw DbError(RuntimeFault::Kind(3420), QStringLiteral("Object invalid or no longer set."));
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    bool ok = false;
+    if (binds.isEmpty()) {
+        ok = q.exec(sql);
+    } else {
+        ok = q.prepare(sql);
+        for (const QVariant& b : binds) q.addBindValue(b);
+        ok = ok && q.exec();
+    }
+    if (!ok) throw DbError(RuntimeFault::Kind(3078), q.lastError().databaseText());
+    while (q.next()) m_rows.append(q.record());
+    m_pos = 0;
+    m_open = true;
+}
+
+void Recordset::close() {
+    m_rows.clear();
+    m_pos = 0;
+    m_open = false;
+}
+
+void Recordset::moveFirst() {
+    if (m_rows.isEmpty()) throw noCurrentRecord();
+    m_pos = 0;
+}
+
+void Recordset::moveNext() {
+    if (eof()) throw noCurrentRecord();
+    ++m_pos;
+}
+
+bool Recordset::hasField(const QString& name) const {
+    return !m_rows.isEmpty() && m_rows.first().indexOf(name) >= 0;
+}
+
+QVariant Recordset::field(const QString& name) const {
+    if (eof()) throw noCurrentRecord();
+    const QSqlRecord& r = m_rows.at(m_pos);
+    const int i = r.indexOf(name);
+    if (i < 0) throw DbError(RuntimeFault::Kind(3265), QStringLiteral("Item not found in this collection."));
+    return r.value(i);
+}
+
+QString Recordset::plainText(const QVariant& v) {
+    if (v.isNull()) return QString();
+    switch (v.typeId()) {
+    case QMetaType::Double:
+    case QMetaType::Float: return Num::text(v.toDouble());
+    default: return v.toString();
+    }
+}
+
+QString Recordset::fieldText(const QString& name) const { return plainText(field(name)); }
+
+namespace ReferenceDatabase {
+
+bool open(const QString& path, QString* reason) {
+    auto fail = [&](const QString& why) {
+        if (reason) *reason = why;
+        if (QSqlDatabase::contains(ConnectionName)) {
+            QSqlDatabase::database(ConnectionName, false).close();
+            QSqlDatabase::removeDatabase(ConnectionName);
+        }
+        return false;
+    };
+    const QFileInfo fi(path);
+    if (!fi.exists() || !fi.isFile()) return fail(QStringLiteral("missing"));
+    if (!fi.isReadable()) return fail(QStringLiteral("unreadable"));
+    {
+        QSqlDatabase db = QSqlDatabase::contains(ConnectionName)
+                              ? QSqlDatabase::database(ConnectionName, false)
+                              : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), ConnectionName);
+        if (!db.isValid()) return fail(QStringLiteral("no SQLite driver"));
+        db.setDatabaseName(path);
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        if (!db.open()) return fail(db.lastError().text());
+        ++g_opens;
+        // A file without the element table is not a reference database.
+        QSqlQuery q(db);
+        if (!q.exec(QStringLiteral("SELECT COUNT(*) FROM GeneralInfo")) || !q.next() || q.value(0).toInt() <= 0)
+            return fail(QStringLiteral("not a reference database"));
+    }
+    return true;
+}
+
+bool isOpen() {
+    return QSqlDatabase::contains(ConnectionName) && QSqlDatabase::database(ConnectionName, false).isOpen();
+}
+
+int openCount() { return g_opens; }
+
+void closeForTests() {
+    sharedRecordset().close();
+    if (QSqlDatabase::contains(ConnectionName)) {
+        QSqlDatabase::database(ConnectionName, false).close();
+        QSqlDatabase::removeDatabase(ConnectionName);
+    }
+}
+
+QSqlDatabase currentDatabase() { return QSqlDatabase::database(ConnectionName, false); }
+
+QString& sharedSql() {
+    static QString s;
+    return s;
+}
+
+Recordset& sharedRecordset() {
+    static Recordset r;
+    return r;
+}
+
+namespace {
+// Runs one read on the shared result set; a failed walk closes it too.
+template <class Walk> void read(const QString& sql, Walk walk, const QVariantList& binds = {}) {
+    sharedSql() = sql;
+    Recordset& rs = sharedRecordset();
+    try {
+        rs.open(sharedSql(), binds);
+        walk(rs);
+    } catch (...) {
+        rs.close();
+        throw;
+    }
+    rs.close();
+}
+}  // namespace
+
+void fullWalk(const QString& sql, const RowFn& row) {
+    read(sql, [&](Recordset& rs) {
+        if (rs.rowCount() == 0) return;  // an empty table lists nothing
+        rs.moveFirst();
+        while (!rs.eof()) {
+            row(rs);
+            rs.moveNext();
+        }
+    });
+}
+
+QVariant firstMatch(const QString& sql, const QString& keyField, const QString& keyText, const QString& valueField) {
+    QVariant value = 0;
+    read(sql, [&](Recordset& rs) {
+        rs.moveFirst();
+        while (!rs.eof()) {
+            if (rs.fieldText(keyField) == keyText) {
+                value = rs.field(valueField);
+                return;
+            }
+            rs.moveNext();
+        }
+    });
+    return value;
+}
+
+QVariant firstMatch(const QString& sql, const QString& keyField, double key, const QString& valueField) {
+    QVariant value = 0;
+    read(sql, [&](Recordset& rs) {
+        rs.moveFirst();
+        while (!rs.eof()) {
+            const QVariant v = rs.field(keyField);
+            bool ok = false;
+            const double d = v.toDouble(&ok);
+            if (!ok) throw DbError(RuntimeFault::TypeMismatch);
+            if (d == key) {
+                value = rs.field(valueField);
+                return;
+            }
+            rs.moveNext();
+        }
+    });
+    return value;
+}
+
+void countedWalk(const QString& sql, int n, const RowFn& row) {
+    read(sql, [&](Recordset& rs) {
+        rs.moveFirst();
+        for (int i = 0; i < n; ++i) {
+            row(rs);
+            rs.moveNext();
+        }
+    });
+}
+
+void steppedRead(const QString& sql, int k, const RowFn& row) {
+    read(sql, [&](Recordset& rs) {
+        rs.moveFirst();
+        for (int i = 0; i < k; ++i) rs.moveNext();
+        row(rs);
+    });
+}
+
+void singleRecord(const QString& sql, const RowFn& row) {
+    read(sql, [&](Recordset& rs) { row(rs); });
+}
+
+void singleRecord(const QString& sql, const QVariantList& binds, const RowFn& row) {
+    read(sql, [&](Recordset& rs) { row(rs); }, binds);
+}
+
+}  // namespace ReferenceDatabase

@@ -1,0 +1,81 @@
+#pragma once
+// The one connection to the reference database "VeriRezi.mdb", the shared
+// result set and query text, and the five walks every reader uses.
+#include <QSqlDatabase>
+#include <QSqlRecord>
+#include <QString>
+#include <QVariant>
+#include <QVector>
+#include <functional>
+
+#include "platform/NumberText.h"
+
+// A reader's database fault (no current record, missing field, bad query).
+class DbError : public RuntimeFault {
+public:
+    using RuntimeFault::RuntimeFault;
+};
+
+// A result set read in stored order: the rows, a current position, EOF.
+class Recordset {
+public:
+    void open(const QString& sql, const QVariantList& binds = {});  // throws DbError
+    void close();
+    bool isOpen() const { return m_open; }
+    void moveFirst();                // no rows: "No current record."
+    void moveNext();                 // past the end: "No current record."
+    bool eof() const { return m_pos >= m_rows.size(); }
+    int rowCount() const { return m_rows.size(); }
+    QVariant field(const QString& name) const;  // by name only
+    bool hasField(const QString& name) const;
+    // The stored value in its plain text form (25.0 reads "25"; empty for NULL).
+    QString fieldText(const QString& name) const;
+
+    // The plain text form of a stored value.
+    static QString plainText(const QVariant& v);
+
+private:
+    QVector<QSqlRecord> m_rows;
+    int m_pos = 0;
+    bool m_open = false;
+};
+
+namespace ReferenceDatabase {
+
+inline const QString FileName = QStringLiteral("VeriRezi.mdb");
+
+// Opens the file read-only. Fails (with a reason) when it is missing,
+// unreadable, or holds no reference tables; never creates a file.
+bool open(const QString& path, QString* reason = nullptr);
+bool isOpen();
+// How many times a connection was opened in this run.
+int openCount();
+// Drops the connection (tests only).
+void closeForTests();
+
+QSqlDatabase currentDatabase();
+// The text of the latest query.
+QString& sharedSql();
+// The one result set of the program.
+Recordset& sharedRecordset();
+
+using RowFn = std::function<void(const Recordset&)>;
+
+// Every row, first to last. An empty result reads nothing.
+void fullWalk(const QString& sql, const RowFn& row);
+// First row whose key field, in its plain text form, equals the typed text
+// character for character; 0 when none.
+QVariant firstMatch(const QString& sql, const QString& keyField, const QString& keyText,
+                    const QString& valueField);
+// First row whose key field equals a computed number; 0 when none.
+QVariant firstMatch(const QString& sql, const QString& keyField, double key, const QString& valueField);
+// Exactly n rows from the first; fewer rows is a DbError.
+void countedWalk(const QString& sql, int n, const RowFn& row);
+// The row k steps after the first.
+void steppedRead(const QString& sql, int k, const RowFn& row);
+// The one row the query selects; none is a DbError.
+void singleRecord(const QString& sql, const RowFn& row);
+// The same with values bound to the query's "?" placeholders.
+void singleRecord(const QString& sql, const QVariantList& binds, const RowFn& row);
+
+}  // namespace ReferenceDatabase

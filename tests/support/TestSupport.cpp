@@ -1,0 +1,49 @@
+#include "TestSupport.h"
+
+#include <QApplication>
+#include <QLocale>
+
+#include "refdata/ReferenceDatabase.h"
+
+namespace TestSupport {
+
+namespace {
+std::shared_ptr<FakeMessages> g_msgs;
+std::shared_ptr<FakePrinter> g_printer;
+std::shared_ptr<FakeLauncher> g_launcher;
+}  // namespace
+
+void init() {
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    g_msgs = std::make_shared<FakeMessages>();
+    g_printer = std::make_shared<FakePrinter>();
+    g_launcher = std::make_shared<FakeLauncher>();
+    Msg::setService(g_msgs);
+    Print::setService(g_printer);
+    Program::setLauncher(g_launcher);
+    if (!ReferenceDatabase::isOpen())
+        ReferenceDatabase::open(Program::path(ReferenceDatabase::FileName));
+}
+
+FakeMessages& messages() { return *g_msgs; }
+FakePrinter& printer() { return *g_printer; }
+FakeLauncher& launcher() { return *g_launcher; }
+
+void settle() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void unloadAll() {
+    Forms::unloadAll();
+    settle();
+}
+
+void type(QWidget* box, const QString& text) {
+    for (QChar c : text) QTest::keyClick(box, c.toLatin1());
+}
+
+void press(QWidget* w, Qt::Key key, Qt::KeyboardModifiers mods) { QTest::keyClick(w, key, mods); }
+
+}  // namespace TestSupport

@@ -1,0 +1,70 @@
+#pragma once
+// Scripted stand-ins for message boxes, the printer and program starts, and
+// helpers to drive windows as a student would.
+#include <QLineEdit>
+#include <QList>
+#include <QPushButton>
+#include <QStringList>
+#include <QTest>
+#include <memory>
+
+#include "platform/Forms.h"
+#include "platform/MessageBox.h"
+#include "platform/PrintService.h"
+#include "platform/Program.h"
+
+class FakeMessages : public Msg::Service {
+public:
+    QList<Msg::Box> shown;
+    QList<Msg::Answer> answers;  // taken in order; Ok when exhausted
+    Msg::Answer show(const Msg::Box& box) override {
+        shown.append(box);
+        return answers.isEmpty() ? Msg::Answer::Ok : answers.takeFirst();
+    }
+    QString lastText() const { return shown.isEmpty() ? QString() : shown.last().text; }
+    void clear() { shown.clear(); }
+};
+
+class FakePrinter : public Print::Service {
+public:
+    QList<QWidget*> printed;
+    bool succeed = true;
+    bool printWindow(QWidget* w) override {
+        printed.append(w);
+        return succeed;
+    }
+};
+
+class FakeLauncher : public Program::Launcher {
+public:
+    QStringList available;  // programs that "exist"
+    QStringList started;
+    bool start(const QString& program, const QStringList&) override {
+        if (!available.contains(program)) return false;
+        started.append(program);
+        return true;
+    }
+};
+
+namespace TestSupport {
+// Pins the locale (en_US), installs the fakes and opens the database.
+void init();
+FakeMessages& messages();
+FakePrinter& printer();
+FakeLauncher& launcher();
+// Unloads every window and lets deferred deletions run.
+void unloadAll();
+// Runs deferred deletions and posted events.
+void settle();
+
+// Types text key by key into a box (through its key filter).
+void type(QWidget* box, const QString& text);
+// Presses a key in the widget that would have it.
+void press(QWidget* w, Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier);
+
+template <class T> T* child(QWidget* form, const char* name) {
+    T* c = form->findChild<T*>(QLatin1String(name));
+    if (!c) qWarning("no control %s in %s", name, qPrintable(form->objectName()));
+    return c;
+}
+}  // namespace TestSupport
