@@ -115,6 +115,12 @@ bool registerKind(const QString& name, Factory factory) {
 
 bool isRegistered(const QString& name) { return reg().kinds.contains(name); }
 
+QStringList registeredKinds() {
+    QStringList names = reg().kinds.keys();
+    names.sort();
+    return names;
+}
+
 Form* loaded(const QString& name) {
     for (const auto& f : reg().loaded)
         if (f && !f->isUnloading() && f->objectName() == name) return f;

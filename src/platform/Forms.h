@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <functional>
+#include <QStringList>
 
 class QPushButton;
 class QKeyEvent;
@@ -70,6 +71,8 @@ using Factory = std::function<Form*()>;
 // Registers a window kind under its name; returns true (for static use).
 bool registerKind(const QString& name, Factory factory);
 bool isRegistered(const QString& name);
+// Every registered kind's name, sorted.
+QStringList registeredKinds();
 
 // The loaded instance, or nullptr.
 Form* loaded(const QString& name);

@@ -84,20 +84,28 @@ bool open(const QString& path, QString* reason) {
     const QFileInfo fi(path);
     if (!fi.exists() || !fi.isFile()) return fail(QStringLiteral("missing"));
     if (!fi.isReadable()) return fail(QStringLiteral("unreadable"));
+    QString why;
     {
         QSqlDatabase db = QSqlDatabase::contains(ConnectionName)
                               ? QSqlDatabase::database(ConnectionName, false)
                               : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), ConnectionName);
-        if (!db.isValid()) return fail(QStringLiteral("no SQLite driver"));
-        db.setDatabaseName(path);
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
-        if (!db.open()) return fail(db.lastError().text());
-        ++g_opens;
-        // A file without the element table is not a reference database.
-        QSqlQuery q(db);
-        if (!q.exec(QStringLiteral("SELECT COUNT(*) FROM GeneralInfo")) || !q.next() || q.value(0).toInt() <= 0)
-            return fail(QStringLiteral("not a reference database"));
+        if (!db.isValid()) {
+            why = QStringLiteral("no SQLite driver");
+        } else {
+            db.setDatabaseName(path);
+            db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+            if (!db.open()) {
+                why = db.lastError().text();
+            } else {
+                ++g_opens;
+                // A file without the element table is not a reference database.
+                QSqlQuery q(db);
+                if (!q.exec(QStringLiteral("SELECT COUNT(*) FROM GeneralInfo")) || !q.next() || q.value(0).toInt() <= 0)
+                    why = QStringLiteral("not a reference database");
+            }
+        }
     }
+    if (!why.isEmpty()) return fail(why);
     return true;
 }
 

@@ -11,8 +11,8 @@ QPixmap watermark() {
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
-    QFont f(QStringLiteral("DejaVu Sans"), 26, QFont::Bold);
-    f.setItalic(true);
+    QFont f = p.font();
+    f.setPixelSize(40);
     p.setFont(f);
     p.setPen(QColor(222, 226, 236));
     p.translate(150, 75);

@@ -1,5 +1,9 @@
 #include "StartUp.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QWindow>
+
 #include "platform/Forms.h"
 #include "platform/MessageBox.h"
 #include "platform/Program.h"
@@ -12,8 +16,21 @@ bool OpenDatabaseFile() {
     return false;
 }
 
+namespace {
+// Lets the main window reach the screen before the splash and the database
+// open; no user input is handled meanwhile.
+void letItAppear(Form* f) {
+    if (!f || !f->windowHandle()) return;
+    QElapsedTimer t;
+    t.start();
+    while (!f->windowHandle()->isExposed() && t.elapsed() < 250)
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents, 10);
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+}  // namespace
+
 bool StartUp() {
-    Forms::show(QStringLiteral("frmMain"));
+    letItAppear(Forms::show(QStringLiteral("frmMain")));
     Forms::show(QStringLiteral("frmSplash"));
     return OpenDatabaseFile();
 }

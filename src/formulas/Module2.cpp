@@ -1,0 +1,151 @@
+#include "Module2.h"
+
+#include <QHash>
+
+#include "platform/MessageBox.h"
+#include "platform/NumberText.h"
+#include "refdata/ReferenceDatabase.h"
+
+namespace Module2 {
+
+QVector<QVariant> ValueStack;
+QVariant StackInput;
+QVariant StackOutput;
+qint16 StackCount = 0;
+double StackTotal = 0;
+
+QVariant Elements[ElementSlots + 1][3];
+
+QString FormulaText;
+QString FormulaCoefficient = QStringLiteral("0");
+
+namespace {
+RuntimeFault subscriptOutOfRange() { return RuntimeFault(RuntimeFault::Kind(9), QStringLiteral("Subscript out of range")); }
+
+// A value that should be a number, as a double (empty counts as 0).
+double toNumber(const QVariant& v) {
+    if (v.isNull() || !v.isValid()) return 0;
+    bool ok = false;
+    const double d = v.toDouble(&ok);
+    if (!ok) throw RuntimeFault(RuntimeFault::TypeMismatch);
+    return d;
+}
+
+bool sameSymbol(const QVariant& a, const QVariant& b) { return a.toString() == b.toString(); }
+}  // namespace
+
+void StackPush() {
+    if (StackCount == 32767) throw RuntimeFault(RuntimeFault::Overflow);
+    ++StackCount;
+    ValueStack.resize(StackCount + 1);
+    ValueStack[StackCount] = StackInput;
+}
+
+void StackPop() {
+    if (StackCount <= 0 || ValueStack.size() <= StackCount) throw subscriptOutOfRange();
+    StackOutput = ValueStack.at(StackCount);
+    --StackCount;
+    if (StackCount > 0) ValueStack.resize(StackCount + 1);
+}
+
+void StackClear() {
+    StackCount = 0;
+    ValueStack.clear();
+    ValueStack.squeeze();
+}
+
+bool StackIsEmpty() { return StackCount == 0; }
+
+void StackSum() {
+    StackTotal = 0;
+    do {
+        StackPop();
+        StackTotal = toNumber(StackOutput) + StackTotal;
+    } while (!StackIsEmpty());
+}
+
+void FillElements() {
+    int i = 1;
+    ReferenceDatabase::fullWalk(QStringLiteral("SELECT Symbol, AtomicWeight FROM GeneralInfo"),
+                                [&](const Recordset& rs) {
+                                    if (i > ElementSlots) return;  // the table holds 109 entries
+                                    Elements[i][1] = rs.field(QStringLiteral("Symbol"));
+                                    Elements[i][2] = rs.field(QStringLiteral("AtomicWeight"));
+                                    ++i;
+                                });
+}
+
+std::optional<double> FindElement(const QString& symbol) {
+    const QVariant s(symbol);
+    for (int i = 1; i <= ElementSlots; ++i) {
+        if (!sameSymbol(s, Elements[i][1])) continue;
+        if (Elements[i][1].isNull() || Elements[i][2].isNull()) return std::nullopt;
+        return toNumber(Elements[i][2]);
+    }
+    return std::nullopt;
+}
+
+double ElementWeight(const QVariant& symbol) {
+    try {
+        for (int i = 1; i <= ElementSlots; ++i)
+            if (sameSymbol(symbol, Elements[i][1])) return toNumber(Elements[i][2]);
+        return 0;
+    } catch (const RuntimeFault& f) {
+        Msg::info(f.description(), QStringLiteral("Tessival"));
+        return 0;
+    }
+}
+
+bool IsElementSymbol(const QVariant& symbol) {
+    try {
+        int k = 1;
+        ReferenceDatabase::fullWalk(QStringLiteral("SELECT Symbol FROM GeneralInfo"), [&](const Recordset& rs) {
+            if (k > ElementSlots) return;
+            Elements[k][1] = rs.field(QStringLiteral("Symbol"));
+            ++k;
+        });
+        for (int j = 1; j <= ElementSlots; ++j)
+            if (sameSymbol(symbol, Elements[j][1])) return true;
+        return false;
+    } catch (const RuntimeFault& f) {
+        Msg::info(f.description(), QStringLiteral("Tessival"));
+        return false;
+    }
+}
+
+std::optional<float> FindGroup(const QString& group) {
+    std::optional<float> found;
+    bool done = false;
+    ReferenceDatabase::fullWalk(QStringLiteral("SELECT * FROM MolecularWeights"), [&](const Recordset& rs) {
+        if (done) return;
+        if (rs.fieldText(QStringLiteral("Substance")) != group) return;
+        done = true;
+        const QVariant w = rs.field(QStringLiteral("Weight"));
+        if (!w.isNull()) found = Num::toSinglePrecision(toNumber(w));
+    });
+    return found;
+}
+
+void SetFormula(const QString& plainText) {
+    int k = 0;
+    while (k < plainText.size() && plainText.at(k).isDigit() && plainText.at(k).unicode() < 128) ++k;
+    FormulaCoefficient = QStringLiteral("0") + plainText.left(k);
+    FormulaText = plainText.mid(k);
+}
+
+FormulaScan::Result Weigh(const QString& formula) {
+    QHash<QString, std::optional<float>> groups;
+    auto element = [](std::string_view s) {
+        return FindElement(QString::fromLatin1(s.data(), qsizetype(s.size())));
+    };
+    auto group = [&groups](std::string_view s) -> std::optional<double> {
+        const QString g = QString::fromLatin1(s.data(), qsizetype(s.size()));
+        auto it = groups.constFind(g);
+        if (it == groups.constEnd()) it = groups.insert(g, FindGroup(g));
+        if (!*it) return std::nullopt;
+        return double(**it);
+    };
+    return FormulaScan::weigh(formula.toLatin1().toStdString(), element, group);
+}
+
+}  // namespace Module2

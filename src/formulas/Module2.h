@@ -1,0 +1,67 @@
+#pragma once
+// Formula routines shared by the formula tools: the value stack, the element
+// table `Elements` filled from GeneralInfo, the group weights of
+// MolecularWeights, and the weighing of a typed formula from both.
+#include <QString>
+#include <QVariant>
+#include <QVector>
+#include <optional>
+
+#include "formulas/FormulaScan.h"
+
+namespace Module2 {
+
+// ---- Value stack -------------------------------------------------------
+// Entries 1 to StackCount (index 0 unused); StackCount is the top.
+extern QVector<QVariant> ValueStack;
+extern QVariant StackInput;   // what StackPush pushes
+extern QVariant StackOutput;  // what StackPop removed last
+extern qint16 StackCount;
+extern double StackTotal;     // left by StackSum
+
+// Pushes StackInput; past the largest 16-bit count is an Overflow fault.
+void StackPush();
+// Pops the top into StackOutput; an empty stack is a "Subscript out of range" fault.
+void StackPop();
+void StackClear();
+bool StackIsEmpty();
+// Pops every value and leaves their sum (double) in StackTotal.
+void StackSum();
+
+// ---- Element table -----------------------------------------------------
+constexpr int ElementSlots = 109;
+// Elements[i][1] symbol, Elements[i][2] atomic weight, i from 1 to 109.
+extern QVariant Elements[ElementSlots + 1][3];
+
+// Fills both columns from "SELECT Symbol, AtomicWeight FROM GeneralInfo",
+// row i to entry i, at most 109 rows. Throws the reader's fault.
+void FillElements();
+// Atomic weight of the symbol (exact, case-sensitive, first entry); 0 when
+// absent. A fault shows its description and gives 0.
+double ElementWeight(const QVariant& symbol);
+// Reloads the symbols from GeneralInfo and tells whether the symbol is one.
+// A fault shows its description and gives false.
+bool IsElementSymbol(const QVariant& symbol);
+// The weight of the first entry holding the symbol; nullopt when none.
+// A stored weight that is no number is a TypeMismatch fault.
+std::optional<double> FindElement(const QString& symbol);
+
+// ---- Group weights -----------------------------------------------------
+// Weight of a group from "SELECT * FROM MolecularWeights": the first row
+// whose Substance equals the text exactly, read in single precision;
+// nullopt when none. Throws the reader's fault.
+std::optional<float> FindGroup(const QString& group);
+
+// ---- Formula -----------------------------------------------------------
+// The formula as the weight calculator's box shows it, without its leading
+// coefficient digits, and "0" followed by those digits.
+extern QString FormulaText;
+extern QString FormulaCoefficient;
+// Splits a box's plain text into FormulaText and FormulaCoefficient.
+void SetFormula(const QString& plainText);
+
+// Weighs a formula with the elements of `Elements` and the groups of
+// MolecularWeights (each group read once per call). Lookup faults are thrown.
+FormulaScan::Result Weigh(const QString& formula);
+
+}  // namespace Module2

@@ -1,0 +1,180 @@
+#include "frmWeightCalculations.h"
+
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+TESSIVAL_FORM(frmWeightCalculations);
+
+namespace {
+const QString Molecules = QStringLiteral("The number of molecules is ");
+const QString Grams = QStringLiteral("The number of grams is ");
+const QString Moles = QStringLiteral("The number of moles is ");
+
+CalculatorForm::Spec spec() {
+    CalculatorForm::Spec s;
+    s.caption = QStringLiteral("Molecular Weight Calculations");
+    CalculatorForm::Input weight;
+    weight.name = QStringLiteral("Text1");
+    weight.promptName = QStringLiteral("Label1");
+    weight.prompt = QStringLiteral("Enter the molecular weight");
+    weight.keys = QStringLiteral(".Ee\b\r");
+    weight.enterSubmits = false;  // Enter reaches Ok through the default button
+    CalculatorForm::Input quantity = weight;
+    quantity.name = QStringLiteral("Text2");
+    quantity.promptName = QStringLiteral("Label2");
+    quantity.prompt = QStringLiteral("Enter the quantity in question");
+    s.inputs = {weight, quantity};
+    s.frameName = QStringLiteral("Frame1");
+    s.frameCaption = QStringLiteral("Select the unit for the quantity");
+    s.options = {{QStringLiteral("Option1"), QStringLiteral("Molecules")},
+                 {QStringLiteral("Option2"), QStringLiteral("Grams")},
+                 {QStringLiteral("Option3"), QStringLiteral("Moles")}};
+    s.answerName = QStringLiteral("Text3");
+    s.resultName = QStringLiteral("Label3");
+    s.resultCaption = Molecules;
+    s.workLineName = QStringLiteral("Text4");
+    s.format = CalculatorForm::Format::DefaultSingle;
+    s.checkStyle = {Msg::Icon::Critical, QStringLiteral("Tessival")};
+    s.trapStyle = {Msg::Icon::Information, QStringLiteral("Tessival")};
+    s.helpText = QStringLiteral(
+                     "If you are given a quantity of a molecule in one unit, sometimes you need to have that quantity in ")
+                 + QStringLiteral("another unit. For example, if you are given a quantity of a molecule in grams, you "
+                                  "might want ")
+                 + QStringLiteral("to know how many moles there are or how many molecules are involved. Enter the "
+                                  "molecular ")
+                 + QStringLiteral("weight of the molecule in question, enter the quantity, select what unit it is in "
+                                  "and finally ")
+                 + QStringLiteral("select what unit you want to convert it to. Press Ok and the new quantity is given. ");
+    s.enablingInput = -1;
+    s.okStartsDisabled = false;
+    s.escapeCancels = true;
+    s.fixedBorder = false;  // fixed once the second frame is in
+    s.parent = QStringLiteral("frmWeightChoice");
+    s.unloadBeforeShow = true;
+    return s;
+}
+}  // namespace
+
+frmWeightCalculations::frmWeightCalculations() : CalculatorForm(spec()) {
+    Text1 = inputs.at(0);
+    Text2 = inputs.at(1);
+    Label1 = prompts.at(0);
+    Label2 = prompts.at(1);
+    Frame1 = frame;
+    Option1 = options.at(0);
+    Option2 = options.at(1);
+    Option3 = options.at(2);
+    Label3 = resultLabel;
+    Text3 = answerBox;
+    Text4 = workLine;
+    cmdPrint->setText(QStringLiteral("  Print"));
+
+    // The options of both frames stand left to right.
+    delete Frame1->layout();
+    auto* h1 = new QHBoxLayout(Frame1);
+    for (QRadioButton* r : {Option1, Option2, Option3}) h1->addWidget(r);
+
+    Frame2 = new QGroupBox(QStringLiteral("Select the desired unit"), this);
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+    auto* h2 = new QHBoxLayout(Frame2);
+    auto option = [this, h2](const char* name) {
+        auto* r = new QRadioButton(QStringLiteral("Molecules"), Frame2);
+        r->setObjectName(QLatin1String(name));
+        h2->addWidget(r);
+        return r;
+    };
+    Option4 = option("Option4");
+    Option5 = option("Option5");
+    Option5->setText(QStringLiteral("Grams"));
+    Option6 = option("Option6");
+    Option6->setText(QStringLiteral("Moles"));
+    if (auto* outer = qobject_cast<QVBoxLayout*>(layout())) outer->insertWidget(outer->indexOf(Frame1) + 1, Frame2);
+    connect(Option4, &QRadioButton::clicked, this, &frmWeightCalculations::Option4_Click);
+    connect(Option5, &QRadioButton::clicked, this, &frmWeightCalculations::Option5_Click);
+    connect(Option6, &QRadioButton::clicked, this, &frmWeightCalculations::Option6_Click);
+    setTabOrder(Option3, Option4);
+    setTabOrder(Option4, Option5);
+    setTabOrder(Option5, Option6);
+
+    addCheck([this] { return m_weight > WeightLimit; }, QStringLiteral("You must enter a valid molecular weight."),
+             std::nullopt, [this] { Text1->setFocus(); });
+    addCheck([this] { return isEmpty(Text1); }, QStringLiteral("You must enter a valid molecular weight."),
+             std::nullopt, [this] { Text1->setFocus(); });
+    addCheck([this] { return isEmpty(Text2); }, QStringLiteral("You must enter a valid quantity."), std::nullopt,
+             [this] { Text2->setFocus(); });
+    setFixedBorder();
+}
+
+void frmWeightCalculations::Form_Load() {
+    CalculatorForm::Form_Load();
+    cleared();
+}
+
+void frmWeightCalculations::cleared() {
+    Option1->setChecked(true);
+    Option4->setChecked(true);
+    Label3->setText(Molecules);
+    Text3->setAccessibleName(Molecules);
+}
+
+void frmWeightCalculations::Option4_Click() {
+    Label3->setText(Molecules);
+    Text3->setAccessibleName(Molecules);
+}
+
+void frmWeightCalculations::Option5_Click() {
+    Label3->setText(Grams);
+    Text3->setAccessibleName(Grams);
+}
+
+void frmWeightCalculations::Option6_Click() {
+    Label3->setText(Moles);
+    Text3->setAccessibleName(Moles);
+}
+
+void frmWeightCalculations::prepare() {
+    // An empty box counts as 0.
+    m_weight = isEmpty(Text1) ? 0.0f : single(Text1);
+    m_quantity = isEmpty(Text2) ? 0.0f : single(Text2);
+}
+
+std::optional<CalculatorForm::Result> frmWeightCalculations::calculate() {
+    const double q = m_quantity;
+    const double w = m_weight;
+    const QString qs = Num::text(m_quantity);
+    const QString ws = Num::text(m_weight);
+    const QString na = Num::text(Avogadro);
+    const QString over = QStringLiteral(" / ");
+    const QString times = QStringLiteral(" * ");
+
+    enum Unit { Molecule, Gram, Mole };
+    const Unit from = Option2->isChecked() ? Gram : Option3->isChecked() ? Mole : Molecule;
+    const Unit to = Option5->isChecked() ? Gram : Option6->isChecked() ? Mole : Molecule;
+
+    float value = m_quantity;
+    QString work = qs;
+    if (from == Molecule && to == Gram) {
+        value = Num::toSinglePrecision(Num::div(q, Avogadro) * w);
+        work = qs + over + na + times + ws;
+    } else if (from == Molecule && to == Mole) {
+        value = Num::toSinglePrecision(Num::div(q, Avogadro));
+        work = qs + over + na;
+    } else if (from == Gram && to == Mole) {
+        value = Num::toSinglePrecision(Num::div(q, w));
+        work = qs + over + ws;
+    } else if (from == Gram && to == Molecule) {
+        value = Num::toSinglePrecision(Num::checked(Num::div(q, w) * Avogadro));
+        work = qs + over + ws + times + na;
+    } else if (from == Mole && to == Gram) {
+        value = Num::toSinglePrecision(q * w);
+        work = qs + times + ws;
+    } else if (from == Mole && to == Molecule) {
+        value = Num::toSinglePrecision(q * Avogadro);
+        work = qs + times + na;
+    }
+    Result r;
+    r.value = value;
+    r.text = Num::text(value);
+    r.work = work;
+    return r;
+}

@@ -1,0 +1,325 @@
+#include "frmHelp.h"
+
+#include "platform/MessageBox.h"
+#include "platform/PrintService.h"
+#include "platform/Program.h"
+
+#include <QFile>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QHash>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStringDecoder>
+#include <QVBoxLayout>
+
+TESSIVAL_FORM(frmHelp);
+
+namespace {
+
+// The sixteen-colour palette the node pictures are drawn in.
+const QColor Black(0, 0, 0);
+const QColor White(255, 255, 255);
+const QColor Grey(128, 128, 128);
+const QColor Yellow(255, 255, 0);
+const QColor DarkYellow(128, 128, 0);
+const QColor Blue(0, 0, 255);
+
+QPixmap blank() {
+    QPixmap pm(13, 13);
+    pm.fill(Qt::transparent);
+    return pm;
+}
+
+QPixmap openFolder() {
+    QPixmap pm = blank();
+    QPainter p(&pm);
+    // Back of the folder with its tab.
+    p.setPen(DarkYellow);
+    p.setBrush(Yellow);
+    p.drawRect(0, 3, 10, 8);
+    p.drawLine(1, 2, 4, 2);
+    // Front flap, tilted open.
+    const QPoint flap[] = {QPoint(2, 6), QPoint(12, 6), QPoint(10, 11), QPoint(0, 11)};
+    p.setBrush(QColor(255, 255, 128));
+    p.drawPolygon(flap, 4);
+    return pm;
+}
+
+QPixmap closedFolder() {
+    QPixmap pm = blank();
+    QPainter p(&pm);
+    p.setPen(DarkYellow);
+    p.setBrush(Yellow);
+    p.drawRect(0, 3, 11, 8);
+    // Tab.
+    p.drawLine(1, 2, 4, 2);
+    p.drawPoint(5, 3);
+    // Dark fold under the tab.
+    p.drawLine(1, 4, 10, 4);
+    return pm;
+}
+
+QPixmap page() {
+    QPixmap pm = blank();
+    QPainter p(&pm);
+    const QPoint sheet[] = {QPoint(1, 0), QPoint(8, 0), QPoint(11, 3), QPoint(11, 12), QPoint(1, 12)};
+    p.setPen(Black);
+    p.setBrush(White);
+    p.drawPolygon(sheet, 5);
+    // Dog-ear.
+    p.setPen(Grey);
+    p.drawLine(8, 1, 8, 3);
+    p.drawLine(8, 3, 10, 3);
+    // Lines of text.
+    p.setPen(Blue);
+    for (int y = 5; y <= 10; y += 2) p.drawLine(3, y, y == 9 ? 7 : 9, y);
+    p.drawLine(3, 3, 6, 3);
+    return pm;
+}
+
+QPixmap outlinedSign(bool plus) {
+    QPixmap pm = blank();
+    QPainter p(&pm);
+    p.setPen(Grey);
+    p.setBrush(White);
+    p.drawRect(2, 2, 8, 8);
+    p.setPen(Black);
+    p.drawLine(4, 6, 8, 6);
+    if (plus) p.drawLine(6, 4, 6, 8);
+    return pm;
+}
+
+struct Node {
+    const char* text;
+    char prefix;        // 'r', 's' or 't'
+    const char* parent; // key of the parent; nullptr for the root
+    int picture;        // position in the image list
+    int selected;
+    const char* file;   // nullptr: a double-click loads nothing
+};
+
+const char* const Root = "r Tessival";
+const char* const General = "s General Problems";
+const char* const Tables = "s Tables";
+const char* const Moles = "s Moles";
+const char* const Weights = "s Weights";
+const char* const Reactions = "s Reactions";
+const char* const Solutions = "s Solutions";
+const char* const Gases = "s Gases";
+const char* const Energy = "s Energy";
+
+// The topic tree, in the order the nodes are added.
+const Node Nodes[] = {
+    {"Tessival", 'r', nullptr, 2, 1, nullptr},
+    {"Introduction", 's', Root, 2, 1, "ReadMe.txt"},
+    {"Using", 's', Root, 2, 1, "Using.txt"},
+    {"General Problems", 's', Root, 2, 1, "General.txt"},
+    {"Significant Figures", 't', General, 3, 3, "Significant.txt"},
+    {"Time Conversions", 't', General, 3, 3, "TimeConversions.txt"},
+    {"Temperature Conversions", 't', General, 3, 3, "Temperature Conversions.txt"},
+    {"Density", 't', General, 3, 3, "Density.txt"},
+    {"Metric Conversions", 't', General, 3, 3, "MetricConversion.txt"},
+    {"Volume", 't', General, 3, 3, "Volume.txt"},
+    {"English - Metrics", 't', General, 3, 3, "EnglishMetrics.txt"},
+    {"Mass & Weight", 't', General, 3, 3, "MassWeight.txt"},
+    {"Tables", 's', Root, 2, 1, nullptr},
+    {"Regular Periodic Table", 't', Tables, 3, 3, "RegularPeriodicTable.txt"},
+    {"Moles", 's', Root, 2, 1, "Moles.txt"},
+    {"Average Atomic Mass", 't', Moles, 2, 1, "AverageAtomicMass.txt"},
+    {"Mass Energy", 't', Moles, 2, 1, "MassEnergy.txt"},
+    {"Build An Atom", 't', Moles, 2, 1, "Build An Atom.txt"},
+    {"Weights", 's', Root, 2, 1, "Weights.txt"},
+    {"Weight Calculations", 't', Weights, 2, 1, "Weight Calculations.txt"},
+    {"Reactions", 's', Root, 2, 1, nullptr},
+    {"Balancing Reactions", 's', Reactions, 3, 3, "BalancingReactions.txt"},
+    {"Mass/Mass Relationships", 's', Reactions, 3, 3, "MassMassRelationship.txt"},
+    {"Solutions", 's', Root, 2, 1, nullptr},
+    {"Molarity/Molality", 's', Solutions, 3, 3, "MolarityMolality.txt"},
+    {"Henry's Law", 's', Solutions, 3, 3, "Henry'sLaw.txt"},
+    {"FP/BP Changes", 's', Solutions, 3, 3, "FPBPChanges.txt"},
+    {"Solubility Constant", 's', Solutions, 3, 3, "SolubilityConstant.txt"},
+    {"Equilibrium Constant", 's', Solutions, 3, 3, "EquilibriumConstant.txt"},
+    {"Titration", 's', Solutions, 3, 3, "Titration.txt"},
+    {"Ionization Constant", 's', Solutions, 3, 3, "IonizationConstant.txt"},
+    {"Mole Fraction/Percent", 's', Solutions, 3, 3, "MoleFractionPercent.txt"},
+    {"Gases", 's', Root, 2, 1, nullptr},
+    {"Charles's Law", 's', Gases, 3, 3, "Charles'sLaw.txt"},
+    {"Boyle's Law", 's', Gases, 3, 3, "Boyle'sLaw.txt"},
+    {"Ideal Gas Law", 's', Gases, 3, 3, "IdealGasLaw.txt"},
+    {"Molecular  Weight", 's', Gases, 3, 3, "MolecularWeight.txt"},
+    {"Gas Density", 's', Gases, 3, 3, "Gas Density.txt"},
+    {"Dalton's Law", 's', Gases, 3, 3, "Dalton'sLaw.txt"},
+    {"Combined Gas Law", 's', Gases, 3, 3, "CombinedGasLaw.txt"},
+    {"Molar Volume", 's', Gases, 3, 3, "MolarVolume.txt"},
+    {"Mass-Gas Volume", 's', Gases, 3, 3, "MassGasVolume.txt"},
+    {"Volume-Volume", 's', Gases, 3, 3, "VolumeVolume.txt"},
+    {"Gay-Lussac's Law", 's', Gases, 3, 3, "GayLussac'sLaw.txt"},
+    {"Raoult's Law", 's', Gases, 3, 3, "Raoult'sLaw.txt"},
+    {"Graham's Law", 's', Gases, 3, 3, "Graham'sLaw.txt"},
+    {"Acids", 's', Root, 2, 1, "Acids.txt"},
+    {"Energy", 's', Root, 2, 1, nullptr},
+    {"Energy Exchange / Transfer", 's', Energy, 3, 3, "EnergyExchangeTransfer.txt"},
+    {"Thermodynamics", 's', Energy, 3, 3, "Thermodynamics.txt"},
+    {"Faraday's Law", 's', Energy, 3, 3, "Faraday'sLaw.txt"},
+    {"Energy And Change Of State", 's', Energy, 3, 3, "EnergyAndChangeOfState.txt"},
+    {"Half Life Calculations", 's', Energy, 3, 3, "HalfLifeCalculations.txt"},
+    {"Data Tables", 's', Root, 2, 1, "DataTables.txt"},
+};
+
+QString keyOf(const Node& n) {
+    // The key holds the text with single blanks ("s Molecular Weight").
+    QString text = QString::fromUtf8(n.text);
+    text.replace(QStringLiteral("  "), QStringLiteral(" "));
+    return QChar::fromLatin1(n.prefix) + QLatin1Char(' ') + text;
+}
+
+}  // namespace
+
+frmHelp::frmHelp() {
+    setWindowTitle(QStringLiteral("Tessival Help"));
+
+    // The five node pictures, held where the tree covers them.
+    const QPixmap pictures[5] = {openFolder(), closedFolder(), page(), outlinedSign(true), outlinedSign(false)};
+    for (int i = 0; i < 5; ++i) {
+        Image1[i] = new QLabel(this);
+        Image1[i]->setObjectName(QStringLiteral("Image1_%1").arg(i));
+        Image1[i]->setPixmap(pictures[i]);
+        Image1[i]->setFixedSize(13, 13);
+        Image1[i]->hide();
+    }
+
+    TreeView1 = new QTreeWidget(this);
+    TreeView1->setObjectName(QStringLiteral("TreeView1"));
+    TreeView1->setToolTip(QStringLiteral("Double click to open a topic."));
+    TreeView1->setHeaderHidden(true);
+    TreeView1->setColumnCount(1);
+    TreeView1->setSelectionMode(QAbstractItemView::SingleSelection);
+    TreeView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    TreeView1->setIconSize(QSize(13, 13));
+    // Whole node texts; a narrow tree scrolls sideways.
+    TreeView1->setTextElideMode(Qt::ElideNone);
+    TreeView1->header()->setStretchLastSection(false);
+    TreeView1->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    TreeView1->viewport()->installEventFilter(this);
+
+    RTB1 = new QTextBrowser(this);
+    RTB1->setObjectName(QStringLiteral("RTB1"));
+    RTB1->setReadOnly(true);
+    RTB1->setOpenLinks(false);
+    RTB1->setUndoRedoEnabled(false);
+
+    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    cmdPrint = new QPushButton(QStringLiteral("Print"), this);
+    cmdPrint->setObjectName(QStringLiteral("cmdPrint"));
+    cmdClear = new QPushButton(QStringLiteral("Clear"), this);
+    cmdClear->setObjectName(QStringLiteral("cmdClear"));
+    for (QPushButton* b : {cmdCancel, cmdPrint, cmdClear}) {
+        b->setAutoDefault(false);
+        b->setMinimumWidth(90);
+    }
+
+    auto* panes = new QHBoxLayout;
+    panes->addWidget(TreeView1, 1);
+    panes->addWidget(RTB1, 2);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cmdCancel);
+    buttons->addSpacing(24);
+    buttons->addWidget(cmdPrint);
+    buttons->addSpacing(24);
+    buttons->addWidget(cmdClear);
+    buttons->addStretch(1);
+    auto* v = new QVBoxLayout(this);
+    v->addLayout(panes, 1);
+    v->addLayout(buttons);
+    resize(sizeHint());
+
+    setTabOrder(TreeView1, RTB1);
+    setTabOrder(RTB1, cmdCancel);
+    setTabOrder(cmdCancel, cmdPrint);
+    setTabOrder(cmdPrint, cmdClear);
+    setCancelButton(cmdCancel);
+
+    connect(cmdClear, &QPushButton::clicked, this, &frmHelp::cmdClear_Click);
+    connect(cmdPrint, &QPushButton::clicked, this, &frmHelp::cmdPrint_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmHelp::cmdCancel_Click);
+}
+
+void frmHelp::Form_Load() {
+    for (QLabel* image : Image1) ImageList1.append(image->pixmap());
+
+    // A node shows its selected picture while it is selected.
+    auto icon = [this](int picture, int selected) {
+        QIcon i;
+        i.addPixmap(ImageList1.at(picture - 1), QIcon::Normal);
+        i.addPixmap(ImageList1.at(selected - 1), QIcon::Selected);
+        return i;
+    };
+    QHash<QString, QTreeWidgetItem*> byKey;
+    for (const Node& n : Nodes) {
+        QTreeWidgetItem* item = n.parent ? new QTreeWidgetItem(byKey.value(QLatin1String(n.parent)))
+                                         : new QTreeWidgetItem(TreeView1);
+        const QString key = keyOf(n);
+        item->setText(0, QString::fromUtf8(n.text));
+        item->setData(0, KeyRole, key);
+        item->setIcon(0, icon(n.picture, n.selected));
+        item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+        byKey.insert(key, item);
+    }
+    // Collapsed, nothing selected, no topic.
+    TreeView1->collapseAll();
+    TreeView1->clearSelection();
+    RTB1->clear();
+}
+
+QTreeWidgetItem* frmHelp::node(const QString& key) const {
+    for (QTreeWidgetItemIterator it(TreeView1); *it; ++it)
+        if ((*it)->data(0, KeyRole).toString() == key) return *it;
+    return nullptr;
+}
+
+bool frmHelp::eventFilter(QObject* obj, QEvent* ev) {
+    if (ev->type() == QEvent::MouseButtonDblClick && obj == TreeView1->viewport() &&
+        static_cast<QMouseEvent*>(ev)->button() == Qt::LeftButton) {
+        // The press before it has already selected the node under the mouse.
+        TreeView1_DblClick();
+    }
+    return Form::eventFilter(obj, ev);
+}
+
+void frmHelp::TreeView1_DblClick() {
+    const QList<QTreeWidgetItem*> selected = TreeView1->selectedItems();
+    if (selected.isEmpty()) return;
+    const QString text = selected.first()->text(0);
+    for (const Node& n : Nodes) {
+        if (n.file && text == QString::fromUtf8(n.text)) {
+            LoadHelpTopic(QString::fromUtf8(n.file));
+            return;
+        }
+    }
+}
+
+void frmHelp::LoadHelpTopic(const QString& fileName) {
+    QFile file(Program::path(fileName));
+    if (!file.open(QIODevice::ReadOnly)) {
+        Msg::show(file.errorString(), QStringLiteral("Tessival"), Msg::Icon::Information);
+        return;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        Msg::show(file.errorString(), QStringLiteral("Tessival"), Msg::Icon::Information);
+        return;
+    }
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = utf8(bytes);
+    RTB1->setMarkdown(text);
+    RTB1->moveCursor(QTextCursor::Start);
+}
+
+void frmHelp::cmdClear_Click() { RTB1->clear(); }
+
+void frmHelp::cmdPrint_Click() { Print::printWindow(this); }
+
+void frmHelp::cmdCancel_Click() { Forms::unload(this); }

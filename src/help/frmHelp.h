@@ -1,0 +1,42 @@
+#pragma once
+// The user manual viewer: a tree of topics and a pane that shows the chosen
+// topic file from the program's folder.
+#include "platform/Forms.h"
+
+#include <QLabel>
+#include <QList>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QTreeWidget>
+
+class frmHelp : public Form {
+    Q_OBJECT
+public:
+    frmHelp();
+
+    void Form_Load() override;
+    void TreeView1_DblClick();
+    void LoadHelpTopic(const QString& fileName);
+    void cmdClear_Click();
+    void cmdPrint_Click();
+    void cmdCancel_Click();
+
+    // The node with this key ("s Gases"), or nullptr.
+    QTreeWidgetItem* node(const QString& key) const;
+    // Role of a node's key in the tree's items.
+    static constexpr int KeyRole = Qt::UserRole;
+
+    QTreeWidget* TreeView1;
+    QTextBrowser* RTB1;
+    QList<QPixmap> ImageList1;  // positions 1 to 5 are indexes 0 to 4
+    QLabel* Image1[5];
+    QPushButton* cmdCancel;
+    QPushButton* cmdPrint;
+    QPushButton* cmdClear;
+
+    QSize sizeHint() const override { return QSize(720, 480); }
+
+protected:
+    bool eventFilter(QObject* obj, QEvent* ev) override;
+};

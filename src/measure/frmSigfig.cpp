@@ -1,0 +1,60 @@
+#include "frmSigfig.h"
+#include "SigFigCounter.h"
+
+TESSIVAL_FORM(frmSigfig);
+
+namespace {
+const QString Title = QStringLiteral("Significant Figures");
+
+CalculatorForm::Spec sigfig() {
+    CalculatorForm::Spec s;
+    s.caption = Title;
+    CalculatorForm::Input number{QStringLiteral("txtSigfig1"), QStringLiteral("Enter a number"),
+                                 QStringLiteral("lblsigfig1"), QStringLiteral("Enter a number.")};
+    number.maxLength = 20;
+    s.inputs = {number};
+    s.answerName = QStringLiteral("txtSigfig2");
+    s.resultName = QStringLiteral("lblSigfig2");
+    s.resultCaption = QStringLiteral("Significant figures");
+    s.format = CalculatorForm::Format::Integer;
+    s.keyStyle = {Msg::Icon::None, Title};
+    s.checkStyle = {Msg::Icon::None, Title};
+    s.trapStyle = {Msg::Icon::Information, Title};
+    s.parent = QStringLiteral("frmGeneralChoice");
+    s.onLoad = {{QStringLiteral("frmGeneralChoice"), CalculatorForm::Action::Hide}};
+    s.helpText = QStringLiteral(
+        "A significant figure is one that you can have a high degree of confidence in. It is not a guess. "
+        "Calculations in chemistry depend upon numbers that are real , dependable numbers and not guesses or "
+        "estimates. Rules have been set up to guarantee that numbers are accurate and reliable.");
+    return s;
+}
+}  // namespace
+
+frmSigfig::frmSigfig() : CalculatorForm(sigfig()) {
+    lblsigfig1 = prompts[0];
+    txtSigfig1 = inputs[0];
+    lblSigfig2 = resultLabel;
+    txtSigfig2 = answerBox;
+    QFont bold = cmdHelp->font();
+    bold.setBold(true);
+    bold.setPointSize(18);
+    cmdHelp->setFont(bold);
+
+    addCheck([this] { return isEmpty(txtSigfig1) || !(single(txtSigfig1) > 0); },
+             QStringLiteral("You must enter valid data into the box."));
+}
+
+void frmSigfig::prepare() {
+    // One leading minus sign is dropped from the box itself.
+    if (txtSigfig1->text().startsWith(QLatin1Char('-'))) txtSigfig1->setText(txtSigfig1->text().mid(1));
+}
+
+std::optional<CalculatorForm::Result> frmSigfig::calculate() {
+    const SigFigs::Count c = SigFigs::count(txtSigfig1->text().toStdString());
+    if (!c.complete) {
+        // A character that is neither digit nor point: refused, and no partial count.
+        say(RuntimeFault::describe(RuntimeFault::TypeMismatch), Style{Msg::Icon::Information, QStringLiteral("Tessival")});
+        return std::nullopt;
+    }
+    return Result{double(c.figures), QString()};
+}

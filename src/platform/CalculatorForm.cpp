@@ -1,0 +1,302 @@
+#include "CalculatorForm.h"
+#include "NumericKeyFilter.h"
+#include "PrintService.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QVBoxLayout>
+#include <cmath>
+
+CalculatorForm::CalculatorForm(const Spec& spec, QWidget* parent) : Form(parent), m_spec(spec) { build(); }
+
+namespace {
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(QLatin1String(name));
+    b->setAutoDefault(false);
+    return b;
+}
+
+QLineEdit* makeShowBox(QWidget* parent, const QString& name, const QString& accessible) {
+    auto* e = new QLineEdit(parent);
+    e->setObjectName(name);
+    e->setEnabled(false);
+    e->setAccessibleName(accessible);
+    return e;
+}
+}  // namespace
+
+void CalculatorForm::build() {
+    setWindowTitle(m_spec.caption);
+    if (!m_spec.fontFamily.isEmpty()) {
+        QFont f(m_spec.fontFamily);
+        if (m_spec.pointSize > 0) f.setPointSizeF(m_spec.pointSize);
+        setFont(f);
+    }
+    auto* outer = new QVBoxLayout(this);
+
+    if (!m_spec.options.isEmpty()) {
+        frame = new QGroupBox(m_spec.frameCaption, this);
+        frame->setObjectName(m_spec.frameName);
+        if (!m_spec.frameToolTip.isEmpty()) frame->setToolTip(m_spec.frameToolTip);
+        auto* fl = new QVBoxLayout(frame);
+        for (int i = 0; i < m_spec.options.size(); ++i) {
+            const Option& o = m_spec.options.at(i);
+            auto* r = new QRadioButton(o.caption, frame);
+            r->setObjectName(o.name);
+            if (!o.toolTip.isEmpty()) r->setToolTip(o.toolTip);
+            fl->addWidget(r);
+            options.append(r);
+            // A click, or a selection from code, of an option that was not selected.
+            connect(r, &QRadioButton::toggled, this, [this, i](bool on) {
+                if (on) option_Click(i);
+            });
+        }
+        outer->addWidget(frame);
+    }
+
+    auto* grid = new QGridLayout;
+    int row = 0;
+    for (int i = 0; i < m_spec.inputs.size(); ++i, ++row) {
+        const Input& in = m_spec.inputs.at(i);
+        auto* label = new QLabel(in.prompt, this);
+        label->setObjectName(in.promptName.isEmpty() ? in.name + QStringLiteral("Label") : in.promptName);
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        auto* box = new QLineEdit(this);
+        box->setObjectName(in.name);
+        if (!in.toolTip.isEmpty()) box->setToolTip(in.toolTip);
+        if (in.maxLength > 0) box->setMaxLength(in.maxLength);
+        box->setAccessibleName(in.prompt);
+        label->setBuddy(box);
+        auto* filter = NumericKeyFilter::attach(box, in.keys, m_spec.keyMessage, m_spec.keyStyle.title);
+        if (in.enterSubmits) {
+            // EnterKeySubmit: Enter runs Ok (also while it is disabled) and goes no
+            // further, so a key set without Enter does not refuse it afterwards.
+            filter->setEnterHandler([this] {
+                cmdOk_Click();
+                return true;
+            });
+        }
+        connect(box, &QLineEdit::textChanged, this, [this, i] { input_Change(i); });
+        grid->addWidget(label, row, 0);
+        grid->addWidget(box, row, 1);
+        inputs.append(box);
+        prompts.append(label);
+    }
+
+    cmdHelp = makeButton(this, "cmdHelp", QStringLiteral("?"));
+    cmdHelp->setToolTip(QStringLiteral("Press for help"));
+    if (!m_spec.answerName.isEmpty()) {
+        resultLabel = new QLabel(m_spec.resultCaption, this);
+        resultLabel->setObjectName(m_spec.resultName.isEmpty() ? m_spec.answerName + QStringLiteral("Label")
+                                                               : m_spec.resultName);
+        resultLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        answerBox = makeShowBox(this, m_spec.answerName, m_spec.resultCaption);
+        if (!m_spec.answerToolTip.isEmpty()) answerBox->setToolTip(m_spec.answerToolTip);
+        resultLabel->setBuddy(answerBox);
+        grid->addWidget(resultLabel, row, 0);
+        grid->addWidget(answerBox, row, 1);
+        if (!m_spec.unitName.isEmpty()) {
+            unitLabel = new QLabel(m_spec.unitCaption, this);
+            unitLabel->setObjectName(m_spec.unitName);
+            grid->addWidget(unitLabel, row, 2);
+        }
+        grid->addWidget(cmdHelp, row, 3);
+        ++row;
+    } else {
+        grid->addWidget(cmdHelp, row++, 3);
+    }
+    outer->addLayout(grid);
+
+    cmdCancel = makeButton(this, "cmdCancel", QStringLiteral("Cancel"));
+    cmdClear = makeButton(this, "cmdClear", QStringLiteral("Clear"));
+    cmdPrint = makeButton(this, "cmdPrint", QStringLiteral("Print"));
+    cmdOk = makeButton(this, "cmdOk", QStringLiteral("Ok"));
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* b : {cmdCancel, cmdClear, cmdPrint, cmdOk}) buttons->addWidget(b);
+    outer->addLayout(buttons);
+
+    if (!m_spec.workLineName.isEmpty()) {
+        workLine = makeShowBox(this, m_spec.workLineName, QStringLiteral("Work line"));
+        workLine->setMinimumWidth(360);
+        outer->addWidget(workLine);
+    }
+
+    connect(cmdOk, &QPushButton::clicked, this, [this] { cmdOk_Click(); });
+    connect(cmdClear, &QPushButton::clicked, this, [this] { cmdClear_Click(); });
+    connect(cmdPrint, &QPushButton::clicked, this, [this] { cmdPrint_Click(); });
+    connect(cmdHelp, &QPushButton::clicked, this, [this] { cmdHelp_Click(); });
+    connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
+
+    setDefaultButton(cmdOk);
+    if (m_spec.escapeCancels) setCancelButton(cmdCancel);
+    applyTabOrder();
+    if (m_spec.fixedBorder) setFixedBorder();
+}
+
+QWidget* CalculatorForm::control(const QString& name) const {
+    return findChild<QWidget*>(name);
+}
+
+void CalculatorForm::applyTabOrder() {
+    QStringList names = m_spec.tabOrder;
+    if (names.isEmpty()) {
+        for (const Input& in : m_spec.inputs) names << in.name;
+        names << QStringLiteral("cmdOk") << QStringLiteral("cmdClear") << QStringLiteral("cmdCancel");
+        if (!m_spec.answerName.isEmpty()) names << m_spec.answerName;
+        if (!m_spec.workLineName.isEmpty()) names << m_spec.workLineName;
+        names << QStringLiteral("cmdPrint") << QStringLiteral("cmdHelp");
+        for (const Option& o : m_spec.options) names << o.name;
+    }
+    QWidget* prev = nullptr;
+    for (const QString& n : names) {
+        QWidget* w = control(n);
+        if (!w) continue;
+        if (prev) setTabOrder(prev, w);
+        prev = w;
+    }
+}
+
+int CalculatorForm::option() const {
+    for (int i = 0; i < options.size(); ++i)
+        if (options.at(i)->isChecked()) return i;
+    return -1;
+}
+
+void CalculatorForm::selectOption(int index) {
+    if (index < 0 || index >= options.size()) return;
+    options.at(index)->setChecked(true);  // runs option_Click when it was not selected
+}
+
+void CalculatorForm::doStep(const Step& s, Form* self) {
+    switch (s.action) {
+    case Action::Show:
+        if (s.window.isEmpty()) self->show(); else Forms::show(s.window);
+        break;
+    case Action::Hide:
+        if (s.window.isEmpty()) self->hide(); else Forms::hide(s.window);
+        break;
+    case Action::Unload:
+        if (s.window.isEmpty()) Forms::unload(self); else Forms::unload(s.window);
+        break;
+    }
+}
+
+void CalculatorForm::Form_Load() {
+    for (const Step& s : m_spec.onLoad) doStep(s, this);
+    for (QLineEdit* b : inputs) b->clear();
+    if (answerBox) answerBox->clear();
+    if (workLine) workLine->clear();
+    if (!options.isEmpty()) selectOption(0);
+    if (m_spec.okStartsDisabled) {
+        cmdPrint->setEnabled(false);
+        cmdOk->setEnabled(false);
+    }
+    if (!inputs.isEmpty()) inputs.first()->setFocus();
+}
+
+bool CalculatorForm::Form_KeyDown(QKeyEvent* e) {
+    // HelpKey: F1 anywhere in the window opens the user manual.
+    if (e->key() == Qt::Key_F1 && e->modifiers() == Qt::NoModifier) {
+        Forms::show(QStringLiteral("frmHelp"));
+        return true;
+    }
+    return false;
+}
+
+void CalculatorForm::input_Change(int index) {
+    if (index == m_spec.enablingInput) {
+        cmdPrint->setEnabled(true);
+        cmdOk->setEnabled(true);
+    }
+}
+
+void CalculatorForm::option_Click(int index) {
+    const Option& o = m_spec.options.at(index);
+    for (int i = 0; i < o.prompts.size() && i < prompts.size(); ++i) {
+        if (o.prompts.at(i).isNull()) continue;
+        prompts.at(i)->setText(o.prompts.at(i));
+        inputs.at(i)->setAccessibleName(o.prompts.at(i));
+    }
+    if (!o.result.isNull() && resultLabel) {
+        resultLabel->setText(o.result);
+        answerBox->setAccessibleName(o.result);
+    }
+    if (!o.unit.isNull() && unitLabel) unitLabel->setText(o.unit);
+    if (o.focusInput && !inputs.isEmpty()) inputs.first()->setFocus();
+}
+
+void CalculatorForm::addCheck(std::function<bool()> fails, const QString& message, std::optional<Style> style,
+                              std::function<void()> after) {
+    m_checks.append(Check{std::move(fails), message, std::move(style), std::move(after)});
+}
+
+void CalculatorForm::say(const QString& text, const Style& style) { Msg::show(text, style.title, style.icon); }
+
+void CalculatorForm::cmdOk_Click() {
+    try {
+        prepare();
+        for (const Check& c : std::as_const(m_checks)) {
+            if (c.fails()) {
+                say(c.message, c.style.value_or(m_spec.checkStyle));
+                if (c.after) c.after();
+                return;
+            }
+        }
+        if (const std::optional<Result> r = calculate()) showResult(*r);
+    } catch (const RuntimeFault& f) {
+        trap(f);
+    }
+}
+
+QString CalculatorForm::format(double v) const {
+    Format f = m_spec.format;
+    const int i = option();
+    if (i >= 0 && m_spec.options.at(i).format) f = *m_spec.options.at(i).format;
+    if (m_spec.singleResult) v = Num::toSinglePrecision(v);
+    switch (f) {
+    case Format::Fixed: return Num::fixed(v, m_spec.decimals);
+    case Format::Scientific: return Num::scientific(v);
+    case Format::DefaultSingle: return Num::text(Num::toSinglePrecision(v));
+    case Format::DefaultDouble: return Num::text(v);
+    case Format::Integer: return QString::number(static_cast<qlonglong>(std::llround(Num::checked(v))));
+    }
+    return Num::text(v);
+}
+
+void CalculatorForm::showResult(const Result& r) {
+    // Everything that can fail comes before the first write.
+    const QString answer = r.text ? *r.text : format(r.value);
+    if (answerBox) answerBox->setText(answer);
+    if (workLine) workLine->setText(r.work);
+}
+
+void CalculatorForm::trap(const RuntimeFault& fault) {
+    say(m_spec.trapText.isEmpty() ? fault.description() : m_spec.trapText, m_spec.trapStyle);
+}
+
+void CalculatorForm::cmdClear_Click() {
+    for (QLineEdit* b : inputs) b->clear();
+    if (answerBox) answerBox->clear();
+    if (workLine) workLine->clear();
+    cleared();
+    if (!inputs.isEmpty()) inputs.first()->setFocus();
+}
+
+void CalculatorForm::cmdPrint_Click() { Print::printWindow(this); }
+
+void CalculatorForm::cmdHelp_Click() { say(m_spec.helpText, m_spec.helpStyle); }
+
+void CalculatorForm::cmdCancel_Click() {
+    // ReturnToParent: the parent ends shown and usable in either order.
+    if (m_spec.parent.isEmpty()) {
+        Forms::unload(this);
+    } else if (m_spec.unloadBeforeShow) {
+        Forms::unload(this);
+        Forms::show(m_spec.parent);
+    } else {
+        Forms::show(m_spec.parent);
+        Forms::unload(this);
+    }
+}

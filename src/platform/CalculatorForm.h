@@ -1,0 +1,214 @@
+#pragma once
+// The calculator window: numeric input boxes with prompts and key sets, an
+// optional frame of options that re-captions the prompts, one answer box with
+// its caption and unit, the work line at the foot, and the buttons Ok, Clear,
+// Print, "?" and Cancel.
+//
+// A calculator describes itself in a Spec (texts, key sets, which box enables
+// Ok, message styles, answer format, where Cancel returns to) and supplies its
+// ordered checks and its formula. Ok runs under the error trap: the checks in
+// order (the first failure shows its message and ends Ok), then calculate(),
+// whose result is written only when it completed, so a fault leaves the
+// answer and the work line as they were.
+#include "platform/Forms.h"
+#include "platform/MessageBox.h"
+#include "platform/NumberText.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QList>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+class NumericKeyFilter;
+
+class CalculatorForm : public Form {
+    Q_OBJECT
+public:
+    // Style of one message box.
+    struct Style {
+        Msg::Icon icon = Msg::Icon::None;
+        QString title = QStringLiteral("Tessival");
+    };
+
+    // How an answer value is written.
+    enum class Format {
+        Fixed,          // regional, grouped, `decimals` decimals ("1,234.568")
+        Scientific,     // "4.50E+01" (always two decimals)
+        DefaultSingle,  // default text form, 7 digits
+        DefaultDouble,  // default text form, 15 digits
+        Integer,        // plain whole number, no grouping
+    };
+
+    struct Input {
+        QString name;         // "Text1"
+        QString prompt;       // label caption (may be re-captioned by options)
+        QString promptName;   // "Label2"; empty gives "<name>Label"
+        QString toolTip;
+        QString keys = QStringLiteral(".\b\r");  // signs besides digits ("\b" Backspace, "\r" Enter)
+        bool enterSubmits = true;                // EnterKeySubmit: Enter runs Ok
+        int maxLength = 0;                       // 0: no limit
+    };
+
+    struct Option {
+        QString name;      // "opt1"
+        QString caption;
+        QString toolTip;
+        QStringList prompts;  // new prompt per input box, in order; a null entry keeps the prompt
+        QString result;       // result caption; null keeps it
+        QString unit;         // unit caption; null keeps it
+        bool focusInput = false;          // clicking puts the focus in the first input box
+        std::optional<Format> format;     // answer format while selected
+    };
+
+    // What a window's load or leaving does to another window.
+    enum class Action { Show, Hide, Unload };
+    struct Step {
+        QString window;  // empty: this window
+        Action action;
+    };
+
+    struct Spec {
+        QString caption;
+        QList<Input> inputs;
+
+        // Options (empty: none). The first is selected by the load.
+        QString frameName = QStringLiteral("Frame1");
+        QString frameCaption = QStringLiteral("Select one of the following");
+        QString frameToolTip;
+        QList<Option> options;
+
+        // Answer: box, its caption label and unit label (empty names: none).
+        QString answerName;
+        QString resultName;
+        QString resultCaption;
+        QString unitName;
+        QString unitCaption;
+        QString answerToolTip;
+        QString workLineName;  // empty: no work line
+
+        Format format = Format::Fixed;
+        int decimals = 3;
+        bool singleResult = false;  // the answer is kept in single precision
+
+        // Key filter refusal, check messages and the error trap.
+        QString keyMessage = QStringLiteral("You must enter a valid numerical expression");
+        Style keyStyle;
+        Style checkStyle;
+        Style trapStyle;
+        QString trapText;  // empty: the fault's own description
+
+        QString helpText;
+        Style helpStyle{Msg::Icon::Information, QStringLiteral("Tessival")};
+
+        int enablingInput = 0;       // the box whose first change enables Ok and Print (-1: none)
+        bool okStartsDisabled = true;
+        bool escapeCancels = true;   // Cancel is the window's cancel button
+        bool fixedBorder = true;
+        QString fontFamily;          // empty: the platform's font
+        qreal pointSize = 0;
+
+        // ReturnToParent: Cancel shows `parent` and unloads this window.
+        QString parent;
+        bool unloadBeforeShow = false;
+        // Done first in the load ("frmGasLaws" hidden, the splash unloaded ...).
+        QList<Step> onLoad;
+
+        // Tab order by control name; empty gives the inputs, Ok, Clear,
+        // Cancel, answer, work line, Print, "?", then the options.
+        QStringList tabOrder;
+    };
+
+    // One ordered check of Ok: when `fails` is true the message is shown in
+    // `style` (the Spec's checkStyle when unset), `after` runs, and Ok ends.
+    struct Check {
+        std::function<bool()> fails;
+        QString message;
+        std::optional<Style> style;
+        std::function<void()> after;
+    };
+
+    // What a completed formula gives: the value (or a ready text), the work line.
+    struct Result {
+        double value = 0;
+        QString work;
+        std::optional<QString> text;  // shown as is instead of the formatted value
+    };
+
+    explicit CalculatorForm(const Spec& spec, QWidget* parent = nullptr);
+
+    const Spec& spec() const { return m_spec; }
+
+    // Controls.
+    QList<QLineEdit*> inputs;
+    QList<QLabel*> prompts;
+    QGroupBox* frame = nullptr;
+    QList<QRadioButton*> options;
+    QLabel* resultLabel = nullptr;
+    QLineEdit* answerBox = nullptr;
+    QLabel* unitLabel = nullptr;
+    QLineEdit* workLine = nullptr;
+    QPushButton* cmdOk;
+    QPushButton* cmdClear;
+    QPushButton* cmdPrint;
+    QPushButton* cmdHelp;
+    QPushButton* cmdCancel;
+
+    // The selected option (0-based), -1 with none.
+    int option() const;
+    // Selects an option from code; its click handler runs when it was not selected.
+    void selectOption(int index);
+
+    // Handlers.
+    void Form_Load() override;
+    bool Form_KeyDown(QKeyEvent* e) override;  // HelpKey
+    virtual void cmdOk_Click();
+    virtual void cmdClear_Click();
+    void cmdPrint_Click();
+    void cmdHelp_Click();
+    void cmdCancel_Click();  // ReturnToParent
+    virtual void option_Click(int index);
+    virtual void input_Change(int index);
+
+    // Helpers for checks and formulas.
+    static bool isEmpty(const QLineEdit* box) { return box->text().isEmpty(); }
+    // Text comparisons by character code ("0.0" is not "0"; "" and "-1" sort below "0").
+    static bool textIs(const QLineEdit* box, const QString& t) { return box->text() == t; }
+    static bool textAtOrBelow(const QLineEdit* box, const QString& t) { return box->text() <= t; }
+    static bool textBelow(const QLineEdit* box, const QString& t) { return box->text() < t; }
+    static float single(const QLineEdit* box) { return Num::toSingle(box->text()); }
+    static double number(const QLineEdit* box) { return Num::toDouble(box->text()); }
+    QString format(double v) const;
+
+    // Shows a message in a style.
+    static void say(const QString& text, const Style& style);
+
+protected:
+    // Ordered checks of Ok, added by the calculator's constructor.
+    void addCheck(std::function<bool()> fails, const QString& message, std::optional<Style> style = std::nullopt,
+                  std::function<void()> after = {});
+    // Runs first in Ok, under the trap (e.g. tidying the typed text).
+    virtual void prepare() {}
+    // The formula; nullopt leaves the answer and the work line as they are.
+    virtual std::optional<Result> calculate() = 0;
+    // Writes a completed result.
+    virtual void showResult(const Result& r);
+    // The error trap.
+    virtual void trap(const RuntimeFault& fault);
+    // After Clear emptied the boxes.
+    virtual void cleared() {}
+
+    QList<Check> m_checks;
+
+private:
+    void build();
+    void applyTabOrder();
+    QWidget* control(const QString& name) const;
+    static void doStep(const Step& s, Form* self);
+
+    Spec m_spec;
+};

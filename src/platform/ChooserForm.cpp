@@ -1,0 +1,74 @@
+#include "ChooserForm.h"
+
+#include <QGridLayout>
+#include <QMap>
+#include <algorithm>
+
+ChooserForm::ChooserForm(const Spec& spec, QWidget* parent) : Form(parent), m_spec(spec) {
+    setWindowTitle(m_spec.caption);
+    if (!m_spec.fontFamily.isEmpty()) {
+        QFont f(m_spec.fontFamily);
+        if (m_spec.pointSize > 0) f.setPointSizeF(m_spec.pointSize);
+        setFont(f);
+    }
+    auto* grid = new QGridLayout(this);
+    QMap<int, int> rows;  // next row per column
+    int columns = 1;
+    for (int i = 0; i < m_spec.targets.size(); ++i) {
+        const Target& t = m_spec.targets.at(i);
+        auto* b = new QPushButton(t.caption, this);
+        b->setObjectName(t.name);
+        b->setAutoDefault(false);
+        grid->addWidget(b, rows[t.column]++, t.column, Qt::AlignTop);
+        columns = std::max(columns, t.column + 1);
+        connect(b, &QPushButton::clicked, this, [this, i] { target_Click(i); });
+        buttons.append(b);
+    }
+    int last = 0;
+    for (int r : std::as_const(rows)) last = std::max(last, r);
+    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    cmdCancel->setAutoDefault(false);
+    grid->addWidget(cmdCancel, last, 0, 1, columns, Qt::AlignHCenter);
+    connect(cmdCancel, &QPushButton::clicked, this, &ChooserForm::cmdCancel_Click);
+
+    // Tab order by tab index.
+    QList<QPair<int, QWidget*>> order;
+    for (int i = 0; i < buttons.size(); ++i) order.append({m_spec.targets.at(i).tabIndex, buttons.at(i)});
+    order.append({m_spec.cancelTabIndex, cmdCancel});
+    std::stable_sort(order.begin(), order.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (int i = 1; i < order.size(); ++i) setTabOrder(order.at(i - 1).second, order.at(i).second);
+    if (!order.isEmpty()) order.first().second->setFocus();
+
+    setDefaultButton(button(m_spec.defaultButton));
+    setCancelButton(cmdCancel);
+    if (m_spec.fixedBorder) setFixedBorder();
+}
+
+QPushButton* ChooserForm::button(const QString& name) const {
+    if (name == QLatin1String("cmdCancel")) return cmdCancel;
+    for (QPushButton* b : buttons)
+        if (b->objectName() == name) return b;
+    return nullptr;
+}
+
+void ChooserForm::Form_Load() { setDefaultButton(button(m_spec.defaultButton)); }
+
+void ChooserForm::target_Click(int index) {
+    const Target& t = m_spec.targets.at(index);
+    // A window that is not part of the program yet opens nothing, and the
+    // chooser stays where the student can use it.
+    if (!Forms::isRegistered(t.window)) return;
+    const QString window = t.window;
+    switch (t.leave) {
+    case Leave::Hide: hide(); break;
+    case Leave::Unload: Forms::unload(this); break;
+    case Leave::Stay: break;
+    }
+    Forms::show(window);
+}
+
+void ChooserForm::cmdCancel_Click() {
+    if (!m_spec.cancelShows.isEmpty()) Forms::show(m_spec.cancelShows);
+    Forms::unload(this);
+}

@@ -1,0 +1,221 @@
+#include "ChartForm.h"
+
+#include "platform/MessageBox.h"
+#include "refdata/ReferenceDatabase.h"
+
+#include <QHBoxLayout>
+#include <QSet>
+#include <QVBoxLayout>
+#include <QtCharts/QBarCategoryAxis>
+#include <QtCharts/QChart>
+#include <QtCharts/QLineSeries>
+#include <QtCharts/QValueAxis>
+#include <limits>
+
+ChartForm::ChartForm(const Chart& chart) : m_chart(chart) {
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint);
+    setWindowTitle(chart.caption);
+
+    MSChart1 = new QChartView(this);
+    MSChart1->setObjectName(QStringLiteral("MSChart1"));
+    MSChart1->setRenderHint(QPainter::Antialiasing);
+    MSChart1->setToolTip(chart.toolTip);
+    MSChart1->setFocusPolicy(Qt::StrongFocus);
+
+    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    cmdDescription = new QPushButton(QStringLiteral("Description"), this);
+    cmdDescription->setObjectName(QStringLiteral("cmdDescription"));
+    connect(cmdCancel, &QPushButton::clicked, this, &ChartForm::cmdCancel_Click);
+    connect(cmdDescription, &QPushButton::clicked, this, &ChartForm::cmdDescription_Click);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cmdCancel);
+    buttons->addSpacing(24);
+    buttons->addWidget(cmdDescription);
+    buttons->addStretch(1);
+    auto* v = new QVBoxLayout(this);
+    v->addWidget(MSChart1, 1);
+    v->addLayout(buttons);
+
+    setCancelButton(cmdCancel);
+    if (chart.cancelIsDefault) setDefaultButton(cmdCancel);
+    setTabOrder(MSChart1, cmdCancel);
+    setTabOrder(cmdCancel, cmdDescription);
+    resize(960, 640);
+}
+
+void ChartForm::Form_Load() {
+    readTable();
+    plot();
+    MSChart1->setFocus();  // first in the tab order
+}
+
+void ChartForm::readTable() {
+    // The leading rows that exist, up to the chart's count; a missing table
+    // or field charts nothing for it rather than failing.
+    m_table.clear();
+    const QString field = m_chart.field;
+    const QString number = QStringLiteral("AtomicNumber");
+    try {
+        ReferenceDatabase::fullWalk(m_chart.query, [&](const Recordset& rs) {
+            if (m_table.size() >= m_chart.rows) return;
+            ChartRow row;
+            row.value = rs.hasField(field) ? rs.field(field) : QVariant();
+            row.label = QStringLiteral(" ") + (rs.hasField(number) ? rs.fieldText(number) : QString());
+            m_table.append(row);
+        });
+    } catch (const RuntimeFault&) {
+        m_table.clear();
+    }
+}
+
+void ChartForm::plot() {
+    auto* chart = new QChart;
+    chart->setTitle(m_chart.title);
+    QFont tf = chart->titleFont();
+    tf.setPointSizeF(tf.pointSizeF() * 1.4);
+    tf.setBold(true);
+    chart->setTitleFont(tf);
+    chart->legend()->hide();
+
+    auto* axisX = new QBarCategoryAxis;
+    axisX->setTitleText(QStringLiteral("Atomic Number"));
+    QFont lf = axisX->labelsFont();
+    lf.setPointSizeF(6.5);
+    axisX->setLabelsFont(lf);
+    axisX->setLabelsAngle(-90);
+    // The axis needs distinct texts; a repeated label gets invisible padding.
+    QSet<QString> seen;
+    QStringList labels;
+    for (const ChartRow& r : m_table) {
+        QString l = r.label;
+        while (seen.contains(l)) l += QChar(0x200B);
+        seen.insert(l);
+        labels.append(l);
+    }
+    axisX->append(labels);
+    auto* axisY = new QValueAxis;
+    axisY->setTitleText(m_chart.valueTitle);
+    chart->addAxis(axisX, Qt::AlignBottom);
+    chart->addAxis(axisY, Qt::AlignLeft);
+
+    // One line through the values in row order; a row without a number
+    // leaves a gap, so each unbroken run is a series of its own.
+    const QColor colour(0, 0, 192);
+    double lo = std::numeric_limits<double>::max();
+    double hi = std::numeric_limits<double>::lowest();
+    QLineSeries* run = nullptr;
+    for (int i = 0; i < m_table.size(); ++i) {
+        const QVariant& v = m_table.at(i).value;
+        bool ok = false;
+        const double y = v.isNull() ? 0.0 : v.toDouble(&ok);
+        if (!ok) {
+            run = nullptr;
+            continue;
+        }
+        if (!run) {
+            run = new QLineSeries;
+            run->setColor(colour);
+            run->setPointsVisible(true);
+            run->setMarkerSize(5);
+            chart->addSeries(run);
+            run->attachAxis(axisX);
+            run->attachAxis(axisY);
+        }
+        run->append(i, y);
+        lo = std::min(lo, y);
+        hi = std::max(hi, y);
+    }
+    if (lo > hi) {
+        lo = 0;
+        hi = 1;
+    } else if (lo == hi) {
+        lo -= 1;
+        hi += 1;
+    }
+    axisY->setRange(lo, hi);
+    axisY->applyNiceNumbers();
+
+    QChart* old = MSChart1->chart();
+    MSChart1->setChart(chart);
+    delete old;
+}
+
+void ChartForm::cmdDescription_Click() {
+    Msg::show(m_chart.description, QStringLiteral("Tessival"), Msg::Icon::Information);
+}
+
+void ChartForm::cmdCancel_Click() {
+    Forms::unload(this);
+    Forms::show(QStringLiteral("frmTableChoice"));
+}
+
+// The six charts.
+
+TESSIVAL_FORM(frmPTable2);
+TESSIVAL_FORM(frmPTable3);
+TESSIVAL_FORM(frmPTable4);
+TESSIVAL_FORM(frmPTable5);
+TESSIVAL_FORM(frmPTable6);
+TESSIVAL_FORM(frmPTable7);
+
+frmPTable2::frmPTable2()
+    : ChartForm({QStringLiteral("Periodic Table - Atomic Radii"), QStringLiteral("SELECT * FROM AtomicRadii"),
+                 QStringLiteral("AtomicRadii"), 93, QStringLiteral("Atomic Number v. Atomic Radius"),
+                 QStringLiteral("Atomic Radius"),
+                 QStringLiteral("As the attraction for electrons changes, so does the radius of the atom."),
+                 QStringLiteral("The atomic radius is a function of the attraction between the nucleus and the "
+                                "electrons. The stronger the attraction ")
+                     + QStringLiteral("the smaller the radius and the weaker the attraction, the larger the radius. "
+                                      "The radius shows a distinct ")
+                     + QStringLiteral("periodic pattern. There are ups and downs corresponding to the different "
+                                      "periods of the table. The more ")
+                     + QStringLiteral("energy levels an element has, the weaker the attraction and the larger the "
+                                      "radius. ")}) {}
+
+frmPTable3::frmPTable3()
+    : ChartForm({QStringLiteral("Periodic Table - Electronegativity"),
+                 QStringLiteral("SELECT * FROM Electronegativities"), QStringLiteral("Electronegativity"), 95,
+                 QStringLiteral("Atomic Number v. Electronegativity"), QStringLiteral("Electronegativity"),
+                 QStringLiteral("Atoms tend to attract electrons from the atom they are bonded to."),
+                 QStringLiteral("Electronegativity is the attraction that an atom has for an electron when it is "
+                                "bonded to another atom.  ")}) {}
+
+frmPTable4::frmPTable4()
+    : ChartForm({QStringLiteral("Periodic Table - Affinities"), QStringLiteral("SELECT * FROM Affinities"),
+                 QStringLiteral("Affinity"), 88, QStringLiteral("Atomic Number v. Affinity"),
+                 QStringLiteral("Affinity"),
+                 QStringLiteral("Atoms try to attract electrons in order to fill their outer energy levels."),
+                 QStringLiteral("Affinity is the attraction that an atom has for an electron. The stronger the "
+                                "attraction, the higher  ")
+                     + QStringLiteral("the electronegativity value. Atoms try to fill their outer energy levels in "
+                                      "order to become ")
+                     + QStringLiteral("more stable. ")}) {}
+
+frmPTable5::frmPTable5()
+    : ChartForm({QStringLiteral("Periodic Table - Ionization Energies"),
+                 QStringLiteral("SELECT * FROM IonizationEnergy"), QStringLiteral("FIE"), 103,
+                 QStringLiteral("Atomic Number v. Ionization Energy"), QStringLiteral("Ionization Energy"),
+                 QStringLiteral("The ionization energy is a measure of how tightly the electron is held to the atom."),
+                 QStringLiteral("Ionization energy is the energy required to remove an electron. The more tightly "
+                                "held the electron,  ")
+                     + QStringLiteral("the higher the ionization energy. "),
+                 true}) {}
+
+frmPTable6::frmPTable6()
+    : ChartForm({QStringLiteral("Periodic Table - Density"), QStringLiteral("SELECT * FROM GeneralInfo"),
+                 QStringLiteral("Density"), 103, QStringLiteral("Atomic Number v. Density"),
+                 QStringLiteral("Density"),
+                 QStringLiteral("As you go through the periodic table, you have more particles in a small volume."),
+                 QStringLiteral("Density is the mass divided by the volume. The more atomic particles in a tiny "
+                                "volume like an atom, the higher the density.  ")}) {}
+
+frmPTable7::frmPTable7()
+    : ChartForm({QStringLiteral("Periodic Table - Boiling Point"), QStringLiteral("SELECT * FROM GeneralInfo"),
+                 QStringLiteral("BoilingPoint"), 103, QStringLiteral("Atomic Number v. Boiling Point"),
+                 QStringLiteral("Booiling point"),
+                 QStringLiteral("The ups and downs in boiling point illustrate the periodic nature of the table."),
+                 QStringLiteral("The boiling point is another property of an element that shows a periodic "
+                                "nature.  ")}) {}

@@ -1,0 +1,84 @@
+#pragma once
+// A line chart of one element property against the atomic number, read from
+// the leading rows of one table when the window loads.
+#include "platform/Forms.h"
+
+#include <QPushButton>
+#include <QVariant>
+#include <QVector>
+#include <QtCharts/QChartView>
+
+class ChartForm : public Form {
+    Q_OBJECT
+public:
+    // What makes one chart window.
+    struct Chart {
+        QString caption;
+        QString query;
+        QString field;
+        int rows;
+        QString title;
+        QString valueTitle;
+        QString toolTip;
+        QString description;
+        bool cancelIsDefault = false;
+    };
+
+    // One row of the chart table: the category label and the stored value.
+    struct ChartRow {
+        QString label;
+        QVariant value;
+    };
+
+    explicit ChartForm(const Chart& chart);
+    void Form_Load() override;
+
+    void cmdDescription_Click();
+    void cmdCancel_Click();
+
+    const Chart& chart() const { return m_chart; }
+    // The rows read at load, at most the chart's row count, in stored order.
+    const QVector<ChartRow>& chartTable() const { return m_table; }
+
+    QChartView* MSChart1;
+    QPushButton* cmdCancel;
+    QPushButton* cmdDescription;
+
+private:
+    void readTable();
+    void plot();
+
+    Chart m_chart;
+    QVector<ChartRow> m_table;
+};
+
+class frmPTable2 : public ChartForm {
+    Q_OBJECT
+public:
+    frmPTable2();
+};
+class frmPTable3 : public ChartForm {
+    Q_OBJECT
+public:
+    frmPTable3();
+};
+class frmPTable4 : public ChartForm {
+    Q_OBJECT
+public:
+    frmPTable4();
+};
+class frmPTable5 : public ChartForm {
+    Q_OBJECT
+public:
+    frmPTable5();
+};
+class frmPTable6 : public ChartForm {
+    Q_OBJECT
+public:
+    frmPTable6();
+};
+class frmPTable7 : public ChartForm {
+    Q_OBJECT
+public:
+    frmPTable7();
+};

@@ -1,0 +1,231 @@
+#include "frmPeriodic.h"
+#include "frmPeriodicData.h"
+
+#include <QKeyEvent>
+#include <QSet>
+
+TESSIVAL_FORM(frmPeriodic);
+
+QString SelectedSymbol;
+
+namespace {
+// Design units: twips, 15 to a pixel.
+int px(int twips) { return (twips * 2 + 15) / 30; }
+
+const int ButtonWidth = 500;
+const int ButtonHeight = 495;
+const int Pitch = 510;
+
+int columnLeft(int column) { return 540 + Pitch * (column - 1); }
+int rowTop(int row) {
+    if (row == 8) return 4380;
+    if (row == 9) return 4890;
+    return 630 + Pitch * (row - 1);
+}
+
+QString rgb(const QColor& c) { return QStringLiteral("rgb(%1, %2, %3)").arg(c.red()).arg(c.green()).arg(c.blue()); }
+
+QFont timesFont(double points, bool bold = false) {
+    QFont f(QStringLiteral("Times New Roman"));
+    f.setStyleHint(QFont::Serif);
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    return f;
+}
+
+QList<frmPeriodic::Element> buildElements() {
+    using K = frmPeriodic::ElementClass;
+    // Each row: its first column and the symbols in it, left to right.
+    struct Run {
+        int row;
+        int column;
+        QStringList symbols;
+    };
+    const QList<Run> runs = {
+        {1, 1, {"H"}},
+        {1, 18, {"He"}},
+        {2, 1, {"Li", "Be"}},
+        {2, 13, {"B", "C", "N", "O", "F", "Ne"}},
+        {3, 1, {"Na", "Mg"}},
+        {3, 13, {"Al", "Si", "P", "S", "Cl", "Ar"}},
+        {4, 1, {"K", "Ca", "Sc", "Ti", "V", "Cr", "Mn", "Fe", "Co", "Ni", "Cu", "Zn", "Ga", "Ge", "As", "Se", "Br", "Kr"}},
+        {5, 1, {"Rb", "Sr", "Y", "Zr", "Nb", "Mo", "Tc", "Ru", "Rh", "Pd", "Ag", "Cd", "In", "Sn", "Sb", "Te", "I", "Xe"}},
+        {6, 1, {"Cs", "Ba", "La"}},
+        {8, 5, {"Ce", "Pr", "Nd", "Pm", "Sm", "Eu", "Gd", "Tb", "Dy", "Ho", "Er", "Tm", "Yb", "Lu"}},
+        {6, 4, {"Hf", "Ta", "W", "Re", "Os", "Ir", "Pt", "Au", "Hg", "Tl", "Pb", "Bi", "Po", "At", "Rn"}},
+        {7, 1, {"Fr", "Ra", "Ac"}},
+        {9, 5, {"Th", "Pa", "U", "Np", "Pu", "Am", "Cm", "Bk", "Cf", "Es", "Fm", "Md", "No", "Lr"}},
+        {7, 4, {"Rf", "Db", "Sg", "Bh", "Hs", "Mt"}},
+    };
+    // Elements 104 to 109 keep their older control names.
+    const QHash<QString, QString> names = {{"Rf", "cmdRf"},  {"Db", "cmdHa"},  {"Sg", "cmdUnh"},
+                                           {"Bh", "cmdUns"}, {"Hs", "cmdUno"}, {"Mt", "cmdUne"}};
+    const QSet<QString> gases = {"H", "He", "N", "O", "F", "Ne", "Cl", "Ar", "Kr", "Xe", "Rn"};
+    const QSet<QString> liquids = {"Br", "Hg"};
+    const QSet<QString> synthetic = {"Pm", "Np", "Pu", "Am", "Cm", "Bk", "Cf", "Es", "Fm",
+                                     "Md", "No", "Lr", "Rf", "Db", "Sg", "Bh", "Hs", "Mt"};
+    const QSet<QString> metalloids = {"B", "Si", "Ge", "As", "Sb", "Te", "Po", "At"};
+
+    QList<frmPeriodic::Element> out;
+    for (const Run& run : runs) {
+        int column = run.column;
+        for (const QString& s : run.symbols) {
+            K kind = K::Solid;
+            if (gases.contains(s)) kind = K::Gas;
+            else if (liquids.contains(s)) kind = K::Liquid;
+            else if (synthetic.contains(s)) kind = K::Synthetic;
+            else if (metalloids.contains(s)) kind = K::Metalloid;
+            out.append({names.value(s, QStringLiteral("cmd") + s), s, run.row, column++, kind});
+        }
+    }
+    return out;
+}
+}  // namespace
+
+const QList<frmPeriodic::Element>& frmPeriodic::elements() {
+    static const QList<Element> list = buildElements();
+    return list;
+}
+
+bool frmPeriodic::isElementSymbol(const QString& symbol) {
+    for (const Element& e : elements())
+        if (e.caption == symbol) return true;
+    return false;
+}
+
+QColor frmPeriodic::buttonColour(ElementClass kind) {
+    switch (kind) {
+    case ElementClass::Gas: return QColor(0, 255, 0);
+    case ElementClass::Liquid: return QColor(0, 192, 192);
+    case ElementClass::Synthetic: return QColor(255, 255, 0);
+    case ElementClass::Metalloid: return QColor(128, 128, 255);
+    case ElementClass::Solid: break;
+    }
+    return QColor(224, 224, 224);
+}
+
+frmPeriodic::frmPeriodic() {
+    // Dialog border, no title bar: closed only through Cancel or Escape.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint);
+    setWindowTitle(QString());
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(192, 192, 192));
+    setPalette(pal);
+    setFont(timesFont(8.25));
+
+    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    cmdCancel->setToolTip(QStringLiteral("Close the screen and return to the main screen."));
+    cmdCancel->setGeometry(px(120), px(5460), px(1215), px(375));
+    connect(cmdCancel, &QPushButton::clicked, this, &frmPeriodic::cmdCancel_Click);
+
+    QWidget* previous = cmdCancel;
+    for (const Element& e : elements()) {
+        auto* b = new QPushButton(e.caption, this);
+        b->setObjectName(e.name);
+        b->setGeometry(px(columnLeft(e.column)), px(rowTop(e.row)), px(ButtonWidth), px(ButtonHeight));
+        const QColor c = buttonColour(e.kind);
+        b->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: black; border: 2px outset %1; }"
+                                        "QPushButton:pressed { border-style: inset; }"
+                                        "QPushButton:focus { border: 2px solid black; }")
+                             .arg(rgb(c)));
+        connect(b, &QPushButton::clicked, this, [this, b] { cmdElement_Click(b); });
+        ElementButtons.append(b);
+        m_byName.insert(e.name, b);
+        setTabOrder(previous, b);
+        previous = b;
+    }
+
+    auto label = [this](const QString& text, const QColor& colour, const QRect& r,
+                        Qt::Alignment align = Qt::AlignCenter) {
+        auto* l = new QLabel(text, this);
+        QPalette p = l->palette();
+        p.setColor(QPalette::WindowText, colour);
+        l->setPalette(p);
+        l->setAlignment(align);
+        l->setGeometry(r);
+        return l;
+    };
+
+    // Across the top, between the group numbers over hydrogen and helium.
+    Label28 = label(QStringLiteral("Periodic Table Of The Elements"), QColor(255, 255, 0),
+                    QRect(px(columnLeft(2)), 0, px(columnLeft(18) - columnLeft(2)) - 2, px(600)));
+    Label28->setObjectName(QStringLiteral("Label28"));
+    Label28->setFont(timesFont(20.25, true));
+    Label28->setToolTip(QStringLiteral("Click on an element to see its vital data."));
+
+    // Group numbers over the top button of each column.
+    QFont small = timesFont(8.25, true);
+    for (int g = 1; g <= 18; ++g) {
+        const int topRow = (g == 1 || g == 18) ? 1 : (g == 2 || g >= 13) ? 2 : 4;
+        QLabel* l = label(QString::number(g), QColor(0, 0, 255),
+                          QRect(px(columnLeft(g)), px(rowTop(topRow) - 225), px(ButtonWidth), px(225)));
+        l->setObjectName(QStringLiteral("lblGroup%1").arg(g));
+        l->setFont(small);
+        GroupLabels.append(l);
+    }
+    for (int p = 1; p <= 7; ++p) {
+        QLabel* l = label(QString::number(p), QColor(255, 0, 0),
+                          QRect(px(120), px(rowTop(p)), px(360), px(ButtonHeight)));
+        l->setObjectName(QStringLiteral("lblPeriod%1").arg(p));
+        l->setFont(small);
+        PeriodLabels.append(l);
+    }
+    const QRect lanRect(px(120), px(rowTop(8)), px(columnLeft(5) - 180), px(ButtonHeight));
+    lblLanthanides = label(QStringLiteral("*Lanthanide Series"), QColor(255, 0, 0), lanRect,
+                           Qt::AlignRight | Qt::AlignVCenter);
+    lblLanthanides->setObjectName(QStringLiteral("lblLanthanides"));
+    lblLanthanides->setFont(small);
+    lblActinides = label(QStringLiteral("#Actinide Series"), QColor(255, 0, 0), lanRect.translated(0, px(Pitch)),
+                         Qt::AlignRight | Qt::AlignVCenter);
+    lblActinides->setObjectName(QStringLiteral("lblActinides"));
+    lblActinides->setFont(small);
+
+    // The legend, left to right along the bottom.
+    struct Legend {
+        const char* name;
+        const char* text;
+        QColor colour;
+    };
+    const Legend legend[] = {
+        {"lblSolids", "Gray = solids", QColor(64, 64, 64)}, {"lblLiquids", "Liquids", QColor(0, 192, 192)},
+        {"lblGases", "Gases", QColor(0, 255, 0)},           {"lblSynthetic", "Synthetic", QColor(255, 255, 0)},
+        {"lblMetalloids", "Metalloids", QColor(0, 0, 255)},
+    };
+    const QFont legendFont = timesFont(9.75, true);
+    const QFontMetrics fm(legendFont);
+    int left = px(columnLeft(5));
+    for (const Legend& item : legend) {
+        const QString text = QLatin1String(item.text);
+        const int width = fm.horizontalAdvance(text) + 6;
+        QLabel* l = label(text, item.colour, QRect(left, px(5460), width, px(375)), Qt::AlignLeft | Qt::AlignVCenter);
+        l->setObjectName(QLatin1String(item.name));
+        l->setFont(legendFont);
+        LegendLabels.append(l);
+        left += width + 20;
+    }
+
+    setDefaultButton(cmdCancel);
+    setCancelButton(cmdCancel);
+    setFixedSize(px(columnLeft(18) + ButtonWidth + 300), px(6060));
+}
+
+void frmPeriodic::Form_Load() { cmdCancel->setFocus(); }
+
+bool frmPeriodic::Form_KeyDown(QKeyEvent* e) {
+    if (e->key() == Qt::Key_F1 && e->modifiers() == Qt::NoModifier) {
+        Forms::show(QStringLiteral("frmHelp"));
+        return true;
+    }
+    return false;
+}
+
+void frmPeriodic::cmdElement_Click(QPushButton* button) {
+    SelectedSymbol = button->text();
+    // An open sheet is refilled for the new element before it comes forward.
+    if (auto* sheet = Forms::get<frmPeriodicData>(QStringLiteral("frmPeriodicData"))) sheet->FillSheet();
+    Forms::show(QStringLiteral("frmPeriodicData"));
+}
+
+void frmPeriodic::cmdCancel_Click() { Forms::unload(this); }

@@ -1,0 +1,133 @@
+#include "frmPeriodicData.h"
+#include "frmPeriodic.h"
+
+#include "platform/MessageBox.h"
+#include "platform/PrintService.h"
+#include "refdata/ReferenceDatabase.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+#include <cmath>
+
+TESSIVAL_FORM(frmPeriodicData);
+
+namespace {
+const char* const Prompts[15] = {nullptr,         "Name",    "Symbol",     "Atomic Number", "Atomic Weight",
+                                 "State",         "Charge",  "Configuration", "Group Name", "Protons",
+                                 "Electrons",     "Neutrons", "Density",   "Freezing Point", "Boiling Point"};
+}
+
+frmPeriodicData::frmPeriodicData() {
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setWindowTitle(QStringLiteral("Periodic Table Data"));
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(10);
+    for (int i = 1; i <= 14; ++i) {
+        Text[i] = new QLineEdit(this);
+        Text[i]->setObjectName(QStringLiteral("Text%1").arg(i));
+        Text[i]->setReadOnly(true);
+        Text[i]->setMinimumWidth(150);
+        Text[i]->setAccessibleName(QLatin1String(Prompts[i]));
+        Label[i] = new QLabel(QLatin1String(Prompts[i]), this);
+        Label[i]->setObjectName(QStringLiteral("Label%1").arg(i));
+        Label[i]->setBuddy(Text[i]);
+        Label[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        // Text1 to Text7 down the left column, Text8 to Text14 down the right.
+        const int row = (i - 1) % 7;
+        const int col = i <= 7 ? 0 : 2;
+        grid->addWidget(Label[i], row, col);
+        grid->addWidget(Text[i], row, col + 1);
+    }
+    grid->setColumnMinimumWidth(2, 90);
+
+    cmdPrint = new QPushButton(QStringLiteral("Print"), this);
+    cmdPrint->setObjectName(QStringLiteral("cmdPrint"));
+    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    connect(cmdPrint, &QPushButton::clicked, this, &frmPeriodicData::cmdPrint_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmPeriodicData::cmdCancel_Click);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cmdPrint);
+    buttons->addWidget(cmdCancel);
+    buttons->addStretch(1);
+
+    auto* v = new QVBoxLayout(this);
+    v->addLayout(grid);
+    v->addSpacing(8);
+    v->addLayout(buttons);
+    setCancelButton(cmdCancel);
+
+    QWidget* previous = Text[1];
+    for (int i = 2; i <= 14; ++i) {
+        setTabOrder(previous, Text[i]);
+        previous = Text[i];
+    }
+    setTabOrder(previous, cmdPrint);
+    setTabOrder(cmdPrint, cmdCancel);
+}
+
+void frmPeriodicData::Form_Load() {
+    FillSheet();
+    setFixedBorder();
+}
+
+void frmPeriodicData::FillSheet() {
+    for (int i = 1; i <= 14; ++i) Text[i]->clear();
+
+    // The row is read whole before any box is written, so a failed read
+    // leaves the sheet empty rather than half filled.
+    QVariant name, symbol, number, weight, state, charge, configuration, group, density, freezing, boiling;
+    try {
+        // Only a symbol of the table's buttons is looked up, and only as a bound value.
+        if (!frmPeriodic::isElementSymbol(SelectedSymbol))
+            throw DbError(RuntimeFault::NoCurrentRecord, QStringLiteral("No current record."));
+        ReferenceDatabase::singleRecord(
+            QStringLiteral("SELECT * FROM GeneralInfo WHERE Symbol = ?"), {SelectedSymbol}, [&](const Recordset& rs) {
+                auto get = [&rs](const char* field) {
+                    const QString f = QLatin1String(field);
+                    return rs.hasField(f) ? rs.field(f) : QVariant();
+                };
+                if (rs.eof()) throw DbError(RuntimeFault::NoCurrentRecord, QStringLiteral("No current record."));
+                name = get("ElementName");
+                symbol = get("Symbol");
+                number = get("AtomicNumber");
+                weight = get("AtomicWeight");
+                state = get("State");
+                charge = get("Charge");
+                configuration = get("Configuration");
+                group = get("GroupName");
+                density = get("Density");
+                freezing = get("FreezingPoint");
+                boiling = get("BoilingPoint");
+            });
+    } catch (const RuntimeFault& e) {
+        Msg::show(e.description(), QStringLiteral("Periodic Data"), Msg::Icon::Information);
+        return;
+    }
+
+    auto text = [](const QVariant& v) { return Recordset::plainText(v); };
+    Text[1]->setText(text(name));
+    Text[2]->setText(text(symbol));
+    Text[3]->setText(text(number));
+    Text[4]->setText(text(weight));
+    Text[5]->setText(text(state));
+    Text[6]->setText(text(charge));
+    Text[7]->setText(text(configuration));
+    Text[8]->setText(text(group));
+    Text[9]->setText(text(number));
+    Text[10]->setText(text(number));
+    // Neutrons: the weight rounded to a whole number, less the atomic number.
+    bool weightOk = false, numberOk = false;
+    const double w = weight.isNull() ? 0.0 : weight.toDouble(&weightOk);
+    const double z = number.isNull() ? 0.0 : number.toDouble(&numberOk);
+    if (weightOk && numberOk) Text[11]->setText(Num::text(std::round(w) - z));
+    Text[12]->setText(text(density));
+    Text[13]->setText(text(freezing));
+    Text[14]->setText(text(boiling));
+}
+
+void frmPeriodicData::cmdPrint_Click() { Print::printWindow(this); }
+
+void frmPeriodicData::cmdCancel_Click() { Forms::unload(this); }

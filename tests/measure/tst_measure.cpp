@@ -1,0 +1,228 @@
+// The "General Problems" chooser, the significant-figure counter and its window.
+#include <QAction>
+#include <QtTest>
+
+#include "TestSupport.h"
+#include "measure/SigFigCounter.h"
+#include "measure/frmGeneralChoice.h"
+#include "measure/frmSigfig.h"
+#include "shell/frmMain.h"
+
+using TestSupport::messages;
+
+namespace {
+class HelpStandIn : public Form {};
+
+frmSigfig* sigfig() {
+    auto* f = qobject_cast<frmSigfig*>(Forms::show(QStringLiteral("frmSigfig")));
+    TestSupport::settle();
+    return f;
+}
+
+bool shown(const char* name) {
+    Form* f = Forms::loaded(QLatin1String(name));
+    return f && f->isVisible();
+}
+
+const QString Title = QStringLiteral("Significant Figures");
+}  // namespace
+
+class TestMeasure : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        TestSupport::init();
+        if (!Forms::isRegistered(QStringLiteral("frmHelp")))
+            Forms::registerKind(QStringLiteral("frmHelp"), [] { return static_cast<Form*>(new HelpStandIn); });
+    }
+    void cleanup() {
+        TestSupport::unloadAll();
+        messages().clear();
+    }
+
+    void counts_data() {
+        QTest::addColumn<QString>("number");
+        QTest::addColumn<int>("figures");
+        QTest::newRow("1234") << "1234" << 4;
+        QTest::newRow("1200") << "1200" << 2;
+        QTest::newRow("1200.") << "1200." << 4;
+        QTest::newRow("1002") << "1002" << 4;
+        QTest::newRow("0.0025") << "0.0025" << 2;
+        QTest::newRow("0.00250") << "0.00250" << 3;
+        QTest::newRow(".5") << ".5" << 1;
+        QTest::newRow("100.0") << "100.0" << 4;
+        QTest::newRow("10.05") << "10.05" << 4;
+        QTest::newRow("3.") << "3." << 1;
+        QTest::newRow("007") << "007" << 1;
+        QTest::newRow("5000") << "5000" << 1;
+        QTest::newRow("5000.") << "5000." << 4;
+        QTest::newRow("12.0") << "12.0" << 3;
+        QTest::newRow("100") << "100" << 1;
+        QTest::newRow("10203000") << "10203000" << 5;
+    }
+    void counts() {
+        QFETCH(QString, number);
+        QFETCH(int, figures);
+        const SigFigs::Count c = SigFigs::count(number.toStdString());
+        QVERIFY(c.complete);
+        QCOMPARE(c.figures, figures);
+        // Through the window: typed, then Enter.
+        frmSigfig* f = sigfig();
+        TestSupport::type(f->txtSigfig1, number);
+        TestSupport::press(f->txtSigfig1, Qt::Key_Return);
+        QVERIFY(messages().shown.isEmpty());
+        QCOMPARE(f->txtSigfig2->text(), QString::number(figures));
+    }
+
+    void countsAreIndependent() {
+        frmSigfig* f = sigfig();
+        TestSupport::type(f->txtSigfig1, QStringLiteral("12.0"));
+        f->cmdOk->click();
+        QCOMPARE(f->txtSigfig2->text(), QStringLiteral("3"));
+        f->txtSigfig1->setText(QStringLiteral("100"));
+        f->cmdOk->click();
+        QCOMPARE(f->txtSigfig2->text(), QStringLiteral("1"));
+        f->cmdOk->click();
+        QCOMPARE(f->txtSigfig2->text(), QStringLiteral("1"));
+    }
+
+    void refusals_data() {
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<int>("icon");
+        QTest::addColumn<QString>("boxAfter");
+        const QString valid = QStringLiteral("You must enter valid data into the box.");
+        const int none = int(Msg::Icon::None), info = int(Msg::Icon::Information);
+        QTest::newRow("empty") << "" << valid << Title << none << "";
+        QTest::newRow("0") << "0" << valid << Title << none << "0";
+        QTest::newRow("0.0") << "0.0" << valid << Title << none << "0.0";
+        QTest::newRow("000") << "000" << valid << Title << none << "000";
+        QTest::newRow("--5 loses one sign") << "--5" << valid << Title << none << "-5";
+        QTest::newRow("lone point") << "." << "Type mismatch" << Title << info << ".";
+        QTest::newRow("two points") << "1.2.3" << "Type mismatch" << Title << info << "1.2.3";
+        QTest::newRow("group separator") << "1,000" << "Type mismatch" << Title << info << "1,000";
+        QTest::newRow("beyond single") << "1" + QString(19, QLatin1Char('0')) + "." << "Overflow" << Title << info
+                                       << "1" + QString(19, QLatin1Char('0')) + ".";
+        // Converts, but holds a character the count refuses: no partial count.
+        QTest::newRow("exponent") << "12E3" << "Type mismatch" << "Tessival" << info << "12E3";
+        QTest::newRow("blank") << "25 " << "Type mismatch" << "Tessival" << info << "25 ";
+        QTest::newRow("plus") << "+25" << "Type mismatch" << "Tessival" << info << "+25";
+    }
+    void refusals() {
+        QFETCH(QString, pasted);
+        QFETCH(QString, message);
+        QFETCH(QString, title);
+        QFETCH(int, icon);
+        QFETCH(QString, boxAfter);
+        frmSigfig* f = sigfig();
+        TestSupport::type(f->txtSigfig1, QStringLiteral("1.2345"));
+        f->cmdOk->click();
+        QCOMPARE(f->txtSigfig2->text(), QStringLiteral("5"));
+        f->txtSigfig1->setText(pasted);
+        f->cmdOk->click();
+        QCOMPARE(messages().shown.size(), 1);
+        QCOMPARE(messages().lastText(), message);
+        QCOMPARE(messages().shown.last().title, title);
+        QCOMPARE(messages().shown.last().icon, Msg::Icon(icon));
+        QCOMPARE(f->txtSigfig2->text(), QStringLiteral("5"));
+        QCOMPARE(f->txtSigfig1->text(), boxAfter);
+    }
+
+    void pastedMinusIsDropped() {
+        frmSigfig* f = sigfig();
+        f->txtSigfig1->setText(QStringLiteral("-25.0"));
+        f->cmdOk->click();
+        QCOMPARE(f->txtSigfig1->text(), QStringLiteral("25.0"));
+        QCOMPARE(f->txtSigfig2->text(), QStringLiteral("3"));
+        QVERIFY(messages().shown.isEmpty());
+    }
+
+    void keysAndLength() {
+        frmSigfig* f = sigfig();
+        QVERIFY(!f->cmdOk->isEnabled() && !f->cmdPrint->isEnabled());
+        QCOMPARE(f->focusWidget(), f->txtSigfig1);
+        // Enter with Ok disabled runs Ok.
+        TestSupport::press(f->txtSigfig1, Qt::Key_Return);
+        QCOMPARE(messages().shown.size(), 1);
+        QCOMPARE(messages().lastText(), QStringLiteral("You must enter valid data into the box."));
+        messages().clear();
+        TestSupport::type(f->txtSigfig1, QStringLiteral("1.5"));
+        QVERIFY(f->cmdOk->isEnabled() && f->cmdPrint->isEnabled());
+        for (const char* key : {"-", "+", "E", ",", "a"}) TestSupport::type(f->txtSigfig1, QLatin1String(key));
+        QCOMPARE(messages().shown.size(), 5);
+        for (const Msg::Box& b : messages().shown) {
+            QCOMPARE(b.text, QStringLiteral("You must enter a valid numerical expression"));
+            QCOMPARE(b.title, Title);
+            QCOMPARE(b.icon, Msg::Icon::None);
+        }
+        QCOMPARE(f->txtSigfig1->text(), QStringLiteral("1.5"));
+        f->txtSigfig1->setText(QString(30, QLatin1Char('1')));
+        QCOMPARE(f->txtSigfig1->text().size(), 20);
+        f->cmdOk->click();
+        QCOMPARE(f->txtSigfig2->text(), QStringLiteral("20"));
+        f->cmdClear->click();
+        QVERIFY(f->txtSigfig1->text().isEmpty() && f->txtSigfig2->text().isEmpty());
+        QVERIFY(f->cmdOk->isEnabled() && f->cmdPrint->isEnabled());
+        QCOMPARE(f->focusWidget(), f->txtSigfig1);
+        f->cmdPrint->click();
+        QCOMPARE(TestSupport::printer().printed.last(), static_cast<QWidget*>(f));
+    }
+
+    void helpTexts() {
+        frmSigfig* f = sigfig();
+        QCOMPARE(f->windowTitle(), Title);
+        QCOMPARE(f->lblsigfig1->text(), QStringLiteral("Enter a number"));
+        QCOMPARE(f->lblSigfig2->text(), QStringLiteral("Significant figures"));
+        QCOMPARE(f->txtSigfig1->toolTip(), QStringLiteral("Enter a number."));
+        QCOMPARE(f->txtSigfig1->accessibleName(), QStringLiteral("Enter a number"));
+        QVERIFY(!f->txtSigfig2->isEnabled());
+        QVERIFY(!f->findChild<QLineEdit*>(QStringLiteral("Work line")));
+        f->cmdHelp->click();
+        QCOMPARE(messages().shown.size(), 1);
+        QVERIFY(messages().lastText().contains(QStringLiteral("numbers that are real , dependable numbers")));
+        QCOMPARE(messages().shown.last().icon, Msg::Icon::Information);
+        QCOMPARE(messages().shown.last().title, QStringLiteral("Tessival"));
+        TestSupport::press(f->txtSigfig1, Qt::Key_F1);
+        QVERIFY(shown("frmHelp"));
+    }
+
+    void chooserRoad() {
+        auto* m = static_cast<frmMain*>(Forms::show(QStringLiteral("frmMain")));
+        m->cmdGeneral->click();
+        TestSupport::settle();
+        Form* c = Forms::loaded(QStringLiteral("frmGeneralChoice"));
+        QVERIFY(c && c->isVisible());
+        QCOMPARE(c->windowTitle(), QStringLiteral("General Problems"));
+        // Not in the program yet: the chooser stays.
+        TestSupport::child<QPushButton>(c, "cmdDensity")->click();
+        QVERIFY(c->isVisible());
+        // Enter runs "Significant Figures".
+        TestSupport::press(c->focusWidget(), Qt::Key_Return);
+        TestSupport::settle();
+        QVERIFY(shown("frmSigfig"));
+        QVERIFY(!c->isVisible() && Forms::isLoaded(QStringLiteral("frmGeneralChoice")));
+        auto* f = Forms::get<frmSigfig>(QStringLiteral("frmSigfig"));
+        TestSupport::press(f->txtSigfig1, Qt::Key_Escape);
+        TestSupport::settle();
+        QVERIFY(!Forms::isLoaded(QStringLiteral("frmSigfig")));
+        QVERIFY(c->isVisible());
+        TestSupport::press(c->focusWidget(), Qt::Key_Escape);
+        TestSupport::settle();
+        QVERIFY(!Forms::isLoaded(QStringLiteral("frmGeneralChoice")));
+        QVERIFY(m->isVisible());
+        // From the menu, the load hides a shown chooser; Cancel shows it.
+        m->cmdGeneral->click();
+        m->findChild<QAction*>(QStringLiteral("mnuSignificantfigures"))->trigger();
+        TestSupport::settle();
+        c = Forms::loaded(QStringLiteral("frmGeneralChoice"));
+        QVERIFY(c && !c->isVisible());
+        QVERIFY(shown("frmSigfig"));
+        Forms::get<frmSigfig>(QStringLiteral("frmSigfig"))->cmdCancel->click();
+        TestSupport::settle();
+        QVERIFY(shown("frmGeneralChoice"));
+    }
+};
+
+QTEST_MAIN(TestMeasure)
+#include "tst_measure.moc"

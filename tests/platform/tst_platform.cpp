@@ -1,0 +1,274 @@
+// The platform layer: number texts, the key filter, message boxes and the
+// window registry, driven as the windows use them.
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QVBoxLayout>
+
+#include "TestSupport.h"
+#include "platform/NumberText.h"
+#include "platform/NumericKeyFilter.h"
+
+namespace {
+int g_loads = 0;
+int g_unloads = 0;
+
+class ProbeForm : public Form {
+public:
+    QLineEdit* Text1;
+    QPushButton* cmdOk;
+    QPushButton* cmdCancel;
+    int okClicks = 0;
+    int f1 = 0;
+    ProbeForm() {
+        Text1 = new QLineEdit(this);
+        Text1->setObjectName(QStringLiteral("Text1"));
+        cmdOk = new QPushButton(QStringLiteral("Ok"), this);
+        cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+        auto* v = new QVBoxLayout(this);
+        v->addWidget(Text1);
+        v->addWidget(cmdOk);
+        v->addWidget(cmdCancel);
+        connect(cmdOk, &QPushButton::clicked, this, [this] { ++okClicks; });
+        // Cancel unloads the window from inside its own handler.
+        connect(cmdCancel, &QPushButton::clicked, this, [this] { Forms::unload(this); });
+    }
+    void Form_Load() override {
+        ++g_loads;
+        Text1->setText(QStringLiteral("design"));
+    }
+    void Form_Unload() override { ++g_unloads; }
+    bool Form_KeyDown(QKeyEvent* e) override {
+        if (e->key() == Qt::Key_F1) {
+            ++f1;
+            return true;
+        }
+        return false;
+    }
+};
+TESSIVAL_FORM(ProbeForm);
+
+class HiderForm : public Form {
+public:
+    void Form_Load() override { Forms::hide(QStringLiteral("ProbeForm")); }
+};
+TESSIVAL_FORM(HiderForm);
+}  // namespace
+
+class TstPlatform : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { TestSupport::init(); }
+    void cleanup() { TestSupport::unloadAll(); TestSupport::messages().clear(); }
+
+    void parsesWhatTheKeyFiltersAdmit_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("value");
+        QTest::newRow("point five") << ".5" << 0.5;
+        QTest::newRow("trailing point") << "3." << 3.0;
+        QTest::newRow("exponent") << "6.02E23" << 6.02e23;
+        QTest::newRow("lower exponent signed") << "1e-3" << 0.001;
+        QTest::newRow("negative") << "-2.5" << -2.5;
+        QTest::newRow("blanks") << " 7 " << 7.0;
+    }
+    void parsesWhatTheKeyFiltersAdmit() {
+        QFETCH(QString, text);
+        QFETCH(double, value);
+        QCOMPARE(Num::toDouble(text), value);
+    }
+
+    void textThatIsNoNumberIsATypeMismatch() {
+        for (const QString t : {QStringLiteral("1.2.3"), QStringLiteral(""), QStringLiteral("abc"),
+                                QStringLiteral("1,5"), QStringLiteral("E5"), QStringLiteral("--1")}) {
+            try {
+                Num::toDouble(t);
+                QFAIL(qPrintable(QStringLiteral("parsed: ") + t));
+            } catch (const RuntimeFault& f) {
+                QCOMPARE(f.description(), QStringLiteral("Type mismatch"));
+            }
+        }
+    }
+
+    void overflowAndDivisionAreFaults() {
+        auto fault = [](auto fn) {
+            try {
+                fn();
+            } catch (const RuntimeFault& f) {
+                return f.description();
+            }
+            return QStringLiteral("none");
+        };
+        QCOMPARE(fault([] { Num::toSingle(QStringLiteral("1E39")); }), QStringLiteral("Overflow"));
+        QCOMPARE(fault([] { Num::toDouble(QStringLiteral("1E309")); }), QStringLiteral("Overflow"));
+        QCOMPARE(fault([] { Num::div(1, 0); }), QStringLiteral("Division by zero"));
+        QCOMPARE(fault([] { Num::checked(1e308 * 10); }), QStringLiteral("Overflow"));
+        QCOMPARE(fault([] { Num::pow(-8, 0.5); }), QStringLiteral("Invalid procedure call or argument"));
+        QCOMPARE(Num::pow(0, 0), 1.0);
+        // No text form ever shows inf or nan.
+        QCOMPARE(fault([] { Num::fixed(std::numeric_limits<double>::infinity()); }), QStringLiteral("Overflow"));
+        QCOMPARE(fault([] { Num::text(std::nan("")); }), QStringLiteral("Invalid procedure call or argument"));
+    }
+
+    void defaultTextForms_data() {
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("single third") << Num::text(1.0f / 3.0f) << "0.3333333";
+        QTest::newRow("double third") << Num::text(1.0 / 3.0) << "0.333333333333333";
+        QTest::newRow("single whole") << Num::text(25.0f) << "25";
+        QTest::newRow("single 7 digits") << Num::text(1234567.0f) << "1234567";
+        QTest::newRow("single 8 digits") << Num::text(12345678.0f) << "1.234568E+07";
+        QTest::newRow("single 1e8") << Num::text(1e8f) << "1E+08";
+        QTest::newRow("double 15 digits") << Num::text(123456789012345.0) << "123456789012345";
+        QTest::newRow("double 1e15") << Num::text(1e15) << "1E+15";
+        QTest::newRow("small") << Num::text(0.0001) << "0.0001";
+        QTest::newRow("smaller") << Num::text(0.000015) << "1.5E-05";
+        QTest::newRow("negative") << Num::text(-2.5f) << "-2.5";
+        QTest::newRow("single of 0.1") << Num::text(0.1f) << "0.1";
+        QTest::newRow("avogadro") << Num::text(6.02e23) << "6.02E+23";
+    }
+    void defaultTextForms() {
+        QFETCH(QString, shown);
+        QFETCH(QString, expected);
+        QCOMPARE(shown, expected);
+    }
+
+    void formattedAnswers_data() {
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("three decimals") << Num::fixed(4.0) << "4.000";
+        QTest::newRow("grouping") << Num::fixed(1234567.8912) << "1,234,567.891";
+        QTest::newRow("negative grouping") << Num::fixed(-1234.5) << "-1,234.500";
+        QTest::newRow("negative zero") << Num::fixed(-0.0001) << "0.000";
+        QTest::newRow("leading zero") << Num::fixed(0.5) << "0.500";
+        QTest::newRow("standard") << Num::standard(1234.567) << "1,234.57";
+        QTest::newRow("scientific") << Num::scientific(45) << "4.50E+01";
+        QTest::newRow("scientific small") << Num::scientific(1.8e-5) << "1.80E-05";
+        QTest::newRow("scientific negative") << Num::scientific(-0.000123) << "-1.23E-04";
+        QTest::newRow("general number") << Num::generalNumber(101.325) << "101.325";
+    }
+    void formattedAnswers() {
+        QFETCH(QString, shown);
+        QFETCH(QString, expected);
+        QCOMPARE(shown, expected);
+    }
+
+    void answersFollowTheLocale() {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        QCOMPARE(Num::fixed(1234.5), QStringLiteral("1.234,500"));
+        QCOMPARE(Num::text(2.5f), QStringLiteral("2,5"));
+        // Typed numbers keep "." whatever the locale.
+        QCOMPARE(Num::toDouble(QStringLiteral("2.5")), 2.5);
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    }
+
+    void keyFilterAdmitsDigitsAndTheBoxsSigns() {
+        auto* form = static_cast<ProbeForm*>(Forms::show(QStringLiteral("ProbeForm")));
+        form->Text1->clear();
+        NumericKeyFilter::attach(form->Text1, QStringLiteral(".\b"));
+        TestSupport::type(form->Text1, QStringLiteral("12.5"));
+        QCOMPARE(form->Text1->text(), QStringLiteral("12.5"));
+        QVERIFY(TestSupport::messages().shown.isEmpty());
+        QTest::keyClick(form->Text1, Qt::Key_Backspace);
+        QCOMPARE(form->Text1->text(), QStringLiteral("12."));
+        // Navigation and editing keys are untouched.
+        QTest::keyClick(form->Text1, Qt::Key_Home);
+        QTest::keyClick(form->Text1, Qt::Key_Delete);
+        QCOMPARE(form->Text1->text(), QStringLiteral("2."));
+        for (char c : {'a', '-', 'E', '+', ' '}) {
+            TestSupport::messages().clear();
+            QTest::keyClick(form->Text1, c);
+            QCOMPARE(form->Text1->text(), QStringLiteral("2."));
+            QCOMPARE(TestSupport::messages().shown.size(), 1);
+            QCOMPARE(TestSupport::messages().lastText(), QStringLiteral("You must enter a valid numerical expression"));
+            QCOMPARE(TestSupport::messages().shown.last().title, QStringLiteral("Tessival"));
+        }
+    }
+
+    void messageBoxesJoinLinesAndDefaultTheTitle() {
+        Msg::show(QStringLiteral("one\n\rtwo"));
+        QCOMPARE(TestSupport::messages().shown.last().text, QStringLiteral("one\ntwo"));
+        QCOMPARE(TestSupport::messages().shown.last().title, QStringLiteral("Tessival V1.5"));
+        TestSupport::messages().answers = {Msg::Answer::No};
+        QCOMPARE(Msg::show(QStringLiteral("?"), QStringLiteral("T"), Msg::Icon::Question, Msg::Buttons::YesNo),
+                 Msg::Answer::No);
+    }
+
+    void windowsLoadOnceAndComeBackFresh() {
+        g_loads = g_unloads = 0;
+        QVERIFY(!Forms::isLoaded(QStringLiteral("ProbeForm")));
+        auto* form = static_cast<ProbeForm*>(Forms::show(QStringLiteral("ProbeForm")));
+        QVERIFY(form && form->isVisible());
+        QCOMPARE(g_loads, 1);
+        form->Text1->setText(QStringLiteral("typed"));
+        // Showing again brings the same window with its contents.
+        QCOMPARE(Forms::show(QStringLiteral("ProbeForm")), form);
+        QCOMPARE(g_loads, 1);
+        QCOMPARE(form->Text1->text(), QStringLiteral("typed"));
+        QPointer<Form> old(form);
+        Forms::unload(QStringLiteral("ProbeForm"));
+        QCOMPARE(g_unloads, 1);
+        QVERIFY(!Forms::isLoaded(QStringLiteral("ProbeForm")));
+        TestSupport::settle();
+        QVERIFY(old.isNull());
+        form = static_cast<ProbeForm*>(Forms::show(QStringLiteral("ProbeForm")));
+        QCOMPARE(g_loads, 2);
+        QCOMPARE(form->Text1->text(), QStringLiteral("design"));
+        // Unloading what is not loaded does nothing.
+        Forms::unload(QStringLiteral("HiderForm"));
+        QVERIFY(Forms::show(QStringLiteral("NoSuchWindow")) == nullptr);
+    }
+
+    void hidingAWindowThatIsNotLoadedLoadsIt() {
+        g_loads = 0;
+        Forms::show(QStringLiteral("HiderForm"));
+        QVERIFY(Forms::isLoaded(QStringLiteral("ProbeForm")));
+        QCOMPARE(g_loads, 1);
+        QVERIFY(!Forms::loaded(QStringLiteral("ProbeForm"))->isVisible());
+        QCOMPARE(Forms::loadedForms().size(), 2);
+        QCOMPARE(Forms::loadedForms().first()->formName(), QStringLiteral("HiderForm"));
+    }
+
+    void unloadFromItsOwnHandlerAndByTheTitleBar() {
+        auto* form = static_cast<ProbeForm*>(Forms::show(QStringLiteral("ProbeForm")));
+        QPointer<Form> guard(form);
+        form->cmdCancel->click();
+        QVERIFY(!Forms::isLoaded(QStringLiteral("ProbeForm")));
+        TestSupport::settle();
+        QVERIFY(guard.isNull());
+        form = static_cast<ProbeForm*>(Forms::show(QStringLiteral("ProbeForm")));
+        g_unloads = 0;
+        form->close();
+        QCOMPARE(g_unloads, 1);
+        QVERIFY(!Forms::isLoaded(QStringLiteral("ProbeForm")));
+    }
+
+    void defaultCancelAndKeyPreview() {
+        auto* form = static_cast<ProbeForm*>(Forms::show(QStringLiteral("ProbeForm")));
+        form->Text1->setFocus();
+        // No default button: Enter does nothing.
+        QTest::keyClick(form->Text1, Qt::Key_Return);
+        QCOMPARE(form->okClicks, 0);
+        form->setDefaultButton(form->cmdOk);
+        QTest::keyClick(form->Text1, Qt::Key_Return);
+        QCOMPARE(form->okClicks, 1);
+        // A disabled default button lets Enter reach the box.
+        form->cmdOk->setEnabled(false);
+        QTest::keyClick(form->Text1, Qt::Key_Return);
+        QCOMPARE(form->okClicks, 1);
+        form->cmdOk->setEnabled(true);
+        // F1 reaches the window whatever control has the focus.
+        QTest::keyClick(form->Text1, Qt::Key_F1);
+        QTest::keyClick(form->cmdOk, Qt::Key_F1);
+        QCOMPARE(form->f1, 2);
+        // Escape with no cancel button does nothing; with one it runs it.
+        QTest::keyClick(form->Text1, Qt::Key_Escape);
+        QVERIFY(Forms::isLoaded(QStringLiteral("ProbeForm")));
+        form->setCancelButton(form->cmdCancel);
+        QTest::keyClick(form->Text1, Qt::Key_Escape);
+        QVERIFY(!Forms::isLoaded(QStringLiteral("ProbeForm")));
+    }
+};
+
+QTEST_MAIN(TstPlatform)
+#include "tst_platform.moc"
