@@ -10,7 +10,7 @@ const QString Molecules = QStringLiteral("The number of molecules is ");
 const QString Grams = QStringLiteral("The number of grams is ");
 const QString Moles = QStringLiteral("The number of moles is ");
 
-CalculatorForm::Spec spec() {
+CalculatorForm::Spec makeSpec() {
     CalculatorForm::Spec s;
     s.caption = QStringLiteral("Molecular Weight Calculations");
     CalculatorForm::Input weight;
@@ -55,7 +55,7 @@ CalculatorForm::Spec spec() {
 }
 }  // namespace
 
-frmWeightCalculations::frmWeightCalculations() : CalculatorForm(spec()) {
+frmWeightCalculations::frmWeightCalculations() : CalculatorForm(makeSpec()) {
     Text1 = inputs.at(0);
     Text2 = inputs.at(1);
     Label1 = prompts.at(0);

@@ -14,6 +14,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 TESSIVAL_FORM(frmWeights);

@@ -141,8 +141,6 @@ public:
 
     explicit CalculatorForm(const Spec& spec, QWidget* parent = nullptr);
 
-    const Spec& spec() const { return m_spec; }
-
     // Controls.
     QList<QLineEdit*> inputs;
     QList<QLabel*> prompts;

@@ -87,6 +87,8 @@ bool Form::previewKey(QWidget* receiver, QKeyEvent* ke) {
 }
 
 bool Form::eventFilter(QObject* obj, QEvent* ev) {
+    // A key's press has been dispatched in full once its release comes.
+    if (ev->type() == QEvent::KeyRelease) m_lastPreviewed = nullptr;
     if (ev->type() == QEvent::KeyPress && !m_unloading) {
         auto* w = static_cast<QWidget*>(obj);
         if (w->window() != this) return false;  // a child window has its own preview
@@ -96,6 +98,7 @@ bool Form::eventFilter(QObject* obj, QEvent* ev) {
         QPointer<Form> self(this);
         bool consumed = previewKey(w, static_cast<QKeyEvent*>(ev));
         if (!self) return true;
+        if (consumed) m_lastPreviewed = nullptr;  // it goes no further
         return consumed || m_unloading;
     }
     if (ev->type() == QEvent::ShortcutOverride && obj != this) {

@@ -102,8 +102,7 @@ private slots:
         QTest::newRow("lone point") << "." << "Type mismatch" << Title << info << ".";
         QTest::newRow("two points") << "1.2.3" << "Type mismatch" << Title << info << "1.2.3";
         QTest::newRow("group separator") << "1,000" << "Type mismatch" << Title << info << "1,000";
-        QTest::newRow("beyond single") << "1" + QString(19, QLatin1Char('0')) + "." << "Overflow" << Title << info
-                                       << "1" + QString(19, QLatin1Char('0')) + ".";
+        QTest::newRow("beyond single") << "9E99" << "Overflow" << Title << info << "9E99";
         // Converts, but holds a character the count refuses: no partial count.
         QTest::newRow("exponent") << "12E3" << "Type mismatch" << "Tessival" << info << "12E3";
         QTest::newRow("blank") << "25 " << "Type mismatch" << "Tessival" << info << "25 ";

@@ -43,7 +43,7 @@ ChartForm::ChartForm(const Chart& chart) : m_chart(chart) {
     if (chart.cancelIsDefault) setDefaultButton(cmdCancel);
     setTabOrder(MSChart1, cmdCancel);
     setTabOrder(cmdCancel, cmdDescription);
-    resize(960, 640);
+    resize(sizeHint());
 }
 
 void ChartForm::Form_Load() {

@@ -32,6 +32,7 @@ public:
 
     explicit ChartForm(const Chart& chart);
     void Form_Load() override;
+    QSize sizeHint() const override { return QSize(960, 640); }
 
     void cmdDescription_Click();
     void cmdCancel_Click();
