@@ -10,12 +10,6 @@
 using TestSupport::messages;
 
 namespace {
-// Stands in for the user manual viewer where it is not part of the build.
-class HelpStandIn : public Form {
-public:
-    HelpStandIn() { setWindowTitle(QStringLiteral("Tessival Help")); }
-};
-
 frmGrahams* grahams() {
     auto* f = qobject_cast<frmGrahams*>(Forms::show(QStringLiteral("frmGrahams")));
     TestSupport::settle();
@@ -33,8 +27,7 @@ class TestGases : public QObject {
 private slots:
     void initTestCase() {
         TestSupport::init();
-        if (!Forms::isRegistered(QStringLiteral("frmHelp")))
-            Forms::registerKind(QStringLiteral("frmHelp"), [] { return static_cast<Form*>(new HelpStandIn); });
+        TestSupport::standIn(QStringLiteral("frmHelp"), QStringLiteral("Tessival Help"));
     }
     void cleanup() {
         TestSupport::unloadAll();

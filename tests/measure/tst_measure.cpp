@@ -11,8 +11,6 @@
 using TestSupport::messages;
 
 namespace {
-class HelpStandIn : public Form {};
-
 frmSigfig* sigfig() {
     auto* f = qobject_cast<frmSigfig*>(Forms::show(QStringLiteral("frmSigfig")));
     TestSupport::settle();
@@ -32,8 +30,7 @@ class TestMeasure : public QObject {
 private slots:
     void initTestCase() {
         TestSupport::init();
-        if (!Forms::isRegistered(QStringLiteral("frmHelp")))
-            Forms::registerKind(QStringLiteral("frmHelp"), [] { return static_cast<Form*>(new HelpStandIn); });
+        TestSupport::standIn(QStringLiteral("frmHelp"), QStringLiteral("Tessival Help"));
     }
     void cleanup() {
         TestSupport::unloadAll();

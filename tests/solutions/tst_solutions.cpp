@@ -13,8 +13,6 @@
 using TestSupport::messages;
 
 namespace {
-class HelpStandIn : public Form {};
-
 template <class T> T* open(const char* name) {
     auto* f = qobject_cast<T*>(Forms::show(QLatin1String(name)));
     TestSupport::settle();
@@ -43,8 +41,7 @@ class TestSolutions : public QObject {
 private slots:
     void initTestCase() {
         TestSupport::init();
-        if (!Forms::isRegistered(QStringLiteral("frmHelp")))
-            Forms::registerKind(QStringLiteral("frmHelp"), [] { return static_cast<Form*>(new HelpStandIn); });
+        TestSupport::standIn(QStringLiteral("frmHelp"), QStringLiteral("Tessival Help"));
     }
     void cleanup() {
         TestSupport::unloadAll();

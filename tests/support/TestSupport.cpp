@@ -44,6 +44,15 @@ void type(QWidget* box, const QString& text) {
     for (QChar c : text) QTest::keyClick(box, c.toLatin1());
 }
 
+void standIn(const QString& name, const QString& caption) {
+    if (Forms::isRegistered(name)) return;
+    Forms::registerKind(name, [caption] {
+        auto* f = new Form;
+        f->setWindowTitle(caption);
+        return f;
+    });
+}
+
 void press(QWidget* w, Qt::Key key, Qt::KeyboardModifiers mods) { QTest::keyClick(w, key, mods); }
 
 }  // namespace TestSupport

@@ -62,6 +62,9 @@ void type(QWidget* box, const QString& text);
 // Presses a key in the widget that would have it.
 void press(QWidget* w, Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier);
 
+// Registers a plain window under the name where no real one is built in.
+void standIn(const QString& name, const QString& caption = QString());
+
 template <class T> T* child(QWidget* form, const char* name) {
     T* c = form->findChild<T*>(QLatin1String(name));
     if (!c) qWarning("no control %s in %s", name, qPrintable(form->objectName()));
