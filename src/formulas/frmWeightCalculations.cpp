@@ -10,8 +10,8 @@ const QString Molecules = QStringLiteral("The number of molecules is ");
 const QString Grams = QStringLiteral("The number of grams is ");
 const QString Moles = QStringLiteral("The number of moles is ");
 
-CalculatorForm::Spec makeSpec() {
-    CalculatorForm::Spec s;
+CalculatorForm::Design makeDesign() {
+    CalculatorForm::Design s;
     s.caption = QStringLiteral("Molecular Weight Calculations");
     CalculatorForm::Input weight;
     weight.name = QStringLiteral("Text1");
@@ -55,7 +55,7 @@ CalculatorForm::Spec makeSpec() {
 }
 }  // namespace
 
-frmWeightCalculations::frmWeightCalculations() : CalculatorForm(makeSpec()) {
+frmWeightCalculations::frmWeightCalculations() : CalculatorForm(makeDesign()) {
     Text1 = inputs.at(0);
     Text2 = inputs.at(1);
     Label1 = prompts.at(0);

@@ -3,8 +3,8 @@
 TESSIVAL_FORM(frmGasLaws);
 
 namespace {
-ChooserForm::Spec gasLaws() {
-    ChooserForm::Spec s;
+ChooserForm::Design gasLaws() {
+    ChooserForm::Design s;
     s.caption = QStringLiteral("Gas Laws");
     auto add = [&s](const char* name, const char* caption, const char* window, int column, int tab) {
         s.targets.append({QLatin1String(name), QString::fromUtf8(caption), QLatin1String(window), column, tab,

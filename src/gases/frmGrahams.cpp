@@ -5,8 +5,8 @@
 TESSIVAL_FORM(frmGrahams);
 
 namespace {
-CalculatorForm::Spec grahams() {
-    CalculatorForm::Spec s;
+CalculatorForm::Design grahams() {
+    CalculatorForm::Design s;
     s.caption = QStringLiteral("Graham's Law");
     s.inputs = {
         {QStringLiteral("Text1"), QStringLiteral("Enter the molecular weight for molecule #1"), QStringLiteral("Label2"),

@@ -3,8 +3,8 @@
 TESSIVAL_FORM(frmGeneralChoice);
 
 namespace {
-ChooserForm::Spec generalChoice() {
-    ChooserForm::Spec s;
+ChooserForm::Design generalChoice() {
+    ChooserForm::Design s;
     s.caption = QStringLiteral("General Problems");
     s.fontFamily = QStringLiteral("Times New Roman");
     s.pointSize = 9.75;

@@ -6,8 +6,8 @@ TESSIVAL_FORM(frmSigfig);
 namespace {
 const QString Title = QStringLiteral("Significant Figures");
 
-CalculatorForm::Spec sigfig() {
-    CalculatorForm::Spec s;
+CalculatorForm::Design sigfig() {
+    CalculatorForm::Design s;
     s.caption = Title;
     CalculatorForm::Input number{QStringLiteral("txtSigfig1"), QStringLiteral("Enter a number"),
                                  QStringLiteral("lblsigfig1"), QStringLiteral("Enter a number.")};

@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-CalculatorForm::CalculatorForm(const Spec& spec, QWidget* parent) : Form(parent), m_spec(spec) { build(); }
+CalculatorForm::CalculatorForm(const Design& design, QWidget* parent) : Form(parent), m_design(design) { build(); }
 
 namespace {
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption) {
@@ -28,21 +28,21 @@ QLineEdit* makeShowBox(QWidget* parent, const QString& name, const QString& acce
 }  // namespace
 
 void CalculatorForm::build() {
-    setWindowTitle(m_spec.caption);
-    if (!m_spec.fontFamily.isEmpty()) {
-        QFont f(m_spec.fontFamily);
-        if (m_spec.pointSize > 0) f.setPointSizeF(m_spec.pointSize);
+    setWindowTitle(m_design.caption);
+    if (!m_design.fontFamily.isEmpty()) {
+        QFont f(m_design.fontFamily);
+        if (m_design.pointSize > 0) f.setPointSizeF(m_design.pointSize);
         setFont(f);
     }
     auto* outer = new QVBoxLayout(this);
 
-    if (!m_spec.options.isEmpty()) {
-        frame = new QGroupBox(m_spec.frameCaption, this);
-        frame->setObjectName(m_spec.frameName);
-        if (!m_spec.frameToolTip.isEmpty()) frame->setToolTip(m_spec.frameToolTip);
+    if (!m_design.options.isEmpty()) {
+        frame = new QGroupBox(m_design.frameCaption, this);
+        frame->setObjectName(m_design.frameName);
+        if (!m_design.frameToolTip.isEmpty()) frame->setToolTip(m_design.frameToolTip);
         auto* fl = new QVBoxLayout(frame);
-        for (int i = 0; i < m_spec.options.size(); ++i) {
-            const Option& o = m_spec.options.at(i);
+        for (int i = 0; i < m_design.options.size(); ++i) {
+            const Option& o = m_design.options.at(i);
             auto* r = new QRadioButton(o.caption, frame);
             r->setObjectName(o.name);
             if (!o.toolTip.isEmpty()) r->setToolTip(o.toolTip);
@@ -58,8 +58,8 @@ void CalculatorForm::build() {
 
     auto* grid = new QGridLayout;
     int row = 0;
-    for (int i = 0; i < m_spec.inputs.size(); ++i, ++row) {
-        const Input& in = m_spec.inputs.at(i);
+    for (int i = 0; i < m_design.inputs.size(); ++i, ++row) {
+        const Input& in = m_design.inputs.at(i);
         auto* label = new QLabel(in.prompt, this);
         label->setObjectName(in.promptName.isEmpty() ? in.name + QStringLiteral("Label") : in.promptName);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -69,7 +69,7 @@ void CalculatorForm::build() {
         if (in.maxLength > 0) box->setMaxLength(in.maxLength);
         box->setAccessibleName(in.prompt);
         label->setBuddy(box);
-        auto* filter = NumericKeyFilter::attach(box, in.keys, m_spec.keyMessage, m_spec.keyStyle.title);
+        auto* filter = NumericKeyFilter::attach(box, in.keys, m_design.keyMessage, m_design.keyStyle.title);
         if (in.enterSubmits) {
             // EnterKeySubmit: Enter runs Ok (also while it is disabled) and goes no
             // further, so a key set without Enter does not refuse it afterwards.
@@ -87,19 +87,19 @@ void CalculatorForm::build() {
 
     cmdHelp = makeButton(this, "cmdHelp", QStringLiteral("?"));
     cmdHelp->setToolTip(QStringLiteral("Press for help"));
-    if (!m_spec.answerName.isEmpty()) {
-        resultLabel = new QLabel(m_spec.resultCaption, this);
-        resultLabel->setObjectName(m_spec.resultName.isEmpty() ? m_spec.answerName + QStringLiteral("Label")
-                                                               : m_spec.resultName);
+    if (!m_design.answerName.isEmpty()) {
+        resultLabel = new QLabel(m_design.resultCaption, this);
+        resultLabel->setObjectName(m_design.resultName.isEmpty() ? m_design.answerName + QStringLiteral("Label")
+                                                               : m_design.resultName);
         resultLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        answerBox = makeShowBox(this, m_spec.answerName, m_spec.resultCaption);
-        if (!m_spec.answerToolTip.isEmpty()) answerBox->setToolTip(m_spec.answerToolTip);
+        answerBox = makeShowBox(this, m_design.answerName, m_design.resultCaption);
+        if (!m_design.answerToolTip.isEmpty()) answerBox->setToolTip(m_design.answerToolTip);
         resultLabel->setBuddy(answerBox);
         grid->addWidget(resultLabel, row, 0);
         grid->addWidget(answerBox, row, 1);
-        if (!m_spec.unitName.isEmpty()) {
-            unitLabel = new QLabel(m_spec.unitCaption, this);
-            unitLabel->setObjectName(m_spec.unitName);
+        if (!m_design.unitName.isEmpty()) {
+            unitLabel = new QLabel(m_design.unitCaption, this);
+            unitLabel->setObjectName(m_design.unitName);
             grid->addWidget(unitLabel, row, 2);
         }
         grid->addWidget(cmdHelp, row, 3);
@@ -117,8 +117,8 @@ void CalculatorForm::build() {
     for (QPushButton* b : {cmdCancel, cmdClear, cmdPrint, cmdOk}) buttons->addWidget(b);
     outer->addLayout(buttons);
 
-    if (!m_spec.workLineName.isEmpty()) {
-        workLine = makeShowBox(this, m_spec.workLineName, QStringLiteral("Work line"));
+    if (!m_design.workLineName.isEmpty()) {
+        workLine = makeShowBox(this, m_design.workLineName, QStringLiteral("Work line"));
         workLine->setMinimumWidth(360);
         outer->addWidget(workLine);
     }
@@ -130,9 +130,9 @@ void CalculatorForm::build() {
     connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
 
     setDefaultButton(cmdOk);
-    if (m_spec.escapeCancels) setCancelButton(cmdCancel);
+    if (m_design.escapeCancels) setCancelButton(cmdCancel);
     applyTabOrder();
-    if (m_spec.fixedBorder) setFixedBorder();
+    if (m_design.fixedBorder) setFixedBorder();
 }
 
 QWidget* CalculatorForm::control(const QString& name) const {
@@ -140,14 +140,14 @@ QWidget* CalculatorForm::control(const QString& name) const {
 }
 
 void CalculatorForm::applyTabOrder() {
-    QStringList names = m_spec.tabOrder;
+    QStringList names = m_design.tabOrder;
     if (names.isEmpty()) {
-        for (const Input& in : m_spec.inputs) names << in.name;
+        for (const Input& in : m_design.inputs) names << in.name;
         names << QStringLiteral("cmdOk") << QStringLiteral("cmdClear") << QStringLiteral("cmdCancel");
-        if (!m_spec.answerName.isEmpty()) names << m_spec.answerName;
-        if (!m_spec.workLineName.isEmpty()) names << m_spec.workLineName;
+        if (!m_design.answerName.isEmpty()) names << m_design.answerName;
+        if (!m_design.workLineName.isEmpty()) names << m_design.workLineName;
         names << QStringLiteral("cmdPrint") << QStringLiteral("cmdHelp");
-        for (const Option& o : m_spec.options) names << o.name;
+        for (const Option& o : m_design.options) names << o.name;
     }
     QWidget* prev = nullptr;
     for (const QString& n : names) {
@@ -184,12 +184,12 @@ void CalculatorForm::doStep(const Step& s, Form* self) {
 }
 
 void CalculatorForm::Form_Load() {
-    for (const Step& s : m_spec.onLoad) doStep(s, this);
+    for (const Step& s : m_design.onLoad) doStep(s, this);
     for (QLineEdit* b : inputs) b->clear();
     if (answerBox) answerBox->clear();
     if (workLine) workLine->clear();
     if (!options.isEmpty()) selectOption(0);
-    if (m_spec.okStartsDisabled) {
+    if (m_design.okStartsDisabled) {
         cmdPrint->setEnabled(false);
         cmdOk->setEnabled(false);
     }
@@ -206,14 +206,14 @@ bool CalculatorForm::Form_KeyDown(QKeyEvent* e) {
 }
 
 void CalculatorForm::input_Change(int index) {
-    if (index == m_spec.enablingInput) {
+    if (index == m_design.enablingInput) {
         cmdPrint->setEnabled(true);
         cmdOk->setEnabled(true);
     }
 }
 
 void CalculatorForm::option_Click(int index) {
-    const Option& o = m_spec.options.at(index);
+    const Option& o = m_design.options.at(index);
     for (int i = 0; i < o.prompts.size() && i < prompts.size(); ++i) {
         if (o.prompts.at(i).isNull()) continue;
         prompts.at(i)->setText(o.prompts.at(i));
@@ -239,7 +239,7 @@ void CalculatorForm::cmdOk_Click() {
         prepare();
         for (const Check& c : std::as_const(m_checks)) {
             if (c.fails()) {
-                say(c.message, c.style.value_or(m_spec.checkStyle));
+                say(c.message, c.style.value_or(m_design.checkStyle));
                 if (c.after) c.after();
                 return;
             }
@@ -251,12 +251,12 @@ void CalculatorForm::cmdOk_Click() {
 }
 
 QString CalculatorForm::format(double v) const {
-    Format f = m_spec.format;
+    Format f = m_design.format;
     const int i = option();
-    if (i >= 0 && m_spec.options.at(i).format) f = *m_spec.options.at(i).format;
-    if (m_spec.singleResult) v = Num::toSinglePrecision(v);
+    if (i >= 0 && m_design.options.at(i).format) f = *m_design.options.at(i).format;
+    if (m_design.singleResult) v = Num::toSinglePrecision(v);
     switch (f) {
-    case Format::Fixed: return Num::fixed(v, m_spec.decimals);
+    case Format::Fixed: return Num::fixed(v, m_design.decimals);
     case Format::Scientific: return Num::scientific(v);
     case Format::DefaultSingle: return Num::text(Num::toSinglePrecision(v));
     case Format::DefaultDouble: return Num::text(v);
@@ -273,7 +273,7 @@ void CalculatorForm::showResult(const Result& r) {
 }
 
 void CalculatorForm::trap(const RuntimeFault& fault) {
-    say(m_spec.trapText.isEmpty() ? fault.description() : m_spec.trapText, m_spec.trapStyle);
+    say(m_design.trapText.isEmpty() ? fault.description() : m_design.trapText, m_design.trapStyle);
 }
 
 void CalculatorForm::cmdClear_Click() {
@@ -286,17 +286,17 @@ void CalculatorForm::cmdClear_Click() {
 
 void CalculatorForm::cmdPrint_Click() { Print::printWindow(this); }
 
-void CalculatorForm::cmdHelp_Click() { say(m_spec.helpText, m_spec.helpStyle); }
+void CalculatorForm::cmdHelp_Click() { say(m_design.helpText, m_design.helpStyle); }
 
 void CalculatorForm::cmdCancel_Click() {
     // ReturnToParent: the parent ends shown and usable in either order.
-    if (m_spec.parent.isEmpty()) {
+    if (m_design.parent.isEmpty()) {
         Forms::unload(this);
-    } else if (m_spec.unloadBeforeShow) {
+    } else if (m_design.unloadBeforeShow) {
         Forms::unload(this);
-        Forms::show(m_spec.parent);
+        Forms::show(m_design.parent);
     } else {
-        Forms::show(m_spec.parent);
+        Forms::show(m_design.parent);
         Forms::unload(this);
     }
 }

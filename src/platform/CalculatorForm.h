@@ -4,7 +4,7 @@
 // its caption and unit, the work line at the foot, and the buttons Ok, Clear,
 // Print, "?" and Cancel.
 //
-// A calculator describes itself in a Spec (texts, key sets, which box enables
+// A calculator describes itself in a Design (texts, key sets, which box enables
 // Ok, message styles, answer format, where Cancel returns to) and supplies its
 // ordered checks and its formula. Ok runs under the error trap: the checks in
 // order (the first failure shows its message and ends Ok), then calculate(),
@@ -72,7 +72,7 @@ public:
         Action action;
     };
 
-    struct Spec {
+    struct Design {
         QString caption;
         QList<Input> inputs;
 
@@ -124,7 +124,7 @@ public:
     };
 
     // One ordered check of Ok: when `fails` is true the message is shown in
-    // `style` (the Spec's checkStyle when unset), `after` runs, and Ok ends.
+    // `style` (the Design's checkStyle when unset), `after` runs, and Ok ends.
     struct Check {
         std::function<bool()> fails;
         QString message;
@@ -139,7 +139,7 @@ public:
         std::optional<QString> text;  // shown as is instead of the formatted value
     };
 
-    explicit CalculatorForm(const Spec& spec, QWidget* parent = nullptr);
+    explicit CalculatorForm(const Design& design, QWidget* parent = nullptr);
 
     // Controls.
     QList<QLineEdit*> inputs;
@@ -208,5 +208,5 @@ private:
     QWidget* control(const QString& name) const;
     static void doStep(const Step& s, Form* self);
 
-    Spec m_spec;
+    Design m_design;
 };

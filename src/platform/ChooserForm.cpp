@@ -4,18 +4,18 @@
 #include <QMap>
 #include <algorithm>
 
-ChooserForm::ChooserForm(const Spec& spec, QWidget* parent) : Form(parent), m_spec(spec) {
-    setWindowTitle(m_spec.caption);
-    if (!m_spec.fontFamily.isEmpty()) {
-        QFont f(m_spec.fontFamily);
-        if (m_spec.pointSize > 0) f.setPointSizeF(m_spec.pointSize);
+ChooserForm::ChooserForm(const Design& design, QWidget* parent) : Form(parent), m_design(design) {
+    setWindowTitle(m_design.caption);
+    if (!m_design.fontFamily.isEmpty()) {
+        QFont f(m_design.fontFamily);
+        if (m_design.pointSize > 0) f.setPointSizeF(m_design.pointSize);
         setFont(f);
     }
     auto* grid = new QGridLayout(this);
     QMap<int, int> rows;  // next row per column
     int columns = 1;
-    for (int i = 0; i < m_spec.targets.size(); ++i) {
-        const Target& t = m_spec.targets.at(i);
+    for (int i = 0; i < m_design.targets.size(); ++i) {
+        const Target& t = m_design.targets.at(i);
         auto* b = new QPushButton(t.caption, this);
         b->setObjectName(t.name);
         b->setAutoDefault(false);
@@ -34,15 +34,15 @@ ChooserForm::ChooserForm(const Spec& spec, QWidget* parent) : Form(parent), m_sp
 
     // Tab order by tab index.
     QList<QPair<int, QWidget*>> order;
-    for (int i = 0; i < buttons.size(); ++i) order.append({m_spec.targets.at(i).tabIndex, buttons.at(i)});
-    order.append({m_spec.cancelTabIndex, cmdCancel});
+    for (int i = 0; i < buttons.size(); ++i) order.append({m_design.targets.at(i).tabIndex, buttons.at(i)});
+    order.append({m_design.cancelTabIndex, cmdCancel});
     std::stable_sort(order.begin(), order.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     for (int i = 1; i < order.size(); ++i) setTabOrder(order.at(i - 1).second, order.at(i).second);
     if (!order.isEmpty()) order.first().second->setFocus();
 
-    setDefaultButton(button(m_spec.defaultButton));
+    setDefaultButton(button(m_design.defaultButton));
     setCancelButton(cmdCancel);
-    if (m_spec.fixedBorder) setFixedBorder();
+    if (m_design.fixedBorder) setFixedBorder();
 }
 
 QPushButton* ChooserForm::button(const QString& name) const {
@@ -52,10 +52,10 @@ QPushButton* ChooserForm::button(const QString& name) const {
     return nullptr;
 }
 
-void ChooserForm::Form_Load() { setDefaultButton(button(m_spec.defaultButton)); }
+void ChooserForm::Form_Load() { setDefaultButton(button(m_design.defaultButton)); }
 
 void ChooserForm::target_Click(int index) {
-    const Target& t = m_spec.targets.at(index);
+    const Target& t = m_design.targets.at(index);
     // A window that is not part of the program yet opens nothing, and the
     // chooser stays where the student can use it.
     if (!Forms::isRegistered(t.window)) return;
@@ -69,6 +69,6 @@ void ChooserForm::target_Click(int index) {
 }
 
 void ChooserForm::cmdCancel_Click() {
-    if (!m_spec.cancelShows.isEmpty()) Forms::show(m_spec.cancelShows);
+    if (!m_design.cancelShows.isEmpty()) Forms::show(m_design.cancelShows);
     Forms::unload(this);
 }

@@ -24,7 +24,7 @@ public:
         Leave leave = Leave::Hide;
     };
 
-    struct Spec {
+    struct Design {
         QString caption;
         QList<Target> targets;    // top to bottom within each column
         int cancelTabIndex = 0;
@@ -35,9 +35,9 @@ public:
         qreal pointSize = 0;
     };
 
-    explicit ChooserForm(const Spec& spec, QWidget* parent = nullptr);
+    explicit ChooserForm(const Design& design, QWidget* parent = nullptr);
 
-    QList<QPushButton*> buttons;  // the target buttons, in the Spec's order
+    QList<QPushButton*> buttons;  // the target buttons, in the Design's order
     QPushButton* cmdCancel;
 
     QPushButton* button(const QString& name) const;
@@ -47,5 +47,5 @@ public:
     void cmdCancel_Click();
 
 private:
-    Spec m_spec;
+    Design m_design;
 };

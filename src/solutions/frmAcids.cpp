@@ -5,9 +5,9 @@
 TESSIVAL_FORM(frmAcids);
 
 namespace {
-CalculatorForm::Spec acids() {
+CalculatorForm::Design acids() {
     using F = CalculatorForm::Format;
-    CalculatorForm::Spec s;
+    CalculatorForm::Design s;
     s.caption = QStringLiteral("Acids / Bases");
     s.fontFamily = QStringLiteral("Times New Roman");
     s.pointSize = 9.75;

@@ -3,8 +3,8 @@
 TESSIVAL_FORM(frmEnergy);
 
 namespace {
-ChooserForm::Spec energy() {
-    ChooserForm::Spec s;
+ChooserForm::Design energy() {
+    ChooserForm::Design s;
     s.caption = QStringLiteral("Energy Calculations");
     auto add = [&s](const char* name, const char* caption, const char* window, int tab,
                     ChooserForm::Leave leave = ChooserForm::Leave::Hide) {

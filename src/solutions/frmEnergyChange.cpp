@@ -3,8 +3,8 @@
 TESSIVAL_FORM(frmEnergyChange);
 
 namespace {
-CalculatorForm::Spec energyChange() {
-    CalculatorForm::Spec s;
+CalculatorForm::Design energyChange() {
+    CalculatorForm::Design s;
     s.caption = QStringLiteral("Heat Energy Change");
     CalculatorForm::Input mass{QStringLiteral("Text1"), QStringLiteral("Enter the mass in grams."),
                                QStringLiteral("Label1")};

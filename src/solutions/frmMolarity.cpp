@@ -3,8 +3,8 @@
 TESSIVAL_FORM(frmMolarity);
 
 namespace {
-CalculatorForm::Spec molarity() {
-    CalculatorForm::Spec s;
+CalculatorForm::Design molarity() {
+    CalculatorForm::Design s;
     s.caption = QStringLiteral("Molarity / Molality");
     s.fontFamily = QStringLiteral("Times New Roman");
     s.pointSize = 9.75;

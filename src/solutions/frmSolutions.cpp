@@ -3,8 +3,8 @@
 TESSIVAL_FORM(frmSolutions);
 
 namespace {
-ChooserForm::Spec solutions() {
-    ChooserForm::Spec s;
+ChooserForm::Design solutions() {
+    ChooserForm::Design s;
     s.caption = QStringLiteral("Solutions");
     s.fontFamily = QStringLiteral("Times New Roman");
     s.pointSize = 9.75;
