@@ -120,16 +120,23 @@ frmPeriodic::frmPeriodic() {
     cmdCancel->setGeometry(px(120), px(5460), px(1215), px(375));
     connect(cmdCancel, &QPushButton::clicked, this, &frmPeriodic::cmdCancel_Click);
 
+    // One style sheet for every element button (parsed once), by class.
+    QString sheet;
+    for (ElementClass k : {ElementClass::Solid, ElementClass::Gas, ElementClass::Liquid, ElementClass::Synthetic,
+                           ElementClass::Metalloid})
+        sheet += QStringLiteral("QPushButton[kind=\"%1\"] { background-color: %2; color: black; border: 2px outset %2; }")
+                     .arg(int(k))
+                     .arg(rgb(buttonColour(k)));
+    sheet += QStringLiteral("QPushButton[kind]:pressed { border-style: inset; }"
+                            "QPushButton[kind]:focus { border: 2px solid black; }");
+    setStyleSheet(sheet);
+
     QWidget* previous = cmdCancel;
     for (const Element& e : elements()) {
         auto* b = new QPushButton(e.caption, this);
         b->setObjectName(e.name);
         b->setGeometry(px(columnLeft(e.column)), px(rowTop(e.row)), px(ButtonWidth), px(ButtonHeight));
-        const QColor c = buttonColour(e.kind);
-        b->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: black; border: 2px outset %1; }"
-                                        "QPushButton:pressed { border-style: inset; }"
-                                        "QPushButton:focus { border: 2px solid black; }")
-                             .arg(rgb(c)));
+        b->setProperty("kind", int(e.kind));
         connect(b, &QPushButton::clicked, this, [this, b] { cmdElement_Click(b); });
         ElementButtons.append(b);
         m_byName.insert(e.name, b);
