@@ -79,32 +79,6 @@ Stored stored(const QString& table, const QString& field, int n) {
     return out;
 }
 
-class TempDatabase {
-public:
-    explicit TempDatabase(const QStringList& statements) {
-        path = dir.filePath(QStringLiteral("VeriRezi.mdb"));
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("tmpwrite"));
-            db.setDatabaseName(path);
-            db.open();
-            QSqlQuery q(db);
-            for (const QString& s : statements)
-                if (!q.exec(s)) qWarning("setup failed: %s", qPrintable(s));
-            db.close();
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("tmpwrite"));
-        ReferenceDatabase::closeForTests();
-        opened = ReferenceDatabase::open(path);
-    }
-    ~TempDatabase() {
-        ReferenceDatabase::closeForTests();
-        ReferenceDatabase::open(Program::path(ReferenceDatabase::FileName));
-    }
-    QTemporaryDir dir;
-    QString path;
-    bool opened = false;
-};
-
 ChartForm* chartWindow(const char* name) { return Forms::get<ChartForm>(QLatin1String(name)); }
 }  // namespace
 

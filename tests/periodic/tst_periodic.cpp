@@ -38,33 +38,6 @@ frmPeriodic* openTable() {
     return t;
 }
 
-// Points the program at a database built from the given statements.
-class TempDatabase {
-public:
-    explicit TempDatabase(const QStringList& statements) {
-        path = dir.filePath(QStringLiteral("VeriRezi.mdb"));
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("tmpwrite"));
-            db.setDatabaseName(path);
-            db.open();
-            QSqlQuery q(db);
-            for (const QString& s : statements)
-                if (!q.exec(s)) qWarning("setup failed: %s", qPrintable(s));
-            db.close();
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("tmpwrite"));
-        ReferenceDatabase::closeForTests();
-        opened = ReferenceDatabase::open(path);
-    }
-    ~TempDatabase() {
-        ReferenceDatabase::closeForTests();
-        ReferenceDatabase::open(Program::path(ReferenceDatabase::FileName));
-    }
-    QTemporaryDir dir;
-    QString path;
-    bool opened = false;
-};
-
 const QString GeneralInfoTable = QStringLiteral(
     "CREATE TABLE GeneralInfo (AtomicNumber INTEGER, Symbol TEXT, ElementName TEXT, AtomicWeight REAL, State TEXT, "
     "Charge TEXT, Configuration TEXT, GroupName TEXT, Density REAL, FreezingPoint REAL, BoilingPoint REAL)");

@@ -2,8 +2,31 @@
 
 #include <QApplication>
 #include <QLocale>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 
 #include "refdata/ReferenceDatabase.h"
+
+TempDatabase::TempDatabase(const QStringList& statements) {
+    path = dir.filePath(QStringLiteral("VeriRezi.mdb"));
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("tmpwrite"));
+        db.setDatabaseName(path);
+        db.open();
+        QSqlQuery q(db);
+        for (const QString& s : statements)
+            if (!q.exec(s)) qWarning("setup failed: %s", qPrintable(s));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("tmpwrite"));
+    ReferenceDatabase::closeForTests();
+    opened = ReferenceDatabase::open(path);
+}
+
+TempDatabase::~TempDatabase() {
+    ReferenceDatabase::closeForTests();
+    ReferenceDatabase::open(Program::path(ReferenceDatabase::FileName));
+}
 
 namespace TestSupport {
 

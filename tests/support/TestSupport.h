@@ -5,6 +5,7 @@
 #include <QList>
 #include <QPushButton>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
@@ -44,6 +45,17 @@ public:
         started.append(program);
         return true;
     }
+};
+
+// Points the program at a database built from the given statements for as
+// long as it lives, then back at the real one.
+class TempDatabase {
+public:
+    explicit TempDatabase(const QStringList& statements);
+    ~TempDatabase();
+    QTemporaryDir dir;
+    QString path;
+    bool opened = false;
 };
 
 namespace TestSupport {

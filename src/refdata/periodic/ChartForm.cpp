@@ -6,7 +6,7 @@
 #include <QHBoxLayout>
 #include <QSet>
 #include <QVBoxLayout>
-#include <QtCharts/QBarCategoryAxis>
+#include <QtCharts/QCategoryAxis>
 #include <QtCharts/QChart>
 #include <QtCharts/QLineSeries>
 #include <QtCharts/QValueAxis>
@@ -80,12 +80,15 @@ void ChartForm::plot() {
     chart->setTitleFont(tf);
     chart->legend()->hide();
 
-    auto* axisX = new QBarCategoryAxis;
+    // One label per row, standing on the row's point.
+    auto* axisX = new QCategoryAxis;
+    axisX->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     axisX->setTitleText(QStringLiteral("Atomic Number"));
     QFont lf = axisX->labelsFont();
     lf.setPointSizeF(6.5);
     axisX->setLabelsFont(lf);
     axisX->setLabelsAngle(-90);
+    axisX->setTruncateLabels(false);
     // The axis needs distinct texts; a repeated label gets invisible padding.
     QSet<QString> seen;
     QStringList labels;
@@ -95,7 +98,9 @@ void ChartForm::plot() {
         seen.insert(l);
         labels.append(l);
     }
-    axisX->append(labels);
+    for (int i = 0; i < labels.size(); ++i) axisX->append(labels.at(i), i);
+    axisX->setRange(-0.5, qMax(labels.size(), 1) - 0.5);
+    axisX->setGridLineVisible(false);
     auto* axisY = new QValueAxis;
     axisY->setTitleText(m_chart.valueTitle);
     chart->addAxis(axisX, Qt::AlignBottom);
@@ -119,7 +124,7 @@ void ChartForm::plot() {
             run = new QLineSeries;
             run->setColor(colour);
             run->setPointsVisible(true);
-            run->setMarkerSize(5);
+            run->setMarkerSize(4);
             chart->addSeries(run);
             run->attachAxis(axisX);
             run->attachAxis(axisY);
