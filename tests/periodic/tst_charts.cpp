@@ -87,8 +87,7 @@ class TestCharts : public QObject {
 private slots:
     void initTestCase() {
         TestSupport::init();
-        if (!Forms::isRegistered(QStringLiteral("frmHelp")))
-            Forms::registerKind(QStringLiteral("frmHelp"), [] { return new Form; });
+        TestSupport::standIn(QStringLiteral("frmHelp"));
     }
     void cleanup() {
         TestSupport::unloadAll();

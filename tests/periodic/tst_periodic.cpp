@@ -48,8 +48,7 @@ class TestPeriodic : public QObject {
 private slots:
     void initTestCase() {
         TestSupport::init();
-        if (!Forms::isRegistered(QStringLiteral("frmHelp")))
-            Forms::registerKind(QStringLiteral("frmHelp"), [] { return new Form; });
+        TestSupport::standIn(QStringLiteral("frmHelp"));
     }
     void cleanup() {
         TestSupport::unloadAll();
