@@ -3,6 +3,7 @@
 #include "platform/MessageBox.h"
 #include "refdata/ReferenceDatabase.h"
 
+#include <QGraphicsScene>
 #include <QHBoxLayout>
 #include <QSet>
 #include <QVBoxLayout>
@@ -21,6 +22,8 @@ ChartForm::ChartForm(const Chart& chart) : m_chart(chart) {
     MSChart1->setRenderHint(QPainter::Antialiasing);
     MSChart1->setToolTip(chart.toolTip);
     MSChart1->setFocusPolicy(Qt::StrongFocus);
+    // A few hundred items placed once: a plain list is cheaper than the index.
+    MSChart1->scene()->setItemIndexMethod(QGraphicsScene::NoIndex);
 
     cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
@@ -48,6 +51,14 @@ ChartForm::ChartForm(const Chart& chart) : m_chart(chart) {
 
 void ChartForm::Form_Load() {
     readTable();
+    // Take the size the window is shown at (centring adjusts it to the
+    // screen) and lay the view out at it before the chart goes in, so the
+    // hundred-odd axis labels are laid out once, not again on show.
+    adjustSize();
+    if (QLayout* l = layout()) {
+        l->invalidate();
+        l->activate();
+    }
     plot();
     MSChart1->setFocus();  // first in the tab order
 }
