@@ -1,44 +1,28 @@
 #include "frmWeightChoice.h"
 
-#include <QVBoxLayout>
-
 TESSIVAL_FORM(frmWeightChoice);
 
-frmWeightChoice::frmWeightChoice() {
-    setWindowTitle(QStringLiteral("Molecular Weight Calculations"));
-    auto button = [this](const char* name, const QString& caption) {
-        auto* b = new QPushButton(caption, this);
-        b->setObjectName(QLatin1String(name));
-        b->setAutoDefault(false);
-        b->setMinimumWidth(220);
-        return b;
+namespace {
+ChooserForm::Design weightChoice() {
+    ChooserForm::Design d;
+    d.caption = QStringLiteral("Molecular Weight Calculations");
+    // Each button closes the chooser before it opens its window.
+    d.targets = {
+        {QStringLiteral("cmdCalculateWeight"), QStringLiteral("Calculate MolecularWeight"), QStringLiteral("frmWeights"),
+         0, 0, ChooserForm::Leave::Unload},
+        {QStringLiteral("cmdCalculate"), QStringLiteral("Weight Calculations"), QStringLiteral("frmWeightCalculations"), 0,
+         1, ChooserForm::Leave::Unload},
     };
-    cmdCalculateWeight = button("cmdCalculateWeight", QStringLiteral("Calculate MolecularWeight"));
-    cmdCalculate = button("cmdCalculate", QStringLiteral("Weight Calculations"));
-    cmdClose = button("cmdClose", QStringLiteral("Close"));
-    auto* v = new QVBoxLayout(this);
-    v->addWidget(cmdCalculateWeight);
-    v->addWidget(cmdCalculate);
-    v->addWidget(cmdClose);
-    setCancelButton(cmdClose);
-    connect(cmdCalculateWeight, &QPushButton::clicked, this, &frmWeightChoice::cmdCalculateWeight_Click);
-    connect(cmdCalculate, &QPushButton::clicked, this, &frmWeightChoice::cmdCalculate_Click);
-    connect(cmdClose, &QPushButton::clicked, this, &frmWeightChoice::cmdClose_Click);
+    d.cancelName = QStringLiteral("cmdClose");
+    d.cancelCaption = QStringLiteral("Close");
+    d.cancelTabIndex = 2;
+    d.buttonWidth = 220;
+    return d;
 }
+}  // namespace
 
-void frmWeightChoice::Form_Load() {
-    setFixedBorder();
-    cmdCalculateWeight->setFocus();
+frmWeightChoice::frmWeightChoice() : ChooserForm(weightChoice()) {
+    cmdCalculateWeight = button(QStringLiteral("cmdCalculateWeight"));
+    cmdCalculate = button(QStringLiteral("cmdCalculate"));
+    cmdClose = cmdCancel;
 }
-
-void frmWeightChoice::cmdCalculateWeight_Click() {
-    Forms::unload(this);
-    Forms::show(QStringLiteral("frmWeights"));
-}
-
-void frmWeightChoice::cmdCalculate_Click() {
-    Forms::unload(this);
-    Forms::show(QStringLiteral("frmWeightCalculations"));
-}
-
-void frmWeightChoice::cmdClose_Click() { Forms::unload(this); }

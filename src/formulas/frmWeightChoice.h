@@ -1,11 +1,9 @@
 #pragma once
 // Chooser of the weight tools: the molecular weight calculator and the
 // weight calculations window.
-#include "platform/Forms.h"
+#include "platform/ChooserForm.h"
 
-#include <QPushButton>
-
-class frmWeightChoice : public Form {
+class frmWeightChoice : public ChooserForm {
     Q_OBJECT
 public:
     frmWeightChoice();
@@ -13,9 +11,4 @@ public:
     QPushButton* cmdCalculateWeight;
     QPushButton* cmdCalculate;
     QPushButton* cmdClose;
-
-    void Form_Load() override;
-    void cmdCalculateWeight_Click();
-    void cmdCalculate_Click();
-    void cmdClose_Click();
 };

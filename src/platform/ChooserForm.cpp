@@ -19,6 +19,7 @@ ChooserForm::ChooserForm(const Design& design, QWidget* parent) : Form(parent), 
         auto* b = new QPushButton(t.caption, this);
         b->setObjectName(t.name);
         b->setAutoDefault(false);
+        if (m_design.buttonWidth) b->setMinimumWidth(m_design.buttonWidth);
         grid->addWidget(b, rows[t.column]++, t.column, Qt::AlignTop);
         columns = std::max(columns, t.column + 1);
         connect(b, &QPushButton::clicked, this, [this, i] { target_Click(i); });
@@ -26,9 +27,10 @@ ChooserForm::ChooserForm(const Design& design, QWidget* parent) : Form(parent), 
     }
     int last = 0;
     for (int r : std::as_const(rows)) last = std::max(last, r);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    cmdCancel = new QPushButton(m_design.cancelCaption, this);
+    cmdCancel->setObjectName(m_design.cancelName);
     cmdCancel->setAutoDefault(false);
+    if (m_design.buttonWidth) cmdCancel->setMinimumWidth(m_design.buttonWidth);
     grid->addWidget(cmdCancel, last, 0, 1, columns, Qt::AlignHCenter);
     connect(cmdCancel, &QPushButton::clicked, this, &ChooserForm::cmdCancel_Click);
 
@@ -46,7 +48,7 @@ ChooserForm::ChooserForm(const Design& design, QWidget* parent) : Form(parent), 
 }
 
 QPushButton* ChooserForm::button(const QString& name) const {
-    if (name == QLatin1String("cmdCancel")) return cmdCancel;
+    if (name == m_design.cancelName) return cmdCancel;
     for (QPushButton* b : buttons)
         if (b->objectName() == name) return b;
     return nullptr;

@@ -30,6 +30,9 @@ public:
         int cancelTabIndex = 0;
         QString defaultButton;    // name of the Enter button
         QString cancelShows;      // window shown before the chooser unloads (empty: none)
+        QString cancelName = QStringLiteral("cmdCancel");
+        QString cancelCaption = QStringLiteral("Cancel");
+        int buttonWidth = 0;      // minimum width of every button (0: as the caption needs)
         bool fixedBorder = true;
         QString fontFamily;
         qreal pointSize = 0;
@@ -38,7 +41,7 @@ public:
     explicit ChooserForm(const Design& design, QWidget* parent = nullptr);
 
     QList<QPushButton*> buttons;  // the target buttons, in the Design's order
-    QPushButton* cmdCancel;
+    QPushButton* cmdCancel;  // the chooser's cancel button, whatever its name
 
     QPushButton* button(const QString& name) const;
 

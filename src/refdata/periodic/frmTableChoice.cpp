@@ -1,52 +1,37 @@
 #include "frmTableChoice.h"
 
-#include <QVBoxLayout>
-
 TESSIVAL_FORM(frmTableChoice);
 
-frmTableChoice::frmTableChoice() {
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setWindowTitle(QStringLiteral("Versions of Periodic Table"));
-    auto* v = new QVBoxLayout(this);
-    v->setSpacing(6);
-    v->setContentsMargins(24, 16, 24, 16);
-    auto button = [this, v](const char* name, const char* caption, void (frmTableChoice::*handler)()) {
-        auto* b = new QPushButton(QLatin1String(caption), this);
-        b->setObjectName(QLatin1String(name));
-        b->setMinimumSize(200, 30);
-        connect(b, &QPushButton::clicked, this, handler);
-        v->addWidget(b);
-        return b;
+namespace {
+ChooserForm::Design tableChoice() {
+    using L = ChooserForm::Leave;
+    ChooserForm::Design d;
+    d.caption = QStringLiteral("Versions of Periodic Table");
+    d.targets = {
+        {QStringLiteral("cmdRegular"), QStringLiteral("Regular Periodic Table"), QStringLiteral("frmPeriodic"), 0, 0, L::Stay},
+        {QStringLiteral("cmdAtomicRadii"), QStringLiteral("Atomic Radii Table"), QStringLiteral("frmPTable2"), 0, 1, L::Stay},
+        {QStringLiteral("cmdElectronegativity"), QStringLiteral("Electronegativity Table"), QStringLiteral("frmPTable3"), 0,
+         2, L::Stay},
+        {QStringLiteral("cmdAffinity"), QStringLiteral("Affinity Table"), QStringLiteral("frmPTable4"), 0, 3, L::Stay},
+        {QStringLiteral("cmdIonization"), QStringLiteral("Ionization Table"), QStringLiteral("frmPTable5"), 0, 4, L::Stay},
+        {QStringLiteral("cmdDensity"), QStringLiteral("Density Table"), QStringLiteral("frmPTable6"), 0, 5, L::Stay},
+        {QStringLiteral("cmdBoing"), QStringLiteral("Boiling Point Table"), QStringLiteral("frmPTable7"), 0, 6, L::Stay},
     };
-    cmdRegular = button("cmdRegular", "Regular Periodic Table", &frmTableChoice::cmdRegular_Click);
-    cmdAtomicRadii = button("cmdAtomicRadii", "Atomic Radii Table", &frmTableChoice::cmdAtomicRadii_Click);
-    cmdElectronegativity =
-        button("cmdElectronegativity", "Electronegativity Table", &frmTableChoice::cmdElectronegativity_Click);
-    cmdAffinity = button("cmdAffinity", "Affinity Table", &frmTableChoice::cmdAffinity_Click);
-    cmdIonization = button("cmdIonization", "Ionization Table", &frmTableChoice::cmdIonization_Click);
-    cmdDensity = button("cmdDensity", "Density Table", &frmTableChoice::cmdDensity_Click);
-    cmdBoing = button("cmdBoing", "Boiling Point Table", &frmTableChoice::cmdBoing_Click);
-    v->addSpacing(8);
-    cmdCancel = button("cmdCancel", "Cancel", &frmTableChoice::cmdCancel_Click);
-    setCancelButton(cmdCancel);
+    d.cancelTabIndex = 7;
+    d.defaultButton = QStringLiteral("cmdRegular");
+    d.cancelShows = QStringLiteral("frmMain");
+    d.buttonWidth = 200;
+    return d;
 }
+}  // namespace
 
-void frmTableChoice::Form_Load() {
-    setDefaultButton(cmdRegular);
-    cmdRegular->setDefault(true);
-    setFixedBorder();
-}
-
-// The chooser stays shown behind the window it opens.
-void frmTableChoice::cmdRegular_Click() { Forms::show(QStringLiteral("frmPeriodic")); }
-void frmTableChoice::cmdAtomicRadii_Click() { Forms::show(QStringLiteral("frmPTable2")); }
-void frmTableChoice::cmdElectronegativity_Click() { Forms::show(QStringLiteral("frmPTable3")); }
-void frmTableChoice::cmdAffinity_Click() { Forms::show(QStringLiteral("frmPTable4")); }
-void frmTableChoice::cmdIonization_Click() { Forms::show(QStringLiteral("frmPTable5")); }
-void frmTableChoice::cmdDensity_Click() { Forms::show(QStringLiteral("frmPTable6")); }
-void frmTableChoice::cmdBoing_Click() { Forms::show(QStringLiteral("frmPTable7")); }
-
-void frmTableChoice::cmdCancel_Click() {
-    Forms::unload(this);
-    Forms::show(QStringLiteral("frmMain"));
+frmTableChoice::frmTableChoice() : ChooserForm(tableChoice()) {
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    cmdRegular = button(QStringLiteral("cmdRegular"));
+    cmdAtomicRadii = button(QStringLiteral("cmdAtomicRadii"));
+    cmdElectronegativity = button(QStringLiteral("cmdElectronegativity"));
+    cmdAffinity = button(QStringLiteral("cmdAffinity"));
+    cmdIonization = button(QStringLiteral("cmdIonization"));
+    cmdDensity = button(QStringLiteral("cmdDensity"));
+    cmdBoing = button(QStringLiteral("cmdBoing"));
 }

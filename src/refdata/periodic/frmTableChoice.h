@@ -1,23 +1,12 @@
 #pragma once
-// The chooser of the periodic table and the six element charts.
-#include "platform/Forms.h"
+// The chooser of the periodic table and the six element charts; it stays
+// shown behind the window it opens.
+#include "platform/ChooserForm.h"
 
-#include <QPushButton>
-
-class frmTableChoice : public Form {
+class frmTableChoice : public ChooserForm {
     Q_OBJECT
 public:
     frmTableChoice();
-    void Form_Load() override;
-
-    void cmdRegular_Click();
-    void cmdAtomicRadii_Click();
-    void cmdElectronegativity_Click();
-    void cmdAffinity_Click();
-    void cmdIonization_Click();
-    void cmdDensity_Click();
-    void cmdBoing_Click();
-    void cmdCancel_Click();
 
     QPushButton* cmdRegular;
     QPushButton* cmdAtomicRadii;
@@ -26,5 +15,4 @@ public:
     QPushButton* cmdIonization;
     QPushButton* cmdDensity;
     QPushButton* cmdBoing;
-    QPushButton* cmdCancel;
 };
