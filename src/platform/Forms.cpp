@@ -41,7 +41,8 @@ void Form::childEvent(QChildEvent* e) {
 }
 
 void Form::centreOnScreen() {
-    adjustSize();
+    // A window that chose its own size keeps it.
+    if (!testAttribute(Qt::WA_Resized)) adjustSize();
     if (QScreen* s = QGuiApplication::primaryScreen()) {
         QRect r = frameGeometry();
         r.moveCenter(s->availableGeometry().center());

@@ -51,14 +51,9 @@ ChartForm::ChartForm(const Chart& chart) : m_chart(chart) {
 
 void ChartForm::Form_Load() {
     readTable();
-    // Take the size the window is shown at (centring adjusts it to the
-    // screen) and lay the view out at it before the chart goes in, so the
+    // Lay the view out at the window's size before the chart goes in, so the
     // hundred-odd axis labels are laid out once, not again on show.
-    adjustSize();
-    if (QLayout* l = layout()) {
-        l->invalidate();
-        l->activate();
-    }
+    layout()->activate();
     plot();
     MSChart1->setFocus();  // first in the tab order
 }
