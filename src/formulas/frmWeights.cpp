@@ -196,11 +196,7 @@ void frmWeights::Form_Load() {
 }
 
 bool frmWeights::Form_KeyDown(QKeyEvent* e) {
-    if (e->key() == Qt::Key_F1) {
-        Forms::show(QStringLiteral("frmHelp"));
-        return true;
-    }
-    return false;
+    return Forms::HelpKey(e);
 }
 
 bool frmWeights::RichTextBox1_KeyDown(QKeyEvent* e) {

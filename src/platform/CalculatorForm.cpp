@@ -197,12 +197,7 @@ void CalculatorForm::Form_Load() {
 }
 
 bool CalculatorForm::Form_KeyDown(QKeyEvent* e) {
-    // HelpKey: F1 anywhere in the window opens the user manual.
-    if (e->key() == Qt::Key_F1 && e->modifiers() == Qt::NoModifier) {
-        Forms::show(QStringLiteral("frmHelp"));
-        return true;
-    }
-    return false;
+    return Forms::HelpKey(e);
 }
 
 void CalculatorForm::input_Change(int index) {

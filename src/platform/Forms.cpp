@@ -187,6 +187,12 @@ QList<Form*> loadedForms() {
     return out;
 }
 
+bool HelpKey(const QKeyEvent* e) {
+    if (e->key() != Qt::Key_F1) return false;
+    show(QStringLiteral("frmHelp"));
+    return true;
+}
+
 void unloadAll() {
     for (Form* f : loadedForms()) unload(f);
 }

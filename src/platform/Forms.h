@@ -91,6 +91,10 @@ QList<Form*> loadedForms();
 // Unloads every loaded window.
 void unloadAll();
 
+// F1, whatever shift keys are held, shows the user manual without a topic.
+// True when the key was F1.
+bool HelpKey(const QKeyEvent* e);
+
 template <class T> T* get(const QString& name) { return qobject_cast<T*>(loaded(name)); }
 template <class T> T* showAs(const QString& name) { return qobject_cast<T*>(show(name)); }
 }  // namespace Forms

@@ -203,11 +203,7 @@ frmMain::frmMain() {
 }
 
 bool frmMain::Form_KeyDown(QKeyEvent* e) {
-    if (e->key() == Qt::Key_F1) {
-        Forms::show(QStringLiteral("frmHelp"));
-        return true;
-    }
-    return false;
+    return Forms::HelpKey(e);
 }
 
 bool frmMain::Form_KeyPress(QChar) {

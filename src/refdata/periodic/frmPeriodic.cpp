@@ -221,11 +221,7 @@ frmPeriodic::frmPeriodic() {
 void frmPeriodic::Form_Load() { cmdCancel->setFocus(); }
 
 bool frmPeriodic::Form_KeyDown(QKeyEvent* e) {
-    if (e->key() == Qt::Key_F1 && e->modifiers() == Qt::NoModifier) {
-        Forms::show(QStringLiteral("frmHelp"));
-        return true;
-    }
-    return false;
+    return Forms::HelpKey(e);
 }
 
 void frmPeriodic::cmdElement_Click(QPushButton* button) {
