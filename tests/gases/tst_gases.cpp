@@ -8,17 +8,13 @@
 #include "shell/frmMain.h"
 
 using TestSupport::messages;
+using TestSupport::shown;
 
 namespace {
 frmGrahams* grahams() {
     auto* f = qobject_cast<frmGrahams*>(Forms::show(QStringLiteral("frmGrahams")));
     TestSupport::settle();
     return f;
-}
-
-bool shown(const char* name) {
-    Form* f = Forms::loaded(QLatin1String(name));
-    return f && f->isVisible();
 }
 
 void expectLast(int count, const QString& text, Msg::Icon icon) {

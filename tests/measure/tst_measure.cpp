@@ -9,17 +9,13 @@
 #include "shell/frmMain.h"
 
 using TestSupport::messages;
+using TestSupport::shown;
 
 namespace {
 frmSigfig* sigfig() {
     auto* f = qobject_cast<frmSigfig*>(Forms::show(QStringLiteral("frmSigfig")));
     TestSupport::settle();
     return f;
-}
-
-bool shown(const char* name) {
-    Form* f = Forms::loaded(QLatin1String(name));
-    return f && f->isVisible();
 }
 
 const QString Title = QStringLiteral("Significant Figures");

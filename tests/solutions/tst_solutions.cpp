@@ -9,17 +9,13 @@
 #include "solutions/frmMolarity.h"
 
 using TestSupport::messages;
+using TestSupport::shown;
 
 namespace {
 template <class T> T* open(const char* name) {
     auto* f = qobject_cast<T*>(Forms::show(QLatin1String(name)));
     TestSupport::settle();
     return f;
-}
-
-bool shown(const char* name) {
-    Form* f = Forms::loaded(QLatin1String(name));
-    return f && f->isVisible();
 }
 
 frmMain* mainWindow() { return static_cast<frmMain*>(Forms::show(QStringLiteral("frmMain"))); }

@@ -67,6 +67,11 @@ void type(QWidget* box, const QString& text) {
     for (QChar c : text) QTest::keyClick(box, c.toLatin1());
 }
 
+bool shown(const char* name) {
+    Form* f = Forms::loaded(QLatin1String(name));
+    return f && f->isVisible();
+}
+
 void standIn(const QString& name, const QString& caption) {
     if (Forms::isRegistered(name)) return;
     Forms::registerKind(name, [caption] {

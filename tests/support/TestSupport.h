@@ -74,6 +74,9 @@ void type(QWidget* box, const QString& text);
 // Presses a key in the widget that would have it.
 void press(QWidget* w, Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier);
 
+// Whether the window is loaded and on screen.
+bool shown(const char* name);
+
 // Registers a plain window under the name where no real one is built in.
 void standIn(const QString& name, const QString& caption = QString());
 
