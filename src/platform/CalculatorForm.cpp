@@ -219,7 +219,20 @@ void CalculatorForm::option_Click(int index) {
         answerBox->setAccessibleName(o.result);
     }
     if (!o.unit.isNull() && unitLabel) unitLabel->setText(o.unit);
+    // An answer belongs to the option that computed it.
+    if (answerBox) answerBox->clear();
+    if (workLine) workLine->clear();
     if (o.focusInput && !inputs.isEmpty()) inputs.first()->setFocus();
+}
+
+bool CalculatorForm::notAboveZero(const QLineEdit* box) {
+    double v = 0;
+    return !Num::parse(box->text(), &v) || !(v > 0);
+}
+
+bool CalculatorForm::belowZero(const QLineEdit* box) {
+    double v = 0;
+    return !Num::parse(box->text(), &v) || v < 0;
 }
 
 void CalculatorForm::addCheck(std::function<bool()> fails, const QString& message, std::optional<Style> style,

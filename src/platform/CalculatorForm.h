@@ -169,6 +169,7 @@ public:
     void cmdPrint_Click();
     void cmdHelp_Click();
     void cmdCancel_Click();  // ReturnToParent
+    // Re-captions for the option and empties the answer and the work line.
     virtual void option_Click(int index);
     virtual void input_Change(int index);
 
@@ -178,6 +179,10 @@ public:
     static bool textIs(const QLineEdit* box, const QString& t) { return box->text() == t; }
     static bool textAtOrBelow(const QLineEdit* box, const QString& t) { return box->text() <= t; }
     static bool textBelow(const QLineEdit* box, const QString& t) { return box->text() < t; }
+    // Number checks: true when the box holds no number above 0 (empty, 0, 0.0,
+    // 00, negative or not a number), or no number at or above 0.
+    static bool notAboveZero(const QLineEdit* box);
+    static bool belowZero(const QLineEdit* box);
     static float single(const QLineEdit* box) { return Num::toSingle(box->text()); }
     static double number(const QLineEdit* box) { return Num::toDouble(box->text()); }
     QString format(double v) const;

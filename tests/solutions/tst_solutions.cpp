@@ -88,7 +88,7 @@ void row(const char* name, int option, const QStringList& typed, const QString& 
     QTest::newRow(name) << option << typed << answer << work << message << int(icon);
 }
 
-// A first answer from the preload, then the row's option and pasted texts, then Enter in the last box
+// The row's option, a first answer from the preload, then the pasted texts and Enter in the last box
 // (Ok is enabled: the default button runs it once).
 void runRow(const char* window, const QStringList& boxNames, const QStringList& preload) {
     QFETCH(int, option);
@@ -100,9 +100,9 @@ void runRow(const char* window, const QStringList& boxNames, const QStringList& 
     Form* f = open<Form>(window);
     QList<QLineEdit*> boxes;
     for (const QString& n : boxNames) boxes << TestSupport::child<QLineEdit>(f, qPrintable(n));
+    if (option > 0) TestSupport::child<QRadioButton>(f, qPrintable(QStringLiteral("opt%1").arg(option + 1)))->click();
     for (int i = 0; i < preload.size(); ++i) TestSupport::type(boxes[i], preload[i]);
     TestSupport::child<QPushButton>(f, "cmdOk")->click();
-    if (option > 0) TestSupport::child<QRadioButton>(f, qPrintable(QStringLiteral("opt%1").arg(option + 1)))->click();
     for (int i = 0; i < typed.size(); ++i) boxes[i]->setText(typed[i]);
     TestSupport::press(boxes[typed.size() - 1], Qt::Key_Return);
     if (message.isEmpty())
@@ -188,16 +188,19 @@ private slots:
         row("H3O+ from pH", 2, {"7"}, "1.00E-07", "10 ^ -(7)");
         row("OH- from pOH", 3, {"2.5"}, "3.16E-03", "10 ^ -(2.5)");
         row("pH 0", 2, {"0"}, "1.00E+00", "10 ^ -(0)");
+        // What the preload shows under each option, which a refused row keeps.
         const QString k = QStringLiteral("7.000"), w = QStringLiteral("-Log(1E-7) / Log(10)");
+        const QString k3 = QStringLiteral("1.00E+00"), w3 = QStringLiteral("10 ^ -(1E-7)");
         const QString range = QStringLiteral("You must enter a number between 0 and 14.");
         for (int o = 0; o < 4; ++o) {
-            row(qPrintable(QStringLiteral("15, option %1").arg(o + 1)), o, {"15"}, k, w, range, Msg::Icon::Information);
-            row(qPrintable(QStringLiteral("-1, option %1").arg(o + 1)), o, {"-1"}, k, w, range, Msg::Icon::Information);
+            const QString ko = o < 2 ? k : k3, wo = o < 2 ? w : w3;
+            row(qPrintable(QStringLiteral("15, option %1").arg(o + 1)), o, {"15"}, ko, wo, range, Msg::Icon::Information);
+            row(qPrintable(QStringLiteral("-1, option %1").arg(o + 1)), o, {"-1"}, ko, wo, range, Msg::Icon::Information);
         }
         row("zero has no logarithm", 0, {"0"}, k, w, "Invalid procedure call or argument");
         row("lone E", 0, {"E"}, k, w, "Type mismatch");
         row("lone minus", 1, {"-"}, k, w, "Type mismatch");
-        row("pasted letters", 2, {"abc"}, k, w, "Type mismatch");
+        row("pasted letters", 2, {"abc"}, k3, w3, "Type mismatch");
         row("overflow", 0, {"1E+999"}, k, w, "Overflow");
     }
     void acids() { runRow("frmAcids", {"Text1", "Text2", "Text3"}, {"1E-7"}); }
@@ -217,11 +220,15 @@ private slots:
         QCOMPARE(f->Text2->accessibleName(), QStringLiteral("Enters the kilograms of solvent."));
         QCOMPARE(f->Label4->text(), QStringLiteral("The molality is "));
         QCOMPARE(f->Label5->text(), QStringLiteral("m"));
+        // The typed amounts stay; the molarity does not stand beside the molality caption.
         QCOMPARE(f->Text1->text(), QStringLiteral("2"));
+        QVERIFY(f->Text3->text().isEmpty() && f->Text4->text().isEmpty());
+        f->cmdOk->click();
         QCOMPARE(f->Text3->text(), QStringLiteral("4.000"));
+        QCOMPARE(f->Text4->text(), QStringLiteral("2 mol / 0.5 kg"));
         f->opt1->click();
         QCOMPARE(f->Label3->text(), QStringLiteral("Enters the liters of solution."));
-        QCOMPARE(f->Text3->text(), QStringLiteral("4.000"));
+        QVERIFY(f->Text3->text().isEmpty() && f->Text4->text().isEmpty());
         f->cmdClear->click();
         QVERIFY(f->Text1->text().isEmpty() && f->Text4->text().isEmpty());
         QVERIFY(f->opt1->isChecked());
@@ -301,13 +308,17 @@ private slots:
                                   "Enter the pH", "Enter the pOH"};
         const QStringList results{" The pH is ", " The pOH is ", " The H3O+  concentration is ",
                                   " The OH-  concentration is "};
+        QCOMPARE(f->Text2->text(), QStringLiteral("7.000"));
         for (int i : {1, 2, 3, 0}) {
             f->cmdHelp->setFocus();
-            f->options[i]->click();
+            // Selected without a click, as a screen reader's toggle does.
+            f->options[i]->setChecked(true);
             QCOMPARE(f->Label1->text(), prompts[i]);
             QCOMPARE(f->Label2->text(), results[i]);
-            QCOMPARE(f->Text2->text(), QStringLiteral("7.000"));
-            QCOMPARE(f->Text3->text(), QStringLiteral("-Log(1E-7) / Log(10)"));
+            QCOMPARE(f->Text2->accessibleName(), results[i]);
+            // The previous option's answer never stands under the new caption.
+            QVERIFY(f->Text2->text().isEmpty() && f->Text3->text().isEmpty());
+            QCOMPARE(f->Text1->text(), QStringLiteral("1E-7"));
             if (i != 0) QCOMPARE(f->focusWidget(), f->Text1);
         }
         QCOMPARE(f->focusWidget(), f->cmdHelp);  // option 1 leaves the focus where it was
