@@ -242,6 +242,17 @@ void CalculatorForm::addCheck(std::function<bool()> fails, const QString& messag
 
 void CalculatorForm::say(const QString& text, const Style& style) { Msg::show(text, style.title, style.icon); }
 
+QStringList CalculatorForm::messageTexts() const {
+    QStringList all = Form::messageTexts();
+    auto add = [&all](const QString& t) {
+        if (!t.isEmpty() && !all.contains(t)) all.append(t);
+    };
+    for (const Check& c : m_checks) add(c.message);
+    add(m_design.keyMessage);
+    add(m_design.trapText);
+    return all;
+}
+
 void CalculatorForm::cmdOk_Click() {
     try {
         prepare();

@@ -190,6 +190,9 @@ public:
     // Shows a message in a style.
     static void say(const QString& text, const Style& style);
 
+    // The check messages, the key filter's and the trap's texts, and any added.
+    QStringList messageTexts() const override;
+
 protected:
     // Ordered checks of Ok, added by the calculator's constructor.
     void addCheck(std::function<bool()> fails, const QString& message, std::optional<Style> style = std::nullopt,

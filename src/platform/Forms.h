@@ -46,6 +46,13 @@ public:
 
     bool isUnloading() const { return m_unloading; }
 
+    // Every message text the window can show in a box (for the user manual's
+    // checks); a window adds those it shows outside its declared checks.
+    virtual QStringList messageTexts() const { return m_messageTexts; }
+    void addMessageText(const QString& text) {
+        if (!m_messageTexts.contains(text)) m_messageTexts.append(text);
+    }
+
 protected:
     void closeEvent(QCloseEvent* e) override;
     bool eventFilter(QObject* obj, QEvent* ev) override;
@@ -63,6 +70,7 @@ private:
     bool m_unloading = false;
     bool m_placed = false;
     const QEvent* m_lastPreviewed = nullptr;
+    QStringList m_messageTexts;
 };
 
 namespace Forms {
