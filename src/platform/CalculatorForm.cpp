@@ -219,6 +219,11 @@ void CalculatorForm::option_Click(int index) {
         answerBox->setAccessibleName(o.result);
     }
     if (!o.unit.isNull() && unitLabel) unitLabel->setText(o.unit);
+    for (int i = 0; i < inputs.size(); ++i) {
+        const bool shown = !o.hidden.contains(i);
+        inputs.at(i)->setVisible(shown);
+        prompts.at(i)->setVisible(shown);
+    }
     // An answer belongs to the option that computed it.
     if (answerBox) answerBox->clear();
     if (workLine) workLine->clear();

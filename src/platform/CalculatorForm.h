@@ -63,6 +63,7 @@ public:
         QString unit;         // unit caption; null keeps it
         bool focusInput = false;          // clicking puts the focus in the first input box
         std::optional<Format> format;     // answer format while selected
+        QList<int> hidden;                // input boxes (with their prompts) hidden while selected
     };
 
     // What a window's load or leaving does to another window.
