@@ -233,7 +233,7 @@ Result weigh(std::string_view t, const ElementLookup& element, const GroupLookup
             r.weight += term;
             all.addScaled(top.atoms, static_cast<double>(partCount));
             r.hasHydrate = true;
-            r.hydrateWeight = term;
+            r.hydrateWeight += term;
         }
         if (i >= n) break;
         dot = i;  // t[i] is "."

@@ -74,7 +74,7 @@ struct Result {
     std::vector<double> terms;
     // Every element of the formula, in order of first appearance.
     std::vector<ElementShare> elements;
-    // The part after the last hydrate dot, times its count.
+    // Every part after the first hydrate dot, each times its count.
     bool hasHydrate = false;
     double hydrateWeight = 0;
 

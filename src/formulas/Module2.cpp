@@ -17,6 +17,7 @@ double StackTotal = 0;
 QVariant Elements[ElementSlots + 1][3];
 
 QString FormulaText;
+QString ElementTableFault;
 QString FormulaCoefficient = QStringLiteral("0");
 
 namespace {
@@ -66,13 +67,25 @@ void StackSum() {
 
 void FillElements() {
     int i = 1;
-    ReferenceDatabase::fullWalk(QStringLiteral("SELECT Symbol, AtomicWeight FROM GeneralInfo"),
-                                [&](const Recordset& rs) {
-                                    if (i > ElementSlots) return;  // the table holds 109 entries
-                                    Elements[i][1] = rs.field(QStringLiteral("Symbol"));
-                                    Elements[i][2] = rs.field(QStringLiteral("AtomicWeight"));
-                                    ++i;
-                                });
+    try {
+        ReferenceDatabase::fullWalk(QStringLiteral("SELECT Symbol, AtomicWeight FROM GeneralInfo"),
+                                    [&](const Recordset& rs) {
+                                        if (i > ElementSlots) return;  // the table holds 109 entries
+                                        Elements[i][1] = rs.field(QStringLiteral("Symbol"));
+                                        Elements[i][2] = rs.field(QStringLiteral("AtomicWeight"));
+                                        ++i;
+                                    });
+        ElementTableFault.clear();
+    } catch (const RuntimeFault& f) {
+        // Half a table would weigh some formulas and not others.
+        for (auto& e : Elements) e[1] = e[2] = QVariant();
+        ElementTableFault = f.description();
+        throw;
+    }
+}
+
+QString ElementTableMessage() {
+    return QStringLiteral("The element table could not be read: ") + ElementTableFault;
 }
 
 std::optional<double> FindElement(const QString& symbol) {
@@ -113,18 +126,29 @@ bool IsElementSymbol(const QVariant& symbol) {
     }
 }
 
-std::optional<float> FindGroup(const QString& group) {
-    std::optional<float> found;
+std::optional<double> FindGroup(const QString& group) {
+    std::optional<double> found;
     bool done = false;
     ReferenceDatabase::fullWalk(QStringLiteral("SELECT * FROM MolecularWeights"), [&](const Recordset& rs) {
         if (done) return;
         if (rs.fieldText(QStringLiteral("Substance")) != group) return;
         done = true;
         const QVariant w = rs.field(QStringLiteral("Weight"));
-        if (!w.isNull()) found = Num::toSinglePrecision(toNumber(w));
+        if (!w.isNull()) found = Num::checked(toNumber(w));
     });
     return found;
 }
+
+namespace {
+// A group whose stored weight cannot be read is weighed from its atoms.
+std::optional<double> storedGroup(const QString& group) {
+    try {
+        return FindGroup(group);
+    } catch (const RuntimeFault&) {
+        return std::nullopt;
+    }
+}
+}  // namespace
 
 void SetFormula(const QString& plainText) {
     int k = 0;
@@ -134,16 +158,15 @@ void SetFormula(const QString& plainText) {
 }
 
 FormulaScan::Result Weigh(const QString& formula) {
-    QHash<QString, std::optional<float>> groups;
+    QHash<QString, std::optional<double>> groups;
     auto element = [](std::string_view s) {
         return FindElement(QString::fromLatin1(s.data(), qsizetype(s.size())));
     };
     auto group = [&groups](std::string_view s) -> std::optional<double> {
         const QString g = QString::fromLatin1(s.data(), qsizetype(s.size()));
         auto it = groups.constFind(g);
-        if (it == groups.constEnd()) it = groups.insert(g, FindGroup(g));
-        if (!*it) return std::nullopt;
-        return double(**it);
+        if (it == groups.constEnd()) it = groups.insert(g, storedGroup(g));
+        return *it;
     };
     return FormulaScan::weigh(formula.toLatin1().toStdString(), element, group);
 }

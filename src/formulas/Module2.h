@@ -34,8 +34,12 @@ constexpr int ElementSlots = 109;
 extern QVariant Elements[ElementSlots + 1][3];
 
 // Fills both columns from "SELECT Symbol, AtomicWeight FROM GeneralInfo",
-// row i to entry i, at most 109 rows. Throws the reader's fault.
+// row i to entry i, at most 109 rows. Throws the reader's fault, which stays
+// in ElementTableFault (empty after a complete read) with the table emptied.
 void FillElements();
+extern QString ElementTableFault;
+// "The element table could not be read: <fault>"
+QString ElementTableMessage();
 // Atomic weight of the symbol (exact, case-sensitive, first entry); 0 when
 // absent. A fault shows its description and gives 0.
 double ElementWeight(const QVariant& symbol);
@@ -48,9 +52,10 @@ std::optional<double> FindElement(const QString& symbol);
 
 // ---- Group weights -----------------------------------------------------
 // Weight of a group from "SELECT * FROM MolecularWeights": the first row
-// whose Substance equals the text exactly, read in single precision;
-// nullopt when none. Throws the reader's fault.
-std::optional<float> FindGroup(const QString& group);
+// whose Substance equals the text exactly, as stored (so a formula's weight
+// is the decimal sum of stored weights); nullopt when none. Throws the
+// reader's fault.
+std::optional<double> FindGroup(const QString& group);
 
 // ---- Formula -----------------------------------------------------------
 // The formula as the weight calculator's box shows it, without its leading
@@ -61,7 +66,8 @@ extern QString FormulaCoefficient;
 void SetFormula(const QString& plainText);
 
 // Weighs a formula with the elements of `Elements` and the groups of
-// MolecularWeights (each group read once per call). Lookup faults are thrown.
+// MolecularWeights (each group read once per call). A group whose stored
+// weight cannot be read is weighed from its atoms; element faults are thrown.
 FormulaScan::Result Weigh(const QString& formula);
 
 }  // namespace Module2

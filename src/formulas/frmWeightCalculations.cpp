@@ -89,9 +89,10 @@ frmWeightCalculations::frmWeightCalculations() : CalculatorForm(makeDesign()) {
     Option6 = option("Option6");
     Option6->setText(QStringLiteral("Moles"));
     if (auto* outer = qobject_cast<QVBoxLayout*>(layout())) outer->insertWidget(outer->indexOf(Frame1) + 1, Frame2);
-    connect(Option4, &QRadioButton::clicked, this, &frmWeightCalculations::Option4_Click);
-    connect(Option5, &QRadioButton::clicked, this, &frmWeightCalculations::Option5_Click);
-    connect(Option6, &QRadioButton::clicked, this, &frmWeightCalculations::Option6_Click);
+    // On the change of state, however the option was selected.
+    connect(Option4, &QRadioButton::toggled, this, [this](bool on) { if (on) Option4_Click(); });
+    connect(Option5, &QRadioButton::toggled, this, [this](bool on) { if (on) Option5_Click(); });
+    connect(Option6, &QRadioButton::toggled, this, [this](bool on) { if (on) Option6_Click(); });
     setTabOrder(Option3, Option4);
     setTabOrder(Option4, Option5);
     setTabOrder(Option5, Option6);
@@ -100,7 +101,11 @@ frmWeightCalculations::frmWeightCalculations() : CalculatorForm(makeDesign()) {
              std::nullopt, [this] { Text1->setFocus(); });
     addCheck([this] { return isEmpty(Text1); }, QStringLiteral("You must enter a valid molecular weight."),
              std::nullopt, [this] { Text1->setFocus(); });
+    addCheck([this] { return !(m_weight > 0); }, QStringLiteral("You must enter a valid molecular weight."),
+             std::nullopt, [this] { Text1->setFocus(); });
     addCheck([this] { return isEmpty(Text2); }, QStringLiteral("You must enter a valid quantity."), std::nullopt,
+             [this] { Text2->setFocus(); });
+    addCheck([this] { return m_quantity < 0; }, QStringLiteral("You must enter a valid quantity."), std::nullopt,
              [this] { Text2->setFocus(); });
     setFixedBorder();
 }
@@ -117,19 +122,18 @@ void frmWeightCalculations::cleared() {
     Text3->setAccessibleName(Molecules);
 }
 
-void frmWeightCalculations::Option4_Click() {
-    Label3->setText(Molecules);
-    Text3->setAccessibleName(Molecules);
-}
+void frmWeightCalculations::Option4_Click() { showUnit(Molecules); }
 
-void frmWeightCalculations::Option5_Click() {
-    Label3->setText(Grams);
-    Text3->setAccessibleName(Grams);
-}
+void frmWeightCalculations::Option5_Click() { showUnit(Grams); }
 
-void frmWeightCalculations::Option6_Click() {
-    Label3->setText(Moles);
-    Text3->setAccessibleName(Moles);
+void frmWeightCalculations::Option6_Click() { showUnit(Moles); }
+
+// The result caption of the desired unit; the answer of another unit goes.
+void frmWeightCalculations::showUnit(const QString& caption) {
+    Label3->setText(caption);
+    Text3->setAccessibleName(caption);
+    Text3->clear();
+    Text4->clear();
 }
 
 void frmWeightCalculations::prepare() {

@@ -38,6 +38,7 @@ protected:
     void cleared() override;
 
 private:
+    void showUnit(const QString& caption);
     float m_weight = 0;
     float m_quantity = 0;
 };

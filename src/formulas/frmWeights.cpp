@@ -10,6 +10,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QMimeData>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -24,7 +25,6 @@ const QString Title = QStringLiteral("Tessival");
 
 bool admitted(QChar c) { return c.unicode() < 128 && FormulaScan::isFormulaCharacter(char(c.unicode())); }
 
-double round3(double v) { return std::round(v * 1000.0) / 1000.0; }
 }  // namespace
 
 // ---- Formula box ---------------------------------------------------------
@@ -56,8 +56,24 @@ void FormulaBox::keyPressEvent(QKeyEvent* e) {
 bool FormulaBox::canInsertFromMimeData(const QMimeData* source) const { return source->hasText(); }
 
 void FormulaBox::insertFromMimeData(const QMimeData* source) {
-    // Plain text only; what the key rules refuse is taken out by the formatting.
-    if (source->hasText()) textCursor().insertText(source->text());
+    // Plain text only, and only a whole formula: a pasted "CuSO4·5H2O" is not
+    // weighed as CuSO45H2O. Blanks and line ends around it are copying's.
+    if (!source->hasText()) return;
+    const QString text = source->text().trimmed();
+    for (const QChar c : text) {
+        if (!admitted(c)) {
+            QApplication::beep();
+            Msg::info(frmWeights::pasteRefusal(c), Title);
+            return;
+        }
+    }
+    const QTextCursor c = textCursor();
+    if (toPlainText().size() - (c.selectionEnd() - c.selectionStart()) + text.size() > frmWeights::FormulaLimit) {
+        QApplication::beep();
+        Msg::info(frmWeights::tooLong(), Title);
+        return;
+    }
+    textCursor().insertText(text);
 }
 
 // ---- Window ----------------------------------------------------------------
@@ -160,9 +176,21 @@ frmWeights::frmWeights() {
     connect(cmdPrint, &QPushButton::clicked, this, &frmWeights::cmdPrint_Click);
     connect(cmdHelp, &QPushButton::clicked, this, &frmWeights::cmdHelp_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmWeights::cmdCancel_Click);
-    connect(chk1, &QCheckBox::clicked, this, &frmWeights::chk1_Click);
-    connect(chk2, &QCheckBox::clicked, this, &frmWeights::chk2_Click);
+    connect(chk1, &QCheckBox::toggled, this, &frmWeights::chk1_Click);
+    connect(chk2, &QCheckBox::toggled, this, &frmWeights::chk2_Click);
+    for (const QString& m : {QStringLiteral("You must enter data into the Enter Formula box."),
+                             QStringLiteral("Formula must be larger than 1 character."),
+                             QStringLiteral("Data entry error")})
+        addMessageText(m);
     connect(RichTextBox1, &QTextEdit::textChanged, this, &frmWeights::RichTextBox1_Change);
+}
+
+QString frmWeights::pasteRefusal(QChar c) {
+    return QStringLiteral("The character %1 cannot be part of a formula.").arg(c);
+}
+
+QString frmWeights::tooLong() {
+    return QStringLiteral("A formula can hold at most %1 characters.").arg(QLocale().toString(FormulaLimit));
 }
 
 void frmWeights::setFormulaText(const QString& text) {
@@ -188,8 +216,8 @@ void frmWeights::Form_Load() {
         Module2::FillElements();
         cmdPrint->setEnabled(false);
         cmdOk->setEnabled(false);
-    } catch (const RuntimeFault& f) {
-        Msg::info(f.description(), Title);
+    } catch (const RuntimeFault&) {
+        Msg::info(Module2::ElementTableMessage(), Title);
     }
     setFixedBorder();
     RichTextBox1->setFocus();
@@ -208,7 +236,9 @@ bool frmWeights::RichTextBox1_KeyDown(QKeyEvent* e) {
 }
 
 bool frmWeights::RichTextBox1_KeyPress(QChar c) {
-    if (admitted(c)) return false;
+    const QTextCursor caret = RichTextBox1->textCursor();
+    const bool full = RichTextBox1->toPlainText().size() >= FormulaLimit && !caret.hasSelection();
+    if (admitted(c) && !full) return false;
     QApplication::beep();
     return true;
 }
@@ -223,58 +253,56 @@ void frmWeights::RichTextBox1_Change() {
 
 // Re-formats the whole box from its plain text: what the key rules refuse is
 // taken out, the coefficient and hydrate counts stay on the line, other
-// counts are lowered and the hydrate dot is raised. The caret and selection
-// stay where they were.
+// counts are lowered and the hydrate dot is raised. The text is written anew
+// run by run in one edit (linear in its length); the caret and selection stay
+// where they were.
 void frmWeights::formatFormula() {
     m_formatting = true;
-    QTextCursor caret = RichTextBox1->textCursor();
+    const QTextCursor caret = RichTextBox1->textCursor();
     int pos = caret.position();
     int anchor = caret.anchor();
     const QString plain = RichTextBox1->toPlainText();
     QString clean;
     clean.reserve(plain.size());
-    int beforePos = 0, beforeAnchor = 0;
     for (int i = 0; i < plain.size(); ++i) {
         if (admitted(plain.at(i))) {
             clean.append(plain.at(i));
         } else {
-            if (i < pos) ++beforePos;
-            if (i < anchor) ++beforeAnchor;
+            if (i < caret.position()) --pos;
+            if (i < caret.anchor()) --anchor;
         }
     }
-    if (clean != plain) {
-        QApplication::beep();
-        RichTextBox1->setPlainText(clean);
-        pos -= beforePos;
-        anchor -= beforeAnchor;
-    }
+    if (clean != plain) QApplication::beep();
 
     QTextDocument* doc = RichTextBox1->document();
     const std::vector<FormulaScan::Offset> offsets = FormulaScan::mask(clean.toLatin1().toStdString());
+    QTextCharFormat base;
+    base.setFont(doc->defaultFont());
     QTextCursor c(doc);
-    int i = 0;
+    c.beginEditBlock();
+    c.select(QTextCursor::Document);
+    c.removeSelectedText();
     const int n = int(offsets.size());
-    while (i < n) {
+    for (int i = 0; i < n;) {
         int j = i;
         while (j < n && offsets[size_t(j)] == offsets[size_t(i)]) ++j;
-        QTextCharFormat f;
+        QTextCharFormat f = base;
         switch (offsets[size_t(i)]) {
         case FormulaScan::Offset::Baseline: f.setVerticalAlignment(QTextCharFormat::AlignNormal); break;
         case FormulaScan::Offset::Lowered: f.setVerticalAlignment(QTextCharFormat::AlignSubScript); break;
         case FormulaScan::Offset::Raised: f.setVerticalAlignment(QTextCharFormat::AlignSuperScript); break;
         }
-        c.setPosition(i);
-        c.setPosition(j, QTextCursor::KeepAnchor);
-        if (c.charFormat().verticalAlignment() != f.verticalAlignment() || j - i > 1) c.mergeCharFormat(f);
+        c.insertText(clean.mid(i, j - i), f);
         i = j;
     }
+    c.endEditBlock();
 
     const int len = int(clean.size());
     QTextCursor restored(doc);
     restored.setPosition(std::clamp(anchor, 0, len));
     restored.setPosition(std::clamp(pos, 0, len), QTextCursor::KeepAnchor);
     // New characters start on the line; the next re-format places them.
-    QTextCharFormat typing = restored.charFormat();
+    QTextCharFormat typing = base;
     typing.setVerticalAlignment(QTextCharFormat::AlignNormal);
     RichTextBox1->setTextCursor(restored);
     RichTextBox1->setCurrentCharFormat(typing);
@@ -283,7 +311,7 @@ void frmWeights::formatFormula() {
 
 float frmWeights::Weight(const QString& group) {
     try {
-        return Module2::FindGroup(group).value_or(0.0f);
+        return float(Module2::FindGroup(group).value_or(0.0));
     } catch (const RuntimeFault& f) {
         Msg::info(f.description(), Title);
         return 0;
@@ -296,6 +324,7 @@ void frmWeights::cmdOk_Click() {
         const int n = int(text.size());
         Module2::StackClear();
         if (text.isEmpty()) {
+            clearAnswers();
             Msg::plain(QStringLiteral("You must enter data into the Enter Formula box."), Title);
             RichTextBox1->setFocus();
             return;
@@ -307,15 +336,23 @@ void frmWeights::cmdOk_Click() {
             return;
         }
         Module2::SetFormula(text);
+        if (!Module2::ElementTableFault.isEmpty()) {
+            // Not the student's symbols: the table they are looked up in.
+            clearAnswers();
+            Msg::info(Module2::ElementTableMessage(), Title);
+            return;
+        }
 
         FormulaScan::Result r;
         try {
             r = Module2::Weigh(text);
         } catch (const RuntimeFault& f) {
+            clearAnswers();
             Msg::info(f.description(), Title);
             return;
         }
         if (!r.ok()) {
+            clearAnswers();
             Msg::plain(QString::fromStdString(r.message()), Title);
             RichTextBox1->setFocus();
             QTextCursor c = RichTextBox1->textCursor();
@@ -330,29 +367,41 @@ void frmWeights::cmdOk_Click() {
             Module2::StackPush();
         }
         Module2::StackSum();
-        const double W = Module2::StackTotal;
+        // One rounding of the decimal sum of the stored weights serves both boxes.
+        const double W = Num::roundDecimal(Module2::StackTotal, 3);
 
         const QString digits = Module2::FormulaCoefficient;
         if (digits.toULongLong() == 0) Module2::FormulaCoefficient = QStringLiteral("1");
         const double k = double(r.coefficient);
+        QString weightText, moleText;
         if (k <= 1) {
-            const QString fixedText = Num::fixed(W, 3);
-            const QString general = Num::text(round3(W));
-            txtWeights2->setText(fixedText);
-            Text1->setText(general);
+            weightText = Num::fixed(W, 3);
+            moleText = Num::text(W);
         } else {
-            const QString general = Num::text(Num::checked(round3(W) * k));
-            txtWeights2->setText(general);
-            Text1->setText(general);
+            weightText = moleText = Num::text(Num::checked(W * k));
         }
+        txtWeights2->setText(weightText);
+        Text1->setText(moleText);
         m_weighed = r;
         m_weighedText = text;
         showComposition();
         showHydrate();
         Module2::StackClear();
     } catch (const RuntimeFault&) {
+        clearAnswers();
         Msg::plain(QStringLiteral("Data entry error"), Title);
     }
+}
+
+// A failed weighing leaves no weight beside the formula it did not weigh.
+void frmWeights::clearAnswers() {
+    txtWeights2->clear();
+    Text1->clear();
+    for (QLineEdit* b : txtComposition) b->clear();
+    txtHydrate->clear();
+    m_weighed.reset();
+    m_weighedText.clear();
+    Module2::StackClear();
 }
 
 // Mass percent of each of the first six elements, while chk1 is checked.

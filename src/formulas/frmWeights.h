@@ -70,7 +70,14 @@ public:
     // Puts text in the formula box from code (formatted, no enabling).
     void setFormulaText(const QString& text);
 
+    // The message that refuses a paste holding the character.
+    static QString pasteRefusal(QChar c);
+    // The longest formula the box takes, and the message that says so.
+    static constexpr int FormulaLimit = 1000;
+    static QString tooLong();
+
 private:
+    void clearAnswers();
     void formatFormula();
     void showComposition();
     void showHydrate();

@@ -141,6 +141,13 @@ QString fixed(double v, int decimals) {
     return QLocale().toString(v, 'f', decimals);
 }
 
+double roundDecimal(double v, int decimals) {
+    const double scale = std::pow(10.0, decimals);
+    const double scaled = checked(v) * scale;
+    const double decimal = std::strtod(QByteArray::number(scaled, 'g', 15).constData(), nullptr);
+    return checked(std::round(decimal) / scale);
+}
+
 QString standard(double v) { return fixed(v, 2); }
 
 QString scientific(double v, int decimals) {

@@ -45,6 +45,10 @@ double sqrt(double v);
 // exponent form ("1E+08", "1.5E-05") for very large and very small values.
 QString text(float v);
 QString text(double v);
+// Rounds to `decimals` places as the decimal number the value stands for
+// (to 15 significant digits): 53.9655 gives 53.966 although its binary
+// value lies just below the tie.
+double roundDecimal(double v, int decimals);
 // Fixed decimals in the regional format with digit grouping ("1,234.568").
 QString fixed(double v, int decimals = 3);
 // "Standard": grouping and two decimals.
