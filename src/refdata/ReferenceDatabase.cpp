@@ -27,6 +27,11 @@ void Recordset::open(const QString& sql, const QVariantList& binds) {
     }
     if (!ok) throw DbError(RuntimeFault::Kind(3078), q.lastError().databaseText());
     while (q.next()) m_rows.append(q.record());
+    // The rows stop at the end or at a fault (a damaged file): never half a table.
+    if (q.lastError().isValid()) {
+        m_rows.clear();
+        throw DbError(RuntimeFault::Kind(3078), q.lastError().databaseText());
+    }
     m_pos = 0;
     m_open = true;
 }
