@@ -117,6 +117,7 @@ QString digitPicture(double v, const QString& picture) {
 QString format(const QVariant& value, const QString& picture, bool* numeric) {
     if (numeric) *numeric = false;
     if (!value.isValid() || value.isNull()) return QString();
+    if (value.typeId() == QMetaType::QByteArray) return QString();  // stored bytes are no text
     double v = 0;
     if (!readsAsNumber(value, &v)) {
         // A stored infinity or not-a-number shows as nothing.
@@ -124,6 +125,9 @@ QString format(const QVariant& value, const QString& picture, bool* numeric) {
         if (value.typeId() == QMetaType::Double && !std::isfinite(d)) return QString();
         return value.toString();
     }
+    // Fixed decimals of a number beyond 15 digits would run across the list.
+    if ((picture == Standard || isDigitPicture(picture)) && std::fabs(v) >= 1e15)
+        return RuntimeFault::describe(RuntimeFault::Overflow);
     QString out;
     if (picture == Standard)
         out = Num::standard(v);

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <cmath>
 
 namespace {
 const QString ConnectionName = QStringLiteral("VeriRezi");
@@ -25,12 +26,16 @@ void Recordset::open(const QString& sql, const QVariantList& binds) {
         for (const QVariant& b : binds) q.addBindValue(b);
         ok = ok && q.exec();
     }
-    if (!ok) throw DbError(RuntimeFault::Kind(3078), q.lastError().databaseText());
+    if (!ok) {
+        const QString why = q.lastError().databaseText();
+        const bool missing = why.startsWith(QLatin1String("no such table")) || why.startsWith(QLatin1String("no such column"));
+        throw DbError(missing ? DbError::MissingPart : DbError::Unreadable, why);
+    }
     while (q.next()) m_rows.append(q.record());
     // The rows stop at the end or at a fault (a damaged file): never half a table.
     if (q.lastError().isValid()) {
         m_rows.clear();
-        throw DbError(RuntimeFault::Kind(3078), q.lastError().databaseText());
+        throw DbError(DbError::Unreadable, q.lastError().databaseText());
     }
     m_pos = 0;
     m_open = true;
@@ -68,7 +73,12 @@ QString Recordset::plainText(const QVariant& v) {
     if (v.isNull()) return QString();
     switch (v.typeId()) {
     case QMetaType::Double:
-    case QMetaType::Float: return Num::text(v.toDouble());
+    case QMetaType::Float: {
+        // A stored infinity has no text.
+        const double d = v.toDouble();
+        return std::isfinite(d) ? Num::text(d) : QString();
+    }
+    case QMetaType::QByteArray: return QString();  // stored bytes are no text
     default: return v.toString();
     }
 }

@@ -14,7 +14,14 @@
 class DbError : public RuntimeFault {
 public:
     using RuntimeFault::RuntimeFault;
+    // Kinds of a failed query: a table or field that is not there, or a file
+    // that could not be read to the end (damaged, locked).
+    static constexpr Kind MissingPart = Kind(3078);
+    static constexpr Kind Unreadable = Kind(3049);
 };
+
+// A table or field that is not there (which a list shows as empty).
+inline bool isMissingPart(const RuntimeFault& f) { return f.kind() == DbError::MissingPart; }
 
 // A result set read in stored order: the rows, a current position, EOF.
 class Recordset {
@@ -31,7 +38,7 @@ public:
     // The stored value in its plain text form (25.0 reads "25"; empty for NULL).
     QString fieldText(const QString& name) const;
 
-    // The plain text form of a stored value.
+    // The plain text form of a stored value; empty for NULL, an infinity and bytes.
     static QString plainText(const QVariant& v);
 
 private:

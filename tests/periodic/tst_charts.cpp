@@ -253,7 +253,8 @@ private slots:
             "State TEXT, Charge TEXT, Configuration TEXT, GroupName TEXT, Density REAL, FreezingPoint REAL, BoilingPoint REAL)",
             "INSERT INTO GeneralInfo VALUES (1, 'H', 'Hydrogen', 1.008, 'Gas', NULL, NULL, NULL, 0.00009, NULL, -252.87), "
             "(2, 'He', 'Helium', 4.0026, 'Gas', NULL, NULL, NULL, NULL, NULL, 'n/a'), "
-            "(3, 'Li', 'Lithium', 6.94, 'Solid', NULL, NULL, NULL, 0.534, NULL, 1342)",
+            "(3, 'Li', 'Lithium', 6.94, 'Solid', NULL, NULL, NULL, 0.534, NULL, 1342), "
+            "(4, 'Be', 'Beryllium', 9.0122, 'Solid', NULL, NULL, NULL, 9e999, NULL, -9e999)",
             "CREATE TABLE AtomicRadii (Substance TEXT, AtomicRadii INTEGER)",
             "INSERT INTO AtomicRadii VALUES ('Hydrogen', 37), ('Helium', 32)",
             "CREATE TABLE Electronegativities (Element TEXT, AtomicNumber INTEGER)",
@@ -280,7 +281,8 @@ private slots:
 
         // A missing value is a gap in the line.
         Seen dens = seen(chartWindow("frmPTable6"));
-        QCOMPARE(dens.labels, QStringList({" 1", " 2", " 3"}));
+        // So is a value that cannot be plotted (a stored infinity).
+        QCOMPARE(dens.labels, QStringList({" 1", " 2", " 3", " 4"}));
         QCOMPARE(dens.points, (QMap<int, double>{{0, 0.00009}, {2, 0.534}}));
         QCOMPARE(dens.lines, 2);
         Seen boil = seen(chartWindow("frmPTable7"));

@@ -243,6 +243,22 @@ private slots:
         QVERIFY(TestSupport::messages().shown.isEmpty());
     }
 
+    // Values that cannot be shown (infinities, bytes) leave their boxes empty; nothing else is lost.
+    void unshowableValuesLeaveEmptyBoxes() {
+        TempDatabase db({"CREATE TABLE GeneralInfo (AtomicNumber INTEGER, Symbol TEXT, ElementName TEXT, AtomicWeight REAL, "
+                         "State TEXT, Charge TEXT, Configuration TEXT, GroupName TEXT, Density REAL, FreezingPoint REAL, "
+                         "BoilingPoint REAL)",
+                         "INSERT INTO GeneralInfo VALUES (1, 'H', 'Hydrogen', 9e999, 'Gas', x'00ff', '1s1', 'Nonmetal', "
+                         "-9e999, -259.14, 9e999)"});
+        QVERIFY(db.opened);
+        frmPeriodic* t = openTable();
+        click(t, "cmdH");
+        frmPeriodicData* s = sheet();
+        QVERIFY(s && s->isVisible());
+        QCOMPARE(boxes(s), QStringList({"Hydrogen", "H", "1", "", "Gas", "", "1s1", "Nonmetal", "1", "1", "", "", "-259.14", ""}));
+        QVERIFY(TestSupport::messages().shown.isEmpty());
+    }
+
     void keysAndClosing() {
         auto* main = Forms::showAs<frmMain>(QStringLiteral("frmMain"));
         QVERIFY(main);

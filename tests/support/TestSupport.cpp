@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLocale>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -21,6 +22,35 @@ TempDatabase::TempDatabase(const QStringList& statements) {
     QSqlDatabase::removeDatabase(QStringLiteral("tmpwrite"));
     ReferenceDatabase::closeForTests();
     opened = ReferenceDatabase::open(path);
+}
+
+bool TempDatabase::damage(const QString& table, const QString& field, int rows) {
+    ReferenceDatabase::closeForTests();
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("tmpdamage"));
+        db.setDatabaseName(path);
+        db.open();
+        QSqlQuery q(db);
+        q.exec(QStringLiteral("PRAGMA page_size = 1024"));
+        q.exec(QStringLiteral("VACUUM"));
+        q.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS \"%1\" (\"%2\" TEXT)").arg(table, field));
+        db.transaction();
+        for (int i = 0; i < rows; ++i)
+            q.exec(QStringLiteral("INSERT INTO \"%1\" (\"%2\") VALUES ('row %3 of a long table')").arg(table, field).arg(i));
+        db.commit();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("tmpdamage"));
+    QFile f(path);
+    if (!f.open(QIODevice::ReadWrite)) return false;
+    const qint64 pages = f.size() / 1024;
+    for (qint64 p = pages * 2 / 3; p < pages * 2 / 3 + 3; ++p) {
+        f.seek(p * 1024);
+        f.write(QByteArray(1024, '\xA5'));
+    }
+    f.close();
+    opened = ReferenceDatabase::open(path);
+    return opened && pages > 40;
 }
 
 TempDatabase::~TempDatabase() {

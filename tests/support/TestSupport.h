@@ -53,6 +53,10 @@ class TempDatabase {
 public:
     explicit TempDatabase(const QStringList& statements);
     ~TempDatabase();
+    // Fills `table` (made of one text column `field`) with `rows` long rows
+    // and overwrites pages in the last third of the file with garbage, so a
+    // read of that table fails part-way ("database disk image is malformed").
+    bool damage(const QString& table, const QString& field, int rows = 2000);
     QTemporaryDir dir;
     QString path;
     bool opened = false;

@@ -89,6 +89,12 @@ private slots:
         QCOMPARE(Picture::format(QVariant(QMetaType(QMetaType::Double)), Picture::Scientific), QString());
         QCOMPARE(Picture::format(std::numeric_limits<double>::infinity(), Picture::Standard), QString());
         QCOMPARE(Picture::format(std::numeric_limits<double>::quiet_NaN(), QStringLiteral("##.####")), QString());
+        // Stored bytes are no text; fixed decimals never run across the list.
+        QCOMPARE(Picture::format(QByteArray("\x00\xff\x01", 3), Picture::zeros(12)), QString());
+        QCOMPARE(Picture::format(1e308, Picture::Standard), QStringLiteral("Overflow"));
+        QCOMPARE(Picture::format(-1e15, QStringLiteral("##.####")), QStringLiteral("Overflow"));
+        QCOMPARE(Picture::format(999999999999999.0, Picture::Standard), QStringLiteral("999,999,999,999,999.00"));
+        QCOMPARE(Picture::format(1e308, Picture::Scientific), QStringLiteral("1.00E+308"));
     }
 
     void cellsPadAndCut() {

@@ -384,6 +384,22 @@ private slots:
         QVERIFY(ReferenceDatabase::open(m_small->path));
         QCOMPARE(showViewer("frmBonds")->List1->count(), 3);
     }
+
+    // A damaged file says so and lists nothing, never the rows before the damage.
+    void damagedTableSaysSoAndListsNothing() {
+        TempDatabase db({"CREATE TABLE GeneralInfo (AtomicNumber INTEGER, Symbol TEXT)",
+                         "INSERT INTO GeneralInfo VALUES (1, 'H')"});
+        QVERIFY(db.damage(QStringLiteral("Constants"), QStringLiteral("Constant")));
+        TableViewerForm* f = showViewer("frmConstants");
+        QVERIFY(f && f->isVisible());
+        QCOMPARE(f->List1->count(), 0);
+        QCOMPARE(messages().shown.size(), 1);
+        QCOMPARE(messages().lastText(), QStringLiteral("database disk image is malformed"));
+        QCOMPARE(messages().shown.last().title, QStringLiteral("Tessival"));
+        QCOMPARE(messages().shown.last().icon, Msg::Icon::Information);
+        unloadAll();
+        messages().clear();
+    }
 };
 
 QTEST_MAIN(tst_Viewers)

@@ -1,6 +1,7 @@
 #include "ChartForm.h"
 
 #include "platform/MessageBox.h"
+#include <cmath>
 #include "refdata/ReferenceDatabase.h"
 
 #include <QGraphicsScene>
@@ -72,8 +73,9 @@ void ChartForm::readTable() {
             row.label = QStringLiteral(" ") + (rs.hasField(number) ? rs.fieldText(number) : QString());
             m_table.append(row);
         });
-    } catch (const RuntimeFault&) {
+    } catch (const RuntimeFault& f) {
         m_table.clear();
+        if (!isMissingPart(f)) Msg::info(f.description(), QStringLiteral("Tessival"));
     }
 }
 
@@ -122,7 +124,7 @@ void ChartForm::plot() {
         const QVariant& v = m_table.at(i).value;
         bool ok = false;
         const double y = v.isNull() ? 0.0 : v.toDouble(&ok);
-        if (!ok) {
+        if (!ok || !std::isfinite(y)) {
             run = nullptr;
             continue;
         }

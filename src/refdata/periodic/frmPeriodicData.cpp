@@ -107,25 +107,25 @@ void frmPeriodicData::FillSheet() {
         return;
     }
 
-    auto text = [](const QVariant& v) { return Recordset::plainText(v); };
-    Text[1]->setText(text(name));
-    Text[2]->setText(text(symbol));
-    Text[3]->setText(text(number));
-    Text[4]->setText(text(weight));
-    Text[5]->setText(text(state));
-    Text[6]->setText(text(charge));
-    Text[7]->setText(text(configuration));
-    Text[8]->setText(text(group));
-    Text[9]->setText(text(number));
-    Text[10]->setText(text(number));
+    // Every value is formatted before any box is written; one that cannot be
+    // shown leaves its box empty.
+    auto text = [](const QVariant& v) {
+        try {
+            return Recordset::plainText(v);
+        } catch (const RuntimeFault&) {
+            return QString();
+        }
+    };
     // Neutrons: the weight rounded to a whole number, less the atomic number.
+    QString neutrons;
     bool weightOk = false, numberOk = false;
     const double w = weight.isNull() ? 0.0 : weight.toDouble(&weightOk);
     const double z = number.isNull() ? 0.0 : number.toDouble(&numberOk);
-    if (weightOk && numberOk) Text[11]->setText(Num::text(std::round(w) - z));
-    Text[12]->setText(text(density));
-    Text[13]->setText(text(freezing));
-    Text[14]->setText(text(boiling));
+    if (weightOk && numberOk && std::isfinite(w) && std::isfinite(z)) neutrons = text(std::round(w) - z);
+    const QStringList texts{text(name),  text(symbol), text(number),        text(weight), text(state),
+                            text(charge), text(configuration), text(group), text(number), text(number),
+                            neutrons,     text(density), text(freezing),    text(boiling)};
+    for (int i = 1; i <= 14; ++i) Text[i]->setText(texts.at(i - 1));
 }
 
 void frmPeriodicData::cmdPrint_Click() { Print::printWindow(this); }

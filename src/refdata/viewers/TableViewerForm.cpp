@@ -6,7 +6,10 @@
 #include <QHBoxLayout>
 #include <QScrollBar>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
+
+#include "platform/MessageBox.h"
 #include <limits>
 
 namespace {
@@ -121,9 +124,11 @@ void TableViewerForm::fill() {
             }
             rows.append(r);
         });
-    } catch (const RuntimeFault&) {
-        // A table that cannot be read lists nothing.
+    } catch (const RuntimeFault& f) {
+        // A table that cannot be read lists nothing: never part of it. A
+        // damaged one says so; one that is not there is just empty.
         rows.clear();
+        if (!isMissingPart(f)) Msg::info(f.description(), QStringLiteral("Tessival"));
     }
 
     // A number never comes out cut: its column widens to the widest value.
