@@ -1,5 +1,6 @@
 #include "frmHelp.h"
 
+#include "HelpText.h"
 #include "platform/MessageBox.h"
 #include "platform/PrintService.h"
 #include "platform/Program.h"
@@ -10,7 +11,6 @@
 #include <QHash>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStringDecoder>
 #include <QVBoxLayout>
 
 TESSIVAL_FORM(frmHelp);
@@ -302,19 +302,21 @@ void frmHelp::TreeView1_DblClick() {
 }
 
 void frmHelp::LoadHelpTopic(const QString& fileName) {
+    // A file that cannot be shown is named with the reason; the pane keeps its topic.
+    auto refuse = [&fileName](const QString& why) {
+        Msg::show(QStringLiteral("The help file \"%1\" cannot be shown: %2.").arg(fileName, why),
+                  QStringLiteral("Tessival"), Msg::Icon::Information);
+    };
     QFile file(Program::path(fileName));
-    if (!file.open(QIODevice::ReadOnly)) {
-        Msg::show(file.errorString(), QStringLiteral("Tessival"), Msg::Icon::Information);
-        return;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        Msg::show(file.errorString(), QStringLiteral("Tessival"), Msg::Icon::Information);
-        return;
-    }
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString text = utf8(bytes);
-    RTB1->setMarkdown(text);
+    if (!file.open(QIODevice::ReadOnly)) return refuse(file.errorString());
+    if (file.size() > HelpText::MaxBytes) return refuse(QStringLiteral("it is larger than 1 MB"));
+    const QByteArray bytes = file.read(HelpText::MaxBytes + 1);
+    if (file.error() != QFileDevice::NoError) return refuse(file.errorString());
+    if (bytes.size() > HelpText::MaxBytes) return refuse(QStringLiteral("it is larger than 1 MB"));
+    QString text;
+    const QString why = HelpText::notText(bytes, &text);
+    if (!why.isEmpty()) return refuse(why);
+    RTB1->setHtml(HelpText::toHtml(text));
     RTB1->moveCursor(QTextCursor::Start);
 }
 

@@ -252,10 +252,66 @@ private slots:
             QCOMPARE(box.icon, Msg::Icon::Information);
             QCOMPARE(box.buttons, Msg::Buttons::Ok);
             QVERIFY(!box.text.trimmed().isEmpty());
-            if (key == "s Gas Density") QVERIFY2(box.text.contains("No such file", Qt::CaseInsensitive), qPrintable(box.text));
+            if (key == "s Gas Density") {
+                QVERIFY2(box.text.startsWith("The help file \"Gas Density.txt\" cannot be shown: "), qPrintable(box.text));
+                QVERIFY2(box.text.contains("No such file", Qt::CaseInsensitive), qPrintable(box.text));
+            }
             QCOMPARE(h->RTB1->toHtml(), before);
         }
         QVERIFY(Forms::loadedForms() == QList<Form*>{h});
+    }
+
+    // A file that is no topic is named with the reason, and the pane keeps its topic.
+    void filesThatAreNoTopic_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("reason");
+        QByteArray random(64 * 1024, 0);
+        quint32 seed = 12345;
+        for (char& b : random) b = char((seed = seed * 1103515245u + 12345u) >> 24);
+        QByteArray latin(4096, 0);
+        for (int i = 0; i < latin.size(); ++i) latin[i] = char(0xC0 + i % 60);  // lone lead bytes
+        QTest::newRow("NUL bytes") << QByteArray("# Title\n\0\0text", 16) << "it is not a text file";
+        QTest::newRow("random bytes") << random << "it is not a text file";
+        QTest::newRow("not UTF-8") << latin << "it is not a text file";
+        QTest::newRow("over 1 MB") << QByteArray(1024 * 1024 + 1, 'a') << "it is larger than 1 MB";
+    }
+    void filesThatAreNoTopic() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        writeTopics(dir.path());
+        QFile f(QDir(dir.path()).filePath("Using.txt"));
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+        f.close();
+        Program::setFolder(dir.path());
+        SHOW_HELP(h);
+        doubleClick(h, "s Boyle's Law");
+        const QString before = h->RTB1->toPlainText();
+        doubleClick(h, "s Using");
+        QCOMPARE(messages().shown.size(), 1);
+        QCOMPARE(messages().lastText(), "The help file \"Using.txt\" cannot be shown: " + reason + ".");
+        QCOMPARE(messages().shown.last().icon, Msg::Icon::Information);
+        QCOMPARE(h->RTB1->toPlainText(), before);
+    }
+
+    // A topic of 1 MB, a few odd characters in it, and long runs of short lines show whole.
+    void largeTopicsShowWhole() {
+        QTemporaryDir dir;
+        writeTopics(dir.path());
+        QByteArray text = "# Big\n\n";
+        while (text.size() < 1024 * 1024 - 40) text += "line\n";
+        text += "caf\xc3\xa9 \xff end\n";  // one stray byte among text
+        QFile f(QDir(dir.path()).filePath("Using.txt"));
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(text) == text.size());
+        f.close();
+        Program::setFolder(dir.path());
+        SHOW_HELP(h);
+        doubleClick(h, "s Using");
+        QVERIFY2(messages().shown.isEmpty(), qPrintable(messages().lastText()));
+        const QString shown = h->RTB1->toPlainText();
+        QVERIFY(shown.startsWith("Big\nline line"));
+        QVERIFY(shown.endsWith(QString::fromUtf8("caf\xc3\xa9 \xef\xbf\xbd end")));
+        QCOMPARE(shown.count("line"), (1024 * 1024 - 40 - 8 + 4) / 5);
     }
 
     void clearPrintAndReadOnly() {

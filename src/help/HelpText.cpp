@@ -1,0 +1,133 @@
+#include "HelpText.h"
+
+#include <QStringDecoder>
+
+namespace HelpText {
+
+QString notText(const QByteArray& bytes, QString* text) {
+    if (bytes.contains('\0')) return QStringLiteral("it is not a text file");
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString decoded = utf8(bytes);
+    qsizetype bad = 0;
+    for (const QChar c : decoded) {
+        const char16_t u = c.unicode();
+        if (u == 0xFFFD || (u < 0x20 && u != '\t' && u != '\n' && u != '\r' && u != '\f')) ++bad;
+    }
+    if (bad * 10 > decoded.size()) return QStringLiteral("it is not a text file");
+    if (text) *text = decoded;
+    return QString();
+}
+
+namespace {
+
+// Escapes the text and turns *a* into italics and **a** into bold.
+void appendInline(QString& out, QStringView line) {
+    bool italic = false, bold = false;
+    qsizetype stars = line.count(u'*');  // an asterisk pairs only when another follows
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const QChar c = line.at(i);
+        if (c == u'*' && i + 1 < line.size() && line.at(i + 1) == u'*' && (bold || stars >= 4)) {
+            out += bold ? QStringLiteral("</b>") : QStringLiteral("<b>");
+            bold = !bold;
+            stars -= 2;
+            ++i;
+            continue;
+        }
+        if (c == u'*' && (italic || stars >= 2)) {
+            out += italic ? QStringLiteral("</i>") : QStringLiteral("<i>");
+            italic = !italic;
+            --stars;
+            continue;
+        }
+        if (c == u'*') --stars;
+        switch (c.unicode()) {
+        case u' ':
+            // Rich text folds runs of blanks; a second blank is kept as a fixed one.
+            out += i > 0 && line.at(i - 1) == u' ' ? QStringLiteral("&nbsp;") : QStringLiteral(" ");
+            break;
+        case u'<': out += QStringLiteral("&lt;"); break;
+        case u'>': out += QStringLiteral("&gt;"); break;
+        case u'&': out += QStringLiteral("&amp;"); break;
+        default: out += c;
+        }
+    }
+    if (italic) out += QStringLiteral("</i>");
+    if (bold) out += QStringLiteral("</b>");
+}
+
+// "1. " .. "9999. ": the number, else 0.
+int listNumber(QStringView line, qsizetype* textStart) {
+    qsizetype i = 0;
+    while (i < line.size() && i < 4 && line.at(i).isDigit()) ++i;
+    if (i == 0 || i + 1 >= line.size() || line.at(i) != u'.' || line.at(i + 1) != u' ') return 0;
+    *textStart = i + 2;
+    return line.left(i).toInt();
+}
+
+}  // namespace
+
+QString toHtml(const QString& markdown) {
+    // Lines that follow each other make one paragraph, which a blank line
+    // ends; a paragraph is cut into blocks of at most BlockChars characters,
+    // so one huge paragraph is not laid out as a whole. List items are
+    // paragraphs that begin with their bullet or number.
+    constexpr qsizetype BlockChars = 2000;
+    QString out;
+    out.reserve(markdown.size() + markdown.size() / 4 + 64);
+    bool open = false;  // a paragraph or item goes on with the next line
+    qsizetype blockStart = 0;
+    auto close = [&] {
+        if (open) out += QStringLiteral("</p>");
+        open = false;
+    };
+    const QStringView all(markdown);
+    qsizetype pos = 0;
+    while (pos <= all.size()) {
+        qsizetype end = all.indexOf(u'\n', pos);
+        if (end < 0) end = all.size();
+        const QStringView line = all.mid(pos, end - pos);
+        pos = end + 1;
+        const QStringView trimmed = line.trimmed();
+        if (trimmed.isEmpty()) {
+            close();
+            continue;
+        }
+        int level = 0;
+        while (level < trimmed.size() && level < 6 && trimmed.at(level) == u'#') ++level;
+        if (level > 0 && level < trimmed.size() && trimmed.at(level) == u' ') {
+            close();
+            out += QStringLiteral("<h%1>").arg(level);
+            appendInline(out, trimmed.mid(level + 1).trimmed());
+            out += QStringLiteral("</h%1>").arg(level);
+            continue;
+        }
+        qsizetype textStart = 0;
+        const bool bullet = (trimmed.startsWith(u"- ") || trimmed.startsWith(u"* ") || trimmed.startsWith(u"+ ")) &&
+                            line.size() - line.trimmed().size() < 2;
+        const int number = bullet ? 0 : listNumber(trimmed, &textStart);
+        if (bullet || number) {
+            close();
+            out += QStringLiteral("<p>&nbsp;&nbsp;");
+            out += bullet ? QStringLiteral("\u2022&nbsp;") : QStringLiteral("%1.&nbsp;").arg(number);
+            open = true;
+            blockStart = out.size();
+            appendInline(out, trimmed.mid(bullet ? 2 : textStart));
+            continue;
+        }
+        if (open && out.size() - blockStart > BlockChars) {
+            out += QStringLiteral("</p><p>");
+            blockStart = out.size();
+        } else if (open) {
+            out += u' ';
+        } else {
+            out += QStringLiteral("<p>");
+            open = true;
+            blockStart = out.size();
+        }
+        appendInline(out, trimmed);
+    }
+    close();
+    return out;
+}
+
+}  // namespace HelpText
