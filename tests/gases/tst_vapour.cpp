@@ -75,36 +75,17 @@ private slots:
         TestSupport::printer().printed.clear();
     }
 
-    // Typed temperatures are read as numbers: every whole degree 0 to 100, nothing between.
-    void lookupTyped_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<double>("kPa");  // 0: no row
-        QTest::newRow("25") << "25" << 3.17;
-        QTest::newRow("25.0") << "25.0" << 3.17;
-        QTest::newRow("025") << "025" << 3.17;
-        QTest::newRow("blanks") << " 25 " << 3.17;
-        QTest::newRow("-0") << "-0" << 0.6112;
-        QTest::newRow("0") << "0" << 0.6112;
-        QTest::newRow("20") << "20" << 2.339;
-        QTest::newRow("100") << "100" << 101.4;
-        QTest::newRow("101") << "101" << 0.0;
-        QTest::newRow("25.5") << "25.5" << 0.0;
-        QTest::newRow("-1") << "-1" << 0.0;
-    }
-    void lookupTyped() {
-        QFETCH(QString, typed);
-        QFETCH(double, kPa);
-        const std::optional<float> p = WaterVapourLookup::pressure(typed);
-        if (kPa == 0) {
-            QVERIFY(!p);
-        } else {
-            QVERIFY(p);
-            QCOMPARE(*p, static_cast<float>(kPa));
+    // Temperatures are read as numbers: every whole degree 0 to 100, nothing between.
+    void lookupKeys() {
+        const QList<std::pair<const char*, float>> typed = {
+            {"25", 3.17f}, {"25.0", 3.17f}, {"025", 3.17f}, {" 25 ", 3.17f}, {"-0", 0.6112f}, {"100", 101.4f},
+            {"101", 0}, {"25.5", 0}, {"-1", 0}};
+        for (const auto& [t, kPa] : typed) {
+            const std::optional<float> p = WaterVapourLookup::pressure(QLatin1String(t));
+            QCOMPARE(p.value_or(0), kPa);
+            QCOMPARE(p.has_value(), kPa != 0);
+            QVERIFY(!ReferenceDatabase::sharedRecordset().isOpen());
         }
-        QVERIFY(!ReferenceDatabase::sharedRecordset().isOpen());
-    }
-
-    void lookupComputedAndNoNumber() {
         QCOMPARE(WaterVapourLookup::pressure(298 - 273.0), std::optional<float>(3.17f));
         QVERIFY(!WaterVapourLookup::pressure(298.15 - 273.0));
         for (const char* t : {"1.2.3", "-", "", "abc"}) {
@@ -169,28 +150,28 @@ private slots:
     // Each window reports a broken table with its description and keeps what it showed;
     // the combined law reads the table only for a gas collected over water.
     void windowsOverBrokenTable() {
-        auto* d = open<frmDalton>("frmDalton");
-        fill({d->Text1, d->Text2, d->Text3, d->Text5}, {"20", "2", "101.3", "101.3"});
-        d->cmdOk->click();
         auto* c = open<frmCombinedLaws>("frmCombinedLaws");
-        fill({c->Text1, c->Text2, c->Text3, c->Text4, c->Text5}, {"2", "100", "298", "50", "600"});
         c->chk1->setChecked(true);
-        c->cmdOk->click();
-        auto* r = open<frmRaoults>("frmRaoults");
-        fill({r->Text1, r->Text2, r->Text3, r->Text4, r->Text5}, {"25", "10", "10", "90", "18"});
-        r->cmdOk->click();
+        const QList<std::pair<const char*, QStringList>> windows = {
+            {"frmDalton", {"20", "2", "101.3", "101.3"}},
+            {"frmCombinedLaws", {"2", "100", "298", "50", "600"}},
+            {"frmRaoults", {"25", "10", "10", "90", "18"}}};
+        QList<CalculatorForm*> forms;
+        QStringList shownBefore;
+        for (const auto& [name, example] : windows) {
+            forms << open<CalculatorForm>(name);
+            fill(forms.last()->inputs, example);
+            forms.last()->cmdOk->click();
+            shownBefore << forms.last()->answerBox->text() + " | " + forms.last()->workLine->text();
+        }
         QVERIFY(messages().shown.isEmpty());
         TempDatabase db(scratch({}));
-        for (QPushButton* ok : {d->cmdOk, c->cmdOk, r->cmdOk}) {
+        for (int i = 0; i < forms.size(); ++i) {
             messages().clear();
-            ok->click();
+            forms.at(i)->cmdOk->click();
             expectMessage(QStringLiteral("no such table: VaporPressure"), QStringLiteral("Tessival"), Msg::Icon::None);
+            QCOMPARE(forms.at(i)->answerBox->text() + " | " + forms.at(i)->workLine->text(), shownBefore.at(i));
         }
-        QCOMPARE(d->Text6->text(), QStringLiteral("1.954"));
-        QCOMPARE(c->Text7->text(), QStringLiteral("7.80"));
-        QCOMPARE(c->Text6->text(), QStringLiteral("2 * 96.83 / 50 * 600 / 298"));
-        QCOMPARE(r->Text6->text(), QStringLiteral("2.642"));
-        QCOMPARE(r->Text7->text(), QStringLiteral("3.17 * 5 / (1 + 5)"));
         messages().clear();
         c->chk1->setChecked(false);
         c->cmdOk->click();
@@ -213,80 +194,119 @@ private slots:
               t.nsecsElapsed() / 1000.0 / n);
     }
 
-    // Dalton, both options. Each row starts from the option's own worked
-    // example, which a refused row leaves in place.
-    void daltonRows_data() {
-        for (const char* c : {"t", "volume", "total", "final", "answer", "work", "message"})
-            QTest::addColumn<QString>(c);
-        QTest::addColumn<bool>("pressure");
+    // Each row starts from the window's worked example (with the pressure
+    // option or the water check when `mode` is set), which a refused row keeps.
+    void calculations_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<bool>("mode");
+        QTest::addColumn<QStringList>("in");
+        for (const char* c : {"answer", "work", "message", "title"}) QTest::addColumn<QString>(c);
         QTest::addColumn<bool>("info");
-        const QString a = QStringLiteral("1.954"), w = QStringLiteral("2 x 98.961 / 101.3 ");
-        auto row = [](const char* name, const QString& t, const QString& v, const QString& total,
-                      const QString& final, const QString& answer, const QString& work, const QString& message,
-                      bool info = false) {
-            QTest::newRow(name) << t << v << total << final << answer << work << message << false << info;
+        const QString tess = QStringLiteral("Tessival"), laws = QStringLiteral("Combined Laws");
+        QString window, a, w, title = tess;
+        bool mode = false;
+        auto row = [&](const char* name, const QStringList& in, const QString& message = QString(),
+                       const QString& answer = QString(), const QString& work = QString(), bool info = true) {
+            QTest::newRow(qPrintable(window + ": " + name))
+                << window << mode << in << (answer.isNull() ? a : answer) << (work.isNull() ? w : work) << message
+                << title << (info && !message.isEmpty());
         };
-        row("101.3 kPa", "20", "2", "101.3", "101.3", a, w, "");
-        row("another final pressure", "20", "2", "101.3", "50", "3.958", "2 x 98.961 / 50 ", "");
-        row("final .5", "20", "2", "101.3", ".5", "395.844", "2 x 98.961 / .5 ", "");
-        row("23 found", "23", "2", "101.3", "101.3", "1.945", "2 x 98.489 / 101.3 ", "");
-        row("20.0 as 20", "20.0", "2", "101.3", "101.3", a, w, "");
-        row("-0 as 0", "-0", "2", "101.3", "101.3", "1.988", "2 x 100.6888 / 101.3 ", "");
-        row("101 not listed", "101", "2", "101.3", "101.3", a, w, noEntry("101"), true);
-        row("25.5 not listed", "25.5", "2", "101.3", "101.3", a, w, noEntry("25.5"), true);
-        row("-5 not listed", "-5", "2", "101.3", "101.3", a, w, noEntry("-5"), true);
-        row("total below vapour", "20", "2", "2", "101.3", a, w, NoDryGas, true);
-        row("total equals vapour", "20", "2", "2.339", "101.3", a, w, NoDryGas, true);
-        row("temperature empty", "", "2", "101.3", "101.3", a, w, Required);
-        row("volume empty", "20", "", "101.3", "101.3", a, w, Required);
-        row("total empty", "20", "2", "", "101.3", a, w, Required);
-        row("final empty", "20", "2", "101.3", "", a, w, Required);
-        row("final 0", "20", "2", "101.3", "0", a, w, Required);
-        row("final 0.0", "20", "2", "101.3", "0.0", a, w, Required);
-        row("total no number", "20", "2", "1.2.3", "101.3", a, w, "Type mismatch");
-        row("temperature no number", "-", "2", "101.3", "101.3", a, w, "Type mismatch");
-        const QString pa = QStringLiteral("98.961"), pw = QStringLiteral("101.3 - 2.339");
-        auto prow = [](const char* name, const QString& t, const QString& total, const QString& hidden,
-                       const QString& answer, const QString& work, const QString& message, bool info = false) {
-            QTest::newRow(name) << t << total << hidden << hidden << answer << work << message << true << info;
-        };
-        prow("pressure at 20", "20", "101.3", "", pa, pw, "");
-        prow("pressure at 25", "25", "100", "", "96.830", "100 - 3.17", "");
-        prow("hidden boxes neither block nor feed", "25", "100", "0", "96.830", "100 - 3.17", "");
-        prow("pressure, 25.0", "25.0", "100", "", "96.830", "100 - 3.17", "");
-        prow("pressure, not listed", "101", "101.3", "", pa, pw, noEntry("101"), true);
-        prow("pressure, total too low", "20", "1", "", pa, pw, NoDryGas, true);
-        prow("pressure, temperature empty", "", "101.3", "", pa, pw, Required);
-        prow("pressure, total empty", "20", "", "", pa, pw, Required);
-        prow("pressure, total 0", "20", "0", "", pa, pw, Required);
+        window = "frmDalton", a = "1.954", w = "2 x 98.961 / 101.3 ";
+        row("101.3 kPa", {"20", "2", "101.3", "101.3"}, "", a, w);
+        row("another final pressure", {"20", "2", "101.3", "50"}, "", "3.958", "2 x 98.961 / 50 ");
+        row("final .5", {"20", "2", "101.3", ".5"}, "", "395.844", "2 x 98.961 / .5 ");
+        row("23 found", {"23", "2", "101.3", "101.3"}, "", "1.945", "2 x 98.489 / 101.3 ");
+        row("20.0 as 20", {"20.0", "2", "101.3", "101.3"}, "", a, w);
+        row("-0 as 0", {"-0", "2", "101.3", "101.3"}, "", "1.988", "2 x 100.6888 / 101.3 ");
+        for (const char* t : {"101", "25.5", "-5"}) row(t, {t, "2", "101.3", "101.3"}, noEntry(QLatin1String(t)));
+        row("total below vapour", {"20", "2", "2", "101.3"}, NoDryGas);
+        row("total equals vapour", {"20", "2", "2.339", "101.3"}, NoDryGas);
+        for (int i = 0; i < 4; ++i) {
+            QStringList in{"20", "2", "101.3", "101.3"};
+            in[i].clear();
+            row(qPrintable(QStringLiteral("box %1 empty").arg(i + 1)), in, Required, a, w, false);
+        }
+        row("final 0", {"20", "2", "101.3", "0"}, Required, a, w, false);
+        row("final 0.0", {"20", "2", "101.3", "0.0"}, Required, a, w, false);
+        row("total no number", {"20", "2", "1.2.3", "101.3"}, "Type mismatch", a, w, false);
+        row("temperature no number", {"-", "2", "101.3", "101.3"}, "Type mismatch", a, w, false);
+        // Calculate pressure: Text2 is the total pressure, Text3 and Text5 are hidden.
+        mode = true, a = "98.961", w = "101.3 - 2.339";
+        row("pressure at 25", {"25", "100", "", ""}, "", "96.830", "100 - 3.17");
+        row("hidden boxes neither block nor feed", {"25.0", "100", "0", "0"}, "", "96.830", "100 - 3.17");
+        row("pressure, not listed", {"101", "101.3", "", ""}, noEntry("101"));
+        row("pressure, total too low", {"20", "1", "", ""}, NoDryGas);
+        row("pressure, temperature empty", {"", "101.3", "", ""}, Required, a, w, false);
+        row("pressure, total empty", {"20", "", "", ""}, Required, a, w, false);
+        row("pressure, total 0", {"20", "0", "", ""}, Required, a, w, false);
+
+        window = "frmCombinedLaws", mode = false, a = "8.00", w = "2 * 100 / 50 * 600 / 300";
+        row("worked example", {"2", "100", "300", "50", "600"}, "", a, w);
+        row("V1 from its number, T1 as typed", {"02", "100", "0300", "50", "600"}, "", a, "2 * 100 / 50 * 600 / 0300");
+        row("unchanged", {"3", "100", "300", "100", "300"}, "", "3.00", "3 * 100 / 100 * 300 / 300");
+        row("no lookup when dry", {"2", "100", "298.15", "50", "600"}, "", "8.05", "2 * 100 / 50 * 600 / 298.15");
+        title = laws;
+        for (int i = 0; i < 5; ++i) {
+            QStringList in{"2", "100", "300", "50", "600"};
+            in[i].clear();
+            row(qPrintable(QStringLiteral("box %1 empty").arg(i + 1)), in, Required, a, w, false);
+        }
+        row("T1 0", {"2", "100", "0", "50", "600"}, Kelvin);
+        row("T2 0.0", {"2", "100", "300", "50", "0.0"}, Kelvin);
+        row("T2 negative", {"2", "100", "300", "50", "-1"}, Kelvin);
+        title = tess;
+        row("P2 0", {"2", "100", "300", "0", "600"}, "Division by zero", a, w, false);
+        row("no number", {"2", "1.2.3", "300", "50", "600"}, "Type mismatch", a, w, false);
+        mode = true, a = "7.80", w = "2 * 96.83 / 50 * 600 / 298";
+        row("over water at 323.0 K", {"2", "100", "323.0", "50", "600"}, "", "6.51", "2 * 87.65 / 50 * 600 / 323.0");
+        row("over water, 298.15 K not listed", {"2", "100", "298.15", "50", "600"}, noEntry("25.15"));
+        row("over water, 200 K not listed", {"2", "100", "200", "50", "600"}, noEntry("-73"));
+        title = laws;
+        row("over water, pressure too low", {"2", "3", "298", "50", "600"}, NoOriginalGas);
+        row("over water, T1 negative", {"2", "100", "-5", "50", "600"}, Kelvin);
+
+        window = "frmRaoults", mode = false, a = "2.642", w = "3.17 * 5 / (1 + 5)", title = tess;
+        row("worked example", {"25", "10", "10", "90", "18"}, "", a, w);
+        // 5 g glucose in 100 g water at 20 C: 2.339 x 5.5556 / (0.027778 + 5.5556) = 2.3274 kPa.
+        row("glucose by hand", {"20", "5", "180", "100", "18"}, "", "2.327",
+            "2.339 * 5.555555 / (0.02777778 + 5.555555)");
+        row("25.0 as 25", {"25.0", "10", "10", "90", "18"}, "", a, w);
+        row("not listed", {"101", "10", "10", "90", "18"}, noEntry("101"));
+        row("negative not listed", {"-3", "10", "10", "90", "18"}, noEntry("-3"));
+        row("temperature empty", {"", "10", "10", "90", "18"}, "You must enter a temperature.");
+        row("solute mass empty", {"25", "", "10", "90", "18"}, "You must enter a mass for solutes.");
+        row("solute mass 0", {"25", "0", "", "", ""}, Positive);
+        row("solute weight empty", {"25", "10", "", "90", "18"}, "You must enter the molecular weight of the solute.");
+        row("solute weight 0.0", {"25", "10", "0.0", "90", "18"}, Positive);
+        row("solvent mass empty", {"25", "10", "10", "", "18"}, "You must enter the mass of the solvent.");
+        row("solvent mass negative", {"25", "10", "10", "-90", "18"}, Positive);
+        row("solvent weight empty", {"25", "10", "10", "90", ""}, "You must enter the molecular weight of the solvent.");
+        row("solvent weight 0", {"25", "10", "10", "90", "0"}, Positive);
+        row("temperature no number", {"1.2.3", "10", "10", "90", "18"}, "Error in data entry.", a, w, false);
     }
-    void daltonRows() {
-        QFETCH(QString, t);
-        QFETCH(QString, volume);
-        QFETCH(QString, total);
-        QFETCH(QString, final);
+    void calculations() {
+        QFETCH(QString, window);
+        QFETCH(bool, mode);
+        QFETCH(QStringList, in);
         QFETCH(QString, answer);
         QFETCH(QString, work);
         QFETCH(QString, message);
-        QFETCH(bool, pressure);
+        QFETCH(QString, title);
         QFETCH(bool, info);
-        auto* f = open<frmDalton>("frmDalton");
-        if (pressure) {
-            f->opt2->setChecked(true);
-            fill({f->Text1, f->Text2}, {"20", "101.3"});
-            f->cmdOk->click();
-            // Under this option Text2 is the total pressure; Text3 and Text5 are hidden.
-            fill({f->Text1, f->Text2, f->Text3, f->Text5}, {t, volume, total, final});
-        } else {
-            fill({f->Text1, f->Text2, f->Text3, f->Text5}, {"20", "2", "101.3", "101.3"});
-            f->cmdOk->click();
-            fill({f->Text1, f->Text2, f->Text3, f->Text5}, {t, volume, total, final});
-        }
+        auto* f = qobject_cast<CalculatorForm*>(Forms::show(window));
+        static const QHash<QString, QStringList> examples = {
+            {"frmDalton", {"20", "2", "101.3", "101.3"}}, {"frmDaltonmode", {"20", "101.3", "", ""}},
+            {"frmCombinedLaws", {"2", "100", "300", "50", "600"}}, {"frmCombinedLawsmode", {"2", "100", "298", "50", "600"}},
+            {"frmRaoults", {"25", "10", "10", "90", "18"}}};
+        if (mode) f->findChild<QAbstractButton*>(window == "frmDalton" ? "opt2" : "chk1")->setChecked(true);
+        fill(f->inputs, examples.value(window + (mode ? "mode" : "")));
+        f->cmdOk->click();
+        fill(f->inputs, in);
         QVERIFY(messages().shown.isEmpty());
-        TestSupport::press(f->Text1, Qt::Key_Return);
-        expectMessage(message, QStringLiteral("Tessival"), infoIf(info));
-        QCOMPARE(f->Text6->text(), answer);
-        QCOMPARE(f->Text7->text(), work);
+        TestSupport::press(f->inputs.last(), Qt::Key_Return);
+        expectMessage(message, title, infoIf(info));
+        QCOMPARE(f->answerBox->text(), answer);
+        QCOMPARE(f->workLine->text(), work);
     }
 
     void daltonOptions() {
@@ -335,90 +355,19 @@ private slots:
         QCOMPARE(f->focusWidget(), f->Text1);
     }
 
-    // The combined law. Each row starts from 2 L, 100 kPa, 300 K to 50 kPa, 600 K.
-    void combinedRows_data() {
-        for (const char* c : {"v1", "p1", "t1", "p2", "t2", "answer", "work", "message", "title"})
-            QTest::addColumn<QString>(c);
-        QTest::addColumn<bool>("water");
-        QTest::addColumn<bool>("info");
-        const QString a = QStringLiteral("8.00"), w = QStringLiteral("2 * 100 / 50 * 600 / 300");
-        const QString laws = QStringLiteral("Combined Laws"), tess = QStringLiteral("Tessival");
-        auto row = [&](const char* name, bool water, const QStringList& in, const QString& answer,
-                       const QString& work, const QString& message = QString(), const QString& title = QString(),
-                       bool info = false) {
-            QTest::newRow(name) << in[0] << in[1] << in[2] << in[3] << in[4] << answer << work << message << title
-                                << water << info;
-        };
-        row("worked example", false, {"2", "100", "300", "50", "600"}, a, w);
-        row("V1 from its number, T1 as typed", false, {"02", "100", "0300", "50", "600"}, a,
-            "2 * 100 / 50 * 600 / 0300");
-        row("unchanged", false, {"3", "100", "300", "100", "300"}, "3.00", "3 * 100 / 100 * 300 / 300");
-        row("no lookup when dry", false, {"2", "100", "298.15", "50", "600"}, "8.05",
-            "2 * 100 / 50 * 600 / 298.15");
-        row("over water at 298 K", true, {"2", "100", "298", "50", "600"}, "7.80", "2 * 96.83 / 50 * 600 / 298");
-        row("over water at 323.0 K", true, {"2", "100", "323.0", "50", "600"}, "6.51",
-            "2 * 87.65 / 50 * 600 / 323.0");
-        row("over water, 298.15 K not listed", true, {"2", "100", "298.15", "50", "600"}, a, w, noEntry("25.15"),
-            tess, true);
-        row("over water, 200 K not listed", true, {"2", "100", "200", "50", "600"}, a, w, noEntry("-73"), tess, true);
-        row("over water, pressure too low", true, {"2", "3", "298", "50", "600"}, a, w, NoOriginalGas, laws, true);
-        const QStringList full{"2", "100", "300", "50", "600"};
-        for (int i = 0; i < 5; ++i) {
-            QStringList in = full;
-            in[i].clear();
-            row(qPrintable(QStringLiteral("box %1 empty").arg(i + 1)), false, in, a, w, Required, laws);
-        }
-        row("T1 0", false, {"2", "100", "0", "50", "600"}, a, w, Kelvin, laws, true);
-        row("T1 negative", true, {"2", "100", "-5", "50", "600"}, a, w, Kelvin, laws, true);
-        row("T2 0.0", false, {"2", "100", "300", "50", "0.0"}, a, w, Kelvin, laws, true);
-        row("T2 negative", false, {"2", "100", "300", "50", "-1"}, a, w, Kelvin, laws, true);
-        row("P2 0", false, {"2", "100", "300", "0", "600"}, a, w, "Division by zero", tess);
-        row("no number", false, {"2", "1.2.3", "300", "50", "600"}, a, w, "Type mismatch", tess);
-    }
-    void combinedRows() {
-        QFETCH(QString, v1);
-        QFETCH(QString, p1);
-        QFETCH(QString, t1);
-        QFETCH(QString, p2);
-        QFETCH(QString, t2);
-        QFETCH(QString, answer);
-        QFETCH(QString, work);
-        QFETCH(QString, message);
-        QFETCH(QString, title);
-        QFETCH(bool, water);
-        QFETCH(bool, info);
-        auto* f = open<frmCombinedLaws>("frmCombinedLaws");
-        const QList<QLineEdit*> boxes{f->Text1, f->Text2, f->Text3, f->Text4, f->Text5};
-        QCOMPARE(f->Label8->text(), QStringLiteral("The new volume is"));
-        fill(boxes, {"2", "100", "300", "50", "600"});
-        f->cmdOk->click();
-        QCOMPARE(f->Label8->text(), QStringLiteral("The new volume is "));
-        f->chk1->setChecked(water);
-        if (water) {  // a new correction empties the answer: put it back
-            QVERIFY(f->Text7->text().isEmpty() && f->Text6->text().isEmpty());
-            f->chk1->setChecked(false);
-            f->cmdOk->click();
-            f->chk1->blockSignals(true);
-            f->chk1->setChecked(true);
-            f->chk1->blockSignals(false);
-        }
-        fill(boxes, {v1, p1, t1, p2, t2});
-        QVERIFY(messages().shown.isEmpty());
-        TestSupport::press(f->Text5, Qt::Key_Return);
-        expectMessage(message, title, infoIf(info));
-        QCOMPARE(f->Text7->text(), answer);
-        QCOMPARE(f->Text6->text(), work);
-    }
-
     void combinedCheckBoxAndClear() {
         auto* f = open<frmCombinedLaws>("frmCombinedLaws");
         QCOMPARE(f->windowTitle(), QStringLiteral("Combined Gas Laws"));
         QCOMPARE(f->chk1->text(), QStringLiteral("Check if collected over water."));
         QVERIFY(!f->chk1->isChecked());
-        QCOMPARE(f->Label7->text(), QStringLiteral("Liters"));
-        fill({f->Text1, f->Text2, f->Text3, f->Text4, f->Text5}, {"2", "100", "298", "50", "600"});
+        QCOMPARE(f->Label8->text(), QStringLiteral("The new volume is"));
+        fill(f->inputs, {"2", "100", "298", "50", "600"});
+        f->cmdOk->click();
+        QCOMPARE(f->Text7->text(), QStringLiteral("8.05"));
+        QCOMPARE(f->Label8->text(), QStringLiteral("The new volume is "));
+        // Another correction: the answer no longer holds.
         QTest::keyClick(f->chk1, Qt::Key_Space);
-        QVERIFY(f->chk1->isChecked());
+        QVERIFY(f->chk1->isChecked() && f->Text7->text().isEmpty() && f->Text6->text().isEmpty());
         f->cmdOk->click();
         QCOMPARE(f->Text7->text(), QStringLiteral("7.80"));
         f->cmdClear->click();
@@ -427,54 +376,6 @@ private slots:
             QVERIFY(b->text().isEmpty());
         QCOMPARE(f->focusWidget(), f->Text1);
         QVERIFY(f->cmdOk->isEnabled() && f->cmdPrint->isEnabled());
-    }
-
-    // Raoult. Each row starts from 1 mol of solute in 5 mol of water at 25 degrees.
-    void raoultRows_data() {
-        for (const char* c : {"t", "ms", "ws", "mv", "wv", "answer", "work", "message"}) QTest::addColumn<QString>(c);
-        const QString a = QStringLiteral("2.642"), w = QStringLiteral("3.17 * 5 / (1 + 5)");
-        auto row = [](const char* name, const QStringList& in, const QString& answer, const QString& work,
-                      const QString& message = QString()) {
-            QTest::newRow(name) << in[0] << in[1] << in[2] << in[3] << in[4] << answer << work << message;
-        };
-        row("worked example", {"25", "10", "10", "90", "18"}, a, w);
-        // 5 g glucose in 100 g water at 20 C: 2.339 x 5.5556 / (0.027778 + 5.5556) = 2.3274 kPa.
-        row("glucose by hand", {"20", "5", "180", "100", "18"}, "2.327", "2.339 * 5.555555 / (0.02777778 + 5.555555)");
-        row("25.0 as 25", {"25.0", "10", "10", "90", "18"}, a, w);
-        row("not listed", {"101", "10", "10", "90", "18"}, a, w, noEntry("101"));
-        row("negative not listed", {"-3", "10", "10", "90", "18"}, a, w, noEntry("-3"));
-        row("temperature empty", {"", "10", "10", "90", "18"}, a, w, "You must enter a temperature.");
-        row("solute mass empty", {"25", "", "10", "90", "18"}, a, w, "You must enter a mass for solutes.");
-        row("solute mass 0", {"25", "0", "", "", ""}, a, w, Positive);
-        row("solute weight empty", {"25", "10", "", "90", "18"}, a, w,
-            "You must enter the molecular weight of the solute.");
-        row("solute weight 0.0", {"25", "10", "0.0", "90", "18"}, a, w, Positive);
-        row("solvent mass empty", {"25", "10", "10", "", "18"}, a, w, "You must enter the mass of the solvent.");
-        row("solvent mass negative", {"25", "10", "10", "-90", "18"}, a, w, Positive);
-        row("solvent weight empty", {"25", "10", "10", "90", ""}, a, w,
-            "You must enter the molecular weight of the solvent.");
-        row("solvent weight 0", {"25", "10", "10", "90", "0"}, a, w, Positive);
-        row("temperature no number", {"1.2.3", "10", "10", "90", "18"}, a, w, "Error in data entry.");
-    }
-    void raoultRows() {
-        QFETCH(QString, t);
-        QFETCH(QString, ms);
-        QFETCH(QString, ws);
-        QFETCH(QString, mv);
-        QFETCH(QString, wv);
-        QFETCH(QString, answer);
-        QFETCH(QString, work);
-        QFETCH(QString, message);
-        auto* f = open<frmRaoults>("frmRaoults");
-        const QList<QLineEdit*> boxes{f->Text1, f->Text2, f->Text3, f->Text4, f->Text5};
-        fill(boxes, {"25", "10", "10", "90", "18"});
-        f->cmdOk->click();
-        fill(boxes, {t, ms, ws, mv, wv});
-        QVERIFY(messages().shown.isEmpty());
-        TestSupport::press(f->Text3, Qt::Key_Return);
-        expectMessage(message, QStringLiteral("Tessival"), infoIf(message != QLatin1String("Error in data entry.")));
-        QCOMPARE(f->Text6->text(), answer);
-        QCOMPARE(f->Text7->text(), work);
     }
 
     // Key filters: "-" only in the temperature boxes; the combined law titles its own.
@@ -517,26 +418,14 @@ private slots:
 
     // Opening from the chooser and the menu, enabling, Enter, help, Print, Escape and Cancel.
     void windowsRoundTrip_data() {
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("menu");
-        QTest::addColumn<QString>("firstCheck");
-        QTest::addColumn<QString>("help");
+        for (const char* c : {"window", "button", "menu", "firstCheck", "help"}) QTest::addColumn<QString>(c);
         QTest::newRow("Dalton") << "frmDalton" << "cmdDaltons" << "mnuDaltons" << Required
-                                << "In a mixture of gases, each gas exerts a pressure the same as if it were the only "
-                                   "gas in the container. Many times gas is collected by a method called water "
-                                   "displacement and so we need to remove the effect of the water on the volume. ";
+                                << "In a mixture of gases|on the volume. ";
         QTest::newRow("combined") << "frmCombinedLaws" << "cmdCombined" << "mnuCombined" << Required
-                                  << "The Combined Gas law literally combines Charles law and Boyles law into one. "
-                                     "You start with an original volume and add two ratios. One applies Charles law "
-                                     "and the other applies Boyles law. The end result is a new volume with two "
-                                     "changes - one caused by Charles law and one caused by Boyles law. ";
+                                  << "The Combined Gas law literally|one caused by Boyles law. ";
         QTest::newRow("Raoult") << "frmRaoults" << "cmdRaoults" << "mnuRaoults" << "You must enter a temperature."
-                                << "When you add a solute to a solvent like water, you affect the rate at which the "
-                                   "water molecules can evaporate. The solute molecules block part of the surface area "
-                                   "through which the solvent molecules can leave. Knowing the  mole fraction of the "
-                                   "solvent and the vapor pressure of the solvent at a particular  temperature, you "
-                                   "can calculate the new vapor pressure of the solvent. ";
+                                << "When you add a solute|Knowing the  mole fraction|particular  temperature|"
+                                   "new vapor pressure of the solvent. ";
     }
     void windowsRoundTrip() {
         QFETCH(QString, window);
@@ -566,7 +455,10 @@ private slots:
         f->cmdPrint->click();
         QCOMPARE(TestSupport::printer().printed, QList<QWidget*>{f});
         f->cmdHelp->click();
-        expectMessage(help, QStringLiteral("Tessival"), Msg::Icon::Information);
+        const QStringList parts = help.split(QLatin1Char('|'));
+        QVERIFY(messages().lastText().startsWith(parts.first()) && messages().lastText().endsWith(parts.last()));
+        for (const QString& p : parts) QVERIFY2(messages().lastText().contains(p), qPrintable(p));
+        expectMessage(messages().lastText(), QStringLiteral("Tessival"), Msg::Icon::Information);
         messages().clear();
         TestSupport::press(f->inputs.at(1), Qt::Key_F1);
         QVERIFY(shown("frmHelp") && f->isVisible());
@@ -587,19 +479,8 @@ private slots:
         QVERIFY(!Forms::isLoaded(window) && shown("frmGasLaws"));
     }
 
-    // Every message a window can show is in its list, for the user manual.
-    void messageLists() {
-        const QString entry = noEntry(QStringLiteral("<t>"));
-        const QList<std::pair<const char*, QStringList>> expected = {
-            {"frmDalton", {Required, entry, NoDryGas}},
-            {"frmCombinedLaws", {Required, Kelvin, entry, NoOriginalGas}},
-            {"frmRaoults", {"You must enter a temperature.", Positive, entry, "Error in data entry."}},
-        };
-        for (const auto& [window, texts] : expected) {
-            const QStringList listed = Forms::show(QLatin1String(window))->messageTexts();
-            for (const QString& t : texts) QVERIFY2(listed.contains(t), qPrintable(window + (": " + t)));
-        }
-        // The manual quotes no message its window cannot show.
+    // The manual quotes no message its window cannot show.
+    void manualChecks() {
         const QList<std::pair<const char*, const char*>> topics = {
             {"Dalton'sLaw.txt", "frmDalton"}, {"CombinedGasLaw.txt", "frmCombinedLaws"},
             {"Raoult'sLaw.txt", "frmRaoults"}};
