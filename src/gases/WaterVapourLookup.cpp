@@ -1,0 +1,80 @@
+#include "WaterVapourLookup.h"
+
+#include "platform/MessageBox.h"
+#include "refdata/ReferenceDatabase.h"
+
+#include <QVector>
+
+namespace WaterVapourLookup {
+
+namespace {
+struct Row {
+    std::optional<double> temperature;  // a Null temperature matches nothing
+    std::optional<float> pressure;
+};
+
+struct Table {
+    int connection = -1;  // ReferenceDatabase::openCount() when read
+    QVector<Row> rows;
+};
+
+Table& cache() {
+    static Table t;
+    return t;
+}
+
+std::optional<double> numberOf(const QVariant& v) {
+    if (v.isNull()) return std::nullopt;
+    bool ok = false;
+    const double d = v.toDouble(&ok);
+    if (!ok) throw DbError(RuntimeFault::TypeMismatch);
+    return d;
+}
+
+// The rows of the current connection; the database is read-only, so one read
+// serves the run (a test's scratch database is a new connection).
+const QVector<Row>& rows() {
+    Table& t = cache();
+    if (!ReferenceDatabase::isOpen())
+        throw DbError(RuntimeFault::Kind(3420), QStringLiteral("Object invalid or no longer set."));
+    if (t.connection == ReferenceDatabase::openCount() && !t.rows.isEmpty()) return t.rows;
+    QVector<Row> read;
+    ReferenceDatabase::fullWalk(Query, [&read](const Recordset& rs) {
+        Row r;
+        r.temperature = numberOf(rs.field(QStringLiteral("Temperature")));
+        if (const std::optional<double> p = numberOf(rs.field(QStringLiteral("Pressure"))))
+            r.pressure = Num::toSinglePrecision(*p);
+        read.append(r);
+    });
+    if (read.isEmpty()) throw DbError(RuntimeFault::NoCurrentRecord);
+    t.rows = std::move(read);
+    t.connection = ReferenceDatabase::openCount();
+    return t.rows;
+}
+}  // namespace
+
+std::optional<float> pressure(double celsius) {
+    for (const Row& r : rows()) {
+        if (!r.temperature || *r.temperature != celsius) continue;
+        if (!r.pressure) throw DbError(RuntimeFault::Kind(94), QStringLiteral("Invalid use of Null"));
+        return r.pressure;
+    }
+    return std::nullopt;
+}
+
+std::optional<float> pressure(const QString& typed) { return pressure(Num::toDouble(typed)); }
+
+QString noEntryMessage(const QString& temperature) {
+    return QStringLiteral("The water vapor pressure table has no entry for ") + temperature +
+           QStringLiteral(" degrees Celsius. It lists whole degrees from 0 to 100.");
+}
+
+QString noEntryTemplate() { return noEntryMessage(QStringLiteral("<t>")); }
+
+std::optional<float> pressureOrSay(double celsius, const QString& shown) {
+    const std::optional<float> p = pressure(celsius);
+    if (!p) Msg::info(noEntryMessage(shown));
+    return p;
+}
+
+}  // namespace WaterVapourLookup

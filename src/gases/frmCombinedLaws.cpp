@@ -1,0 +1,116 @@
+#include "frmCombinedLaws.h"
+
+#include "WaterVapourLookup.h"
+
+#include <QBoxLayout>
+
+TESSIVAL_FORM(frmCombinedLaws);
+
+namespace {
+const QString Title = QStringLiteral("Combined Laws");
+const QString Kelvin = QStringLiteral("The temperature in Kelvin must be larger than 0.");
+const QString NoDryGas =
+    QStringLiteral("The original pressure must be larger than the water vapor pressure at this temperature.");
+const CalculatorForm::Style Refused{Msg::Icon::Information, Title};
+
+CalculatorForm::Design combined() {
+    CalculatorForm::Design s;
+    s.caption = QStringLiteral("Combined Gas Laws");
+    CalculatorForm::Input t1{QStringLiteral("Text3"), QStringLiteral("Original temperature in Kelvin"),
+                             QStringLiteral("Label5")};
+    CalculatorForm::Input t2{QStringLiteral("Text5"), QStringLiteral("New temperature in Kelvin"),
+                             QStringLiteral("Label6")};
+    t1.keys = t2.keys = QStringLiteral(".-\b\r");
+    s.inputs = {
+        {QStringLiteral("Text1"), QStringLiteral("Original volume in liters"), QStringLiteral("Label2")},
+        {QStringLiteral("Text2"), QStringLiteral("Original pressure in kPa"), QStringLiteral("Label3")},
+        t1,
+        {QStringLiteral("Text4"), QStringLiteral("New pressure in kPa"), QStringLiteral("Label4")},
+        t2,
+    };
+    s.answerName = QStringLiteral("Text7");
+    s.resultName = QStringLiteral("Label8");
+    s.resultCaption = QStringLiteral("The new volume is");
+    s.unitName = QStringLiteral("Label7");
+    s.unitCaption = QStringLiteral("Liters");
+    s.workLineName = QStringLiteral("Text6");
+    s.decimals = 2;
+    s.singleResult = true;
+    s.keyStyle = {Msg::Icon::None, Title};
+    s.checkStyle = {Msg::Icon::None, Title};
+    s.parent = QStringLiteral("frmGasLaws");
+    s.unloadBeforeShow = true;
+    s.helpText = QStringLiteral(
+        "The Combined Gas law literally combines Charles law and Boyles law into one. You start with an original "
+        "volume and add two ratios. One applies Charles law and the other applies Boyles law. The end result is a "
+        "new volume with two changes - one caused by Charles law and one caused by Boyles law. ");
+    return s;
+}
+}  // namespace
+
+frmCombinedLaws::frmCombinedLaws() : CalculatorForm(combined()) {
+    Text1 = inputs[0];
+    Text2 = inputs[1];
+    Text3 = inputs[2];
+    Text4 = inputs[3];
+    Text5 = inputs[4];
+    Label2 = prompts[0];
+    Label3 = prompts[1];
+    Label5 = prompts[2];
+    Label4 = prompts[3];
+    Label6 = prompts[4];
+    Label8 = resultLabel;
+    Text7 = answerBox;
+    Label7 = unitLabel;
+    Text6 = workLine;
+
+    chk1 = new QCheckBox(QStringLiteral("Check if collected over water."), this);
+    chk1->setObjectName(QStringLiteral("chk1"));
+    static_cast<QBoxLayout*>(layout())->insertWidget(0, chk1);
+    setTabOrder(cmdCancel, chk1);
+    setTabOrder(chk1, cmdPrint);
+    connect(chk1, &QCheckBox::toggled, this, [this] { chk1_Click(); });
+
+    addCheck(
+        [this] { return isEmpty(Text1) || isEmpty(Text2) || isEmpty(Text3) || isEmpty(Text4) || isEmpty(Text5); },
+        QStringLiteral("You must enter valid data into all required boxes."));
+    addCheck([this] { return notAboveZero(Text3); }, Kelvin, Refused);
+    addCheck([this] { return notAboveZero(Text5); }, Kelvin, Refused);
+    addMessageText(WaterVapourLookup::noEntryTemplate());
+    addMessageText(NoDryGas);
+}
+
+void frmCombinedLaws::chk1_Click() {
+    Text7->clear();
+    Text6->clear();
+}
+
+void frmCombinedLaws::cleared() { chk1->setChecked(false); }
+
+std::optional<CalculatorForm::Result> frmCombinedLaws::calculate() {
+    float p1 = 0;
+    if (chk1->isChecked()) {
+        // The table is read only for a gas collected over water.
+        const double celsius = number(Text3) - 273.0;
+        const std::optional<float> vp = WaterVapourLookup::pressureOrSay(celsius, Num::text(celsius));
+        if (!vp) return std::nullopt;
+        const double total = number(Text2);
+        // Compared at the table's precision: a total equal to the vapour pressure leaves no gas.
+        if (!(Num::toSinglePrecision(total) > *vp)) {
+            say(NoDryGas, Refused);
+            return std::nullopt;
+        }
+        p1 = Num::toSinglePrecision(total - *vp);
+    } else {
+        p1 = single(Text2);
+    }
+    const float r1 = Num::toSinglePrecision(Num::div(p1, single(Text4)));
+    const float r2 = Num::toSinglePrecision(Num::div(single(Text5), single(Text3)));
+    const float v1 = single(Text1);
+    const float v2 = Num::toSinglePrecision(static_cast<double>(v1) * r1 * r2);
+    const QString work = Num::text(v1) + QStringLiteral(" * ") + Num::text(p1) + QStringLiteral(" / ") +
+                         Text4->text() + QStringLiteral(" * ") + Text5->text() + QStringLiteral(" / ") + Text3->text();
+    Label8->setText(QStringLiteral("The new volume is "));
+    Text7->setAccessibleName(Label8->text());
+    return Result{v2, work};
+}

@@ -1,0 +1,86 @@
+#include "frmRaoults.h"
+
+#include "WaterVapourLookup.h"
+#include "refdata/ReferenceDatabase.h"
+
+TESSIVAL_FORM(frmRaoults);
+
+namespace {
+CalculatorForm::Design raoults() {
+    CalculatorForm::Design s;
+    s.caption = QStringLiteral("Raoult's Law");
+    CalculatorForm::Input celsius{QStringLiteral("Text1"), QStringLiteral("Enter the temperature in Celsius."),
+                                  QStringLiteral("Label2")};
+    celsius.keys = QStringLiteral(".-\b\r");
+    s.inputs = {
+        celsius,
+        {QStringLiteral("Text2"), QStringLiteral("Enter the mass of solute in grams."), QStringLiteral("Label3")},
+        {QStringLiteral("Text3"), QStringLiteral("Enter the molecular weight of the solute."), QStringLiteral("Label4"),
+         QStringLiteral("Enter a valid number.")},
+        {QStringLiteral("Text4"), QStringLiteral("Enter the mass of the solvent in grams."), QStringLiteral("Label5")},
+        {QStringLiteral("Text5"), QStringLiteral("Enter the molecular weight of the solvent."),
+         QStringLiteral("Label6")},
+    };
+    s.answerName = QStringLiteral("Text6");
+    s.resultName = QStringLiteral("Label7");
+    s.resultCaption = QStringLiteral("The vapor pressure is ");
+    s.workLineName = QStringLiteral("Text7");
+    s.singleResult = true;
+    s.checkStyle = {Msg::Icon::Information, QStringLiteral("Tessival")};
+    s.trapText = QStringLiteral("Error in data entry.");
+    s.parent = QStringLiteral("frmGasLaws");
+    s.unloadBeforeShow = true;
+    s.helpText = QStringLiteral(
+        "When you add a solute to a solvent like water, you affect the rate at which the water molecules can "
+        "evaporate. The solute molecules block part of the surface area through which the solvent molecules can "
+        "leave. Knowing the  mole fraction of the solvent and the vapor pressure of the solvent at a particular  "
+        "temperature, you can calculate the new vapor pressure of the solvent. ");
+    return s;
+}
+}  // namespace
+
+frmRaoults::frmRaoults() : CalculatorForm(raoults()) {
+    Text1 = inputs[0];
+    Text2 = inputs[1];
+    Text3 = inputs[2];
+    Text4 = inputs[3];
+    Text5 = inputs[4];
+    Label2 = prompts[0];
+    Label3 = prompts[1];
+    Label4 = prompts[2];
+    Label5 = prompts[3];
+    Label6 = prompts[4];
+    Label7 = resultLabel;
+    Text6 = answerBox;
+    Text7 = workLine;
+
+    const QString positive = QStringLiteral("You must enter a positive number.");
+    addCheck([this] { return isEmpty(Text1); }, QStringLiteral("You must enter a temperature."));
+    addCheck([this] { return isEmpty(Text2); }, QStringLiteral("You must enter a mass for solutes."));
+    addCheck([this] { return notAboveZero(Text2); }, positive);
+    addCheck([this] { return isEmpty(Text3); }, QStringLiteral("You must enter the molecular weight of the solute."));
+    addCheck([this] { return notAboveZero(Text3); }, positive);
+    addCheck([this] { return isEmpty(Text4); }, QStringLiteral("You must enter the mass of the solvent."));
+    addCheck([this] { return notAboveZero(Text4); }, positive);
+    addCheck([this] { return isEmpty(Text5); }, QStringLiteral("You must enter the molecular weight of the solvent."));
+    addCheck([this] { return notAboveZero(Text5); }, positive);
+    addMessageText(WaterVapourLookup::noEntryTemplate());
+}
+
+std::optional<CalculatorForm::Result> frmRaoults::calculate() {
+    const float ns = Num::toSinglePrecision(Num::div(number(Text2), number(Text3)));
+    const float nv = Num::toSinglePrecision(Num::div(number(Text4), number(Text5)));
+    const std::optional<float> vp = WaterVapourLookup::pressureOrSay(number(Text1), Text1->text());
+    if (!vp) return std::nullopt;
+    const float sum = Num::toSinglePrecision(static_cast<double>(nv) + ns);
+    const float x = Num::toSinglePrecision(Num::div(nv, sum));
+    const float p = Num::toSinglePrecision(static_cast<double>(*vp) * x);
+    return Result{p, Num::text(*vp) + QStringLiteral(" * ") + Num::text(nv) + QStringLiteral(" / (") + Num::text(ns) +
+                         QStringLiteral(" + ") + Num::text(nv) + QStringLiteral(")")};
+}
+
+void frmRaoults::trap(const RuntimeFault& fault) {
+    // A table that cannot be read is no typing error: say what went wrong.
+    if (dynamic_cast<const DbError*>(&fault)) say(fault.description(), {});
+    else CalculatorForm::trap(fault);
+}
