@@ -256,7 +256,7 @@ private slots:
 
     void molarityRoadAndHelp() {
         road(mainWindow()->cmdSolutions, "frmSolutions", QStringLiteral("Solutions"), "frmMolarity",
-             "mnuMolarityMolality", false, "cmdHenrys");
+             "mnuMolarityMolality", false, nullptr);
         expectHelp(open<frmMolarity>("frmMolarity"), QStringLiteral("Determining the concentration of a solution"),
                    QStringLiteral("prepare a solution correctly."));
     }

@@ -4,33 +4,11 @@
 
 #include <QFontMetricsF>
 #include <QHBoxLayout>
-#include <QScrollBar>
 #include <QVBoxLayout>
-#include <algorithm>
-#include <cmath>
 
 #include "platform/MessageBox.h"
-#include <limits>
 
 namespace {
-
-QFont listFont() {
-    QFont f;
-    f.setFamilies({QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Courier New"), QStringLiteral("Courier")});
-    f.setStyleHint(QFont::Monospace);
-    f.setFixedPitch(true);
-    f.setPointSizeF(9.75);
-    return f;
-}
-
-QFont headingFont() {
-    // Times New Roman, or a face with its metrics.
-    QFont f;
-    f.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("Nimbus Roman"),
-                   QStringLiteral("Liberation Serif"), QStringLiteral("Times")});
-    f.setPointSizeF(9.75);
-    return f;
-}
 
 // A line of a list that keeps its lines sorted: by its number key where it
 // has one, then by its text ignoring case.
@@ -50,26 +28,19 @@ public:
     }
 };
 
-struct Row {
-    QStringList texts;
-    QList<bool> numeric;
-    QVariant key;
-    bool zero = false;
-};
-
 }  // namespace
 
 TableViewerForm::TableViewerForm(Shape shape) : m_shape(std::move(shape)) {
     List1 = new QListWidget(this);
     List1->setObjectName(QStringLiteral("List1"));
-    List1->setFont(listFont());
+    List1->setFont(FixedColumnTable::listFont());
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
     List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     List1->setSortingEnabled(m_shape.order != Order::Stored);
 
     Label1 = new QLabel(this);
     Label1->setObjectName(m_shape.headingName);
-    Label1->setFont(headingFont());
+    Label1->setFont(FixedColumnTable::headingFont());
     Label1->setTextFormat(Qt::PlainText);
 
     cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
@@ -90,84 +61,56 @@ TableViewerForm::TableViewerForm(Shape shape) : m_shape(std::move(shape)) {
 void TableViewerForm::Form_Load() {
     setWindowTitle(m_shape.caption);
     fill();
-    placeHeading();
-    // Wide enough for the longest line and the heading.
-    const QFontMetricsF fm(List1->font());
-    qreal widest = 0;
-    for (const QString& l : lines()) widest = std::max(widest, fm.horizontalAdvance(l));
-    widest = std::max(widest, QFontMetricsF(Label1->font()).horizontalAdvance(Label1->text()));
-    List1->setMinimumWidth(int(std::ceil(widest)) + 2 * List1->frameWidth() +
-                           List1->verticalScrollBar()->sizeHint().width() + 8);
-    List1->setMinimumHeight(int(fm.lineSpacing() * 18));
+    FixedColumnTable::fitWidth(List1, Label1);
+    List1->setMinimumHeight(int(QFontMetricsF(List1->font()).lineSpacing() * 18));
     List1->setFocus();
 }
 
 void TableViewerForm::fill() {
     const QList<FixedColumnLine::Cell>& cells = m_shape.cells;
-    QList<Row> rows;
+    FixedColumnTable table(cells);
+    QList<QVariant> keys;
+    QList<bool> zeros;
     try {
-        ReferenceDatabase::fullWalk(QStringLiteral("SELECT * FROM ") + m_shape.table, [&](const Recordset& rs) {
+        table.read(QStringLiteral("SELECT * FROM ") + m_shape.table, true, [&](const Recordset& rs) {
             auto value = [&](const QString& name) { return rs.hasField(name) ? rs.field(name) : QVariant(); };
-            Row r;
-            for (const FixedColumnLine::Cell& c : cells) {
-                bool numeric = false;
-                r.texts.append(Picture::format(value(c.field), c.picture, &numeric));
-                r.numeric.append(numeric);
-            }
+            QVariant key;
             if (m_shape.order == Order::Number) {
                 double k = 0;
-                if (Picture::readsAsNumber(value(m_shape.orderField), &k)) r.key = k;
+                if (Picture::readsAsNumber(value(m_shape.orderField), &k)) key = k;
             }
+            keys.append(key);
+            bool zero = false;
             if (m_shape.zeroPotential && cells.size() > 1) {
                 double v = 1;
-                r.zero = Picture::readsAsNumber(value(cells.at(1).field), &v) && v == 0.0;
+                zero = Picture::readsAsNumber(value(cells.at(1).field), &v) && v == 0.0;
             }
-            rows.append(r);
+            zeros.append(zero);
         });
     } catch (const RuntimeFault& f) {
         // A table that cannot be read lists nothing: never part of it. A
         // damaged one says so; one that is not there is just empty.
-        rows.clear();
         if (!isMissingPart(f)) Msg::info(f.description(), QStringLiteral("Tessival"));
     }
+    // A zero potential is written apart and does not widen its column.
+    for (int i = 0; i < table.rows().size(); ++i)
+        if (zeros.at(i)) table.rows()[i].numeric[1] = false;
 
     // A number never comes out cut: its column widens to the widest value.
-    m_widths.clear();
-    FixedColumnLine layout(cells);
-    for (int i = 0; i < cells.size(); ++i) {
-        int w = cells.at(i).width;
-        for (const Row& r : rows)
-            if (r.numeric.at(i) && !(m_shape.zeroPotential && i == 1 && r.zero)) w = std::max(w, int(r.texts.at(i).size()));
-        m_widths.append(w);
-        layout.cells()[i].width = w;
-    }
-
+    m_widths = table.widths();
     List1->clear();
-    for (const Row& r : rows) {
+    for (int i = 0; i < table.rows().size(); ++i) {
+        const FixedColumnTable::Row& r = table.rows().at(i);
         QString text;
-        if (r.zero)
-            text = Picture::fit(r.texts.at(0), layout.cells().at(0).width) + QStringLiteral("   0.000");
+        if (zeros.at(i))
+            text = Picture::fit(r.texts.at(0), m_widths.at(0)) + QStringLiteral("   0.000");
         else
-            text = layout.lineOf(r.texts);
+            text = table.line(r, m_widths);
         auto* item = new ViewerLine(text);
-        if (m_shape.order == Order::Number) item->setData(Qt::UserRole, r.key);
+        if (m_shape.order == Order::Number) item->setData(Qt::UserRole, keys.at(i));
         List1->addItem(item);
     }
-}
-
-void TableViewerForm::placeHeading() {
-    // A title moves right by as many blanks as the columns before it widened.
-    const qreal charWidth = QFontMetricsF(List1->font()).horizontalAdvance(QLatin1Char('0'));
-    const qreal blankWidth = std::max<qreal>(1.0, QFontMetricsF(Label1->font()).horizontalAdvance(QLatin1Char(' ')));
-    QString text;
-    int widened = 0;
-    for (int i = 0; i < m_shape.heading.size(); ++i) {
-        int blanks = m_shape.heading.at(i).blanksBefore;
-        if (widened > 0) blanks += int(std::lround(widened * charWidth / blankWidth));
-        text += QString(blanks, QLatin1Char(' ')) + m_shape.heading.at(i).text;
-        if (i < m_widths.size() && i < m_shape.cells.size()) widened += m_widths.at(i) - m_shape.cells.at(i).width;
-    }
-    Label1->setText(text);
+    Label1->setText(table.heading(m_shape.heading, m_widths, List1->font(), Label1->font()));
 }
 
 QStringList TableViewerForm::lines() const {

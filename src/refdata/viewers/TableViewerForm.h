@@ -4,7 +4,7 @@
 // (field, width, picture, blanks before) and its heading; it reads the table
 // when it loads and Cancel closes it, showing the window it belongs to.
 #include "platform/Forms.h"
-#include "platform/NumberPicture.h"
+#include "refdata/FixedColumnTable.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -18,10 +18,7 @@ public:
         Text,    // the list keeps its lines in alphabetical order, ignoring case
         Number,  // the list keeps its lines in the numeric order of one field
     };
-    struct Title {
-        int blanksBefore;
-        QString text;
-    };
+    using Title = FixedColumnTable::Title;
     struct Shape {
         QString caption;
         QString table;
@@ -52,7 +49,6 @@ public:
 
 private:
     void fill();
-    void placeHeading();
 
     Shape m_shape;
     QList<int> m_widths;

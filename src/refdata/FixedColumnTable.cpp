@@ -1,0 +1,91 @@
+#include "FixedColumnTable.h"
+
+#include <QFontMetricsF>
+#include <QLabel>
+#include <QListWidget>
+#include <QScrollBar>
+#include <cmath>
+
+void FixedColumnTable::read(const QString& sql, bool missingIsEmpty,
+                            const std::function<void(const Recordset&)>& each) {
+    m_rows.clear();
+    try {
+        ReferenceDatabase::fullWalk(sql, [&](const Recordset& rs) {
+            Row r;
+            for (const Cell& c : std::as_const(m_cells)) {
+                const QVariant v = missingIsEmpty && !rs.hasField(c.field) ? QVariant() : rs.field(c.field);
+                bool numeric = false;
+                r.texts.append(Picture::format(v, c.picture, &numeric));
+                r.numeric.append(numeric);
+            }
+            m_rows.append(r);
+            if (each) each(rs);
+        });
+    } catch (const RuntimeFault&) {
+        m_rows.clear();
+        throw;
+    }
+}
+
+QList<int> FixedColumnTable::widths(bool wholeText) const {
+    QList<int> out;
+    for (int i = 0; i < m_cells.size(); ++i) {
+        int w = m_cells.at(i).width;
+        for (const Row& r : m_rows)
+            if (wholeText || r.numeric.at(i)) w = std::max(w, int(r.texts.at(i).size()));
+        out.append(w);
+    }
+    return out;
+}
+
+QString FixedColumnTable::line(const Row& row, const QList<int>& widths) const {
+    FixedColumnLine layout(m_cells);
+    for (int i = 0; i < widths.size() && i < layout.cells().size(); ++i) layout.cells()[i].width = widths.at(i);
+    return layout.lineOf(row.texts);
+}
+
+QString FixedColumnTable::heading(const QList<Title>& titles, const QList<int>& widths, const QFont& list,
+                                  const QFont& headingFont) const {
+    // Each title stands a number of blanks after the one before it, so it
+    // moves right by as many blanks as the column before it widened.
+    const qreal charWidth = QFontMetricsF(list).horizontalAdvance(QLatin1Char('0'));
+    const qreal blankWidth = std::max<qreal>(1.0, QFontMetricsF(headingFont).horizontalAdvance(QLatin1Char(' ')));
+    QString text;
+    for (int i = 0; i < titles.size(); ++i) {
+        int blanks = titles.at(i).blanksBefore;
+        const int before = i - 1;
+        if (before >= 0 && before < widths.size() && before < m_cells.size()) {
+            const int widened = widths.at(before) - m_cells.at(before).width;
+            if (widened > 0) blanks += int(std::lround(widened * charWidth / blankWidth));
+        }
+        text += QString(blanks, QLatin1Char(' ')) + titles.at(i).text;
+    }
+    return text;
+}
+
+QFont FixedColumnTable::listFont() {
+    QFont f;
+    f.setFamilies({QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Courier New"), QStringLiteral("Courier")});
+    f.setStyleHint(QFont::Monospace);
+    f.setFixedPitch(true);
+    f.setPointSizeF(9.75);
+    return f;
+}
+
+QFont FixedColumnTable::headingFont() {
+    // Times New Roman, or a face with its metrics.
+    QFont f;
+    f.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("Nimbus Roman"),
+                   QStringLiteral("Liberation Serif"), QStringLiteral("Times")});
+    f.setPointSizeF(9.75);
+    return f;
+}
+
+void FixedColumnTable::fitWidth(QListWidget* list, const QLabel* heading) {
+    const QFontMetricsF fm(list->font());
+    qreal widest = 0;
+    for (int i = 0; i < list->count(); ++i) widest = std::max(widest, fm.horizontalAdvance(list->item(i)->text()));
+    if (heading) widest = std::max(widest, QFontMetricsF(heading->font()).horizontalAdvance(heading->text()));
+    list->setMinimumWidth(int(std::ceil(widest)) + 2 * list->frameWidth() +
+                          list->verticalScrollBar()->sizeHint().width() + 8);
+}

@@ -1,0 +1,58 @@
+#pragma once
+// A table of the reference database read for a fixed-column list: every cell
+// formatted with its picture, then each column widened to its widest value so
+// that no number (and, where asked, no text) comes out cut. The heading's
+// titles move right as far as the columns before them widened.
+#include "platform/NumberPicture.h"
+#include "refdata/ReferenceDatabase.h"
+
+#include <QFont>
+#include <QList>
+#include <QStringList>
+#include <functional>
+
+class QLabel;
+class QListWidget;
+
+class FixedColumnTable {
+public:
+    using Cell = FixedColumnLine::Cell;
+    struct Title {
+        int blanksBefore;
+        QString text;
+    };
+    struct Row {
+        QStringList texts;    // formatted, one per cell
+        QList<bool> numeric;  // whether the cell's value read as a number
+    };
+
+    explicit FixedColumnTable(QList<Cell> cells) : m_cells(std::move(cells)) {}
+
+    // Reads every row of the query through the shared result set; `each` sees
+    // the record of each row just read. A field the table lacks reads as an
+    // empty cell when `missingIsEmpty`, else it is the reader's fault. A table
+    // that cannot be read throws RuntimeFault and leaves no rows.
+    void read(const QString& sql, bool missingIsEmpty, const std::function<void(const Recordset&)>& each = {});
+
+    const QList<Cell>& cells() const { return m_cells; }
+    QList<Row>& rows() { return m_rows; }
+    const QList<Row>& rows() const { return m_rows; }
+
+    // Each cell's width, widened to its widest number (and text, with `wholeText`).
+    QList<int> widths(bool wholeText = false) const;
+    // The line of a row with those widths.
+    QString line(const Row& row, const QList<int>& widths) const;
+    // The heading over lines of those widths.
+    QString heading(const QList<Title>& titles, const QList<int>& widths, const QFont& list,
+                    const QFont& headingFont) const;
+
+    // The fixed-pitch font of the lists, and the font of their headings.
+    static QFont listFont();
+    static QFont headingFont();
+    // Makes the list wide enough for its longest line and for the heading.
+    static void fitWidth(QListWidget* list, const QLabel* heading);
+
+private:
+    QList<Cell> m_cells;
+    QList<Row> m_rows;
+};

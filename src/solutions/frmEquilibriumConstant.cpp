@@ -1,0 +1,134 @@
+#include "frmEquilibriumConstant.h"
+
+#include "EquilibriumShape.h"
+
+#include <QBoxLayout>
+#include <QGridLayout>
+
+TESSIVAL_FORM(frmEquilibriumConstant);
+
+namespace {
+const QString Title = QStringLiteral("Equilibrium constant.");
+
+CalculatorForm::Design equilibrium() {
+    CalculatorForm::Design s = EquilibriumShape::design(QStringLiteral("Equilibrium Constant"));
+    const QString coefficientTip = QStringLiteral("Be sure to enter all coefficients even if they are 1's.");
+    const QString molarityTip = QStringLiteral("Enter the molarity.");
+    auto coefficient = [&](const char* name, const char* prompt, const char* label) {
+        return CalculatorForm::Input{QLatin1String(name), QLatin1String(prompt), QLatin1String(label), coefficientTip,
+                                     QStringLiteral("\b\r")};
+    };
+    auto concentration = [&](const char* name, const char* prompt, const char* label) {
+        return CalculatorForm::Input{QLatin1String(name), QLatin1String(prompt), QLatin1String(label), molarityTip,
+                                     QStringLiteral(".E-+\b\r")};
+    };
+    s.inputs = {
+        coefficient("Text2", "1st coefficient", "Label3"),   concentration("Text5", "1st concentration (M)", "Label6"),
+        coefficient("Text3", "2nd Coefficient", "Label4"),   concentration("Text4", "2nd Concentration (M)", "Label5"),
+        coefficient("Text8", "1st coefficient", "Label9"),   concentration("Text11", "1st concentration (M)", "Label12"),
+        coefficient("Text9", "2nd coefficient", "Label10"),  concentration("Text12", "2nd concentration (M)", "Label13"),
+    };
+    s.enablingInput = 1;  // the first reactant concentration
+    s.answerName = QStringLiteral("Text1");
+    s.resultName = QStringLiteral("Label2");
+    s.resultCaption = QStringLiteral("The equilibrium constant is ");
+    s.workLineName = QStringLiteral("Text14");
+    s.singleResult = true;
+    s.keyStyle = {Msg::Icon::None, Title};
+    s.checkStyle = {Msg::Icon::None, Title};
+    s.trapStyle = {Msg::Icon::None, Title};
+    s.trapText = QStringLiteral("Missing data.");
+    s.tabOrder = {QStringLiteral("Text2"),  QStringLiteral("Text5"),  QStringLiteral("Text3"),   QStringLiteral("Text4"),
+                  QStringLiteral("Text8"),  QStringLiteral("Text11"), QStringLiteral("Text9"),   QStringLiteral("Text12"),
+                  QStringLiteral("cmdOk"),  QStringLiteral("cmdPrint"), QStringLiteral("cmdClear"),
+                  QStringLiteral("cmdCancel"), QStringLiteral("cmdHelp")};
+    s.helpText = QStringLiteral(
+        "The equilibrium  constant shows the extent to which the reactants are converted into products. If the "
+        "constant is equal to 1, then the reaction is at equilibrium and the amount of reactants being formed is the "
+        "same as the amount of products being formed. A large value means that most of the reactants are being "
+        "converted into products. A small value means that only a small amount of reactant is being converted into "
+        "a product. ");
+    return s;
+}
+
+// A frame holding two rows of coefficient and concentration, moved out of the window's column.
+QGroupBox* side(CalculatorForm* form, QLayout* column, const char* name, const QString& caption, int first) {
+    auto* frame = new QGroupBox(caption, form);
+    frame->setObjectName(QLatin1String(name));
+    auto* grid = new QGridLayout(frame);
+    for (int i = 0; i < 4; ++i) {
+        QWidget* prompt = form->prompts.at(first + i);
+        QWidget* box = form->inputs.at(first + i);
+        column->removeWidget(prompt);
+        column->removeWidget(box);
+        grid->addWidget(prompt, i / 2, (i % 2) * 2);
+        grid->addWidget(box, i / 2, (i % 2) * 2 + 1);
+    }
+    return frame;
+}
+
+// c^a, with the second pair's factor first when it is there.
+double term(float c1, float a1, bool second, float c2, float a2) {
+    if (!second) return Num::pow(c1, a1);
+    const double other = Num::pow(c2, a2);
+    return Num::checked(other * Num::pow(c1, a1));
+}
+
+float value(const QLineEdit* box) { return box->text().isEmpty() ? 0.0f : Num::toSingle(box->text()); }
+}  // namespace
+
+frmEquilibriumConstant::frmEquilibriumConstant() : CalculatorForm(equilibrium()) {
+    Text2 = inputs[0];
+    Text5 = inputs[1];
+    Text3 = inputs[2];
+    Text4 = inputs[3];
+    Text8 = inputs[4];
+    Text11 = inputs[5];
+    Text9 = inputs[6];
+    Text12 = inputs[7];
+    Label3 = prompts[0];
+    Label6 = prompts[1];
+    Label4 = prompts[2];
+    Label5 = prompts[3];
+    Label9 = prompts[4];
+    Label12 = prompts[5];
+    Label10 = prompts[6];
+    Label13 = prompts[7];
+    Text1 = answerBox;
+    Label2 = resultLabel;
+    Text14 = workLine;
+
+    auto* outer = static_cast<QBoxLayout*>(layout());
+    QLayout* column = outer->itemAt(0)->layout();
+    Frame1 = side(this, column, "Frame1", QStringLiteral("Reactants (maximum of 2)"), 0);
+    Frame2 = side(this, column, "Frame2", QStringLiteral("Products (maximum of 2)"), 4);
+    outer->insertWidget(0, Frame1);
+    outer->insertWidget(1, Frame2);
+    Label1 = EquilibriumShape::heading(this, QStringLiteral("Label1"),
+                                       QStringLiteral("Enter the coefficients and concentrations for each\n"
+                                                      "reactant and product from a BALANCED equation."));
+
+    // Each check stops Ok at its first failure.
+    const QString reactant = QStringLiteral("You must enter valid numeric data into the reactant concentration box");
+    addCheck([this] { return isEmpty(Text5); }, reactant);
+    addCheck([this] { return !isEmpty(Text3) && isEmpty(Text4); }, reactant);
+    addCheck([this] { return isEmpty(Text11); },
+             QStringLiteral("You must enter valid numeric data into at least 1 product box"));
+    addCheck([this] { return !isEmpty(Text9) && isEmpty(Text12); },
+             QStringLiteral("You must enter valid numeric data into the product concentration box"));
+    EquilibriumShape::finish(this);
+}
+
+void frmEquilibriumConstant::prepare() {
+    // A first coefficient left empty (or 0) is 1, and the box says so.
+    for (QLineEdit* box : {Text2, Text8})
+        if (notAboveZero(box)) box->setText(QStringLiteral("1"));
+}
+
+std::optional<CalculatorForm::Result> frmEquilibriumConstant::calculate() {
+    const float a1 = value(Text2), c1 = value(Text5), b1 = value(Text8), d1 = value(Text11);
+    const float a2 = value(Text3), c2 = value(Text4), b2 = value(Text9), d2 = value(Text12);
+    const float reactants = Num::toSinglePrecision(term(c1, a1, !isEmpty(Text3), c2, a2));
+    const float products = Num::toSinglePrecision(term(d1, b1, !isEmpty(Text9), d2, b2));
+    return Result{Num::div(products, reactants), Num::text(products) + QStringLiteral(" / ") + Num::text(reactants)};
+}

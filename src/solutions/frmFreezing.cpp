@@ -1,0 +1,144 @@
+#include "frmFreezing.h"
+
+#include "refdata/FixedColumnTable.h"
+
+#include <QBoxLayout>
+#include <QFontMetricsF>
+
+TESSIVAL_FORM(frmFreezing);
+
+namespace {
+using Cell = FixedColumnTable::Cell;
+
+// Solvent, freezing point, its constant, boiling point, its constant.
+const QList<Cell> Cells = {
+    {QStringLiteral("Compound"), 12, QStringLiteral("0000000000000"), 0},
+    {QStringLiteral("FreezingPoint"), 6, Picture::Standard, 3},
+    {QStringLiteral("FPDepression"), 5, Picture::Standard, 3},
+    {QStringLiteral("BoilingPoint"), 5, Picture::Standard, 3},
+    {QStringLiteral("BPElevation"), 8, Picture::Standard, 3},
+};
+const QList<FixedColumnTable::Title> Titles = {
+    {1, QStringLiteral("Substance")}, {24, QStringLiteral("F.P.")},  {11, QStringLiteral("Depression")},
+    {9, QStringLiteral("B.P.")},      {7, QStringLiteral("Elevation")},
+};
+
+CalculatorForm::Design freezing() {
+    CalculatorForm::Design s;
+    s.caption = QStringLiteral("Freezing Point / Boiling Point Changes");
+    s.fontFamily = QStringLiteral("Times New Roman");
+    s.pointSize = 9.75;
+    CalculatorForm::Input constant{QStringLiteral("Text1"), QStringLiteral("Enter one of the above temperature changes."),
+                                   QStringLiteral("Label2"), QStringLiteral("Enter a temperature change.")};
+    CalculatorForm::Input start{QStringLiteral("Text2"), QStringLiteral("Enter the original temperature in Celsius"),
+                                QStringLiteral("Label3"), QStringLiteral("Enter a valid temperature.")};
+    start.keys = QStringLiteral(".-\b\r");  // the list shows freezing points below 0
+    CalculatorForm::Input molality{QStringLiteral("Text3"), QStringLiteral("Enter the molality"),
+                                   QStringLiteral("Label4"), QStringLiteral("Enter a valid molality.")};
+    s.inputs = {constant, start, molality};
+    s.options = {{QStringLiteral("opt1"), QStringLiteral("Freezing point")},
+                 {QStringLiteral("opt2"), QStringLiteral("Boiling point")}};
+    s.answerName = QStringLiteral("Text4");
+    s.resultName = QStringLiteral("Label5");
+    s.resultCaption = QStringLiteral("The final temperature is ");
+    s.unitName = QStringLiteral("Label1");
+    s.unitCaption = QStringLiteral("Celsius");
+    s.workLineName = QStringLiteral("Text5");
+    s.singleResult = true;
+    s.parent = QStringLiteral("frmSolutions");
+    s.onLoad = {{QStringLiteral("frmSolutions"), CalculatorForm::Action::Hide}};
+    s.fixedBorder = false;  // fixed once the list is filled
+    s.tabOrder = {QStringLiteral("Text1"),    QStringLiteral("Text2"),   QStringLiteral("Text3"),
+                  QStringLiteral("cmdCancel"), QStringLiteral("cmdClear"), QStringLiteral("cmdOk"),
+                  QStringLiteral("lstList1"), QStringLiteral("opt1"),    QStringLiteral("opt2"),
+                  QStringLiteral("cmdPrint"), QStringLiteral("cmdHelp")};
+    s.helpText = QStringLiteral(
+        "The freezing point and the boiling point of a solution can be changed by adding a quantity of a solute to "
+        "it. How much the freezing point and the boiling point change depends upon the substance involved. The "
+        "molality of the substance is one factor in determining the amount of change. The other factor is the "
+        "freezing point depression and the boiling point elevation of the substance.  The elevation or depression "
+        "times the molality determine the total temperature change. ");
+    return s;
+}
+}  // namespace
+
+frmFreezing::frmFreezing() : CalculatorForm(freezing()) {
+    Frame1 = frame;
+    opt1 = options[0];
+    opt2 = options[1];
+    Text1 = inputs[0];
+    Text2 = inputs[1];
+    Text3 = inputs[2];
+    Label2 = prompts[0];
+    Label3 = prompts[1];
+    Label4 = prompts[2];
+    Text4 = answerBox;
+    Label5 = resultLabel;
+    Label1 = unitLabel;
+    Text5 = workLine;
+    static_cast<QBoxLayout*>(Frame1->layout())->setDirection(QBoxLayout::LeftToRight);
+
+    // The solvent list with its heading, above the options.
+    Label6 = new QLabel(this);
+    Label6->setObjectName(QStringLiteral("Label6"));
+    Label6->setTextFormat(Qt::PlainText);
+    lstList1 = new QListWidget(this);
+    lstList1->setObjectName(QStringLiteral("lstList1"));
+    lstList1->setFont(FixedColumnTable::listFont());
+    lstList1->setSelectionMode(QAbstractItemView::SingleSelection);
+    lstList1->setAccessibleName(QStringLiteral("Solvents"));
+    lstList1->setMinimumHeight(int(QFontMetricsF(lstList1->font()).lineSpacing() * 8));
+    auto* outer = static_cast<QBoxLayout*>(layout());
+    outer->insertWidget(0, Label6);
+    outer->insertWidget(1, lstList1);
+    setTabOrder(cmdOk, lstList1);
+    setTabOrder(lstList1, opt1);
+
+    addCheck([this] { return isEmpty(Text1) || isEmpty(Text2) || isEmpty(Text3); },
+             QStringLiteral("You must enter data into all three boxes."));
+    // A starting temperature of 0 (or below) is a temperature like any other.
+    addCheck([this] { return notAboveZero(Text1) || notAboveZero(Text3); },
+             QStringLiteral("You must enter valid data into all boxes."));
+}
+
+void frmFreezing::Form_Load() {
+    CalculatorForm::Form_Load();
+    fillList();
+    setFixedBorder();
+}
+
+void frmFreezing::fillList() {
+    FixedColumnTable table(Cells);
+    lstList1->clear();
+    try {
+        table.read(QStringLiteral("SELECT *  FROM Temperatures"), false);
+    } catch (const RuntimeFault& f) {
+        // The calculator stays usable without its list.
+        Msg::show(f.description(), QStringLiteral("Tessival"), Msg::Icon::Information);
+    }
+    // No stored value is cut: names and numbers widen their columns.
+    m_widths = table.widths(true);
+    for (const FixedColumnTable::Row& r : table.rows()) lstList1->addItem(table.line(r, m_widths));
+    Label6->setText(table.heading(Titles, m_widths, lstList1->font(), Label6->font()));
+    FixedColumnTable::fitWidth(lstList1, Label6);
+}
+
+QStringList frmFreezing::lines() const {
+    QStringList out;
+    for (int i = 0; i < lstList1->count(); ++i) out.append(lstList1->item(i)->text());
+    return out;
+}
+
+void frmFreezing::cleared() {
+    lstList1->clearSelection();
+    lstList1->setCurrentRow(-1);
+}
+
+std::optional<CalculatorForm::Result> frmFreezing::calculate() {
+    const float k = single(Text1), t = single(Text2), m = single(Text3);
+    const double change = double(Num::toSinglePrecision(double(k) * double(m)));
+    const QString work = QStringLiteral(" (") + Num::text(k) + QStringLiteral(" * ") + Num::text(m) +
+                         QStringLiteral(")");
+    if (opt2->isChecked()) return Result{double(t) + change, Num::text(t) + QStringLiteral(" +") + work};
+    return Result{double(t) - change, Num::text(t) + QStringLiteral(" -") + work};
+}

@@ -1,0 +1,50 @@
+#include "frmHenrys.h"
+
+TESSIVAL_FORM(frmHenrys);
+
+namespace {
+CalculatorForm::Design henrys() {
+    CalculatorForm::Design s;
+    s.caption = QStringLiteral("Henry's Law - Calculating Solubility");
+    CalculatorForm::Input constant{QStringLiteral("Text1"), QStringLiteral("Enter the molality per atmosphere"),
+                                   QStringLiteral("Label2"),
+                                   QStringLiteral("Molality is moles per kilogram of solvent.")};
+    constant.keys = QStringLiteral(".E-+\b\r");
+    CalculatorForm::Input pressure{QStringLiteral("Text2"), QStringLiteral("Enter the pressure in atmospheres"),
+                                   QStringLiteral("Label3")};
+    s.inputs = {constant, pressure};
+    s.answerName = QStringLiteral("Text3");
+    s.resultName = QStringLiteral("Label4");
+    s.resultCaption = QStringLiteral("The solubility is ");
+    s.workLineName = QStringLiteral("Text4");
+    s.singleResult = true;
+    s.parent = QStringLiteral("frmSolutions");
+    s.tabOrder = {QStringLiteral("Text1"), QStringLiteral("Text2"), QStringLiteral("cmdCancel"),
+                  QStringLiteral("cmdClear"), QStringLiteral("cmdOk"), QStringLiteral("cmdPrint"),
+                  QStringLiteral("cmdHelp")};
+    s.helpText = QStringLiteral(
+        "The amount of a gas that can be dissolved into a liquid depends upon the pressure exerted by the gas. The "
+        "greater the pressure, the more of the gas that can be dissolved into the liquid. Carbonated beverages are a "
+        "good example. CO2 is forced under pressure into the beverage. The solubility of the gas depends upon the "
+        "pressure of the gas and its solubility constant. ");
+    return s;
+}
+}  // namespace
+
+frmHenrys::frmHenrys() : CalculatorForm(henrys()) {
+    Text1 = inputs[0];
+    Text2 = inputs[1];
+    Label2 = prompts[0];
+    Label3 = prompts[1];
+    Text3 = answerBox;
+    Label4 = resultLabel;
+    Text4 = workLine;
+
+    addCheck([this] { return notAboveZero(Text1) || notAboveZero(Text2); },
+             QStringLiteral("You must enter valid data into both boxes."));
+}
+
+std::optional<CalculatorForm::Result> frmHenrys::calculate() {
+    const float k = single(Text1), p = single(Text2);
+    return Result{double(k) * double(p), Num::text(k) + QStringLiteral(" * ") + Num::text(p)};
+}

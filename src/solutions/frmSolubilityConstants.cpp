@@ -1,0 +1,78 @@
+#include "frmSolubilityConstants.h"
+
+#include "EquilibriumShape.h"
+
+TESSIVAL_FORM(frmSolubilityConstants);
+
+namespace {
+const QString Concentration1 = QStringLiteral("Enter the concentration of product 1.");
+const QString Concentration2 = QStringLiteral("Enter the concentration of product 2.");
+
+CalculatorForm::Design solubility() {
+    CalculatorForm::Design s = EquilibriumShape::design(QStringLiteral("Solubility Product Constant"));
+    const QString molar = QStringLiteral("Enter the concentration in moles per liter.");
+    const QString keys = QStringLiteral(".E+-\b\r");
+    s.inputs = {
+        {QStringLiteral("Text1"), Concentration1, QStringLiteral("Label2"), molar, keys},
+        {QStringLiteral("Text5"), QStringLiteral("Enter the coefficient of product 1."), QStringLiteral("Label1"),
+         QString(), keys},
+        {QStringLiteral("Text2"), Concentration2, QStringLiteral("Label3"), molar, keys},
+        {QStringLiteral("Text6"), QStringLiteral("Enter the coefficient of product 2."), QStringLiteral("Label5"),
+         QString(), keys},
+    };
+    s.answerName = QStringLiteral("Text3");
+    s.resultName = QStringLiteral("Label4");
+    s.resultCaption = QStringLiteral("The solubility product constant (Ksp) is ");
+    s.workLineName = QStringLiteral("Text4");
+    s.checkStyle = {Msg::Icon::Information, QStringLiteral("Tessival")};
+    s.trapStyle = s.checkStyle;
+    s.trapText = QStringLiteral("Data Entry Error");
+    s.tabOrder = {QStringLiteral("Text1"),  QStringLiteral("Text5"),     QStringLiteral("Text2"),
+                  QStringLiteral("Text6"),  QStringLiteral("cmdOk"),     QStringLiteral("cmdClear"),
+                  QStringLiteral("cmdCancel"), QStringLiteral("cmdPrint"), QStringLiteral("cmdHelp")};
+    s.helpText = QStringLiteral(
+        "The solubility product constant provides the ability to measure the solubility of a salt. It can be used to "
+        "determine if  preciptiation will occur when a salt and a solution are  mixed or when two solutions are "
+        "mixed. Precipitation will occur if the ion product exceeds the Ksp.  You derive these from a balanced "
+        "chemical equation. You must also know the molarity of the reactant and its products. ");
+    return s;
+}
+}  // namespace
+
+frmSolubilityConstants::frmSolubilityConstants() : CalculatorForm(solubility()) {
+    Text1 = inputs[0];
+    Text5 = inputs[1];
+    Text2 = inputs[2];
+    Text6 = inputs[3];
+    Label2 = prompts[0];
+    Label1 = prompts[1];
+    Label3 = prompts[2];
+    Label5 = prompts[3];
+    Text3 = answerBox;
+    Label4 = resultLabel;
+    Text4 = workLine;
+    Label6 = EquilibriumShape::heading(this, QStringLiteral("Label6"),
+                                       QStringLiteral("Enter the following data from a balanced equation."));
+
+    // Both concentrations first, then both coefficients.
+    const QString valid = QStringLiteral("You must enter valid data.");
+    for (QLineEdit* box : {Text1, Text2, Text5, Text6}) addCheck([box] { return notAboveZero(box); }, valid);
+    EquilibriumShape::finish(this);
+}
+
+std::optional<CalculatorForm::Result> frmSolubilityConstants::calculate() {
+    const double c1 = number(Text1), c2 = number(Text2), a = number(Text5), b = number(Text6);
+    const double second = Num::pow(c2, b);
+    const QString raised = QStringLiteral(" ^ ");
+    return Result{Num::checked(second * Num::pow(c1, a)),
+                  Text1->text() + raised + Text5->text() + QStringLiteral(" x ") + Text2->text() + raised +
+                      Text6->text()};
+}
+
+void frmSolubilityConstants::cleared() {
+    Label2->setText(Concentration1);
+    Label3->setText(Concentration2);
+    const QString result = QStringLiteral(" The solubility product constant (Ksp) is ");
+    Label4->setText(result);
+    Text3->setAccessibleName(result);
+}

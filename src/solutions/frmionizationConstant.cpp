@@ -1,0 +1,83 @@
+#include "frmionizationConstant.h"
+
+#include "EquilibriumShape.h"
+
+TESSIVAL_FORM(frmionizationConstant);
+
+namespace {
+CalculatorForm::Design ionization() {
+    CalculatorForm::Design s = EquilibriumShape::design(QStringLiteral("Ionization Constant"));
+    const QString molar = QStringLiteral("Moles per liter.");
+    const QString integer = QStringLiteral("Enter an integer from a balanced equation.");
+    auto input = [](const char* name, const char* prompt, const char* label, const QString& tip, const char* keys,
+                    bool enter) {
+        CalculatorForm::Input in{QLatin1String(name), QLatin1String(prompt), QLatin1String(label), tip,
+                                 QLatin1String(keys)};
+        in.enterSubmits = enter;
+        return in;
+    };
+    s.inputs = {
+        input("Text1", "Enter the concentration of the reactant.", "Label1", molar, ".E-+\b\r", true),
+        input("Text6", "Enter the coefficient of the reactant.", "Label5", integer, ".E-\b\r", false),
+        input("Text2", "Enter the concentration of product 1.", "Label2", molar, ".E-+\b\r", true),
+        input("Text7", "Enter the coefficient of product 1.", "Label6", integer, ".E-\b\r", false),
+        input("Text3", "Enter the concentration of product 2.", "Label3", molar, ".E-\b\r", true),
+        input("Text8", "Enter the coefficient of product 2.", "Label7", integer, ".E-\b\r", false),
+    };
+    s.enablingInput = 2;  // the concentration of product 1
+    s.answerName = QStringLiteral("Text4");
+    s.resultName = QStringLiteral("Label4");
+    s.resultCaption = QStringLiteral("The ionization constant is ");
+    s.workLineName = QStringLiteral("Text5");
+    s.singleResult = true;
+    s.checkStyle = {Msg::Icon::Information, QStringLiteral("Tessival")};
+    s.trapText = QStringLiteral("Data Entry Error");
+    s.unloadBeforeShow = true;
+    s.helpText = QStringLiteral(
+        "When an ionic molecule dissolves in water, its ions separate into solution. The ionization constant is  the "
+        "concentration of the products raised to their coefficients divided by the concentrations of the reactants "
+        "raised to their coefficients.  The larger the ionization constant, the more of the ions that are produced "
+        "before equilibrium is reached. ");
+    return s;
+}
+}  // namespace
+
+frmionizationConstant::frmionizationConstant() : CalculatorForm(ionization()) {
+    Text1 = inputs[0];
+    Text6 = inputs[1];
+    Text2 = inputs[2];
+    Text7 = inputs[3];
+    Text3 = inputs[4];
+    Text8 = inputs[5];
+    Label1 = prompts[0];
+    Label5 = prompts[1];
+    Label2 = prompts[2];
+    Label6 = prompts[3];
+    Label3 = prompts[4];
+    Label7 = prompts[5];
+    Text4 = answerBox;
+    Label4 = resultLabel;
+    Text5 = workLine;
+    Label8 = EquilibriumShape::heading(this, QStringLiteral("Label8"),
+                                       QStringLiteral("Enter all of the following data from a balanced equation."));
+
+    // A 0 is accepted: only an empty box is refused.
+    for (QLineEdit* box : {Text1, Text6, Text2, Text7, Text3, Text8})
+        addCheck([box] { return isEmpty(box); }, QStringLiteral("You must enter a valid number."));
+    EquilibriumShape::finish(this);
+}
+
+std::optional<CalculatorForm::Result> frmionizationConstant::calculate() {
+    const float r = single(Text1), x = single(Text6), p1 = single(Text2), y = single(Text7), p2 = single(Text3),
+                z = single(Text8);
+    const double ionized = Num::pow(p1, y);
+    const float denominator = Num::toSinglePrecision(Num::pow(r, x) - ionized);
+    const double second = Num::pow(p2, z);
+    const float numerator = Num::toSinglePrecision(second * ionized);
+    const QString raised = QStringLiteral(" ^ ");
+    const QString p1y = Text2->text() + raised + Text7->text();
+    return Result{Num::div(numerator, denominator),
+                  QStringLiteral("(") + p1y + QStringLiteral(" * ") + Text3->text() + raised + Text8->text() +
+                      QStringLiteral(") / (") + Text1->text() + raised + Text6->text() + QStringLiteral(" - ") + p1y +
+                      QStringLiteral(")")};
+}
