@@ -30,6 +30,7 @@ CalculatorForm::Design moles() {
     s.trapText = QStringLiteral("Data Entry Error");
     s.escapeCancels = false;
     s.parent = QStringLiteral("frmMoleChoice");
+    s.fixedBorder = false;  // fixed once the layout is complete
     s.helpText = QStringLiteral(
         "A mole is a convenient unit of measurement in chemistry. It is equivalent to 1 gram molecular weight of "
         "that element. It is also equal to 6.02E23 atoms of that element. For example, 1 mole of carbon is equal to "
@@ -147,6 +148,8 @@ fmrMoles::fmrMoles() : CalculatorForm(moles()) {
     resultRow->addWidget(txtMoles3);
     resultRow->addWidget(lblMoles5);
     lblMoles5->setMinimumWidth(fm.horizontalAdvance(QStringLiteral("Grams")) + 8);
+    // Room for a gram answer of fifteen digits.
+    txtMoles3->setMinimumWidth(QFontMetrics(txtMoles3->font()).horizontalAdvance(QStringLiteral("1.23456789012345E+21")) + 12);
     outer->insertLayout(0, top);
     outer->insertLayout(1, resultRow);
 
@@ -174,6 +177,7 @@ fmrMoles::fmrMoles() : CalculatorForm(moles()) {
     addCheck([this] { return lstList1->currentRow() < 0; }, QStringLiteral("You must select an element from the list."),
              Style{Msg::Icon::Information, QStringLiteral("Moles")});
     addMessageText(ListError);
+    setFixedBorder();
 }
 
 void fmrMoles::Form_Load() {

@@ -42,6 +42,7 @@ CalculatorForm::Design averageMass() {
     s.enablingInput = -1;
     s.okStartsDisabled = false;
     s.parent = QStringLiteral("frmMoleChoice");
+    s.fixedBorder = false;  // fixed once the layout is complete
     s.helpText = QStringLiteral(
         "The atomic mass as seen on the periodic table is not a whole number but a decimal number. The reason is "
         "that there are different isotopes of each atom with different weights  plus the fact that each isotope "
@@ -89,6 +90,7 @@ frmAverageMass::frmAverageMass() : CalculatorForm(averageMass()) {
     addCheck([this] { return isEmpty(Text2); }, occurrence);
     addCheck([this] { return isEmpty(Text3); }, weight);
     addCheck([this] { return isEmpty(Text4); }, occurrence);
+    setFixedBorder();
 }
 
 std::optional<CalculatorForm::Result> frmAverageMass::calculate() {

@@ -33,6 +33,7 @@ CalculatorForm::Design massEnergy() {
     s.enablingInput = -1;
     s.okStartsDisabled = false;
     s.parent = QStringLiteral("frmMoleChoice");
+    s.fixedBorder = false;  // fixed once the layout is complete
     s.tabOrder = {QStringLiteral("Text1"),    QStringLiteral("Text2"),     QStringLiteral("Text3"),
                   QStringLiteral("Text4"),    QStringLiteral("cmdOk"),     QStringLiteral("cmdClear"),
                   QStringLiteral("cmdCancel"), QStringLiteral("cmdHelp"),  QStringLiteral("cmdPrint")};
@@ -92,6 +93,7 @@ frmMassEnergy::frmMassEnergy() : CalculatorForm(massEnergy()) {
     addCheck([this] { return isEmpty(Text2); }, QStringLiteral("You must enter a valid number of grams."));
     addCheck([this] { return isEmpty(Text3); }, QStringLiteral("You must enter a valid molecular weight."));
     addCheck([this] { return isEmpty(Text4); }, QStringLiteral("You must enter a valid amount of energy."));
+    setFixedBorder();
 }
 
 std::optional<CalculatorForm::Result> frmMassEnergy::calculate() {
