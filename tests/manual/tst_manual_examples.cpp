@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTest>
@@ -129,7 +130,14 @@ private slots:
             QWidget* box = boxes.at(nth);
             if (auto* e = qobject_cast<QLineEdit*>(box)) e->setText(value);
             else if (auto* t = qobject_cast<QTextEdit*>(box)) t->setPlainText(value);
-            else QSKIP("box kind not driven");
+            else if (auto* list = qobject_cast<QListWidget*>(box)) {
+                // A list entry is chosen by one of its words ("Carbon" in "C   Carbon").
+                int row = -1;
+                for (int r = 0; r < list->count() && row < 0; ++r)
+                    if (list->item(r)->text().split(QLatin1Char(' '), Qt::SkipEmptyParts).contains(value)) row = r;
+                if (row < 0) QFAIL(qPrintable(QStringLiteral("no entry \"%1\" in %2").arg(value, window)));
+                list->setCurrentRow(row);
+            } else QSKIP("box kind not driven");
         }
         if (!button) button = form->findChild<QAbstractButton*>(QStringLiteral("cmdOk"));
         QVERIFY(button);

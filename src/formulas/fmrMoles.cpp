@@ -1,0 +1,260 @@
+#include "fmrMoles.h"
+
+#include "refdata/ReferenceDatabase.h"
+
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+TESSIVAL_FORM(fmrMoles);
+
+namespace {
+const QString ListError = QStringLiteral("List Selection Error");
+
+CalculatorForm::Design moles() {
+    CalculatorForm::Design s;
+    s.caption = QStringLiteral("Mole Calculations - Elements Only");
+    CalculatorForm::Input amount{QStringLiteral("txtMoles1"), QStringLiteral("Enter an amount"),
+                                 QStringLiteral("lblMoles1"),
+                                 QStringLiteral("Enter a number of grams, atoms or moles for elements only.")};
+    amount.keys = QStringLiteral(".E+\b\r");  // Enter runs Ok, also while Ok is disabled
+    s.inputs = {amount};
+    s.answerName = QStringLiteral("txtMoles3");
+    s.resultName = QStringLiteral("lblMoles4");
+    s.resultCaption = QStringLiteral("The result is");
+    s.answerToolTip = QStringLiteral("This is your final answer.");
+    s.unitName = QStringLiteral("lblMoles5");
+    s.workLineName = QStringLiteral("Text1");
+    s.checkStyle = {Msg::Icon::None, QStringLiteral("Moles")};
+    s.trapText = QStringLiteral("Data Entry Error");
+    s.escapeCancels = false;
+    s.parent = QStringLiteral("frmMoleChoice");
+    s.fixedBorder = false;  // fixed once the layout is complete
+    s.helpText = QStringLiteral(
+        "A mole is a convenient unit of measurement in chemistry. It is equivalent to 1 gram molecular weight of "
+        "that element. It is also equal to 6.02E23 atoms of that element. For example, 1 mole of carbon is equal to "
+        "12.011 grams of carbon. 1 mole of carbon is also equal to 6.02E23 atoms of carbon. The three are equal to "
+        "each other. 55.847 grams of iron is equal to 1 mole and equal to 6.02E23 atoms. 6.02E23 atoms of hydrogen "
+        "is equal to 1.007 grams and equal to 1 mole. 1 dozen is equal to 12 no matter what you are talking about. "
+        "The weight of that 12 depends upon what objects you have. The same is true with moles, their weight and "
+        "6.02E23.");
+    return s;
+}
+
+QRadioButton* unitOption(QGroupBox* frame, const char* name, const char* caption) {
+    auto* r = new QRadioButton(QLatin1String(caption), frame);
+    r->setObjectName(QLatin1String(name));
+    frame->layout()->addWidget(r);
+    return r;
+}
+
+QGroupBox* unitFrame(QWidget* parent, const char* name, const char* caption, const char* tip) {
+    auto* f = new QGroupBox(QLatin1String(caption), parent);
+    f->setObjectName(QLatin1String(name));
+    f->setToolTip(QLatin1String(tip));
+    new QVBoxLayout(f);
+    return f;
+}
+
+// Weights go in the box with "." as the decimal point, as the student types them.
+QString weightText(const QVariant& stored) {
+    double w = 0;
+    if (!Picture::readsAsNumber(stored, &w)) return QString();
+    return QString::number(w, 'g', 15);
+}
+}  // namespace
+
+const FixedColumnLine fmrMoles::ElementLine({{QStringLiteral("Symbol"), 2, QStringLiteral("00"), 0},
+                                             {QStringLiteral("ElementName"), 12, Picture::zeros(12), 2}});
+
+fmrMoles::fmrMoles() : CalculatorForm(moles()) {
+    txtMoles1 = inputs.at(0);
+    lblMoles1 = prompts.at(0);
+    lblMoles4 = resultLabel;
+    txtMoles3 = answerBox;
+    lblMoles5 = unitLabel;
+    Text1 = workLine;
+    cmdOk->setToolTip(QStringLiteral("Press to calculate your answer."));
+    cmdClear->setToolTip(QStringLiteral("Clear all entries to start over."));
+    cmdCancel->setToolTip(QStringLiteral("Close this screen and return to the main screen."));
+
+    Frame1 = unitFrame(this, "Frame1", "From", "Select a unit for the mass you entered.");
+    optMoles1 = unitOption(Frame1, "optMoles1", "Moles");
+    optMoles2 = unitOption(Frame1, "optMoles2", "Grams");
+    optMoles3 = unitOption(Frame1, "optMoles3", "Atoms");
+    Frame2 = unitFrame(this, "Frame2", "To", "Select the unit you want to convert the mass to.");
+    optMoles4 = unitOption(Frame2, "optMoles4", "Moles");
+    optMoles4->setToolTip(QStringLiteral("Select what unit you want to convert the mass to."));
+    optMoles5 = unitOption(Frame2, "optMoles5", "Grams");
+    optMoles6 = unitOption(Frame2, "optMoles6", "Atoms");
+
+    lblMoles2 = new QLabel(QStringLiteral("Select an element"), this);
+    lblMoles2->setObjectName(QStringLiteral("lblMoles2"));
+    lstList1 = new QListWidget(this);
+    lstList1->setObjectName(QStringLiteral("lstList1"));
+    lstList1->setToolTip(QStringLiteral("Select an element whose weight you want to work with."));
+    lstList1->setAccessibleName(lblMoles2->text());
+    lstList1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    lstList1->setUniformItemSizes(true);
+    lblMoles2->setBuddy(lstList1);
+    const QFontMetrics fm(lstList1->font());
+    lstList1->setMinimumWidth(fm.horizontalAdvance(QString(16, QLatin1Char('M'))) + 40);
+    lstList1->setMinimumHeight(fm.lineSpacing() * 9);
+
+    lblMoles3 = new QLabel(QStringLiteral("At. Wt."), this);
+    lblMoles3->setObjectName(QStringLiteral("lblMoles3"));
+    txtMoles2 = new QLineEdit(this);
+    txtMoles2->setObjectName(QStringLiteral("txtMoles2"));
+    txtMoles2->setToolTip(QStringLiteral("This is the atomic weight of the element you chose."));
+    txtMoles2->setAccessibleName(lblMoles3->text());
+    lblMoles3->setBuddy(txtMoles2);
+
+    // Amount and units at the left, the element list with its weight at the
+    // right; the result row, the buttons and the work line below.
+    auto* outer = static_cast<QVBoxLayout*>(layout());
+    auto* grid = static_cast<QGridLayout*>(outer->itemAt(0)->layout());
+    for (QWidget* w : {static_cast<QWidget*>(lblMoles1), static_cast<QWidget*>(txtMoles1),
+                       static_cast<QWidget*>(lblMoles4), static_cast<QWidget*>(txtMoles3),
+                       static_cast<QWidget*>(lblMoles5), static_cast<QWidget*>(cmdHelp)})
+        grid->removeWidget(w);
+    outer->removeItem(grid);
+    delete grid;
+
+    auto* amountRow = new QHBoxLayout;
+    amountRow->addWidget(lblMoles1);
+    amountRow->addWidget(txtMoles1);
+    auto* frames = new QHBoxLayout;
+    frames->addWidget(Frame1);
+    frames->addWidget(Frame2);
+    auto* left = new QVBoxLayout;
+    left->addLayout(amountRow);
+    left->addLayout(frames);
+    left->addStretch();
+    auto* weightRow = new QHBoxLayout;
+    weightRow->addWidget(lblMoles3);
+    weightRow->addWidget(txtMoles2);
+    auto* right = new QVBoxLayout;
+    right->addWidget(lblMoles2);
+    right->addWidget(lstList1);
+    right->addLayout(weightRow);
+    auto* top = new QHBoxLayout;
+    top->addLayout(left);
+    top->addLayout(right);
+    auto* resultRow = new QHBoxLayout;
+    resultRow->addWidget(cmdHelp);
+    resultRow->addStretch();
+    resultRow->addWidget(lblMoles4);
+    resultRow->addWidget(txtMoles3);
+    resultRow->addWidget(lblMoles5);
+    lblMoles5->setMinimumWidth(fm.horizontalAdvance(QStringLiteral("Grams")) + 8);
+    // Room for a gram answer of fifteen digits.
+    txtMoles3->setMinimumWidth(QFontMetrics(txtMoles3->font()).horizontalAdvance(QStringLiteral("1.23456789012345E+21")) + 12);
+    outer->insertLayout(0, top);
+    outer->insertLayout(1, resultRow);
+
+    QWidget* order[] = {txtMoles1, optMoles1, optMoles2, optMoles3, optMoles4, optMoles5, optMoles6, lstList1,
+                        txtMoles2, cmdOk,     cmdClear,  cmdPrint,  cmdCancel, cmdHelp,   txtMoles3, Text1};
+    for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+
+    connect(optMoles1, &QRadioButton::toggled, this, [this](bool on) { if (on) optMoles1_Click(); });
+    connect(optMoles2, &QRadioButton::toggled, this, [this](bool on) { if (on) optMoles2_Click(); });
+    connect(optMoles3, &QRadioButton::toggled, this, [this](bool on) { if (on) optMoles3_Click(); });
+    for (QRadioButton* r : toOptions())
+        connect(r, &QRadioButton::toggled, this, [this](bool on) { if (on) optTo_Click(); });
+    connect(lstList1, &QListWidget::currentRowChanged, this, [this] { lstList1_Click(); });
+    // Clicking the chosen element again brings back its weight after typing over it.
+    connect(lstList1, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        const QString w = weightText(item->data(Qt::UserRole));
+        if (!w.isEmpty() && w != txtMoles2->text()) lstList1_Click();
+    });
+
+    addCheck([this] { return notAboveZero(txtMoles1); }, QStringLiteral("You must enter a value."));
+    addCheck([this] { return !optMoles1->isChecked() && !optMoles2->isChecked() && !optMoles3->isChecked(); },
+             QStringLiteral("You must make a selection in the From category."));
+    addCheck([this] { return !optMoles4->isChecked() && !optMoles5->isChecked() && !optMoles6->isChecked(); },
+             QStringLiteral("You must make a selection in the To category."));
+    addCheck([this] { return lstList1->currentRow() < 0; }, QStringLiteral("You must select an element from the list."),
+             Style{Msg::Icon::Information, QStringLiteral("Moles")});
+    addMessageText(ListError);
+    setFixedBorder();
+}
+
+void fmrMoles::Form_Load() {
+    CalculatorForm::Form_Load();
+    for (QRadioButton* r : fromOptions() + toOptions()) r->setEnabled(false);
+    // One read gives each entry its line and its weight, so the two never part.
+    try {
+        ReferenceDatabase::fullWalk(QStringLiteral("SELECT Symbol, ElementName, AtomicWeight FROM GeneralInfo"),
+                                    [this](const Recordset& rs) {
+                                        auto* item = new QListWidgetItem(
+                                            ElementLine.line([&rs](const QString& f) { return rs.field(f); }));
+                                        item->setData(Qt::UserRole, rs.field(QStringLiteral("AtomicWeight")));
+                                        lstList1->addItem(item);
+                                    });
+    } catch (const RuntimeFault& f) {
+        say(f.description(), Style{Msg::Icon::Information, QStringLiteral("Tessival")});
+    }
+    Text1->clear();
+}
+
+void fmrMoles::lstList1_Click() {
+    ListPosition = qint16(lstList1->currentRow());
+    if (ListPosition < 0) return;  // the selection was removed
+    const QString w = weightText(lstList1->item(ListPosition)->data(Qt::UserRole));
+    if (w.isEmpty()) {
+        say(ListError, Style{Msg::Icon::Information, QStringLiteral("Tessival")});
+        return;
+    }
+    txtMoles2->setText(w);
+}
+
+void fmrMoles::emptyAnswer() {
+    txtMoles3->clear();
+    Text1->clear();
+    lblMoles5->clear();
+}
+
+void fmrMoles::fromClicked(QRadioButton* twin) {
+    // The same unit cannot be the target: its To twin is cleared and greyed out.
+    for (QRadioButton* r : toOptions()) r->setEnabled(r != twin);
+    if (twin->isChecked()) {
+        twin->setAutoExclusive(false);
+        twin->setChecked(false);
+        twin->setAutoExclusive(true);
+    }
+    emptyAnswer();
+}
+
+void fmrMoles::optMoles1_Click() { fromClicked(optMoles4); }
+void fmrMoles::optMoles2_Click() { fromClicked(optMoles5); }
+void fmrMoles::optMoles3_Click() { fromClicked(optMoles6); }
+void fmrMoles::optTo_Click() { emptyAnswer(); }
+
+void fmrMoles::input_Change(int) {
+    cmdOk->setEnabled(true);
+    cmdPrint->setEnabled(true);
+    for (QRadioButton* r : fromOptions() + toOptions()) r->setEnabled(true);
+}
+
+std::optional<CalculatorForm::Result> fmrMoles::calculate() {
+    using MoleMath::Unit;
+    const Unit from = optMoles1->isChecked() ? Unit::Moles : optMoles2->isChecked() ? Unit::Grams : Unit::Atoms;
+    const Unit to = optMoles4->isChecked() ? Unit::Moles : optMoles5->isChecked() ? Unit::Grams : Unit::Atoms;
+    const MoleMath::Conversion c = MoleMath::convert(from, to, txtMoles1->text(), txtMoles2->text());
+    m_unit = c.unit;
+    return Result{0, c.work, c.answer};
+}
+
+void fmrMoles::showResult(const Result& r) {
+    CalculatorForm::showResult(r);
+    lblMoles5->setText(m_unit);
+}
+
+void fmrMoles::cleared() {
+    lstList1->setCurrentRow(-1);
+    lstList1->clearSelection();
+    txtMoles2->clear();
+    for (QRadioButton* r : fromOptions() + toOptions()) r->setEnabled(true);
+    lblMoles5->clear();
+}
