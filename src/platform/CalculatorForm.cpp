@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 CalculatorForm::CalculatorForm(const Design& design, QWidget* parent) : Form(parent), m_design(design) { build(); }
@@ -56,9 +57,33 @@ void CalculatorForm::build() {
         outer->addWidget(frame);
     }
 
+    if (!m_design.heading.isEmpty()) {
+        heading = new QLabel(m_design.heading, this);
+        heading->setObjectName(m_design.headingName);
+        outer->addWidget(heading);
+    }
+
     auto* grid = new QGridLayout;
     int row = 0;
+    auto addConstants = [&](int before) {
+        for (const Constant& c : std::as_const(m_design.constants)) {
+            if (c.before != before) continue;
+            auto* label = new QLabel(c.prompt, this);
+            label->setObjectName(c.promptName.isEmpty() ? c.name + QStringLiteral("Label") : c.promptName);
+            label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            auto* box = new QLineEdit(c.text, this);
+            box->setObjectName(c.name);
+            box->setReadOnly(true);
+            box->setAccessibleName(c.prompt);
+            label->setBuddy(box);
+            if (c.enterSubmits) connect(box, &QLineEdit::returnPressed, this, [this] { cmdOk_Click(); });
+            grid->addWidget(label, row, 0);
+            grid->addWidget(box, row++, 1);
+            constantBoxes.append(box);
+        }
+    };
     for (int i = 0; i < m_design.inputs.size(); ++i, ++row) {
+        addConstants(i);
         const Input& in = m_design.inputs.at(i);
         auto* label = new QLabel(in.prompt, this);
         label->setObjectName(in.promptName.isEmpty() ? in.name + QStringLiteral("Label") : in.promptName);
@@ -69,7 +94,8 @@ void CalculatorForm::build() {
         if (in.maxLength > 0) box->setMaxLength(in.maxLength);
         box->setAccessibleName(in.prompt);
         label->setBuddy(box);
-        auto* filter = NumericKeyFilter::attach(box, in.keys, m_design.keyMessage, m_design.keyStyle.title);
+        auto* filter = NumericKeyFilter::attach(box, in.keys, m_design.keyMessage,
+                                                in.keyTitle.isEmpty() ? m_design.keyStyle.title : in.keyTitle);
         if (in.enterSubmits) {
             // EnterKeySubmit: Enter runs Ok (also while it is disabled) and goes no
             // further, so a key set without Enter does not refuse it afterwards.
@@ -84,6 +110,7 @@ void CalculatorForm::build() {
         inputs.append(box);
         prompts.append(label);
     }
+    addConstants(m_design.inputs.size());
 
     cmdHelp = makeButton(this, "cmdHelp", QStringLiteral("?"));
     cmdHelp->setToolTip(QStringLiteral("Press for help"));
@@ -132,7 +159,25 @@ void CalculatorForm::build() {
     setDefaultButton(cmdOk);
     if (m_design.escapeCancels) setCancelButton(cmdCancel);
     applyTabOrder();
+    reserveCaptionWidths();
     if (m_design.fixedBorder) setFixedBorder();
+}
+
+void CalculatorForm::reserveCaptionWidths() {
+    // The window's size is fixed before the options caption the labels, so each
+    // label keeps room for the longest caption any option gives it.
+    auto reserve = [](QLabel* label, const QString& caption) {
+        if (!label || caption.isNull()) return;
+        const QString was = label->text();
+        label->setText(caption);
+        label->setMinimumWidth(std::max(label->minimumWidth(), label->sizeHint().width()));
+        label->setText(was);
+    };
+    for (const Option& o : std::as_const(m_design.options)) {
+        for (int i = 0; i < o.prompts.size() && i < prompts.size(); ++i) reserve(prompts.at(i), o.prompts.at(i));
+        reserve(resultLabel, o.result);
+        reserve(unitLabel, o.unit);
+    }
 }
 
 QWidget* CalculatorForm::control(const QString& name) const {
@@ -240,6 +285,22 @@ bool CalculatorForm::belowZero(const QLineEdit* box) {
     return !Num::parse(box->text(), &v) || v < 0;
 }
 
+std::optional<double> CalculatorForm::value(const QLineEdit* box) {
+    double v = 0;
+    if (!Num::parse(box->text(), &v)) return std::nullopt;
+    return v;
+}
+
+bool CalculatorForm::notKelvin(const QLineEdit* box) {
+    const std::optional<double> v = value(box);
+    return v && !(*v > 0);
+}
+
+bool CalculatorForm::negative(const QLineEdit* box) {
+    const std::optional<double> v = value(box);
+    return v && *v < 0;
+}
+
 void CalculatorForm::addCheck(std::function<bool()> fails, const QString& message, std::optional<Style> style,
                               std::function<void()> after) {
     m_checks.append(Check{std::move(fails), message, std::move(style), std::move(after)});
@@ -305,7 +366,7 @@ void CalculatorForm::cmdClear_Click() {
     if (answerBox) answerBox->clear();
     if (workLine) workLine->clear();
     cleared();
-    if (!inputs.isEmpty()) inputs.first()->setFocus();
+    if (m_design.clearFocusesInput && !inputs.isEmpty()) inputs.first()->setFocus();
 }
 
 void CalculatorForm::cmdPrint_Click() { Print::printWindow(this); }

@@ -52,6 +52,18 @@ public:
         QString keys = QStringLiteral(".\b\r");  // signs besides digits ("\b" Backspace, "\r" Enter)
         bool enterSubmits = true;                // EnterKeySubmit: Enter runs Ok
         int maxLength = 0;                       // 0: no limit
+        QString keyTitle;                        // title of the key filter's message; empty: the Design's
+    };
+
+    // A read-only box showing a constant (such as R), with its prompt, placed
+    // before the input box `before` (the number of inputs: after the last).
+    struct Constant {
+        QString name;
+        QString prompt;
+        QString promptName;
+        QString text;
+        int before = 0;
+        bool enterSubmits = false;  // Enter in it runs Ok
     };
 
     struct Option {
@@ -75,7 +87,10 @@ public:
 
     struct Design {
         QString caption;
+        QString heading;  // a line of text above the inputs (empty: none)
+        QString headingName = QStringLiteral("Label1");
         QList<Input> inputs;
+        QList<Constant> constants;
 
         // Options (empty: none). The first is selected by the load.
         QString frameName = QStringLiteral("Frame1");
@@ -108,6 +123,7 @@ public:
 
         int enablingInput = 0;       // the box whose first change enables Ok and Print (-1: none)
         bool okStartsDisabled = true;
+        bool clearFocusesInput = true;  // Clear puts the focus in the first input box
         bool escapeCancels = true;   // Cancel is the window's cancel button
         bool fixedBorder = true;
         QString fontFamily;          // empty: the platform's font
@@ -145,6 +161,8 @@ public:
     // Controls.
     QList<QLineEdit*> inputs;
     QList<QLabel*> prompts;
+    QList<QLineEdit*> constantBoxes;
+    QLabel* heading = nullptr;
     QGroupBox* frame = nullptr;
     QList<QRadioButton*> options;
     QLabel* resultLabel = nullptr;
@@ -184,6 +202,13 @@ public:
     // 00, negative or not a number), or no number at or above 0.
     static bool notAboveZero(const QLineEdit* box);
     static bool belowZero(const QLineEdit* box);
+    // The box's number, or nullopt when its text is no number.
+    static std::optional<double> value(const QLineEdit* box);
+    // A kelvin temperature that is a number not above 0, or a number below 0.
+    // A text that is no number passes both: the conversion reports it.
+    static bool notKelvin(const QLineEdit* box);
+    static bool negative(const QLineEdit* box);
+    static inline const QString KelvinMessage = QStringLiteral("The temperature in Kelvin must be larger than 0.");
     static float single(const QLineEdit* box) { return Num::toSingle(box->text()); }
     static double number(const QLineEdit* box) { return Num::toDouble(box->text()); }
     QString format(double v) const;
@@ -213,6 +238,7 @@ protected:
 
 private:
     void build();
+    void reserveCaptionWidths();
     void applyTabOrder();
     QWidget* control(const QString& name) const;
     static void doStep(const Step& s, Form* self);

@@ -1,0 +1,77 @@
+#include "frmGasDensity.h"
+
+#include "GasFormulas.h"
+
+TESSIVAL_FORM(frmGasDensity);
+
+namespace {
+// The gas constant the density is computed with, and shows.
+constexpr double R = 0.082;
+
+CalculatorForm::Design gasDensity() {
+    CalculatorForm::Design s;
+    s.caption = QStringLiteral("Gas Density");
+    s.heading = QStringLiteral("Enter the following data for gas density");
+    CalculatorForm::Input mw{QStringLiteral("Text1"), QStringLiteral("Enter the molecular weight"),
+                             QStringLiteral("Label2")};
+    CalculatorForm::Input p{QStringLiteral("Text2"), QStringLiteral("Enter the pressure in atmospheres"),
+                            QStringLiteral("Label3"), QStringLiteral("Divide mm of Hg by 760.")};
+    CalculatorForm::Input t{QStringLiteral("Text4"), QStringLiteral("Enter the temperature in degrees K"),
+                            QStringLiteral("Label5"), QStringLiteral("Kelvin is Celcius + 273")};
+    t.enterSubmits = false;  // Enter reaches Ok only as the default button
+    s.inputs = {mw, p, t};
+    s.constants = {{QStringLiteral("Text3"), QStringLiteral("Ideal Gas constant (R)"), QStringLiteral("Label4"),
+                    QStringLiteral(".082"), 2, true}};
+    s.answerName = QStringLiteral("Text5");
+    s.resultName = QStringLiteral("Label6");
+    s.resultCaption = QStringLiteral("The density of the gas is ");
+    s.unitName = QStringLiteral("Label7");
+    s.unitCaption = QStringLiteral("g / L");
+    s.workLineName = QStringLiteral("Text6");
+    s.singleResult = true;
+    s.parent = QStringLiteral("frmGasLaws");
+    s.onLoad = {{QStringLiteral("frmGasLaws"), CalculatorForm::Action::Hide}};
+    s.tabOrder = {QStringLiteral("Text1"), QStringLiteral("Text2"), QStringLiteral("Text3"), QStringLiteral("Text4"),
+                  QStringLiteral("cmdOk"), QStringLiteral("cmdClear"), QStringLiteral("cmdCancel"),
+                  QStringLiteral("cmdPrint"), QStringLiteral("cmdHelp")};
+    s.helpText = QStringLiteral("The density of a gas can be determined by using a variation of the ideal gas "
+                                "equation in combination with the regular ") +
+                 QStringLiteral("density formula. The mass of the gas is replaced by Pressure times Molecular Weight. "
+                                "The volume is ") +
+                 QStringLiteral("replaced by R times Temperature.");
+    return s;
+}
+}  // namespace
+
+frmGasDensity::frmGasDensity() : CalculatorForm(gasDensity()) {
+    Label1 = heading;
+    Text1 = inputs[0];
+    Text2 = inputs[1];
+    Text4 = inputs[2];
+    Label2 = prompts[0];
+    Label3 = prompts[1];
+    Label5 = prompts[2];
+    Text3 = constantBoxes[0];
+    Label4 = findChild<QLabel*>(QStringLiteral("Label4"));
+    Label6 = resultLabel;
+    Text5 = answerBox;
+    Label7 = unitLabel;
+    Text6 = workLine;
+
+    const auto focusFirst = [this] { Text1->setFocus(); };
+    addCheck([this] { return isEmpty(Text1) || isEmpty(Text2) || isEmpty(Text4); },
+             QStringLiteral("You must enter data into all the boxes."), std::nullopt, focusFirst);
+    addCheck([this] { return notAboveZero(Text1) || notAboveZero(Text2); },
+             QStringLiteral("You must enter valid data into all the boxes."), std::nullopt, focusFirst);
+    addCheck([this] { return notKelvin(Text4); }, KelvinMessage,
+             Style{Msg::Icon::Information, QStringLiteral("Tessival")}, focusFirst);
+}
+
+std::optional<CalculatorForm::Result> frmGasDensity::calculate() {
+    const float mw = single(Text1);
+    const float p = single(Text2);
+    const float t = single(Text4);
+    return Result{GasFormulas::density(mw, p, t, R), QStringLiteral("(") + Num::text(mw) + QStringLiteral(" * ") +
+                                                         Num::text(p) + QStringLiteral(") / (") + Num::text(R) +
+                                                         QStringLiteral(" * ") + Num::text(t) + QStringLiteral(")")};
+}

@@ -1,0 +1,96 @@
+#include "frmGayLussac.h"
+
+#include "GasFormulas.h"
+
+TESSIVAL_FORM(frmGayLussac);
+
+namespace {
+const QString Pressure = QStringLiteral("Enter the initial pressure in atmospheres.");
+const QString Temperature = QStringLiteral("Enter the initial temperature in Kelvin.");
+
+CalculatorForm::Design gayLussac() {
+    CalculatorForm::Design s;
+    s.caption = QStringLiteral("Gay-Lussac's Law");
+    CalculatorForm::Input row1{QStringLiteral("Text1"), QString(), QStringLiteral("Label2"),
+                               QStringLiteral("Enter the number of atmosphere the gas is presently under.")};
+    CalculatorForm::Input row2{QStringLiteral("Text2"), QString(), QStringLiteral("Label3"),
+                               QStringLiteral("Kelvin is Celcius + 273.")};
+    CalculatorForm::Input row3{QStringLiteral("Text3"), QString(), QStringLiteral("Label4"),
+                               QStringLiteral("Enter a temperature in degrees Kelvin.")};
+    row2.keys = row3.keys = QStringLiteral(".-\b\r");
+    s.inputs = {row1, row2, row3};
+    s.options = {
+        {QStringLiteral("opt1"), QStringLiteral("Find pressure"), QString(),
+         {Pressure, Temperature, QStringLiteral("Enter the final temperature in Kelvin.")},
+         QStringLiteral("The final pressure is "), QStringLiteral("Atm.")},
+        {QStringLiteral("opt2"), QStringLiteral("Find temperature"), QString(),
+         {Temperature, Pressure, QStringLiteral("Enter the final pressure in atmospheres.")},
+         QStringLiteral("The final temperature is "), QStringLiteral("K."), true},
+    };
+    s.answerName = QStringLiteral("Text4");
+    s.resultName = QStringLiteral("Label5");
+    s.resultCaption = QStringLiteral("The final pressure is ");
+    s.unitName = QStringLiteral("Label6");
+    s.workLineName = QStringLiteral("Text5");
+    s.singleResult = true;
+    s.checkStyle = {Msg::Icon::Information, QStringLiteral("Tessival")};
+    s.trapText = QStringLiteral("Data Entry Error.");
+    s.parent = QStringLiteral("frmGasLaws");
+    s.unloadBeforeShow = true;
+    s.tabOrder = {QStringLiteral("Text1"),    QStringLiteral("Text2"),    QStringLiteral("Text3"),
+                  QStringLiteral("cmdOk"),    QStringLiteral("cmdClear"), QStringLiteral("cmdCancel"),
+                  QStringLiteral("opt1"),     QStringLiteral("opt2"),     QStringLiteral("cmdPrint"),
+                  QStringLiteral("cmdHelp")};
+    s.helpText = QStringLiteral("If you have a fixed volume of a gas, the pressure exerted by that gas is directly "
+                                "related to the  Kelvin temperature. ") +
+                 QStringLiteral("The higher the temperature, the more energy the molecules have and the greater the "
+                                "pressure they apply ") +
+                 QStringLiteral("to the walls of the container. This causes an increase in pressure. Likewise, a "
+                                "decrease in temperature will ") +
+                 QStringLiteral("cause the molecules to have less energy and strike the sides of the container with "
+                                "less force causing a ") +
+                 QStringLiteral("decrease in pressure. ");
+    return s;
+}
+}  // namespace
+
+frmGayLussac::frmGayLussac() : CalculatorForm(gayLussac()) {
+    Frame1 = frame;
+    opt1 = options[0];
+    opt2 = options[1];
+    Text1 = inputs[0];
+    Text2 = inputs[1];
+    Text3 = inputs[2];
+    Label2 = prompts[0];
+    Label3 = prompts[1];
+    Label4 = prompts[2];
+    Label5 = resultLabel;
+    Text4 = answerBox;
+    Label6 = unitLabel;
+    Text5 = workLine;
+    cmdOk->setToolTip(QStringLiteral("Calculate the final pressure."));
+    cmdClear->setToolTip(QStringLiteral("Clear all boxes and start over."));
+    cmdCancel->setToolTip(QStringLiteral("Close screen and return to Gas Laws screen."));
+
+    // A temperature (row 1 for the temperature, rows 2 and 3 for the pressure)
+    // not above 0 gets the kelvin message where its row is checked.
+    addCheck([this] { return opt2->isChecked() && notKelvin(Text1); }, KelvinMessage);
+    addCheck([this] { return notAboveZero(Text1); }, QStringLiteral("You must enter a valid number in box one."));
+    addCheck([this] { return opt1->isChecked() && notKelvin(Text2); }, KelvinMessage);
+    addCheck([this] { return notAboveZero(Text2); }, QStringLiteral("You must enter a valid number in box two."));
+    const QString three = QStringLiteral("You must enter a valid number in box three.");
+    addCheck([this] { return isEmpty(Text3); }, three);
+    addCheck([this] { return opt1->isChecked() && notKelvin(Text3); }, KelvinMessage);
+    addCheck([this] { return opt2->isChecked() && negative(Text3); }, three);
+}
+
+std::optional<CalculatorForm::Result> frmGayLussac::calculate() {
+    // P2 = P1 × (T2 ÷ T1); T2 = T1 × (P2 ÷ P1): row 1 × (row 3 ÷ row 2) either way.
+    const float a = single(Text1);
+    const float b = single(Text2);
+    const float c = single(Text3);
+    return Result{GasFormulas::scaled(a, c, b), Num::text(a) + QStringLiteral(" * (") + Num::text(c) +
+                                                    QStringLiteral(" / ") + Num::text(b) + QStringLiteral(")")};
+}
+
+void frmGayLussac::cleared() { selectOption(0); }

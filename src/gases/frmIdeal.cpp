@@ -1,0 +1,109 @@
+#include "frmIdeal.h"
+
+#include "GasFormulas.h"
+
+TESSIVAL_FORM(frmIdeal);
+
+namespace {
+const QString Volume = QStringLiteral("Enter the volume in liters.");
+const QString Moles = QStringLiteral("Enter the number of moles.");
+const QString Kelvin = QStringLiteral("Enter the temperature in K.");
+const QString Pressure = QStringLiteral("Pressure in atmospheres.");
+
+CalculatorForm::Design ideal() {
+    CalculatorForm::Design s;
+    s.caption = QStringLiteral("Ideal Gas Law");
+    const QString tip = QStringLiteral("Be sure to enter the requested quantity.");
+    CalculatorForm::Input first{QStringLiteral("Text2"), QString(), QStringLiteral("Label3"), tip};
+    CalculatorForm::Input second{QStringLiteral("Text3"), QString(), QStringLiteral("Label4"), tip};
+    CalculatorForm::Input third{QStringLiteral("Text4"), QString(), QStringLiteral("Label5"), tip};
+    third.keys = QStringLiteral(".-\b\r");
+    s.inputs = {first, second, third};
+    s.constants = {{QStringLiteral("Text1"), QStringLiteral("Ideal Gas Constant (R)"), QStringLiteral("Label2"),
+                    QStringLiteral(".083"), 0}};
+    s.options = {
+        {QStringLiteral("opt1"), QStringLiteral("Pressure"), QString(), {Volume, Moles, Kelvin},
+         QStringLiteral(" The final pressure is "), QStringLiteral("atmospheres")},
+        {QStringLiteral("opt2"), QStringLiteral("Volume"), QString(), {Pressure, Moles, Kelvin},
+         QStringLiteral(" The final volume is "), QStringLiteral("Liters")},
+        {QStringLiteral("opt3"), QStringLiteral("# of Moles"), QString(), {Volume, Pressure, Kelvin},
+         QStringLiteral(" The final number of moles is "), QStringLiteral("")},
+        {QStringLiteral("opt4"), QStringLiteral("Temperature"), QString(), {Volume, Moles, Pressure},
+         QStringLiteral(" The final temperature is "), QStringLiteral("Kelvin")},
+    };
+    s.answerName = QStringLiteral("Text5");
+    s.resultName = QStringLiteral("Label6");
+    s.unitName = QStringLiteral("Label7");
+    s.workLineName = QStringLiteral("Text6");
+    s.singleResult = true;
+    s.clearFocusesInput = false;
+    s.parent = QStringLiteral("frmGasLaws");
+    s.onLoad = {{QStringLiteral("frmGasLaws"), CalculatorForm::Action::Hide}};
+    s.helpText = QStringLiteral("The ideal gas equation combines four factors (pressure, temperature, volume,# moles) "
+                                "plus R into one equation. ") +
+                 QStringLiteral("The value of R depends upon the units used to measure the four factors. Usually, it "
+                                "is .082. Knowing ") +
+                 QStringLiteral("three of the factors, you can determine the other. You can also determine the "
+                                "molecular mass of a gas ") +
+                 QStringLiteral("and its density. ");
+    return s;
+}
+}  // namespace
+
+frmIdeal::frmIdeal() : CalculatorForm(ideal()) {
+    Frame1 = frame;
+    opt1 = options[0];
+    opt2 = options[1];
+    opt3 = options[2];
+    opt4 = options[3];
+    Label2 = findChild<QLabel*>(QStringLiteral("Label2"));
+    Text1 = constantBoxes[0];
+    Text2 = inputs[0];
+    Text3 = inputs[1];
+    Text4 = inputs[2];
+    Label3 = prompts[0];
+    Label4 = prompts[1];
+    Label5 = prompts[2];
+    Label6 = resultLabel;
+    Text5 = answerBox;
+    Label7 = unitLabel;
+    Text6 = workLine;
+
+    addCheck([this] { return option() < 0; }, QStringLiteral("You must select one of the options."));
+    addCheck([this] { return isEmpty(Text2) || isEmpty(Text3) || isEmpty(Text4); },
+             QStringLiteral("You must enter data into all the boxes."), std::nullopt, [this] { Text2->setFocus(); });
+    // Box by box: the temperature must be above 0 K; a pressure, volume or amount is never negative.
+    const QString valid = QStringLiteral("You must enter valid data into all the boxes.");
+    addCheck([this] { return negative(Text2); }, valid);
+    addCheck([this] { return negative(Text3); }, valid);
+    addCheck([this] { return !opt4->isChecked() && notKelvin(Text4); }, KelvinMessage,
+             Style{Msg::Icon::Information, QStringLiteral("Tessival")});
+    addCheck([this] { return opt4->isChecked() && negative(Text4); }, valid);
+}
+
+std::optional<CalculatorForm::Result> frmIdeal::calculate() {
+    const float a = single(Text2);
+    const float b = single(Text3);
+    const float c = single(Text4);
+    const float r = single(Text1);
+    const QString rText = Num::text(0.083);
+    const QString x = Num::text(a), y = Num::text(b), z = Num::text(c);
+    switch (option()) {
+    case 0:  // V, n, T: P = R × n × T ÷ V
+    case 1:  // P, n, T: V = R × n × T ÷ P
+        return Result{GasFormulas::nrtOver(r, b, c, a),
+                      QStringLiteral("(") + y + QStringLiteral(" * ") + z + QStringLiteral(" * ") + rText +
+                          QStringLiteral(") / ") + x};
+    case 2:  // V, P, T: n = P × V ÷ (R × T)
+        return Result{GasFormulas::moles(r, b, a, c), QStringLiteral("(") + y + QStringLiteral(" * ") + x +
+                                                          QStringLiteral(") / (") + rText + QStringLiteral(" * ") + z +
+                                                          QStringLiteral(")")};
+    case 3:  // V, n, P: T = P × V ÷ (n × R)
+        return Result{GasFormulas::temperature(r, c, a, b), QStringLiteral("(") + z + QStringLiteral(" * ") + x +
+                                                                QStringLiteral(") / (") + y + QStringLiteral(" * ") +
+                                                                rText + QStringLiteral(")")};
+    }
+    return std::nullopt;
+}
+
+void frmIdeal::cleared() { selectOption(0); }

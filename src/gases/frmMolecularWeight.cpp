@@ -1,0 +1,76 @@
+#include "frmMolecularWeight.h"
+
+#include "GasFormulas.h"
+
+TESSIVAL_FORM(frmMolecularWeight);
+
+namespace {
+CalculatorForm::Design molecularWeight() {
+    CalculatorForm::Design s;
+    s.caption = QStringLiteral("Molecular Mass");
+    s.heading = QStringLiteral("Enter the following data to calculate molecular mass.");
+    CalculatorForm::Input p{QStringLiteral("Text6"), QStringLiteral("Enter the pressure in atmospheres."),
+                            QStringLiteral("Label8")};
+    CalculatorForm::Input m{QStringLiteral("Text3"), QStringLiteral("Enter the mass in grams"),
+                            QStringLiteral("Label4")};
+    CalculatorForm::Input v{QStringLiteral("Text2"), QStringLiteral("Enter the volume in liters"),
+                            QStringLiteral("Label3")};
+    CalculatorForm::Input t{QStringLiteral("Text4"), QStringLiteral("Enter the temperature in degrees K"),
+                            QStringLiteral("Label5"), QStringLiteral("Kelvin is Celcius + 273.")};
+    p.keys = QStringLiteral(".E\b\r");
+    t.keys = QStringLiteral(".-\b\r");
+    s.inputs = {p, m, v, t};
+    s.constants = {{QStringLiteral("Text1"), QStringLiteral("Ideal Gas Constant (R)"), QStringLiteral("Label2"),
+                    QStringLiteral(".083"), 4}};
+    s.answerName = QStringLiteral("Text5");
+    s.resultName = QStringLiteral("Label6");
+    s.resultCaption = QStringLiteral("The molecular mass is ");
+    s.unitName = QStringLiteral("Label7");
+    s.unitCaption = QStringLiteral(" g/mol");
+    s.workLineName = QStringLiteral("Text7");
+    s.singleResult = true;
+    s.trapText = QStringLiteral("Data Entry Error");
+    s.clearFocusesInput = false;
+    s.parent = QStringLiteral("frmGasLaws");
+    s.onLoad = {{QStringLiteral("frmGasLaws"), CalculatorForm::Action::Hide}};
+    s.helpText = QStringLiteral("The molecular mass of a gas can be determined by using the ideal gas equation.  ");
+    return s;
+}
+}  // namespace
+
+frmMolecularWeight::frmMolecularWeight() : CalculatorForm(molecularWeight()) {
+    Label1 = heading;
+    Text6 = inputs[0];
+    Text3 = inputs[1];
+    Text2 = inputs[2];
+    Text4 = inputs[3];
+    Label8 = prompts[0];
+    Label4 = prompts[1];
+    Label3 = prompts[2];
+    Label5 = prompts[3];
+    Text1 = constantBoxes[0];
+    Label2 = findChild<QLabel*>(QStringLiteral("Label2"));
+    Label6 = resultLabel;
+    Text5 = answerBox;
+    Label7 = unitLabel;
+    Text7 = workLine;
+
+    const QString valid = QStringLiteral("You must enter valid data into all the boxes.");
+    addCheck([this] { return isEmpty(Text6) || isEmpty(Text3) || isEmpty(Text2) || isEmpty(Text4); },
+             QStringLiteral("You must enter data into all the boxes."));
+    addCheck([this] { return notAboveZero(Text6) || notAboveZero(Text3) || notAboveZero(Text2); }, valid);
+    addCheck([this] { return notKelvin(Text4); }, KelvinMessage, Style{Msg::Icon::Information, QStringLiteral("Tessival")});
+    addCheck([this] { return notAboveZero(Text4); }, valid);
+}
+
+std::optional<CalculatorForm::Result> frmMolecularWeight::calculate() {
+    const float p = single(Text6);
+    const float m = single(Text3);
+    const float v = single(Text2);
+    const float t = single(Text4);
+    const double r = 0.083;
+    return Result{GasFormulas::molarMass(m, p, v, t, r),
+                  Num::text(m) + QStringLiteral("/ ((") + Num::text(p) + QStringLiteral(" * ") + Num::text(v) +
+                      QStringLiteral(") / (") + Num::text(r) + QStringLiteral(" * ") + Num::text(t) +
+                      QStringLiteral("))")};
+}

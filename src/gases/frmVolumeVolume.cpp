@@ -1,0 +1,64 @@
+#include "frmVolumeVolume.h"
+
+#include "GasFormulas.h"
+
+TESSIVAL_FORM(frmVolumeVolume);
+
+namespace {
+CalculatorForm::Design volumeVolume() {
+    CalculatorForm::Design s;
+    s.caption = QStringLiteral("Volume - Volume Problems");
+    s.heading = QStringLiteral("Enter data from a balanced equation. (Temperature and pressure constant)");
+    CalculatorForm::Input v{QStringLiteral("Text1"), QStringLiteral("Enter the original volume in liters."),
+                            QStringLiteral("Label2")};
+    CalculatorForm::Input given{QStringLiteral("Text2"), QStringLiteral("Enter the coefficient of the given gas."),
+                                QStringLiteral("Label3"),
+                                QStringLiteral("Enter the coefficient for the molecule that you know.")};
+    CalculatorForm::Input needed{QStringLiteral("Text3"), QStringLiteral("Enter the coefficient of the gas you need."),
+                                 QStringLiteral("Label4"),
+                                 QStringLiteral("Enter the coefficient for the molecule you want to know about.")};
+    given.keys = needed.keys = QStringLiteral("\b\r");
+    needed.keyTitle = QStringLiteral("v");
+    s.inputs = {v, given, needed};
+    s.answerName = QStringLiteral("Text13");
+    s.resultName = QStringLiteral("Label14");
+    s.resultCaption = QStringLiteral("The new volume is ");
+    s.workLineName = QStringLiteral("Text4");
+    s.format = CalculatorForm::Format::DefaultDouble;
+    s.checkStyle = {Msg::Icon::Information, QStringLiteral("Tessival")};
+    s.trapText = QStringLiteral("Data Entry Error.");
+    s.unloadBeforeShow = true;
+    s.parent = QStringLiteral("frmGasLaws");
+    s.helpText = QStringLiteral("In a reaction involving gases, it is possible to determine the volume of one gas "
+                                "given the volume of another gas. ") +
+                 QStringLiteral("Using Avogadros principle, you can convert volumes to moles and moles to volumes. ");
+    return s;
+}
+}  // namespace
+
+frmVolumeVolume::frmVolumeVolume() : CalculatorForm(volumeVolume()) {
+    Label1 = heading;
+    Text1 = inputs[0];
+    Text2 = inputs[1];
+    Text3 = inputs[2];
+    Label2 = prompts[0];
+    Label3 = prompts[1];
+    Label4 = prompts[2];
+    Label14 = resultLabel;
+    Text13 = answerBox;
+    Text4 = workLine;
+
+    const QString coefficient = QStringLiteral("You must enter a valid coefficient.");
+    addCheck([this] { return notAboveZero(Text1); }, QStringLiteral("You must enter a valid volume."));
+    addCheck([this] { return notAboveZero(Text2); }, coefficient);
+    addCheck([this] { return notAboveZero(Text3); }, coefficient);
+}
+
+std::optional<CalculatorForm::Result> frmVolumeVolume::calculate() {
+    const double needed = number(Text3);
+    const double given = number(Text2);
+    const double litres = number(Text1);
+    return Result{GasFormulas::volumeRatio(litres, given, needed), Text1->text() + QStringLiteral(" * (") +
+                                                                       Text3->text() + QStringLiteral(" / ") +
+                                                                       Text2->text() + QStringLiteral(")")};
+}

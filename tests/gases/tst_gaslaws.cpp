@@ -1,0 +1,570 @@
+// Boyle, Charles, Gay-Lussac, ideal gas, molecular mass, gas density, molar
+// volume, mass-volume and volume-volume, driven as a student would.
+#include <QAction>
+#include <QLabel>
+#include <QRadioButton>
+#include <QtTest>
+
+#include "TestSupport.h"
+#include "platform/CalculatorForm.h"
+#include "shell/frmMain.h"
+
+using TestSupport::messages;
+using TestSupport::shown;
+
+namespace {
+const QString Kelvin = QStringLiteral("The temperature in Kelvin must be larger than 0.");
+const QString Prior = QStringLiteral("prior");
+
+Form* open(const QString& window) {
+    Form* f = Forms::show(window);
+    TestSupport::settle();
+    return f;
+}
+QLineEdit* box(Form* f, const QString& name) { return f->findChild<QLineEdit*>(name); }
+QLineEdit* shownBox(Form* f, const QString& accessible) {
+    for (QLineEdit* e : f->findChildren<QLineEdit*>())
+        if (e->accessibleName() == accessible) return e;
+    return nullptr;
+}
+// "Text1=2;Text2=3" typed into the boxes, as pasted text.
+void fill(Form* f, const QString& inputs) {
+    for (const QString& pair : inputs.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const int eq = pair.indexOf(QLatin1Char('='));
+        box(f, pair.left(eq))->setText(pair.mid(eq + 1));
+    }
+}
+// "2|760|1" into the calculator's input boxes in screen order.
+void fillInOrder(Form* f, const QString& values) {
+    const QStringList v = values.split(QLatin1Char('|'));
+    const QList<QLineEdit*> boxes = qobject_cast<CalculatorForm*>(f)->inputs;
+    for (int i = 0; i < v.size(); ++i) boxes.at(i)->setText(v.at(i));
+}
+void choose(Form* f, const QString& option) {
+    if (!option.isEmpty()) f->findChild<QRadioButton*>(option)->setChecked(true);
+}
+QStringList visiblePrompts(Form* f) {
+    QStringList out;
+    for (QLabel* l : f->findChildren<QLabel*>())
+        if (l->buddy() && l->isVisibleTo(f) && l->buddy()->isEnabled() &&
+            !qobject_cast<QLineEdit*>(l->buddy())->isReadOnly())
+            out << l->text();
+    return out;
+}
+
+enum Kind { Answer, Plain, Info };
+void answer(const char* name, const char* window, const char* option, const char* inputs, const char* value,
+            const char* work) {
+    QTest::newRow(name) << window << option << inputs << value << work << int(Answer) << "Tessival";
+}
+void refused(const char* name, const char* window, const char* option, const char* inputs, const QString& message,
+             Kind kind = Plain, const char* title = "Tessival") {
+    QTest::newRow(name) << window << option << inputs << message << Prior << int(kind) << title;
+}
+}  // namespace
+
+class TestGasLaws : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        TestSupport::init();
+        TestSupport::standIn(QStringLiteral("frmHelp"), QStringLiteral("Tessival Help"));
+    }
+    void cleanup() {
+        TestSupport::unloadAll();
+        messages().clear();
+        TestSupport::printer().printed.clear();
+    }
+
+    // Answers and work lines, and every refusal: the message, its title and
+    // icon, and the answer and work line left as they were.
+    void calculations_data() {
+        for (const char* c : {"window", "option", "inputs", "expected", "work"}) QTest::addColumn<QString>(c);
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("title");
+        const char* b = "frmBoyles";
+        const QString bValid = QStringLiteral("You must enter valid data into all required data boxes.");
+        answer("boyle pressure", b, "opt1", "2|760|1", "1,520.000", "760 * (2 / 1 )");
+        answer("boyle read back", b, "opt1", "2.50|1E+3|.5", "5,000.000", "1000 * (2.5 / 0.5 )");
+        answer("boyle volume", b, "opt2", "760|2|1520", "1.000", "2 * (760 / 1520 )");
+        refused("boyle empty", b, "opt1", "2||1", bValid);
+        refused("boyle negative pasted", b, "opt2", "-2|760|1", bValid);
+        refused("boyle zero volume", b, "opt1", "2|760|0", "Division by zero");
+        refused("boyle beyond single", b, "opt1", "1E+39|760|1", "Overflow");
+        refused("boyle answer beyond single", b, "opt1", "3E+38|10|1", "Overflow");
+        refused("boyle volume not a number", b, "opt2", ".|2|1", "Type mismatch");
+
+        const char* c = "frmCharlesLaw";
+        const QString cAll = QStringLiteral("You must enter valid data into all data boxes.");
+        answer("charles temperature", c, "opt1", "300|2|3", "450.000", "300 * (3 / 2)");
+        answer("charles read back", c, "opt1", "300.0|.5|1", "600.000", "300 * (1 / 0.5)");
+        answer("charles zero volume", c, "opt1", "300|2|0", "0.000", "300 * (0 / 2)");
+        answer("charles volume", c, "opt2", "300|2|450", "3.000", "2 * (450 / 300)");
+        refused("charles volume empty", c, "opt1", "300||3", cAll);
+        refused("charles last empty", c, "opt2", "300|2", "You must enter data into the final entry box.");
+        refused("charles zero kelvin", c, "opt1", "0|2|3", Kelvin, Info);
+        refused("charles final kelvin", c, "opt2", "300|2|0.0", Kelvin, Info);
+        refused("charles negative volume", c, "opt1", "300|2|-3", cAll);
+        refused("charles initial volume 0", c, "opt1", "300|0|3", "Division by zero");
+
+        const char* g = "frmGayLussac";
+        const QString one = QStringLiteral("You must enter a valid number in box one.");
+        const QString two = QStringLiteral("You must enter a valid number in box two.");
+        const QString three = QStringLiteral("You must enter a valid number in box three.");
+        answer("gay-lussac pressure", g, "opt1", "1|273|546", "2.000", "1 * (546 / 273)");
+        answer("gay-lussac read back", g, "opt1", "2.50|300|450", "3.750", "2.5 * (450 / 300)");
+        answer("gay-lussac .5 passes", g, "opt1", ".5|273|546", "1.000", "0.5 * (546 / 273)");
+        answer("gay-lussac temperature", g, "opt2", "273|1|2", "546.000", "273 * (2 / 1)");
+        refused("gay-lussac box one 0", g, "opt1", "0|273|546", one, Info);
+        refused("gay-lussac box one 00", g, "opt1", "00|273|546", one, Info);
+        refused("gay-lussac initial kelvin 0.0", g, "opt1", "1|0.0|546", Kelvin, Info);
+        refused("gay-lussac box one kelvin", g, "opt2", "0|1|2", Kelvin, Info);
+        refused("gay-lussac box two pressure", g, "opt2", "273|0|2", two, Info);
+        refused("gay-lussac box three empty", g, "opt1", "1|273", three, Info);
+        refused("gay-lussac final kelvin", g, "opt1", "1|273|0", Kelvin, Info);
+        refused("gay-lussac negative pressure", g, "opt2", "273|1|-2", three, Info);
+        refused("gay-lussac not a number", g, "opt1", "1|273|.", "Data Entry Error.");
+
+        const char* i = "frmIdeal";
+        const QString iValid = QStringLiteral("You must enter valid data into all the boxes.");
+        answer("ideal pressure", i, "opt1", "1|1|273", "22.659", "(1 * 273 * 0.083) / 1");
+        answer("ideal read back", i, "opt1", "02.50|1|273", "9.064", "(1 * 273 * 0.083) / 2.5");
+        answer("ideal volume", i, "opt2", "0.5|1|273", "45.318", "(1 * 273 * 0.083) / 0.5");
+        answer("ideal moles", i, "opt3", "44.8|1|273", "1.977", "(1 * 44.8) / (0.083 * 273)");
+        answer("ideal temperature", i, "opt4", "22.4|1|1", "269.880", "(1 * 22.4) / (1 * 0.083)");
+        refused("ideal empty", i, "opt1", "1||273", "You must enter data into all the boxes.");
+        refused("ideal kelvin", i, "opt3", "1|1|-10", Kelvin, Info);
+        refused("ideal negative pressure", i, "opt4", "1|1|-1", iValid);
+        refused("ideal negative moles", i, "opt1", "1|-1|273", iValid);
+        refused("ideal zero volume", i, "opt1", "0|1|273", "Division by zero");
+        refused("ideal zero moles", i, "opt4", "1|0|1", "Division by zero");
+        refused("ideal not a number", i, "opt2", ".|1|273", "Type mismatch");
+
+        const char* m = "frmMolecularWeight";
+        answer("molecular mass", m, "", "1|2|1|273", "45.318", "2/ ((1 * 1) / (0.083 * 273))");
+        answer("molecular mass read back", m, "", "1E0|4|2|300", "49.800", "4/ ((1 * 2) / (0.083 * 300))");
+        refused("molecular empty", m, "", "1||1|273", "You must enter data into all the boxes.");
+        refused("molecular pressure 0.0", m, "", "0.0|2|1|273", iValid);
+        refused("molecular kelvin 0", m, "", "1|2|1|0", Kelvin, Info);
+        refused("molecular lone minus", m, "", "1|2|1|-", iValid);
+        refused("molecular beyond single", m, "", "1E39|2|1|273", "Data Entry Error");
+
+        const char* d = "frmGasDensity";
+        answer("density", d, "", "32|1|273", "1.429", "(32 * 1) / (0.082 * 273)");
+        refused("density empty", d, "", "32|1", "You must enter data into all the boxes.");
+        refused("density weight 0", d, "", "0|1|273", iValid);
+        refused("density pressure 00", d, "", "32|00|273", iValid);
+        refused("density kelvin", d, "", "32|1|0", Kelvin, Info);
+        refused("density not a number", d, "", "32|1|.", "Type mismatch");
+
+        const char* v = "frmMolarVolume";
+        const QString both = QStringLiteral("You must enter valid data into both boxes.");
+        answer("molar mass", v, "opt1", "32|22.4", "32.000", "32 * 22.4 / 22.4");
+        answer("molar mass as typed", v, "opt1", "32.0|11.2", "16.000", "32.0 * 11.2 / 22.4");
+        answer("molar mass of 0", v, "opt1", "0|5", "0.000", "0 * 5 / 22.4");
+        answer("molar moles", v, "opt2", "32|64", "2.000", "64 / 32");
+        answer("molar volume", v, "opt3", "32|64", "44.800", "64 / 32 * 22.4");
+        refused("molar empty", v, "opt1", "32", both, Plain, "Molar Volume");
+        refused("molar negative", v, "opt3", "-32|64", both, Plain, "Molar Volume");
+        refused("molar moles of weight 0", v, "opt2", "0|64", "Data entry error", Plain, "Molar Volume");
+        refused("molar not a number", v, "opt3", "32|.", "Data entry error", Plain, "Molar Volume");
+
+        const char* s = "frmMassVolume";
+        const QString first = QStringLiteral("You must enter a valid, positive number.");
+        const QString positive = QStringLiteral("You must enter a valid, positive number .");
+        answer("mass-volume volume", s, "opt1", "64|32|2|1", "89.600", "64 / 32 * 2 / 1 * 22.4");
+        answer("mass-volume mass", s, "opt2", "2.24|273|1|1|65.38|101.3", "6.536",
+               "101.3 * 2.24 / (8.314 * 273) * 1 / 1 * 65.38");
+        answer("mass-volume mass ratio", s, "opt2", "22.4|273|2|1|32|101.3", "15.996",
+               "101.3 * 22.4 / (8.314 * 273) * 1 / 2 * 32");
+        refused("mass-volume first empty", s, "opt1", "|32|2|1", first, Info);
+        refused("mass-volume negative weight", s, "opt1", "64|-32|2|1", positive, Info);
+        refused("mass-volume product 00", s, "opt1", "64|32|00|1", positive, Info);
+        refused("mass-volume reactant 0", s, "opt1", "64|32|2|0", positive, Info);
+        refused("mass-volume kelvin", s, "opt2", "2|-5|1|1|65|101", Kelvin, Info);
+        refused("mass-volume weight empty", s, "opt2", "2|273|1|1||101", positive, Info);
+        refused("mass-volume pressure empty", s, "opt2", "2|273|1|1|65", positive, Info);
+        refused("mass-volume beyond double", s, "opt1", qPrintable(QString(400, QLatin1Char('9')) + "|32|2|1"),
+                "Data entry error");
+
+        const char* w = "frmVolumeVolume";
+        const QString coefficient = QStringLiteral("You must enter a valid coefficient.");
+        const QString volume = QStringLiteral("You must enter a valid volume.");
+        answer("volume-volume", w, "", "10|1|2", "20", "10 * (2 / 1)");
+        answer("volume-volume quarter", w, "", "1|4|1", "0.25", "1 * (1 / 4)");
+        answer("volume-volume .5 passes", w, "", ".5|2|1", "0.25", ".5 * (1 / 2)");
+        answer("volume-volume third", w, "", "1|3|1", "0.333333333333333", "1 * (1 / 3)");
+        refused("volume-volume empty", w, "", "|1|2", volume, Info);
+        refused("volume-volume 0.0", w, "", "0.0|1|2", volume, Info);
+        refused("volume-volume given 00", w, "", "10|00|2", coefficient, Info);
+        refused("volume-volume needed 0", w, "", "10|1|0", coefficient, Info);
+        refused("volume-volume beyond double", w, "", qPrintable(QString(400, QLatin1Char('9')) + "|1|2"),
+                "Data Entry Error.");
+    }
+    void calculations() {
+        QFETCH(QString, window);
+        QFETCH(QString, option);
+        QFETCH(QString, inputs);
+        QFETCH(QString, expected);
+        QFETCH(QString, work);
+        QFETCH(int, kind);
+        QFETCH(QString, title);
+        Form* f = open(window);
+        // The first change of the first box enables Ok.
+        auto* first = qobject_cast<QLineEdit*>(f->focusWidget());
+        first->setText(QStringLiteral("1"));
+        first->clear();
+        choose(f, option);
+        fillInOrder(f, inputs);
+        QLineEdit* workLine = shownBox(f, QStringLiteral("Work line"));
+        QLineEdit* result = nullptr;
+        for (QLineEdit* e : f->findChildren<QLineEdit*>())
+            if (!e->isEnabled() && e != workLine) result = e;
+        QVERIFY(result && workLine);
+        result->setText(Prior);
+        workLine->setText(Prior);
+        f->findChild<QPushButton*>(QStringLiteral("cmdOk"))->click();
+        if (kind == Answer) {
+            QVERIFY2(messages().shown.isEmpty(), qPrintable(messages().lastText()));
+            QCOMPARE(result->text(), expected);
+        } else {
+            QCOMPARE(messages().shown.size(), 1);
+            QCOMPARE(messages().lastText(), expected);
+            QCOMPARE(messages().shown.last().title, title);
+            QCOMPARE(messages().shown.last().icon, kind == Info ? Msg::Icon::Information : Msg::Icon::None);
+            // Every message but the platform's fault descriptions is listed for the manual.
+            const QStringList faults = {"Division by zero", "Overflow", "Type mismatch"};
+            QVERIFY(f->messageTexts().contains(expected) != faults.contains(expected));
+            QCOMPARE(result->text(), Prior);
+        }
+        QCOMPARE(workLine->text(), work);
+    }
+
+    // Each option's prompts (shown boxes only), result caption and unit; the
+    // answer and work line go, typed numbers stay (mass-volume starts afresh).
+    void options_data() {
+        for (const char* c : {"window", "option", "prompts", "result", "unit"}) QTest::addColumn<QString>(c);
+        const auto row = [](const char* window, const char* option, const char* prompts, const char* result,
+                            const char* unit) {
+            QTest::newRow(qPrintable(QStringLiteral("%1 %2").arg(window, option)))
+                << window << option << prompts << result << unit;
+        };
+        row("frmBoyles", "opt1",
+            "Enter an initial volume in liters|Enter an initial pressure in mm Hg|Enter a final volume in liters",
+            "The final pressure is ", "");
+        row("frmBoyles", "opt2",
+            "Enter an initial pressure in mm Hg.|Enter an initial volume in liters|Enter a final pressure in mm Hg",
+            "The final volume is ", "");
+        const char* charles = "Enter initial temperature in degrees Kelvin|Enter the initial volume in liters.|";
+        row("frmCharlesLaw", "opt1", qPrintable(charles + QStringLiteral("Enter a final volume.")),
+            "The final temperature is ", "Kelvin");
+        const QString kelvinLast = charles + QStringLiteral("Enter a final temperature in degrees Kelvin.");
+        row("frmCharlesLaw", "opt2", qPrintable(kelvinLast), "The final volume is ", "Liters");
+        row("frmGayLussac", "opt1",
+            "Enter the initial pressure in atmospheres.|Enter the initial temperature in Kelvin.|Enter the final "
+            "temperature in Kelvin.",
+            "The final pressure is ", "Atm.");
+        row("frmGayLussac", "opt2",
+            "Enter the initial temperature in Kelvin.|Enter the initial pressure in atmospheres.|Enter the final "
+            "pressure in atmospheres.",
+            "The final temperature is ", "K.");
+        row("frmIdeal", "opt1", "Enter the volume in liters.|Enter the number of moles.|Enter the temperature in K.",
+            " The final pressure is ", "atmospheres");
+        row("frmIdeal", "opt2", "Pressure in atmospheres.|Enter the number of moles.|Enter the temperature in K.",
+            " The final volume is ", "Liters");
+        row("frmIdeal", "opt3", "Enter the volume in liters.|Pressure in atmospheres.|Enter the temperature in K.",
+            " The final number of moles is ", "");
+        row("frmIdeal", "opt4", "Enter the volume in liters.|Enter the number of moles.|Pressure in atmospheres.",
+            " The final temperature is ", "Kelvin");
+        row("frmMolarVolume", "opt1", "Enter the molecular weight of the gas.|Enter the volume of the gas in liters.",
+            "The mass of the gas is ", "grams");
+        row("frmMolarVolume", "opt2", "Enter the molecular weight of the gas.|Enter the mass of the gas.",
+            "There are ", "moles");
+        row("frmMolarVolume", "opt3", "Enter the molecular weight of the gas.|Enter the mass of the gas.",
+            "The volume  is ", "liters");
+        row("frmMassVolume", "opt1",
+            "Enter the mass of the reactant in grams.|Enter the molecular weight of the reactant.|Enter the ratio of "
+            "product to reactant.|to",
+            "The volume of the gas is ", "Liters");
+        row("frmMassVolume", "opt2",
+            "Enter the volume in liters.|Enter the initial temperature in Kelvin.|Enter the product to reactant "
+            "ratio.|to|Enter the molecular weight of the reactant.|Enter the initial pressure in kPa.",
+            "The mass of the gas is", "grams");
+    }
+    void options() {
+        QFETCH(QString, window);
+        QFETCH(QString, option);
+        QFETCH(QString, prompts);
+        QFETCH(QString, result);
+        QFETCH(QString, unit);
+        Form* f = open(window);
+        const QList<QRadioButton*> all = f->findChildren<QRadioButton*>();
+        // Come from another option, so this one's handler runs.
+        all.at(option == all.first()->objectName() ? 1 : 0)->setChecked(true);
+        auto* first = qobject_cast<QLineEdit*>(f->focusWidget());
+        TestSupport::type(first, QStringLiteral("5"));
+        QLineEdit* work = shownBox(f, QStringLiteral("Work line"));
+        work->setText(Prior);
+        choose(f, option);
+        QCOMPARE(visiblePrompts(f).join(QLatin1Char('|')), prompts);
+        QLineEdit* answerBox = shownBox(f, result);
+        QVERIFY(answerBox && !answerBox->isEnabled());
+        QVERIFY(answerBox->text().isEmpty() && work->text().isEmpty());
+        for (QLabel* l : f->findChildren<QLabel*>())
+            if (l->buddy() && l->buddy() != answerBox) QCOMPARE(l->buddy()->accessibleName(), l->text());
+        QLabel* unitLabel = nullptr;
+        for (QLabel* l : f->findChildren<QLabel*>())
+            if (!l->buddy() && l->text() == unit) unitLabel = l;
+        QVERIFY2(unitLabel, qPrintable(unit));
+        QCOMPARE(first->text(), window == QLatin1String("frmMassVolume") ? QString() : QStringLiteral("5"));
+    }
+
+    // Boyle's unit comes with an answer and goes with it.
+    void boyleUnitFollowsTheAnswer() {
+        Form* f = open(QStringLiteral("frmBoyles"));
+        auto* unit = f->findChild<QLabel*>(QStringLiteral("Label5"));
+        QVERIFY(unit->text().isEmpty());
+        fill(f, QStringLiteral("txtInitialVolume=2;txtInitialPressure=760;txtFinalEntry=1"));
+        f->findChild<QPushButton*>(QStringLiteral("cmdOk"))->click();
+        QCOMPARE(unit->text(), QStringLiteral("mm Hg"));
+        choose(f, QStringLiteral("opt2"));
+        QVERIFY(unit->text().isEmpty() && box(f, QStringLiteral("txtFinalAnswer"))->text().isEmpty());
+        QCOMPARE(f->focusWidget(), box(f, QStringLiteral("txtInitialVolume")));
+        fill(f, QStringLiteral("txtFinalEntry=4"));  // now P1 = 2, V1 = 760, P2 = 4
+        f->findChild<QPushButton*>(QStringLiteral("cmdOk"))->click();
+        QCOMPARE(unit->text(), QStringLiteral("Liters"));
+        QCOMPARE(box(f, QStringLiteral("txtFinalAnswer"))->text(), QStringLiteral("380.000"));
+        f->findChild<QPushButton*>(QStringLiteral("cmdClear"))->click();
+        QVERIFY(unit->text().isEmpty());
+    }
+
+    // Under Volume the Mass rows are hidden, neither checked nor written.
+    void massVolumeHiddenRows() {
+        Form* f = open(QStringLiteral("frmMassVolume"));
+        choose(f, QStringLiteral("opt2"));
+        fill(f, QStringLiteral("Text6=65"));
+        choose(f, QStringLiteral("opt1"));
+        QVERIFY(!box(f, QStringLiteral("Text6"))->isVisibleTo(f) && !box(f, QStringLiteral("Text7"))->isVisibleTo(f));
+        fill(f, QStringLiteral("Text1=64;Text2=32;Text3=2;Text5=1"));
+        f->findChild<QPushButton*>(QStringLiteral("cmdOk"))->click();
+        QCOMPARE(box(f, QStringLiteral("Text4"))->text(), QStringLiteral("89.600"));
+        QCOMPARE(box(f, QStringLiteral("Text6"))->text(), QStringLiteral("65"));
+        QVERIFY(box(f, QStringLiteral("Text7"))->text().isEmpty());
+        choose(f, QStringLiteral("opt2"));
+        QVERIFY(box(f, QStringLiteral("Text6"))->text().isEmpty() && box(f, QStringLiteral("Text6"))->isVisibleTo(f));
+    }
+
+    // Clear empties every box and returns to the first option, with each
+    // window's own captions and focus rule; Ok and Print stay enabled.
+    void clear_data() {
+        for (const char* c : {"window", "option", "prompts", "focus"}) QTest::addColumn<QString>(c);
+        const char* charles = "Enter initial temperature in degrees Kelvin|Enter the initial volume in liters.|Enter a "
+                              "final volume.";
+        QTest::newRow("boyle short captions")
+            << "frmBoyles" << "opt1" << "Enter an initial volume.|Enter an initial pressure|Enter a final volume"
+            << "txtInitialVolume";
+        QTest::newRow("boyle from volume") << "frmBoyles" << "opt2"
+                                           << "Enter an initial volume in liters|Enter an initial pressure in mm "
+                                              "Hg|Enter a final volume in liters"
+                                           << "txtInitialVolume";
+        QTest::newRow("charles") << "frmCharlesLaw" << "opt2" << charles << "txtInitialTemperature";
+        QTest::newRow("ideal keeps focus") << "frmIdeal" << "opt3"
+                                           << "Enter the volume in liters.|Enter the number of moles.|Enter the "
+                                              "temperature in K."
+                                           << "";
+        QTest::newRow("molecular keeps focus") << "frmMolecularWeight" << ""
+                                               << "Enter the pressure in atmospheres.|Enter the mass in grams|Enter "
+                                                  "the volume in liters|Enter the temperature in degrees K"
+                                               << "";
+        QTest::newRow("mass-volume") << "frmMassVolume" << "opt2"
+                                     << "Enter the mass of the reactant.|Enter the molecular weight of the "
+                                        "reactant.|Enter the ratio of product to reactant.|to"
+                                     << "Text1";
+    }
+    void clear() {
+        QFETCH(QString, window);
+        QFETCH(QString, option);
+        QFETCH(QString, prompts);
+        QFETCH(QString, focus);
+        Form* f = open(window);
+        choose(f, option);
+        QList<QLineEdit*> typed;
+        for (QLineEdit* e : f->findChildren<QLineEdit*>())
+            if (e->isEnabled()) {
+                e->setText(e->isReadOnly() ? e->text() : QStringLiteral("2"));
+                typed << e;
+            }
+        QLineEdit* last = typed.last();
+        last->setFocus();
+        for (QLineEdit* e : f->findChildren<QLineEdit*>())
+            if (!e->isEnabled()) e->setText(Prior);
+        f->findChild<QPushButton*>(QStringLiteral("cmdClear"))->click();
+        for (QLineEdit* e : f->findChildren<QLineEdit*>())
+            QVERIFY2(e->text().isEmpty() || e->isReadOnly(), qPrintable(e->objectName()));
+        for (QLineEdit* e : typed)
+            if (e->isReadOnly()) QCOMPARE(e->text(), QStringLiteral(".083"));
+        QCOMPARE(visiblePrompts(f).join(QLatin1Char('|')), prompts);
+        QCOMPARE(f->focusWidget(), focus.isEmpty() ? last : box(f, focus));
+        if (auto* first = f->findChild<QRadioButton*>(QStringLiteral("opt1"))) QVERIFY(first->isChecked());
+        QVERIFY(f->findChild<QPushButton*>(QStringLiteral("cmdOk"))->isEnabled());
+        QVERIFY(f->findChild<QPushButton*>(QStringLiteral("cmdPrint"))->isEnabled());
+    }
+
+    // Each window from the chooser and from the Gases menu: caption, Ok and
+    // Print enabled by the first box, Print, "?", F1, and Cancel (or Escape)
+    // back to the chooser; four windows hide the chooser when they load.
+    void navigation_data() {
+        for (const char* c : {"window", "button", "menu", "caption", "help"}) QTest::addColumn<QString>(c);
+        QTest::addColumn<bool>("hides");
+        QTest::newRow("boyle") << "frmBoyles" << "cmdBoyles" << "mnuBoyleslaw" << "Boyle's Law"
+                               << "Boyle's law extablishes" << false;
+        QTest::newRow("charles") << "frmCharlesLaw" << "cmdCharles" << "mnuCharlesLaw" << "Charles's Law"
+                                 << "Charles's Law establishes" << true;
+        QTest::newRow("gay-lussac") << "frmGayLussac" << "cmdGayLussac" << "mnuGayLussac" << "Gay-Lussac's Law"
+                                    << "If you have a fixed volume" << false;
+        QTest::newRow("ideal") << "frmIdeal" << "cmdIdeal" << "mnuIdealgaslaw" << "Ideal Gas Law"
+                               << "The ideal gas equation" << true;
+        QTest::newRow("molecular") << "frmMolecularWeight" << "cmdMolecular" << "mnuMolecularWeight"
+                                   << "Molecular Mass" << "The molecular mass of a gas" << true;
+        QTest::newRow("density") << "frmGasDensity" << "cmdGasDensity" << "mnuGasdensity" << "Gas Density"
+                                 << "The density of a gas" << true;
+        QTest::newRow("molar volume") << "frmMolarVolume" << "cmdMolarVolume" << "mnuMolarVolume" << " Molar Volume"
+                                      << "One mole of a gas" << false;
+        QTest::newRow("mass-volume") << "frmMassVolume" << "cmdMassGas" << "mnuMassVolume" << "Mass - Volume"
+                                     << "Gases are involved" << false;
+        QTest::newRow("volume-volume") << "frmVolumeVolume" << "cmdVolumeVolume" << "mnuVolumeVolume"
+                                       << "Volume - Volume Problems" << "In a reaction involving gases" << false;
+    }
+    void navigation() {
+        QFETCH(QString, window);
+        QFETCH(QString, button);
+        QFETCH(QString, menu);
+        QFETCH(QString, caption);
+        QFETCH(QString, help);
+        QFETCH(bool, hides);
+        auto* m = static_cast<frmMain*>(Forms::show(QStringLiteral("frmMain")));
+        // From the menu with no chooser open: the four load it hidden.
+        m->findChild<QAction*>(menu)->trigger();
+        TestSupport::settle();
+        QVERIFY(shown(qPrintable(window)));
+        QCOMPARE(Forms::isLoaded(QStringLiteral("frmGasLaws")), hides);
+        QVERIFY(!shown("frmGasLaws"));
+        Forms::unload(window);
+        // From the menu while the chooser shows: the four hide it.
+        m->cmdGases->click();
+        m->findChild<QAction*>(menu)->trigger();
+        TestSupport::settle();
+        QCOMPARE(shown("frmGasLaws"), !hides);
+        Forms::unload(window);
+        Form* c = Forms::show(QStringLiteral("frmGasLaws"));
+        c->findChild<QPushButton*>(button)->click();
+        TestSupport::settle();
+        Form* f = Forms::loaded(window);
+        QVERIFY(f && f->isVisible() && !c->isVisible());
+        QCOMPARE(f->windowTitle(), caption);
+        auto* ok = f->findChild<QPushButton*>(QStringLiteral("cmdOk"));
+        auto* print = f->findChild<QPushButton*>(QStringLiteral("cmdPrint"));
+        QVERIFY(!ok->isEnabled() && !print->isEnabled());
+        TestSupport::type(f->focusWidget(), QStringLiteral("1"));
+        QVERIFY(ok->isEnabled() && print->isEnabled());
+        print->click();
+        QCOMPARE(TestSupport::printer().printed, QList<QWidget*>{f});
+        f->findChild<QPushButton*>(QStringLiteral("cmdHelp"))->click();
+        QCOMPARE(messages().shown.size(), 1);
+        QVERIFY(messages().lastText().startsWith(help));
+        QCOMPARE(messages().shown.last().title, QStringLiteral("Tessival"));
+        QCOMPARE(messages().shown.last().icon, Msg::Icon::Information);
+        TestSupport::press(f->focusWidget(), Qt::Key_F1);
+        QVERIFY(shown("frmHelp") && f->isVisible());
+        Forms::unload(QStringLiteral("frmHelp"));
+        TestSupport::press(f->focusWidget(), Qt::Key_Escape);
+        TestSupport::settle();
+        QVERIFY(!Forms::isLoaded(window) && shown("frmGasLaws"));
+        // Cancel returns to the chooser however the window was opened.
+        Forms::unload(QStringLiteral("frmGasLaws"));
+        m->findChild<QAction*>(menu)->trigger();
+        TestSupport::settle();
+        Forms::loaded(window)->findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
+        TestSupport::settle();
+        QVERIFY(!Forms::isLoaded(window) && shown("frmGasLaws") && m->isVisible());
+        QCOMPARE(messages().shown.size(), 1);
+    }
+
+    // Enter while Ok is still disabled: the box's own Enter handler runs Ok,
+    // or its key filter refuses Enter, or nothing happens. Once Ok is enabled,
+    // Enter runs it once.
+    void enterBeforeOk_data() {
+        for (const char* c : {"window", "box", "message"}) QTest::addColumn<QString>(c);
+        QTest::newRow("boyle row 1 refuses") << "frmBoyles" << "txtInitialVolume"
+                                             << "You must enter a valid numerical expression";
+        QTest::newRow("boyle row 3") << "frmBoyles" << "txtFinalEntry" << "";
+        QTest::newRow("charles") << "frmCharlesLaw" << "txtInitialVolume" << "";
+        QTest::newRow("gay-lussac") << "frmGayLussac" << "Text2" << "You must enter a valid number in box one.";
+        QTest::newRow("ideal") << "frmIdeal" << "Text3" << "You must enter data into all the boxes.";
+        QTest::newRow("molecular") << "frmMolecularWeight" << "Text2" << "You must enter data into all the boxes.";
+        QTest::newRow("density temperature") << "frmGasDensity" << "Text4" << "";
+        QTest::newRow("density constant") << "frmGasDensity" << "Text3" << "You must enter data into all the boxes.";
+        QTest::newRow("molar volume") << "frmMolarVolume" << "Text2" << "You must enter valid data into both boxes.";
+        QTest::newRow("mass-volume") << "frmMassVolume" << "Text5" << "You must enter a valid, positive number.";
+        QTest::newRow("volume-volume") << "frmVolumeVolume" << "Text3" << "You must enter a valid volume.";
+    }
+    void enterBeforeOk() {
+        QFETCH(QString, window);
+        QFETCH(QString, box);
+        QFETCH(QString, message);
+        Form* f = open(window);
+        QLineEdit* b = ::box(f, box);
+        TestSupport::press(b, Qt::Key_Return);
+        QCOMPARE(messages().shown.size(), message.isEmpty() ? 0 : 1);
+        if (!message.isEmpty()) QCOMPARE(messages().lastText(), message);
+        messages().clear();
+        qobject_cast<QLineEdit*>(f->focusWidget())->setText(QStringLiteral("1"));
+        TestSupport::press(b, Qt::Key_Return);
+        QCOMPARE(messages().shown.size(), 1);
+        QVERIFY(messages().lastText() != QLatin1String("You must enter a valid numerical expression"));
+    }
+
+    // Key filters: what each box admits, and the title of a refusal.
+    void keys_data() {
+        for (const char* c : {"window", "box", "key"}) QTest::addColumn<QString>(c);
+        QTest::addColumn<bool>("admitted");
+        QTest::addColumn<QString>("title");
+        const auto row = [](const char* window, const char* box, const char* key, bool admitted,
+                            const char* title = "Tessival") {
+            QTest::newRow(qPrintable(QStringLiteral("%1 %2 %3").arg(window, box, key)))
+                << window << box << key << admitted << title;
+        };
+        row("frmBoyles", "txtInitialPressure", "-", false);
+        row("frmBoyles", "txtInitialPressure", "e", false);
+        row("frmCharlesLaw", "txtInitialVolume", "-", false, "Charles");
+        row("frmCharlesLaw", "txtFinalEntry", "-", true);
+        row("frmGayLussac", "Text1", "-", false);
+        row("frmGayLussac", "Text2", "-", true);
+        row("frmIdeal", "Text4", "-", true);
+        row("frmMolecularWeight", "Text6", "e", false);
+        row("frmMolecularWeight", "Text6", "E", true);
+        row("frmGasDensity", "Text4", "-", false);
+        row("frmMolarVolume", "Text1", "x", false, "Molar Volume");
+        row("frmMassVolume", "Text3", ".", false);
+        row("frmVolumeVolume", "Text3", ".", false, "v");
+    }
+    void keys() {
+        QFETCH(QString, window);
+        QFETCH(QString, box);
+        QFETCH(QString, key);
+        QFETCH(bool, admitted);
+        QFETCH(QString, title);
+        QLineEdit* b = ::box(open(window), box);
+        TestSupport::type(b, key);
+        QCOMPARE(b->text(), admitted ? key : QString());
+        QCOMPARE(messages().shown.size(), admitted ? 0 : 1);
+        if (!admitted) {
+            QCOMPARE(messages().lastText(), QStringLiteral("You must enter a valid numerical expression"));
+            QCOMPARE(messages().shown.last().title, title);
+            QCOMPARE(messages().shown.last().icon, Msg::Icon::None);
+        }
+    }
+};
+
+QTEST_MAIN(TestGasLaws)
+#include "tst_gaslaws.moc"
