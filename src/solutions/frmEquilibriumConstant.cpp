@@ -74,7 +74,7 @@ double term(float c1, float a1, bool second, float c2, float a2) {
     return Num::checked(other * Num::pow(c1, a1));
 }
 
-float value(const QLineEdit* box) { return box->text().isEmpty() ? 0.0f : Num::toSingle(box->text()); }
+float amount(const QLineEdit* box) { return box->text().isEmpty() ? 0.0f : Num::toSingle(box->text()); }
 }  // namespace
 
 frmEquilibriumConstant::frmEquilibriumConstant() : CalculatorForm(equilibrium()) {
@@ -126,8 +126,8 @@ void frmEquilibriumConstant::prepare() {
 }
 
 std::optional<CalculatorForm::Result> frmEquilibriumConstant::calculate() {
-    const float a1 = value(Text2), c1 = value(Text5), b1 = value(Text8), d1 = value(Text11);
-    const float a2 = value(Text3), c2 = value(Text4), b2 = value(Text9), d2 = value(Text12);
+    const float a1 = amount(Text2), c1 = amount(Text5), b1 = amount(Text8), d1 = amount(Text11);
+    const float a2 = amount(Text3), c2 = amount(Text4), b2 = amount(Text9), d2 = amount(Text12);
     const float reactants = Num::toSinglePrecision(term(c1, a1, !isEmpty(Text3), c2, a2));
     const float products = Num::toSinglePrecision(term(d1, b1, !isEmpty(Text9), d2, b2));
     return Result{Num::div(products, reactants), Num::text(products) + QStringLiteral(" / ") + Num::text(reactants)};
