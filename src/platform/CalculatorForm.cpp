@@ -40,7 +40,8 @@ void CalculatorForm::build() {
         frame = new QGroupBox(m_design.frameCaption, this);
         frame->setObjectName(m_design.frameName);
         if (!m_design.frameToolTip.isEmpty()) frame->setToolTip(m_design.frameToolTip);
-        auto* fl = new QVBoxLayout(frame);
+        QBoxLayout* fl = m_design.optionsInRow ? static_cast<QBoxLayout*>(new QHBoxLayout(frame))
+                                               : static_cast<QBoxLayout*>(new QVBoxLayout(frame));
         for (int i = 0; i < m_design.options.size(); ++i) {
             const Option& o = m_design.options.at(i);
             auto* r = new QRadioButton(o.caption, frame);
@@ -58,7 +59,8 @@ void CalculatorForm::build() {
 
     auto* grid = new QGridLayout;
     int row = 0;
-    for (int i = 0; i < m_design.inputs.size(); ++i, ++row) {
+    QHBoxLayout* shared = nullptr;  // a row of boxes side by side
+    for (int i = 0; i < m_design.inputs.size(); ++i) {
         const Input& in = m_design.inputs.at(i);
         auto* label = new QLabel(in.prompt, this);
         label->setObjectName(in.promptName.isEmpty() ? in.name + QStringLiteral("Label") : in.promptName);
@@ -79,10 +81,25 @@ void CalculatorForm::build() {
             });
         }
         connect(box, &QLineEdit::textChanged, this, [this, i] { input_Change(i); });
-        grid->addWidget(label, row, 0);
-        grid->addWidget(box, row, 1);
         inputs.append(box);
         prompts.append(label);
+        if (in.besidePrevious && shared) {
+            // Boxes side by side are narrow.
+            for (QLineEdit* b : {inputs.at(i - 1), box}) b->setMaximumWidth(b->sizeHint().width() / 2);
+            shared->insertWidget(shared->count() - 1, label);
+            shared->insertWidget(shared->count() - 1, box);
+            continue;
+        }
+        grid->addWidget(label, row, 0);
+        if (i + 1 < m_design.inputs.size() && m_design.inputs.at(i + 1).besidePrevious) {
+            shared = new QHBoxLayout;
+            shared->addWidget(box);
+            shared->addStretch();
+            grid->addLayout(shared, row, 1);
+        } else {
+            grid->addWidget(box, row, 1);
+        }
+        ++row;
     }
 
     cmdHelp = makeButton(this, "cmdHelp", QStringLiteral("?"));
@@ -132,7 +149,22 @@ void CalculatorForm::build() {
     setDefaultButton(cmdOk);
     if (m_design.escapeCancels) setCancelButton(cmdCancel);
     applyTabOrder();
-    if (m_design.fixedBorder) setFixedBorder();
+    if (m_design.fixedBorder) {
+        // Room for the longest caption any option gives a label.
+        QList<std::pair<QLabel*, QString>> design;
+        auto widen = [&design](QLabel* label, const QString& text) {
+            if (!label || text.size() <= label->text().size()) return;
+            design.append({label, label->text()});
+            label->setText(text);
+        };
+        for (const Option& o : std::as_const(m_design.options)) {
+            for (int i = 0; i < o.prompts.size() && i < prompts.size(); ++i) widen(prompts.at(i), o.prompts.at(i));
+            widen(resultLabel, o.result);
+            widen(unitLabel, o.unit);
+        }
+        setFixedBorder();
+        for (auto it = design.crbegin(); it != design.crend(); ++it) it->first->setText(it->second);
+    }
 }
 
 QWidget* CalculatorForm::control(const QString& name) const {
@@ -209,15 +241,9 @@ void CalculatorForm::input_Change(int index) {
 
 void CalculatorForm::option_Click(int index) {
     const Option& o = m_design.options.at(index);
-    for (int i = 0; i < o.prompts.size() && i < prompts.size(); ++i) {
-        if (o.prompts.at(i).isNull()) continue;
-        prompts.at(i)->setText(o.prompts.at(i));
-        inputs.at(i)->setAccessibleName(o.prompts.at(i));
-    }
-    if (!o.result.isNull() && resultLabel) {
-        resultLabel->setText(o.result);
-        answerBox->setAccessibleName(o.result);
-    }
+    for (int i = 0; i < o.prompts.size() && i < prompts.size(); ++i)
+        if (!o.prompts.at(i).isNull()) setPrompt(i, o.prompts.at(i));
+    if (!o.result.isNull()) setResultCaption(o.result);
     if (!o.unit.isNull() && unitLabel) unitLabel->setText(o.unit);
     for (int i = 0; i < inputs.size(); ++i) {
         const bool shown = !o.hidden.contains(i);
@@ -228,6 +254,17 @@ void CalculatorForm::option_Click(int index) {
     if (answerBox) answerBox->clear();
     if (workLine) workLine->clear();
     if (o.focusInput && !inputs.isEmpty()) inputs.first()->setFocus();
+}
+
+void CalculatorForm::setPrompt(int input, const QString& text) {
+    prompts.at(input)->setText(text);
+    inputs.at(input)->setAccessibleName(text);
+}
+
+void CalculatorForm::setResultCaption(const QString& text) {
+    if (!resultLabel) return;
+    resultLabel->setText(text);
+    answerBox->setAccessibleName(text);
 }
 
 bool CalculatorForm::notAboveZero(const QLineEdit* box) {

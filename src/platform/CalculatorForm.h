@@ -52,6 +52,7 @@ public:
         QString keys = QStringLiteral(".\b\r");  // signs besides digits ("\b" Backspace, "\r" Enter)
         bool enterSubmits = true;                // EnterKeySubmit: Enter runs Ok
         int maxLength = 0;                       // 0: no limit
+        bool besidePrevious = false;             // stands with its prompt beside the previous box, in its row
     };
 
     struct Option {
@@ -82,6 +83,7 @@ public:
         QString frameCaption = QStringLiteral("Select one of the following");
         QString frameToolTip;
         QList<Option> options;
+        bool optionsInRow = false;  // the options stand side by side in the frame
 
         // Answer: box, its caption label and unit label (empty names: none).
         QString answerName;
@@ -172,6 +174,10 @@ public:
     void cmdCancel_Click();  // ReturnToParent
     // Re-captions for the option and empties the answer and the work line.
     virtual void option_Click(int index);
+    // A new prompt for an input box (the box's accessible name follows it).
+    void setPrompt(int input, const QString& text);
+    // A new result caption (the answer box's accessible name follows it).
+    void setResultCaption(const QString& text);
     virtual void input_Change(int index);
 
     // Helpers for checks and formulas.
