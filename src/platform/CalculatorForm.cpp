@@ -111,6 +111,9 @@ void CalculatorForm::build() {
         resultLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         answerBox = makeShowBox(this, m_design.answerName, m_design.resultCaption);
         if (!m_design.answerToolTip.isEmpty()) answerBox->setToolTip(m_design.answerToolTip);
+        if (m_design.answerChars > 0)
+            answerBox->setMinimumWidth(answerBox->fontMetrics().horizontalAdvance(QString(m_design.answerChars, QLatin1Char('0'))) +
+                                       answerBox->sizeHint().height());
         resultLabel->setBuddy(answerBox);
         grid->addWidget(resultLabel, row, 0);
         grid->addWidget(answerBox, row, 1);
@@ -329,8 +332,15 @@ QString CalculatorForm::format(double v) const {
 void CalculatorForm::showResult(const Result& r) {
     // Everything that can fail comes before the first write.
     const QString answer = r.text ? *r.text : format(r.value);
-    if (answerBox) answerBox->setText(answer);
-    if (workLine) workLine->setText(r.work);
+    // Both read from their start when they are longer than the box.
+    if (answerBox) {
+        answerBox->setText(answer);
+        answerBox->setCursorPosition(0);
+    }
+    if (workLine) {
+        workLine->setText(r.work);
+        workLine->setCursorPosition(0);
+    }
 }
 
 void CalculatorForm::trap(const RuntimeFault& fault) {

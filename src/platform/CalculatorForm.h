@@ -92,6 +92,7 @@ public:
         QString unitName;
         QString unitCaption;
         QString answerToolTip;
+        int answerChars = 0;   // the answer box shows at least this many digits (0: as the layout gives)
         QString workLineName;  // empty: no work line
 
         Format format = Format::Fixed;

@@ -31,6 +31,7 @@ CalculatorForm::Design halfLife() {
     s.unitName = QStringLiteral("Label6");
     s.workLineName = QStringLiteral("Text5");
     s.format = CalculatorForm::Format::DefaultDouble;
+    s.answerChars = 21;  // -7.07106781186548E+19
     s.checkStyle = {Msg::Icon::Information, QStringLiteral("Tessival")};
     s.trapText = QStringLiteral("Data Entry Error.");
     s.parent = QStringLiteral("frmEnergy");
