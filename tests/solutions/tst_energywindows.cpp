@@ -104,7 +104,6 @@ private slots:
         row("ratio empty", 0, {"100", "50", "2", ""}, k, w, QStringLiteral("You must enter a valid value in the ratio boxes."));
         row("reactant coefficient 0", 0, {"100", "50", "0", "3"}, k, w, coefficient);
         row("negative coefficient", 0, {"100", "50", "-1", "3"}, k, w, coefficient);
-        row("product coefficient 0", 0, {"100", "50", "2", "0"}, k, w, coefficient);
         row("lone minus", 0, {"-", "50", "2", "3"}, k, w, "Data entry error.", Plain);
         row("beyond single", 0, {huge(), "50", "1", "1"}, k, w, "Data entry error.", Plain);
         const QString kg = QStringLiteral("-237.1403"), wg = QStringLiteral("-285.830 - (298.15 * -163.306 / 1000)");
@@ -130,11 +129,9 @@ private slots:
         row("liters", 2, {"10", "30", "2", "1"}, "2.089", "10 * 30 * 60 / 96500 / 2 * 22.4");
         const QString all = QStringLiteral("You must enter valid data in all boxes."), missing = QStringLiteral("Missing data.");
         row("amps empty", 1, {"", "30", "1"}, "0.187", "10 * 30 * 60 / 96500 / 1", all);
-        row("weight empty", 0, {"96500", "", "2"}, g, wg, all);
         row("no electrons", 0, {"96500", "63.5", "0"}, g, wg, missing, Plain);
         row("no electrons, liters", 2, {"10", "30", "0"}, "4.178", "10 * 30 * 60 / 96500 / 1 * 22.4", missing, Plain);
         row("lone point", 0, {".", "63.5", "2"}, g, wg, missing, Plain);
-        row("beyond single", 0, {huge(), "63.5", "2"}, g, wg, missing, Plain);
     }
     void faraday() {
         runRow<frmFaradays>("frmFaradays", {{"96500", "63.5", "2"}, {"10", "30", "1"}, {"10", "30", "1"}});
@@ -151,9 +148,7 @@ private slots:
         row("mass empty", 0, {"", "6.01", "18.015"}, k, w, QStringLiteral("You need to enter valid data in all boxes."));
         row("mass 0", 0, {"0", "6.01", "18.015"}, k, w, positive);
         row("heat 0.0", 0, {"36", "0.0", "18.015"}, k, w, positive);
-        row("weight 0", 0, {"36", "6.01", "0"}, k, w, positive);
         row("lone point", 0, {"36", ".", "18.015"}, k, w, "Data entry error", Plain);
-        row("pasted letters", 0, {"abc", "6.01", "18.015"}, k, w, "Data entry error", Plain);
     }
     void changeOfState() {
         runRow<frmChangeOfState>("frmChangeOfState", {{"36", "6.01", "18.015"}, {"36", "40.65", "18.015"}});
@@ -175,7 +170,6 @@ private slots:
         row("half-life empty", 0, {"", "100", "25"}, k, w, all);
         row("half-life 0.0", 0, {"0.0", "100", "25"}, k, w, all);
         row("half-life negative", 0, {"-10", "100", "25"}, k, w, all);
-        row("initial 0", 0, {"10", "0", "25"}, k, w, all);
         row("final negative", 0, {"10", "100", "-25"}, k, w, all);
         row("time 0", 1, {"10", "100", "0"}, "25", "100 * (1/2) ^ (20 / 10)", all);
         row("final twice initial", 0, {"10", "100", "200"}, k, w, "Data Entry Error.", Plain);
@@ -185,59 +179,43 @@ private slots:
         runRow<frmHalfLife>("frmHalfLife", {{"10", "100", "25"}, {"10", "100", "20"}});
     }
 
+    // Options re-caption, hide and empty boxes as each window's own; Clear has texts of its own.
     void thermoOptions() {
         auto* f = Forms::showAs<frmThermoData>(QStringLiteral("frmThermoData"));
-        const QStringList design{"100", "50", "2", "3"};
-        for (int i = 0; i < 4; ++i) f->inputs[i]->setText(design[i]);
+        for (auto [box, text] : {std::pair{f->Text1, "100"}, {f->Text2, "50"}, {f->Text3, "2"}, {f->Text5, "3"}})
+            box->setText(text);
         f->cmdOk->click();
         f->opt2->setChecked(true);  // the hidden coefficients keep their texts
-        QVERIFY(!f->Text3->isVisible() && !f->Text5->isVisible() && !f->Label3->isVisible());
-        QCOMPARE(f->Text5->text(), QStringLiteral("3"));
+        QVERIFY(!f->Text3->isVisible() && !f->Text5->isVisible() && f->Text5->text() == QLatin1String("3"));
+        QVERIFY(f->Text4->text().isEmpty() && f->Text6->text().isEmpty());
         QCOMPARE(f->Label6->text(), QStringLiteral("J/K"));
         QCOMPARE(f->Text1->accessibleName(), QStringLiteral("Enter the sum of the entropies for the products."));
-        QVERIFY(f->Text4->text().isEmpty() && f->Text6->text().isEmpty());
         f->opt3->setChecked(true);
         QVERIFY(f->Text3->isVisible() && !f->Text5->isVisible());
-        QCOMPARE(f->Label3->text(), QStringLiteral("Enter the entropy for the reaction."));
-        QCOMPARE(f->Label4->text(), QStringLiteral("The free energy for the reaction is "));
-        QCOMPARE(f->Label6->text(), QStringLiteral("kJ"));
+        QCOMPARE(f->Label4->text() + f->Label6->text(), QStringLiteral("The free energy for the reaction is kJ"));
         f->opt1->setChecked(true);  // Enthalpy empties the coefficients, not the enthalpies
-        QVERIFY(f->Text3->text().isEmpty() && f->Text5->text().isEmpty() && f->Text5->isVisible());
-        QCOMPARE(f->Text1->text(), QStringLiteral("100"));
+        QVERIFY(f->Text3->text().isEmpty() && f->Text5->isVisible() && f->Text1->text() == QLatin1String("100"));
         f->cmdClear->click();
-        QCOMPARE(f->Label2->text(), QStringLiteral("Enter the enthalpy value for the product kJ."));
-        QCOMPARE(f->Label5->text(), QStringLiteral(" To "));
-        QCOMPARE(f->Text5->accessibleName(), QStringLiteral(" To "));
-        // The product coefficient takes digits only; the refusal is titled ThermoData.
-        TestSupport::type(f->Text5, QStringLiteral("2.-"));
+        QCOMPARE(f->Label2->text() + f->Label5->text(), QStringLiteral("Enter the enthalpy value for the product kJ. To "));
+        TestSupport::type(f->Text5, QStringLiteral("2.-"));  // digits only, refused under the title ThermoData
         QCOMPARE(f->Text5->text(), QStringLiteral("2"));
         QCOMPARE(messages().shown.size(), 2);
         QCOMPARE(messages().shown.last().title, QStringLiteral("ThermoData"));
-        TestSupport::type(f->Text3, QStringLiteral("-1.5"));
-        QCOMPARE(f->Text3->text(), QStringLiteral("-1.5"));
     }
 
     void faradayOptions() {
         auto* f = Forms::showAs<frmFaradays>(QStringLiteral("frmFaradays"));
-        QVERIFY(f->Text5->isVisible() && f->Text5->text().isEmpty());
         f->cmdClear->click();
-        QCOMPARE(f->Text5->text(), QStringLiteral("1"));
-        QCOMPARE(f->Label5->text(), QStringLiteral("Enter the number of minutes."));
+        QCOMPARE(f->Text5->text() + f->Label5->text(), QStringLiteral("1Enter the number of minutes."));
         TestSupport::type(f->Text1, QStringLiteral("10"));
         f->opt3->setChecked(true);
         QVERIFY(!f->Text5->isVisible() && f->Text1->text().isEmpty());
         QCOMPARE(f->Label1->text(), QStringLiteral("Enter the amps of current flow."));
-        QCOMPARE(f->Label6->text(), QStringLiteral("The volume released is "));
-        QCOMPARE(f->Label4->text(), QStringLiteral("liters"));
+        QCOMPARE(f->Label6->text() + f->Label4->text(), QStringLiteral("The volume released is liters"));
         f->cmdClear->click();
         QCOMPARE(f->Label4->text(), QStringLiteral("liters "));
-        f->opt2->setChecked(true);
-        f->cmdClear->click();
-        QCOMPARE(f->Label4->text(), QStringLiteral("moles "));
-        QVERIFY(f->opt2->isChecked());
         f->opt1->setChecked(true);
-        QVERIFY(f->Text5->text().isEmpty() && f->Text5->isVisible());
-        QCOMPARE(f->Label5->text(), QStringLiteral("Enter the minutes."));
+        QVERIFY(f->Text5->isVisible() && f->Text5->text().isEmpty());
         TestSupport::type(f->Text5, QStringLiteral("1."));
         QCOMPARE(f->Text5->text(), QStringLiteral("1"));
         QCOMPARE(messages().lastText(), QStringLiteral("You must enter a valid numerical expression"));
@@ -248,10 +226,8 @@ private slots:
         TestSupport::type(f->Text1, QStringLiteral("36"));
         f->cmdHelp->setFocus();
         f->opt2->setChecked(true);  // Boiling takes the focus to the mass; neither option empties a box
-        QCOMPARE(f->focusWidget(), f->Text1);
-        QCOMPARE(f->Text1->text(), QStringLiteral("36"));
+        QVERIFY(f->focusWidget() == f->Text1 && f->Text1->text() == QLatin1String("36"));
         QCOMPARE(f->Label2->text(), QStringLiteral("Enter the heat of vaporization in kJ/mol"));
-        QCOMPARE(f->Label4->text(), QStringLiteral("Energy needed to boil is "));
         f->cmdHelp->setFocus();
         f->opt1->setChecked(true);
         QCOMPARE(f->focusWidget(), f->cmdHelp);
@@ -260,7 +236,6 @@ private slots:
         QVERIFY(f->opt1->isChecked() && f->Text1->text().isEmpty());
         QCOMPARE(f->Label2->text(), QStringLiteral("Enter the heat of fusion in kJ/mol"));
         f->cmdClear->click();  // Melting: the short prompts
-        QCOMPARE(f->Label1->text(), QStringLiteral("Enter the mass of the material."));
         QCOMPARE(f->Text2->accessibleName(), QStringLiteral("Enter the heat of fusion"));
     }
 
@@ -271,15 +246,10 @@ private slots:
         QCOMPARE(messages().shown.size(), 1);
         f->opt2->setChecked(true);  // a new option empties every box
         QVERIFY(f->Text1->text().isEmpty());
-        QCOMPARE(f->Label5->text(), QStringLiteral("Enter the time period. "));
-        QCOMPARE(f->Label6->text(), QStringLiteral("atoms"));
-        TestSupport::type(f->Text1, QStringLiteral("10"));
+        QCOMPARE(f->Label5->text() + f->Label6->text(), QStringLiteral("Enter the time period. atoms"));
         f->cmdClear->click();
-        QVERIFY(f->opt1->isChecked() && f->Text1->text().isEmpty());
-        QCOMPARE(f->Label5->text(), QStringLiteral("Enter the final quantity."));
-        QCOMPARE(f->Label4->text(), QStringLiteral("The time required is "));
-        QCOMPARE(f->Label6->text(), QStringLiteral("years"));
-        QCOMPARE(f->focusWidget(), f->Text1);
+        QVERIFY(f->opt1->isChecked() && f->focusWidget() == f->Text1);
+        QCOMPARE(f->Label5->text() + f->Label4->text(), QStringLiteral("Enter the final quantity.The time required is "));
         // A fifteen-digit answer in exponent form is seen whole.
         f->opt2->setChecked(true);
         for (auto [box, text] : {std::pair{f->Text1, "10"}, {f->Text2, "1E+20"}, {f->Text4, "5"}}) box->setText(text);
