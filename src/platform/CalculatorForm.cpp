@@ -111,9 +111,10 @@ void CalculatorForm::build() {
         resultLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         answerBox = makeShowBox(this, m_design.answerName, m_design.resultCaption);
         if (!m_design.answerToolTip.isEmpty()) answerBox->setToolTip(m_design.answerToolTip);
-        if (m_design.answerChars > 0)
-            answerBox->setMinimumWidth(answerBox->fontMetrics().horizontalAdvance(QString(m_design.answerChars, QLatin1Char('0'))) +
-                                       answerBox->sizeHint().height());
+        if (m_design.answerChars > 0) {
+            const QString digits(m_design.answerChars, QLatin1Char('0'));
+            answerBox->setMinimumWidth(answerBox->fontMetrics().horizontalAdvance(digits) + answerBox->sizeHint().height());
+        }
         resultLabel->setBuddy(answerBox);
         grid->addWidget(resultLabel, row, 0);
         grid->addWidget(answerBox, row, 1);
@@ -156,7 +157,8 @@ void CalculatorForm::build() {
         // Room for the longest caption any option gives a label.
         QList<std::pair<QLabel*, QString>> design;
         auto widen = [&design](QLabel* label, const QString& text) {
-            if (!label || text.size() <= label->text().size()) return;
+            if (!label || label->fontMetrics().horizontalAdvance(text) <= label->fontMetrics().horizontalAdvance(label->text()))
+                return;
             design.append({label, label->text()});
             label->setText(text);
         };
