@@ -41,7 +41,8 @@ void CalculatorForm::build() {
         frame = new QGroupBox(m_design.frameCaption, this);
         frame->setObjectName(m_design.frameName);
         if (!m_design.frameToolTip.isEmpty()) frame->setToolTip(m_design.frameToolTip);
-        auto* fl = new QVBoxLayout(frame);
+        QBoxLayout* fl = m_design.optionsInRow ? static_cast<QBoxLayout*>(new QHBoxLayout(frame))
+                                               : static_cast<QBoxLayout*>(new QVBoxLayout(frame));
         for (int i = 0; i < m_design.options.size(); ++i) {
             const Option& o = m_design.options.at(i);
             auto* r = new QRadioButton(o.caption, frame);
@@ -82,7 +83,8 @@ void CalculatorForm::build() {
             constantBoxes.append(box);
         }
     };
-    for (int i = 0; i < m_design.inputs.size(); ++i, ++row) {
+    QHBoxLayout* shared = nullptr;  // a row of boxes side by side
+    for (int i = 0; i < m_design.inputs.size(); ++i) {
         addConstants(i);
         const Input& in = m_design.inputs.at(i);
         auto* label = new QLabel(in.prompt, this);
@@ -105,10 +107,25 @@ void CalculatorForm::build() {
             });
         }
         connect(box, &QLineEdit::textChanged, this, [this, i] { input_Change(i); });
-        grid->addWidget(label, row, 0);
-        grid->addWidget(box, row, 1);
         inputs.append(box);
         prompts.append(label);
+        if (in.besidePrevious && shared) {
+            // Boxes side by side are narrow.
+            for (QLineEdit* b : {inputs.at(i - 1), box}) b->setMaximumWidth(b->sizeHint().width() / 2);
+            shared->insertWidget(shared->count() - 1, label);
+            shared->insertWidget(shared->count() - 1, box);
+            continue;
+        }
+        grid->addWidget(label, row, 0);
+        if (i + 1 < m_design.inputs.size() && m_design.inputs.at(i + 1).besidePrevious) {
+            shared = new QHBoxLayout;
+            shared->addWidget(box);
+            shared->addStretch();
+            grid->addLayout(shared, row, 1);
+        } else {
+            grid->addWidget(box, row, 1);
+        }
+        ++row;
     }
     addConstants(m_design.inputs.size());
 
@@ -121,6 +138,10 @@ void CalculatorForm::build() {
         resultLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         answerBox = makeShowBox(this, m_design.answerName, m_design.resultCaption);
         if (!m_design.answerToolTip.isEmpty()) answerBox->setToolTip(m_design.answerToolTip);
+        if (m_design.answerChars > 0) {
+            const QString digits(m_design.answerChars, QLatin1Char('0'));
+            answerBox->setMinimumWidth(answerBox->fontMetrics().horizontalAdvance(digits) + answerBox->sizeHint().height());
+        }
         resultLabel->setBuddy(answerBox);
         grid->addWidget(resultLabel, row, 0);
         grid->addWidget(answerBox, row, 1);
@@ -254,15 +275,9 @@ void CalculatorForm::input_Change(int index) {
 
 void CalculatorForm::option_Click(int index) {
     const Option& o = m_design.options.at(index);
-    for (int i = 0; i < o.prompts.size() && i < prompts.size(); ++i) {
-        if (o.prompts.at(i).isNull()) continue;
-        prompts.at(i)->setText(o.prompts.at(i));
-        inputs.at(i)->setAccessibleName(o.prompts.at(i));
-    }
-    if (!o.result.isNull() && resultLabel) {
-        resultLabel->setText(o.result);
-        answerBox->setAccessibleName(o.result);
-    }
+    for (int i = 0; i < o.prompts.size() && i < prompts.size(); ++i)
+        if (!o.prompts.at(i).isNull()) setPrompt(i, o.prompts.at(i));
+    if (!o.result.isNull()) setResultCaption(o.result);
     if (!o.unit.isNull() && unitLabel) unitLabel->setText(o.unit);
     for (int i = 0; i < inputs.size(); ++i) {
         const bool shown = !o.hidden.contains(i);
@@ -273,6 +288,17 @@ void CalculatorForm::option_Click(int index) {
     if (answerBox) answerBox->clear();
     if (workLine) workLine->clear();
     if (o.focusInput && !inputs.isEmpty()) inputs.first()->setFocus();
+}
+
+void CalculatorForm::setPrompt(int input, const QString& text) {
+    prompts.at(input)->setText(text);
+    inputs.at(input)->setAccessibleName(text);
+}
+
+void CalculatorForm::setResultCaption(const QString& text) {
+    if (!resultLabel) return;
+    resultLabel->setText(text);
+    answerBox->setAccessibleName(text);
 }
 
 bool CalculatorForm::notAboveZero(const QLineEdit* box) {
@@ -353,8 +379,15 @@ QString CalculatorForm::format(double v) const {
 void CalculatorForm::showResult(const Result& r) {
     // Everything that can fail comes before the first write.
     const QString answer = r.text ? *r.text : format(r.value);
-    if (answerBox) answerBox->setText(answer);
-    if (workLine) workLine->setText(r.work);
+    // Both read from their start when they are longer than the box.
+    if (answerBox) {
+        answerBox->setText(answer);
+        answerBox->setCursorPosition(0);
+    }
+    if (workLine) {
+        workLine->setText(r.work);
+        workLine->setCursorPosition(0);
+    }
 }
 
 void CalculatorForm::trap(const RuntimeFault& fault) {

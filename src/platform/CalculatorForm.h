@@ -53,6 +53,7 @@ public:
         bool enterSubmits = true;                // EnterKeySubmit: Enter runs Ok
         int maxLength = 0;                       // 0: no limit
         QString keyTitle;                        // title of the key filter's message; empty: the Design's
+        bool besidePrevious = false;             // stands with its prompt beside the previous box, in its row
     };
 
     // A read-only box showing a constant (such as R), with its prompt, placed
@@ -97,6 +98,7 @@ public:
         QString frameCaption = QStringLiteral("Select one of the following");
         QString frameToolTip;
         QList<Option> options;
+        bool optionsInRow = false;  // the options stand side by side in the frame
 
         // Answer: box, its caption label and unit label (empty names: none).
         QString answerName;
@@ -105,6 +107,7 @@ public:
         QString unitName;
         QString unitCaption;
         QString answerToolTip;
+        int answerChars = 0;   // the answer box shows at least this many digits (0: as the layout gives)
         QString workLineName;  // empty: no work line
 
         Format format = Format::Fixed;
@@ -190,6 +193,10 @@ public:
     void cmdCancel_Click();  // ReturnToParent
     // Re-captions for the option and empties the answer and the work line.
     virtual void option_Click(int index);
+    // A new prompt for an input box (the box's accessible name follows it).
+    void setPrompt(int input, const QString& text);
+    // A new result caption (the answer box's accessible name follows it).
+    void setResultCaption(const QString& text);
     virtual void input_Change(int index);
 
     // Helpers for checks and formulas.

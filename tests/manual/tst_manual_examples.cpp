@@ -37,6 +37,7 @@ const QList<std::pair<const char*, const char*>> Topics = {
     {"Moles.txt", "fmrMoles"},                  {"AverageAtomicMass.txt", "frmAverageMass"},
     {"MassEnergy.txt", "frmMassEnergy"},        {"MassMassRelationship.txt", "frmMass"},
     {"BalancingReactions.txt", "frmReactions"},
+    {"EnergyAndChangeOfState.txt", "frmChangeOfState"},
 };
 
 QString plain(QString s) { return s.remove(QLatin1Char('&')).trimmed(); }

@@ -1,0 +1,57 @@
+#include "EnergyFormulas.h"
+
+#include "platform/NumberText.h"
+
+#include <cmath>
+
+namespace Energy {
+
+namespace {
+double ln(double v) {
+    if (!(v > 0)) throw RuntimeFault(RuntimeFault::InvalidCall);
+    return std::log(v);
+}
+}  // namespace
+
+double enthalpyChange(double productH, double productCoefficient, double reactantCoefficient, double reactantH) {
+    return Num::checked(productH * productCoefficient - reactantCoefficient * reactantH);
+}
+
+double entropyChange(double products, double reactants) { return Num::checked(products - reactants); }
+
+double gibbsFreeEnergy(double dH, double kelvin, double dS) { return Num::checked(dH - kelvin * dS / 1000.0); }
+
+double faradayGrams(double coulombs, double electrons, double molecularWeight) {
+    return Num::checked(Num::div(coulombs / Faraday, electrons) * molecularWeight);
+}
+
+double faradayMoles(double amps, double minutes, double electrons) {
+    return Num::div(Num::checked(amps * minutes * 60.0 / Faraday), electrons);
+}
+
+double changeOfStateEnergy(double grams, double molecularWeight, double kJPerMole) {
+    return Num::checked(Num::div(grams, molecularWeight) * kJPerMole);
+}
+
+double roundHalfEven(double v) {
+    Num::checked(v);
+    const double down = std::floor(v);
+    const double diff = v - down;
+    if (diff < 0.5) return down;
+    if (diff > 0.5) return down + 1.0;
+    return std::fmod(down, 2.0) == 0.0 ? down : down + 1.0;
+}
+
+HalfLives halfLifeTime(double halfLife, double initial, double final) {
+    HalfLives h;
+    h.ratio = roundHalfEven(Num::div(initial, final));
+    h.count = roundHalfEven(ln(h.ratio) / std::log(2.0));
+    h.time = Num::checked(halfLife * h.count);
+    return h;
+}
+
+double halfLifeQuantity(double halfLife, double initial, double time) {
+    return Num::checked(initial * Num::pow(0.5, Num::div(time, halfLife)));
+}
+
+}  // namespace Energy

@@ -1,0 +1,43 @@
+#pragma once
+// Formulas of the energy calculators, apart from their windows. Faults
+// (division by zero, overflow, no logarithm) are thrown as RuntimeFault.
+#include <cstdint>
+
+namespace Energy {
+
+// Faraday constant used by the electrolysis window, coulombs per mole of electrons.
+inline constexpr double Faraday = 96500.0;
+// Molar volume of a gas at STP, litres per mole (as the gas windows use).
+inline constexpr double MolarVolume = 22.4;
+
+// Enthalpy change of a reaction, kJ: product enthalpy times its coefficient
+// less reactant coefficient times reactant enthalpy.
+double enthalpyChange(double productH, double productCoefficient, double reactantCoefficient, double reactantH);
+// Entropy change: sum for the products less sum for the reactants, J/K.
+double entropyChange(double products, double reactants);
+// Gibbs free energy, kJ: dH (kJ) - T (K) * dS (J/K) / 1000.
+double gibbsFreeEnergy(double dH, double kelvin, double dS);
+
+// Grams deposited by a charge: C / 96500 / z * M.
+double faradayGrams(double coulombs, double electrons, double molecularWeight);
+// Moles released by a current over a time: A * min * 60 / 96500 / z.
+double faradayMoles(double amps, double minutes, double electrons);
+
+// Energy to melt or boil a mass, kJ: mass / MW * heat of change (kJ/mol).
+double changeOfStateEnergy(double grams, double molecularWeight, double kJPerMole);
+
+// Nearest whole number, halves to the even neighbour (1.5 -> 2, 2.5 -> 2).
+double roundHalfEven(double v);
+
+// Decay over whole half-lives: the ratio initial / final rounded, the number of
+// half-lives log2(ratio) rounded, and the time they take.
+struct HalfLives {
+    double ratio = 0;
+    double count = 0;
+    double time = 0;
+};
+HalfLives halfLifeTime(double halfLife, double initial, double final);
+// Quantity left after a time: initial * (1/2) ^ (time / halfLife).
+double halfLifeQuantity(double halfLife, double initial, double time);
+
+}  // namespace Energy

@@ -1,0 +1,82 @@
+#include "frmChangeOfState.h"
+
+#include "EnergyFormulas.h"
+
+TESSIVAL_FORM(frmChangeOfState);
+
+namespace {
+CalculatorForm::Design changeOfState() {
+    CalculatorForm::Design s;
+    s.caption = QStringLiteral("Energy And Change Of State");
+    s.inputs = {{QStringLiteral("Text1"), QString(), QStringLiteral("Label1")},
+                {QStringLiteral("Text2"), QString(), QStringLiteral("Label2")},
+                {QStringLiteral("Text3"), QString(), QStringLiteral("Label3")}};
+    const QString mass = QStringLiteral("Enter the mass of the material in grams");
+    const QString weight = QStringLiteral("Enter the molecular weight.");
+    const QString kJ = QStringLiteral("kJ");
+    s.options = {
+        {QStringLiteral("opt1"), QStringLiteral("Melting"), QString(),
+         {mass, QStringLiteral("Enter the heat of fusion in kJ/mol"), weight},
+         QStringLiteral("Energy needed to melt is "), kJ},
+        {QStringLiteral("opt2"), QStringLiteral("Boiling"), QString(),
+         {mass, QStringLiteral("Enter the heat of vaporization in kJ/mol"), weight},
+         QStringLiteral("Energy needed to boil is "), kJ, true},
+    };
+    s.optionsInRow = true;
+    s.answerName = QStringLiteral("Text4");
+    s.resultName = QStringLiteral("Label4");
+    s.unitName = QStringLiteral("Label5");
+    s.workLineName = QStringLiteral("Text5");
+    s.checkStyle = {Msg::Icon::Information, QStringLiteral("Tessival")};
+    s.trapText = QStringLiteral("Data entry error");
+    s.parent = QStringLiteral("frmEnergy");
+    s.unloadBeforeShow = true;
+    s.tabOrder = QStringList{"Text1", "Text2", "Text3", "cmdOk", "cmdClear", "cmdCancel", "opt1", "opt2",
+                             "Text4", "Text5", "cmdPrint", "cmdHelp"};
+    s.helpText = QStringLiteral(
+        "If a material is heated, the molecules acquire more energy, move faster and tend to move away from each "
+        "other. If the increase in energy is great enough, a change of state might occur. If heat is removed from a "
+        "substance, it tends to move slower and the loss of energy can also result in a change in state. The amount "
+        "of energy required for a change of state depends on the nature of the material and the quantity of the "
+        "substance. ");
+    return s;
+}
+}  // namespace
+
+frmChangeOfState::frmChangeOfState() : CalculatorForm(changeOfState()) {
+    Frame1 = frame;
+    opt1 = options[0];
+    opt2 = options[1];
+    Text1 = inputs[0];
+    Text2 = inputs[1];
+    Text3 = inputs[2];
+    Label1 = prompts[0];
+    Label2 = prompts[1];
+    Label3 = prompts[2];
+    Text4 = answerBox;
+    Label4 = resultLabel;
+    Label5 = unitLabel;
+    Text5 = workLine;
+
+    addCheck([this] { return isEmpty(Text1) || isEmpty(Text2) || isEmpty(Text3); },
+             QStringLiteral("You need to enter valid data in all boxes."));
+    // A text that is no number goes to the trap.
+    addCheck([this] { return !(number(Text1) > 0) || !(number(Text2) > 0) || !(number(Text3) > 0); },
+             QStringLiteral("You need to enter positive data in all boxes."));
+}
+
+void frmChangeOfState::cleared() {
+    if (option() == Boiling) {
+        selectOption(Melting);
+        return;
+    }
+    setPrompt(0, QStringLiteral("Enter the mass of the material."));
+    setPrompt(1, QStringLiteral("Enter the heat of fusion"));
+    setPrompt(2, QStringLiteral("Enter the molecular weight."));
+    setResultCaption(QStringLiteral("Energy needed to melt is "));
+}
+
+std::optional<CalculatorForm::Result> frmChangeOfState::calculate() {
+    return Result{Energy::changeOfStateEnergy(number(Text1), number(Text3), number(Text2)),
+                  Text1->text() + QStringLiteral(" / ") + Text3->text() + QStringLiteral(" * ") + Text2->text()};
+}

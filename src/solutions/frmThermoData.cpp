@@ -1,0 +1,125 @@
+#include "frmThermoData.h"
+
+#include "EnergyFormulas.h"
+
+TESSIVAL_FORM(frmThermoData);
+
+namespace {
+const QString Ratio = QStringLiteral("Ratio of reactant to product.");
+const QString To = QStringLiteral(" to ");
+
+CalculatorForm::Design thermoData() {
+    CalculatorForm::Design s;
+    s.caption = QStringLiteral("Thermodynamic Calculations");
+    CalculatorForm::Input reactant{QStringLiteral("Text1"), QString(), QStringLiteral("Label1")};
+    CalculatorForm::Input product{QStringLiteral("Text2"), QString(), QStringLiteral("Label2")};
+    CalculatorForm::Input left{QStringLiteral("Text3"), QString(), QStringLiteral("Label3")};
+    CalculatorForm::Input right{QStringLiteral("Text5"), QString(), QStringLiteral("Label5")};
+    reactant.keys = product.keys = QStringLiteral(".-\b\r");
+    left.keys = QStringLiteral("-.\b\r");
+    right.keys = QStringLiteral("\b\r");
+    right.besidePrevious = true;  // the ratio row: Text3 " to " Text5
+    s.inputs = {reactant, product, left, right};
+    const QString kJ = QStringLiteral("kJ");
+    s.options = {
+        {QStringLiteral("opt1"), QStringLiteral("Enthalpy"), QString(),
+         {QStringLiteral("Enter the enthalpy value for the reactant in kJ."),
+          QStringLiteral("Enter the enthalpy value for the product in kJ."), Ratio, To},
+         QStringLiteral("The enthalpy change is "), kJ},
+        {QStringLiteral("opt2"), QStringLiteral("Entropy"), QString(),
+         {QStringLiteral("Enter the sum of the entropies for the products."),
+          QStringLiteral("Enter the sum of the entropies for the reactants."), QStringLiteral(""), QStringLiteral("")},
+         QStringLiteral("The entropy for the overall reaction is "), QStringLiteral("J/K")},
+        {QStringLiteral("opt3"), QStringLiteral("Gibbs Free Energy"), QString(),
+         {QStringLiteral("Enter the enthalpy change for the reaction."),
+          QStringLiteral("Enter the temperature in degrees Kelvin."), QStringLiteral("Enter the entropy for the reaction."),
+          QStringLiteral("")},
+         QStringLiteral("The free energy for the reaction is "), kJ},
+    };
+    s.options[1].hidden = {2, 3};
+    s.options[2].hidden = {3};
+    s.optionsInRow = true;
+    s.answerName = QStringLiteral("Text4");
+    s.resultName = QStringLiteral("Label4");
+    s.unitName = QStringLiteral("Label6");
+    s.workLineName = QStringLiteral("Text6");
+    s.format = CalculatorForm::Format::DefaultSingle;
+    s.keyStyle.title = QStringLiteral("ThermoData");
+    s.checkStyle = {Msg::Icon::Information, QStringLiteral("Tessival")};
+    s.trapText = QStringLiteral("Data entry error.");
+    s.parent = QStringLiteral("frmEnergy");
+    s.unloadBeforeShow = true;
+    s.tabOrder = QStringList{"Text1", "Text2", "Text3", "Text5", "cmdOk", "cmdClear", "cmdCancel", "opt1", "opt2",
+                             "opt3", "Text4", "Text6", "cmdPrint", "cmdHelp"};
+    s.helpText = QStringLiteral(
+        "Enthalpy is the heat content of a substance. Enthalpy change is the change in heat content. Sometimes heat "
+        "is absorbed and sometimes it is given off. Entropy is a measure of  disorder. The more disordered the system "
+        "is, the greater the entropy. The more orderly, the lower the entropy. Gibbs free energy considers enthalpy "
+        "and entropy together along with the temperature. It is used to determine if a reaction is spontaneous.  ");
+    return s;
+}
+}  // namespace
+
+frmThermoData::frmThermoData() : CalculatorForm(thermoData()) {
+    Frame1 = frame;
+    opt1 = options[0];
+    opt2 = options[1];
+    opt3 = options[2];
+    Text1 = inputs[0];
+    Text2 = inputs[1];
+    Text3 = inputs[2];
+    Text5 = inputs[3];
+    Label1 = prompts[0];
+    Label2 = prompts[1];
+    Label3 = prompts[2];
+    Label5 = prompts[3];
+    Text4 = answerBox;
+    Label4 = resultLabel;
+    Label6 = unitLabel;
+    Text6 = workLine;
+
+    addCheck([this] { return isEmpty(Text1) || number(Text1) == 0; },
+             QStringLiteral("You must enter a valid value all boxes."));
+    addCheck([this] { return isEmpty(Text2) || number(Text2) == 0; },
+             QStringLiteral("You must enter a valid value in all boxes."));
+    addCheck([this] { return option() == Gibbs && !(number(Text2) > 0); },
+             QStringLiteral("The temperature in Kelvin must be larger than 0."));
+    // The coefficients count only where they are asked for.
+    addCheck([this] { return option() == Enthalpy && (isEmpty(Text3) || isEmpty(Text5)); },
+             QStringLiteral("You must enter a valid value in the ratio boxes."));
+    addCheck([this] { return option() == Enthalpy && (notAboveZero(Text3) || notAboveZero(Text5)); },
+             QStringLiteral("You must enter an integer coefficient of one or greater."));
+    addCheck([this] { return option() == Gibbs && isEmpty(Text3); },
+             QStringLiteral("You must enter a valid value in the entropy box."));
+}
+
+void frmThermoData::option_Click(int index) {
+    CalculatorForm::option_Click(index);
+    if (index == Enthalpy) {
+        Text3->clear();
+        Text5->clear();
+    }
+}
+
+void frmThermoData::cleared() {
+    if (option() != Enthalpy) return;
+    setPrompt(1, QStringLiteral("Enter the enthalpy value for the product kJ."));
+    setPrompt(3, QStringLiteral(" To "));
+}
+
+std::optional<CalculatorForm::Result> frmThermoData::calculate() {
+    const QString t1 = Text1->text(), t2 = Text2->text(), t3 = Text3->text();
+    switch (option()) {
+    case Entropy:
+        return Result{Energy::entropyChange(number(Text1), number(Text2)),
+                      QStringLiteral("(") + t1 + QStringLiteral(") - (") + t2 + QStringLiteral(")")};
+    case Gibbs:
+        return Result{Energy::gibbsFreeEnergy(number(Text1), number(Text2), number(Text3)),
+                      t1 + QStringLiteral(" - (") + t2 + QStringLiteral(" * ") + t3 + QStringLiteral(" / 1000)")};
+    default:
+        break;
+    }
+    const double dH = Energy::enthalpyChange(number(Text2), number(Text5), number(Text3), number(Text1));
+    return Result{dH, QStringLiteral("(") + t2 + QStringLiteral(" * ") + Text5->text() + QStringLiteral(") - (") + t3 +
+                          QStringLiteral(" * ") + t1 + QStringLiteral(")")};
+}

@@ -1,0 +1,326 @@
+// Enthalpy, entropy and Gibbs free energy; Faraday's law; change of state; half-life.
+#include <QAction>
+#include <QFile>
+#include <QRegularExpression>
+#include <QtTest>
+
+#include "TestSupport.h"
+#include "shell/frmMain.h"
+#include "solutions/frmChangeOfState.h"
+#include "solutions/frmFaradays.h"
+#include "solutions/frmHalfLife.h"
+#include "solutions/frmThermoData.h"
+
+using TestSupport::messages;
+
+namespace {
+const QString Info = QStringLiteral("i"), Plain = QStringLiteral("p");
+
+// Rows: option, the input boxes' texts, answer, work line, message ("" none) and its icon.
+void columns() {
+    QTest::addColumn<int>("option");
+    QTest::addColumn<QStringList>("typed");
+    for (const char* c : {"answer", "work", "message", "icon"}) QTest::addColumn<QString>(c);
+}
+void row(const char* name, int option, const QStringList& typed, const QString& answer, const QString& work,
+         const QString& message = QString(), const QString& icon = Info) {
+    QTest::newRow(name) << option << typed << answer << work << message << icon;
+}
+
+// Selects the row's option, computes a first answer from the option's preload, then types the row's
+// texts (hidden boxes too) and presses Enter in the first box. A refused row keeps the first answer.
+template <class T> void runRow(const char* window, const QList<QStringList>& preload) {
+    QFETCH(int, option);
+    QFETCH(QStringList, typed);
+    QFETCH(QString, answer);
+    QFETCH(QString, work);
+    QFETCH(QString, message);
+    QFETCH(QString, icon);
+    auto* f = Forms::showAs<T>(QLatin1String(window));
+    f->options[option]->setChecked(true);
+    for (int i = 0; i < preload[option].size(); ++i) f->inputs[i]->setText(preload[option][i]);
+    f->cmdOk->click();
+    QVERIFY2(messages().shown.isEmpty(), qPrintable(messages().lastText()));
+    for (int i = 0; i < typed.size(); ++i) f->inputs[i]->setText(typed[i]);
+    TestSupport::press(f->inputs[0], Qt::Key_Return);
+    QCOMPARE(messages().shown.size(), message.isEmpty() ? 0 : 1);
+    if (!message.isEmpty()) {
+        QCOMPARE(messages().lastText(), message);
+        QCOMPARE(messages().shown.last().title, QStringLiteral("Tessival"));
+        QCOMPARE(messages().shown.last().icon, icon == Info ? Msg::Icon::Information : Msg::Icon::None);
+    }
+    QCOMPARE(f->answerBox->text(), answer);
+    QCOMPARE(f->workLine->text(), work);
+}
+
+QString huge() { return QStringLiteral("1") + QString(40, QLatin1Char('0')); }
+
+// Quoted texts of a help topic's "## Checks" section.
+QStringList checkTexts(const QString& topic) {
+    QFile f(Program::path(topic));
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    QString s = QString::fromUtf8(f.readAll());
+    s = s.mid(s.indexOf(QStringLiteral("## Checks")));
+    s = s.left(s.indexOf(QStringLiteral("\n## "), 3));
+    QStringList out;
+    static const QRegularExpression quoted(QStringLiteral("\"([^\"]+)\""));
+    for (auto it = quoted.globalMatch(s); it.hasNext();) out << it.next().captured(1);
+    return out;
+}
+}  // namespace
+
+class TestEnergyWindows : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        TestSupport::init();
+        TestSupport::standIn(QStringLiteral("frmHelp"), QStringLiteral("Tessival Help"));
+    }
+    void cleanup() {
+        TestSupport::unloadAll();
+        messages().clear();
+    }
+
+    void thermo_data() {
+        columns();
+        const QString all = QStringLiteral("You must enter a valid value all boxes.");
+        const QString inAll = QStringLiteral("You must enter a valid value in all boxes.");
+        const QString coefficient = QStringLiteral("You must enter an integer coefficient of one or greater.");
+        row("enthalpy", 0, {"100", "50", "2", "3"}, "-50", "(50 * 3) - (2 * 100)");
+        row("evaporation, no float residue", 0, {"-285.8", "-241.8", "1", "1"}, "44", "(-241.8 * 1) - (1 * -285.8)");
+        row("half coefficient", 0, {"100", "50", ".5", "1"}, "0", "(50 * 1) - (.5 * 100)");
+        // H2 + 1/2 O2 -> H2O(l), CODATA Key Values for Thermodynamics (Cox, Wagman, Medvedev 1989):
+        // S(H2O,l) 69.95, S(H2) 130.680, S(O2) 205.152 J/(mol K); dfH(H2O,l) -285.830 kJ/mol.
+        // dS = 69.95 - 233.256 = -163.306 J/K; dG = -285.830 + 298.15 * 0.163306 = -237.140 kJ (dfG -237.14).
+        row("entropy of water", 1, {"69.95", "233.256", "0", "0"}, "-163.306", "(69.95) - (233.256)");
+        row("gibbs of water", 2, {"-285.830", "298.15", "-163.306", "0"}, "-237.1403",
+            "-285.830 - (298.15 * -163.306 / 1000)");
+        row("no entropy change", 2, {"-100", "300", "0", ""}, "-100", "-100 - (300 * 0 / 1000)");
+        const QString k = QStringLiteral("-50"), w = QStringLiteral("(50 * 3) - (2 * 100)");
+        row("reactant empty", 0, {"", "50", "2", "3"}, k, w, all);
+        row("reactant 0", 0, {"0", "50", "2", "3"}, k, w, all);
+        row("reactant 0.0", 0, {"0.0", "50", "2", "3"}, k, w, all);
+        row("product 0", 0, {"100", "00", "2", "3"}, k, w, inAll);
+        row("ratio empty", 0, {"100", "50", "2", ""}, k, w, QStringLiteral("You must enter a valid value in the ratio boxes."));
+        row("reactant coefficient 0", 0, {"100", "50", "0", "3"}, k, w, coefficient);
+        row("negative coefficient", 0, {"100", "50", "-1", "3"}, k, w, coefficient);
+        row("lone minus", 0, {"-", "50", "2", "3"}, k, w, "Data entry error.", Plain);
+        row("beyond single", 0, {huge(), "50", "1", "1"}, k, w, "Data entry error.", Plain);
+        const QString kg = QStringLiteral("-237.1403"), wg = QStringLiteral("-285.830 - (298.15 * -163.306 / 1000)");
+        row("kelvin negative", 2, {"-285.830", "-5", "-163.306", "0"}, kg, wg,
+            QStringLiteral("The temperature in Kelvin must be larger than 0."));
+        row("kelvin 0", 2, {"-285.830", "0", "-163.306", "0"}, kg, wg, inAll);
+        row("entropy box empty", 2, {"-285.830", "298.15", "", "0"}, kg, wg,
+            QStringLiteral("You must enter a valid value in the entropy box."));
+    }
+    void thermo() {
+        runRow<frmThermoData>("frmThermoData", {{"100", "50", "2", "3"}, {"69.95", "233.256"},
+                                                {"-285.830", "298.15", "-163.306"}});
+    }
+
+    void faraday_data() {
+        columns();
+        const QString g = QStringLiteral("31.750"), wg = QStringLiteral("96500 / 96500 / 2 * 63.5");
+        row("grams", 0, {"96500", "63.5", "2", "1"}, g, wg);
+        for (const char* minutes : {"", "0", "05", "5", "x"})  // the charge is already the whole charge
+            row(qPrintable(QStringLiteral("grams, minutes '%1'").arg(QLatin1String(minutes))), 0,
+                {"96500", "63.5", "2", minutes}, g, wg);
+        row("moles", 1, {"10", "30", "1", "1"}, "0.187", "10 * 30 * 60 / 96500 / 1");
+        row("liters", 2, {"10", "30", "2", "1"}, "2.089", "10 * 30 * 60 / 96500 / 2 * 22.4");
+        const QString all = QStringLiteral("You must enter valid data in all boxes."), missing = QStringLiteral("Missing data.");
+        row("amps empty", 1, {"", "30", "1"}, "0.187", "10 * 30 * 60 / 96500 / 1", all);
+        row("no electrons", 0, {"96500", "63.5", "0"}, g, wg, missing, Plain);
+        row("no electrons, liters", 2, {"10", "30", "0"}, "4.178", "10 * 30 * 60 / 96500 / 1 * 22.4", missing, Plain);
+        row("lone point", 0, {".", "63.5", "2"}, g, wg, missing, Plain);
+    }
+    void faraday() {
+        runRow<frmFaradays>("frmFaradays", {{"96500", "63.5", "2"}, {"10", "30", "1"}, {"10", "30", "1"}});
+    }
+
+    void changeOfState_data() {
+        columns();
+        row("melting ice", 0, {"36", "6.01", "18.015"}, "12.010", "36 / 18.015 * 6.01");
+        row("boiling water", 1, {"36", "40.65", "18.015"}, "81.232", "36 / 18.015 * 40.65");
+        row("half a gram", 0, {".5", "6.01", "18.015"}, "0.167", ".5 / 18.015 * 6.01");
+        row("small heat", 1, {"18.015", "0.8", "18.015"}, "0.800", "18.015 / 18.015 * 0.8");
+        const QString k = QStringLiteral("12.010"), w = QStringLiteral("36 / 18.015 * 6.01");
+        const QString positive = QStringLiteral("You need to enter positive data in all boxes.");
+        row("mass empty", 0, {"", "6.01", "18.015"}, k, w, QStringLiteral("You need to enter valid data in all boxes."));
+        row("mass 0", 0, {"0", "6.01", "18.015"}, k, w, positive);
+        row("heat 0.0", 0, {"36", "0.0", "18.015"}, k, w, positive);
+        row("lone point", 0, {"36", ".", "18.015"}, k, w, "Data entry error", Plain);
+    }
+    void changeOfState() {
+        runRow<frmChangeOfState>("frmChangeOfState", {{"36", "6.01", "18.015"}, {"36", "40.65", "18.015"}});
+    }
+
+    void halfLife_data() {
+        columns();
+        row("two half-lives", 0, {"10", "100", "25"}, "20", "Round(Log(4) / Log(2)) * 10");
+        row("carbon-14", 0, {"5730", "100", "25"}, "11460", "Round(Log(4) / Log(2)) * 5730");
+        row("ratio 3", 0, {"10", "100", "30"}, "20", "Round(Log(3) / Log(2)) * 10");
+        row("ratio rounds to 1", 0, {"10", "100", "70"}, "0", "Round(Log(1) / Log(2)) * 10");
+        row("ratio 1.5 to even", 0, {"10", "3", "2"}, "10", "Round(Log(2) / Log(2)) * 10");
+        row("ratio 2.5 to even", 0, {"10", "5", "2"}, "10", "Round(Log(2) / Log(2)) * 10");
+        row("beyond 16 bits", 0, {"5730", "1E+20", "1E+15"}, "97410", "Round(Log(100000) / Log(2)) * 5730");
+        row("quantity", 1, {"5730", "100", "11460"}, "25", "100 * (1/2) ^ (11460 / 5730)");
+        row("quantity of atoms", 1, {"10", "1E+20", "5"}, "7.07106781186548E+19", "1E+20 * (1/2) ^ (5 / 10)");
+        const QString k = QStringLiteral("20"), w = QStringLiteral("Round(Log(4) / Log(2)) * 10");
+        const QString all = QStringLiteral("You must enter valid data in all boxes.");
+        row("half-life empty", 0, {"", "100", "25"}, k, w, all);
+        row("half-life 0.0", 0, {"0.0", "100", "25"}, k, w, all);
+        row("half-life negative", 0, {"-10", "100", "25"}, k, w, all);
+        row("final negative", 0, {"10", "100", "-25"}, k, w, all);
+        row("time 0", 1, {"10", "100", "0"}, "25", "100 * (1/2) ^ (20 / 10)", all);
+        row("final twice initial", 0, {"10", "100", "200"}, k, w, "Data Entry Error.", Plain);
+        row("lone E", 0, {"10", "E", "25"}, k, w, "Data Entry Error.", Plain);
+    }
+    void halfLife() {
+        runRow<frmHalfLife>("frmHalfLife", {{"10", "100", "25"}, {"10", "100", "20"}});
+    }
+
+    // Options re-caption, hide and empty boxes as each window's own; Clear has texts of its own.
+    void thermoOptions() {
+        auto* f = Forms::showAs<frmThermoData>(QStringLiteral("frmThermoData"));
+        for (auto [box, text] : {std::pair{f->Text1, "100"}, {f->Text2, "50"}, {f->Text3, "2"}, {f->Text5, "3"}})
+            box->setText(text);
+        f->cmdOk->click();
+        f->opt2->setChecked(true);  // the hidden coefficients keep their texts
+        QVERIFY(!f->Text3->isVisible() && !f->Text5->isVisible() && f->Text5->text() == QLatin1String("3"));
+        QVERIFY(f->Text4->text().isEmpty() && f->Text6->text().isEmpty());
+        QCOMPARE(f->Label6->text(), QStringLiteral("J/K"));
+        QCOMPARE(f->Text1->accessibleName(), QStringLiteral("Enter the sum of the entropies for the products."));
+        f->opt3->setChecked(true);
+        QVERIFY(f->Text3->isVisible() && !f->Text5->isVisible());
+        QCOMPARE(f->Label4->text() + f->Label6->text(), QStringLiteral("The free energy for the reaction is kJ"));
+        f->opt1->setChecked(true);  // Enthalpy empties the coefficients, not the enthalpies
+        QVERIFY(f->Text3->text().isEmpty() && f->Text5->isVisible() && f->Text1->text() == QLatin1String("100"));
+        f->cmdClear->click();
+        QCOMPARE(f->Label2->text() + f->Label5->text(), QStringLiteral("Enter the enthalpy value for the product kJ. To "));
+        TestSupport::type(f->Text5, QStringLiteral("2.-"));  // digits only, refused under the title ThermoData
+        QCOMPARE(f->Text5->text(), QStringLiteral("2"));
+        QCOMPARE(messages().shown.size(), 2);
+        QCOMPARE(messages().shown.last().title, QStringLiteral("ThermoData"));
+    }
+
+    void faradayOptions() {
+        auto* f = Forms::showAs<frmFaradays>(QStringLiteral("frmFaradays"));
+        f->cmdClear->click();
+        QCOMPARE(f->Text5->text() + f->Label5->text(), QStringLiteral("1Enter the number of minutes."));
+        TestSupport::type(f->Text1, QStringLiteral("10"));
+        f->opt3->setChecked(true);
+        QVERIFY(!f->Text5->isVisible() && f->Text1->text().isEmpty());
+        QCOMPARE(f->Label1->text(), QStringLiteral("Enter the amps of current flow."));
+        QCOMPARE(f->Label6->text() + f->Label4->text(), QStringLiteral("The volume released is liters"));
+        f->cmdClear->click();
+        QCOMPARE(f->Label4->text(), QStringLiteral("liters "));
+        f->opt1->setChecked(true);
+        QVERIFY(f->Text5->isVisible() && f->Text5->text().isEmpty());
+        TestSupport::type(f->Text5, QStringLiteral("1."));
+        QCOMPARE(f->Text5->text(), QStringLiteral("1"));
+        QCOMPARE(messages().lastText(), QStringLiteral("You must enter a valid numerical expression"));
+    }
+
+    void changeOfStateOptions() {
+        auto* f = Forms::showAs<frmChangeOfState>(QStringLiteral("frmChangeOfState"));
+        TestSupport::type(f->Text1, QStringLiteral("36"));
+        f->cmdHelp->setFocus();
+        f->opt2->setChecked(true);  // Boiling takes the focus to the mass; neither option empties a box
+        QVERIFY(f->focusWidget() == f->Text1 && f->Text1->text() == QLatin1String("36"));
+        QCOMPARE(f->Label2->text(), QStringLiteral("Enter the heat of vaporization in kJ/mol"));
+        f->cmdHelp->setFocus();
+        f->opt1->setChecked(true);
+        QCOMPARE(f->focusWidget(), f->cmdHelp);
+        f->opt2->setChecked(true);
+        f->cmdClear->click();  // Boiling: back to Melting with its full prompts
+        QVERIFY(f->opt1->isChecked() && f->Text1->text().isEmpty());
+        QCOMPARE(f->Label2->text(), QStringLiteral("Enter the heat of fusion in kJ/mol"));
+        f->cmdClear->click();  // Melting: the short prompts
+        QCOMPARE(f->Text2->accessibleName(), QStringLiteral("Enter the heat of fusion"));
+    }
+
+    void halfLifeOptions() {
+        auto* f = Forms::showAs<frmHalfLife>(QStringLiteral("frmHalfLife"));
+        TestSupport::type(f->Text1, QStringLiteral("1.5E+3"));
+        TestSupport::type(f->Text2, QStringLiteral("-"));
+        QCOMPARE(messages().shown.size(), 1);
+        f->opt2->setChecked(true);  // a new option empties every box
+        QVERIFY(f->Text1->text().isEmpty());
+        QCOMPARE(f->Label5->text() + f->Label6->text(), QStringLiteral("Enter the time period. atoms"));
+        f->cmdClear->click();
+        QVERIFY(f->opt1->isChecked() && f->focusWidget() == f->Text1);
+        QCOMPARE(f->Label5->text() + f->Label4->text(), QStringLiteral("Enter the final quantity.The time required is "));
+        // A fifteen-digit answer in exponent form is seen whole.
+        f->opt2->setChecked(true);
+        for (auto [box, text] : {std::pair{f->Text1, "10"}, {f->Text2, "1E+20"}, {f->Text4, "5"}}) box->setText(text);
+        f->cmdOk->click();
+        QVERIFY(f->Text3->fontMetrics().horizontalAdvance(f->Text3->text()) < f->Text3->contentsRect().width() - 8);
+    }
+
+    // Chooser button, Enter with Ok disabled, "?", F1, Print, Cancel to the chooser; the menu item.
+    void navigation_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("topic");
+        QTest::newRow("thermo") << "frmThermoData" << "cmdThermodynamics" << "mnuThermodynamics"
+                                << "Thermodynamic Calculations" << "Thermodynamics.txt";
+        QTest::newRow("faraday") << "frmFaradays" << "cmdFaradays" << "mnuFaradays" << "Faraday's Laws"
+                                 << "Faraday'sLaw.txt";
+        QTest::newRow("state") << "frmChangeOfState" << "cmdChangeOfState" << "mnuChangeOfState"
+                               << "Energy And Change Of State" << "EnergyAndChangeOfState.txt";
+        QTest::newRow("half-life") << "frmHalfLife" << "cmdHalfLife" << "mnuHalfLife" << "Half Life Calculations"
+                                   << "HalfLifeCalculations.txt";
+    }
+    void navigation() {
+        QFETCH(QString, window);
+        QFETCH(QString, button);
+        QFETCH(QString, menu);
+        QFETCH(QString, title);
+        QFETCH(QString, topic);
+        auto* m = static_cast<frmMain*>(Forms::show(QStringLiteral("frmMain")));
+        m->cmdHelp->click();
+        Form* chooser = Forms::loaded(QStringLiteral("frmEnergy"));
+        TestSupport::child<QPushButton>(chooser, qPrintable(button))->click();
+        TestSupport::settle();
+        auto* f = Forms::get<CalculatorForm>(window);
+        QVERIFY(f && f->isVisible());
+        QCOMPARE(f->windowTitle(), title);
+        // The change of state window unloads the chooser; the others hide it.
+        QCOMPARE(Forms::isLoaded(QStringLiteral("frmEnergy")), window != QLatin1String("frmChangeOfState"));
+        QVERIFY(!TestSupport::shown("frmEnergy"));
+        QVERIFY(!f->cmdOk->isEnabled() && !f->cmdPrint->isEnabled());
+        TestSupport::press(f->inputs[1], Qt::Key_Return);
+        QCOMPARE(messages().shown.size(), 1);
+        QCOMPARE(messages().shown.last().icon, Msg::Icon::Information);
+        // Every check the manual lists is one the window shows, and the other way round.
+        QStringList texts = f->messageTexts();
+        texts.removeAll(QStringLiteral("You must enter a valid numerical expression"));
+        QStringList listed = checkTexts(topic);
+        std::sort(texts.begin(), texts.end());
+        std::sort(listed.begin(), listed.end());
+        QCOMPARE(listed, texts);
+        f->cmdHelp->click();
+        QCOMPARE(messages().shown.last().icon, Msg::Icon::Information);
+        QVERIFY(messages().lastText().endsWith(QLatin1Char(' ')));
+        TestSupport::press(f->inputs[0], Qt::Key_F1);
+        QVERIFY(TestSupport::shown("frmHelp"));
+        TestSupport::type(f->inputs[0], QStringLiteral("1"));
+        f->cmdPrint->click();
+        QCOMPARE(TestSupport::printer().printed.last(), f);
+        f->cmdCancel->click();
+        TestSupport::settle();
+        QVERIFY(!Forms::isLoaded(window) && TestSupport::shown("frmEnergy"));
+        Forms::unload(QStringLiteral("frmEnergy"));
+        m->findChild<QAction*>(menu)->trigger();
+        TestSupport::settle();
+        QVERIFY(TestSupport::shown(qPrintable(window)) && !Forms::isLoaded(QStringLiteral("frmEnergy")));
+        TestSupport::press(Forms::loaded(window)->focusWidget(), Qt::Key_Escape);
+        TestSupport::settle();
+        QVERIFY(!Forms::isLoaded(window) && TestSupport::shown("frmEnergy"));
+    }
+};
+
+QTEST_MAIN(TestEnergyWindows)
+#include "tst_energywindows.moc"
