@@ -40,7 +40,8 @@ void CalculatorForm::build() {
         frame = new QGroupBox(m_design.frameCaption, this);
         frame->setObjectName(m_design.frameName);
         if (!m_design.frameToolTip.isEmpty()) frame->setToolTip(m_design.frameToolTip);
-        auto* fl = new QVBoxLayout(frame);
+        QBoxLayout* fl = m_design.optionsSideBySide ? static_cast<QBoxLayout*>(new QHBoxLayout(frame))
+                                                    : new QVBoxLayout(frame);
         for (int i = 0; i < m_design.options.size(); ++i) {
             const Option& o = m_design.options.at(i);
             auto* r = new QRadioButton(o.caption, frame);
@@ -188,7 +189,7 @@ void CalculatorForm::Form_Load() {
     for (QLineEdit* b : inputs) b->clear();
     if (answerBox) answerBox->clear();
     if (workLine) workLine->clear();
-    if (!options.isEmpty()) selectOption(0);
+    if (!options.isEmpty()) selectOption(m_design.loadOption);
     if (m_design.okStartsDisabled) {
         cmdPrint->setEnabled(false);
         cmdOk->setEnabled(false);
@@ -312,15 +313,17 @@ void CalculatorForm::cmdPrint_Click() { Print::printWindow(this); }
 
 void CalculatorForm::cmdHelp_Click() { say(m_design.helpText, m_design.helpStyle); }
 
-void CalculatorForm::cmdCancel_Click() {
-    // ReturnToParent: the parent ends shown and usable in either order.
-    if (m_design.parent.isEmpty()) {
-        Forms::unload(this);
-    } else if (m_design.unloadBeforeShow) {
-        Forms::unload(this);
-        Forms::show(m_design.parent);
+void CalculatorForm::cmdCancel_Click() { returnToParent(this, m_design.parent, m_design.unloadBeforeShow); }
+
+void CalculatorForm::returnToParent(Form* self, const QString& parent, bool unloadFirst) {
+    // The parent ends shown and usable in either order.
+    if (parent.isEmpty()) {
+        Forms::unload(self);
+    } else if (unloadFirst) {
+        Forms::unload(self);
+        Forms::show(parent);
     } else {
-        Forms::show(m_design.parent);
-        Forms::unload(this);
+        Forms::show(parent);
+        Forms::unload(self);
     }
 }
