@@ -204,6 +204,9 @@ private slots:
     void massWeightNearStandardGravity() {
         auto* f = open<frmMassToWeight>("frmMassToWeight");
         f->Text1->setText(QStringLiteral("100"));
+        f->cmdKToN->setFocus();
+        TestSupport::press(f->cmdKToN, Qt::Key_Return);  // no default button: Enter presses nothing
+        QVERIFY(f->Text2->text().isEmpty());
         f->cmdKToN->click();
         QVERIFY(qAbs(shownNumber(f->Text2) / (100 * StandardGravity) - 1) < 0.001);
         f->cmdNToK->click();

@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "MeasureTests.h"
+#include "measure/UnitConversions.h"
 #include "measure/frmDensity.h"
 #include "measure/frmMetrics.h"
 #include "measure/frmVolume.h"
@@ -205,7 +206,11 @@ private slots:
         for (int c = 0; c < 3; ++c) {
             for (int from = 1; from <= 6; ++from) {
                 for (int to = 1; to <= 6; ++to) {
-                    if (from == to) continue;
+                    if (from == to) {  // the window greys this pair out; the conversion keeps the value
+                        QCOMPARE(MetricPrefix::convert(2.5, from, to), 2.5);
+                        QVERIFY(MetricPrefix::workSuffix(MetricPrefix::Category(c), from, to).isEmpty());
+                        continue;
+                    }
                     frmMetrics* f = openMetrics(c, from, to);
                     QCOMPARE(f->optDistance[from]->text(), UnitNames[c].at(from - 1));
                     QCOMPARE(f->optDistance[to + 6]->text(), UnitNames[c].at(to - 1));
