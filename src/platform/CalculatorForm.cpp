@@ -254,7 +254,7 @@ void CalculatorForm::Form_Load() {
     for (QLineEdit* b : inputs) b->clear();
     if (answerBox) answerBox->clear();
     if (workLine) workLine->clear();
-    if (!options.isEmpty()) selectOption(0);
+    if (!options.isEmpty()) selectOption(m_design.loadOption);
     if (m_design.okStartsDisabled) {
         cmdPrint->setEnabled(false);
         cmdOk->setEnabled(false);
@@ -406,15 +406,17 @@ void CalculatorForm::cmdPrint_Click() { Print::printWindow(this); }
 
 void CalculatorForm::cmdHelp_Click() { say(m_design.helpText, m_design.helpStyle); }
 
-void CalculatorForm::cmdCancel_Click() {
-    // ReturnToParent: the parent ends shown and usable in either order.
-    if (m_design.parent.isEmpty()) {
-        Forms::unload(this);
-    } else if (m_design.unloadBeforeShow) {
-        Forms::unload(this);
-        Forms::show(m_design.parent);
+void CalculatorForm::cmdCancel_Click() { returnToParent(this, m_design.parent, m_design.unloadBeforeShow); }
+
+void CalculatorForm::returnToParent(Form* self, const QString& parent, bool unloadFirst) {
+    // The parent ends shown and usable in either order.
+    if (parent.isEmpty()) {
+        Forms::unload(self);
+    } else if (unloadFirst) {
+        Forms::unload(self);
+        Forms::show(parent);
     } else {
-        Forms::show(m_design.parent);
-        Forms::unload(this);
+        Forms::show(parent);
+        Forms::unload(self);
     }
 }

@@ -99,6 +99,7 @@ public:
         QString frameToolTip;
         QList<Option> options;
         bool optionsInRow = false;  // the options stand side by side in the frame
+        int loadOption = 0;         // the option the load selects
 
         // Answer: box, its caption label and unit label (empty names: none).
         QString answerName;
@@ -226,6 +227,12 @@ public:
     // The check messages, the key filter's and the trap's texts, and any added.
     QStringList messageTexts() const override;
 
+    // One load step of a window (also used by the other window shapes).
+    static void doStep(const Step& s, Form* self);
+    // ReturnToParent: shows `parent` and unloads `self`, in the given order;
+    // with no parent it only unloads.
+    static void returnToParent(Form* self, const QString& parent, bool unloadFirst);
+
 protected:
     // Ordered checks of Ok, added by the calculator's constructor.
     void addCheck(std::function<bool()> fails, const QString& message, std::optional<Style> style = std::nullopt,
@@ -248,7 +255,6 @@ private:
     void reserveCaptionWidths();
     void applyTabOrder();
     QWidget* control(const QString& name) const;
-    static void doStep(const Step& s, Form* self);
 
     Design m_design;
 };

@@ -1,0 +1,83 @@
+#include "frmDensity.h"
+
+TESSIVAL_FORM(frmDensity);
+
+namespace {
+enum { Density, Mass, Volume };  // the options, from the left
+
+CalculatorForm::Design density() {
+    CalculatorForm::Design s;
+    s.caption = QStringLiteral("Density Calculations");
+    s.inputs = {{QStringLiteral("Text1"), QString(), QStringLiteral("Label1")},
+                {QStringLiteral("txtDensity1"), QString(), QStringLiteral("lblDensity2")}};
+    s.frameName = QStringLiteral("frmDensity");
+    s.optionsInRow = true;
+    const QString theDensity = QStringLiteral("Enter the density"), theMass = QStringLiteral("Enter the mass"),
+                  theVolume = QStringLiteral("Enter the volume");
+    s.options = {
+        {QStringLiteral("optDensity3"), QStringLiteral("Density"), QString(), {theMass, theVolume},
+         QStringLiteral("The density is "), QString(), true},
+        {QStringLiteral("optDensity1"), QStringLiteral("Mass"), QString(), {theDensity, theVolume},
+         QStringLiteral("The mass is "), QString(), false},
+        {QStringLiteral("optDensity2"), QStringLiteral("Volume"), QString(), {theDensity, theMass},
+         QStringLiteral("The volume is "), QString(), true},
+    };
+    s.loadOption = Mass;
+    s.answerName = QStringLiteral("txtDensity3");
+    s.resultName = QStringLiteral("lblDensity3");
+    s.workLineName = QStringLiteral("Text2");
+    s.singleResult = true;
+    s.parent = QStringLiteral("frmGeneralChoice");
+    s.onLoad = {{QStringLiteral("frmSplash"), CalculatorForm::Action::Unload},
+                {QStringLiteral("frmGeneralChoice"), CalculatorForm::Action::Unload}};
+    s.tabOrder = {QStringLiteral("Text1"),       QStringLiteral("txtDensity1"), QStringLiteral("optDensity3"),
+                  QStringLiteral("txtDensity3"), QStringLiteral("cmdOk"),       QStringLiteral("cmdClear"),
+                  QStringLiteral("cmdCancel"),   QStringLiteral("optDensity2"), QStringLiteral("optDensity1"),
+                  QStringLiteral("Text2"),       QStringLiteral("cmdPrint"),    QStringLiteral("cmdHelp")};
+    s.helpText = QStringLiteral(
+        "Density refers to the thickness of a substance. Gases are very thin and thus have a low density. Liquids are "
+        "a little thicker than gases and so have a little higher density. Solids are a lot thicker than liquids. So "
+        "they have a higher density. Density is the amount of matter in a particular volume. If you change the mass "
+        "or the volume, you affect the density. The more matter in a particular volume, the higher the density.");
+    return s;
+}
+}  // namespace
+
+frmDensity::frmDensity() : CalculatorForm(density()) {
+    optDensity3 = options[Density];
+    optDensity1 = options[Mass];
+    optDensity2 = options[Volume];
+    Label1 = prompts[0];
+    Text1 = inputs[0];
+    lblDensity2 = prompts[1];
+    txtDensity1 = inputs[1];
+    lblDensity3 = resultLabel;
+    txtDensity3 = answerBox;
+    Text2 = workLine;
+
+    const QString both = QStringLiteral("You must enter valid data into both boxes.");
+    addCheck([this] { return isEmpty(Text1) || isEmpty(txtDensity1); }, both);
+    addCheck([this] { return !(single(Text1) > 0) || !(single(txtDensity1) > 0); }, both);
+}
+
+void frmDensity::option_Click(int index) {
+    CalculatorForm::option_Click(index);
+    // Mass starts afresh; the other two keep what was typed.
+    if (index == Mass) cmdClear_Click();
+}
+
+void frmDensity::cmdClear_Click() {
+    QWidget* focus = focusWidget();
+    CalculatorForm::cmdClear_Click();
+    if (focus) focus->setFocus();
+}
+
+std::optional<CalculatorForm::Result> frmDensity::calculate() {
+    const float a = single(Text1), b = single(txtDensity1);
+    const QString at = Num::text(a), bt = Num::text(b);
+    switch (option()) {
+    case Mass: return Result{double(a) * double(b), at + QStringLiteral(" * ") + bt};
+    case Volume: return Result{Num::div(b, a), bt + QStringLiteral(" / ") + at};
+    default: return Result{Num::div(a, b), at + QStringLiteral(" / ") + bt};
+    }
+}

@@ -1,0 +1,151 @@
+#include "frmMetrics.h"
+#include "UnitConversions.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+TESSIVAL_FORM(frmMetrics);
+
+namespace {
+using MetricPrefix::Positions;
+
+CalculatorForm::Design metrics() {
+    CalculatorForm::Design s;
+    s.caption = QStringLiteral("Metric Conversion");
+    s.fontFamily = QStringLiteral("Times New Roman");
+    s.pointSize = 9.75;
+    CalculatorForm::Input value{QStringLiteral("txtMetric1"), QStringLiteral("Enter a value"),
+                                QStringLiteral("lblMetric1"), QStringLiteral("Enter a valid, positive number.")};
+    value.keys = QStringLiteral(".E+\b");
+    value.enterSubmits = false;
+    s.inputs = {value};
+    s.frameCaption = QStringLiteral("Select one of the following options");
+    s.optionsInRow = true;
+    for (int c = 0; c < 3; ++c)
+        s.options.append({QStringLiteral("Option%1").arg(c + 1), MetricPrefix::categoryName(MetricPrefix::Category(c))});
+    s.answerName = QStringLiteral("txtMetric2");
+    s.resultName = QStringLiteral("lblMetric2");
+    s.resultCaption = QStringLiteral("New Value");
+    s.workLineName = QStringLiteral("Text1");
+    s.format = CalculatorForm::Format::DefaultDouble;
+    s.trapText = QStringLiteral("Data entry error");
+    s.parent = QStringLiteral("frmGeneralChoice");
+    s.onLoad = {{QStringLiteral("frmGeneralChoice"), CalculatorForm::Action::Unload},
+                {QStringLiteral("frmSplash"), CalculatorForm::Action::Unload}};
+    s.helpText = QStringLiteral(
+        "All measurements in chemistry must be in metrics. Metric conversions deal with multiplication and division "
+        "by 10 or multiples of 10. To convert a measurement from one unit to another, you must determine whether to "
+        "multiply or divide and by what multiple of 10. ");
+    return s;
+}
+
+// A frame inside a frame, holding six unit options in two columns of three.
+QGroupBox* unitFrame(QWidget* parent, const QString& caption, const QString& innerName, QGroupBox** inner,
+                     QList<QRadioButton*>* units, int first) {
+    auto* outer = new QGroupBox(caption, parent);
+    auto* ol = new QVBoxLayout(outer);
+    *inner = new QGroupBox(outer);
+    (*inner)->setObjectName(innerName);
+    ol->addWidget(*inner);
+    auto* grid = new QGridLayout(*inner);
+    for (int p = 0; p < Positions; ++p) {
+        auto* r = new QRadioButton(*inner);
+        r->setObjectName(QStringLiteral("optDistance%1").arg(first + p));
+        grid->addWidget(r, p % 3, p / 3);
+        units->append(r);
+    }
+    return outer;
+}
+}  // namespace
+
+frmMetrics::frmMetrics() : CalculatorForm(metrics()) {
+    Frame1 = frame;
+    Option1 = options[0];
+    Option2 = options[1];
+    Option3 = options[2];
+    lblMetric1 = prompts[0];
+    txtMetric1 = inputs[0];
+    lblMetric2 = resultLabel;
+    txtMetric2 = answerBox;
+    Text1 = workLine;
+
+    optDistance.append(nullptr);
+    frmFrom = unitFrame(this, QStringLiteral("From"), QStringLiteral("frmDistance1"), &frmDistance1, &optDistance, 1);
+    frmFrom->setObjectName(QStringLiteral("frmFrom"));
+    frmTo = unitFrame(this, QStringLiteral("To"), QStringLiteral("frmDistance2"), &frmDistance2, &optDistance,
+                      Positions + 1);
+    frmTo->setObjectName(QStringLiteral("frmTo"));
+    auto* units = new QHBoxLayout;
+    units->addWidget(frmFrom);
+    units->addWidget(frmTo);
+    // Below the value and answer rows, above the buttons.
+    static_cast<QVBoxLayout*>(layout())->insertLayout(2, units);
+    for (int p = 1; p <= Positions; ++p)
+        connect(optDistance[p], &QRadioButton::toggled, this, [this, p](bool on) {
+            if (on) optDistance_Click(p);
+        });
+    // The window grew by the unit frames.
+    setFixedBorder();
+    QStringList order{QStringLiteral("txtMetric1")};
+    for (int i = 1; i <= 2 * Positions; ++i) order << QStringLiteral("optDistance%1").arg(i);
+    order << QStringLiteral("cmdOk") << QStringLiteral("cmdClear") << QStringLiteral("cmdCancel")
+          << QStringLiteral("Option1") << QStringLiteral("Option2") << QStringLiteral("Option3")
+          << QStringLiteral("cmdPrint") << QStringLiteral("cmdHelp");
+    for (int i = 1; i < order.size(); ++i)
+        setTabOrder(findChild<QWidget*>(order.at(i - 1)), findChild<QWidget*>(order.at(i)));
+
+    const Style info{Msg::Icon::Information, QStringLiteral("Tessival")};
+    addCheck([this] { return notAboveZero(txtMetric1); }, QStringLiteral("You must enter valid data into the Enter box."));
+    addCheck([this] { return option() < 0; }, QStringLiteral("You must select a metric category."), info);
+    addCheck([this] { return fromUnit() == 0; }, QStringLiteral("You must select a 'From' unit."), info);
+    addCheck([this] { return toUnit() == 0; }, QStringLiteral("You must select a 'To' unit."), info);
+}
+
+int frmMetrics::fromUnit() const {
+    for (int p = 1; p <= Positions; ++p)
+        if (optDistance[p]->isChecked()) return p;
+    return 0;
+}
+
+int frmMetrics::toUnit() const {
+    for (int p = 1; p <= Positions; ++p)
+        if (optDistance[p + Positions]->isChecked()) return p;
+    return 0;
+}
+
+void frmMetrics::Form_Load() {
+    CalculatorForm::Form_Load();
+    for (int p = 1; p <= Positions; ++p) optDistance[p + Positions]->setEnabled(p != 1);
+}
+
+void frmMetrics::option_Click(int index) {
+    CalculatorForm::option_Click(index);
+    const auto c = MetricPrefix::Category(index);
+    for (int p = 1; p <= Positions; ++p) {
+        optDistance[p]->setText(MetricPrefix::unitName(c, p));
+        optDistance[p + Positions]->setText(MetricPrefix::unitName(c, p));
+    }
+    frmDistance1->setTitle(MetricPrefix::categoryName(c));
+    frmDistance2->setTitle(MetricPrefix::categoryName(c));
+}
+
+void frmMetrics::optDistance_Click(int position) {
+    for (int p = 1; p <= Positions; ++p) {
+        QRadioButton* to = optDistance[p + Positions];
+        to->setEnabled(p != position);
+        if (p == position && to->isChecked()) {
+            // A To unit that cannot be chosen is not left chosen.
+            to->setAutoExclusive(false);
+            to->setChecked(false);
+            to->setAutoExclusive(true);
+        }
+    }
+}
+
+std::optional<CalculatorForm::Result> frmMetrics::calculate() {
+    const int from = fromUnit(), to = toUnit();
+    const double x = number(txtMetric1);
+    return Result{MetricPrefix::convert(x, from, to),
+                  txtMetric1->text() + MetricPrefix::workSuffix(MetricPrefix::Category(option()), from, to)};
+}

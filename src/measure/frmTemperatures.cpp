@@ -1,0 +1,95 @@
+#include "frmTemperatures.h"
+#include "UnitConversions.h"
+
+TESSIVAL_FORM(frmTemperatures);
+
+namespace {
+const QString Title = QStringLiteral("Temperatures");
+const QString BelowZero = QStringLiteral("The temperature is below absolute zero.");
+
+using Scale = Temperature::Scale;
+struct Conversion {
+    Scale from, to;
+};
+// In the order of the buttons, row by row.
+constexpr Conversion Conversions[] = {
+    {Scale::Fahrenheit, Scale::Celsius}, {Scale::Fahrenheit, Scale::Kelvin}, {Scale::Celsius, Scale::Fahrenheit},
+    {Scale::Celsius, Scale::Kelvin},     {Scale::Kelvin, Scale::Fahrenheit}, {Scale::Kelvin, Scale::Celsius},
+};
+
+ConversionForm::Design temperatures() {
+    ConversionForm::Design s;
+    s.caption = QStringLiteral("Temperature Conversion");
+    s.prompt = QStringLiteral("Enter a temperature value.");
+    s.keys = QStringLiteral(".-\b\r");
+    s.keyStyle = {Msg::Icon::None, Title};
+    s.buttons = {{QStringLiteral("cmdFToC"), QStringLiteral("F To C")}, {QStringLiteral("cmdFToK"), QStringLiteral("F To K")},
+                 {QStringLiteral("cmdCToF"), QStringLiteral("C To F")}, {QStringLiteral("cmdCToK"), QStringLiteral("C To K")},
+                 {QStringLiteral("cmdKToF"), QStringLiteral("K To F")}, {QStringLiteral("cmdKToC"), QStringLiteral("K To C")}};
+    s.defaultButton = QStringLiteral("cmdFToC");
+    s.resultName = QStringLiteral("Label2");
+    s.resultCaption = QStringLiteral("The new temperature is");
+    s.workLineName = QStringLiteral("Text3");
+    s.print = true;
+    s.bottomRow = {QStringLiteral("cmdCancel"), QStringLiteral("cmdPrint"), QStringLiteral("cmdClear")};
+    s.tabOrder = {QStringLiteral("Text1"),    QStringLiteral("cmdFToC"),  QStringLiteral("cmdFToK"),
+                  QStringLiteral("cmdCToF"),  QStringLiteral("cmdCToK"),  QStringLiteral("cmdKToF"),
+                  QStringLiteral("cmdKToC"),  QStringLiteral("cmdClear"), QStringLiteral("cmdCancel"),
+                  QStringLiteral("cmdPrint"), QStringLiteral("Text2"),    QStringLiteral("Text3"),
+                  QStringLiteral("cmdHelp")};
+    s.parent = QStringLiteral("frmGeneralChoice");
+    s.unloadBeforeShow = true;
+    s.onLoad = {{QStringLiteral("frmGeneralChoice"), CalculatorForm::Action::Hide}};
+    s.emptyMessage = QStringLiteral("You must enter a valid temperature.");
+    s.emptyStyle = {Msg::Icon::Information, Title};
+    s.trapStyle = {Msg::Icon::Exclamation, Title};
+    s.helpText = QStringLiteral(
+        "You are familiar with Fahrenheit temperatures. 32 is freezing and 212 is boiling. However, in chemistry, "
+        "temperatures must be in Celsius or Kelvin. Chemical laws and principles are set up to use the Celsius scale "
+        "most of the time. There are some cases, gases in particular, where the temperatures must be Kelvin. Gas "
+        "calculations just work better mathematically when the temperatures are in Celsius or Kelvin. ");
+    return s;
+}
+}  // namespace
+
+frmTemperatures::frmTemperatures() : ConversionForm(temperatures()) {
+    Label1 = prompt;
+    Text1 = input;
+    cmdFToC = buttons[0];
+    cmdFToK = buttons[1];
+    cmdCToF = buttons[2];
+    cmdCToK = buttons[3];
+    cmdKToF = buttons[4];
+    cmdKToC = buttons[5];
+    Label2 = resultLabel;
+    Text2 = answerBox;
+    Text3 = workLine;
+    addMessageText(BelowZero);
+}
+
+std::optional<ConversionForm::Result> frmTemperatures::convert(int index, const QString& typed) {
+    const Conversion c = Conversions[index];
+    const double t = Num::toDouble(typed);
+    if (t < Temperature::absoluteZero(c.from)) {
+        say(BelowZero, Style{Msg::Icon::Information, Title});
+        return std::nullopt;
+    }
+    const double u = Temperature::convert(c.from, c.to, t);
+    const QString tt = Num::text(t), ut = Num::text(u);
+    const QString equals = QStringLiteral("  =  ");
+    const QString offset = Num::text(273.15);
+    QString work;
+    if (c.from == Scale::Celsius && c.to == Scale::Fahrenheit)
+        work = QStringLiteral("9/5 ") + QStringLiteral(" x ") + tt + QStringLiteral(" + ") + QStringLiteral("32") + equals + ut;
+    else if (c.from == Scale::Fahrenheit && c.to == Scale::Celsius)
+        work = QStringLiteral("5/9 ") + QStringLiteral(" x ") + QStringLiteral(" (") + tt + QStringLiteral("- ") + QStringLiteral("32)") + equals + ut;
+    else if (c.from == Scale::Fahrenheit)
+        work = QStringLiteral("5/9  x  (") + tt + QStringLiteral(" - 32) + ") + offset + equals + ut;
+    else if (c.to == Scale::Fahrenheit)
+        work = QStringLiteral("9/5  x  (") + tt + QStringLiteral(" - ") + offset + QStringLiteral(") + 32") + equals + ut;
+    else if (c.to == Scale::Kelvin)
+        work = tt + QStringLiteral(" + ") + offset + equals + ut;
+    else
+        work = tt + QStringLiteral(" - ") + offset + equals + ut;
+    return Result{u, QString(), work};
+}

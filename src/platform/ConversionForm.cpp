@@ -1,0 +1,201 @@
+#include "ConversionForm.h"
+#include "NumericKeyFilter.h"
+#include "PrintService.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QVBoxLayout>
+
+ConversionForm::ConversionForm(const Design& design, QWidget* parent) : Form(parent), m_design(design) { build(); }
+
+namespace {
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    return b;
+}
+}  // namespace
+
+void ConversionForm::build() {
+    const Design& d = m_design;
+    setWindowTitle(d.caption);
+    if (!d.fontFamily.isEmpty()) {
+        QFont f(d.fontFamily);
+        if (d.pointSize > 0) f.setPointSizeF(d.pointSize);
+        setFont(f);
+    }
+    if (d.controlBox) setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    auto* outer = new QVBoxLayout(this);
+
+    // The box with its prompt, and the direction options beside it.
+    auto* top = new QHBoxLayout;
+    prompt = new QLabel(d.prompt, this);
+    prompt->setObjectName(d.promptName);
+    prompt->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    input = new QLineEdit(this);
+    input->setObjectName(d.inputName);
+    input->setAccessibleName(d.prompt);
+    prompt->setBuddy(input);
+    if (d.keyFilter) NumericKeyFilter::attach(input, d.keys, d.keyMessage, d.keyStyle.title);
+    top->addWidget(prompt);
+    top->addWidget(input);
+    for (const Control& c : d.directions) {
+        auto* r = new QRadioButton(c.caption, this);
+        r->setObjectName(c.name);
+        top->addWidget(r);
+        directions.append(r);
+    }
+    outer->addLayout(top);
+
+    auto* grid = new QGridLayout;
+    for (int i = 0; i < d.buttons.size(); ++i) {
+        QPushButton* b = makeButton(this, d.buttons.at(i).name, d.buttons.at(i).caption);
+        grid->addWidget(b, i / d.columns, i % d.columns);
+        connect(b, &QPushButton::clicked, this, [this, i] { convert_Click(i); });
+        buttons.append(b);
+    }
+    outer->addLayout(grid);
+
+    if (!d.resultName.isEmpty()) {
+        resultLabel = new QLabel(d.resultCaption, this);
+        resultLabel->setObjectName(d.resultName);
+        resultLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
+    answerBox = new QLineEdit(this);
+    answerBox->setObjectName(d.answerName);
+    answerBox->setEnabled(d.answerEnabled);
+    answerBox->setAccessibleName(d.resultCaption.isEmpty() ? QStringLiteral("Answer") : d.resultCaption);
+    if (resultLabel) resultLabel->setBuddy(answerBox);
+    if (!d.unitName.isEmpty()) {
+        unitLabel = new QLabel(this);
+        unitLabel->setObjectName(d.unitName);
+    }
+    cmdHelp = makeButton(this, QStringLiteral("cmdHelp"), QStringLiteral("?"));
+    cmdHelp->setToolTip(QStringLiteral("Press for help"));
+    cmdCancel = makeButton(this, d.cancelName, d.cancelCaption);
+    cmdClear = makeButton(this, QStringLiteral("cmdClear"), QStringLiteral("Clear"));
+    if (d.print) cmdPrint = makeButton(this, QStringLiteral("cmdPrint"), QStringLiteral("Print"));
+
+    auto* answerRow = new QHBoxLayout;
+    auto* bottom = new QHBoxLayout;
+    QList<QWidget*> row{resultLabel, answerBox, unitLabel, cmdHelp};
+    QList<QWidget*> foot{cmdCancel, cmdClear, cmdPrint};
+    for (QWidget* w : row + foot) {
+        if (!w) continue;
+        if (d.bottomRow.contains(w->objectName())) continue;
+        (row.contains(w) ? answerRow : bottom)->addWidget(w);
+    }
+    for (const QString& n : d.bottomRow)
+        if (auto* w = findChild<QWidget*>(n)) bottom->addWidget(w);
+    if (!answerRow->isEmpty()) outer->addLayout(answerRow);
+    else delete answerRow;
+    outer->addLayout(bottom);
+
+    if (!d.workLineName.isEmpty()) {
+        workLine = new QLineEdit(this);
+        workLine->setObjectName(d.workLineName);
+        workLine->setEnabled(false);
+        workLine->setAccessibleName(QStringLiteral("Work line"));
+        workLine->setMinimumWidth(300);
+        outer->addWidget(workLine);
+    }
+
+    connect(input, &QLineEdit::textChanged, this, [this] {
+        if (cmdPrint) cmdPrint->setEnabled(true);
+    });
+    connect(cmdClear, &QPushButton::clicked, this, [this] { cmdClear_Click(); });
+    connect(cmdHelp, &QPushButton::clicked, this, [this] { cmdHelp_Click(); });
+    connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
+    if (cmdPrint) connect(cmdPrint, &QPushButton::clicked, this, [this] { cmdPrint_Click(); });
+
+    if (!d.defaultButton.isEmpty()) setDefaultButton(findChild<QPushButton*>(d.defaultButton));
+    setCancelButton(cmdCancel);
+
+    QStringList order = d.tabOrder;
+    if (order.isEmpty()) {
+        order << d.inputName;
+        for (const Control& c : d.directions) order << c.name;
+        for (const Control& c : d.buttons) order << c.name;
+        order << d.bottomRow << QStringLiteral("cmdHelp");
+    }
+    QWidget* prev = nullptr;
+    for (const QString& n : std::as_const(order)) {
+        QWidget* w = findChild<QWidget*>(n);
+        if (!w) continue;
+        if (prev) setTabOrder(prev, w);
+        prev = w;
+    }
+    setFixedBorder();
+}
+
+int ConversionForm::direction() const {
+    for (int i = 0; i < directions.size(); ++i)
+        if (directions.at(i)->isChecked()) return i;
+    return -1;
+}
+
+void ConversionForm::Form_Load() {
+    for (const Step& s : m_design.onLoad) CalculatorForm::doStep(s, this);
+    input->clear();
+    answerBox->clear();
+    if (unitLabel) unitLabel->clear();
+    if (workLine) workLine->clear();
+    if (!directions.isEmpty()) directions.first()->setChecked(true);
+    if (cmdPrint) cmdPrint->setEnabled(false);
+    input->setFocus();
+}
+
+bool ConversionForm::Form_KeyDown(QKeyEvent* e) { return Forms::HelpKey(e); }
+
+bool ConversionForm::eventFilter(QObject* obj, QEvent* ev) {
+    // Without a default button Enter presses no button, not even a focused one.
+    if (ev->type() == QEvent::KeyPress && m_design.defaultButton.isEmpty() && qobject_cast<QPushButton*>(obj)) {
+        const int key = static_cast<QKeyEvent*>(ev)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) return true;
+    }
+    return Form::eventFilter(obj, ev);
+}
+
+void ConversionForm::convert_Click(int index) {
+    if (input->text().isEmpty()) {
+        say(m_design.emptyMessage, m_design.emptyStyle);
+        return;
+    }
+    try {
+        const std::optional<Result> r = convert(index, input->text());
+        if (!r) return;
+        // Everything that can fail comes before the first write.
+        const QString answer = Num::fixed(r->value, r->decimals < 0 ? m_design.decimals : r->decimals);
+        answerBox->setText(answer);
+        if (unitLabel) unitLabel->setText(r->unit);
+        if (workLine) workLine->setText(r->work);
+    } catch (const RuntimeFault& f) {
+        say(m_design.trapText.isEmpty() ? f.description() : m_design.trapText, m_design.trapStyle);
+    }
+}
+
+void ConversionForm::cmdClear_Click() {
+    input->clear();
+    if (m_design.clearFocusesInput) input->setFocus();
+    answerBox->clear();
+    if (unitLabel) unitLabel->clear();
+    if (workLine) workLine->clear();
+    if (!directions.isEmpty()) directions.first()->setChecked(true);
+}
+
+void ConversionForm::cmdPrint_Click() { Print::printWindow(this); }
+
+void ConversionForm::cmdHelp_Click() { say(m_design.helpText, m_design.helpStyle); }
+
+void ConversionForm::cmdCancel_Click() {
+    CalculatorForm::returnToParent(this, m_design.parent, m_design.unloadBeforeShow);
+}
+
+QStringList ConversionForm::messageTexts() const {
+    QStringList all = Form::messageTexts();
+    for (const QString& t : {m_design.emptyMessage, m_design.trapText, m_design.keyFilter ? m_design.keyMessage : QString()})
+        if (!t.isEmpty() && !all.contains(t)) all.append(t);
+    return all;
+}

@@ -1,0 +1,121 @@
+#pragma once
+// The conversion window: one input box with its prompt, optional direction
+// options beside it, a grid of conversion buttons that each convert at once
+// (in place of Ok), the answer box with its caption and unit, an optional work
+// line, and the buttons Cancel (or Close), Clear, Print where there is one,
+// and "?".
+//
+// A conversion window describes itself in a Design and supplies convert():
+// a button first checks that the box is not empty, then converts under the
+// error trap; the answer, unit and work line are written only after the
+// conversion completed, so a fault leaves them as they were.
+#include "platform/CalculatorForm.h"
+
+class ConversionForm : public Form {
+    Q_OBJECT
+public:
+    using Style = CalculatorForm::Style;
+    using Step = CalculatorForm::Step;
+
+    struct Control {
+        QString name;     // "cmdFToC"
+        QString caption;
+    };
+
+    struct Design {
+        QString caption;
+        QString fontFamily;  // empty: the platform's font
+        qreal pointSize = 0;
+
+        QString inputName = QStringLiteral("Text1");
+        QString promptName = QStringLiteral("Label1");
+        QString prompt;
+        bool keyFilter = true;  // false: any character can be typed
+        QString keys = QStringLiteral(".\b\r");
+        QString keyMessage = QStringLiteral("You must enter a valid numerical expression");
+        Style keyStyle;
+
+        QList<Control> directions;  // options beside the box; the first is selected by the load and Clear
+        QList<Control> buttons;     // conversion buttons, row by row
+        int columns = 2;
+        QString defaultButton;      // Enter presses it; empty: Enter presses no button
+
+        QString answerName = QStringLiteral("Text2");
+        bool answerEnabled = false;  // an answer box the user can type into
+        QString resultName;          // caption label of the answer (empty: none)
+        QString resultCaption;
+        QString unitName;            // unit label (empty: none)
+        QString workLineName;        // empty: no work line
+        int decimals = 3;
+
+        bool print = false;  // a Print button, enabled by the first change of the box
+        QString cancelName = QStringLiteral("cmdCancel");
+        QString cancelCaption = QStringLiteral("Cancel");
+        // The foot row, by control name, from the left; what is not named
+        // here stands in the answer row.
+        QStringList bottomRow;
+        QStringList tabOrder;  // empty: box, directions, buttons, the foot row
+
+        bool controlBox = false;  // a title bar with a close button (no minimise or maximise)
+        QString parent;           // ReturnToParent
+        bool unloadBeforeShow = false;
+        QList<Step> onLoad;
+
+        QString emptyMessage;  // the box is empty
+        Style emptyStyle;
+        QString trapText;      // empty: the fault's own description
+        Style trapStyle;
+        QString helpText;
+        Style helpStyle{Msg::Icon::Information, QStringLiteral("Tessival")};
+        bool clearFocusesInput = false;
+    };
+
+    // A completed conversion.
+    struct Result {
+        double value = 0;
+        QString unit;
+        QString work;
+        int decimals = -1;  // -1: the Design's
+    };
+
+    explicit ConversionForm(const Design& design, QWidget* parent = nullptr);
+
+    // Controls.
+    QLabel* prompt;
+    QLineEdit* input;
+    QList<QRadioButton*> directions;
+    QList<QPushButton*> buttons;
+    QLabel* resultLabel = nullptr;
+    QLineEdit* answerBox;
+    QLabel* unitLabel = nullptr;
+    QLineEdit* workLine = nullptr;
+    QPushButton* cmdCancel;
+    QPushButton* cmdClear;
+    QPushButton* cmdPrint = nullptr;
+    QPushButton* cmdHelp;
+
+    // The selected direction (0-based), -1 with none.
+    int direction() const;
+
+    // Handlers.
+    void Form_Load() override;
+    bool Form_KeyDown(QKeyEvent* e) override;  // HelpKey
+    void convert_Click(int index);
+    void cmdClear_Click();
+    void cmdPrint_Click();
+    void cmdHelp_Click();
+    void cmdCancel_Click();  // ReturnToParent
+
+    static void say(const QString& text, const Style& style) { CalculatorForm::say(text, style); }
+    QStringList messageTexts() const override;
+
+protected:
+    // The conversion of button `index` from the typed text; may throw a
+    // RuntimeFault for the trap. nullopt: the window said why, nothing changes.
+    virtual std::optional<Result> convert(int index, const QString& typed) = 0;
+    bool eventFilter(QObject* obj, QEvent* ev) override;
+
+private:
+    void build();
+    Design m_design;
+};

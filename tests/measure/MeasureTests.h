@@ -1,0 +1,41 @@
+#pragma once
+// What the measurement windows' tests share.
+#include <QLocale>
+#include <QtTest>
+
+#include "TestSupport.h"
+#include "platform/NumberText.h"
+
+namespace MeasureTests {
+
+template <class T> T* open(const char* name) {
+    auto* f = qobject_cast<T*>(Forms::show(QLatin1String(name)));
+    TestSupport::settle();
+    return f;
+}
+
+// One message box, in its style; a message of the window's own (not a fault's
+// description) is one it lists.
+inline void expectOne(const Form* f, const QString& text, const QString& title, Msg::Icon icon) {
+    const QList<Msg::Box>& shown = TestSupport::messages().shown;
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown.first().text, text);
+    QCOMPARE(shown.first().title, title);
+    QCOMPARE(shown.first().icon, icon);
+    const bool fault = text == RuntimeFault::describe(RuntimeFault::TypeMismatch) ||
+                       text == RuntimeFault::describe(RuntimeFault::Overflow);
+    if (!fault) QVERIFY2(f->messageTexts().contains(text), qPrintable(text));
+}
+
+// A shown answer read back as a number (en_US, grouped).
+inline double shownNumber(const QLineEdit* box) {
+    bool ok = false;
+    const double v = QLocale(QLocale::English, QLocale::UnitedStates).toDouble(box->text(), &ok);
+    if (!ok) qWarning("not a number: %s", qPrintable(box->text()));
+    return v;
+}
+
+const QString Tessival = QStringLiteral("Tessival");
+const QString KeyMessage = QStringLiteral("You must enter a valid numerical expression");
+
+}  // namespace MeasureTests
