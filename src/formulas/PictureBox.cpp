@@ -34,20 +34,32 @@ double PictureBox::pixelsPerUnit() const { return m_image.width() / std::abs(m_r
 void PictureBox::Circle(double x, double y, double radius) { Circle(x, y, radius, ForeColor); }
 
 void PictureBox::Circle(double x, double y, double radius, const QColor& outline) {
-    // Not antialiased: the same circle drawn again in black covers every
-    // pixel it drew, which is how the handlers erase.
-    QPainter p(&m_image);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setPen(QPen(outline, 1));
-    p.setBrush(FillStyle == 0 ? QBrush(FillColor) : QBrush(Qt::NoBrush));
+    // One painter serves a run of circles until the image is shown or read.
+    if (!m_painter.isActive()) {
+        m_painter.begin(&m_image);
+        // Not antialiased: the same circle drawn again in black covers every
+        // pixel it drew, which is how the handlers erase.
+        m_painter.setRenderHint(QPainter::Antialiasing, false);
+    }
+    m_painter.setPen(QPen(outline, 1));
+    m_painter.setBrush(FillStyle == 0 ? QBrush(FillColor) : QBrush(Qt::NoBrush));
     const double r = radius * pixelsPerUnit();
     const QPointF c = imagePoint(x, y);
-    p.drawEllipse(c, r, r);
-    p.end();
+    m_painter.drawEllipse(c, r, r);
     update(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r).toAlignedRect().adjusted(-2, -2, 2, 2));
 }
 
+void PictureBox::finishDrawing() const {
+    if (m_painter.isActive()) m_painter.end();
+}
+
+const QImage& PictureBox::image() const {
+    finishDrawing();
+    return m_image;
+}
+
 void PictureBox::Cls() {
+    finishDrawing();
     m_image.fill(m_back);
     update();
 }
@@ -58,6 +70,7 @@ void PictureBox::setBackColor(const QColor& c) {
 }
 
 void PictureBox::paintEvent(QPaintEvent* e) {
+    finishDrawing();
     QPainter p(this);
     p.drawImage(e->rect(), m_image, e->rect());
 }

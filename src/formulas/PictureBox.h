@@ -4,6 +4,7 @@
 // covering, hiding and printing never lose the drawing.
 #include <QColor>
 #include <QImage>
+#include <QPainter>
 #include <QPointF>
 #include <QWidget>
 
@@ -16,6 +17,11 @@ public:
     QColor FillColor = Qt::black;
     int FillStyle = 1;
     QColor ForeColor = Qt::black;
+    void setDrawing(const QColor& fill, int style, const QColor& fore) {
+        FillColor = fill;
+        FillStyle = style;
+        ForeColor = fore;
+    }
 
     // User coordinates of the top left and bottom right corners.
     void Scale(double left, double top, double right, double bottom);
@@ -29,7 +35,7 @@ public:
     QColor BackColor() const { return m_back; }
     void setBackColor(const QColor& c);
 
-    const QImage& image() const { return m_image; }
+    const QImage& image() const;
     // A point in user coordinates on the image, and the pixel it falls in.
     QPointF imagePoint(double x, double y) const;
     QPoint pixelAt(double x, double y) const;
@@ -40,7 +46,10 @@ protected:
     void paintEvent(QPaintEvent*) override;
 
 private:
+    void finishDrawing() const;
+
     QImage m_image;
+    mutable QPainter m_painter;  // after the image: ends before the image goes
     QColor m_back = Qt::black;
     double m_left = 0, m_top = 0, m_right = 1, m_bottom = 1;
 };

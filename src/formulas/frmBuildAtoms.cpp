@@ -9,6 +9,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
+#include <algorithm>
 
 TESSIVAL_FORM(frmBuildAtoms);
 
@@ -25,10 +26,12 @@ constexpr float ParticleRadius = 0.03f;
 constexpr float ElectronRadius = 0.02f;
 
 // Places in the nucleus, taken in turn: protons five, neutrons four.
-const frmBuildAtoms::Disc ProtonPlaces[5] = {
+constexpr int ProtonPlaceCount = 5;
+constexpr int NeutronPlaceCount = 4;
+const frmBuildAtoms::Disc ProtonPlaces[ProtonPlaceCount] = {
     {0, 0, ParticleRadius}, {0.05f, -0.05f, ParticleRadius}, {0.05f, 0.05f, ParticleRadius},
     {-0.05f, 0.05f, ParticleRadius}, {-0.05f, -0.05f, ParticleRadius}};
-const frmBuildAtoms::Disc NeutronPlaces[4] = {
+const frmBuildAtoms::Disc NeutronPlaces[NeutronPlaceCount] = {
     {0.05f, 0, ParticleRadius}, {0, 0.05f, ParticleRadius}, {-0.05f, 0, ParticleRadius}, {0, -0.05f, ParticleRadius}};
 
 const QString NoLevel = QStringLiteral("You must have an energy level before you can add electrons.");
@@ -190,20 +193,39 @@ void frmBuildAtoms::cmdClear_Click() {
     enableBuilding(false);
 }
 
+void frmBuildAtoms::addParticle(const QColor& colour, const Disc& place, Disc* rows, qint16& count, QLineEdit* box) {
+    Picture1->setDrawing(colour, Solid, Black);
+    Picture1->Circle(place.x, place.y, place.radius);
+    rows[count + 1] = place;
+    ++count;
+    box->setText(number(count));
+    Picture1->setDrawing(Black, Solid, Black);
+}
+
+void frmBuildAtoms::removeParticle(const Disc* rows, qint16& count, int places, QLineEdit* box) {
+    // Beyond the first round of places, the last particle shares its place
+    // with one that stays, so it is not covered.
+    if (count <= places) {
+        Picture1->setDrawing(Black, Solid, Picture1->ForeColor);
+        Picture1->Circle(rows[count].x, rows[count].y, rows[count].radius, Black);
+    }
+    --count;
+    Picture1->setDrawing(Black, Solid, Black);
+    box->setText(number(count));
+}
+
+// Row n lies exactly on row n - places. Drawing only the last row of each
+// place, in order, leaves the very pixels that drawing every row would.
+void frmBuildAtoms::repaintParticles(const Disc* rows, int count, int places, const QColor& colour) {
+    Picture1->setDrawing(colour, Solid, colour);
+    for (int n = std::max(1, count - places + 1); n <= count; ++n)
+        Picture1->Circle(rows[n].x, rows[n].y, rows[n].radius, colour);
+}
+
 void frmBuildAtoms::cmdProton_Click() {
     cmdRemoveProton->setEnabled(true);
     if (ProtonCount >= MaxProtons) return;
-    Picture1->FillColor = Red;
-    Picture1->FillStyle = Solid;
-    Picture1->ForeColor = Black;
-    const Disc& d = ProtonPlaces[ProtonCount % 5];
-    Picture1->Circle(d.x, d.y, d.radius);
-    ProtonPos[ProtonCount + 1] = d;
-    ++ProtonCount;
-    Text2->setText(number(ProtonCount));
-    Picture1->FillColor = Black;
-    Picture1->FillStyle = Solid;
-    Picture1->ForeColor = Black;
+    addParticle(Red, ProtonPlaces[ProtonCount % ProtonPlaceCount], ProtonPos, ProtonCount, Text2);
     enableBuilding(true);
     cmdPrint->setEnabled(true);
     cmdClear->setEnabled(true);
@@ -216,17 +238,7 @@ void frmBuildAtoms::cmdNeutrons_Click() {
     cmdRemoveNeutron->setEnabled(true);
     // The nucleus keeps at most 200 neutrons; a further click does nothing.
     if (NeutronCount >= MaxNeutrons) return;
-    Picture1->FillColor = Blue;
-    Picture1->FillStyle = Solid;
-    Picture1->ForeColor = Black;
-    const Disc& d = NeutronPlaces[NeutronCount % 4];
-    Picture1->Circle(d.x, d.y, d.radius);
-    NeutronPos[NeutronCount + 1] = d;
-    ++NeutronCount;
-    Text3->setText(number(NeutronCount));
-    Picture1->FillColor = Black;
-    Picture1->FillStyle = Solid;
-    Picture1->ForeColor = Black;
+    addParticle(Blue, NeutronPlaces[NeutronCount % NeutronPlaceCount], NeutronPos, NeutronCount, Text3);
     UpdateWeight();
 }
 
@@ -236,8 +248,7 @@ void frmBuildAtoms::cmdEnergyLevel_Click() {
     RingPos[LevelCount + 1] = {0, 0, NextRingRadius};
     ++LevelCount;
     Text6->setText(number(LevelCount));
-    Picture1->FillStyle = Transparent;
-    Picture1->ForeColor = White;
+    Picture1->setDrawing(Picture1->FillColor, Transparent, White);
     Picture1->Circle(0, 0, NextRingRadius);
     NextRingRadius = float(double(NextRingRadius) + 0.1);
 }
@@ -252,9 +263,7 @@ void frmBuildAtoms::cmdElectrons_Click() {
         Msg::show(TooMany, QString(), Msg::Icon::Information);
         return;
     }
-    Picture1->FillColor = Yellow;
-    Picture1->FillStyle = Solid;
-    Picture1->ForeColor = Black;
+    Picture1->setDrawing(Yellow, Solid, Black);
     // An electron goes only onto its own level, and only while that is the outermost.
     const int index = ElectronCount;
     if (ElectronPlacement::Table[index].level == LevelCount) {
@@ -269,24 +278,18 @@ void frmBuildAtoms::cmdElectrons_Click() {
 
 void frmBuildAtoms::cmdRemoveElectron_Click() {
     if (ElectronCount == 0) return;
-    Picture1->FillColor = Black;
-    Picture1->FillStyle = Solid;
+    Picture1->setDrawing(Black, Solid, Picture1->ForeColor);
     const Disc& gone = ElectronPos[ElectronCount];
     Picture1->Circle(gone.x, gone.y, gone.radius, Black);
     --ElectronCount;
     // Close the gap the black disc cut into whichever ring the electron sat
     // on, then the dots the rings pass through.
-    Picture1->FillStyle = Transparent;
-    Picture1->ForeColor = White;
+    Picture1->setDrawing(Picture1->FillColor, Transparent, White);
     for (int n = 1; n <= LevelCount; ++n) Picture1->Circle(RingPos[n].x, RingPos[n].y, RingPos[n].radius);
-    Picture1->FillColor = Yellow;
-    Picture1->FillStyle = Solid;
-    Picture1->ForeColor = Black;
+    Picture1->setDrawing(Yellow, Solid, Black);
     for (int n = 1; n <= ElectronCount; ++n)
         Picture1->Circle(ElectronPos[n].x, ElectronPos[n].y, ElectronPos[n].radius);
-    Picture1->FillColor = Black;
-    Picture1->FillStyle = Solid;
-    Picture1->ForeColor = Black;
+    Picture1->setDrawing(Black, Solid, Black);
     if (ElectronCount == 0) cmdRemoveElectron->setEnabled(false);
     UpdateCharge();
     Text4->setText(number(ElectronCount));
@@ -298,9 +301,7 @@ void frmBuildAtoms::cmdRemoveEnergyLevel_Click() {
         Msg::show(LevelHoldsElectrons, QStringLiteral("Tessival 1.5"), Msg::Icon::Critical);
         return;
     }
-    Picture1->FillColor = Black;
-    Picture1->FillStyle = Transparent;
-    Picture1->ForeColor = Black;
+    Picture1->setDrawing(Black, Transparent, Black);
     const Disc& ring = RingPos[LevelCount];
     Picture1->Circle(ring.x, ring.y, ring.radius, Black);
     --LevelCount;
@@ -309,45 +310,15 @@ void frmBuildAtoms::cmdRemoveEnergyLevel_Click() {
     if (LevelCount == 0) cmdRemoveEnergyLevel->setEnabled(false);
 }
 
-void frmBuildAtoms::repaintProtons() {
-    for (int n = 1; n <= ProtonCount; ++n) {
-        Picture1->FillColor = Red;
-        Picture1->FillStyle = Solid;
-        Picture1->ForeColor = Red;
-        Picture1->Circle(ProtonPos[n].x, ProtonPos[n].y, ProtonPos[n].radius, Red);
-    }
-}
-
-void frmBuildAtoms::repaintNeutrons() {
-    for (int n = 1; n <= NeutronCount; ++n) {
-        Picture1->FillColor = Blue;
-        Picture1->FillStyle = Solid;
-        Picture1->ForeColor = Blue;
-        Picture1->Circle(NeutronPos[n].x, NeutronPos[n].y, NeutronPos[n].radius, Blue);
-    }
-}
-
 void frmBuildAtoms::cmdRemoveNeutron_Click() {
     if (NeutronCount == 0) return;
-    Picture1->FillColor = Black;
-    Picture1->FillStyle = Solid;
-    // From the fifth on, a neutron shares its place with one that stays.
-    if (NeutronCount < 5) {
-        const Disc& d = NeutronPos[NeutronCount];
-        Picture1->Circle(d.x, d.y, d.radius, Black);
-    }
-    --NeutronCount;
-    Picture1->FillColor = Black;
-    Picture1->FillStyle = Solid;
-    Picture1->ForeColor = Black;
-    Text3->setText(number(NeutronCount));
+    removeParticle(NeutronPos, NeutronCount, NeutronPlaceCount, Text3);
     UpdateWeight();
     if (NeutronCount == 0) cmdRemoveNeutron->setEnabled(false);
-    repaintProtons();
-    repaintNeutrons();
-    Picture1->FillColor = Black;
-    Picture1->FillStyle = Solid;
-    Picture1->ForeColor = Black;
+    // Protons first: the neutrons lie on top.
+    repaintParticles(ProtonPos, ProtonCount, ProtonPlaceCount, Red);
+    repaintParticles(NeutronPos, NeutronCount, NeutronPlaceCount, Blue);
+    Picture1->setDrawing(Black, Solid, Black);
 }
 
 void frmBuildAtoms::cmdRemoveProton_Click() {
@@ -365,23 +336,11 @@ void frmBuildAtoms::cmdRemoveProton_Click() {
         UpdateCharge();
         return;
     }
-    Picture1->FillColor = Black;
-    Picture1->FillStyle = Solid;
-    // From the sixth on, a proton shares its place with one that stays.
-    if (ProtonCount < 6) {
-        const Disc& d = ProtonPos[ProtonCount];
-        Picture1->Circle(d.x, d.y, d.radius, Black);
-    }
-    --ProtonCount;
-    Picture1->FillColor = Black;
-    Picture1->FillStyle = Solid;
-    Picture1->ForeColor = Black;
-    Text2->setText(number(ProtonCount));
-    repaintNeutrons();
-    repaintProtons();
-    Picture1->FillColor = Black;
-    Picture1->FillStyle = Solid;
-    Picture1->ForeColor = Black;
+    removeParticle(ProtonPos, ProtonCount, ProtonPlaceCount, Text2);
+    // Neutrons first: the protons lie on top.
+    repaintParticles(NeutronPos, NeutronCount, NeutronPlaceCount, Blue);
+    repaintParticles(ProtonPos, ProtonCount, ProtonPlaceCount, Red);
+    Picture1->setDrawing(Black, Solid, Black);
     UpDateElement();
     UpdateWeight();
     UpdateCharge();

@@ -92,7 +92,10 @@ private:
     void emptyAtom();
     // Every button that adds or removes, but Add Proton.
     void enableBuilding(bool on);
-    // Protons and neutrons repainted from their rows, in their own colours.
-    void repaintProtons();
-    void repaintNeutrons();
+    // The next particle of a kind: drawn at its place, stored and counted.
+    void addParticle(const QColor& colour, const Disc& place, Disc* rows, qint16& count, QLineEdit* box);
+    // The last particle of a kind: covered in black and uncounted.
+    void removeParticle(const Disc* rows, qint16& count, int places, QLineEdit* box);
+    // Rows 1 to count of a kind, redrawn in their own colour.
+    void repaintParticles(const Disc* rows, int count, int places, const QColor& colour);
 };
