@@ -253,6 +253,9 @@ private slots:
         QCOMPARE(w->Text4->toolTip(), u"Enter a valid number if other gram entry is empty or leave empty if you wish "
                                       "to find this value."_s);
         QCOMPARE(QApplication::focusWidget(), w->Text14);
+        key(w->Text14, Qt::Key_Return);  // Enter runs Ok while it is still disabled
+        expectMsg(u"You must enter data in one of the gram boxes."_s, u"Tessival"_s, Msg::Icon::Information);
+        QCOMPARE(w->Text14->text() + w->Text17->text(), u"11"_s);
         for (QLineEdit* box : {w->Text14, w->Text1, w->Text6, w->Text17, w->Text4, w->Text9}) {
             w->Form_Load();
             QVERIFY(!w->cmdOk->isEnabled() && !w->cmdPrint->isEnabled());
@@ -265,7 +268,7 @@ private slots:
         QTest::keyClicks(w->Text6, u"1E"_s);
         QTest::keyClicks(w->Text1, u"1E-2"_s);
         QCOMPARE(w->Text14->text() + u'|' + w->Text6->text() + u'|' + w->Text1->text(), u"2|1|1E-2"_s);
-        QCOMPARE(msgs().shown.size(), 2);
+        QCOMPARE(msgs().shown.size(), 3);
         expectMsg(u"You must enter a valid numerical expression"_s, u"Tessival"_s, Msg::Icon::None);
     }
 
