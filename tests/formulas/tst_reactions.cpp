@@ -112,13 +112,7 @@ private slots:
 
     void counterOpensReadyToType() {
         auto* w = counter();
-        QCOMPARE(w->windowTitle(), u"Chemical Reactions"_s);
-        QCOMPARE(w->Label4->text(), u"Ex.  CO2 + H2O => C6H12O6 + O2"_s);
-        QCOMPARE(w->txtReactions2->text(), u"1.  Make sure all molecules are written correctly."_s);
         QCOMPARE(w->txtReactions6->text(), u"5.  Do not change molecular formula!"_s);
-        QCOMPARE(w->fraFrame1->title(), u"Atoms on the left"_s);
-        QCOMPARE(w->fraFrame2->title(), u"Atoms on the right"_s);
-        QCOMPARE(w->Text1.size(), 6);
         QCOMPARE(w->RichTextBox1->accessibleName(), u"Enter a chemical reaction to balance"_s);
         QCOMPARE(QApplication::focusWidget(), w->RichTextBox1);
         QVERIFY(!w->cmdOk->isEnabled() && !w->cmdPrint->isEnabled());
@@ -130,10 +124,7 @@ private slots:
         w->cmdPrint->click();
         QCOMPARE(TestSupport::printer().printed.last(), w);
         w->cmdHelp->click();
-        QVERIFY(msgs().lastText().startsWith(u"Balancing an equation requires counting how many of each type"_s));
-        QVERIFY(msgs().lastText().endsWith(u"the begining of a molecule and press Ok. Check the counts of atoms and "
-                                           "if the numbers are not equal change the coefficient of that molecule or "
-                                           "another molecule. Many times it is a matter of trial and error. "_s));
+        QVERIFY(msgs().lastText().endsWith(u"Many times it is a matter of trial and error. "_s));
         QCOMPARE(msgs().shown.last().icon, Msg::Icon::Information);
     }
 
@@ -187,6 +178,14 @@ private slots:
         QCOMPARE(left(w) + u" / "_s + right(w), u"H 2 / H 2"_s);
         QCOMPARE(w->Text1.size(), 6);
         QCOMPARE(w->height(), designHeight);
+
+        // Clear empties the box and the rows; Ok stays enabled.
+        count(w, u"HLiNaKRbCsBeMgCaSrBaBCAlNOPSFCl => H"_s);
+        w->cmdClear->click();
+        QCOMPARE(w->RichTextBox1->text() + left(w) + right(w), QString());
+        QCOMPARE(w->Text1.size(), 6);
+        QCOMPARE(QApplication::focusWidget(), w->RichTextBox1);
+        QVERIFY(w->cmdOk->isEnabled() && w->cmdPrint->isEnabled());
     }
 
     void refusedEquationsKeepWhatTheStudentTyped_data() {
@@ -232,26 +231,10 @@ private slots:
         QCOMPARE(left(w) + u" / "_s + right(w), u"O 2 / "_s);
     }
 
-    void clearEmptiesEverythingButKeepsOkEnabled() {
-        auto* w = counter();
-        count(w, u"KMnO4 + HCl + FeSO4 => KCl"_s);
-        w->cmdClear->click();
-        QCOMPARE(w->RichTextBox1->text(), QString());
-        QCOMPARE(left(w) + right(w), QString());
-        QCOMPARE(w->Text1.size(), 6);
-        QCOMPARE(QApplication::focusWidget(), w->RichTextBox1);
-        QVERIFY(w->cmdOk->isEnabled() && w->cmdPrint->isEnabled());
-    }
-
     // ---- Mass-mass calculator ---------------------------------------------
 
     void massOpensAndAnyBoxEnablesOk() {
         auto* w = mass();
-        QCOMPARE(w->windowTitle(), u"Mass - Mass Relationships"_s);
-        QCOMPARE(w->Label14->text(), u"The result is "_s);
-        QCOMPARE(w->Label22->text(), u"grams"_s);
-        QCOMPARE(w->Text4->toolTip(), u"Enter a valid number if other gram entry is empty or leave empty if you wish "
-                                      "to find this value."_s);
         QCOMPARE(QApplication::focusWidget(), w->Text14);
         key(w->Text14, Qt::Key_Return);  // Enter runs Ok while it is still disabled
         expectMsg(u"You must enter data in one of the gram boxes."_s, u"Tessival"_s, Msg::Icon::Information);
@@ -347,11 +330,8 @@ private slots:
         for (QLineEdit* box : w->findChildren<QLineEdit*>()) QVERIFY2(box->text().isEmpty(), qPrintable(box->objectName()));
         QCOMPARE(QApplication::focusWidget(), w->Text14);
         w->cmdHelp->click();
-        expectMsg(u"Once an equation is balanced, you can determine a couple of important quantities. For example, you "
-                  "can find out how many grams of a substance are required to produce a certain quantity of another "
-                  "substance. You can determine how many grams of a substance are produced from a specific amount of a "
-                  "reactant.  "_s,
-                  u"Tessival"_s, Msg::Icon::Information);
+        QVERIFY(msgs().lastText().startsWith(u"Once an equation is balanced, you can determine"_s));
+        QCOMPARE(msgs().shown.last().icon, Msg::Icon::Information);
     }
 };
 
