@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QDir>
 #include <QFile>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -149,7 +150,16 @@ private slots:
         QStringList shown;
         for (QWidget* w : form->findChildren<QWidget*>())
             if (!shownText(w).isEmpty()) shown << shownText(w);
-        QVERIFY2(shown.contains(answer), qPrintable(QStringLiteral("answer %1 not among: %2").arg(answer, shown.join(QStringLiteral(" | ")))));
+        // A frame of labelled boxes reads "<title>: <label> <box>, ...".
+        for (QGroupBox* g : form->findChildren<QGroupBox*>()) {
+            QStringList rows;
+            for (QLabel* l : g->findChildren<QLabel*>())
+                if (!l->text().isEmpty() && l->buddy()) rows << l->text() + QLatin1Char(' ') + shownText(l->buddy());
+            if (!rows.isEmpty()) shown << plain(g->title()) + QStringLiteral(": ") + rows.join(QStringLiteral(", "));
+        }
+        // Answers in several frames are joined by " / ".
+        for (const QString& part : answer.split(QStringLiteral(" / ")))
+            QVERIFY2(shown.contains(part), qPrintable(QStringLiteral("answer %1 not among: %2").arg(part, shown.join(QStringLiteral(" | ")))));
         if (hasWorkLine) {
             QWidget* line = nullptr;
             for (QWidget* w : form->findChildren<QWidget*>())

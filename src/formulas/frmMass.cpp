@@ -1,0 +1,152 @@
+#include "frmMass.h"
+
+#include <QGridLayout>
+#include <QVBoxLayout>
+
+TESSIVAL_FORM(frmMass);
+
+namespace {
+const QString ResultCaption = QStringLiteral("The result is ");
+const QString Grams = QStringLiteral("grams");
+
+CalculatorForm::Design mass() {
+    CalculatorForm::Design s;
+    s.caption = QStringLiteral("Mass - Mass Relationships");
+    const QString coefficientKeys = QStringLiteral("\b\r");
+    const QString gramKeys = QStringLiteral(".E+-\b\r");
+    const QString weightKeys = QStringLiteral(".\b\r");
+    s.inputs = {
+        {QStringLiteral("Text14"), QStringLiteral("Coefficient for the reactant."), QStringLiteral("Label15"),
+         QStringLiteral("Enter the coefficient of one of the reactant molecules."), coefficientKeys},
+        {QStringLiteral("Text1"), QStringLiteral("Grams"), QStringLiteral("Label2"),
+         QStringLiteral("Enter a valid number unless you wish to find this value."), gramKeys},
+        {QStringLiteral("Text6"), QStringLiteral("M.W."), QStringLiteral("Label7"),
+         QStringLiteral("Enter the molecular weight of the reactant molecule."), weightKeys},
+        {QStringLiteral("Text17"), QStringLiteral("Coefficient for the product."), QStringLiteral("Label18"),
+         QStringLiteral("Enter the coefficient of the other molecule."), coefficientKeys},
+        {QStringLiteral("Text4"), QStringLiteral("Grams"), QStringLiteral("Label5"),
+         QStringLiteral("Enter a valid number if other gram entry is empty or leave empty if you wish to find this "
+                        "value."),
+         gramKeys},
+        {QStringLiteral("Text9"), QStringLiteral("M.W."), QStringLiteral("Label10"),
+         QStringLiteral("Enter the molecular weight of the other molecule."), weightKeys},
+    };
+    s.answerName = QStringLiteral("Text13");
+    s.resultName = QStringLiteral("Label14");
+    s.resultCaption = ResultCaption;
+    s.unitName = QStringLiteral("Label22");
+    s.unitCaption = Grams;
+    s.workLineName = QStringLiteral("Text2");
+    s.singleResult = true;
+    s.checkStyle = {Msg::Icon::Information, QStringLiteral("Tessival")};
+    s.trapText = QStringLiteral("Data entry error");
+    s.parent = QStringLiteral("frmReactionChoice");
+    s.unloadBeforeShow = true;
+    s.tabOrder = {QStringLiteral("Text14"), QStringLiteral("Text1"), QStringLiteral("Text6"),
+                  QStringLiteral("Text17"), QStringLiteral("Text4"), QStringLiteral("Text9"),
+                  QStringLiteral("cmdOk"),  QStringLiteral("cmdClear"), QStringLiteral("cmdCancel"),
+                  QStringLiteral("cmdPrint"), QStringLiteral("cmdHelp")};
+    s.helpText = QStringLiteral("Once an equation is balanced, you can determine a couple of important quantities. "
+                                "For example, you can find out ")
+                 + QStringLiteral("how many grams of a substance are required to produce a certain quantity of another "
+                                  "substance. You ")
+                 + QStringLiteral("can determine how many grams of a substance are produced from a specific amount of a "
+                                  "reactant.  ");
+    return s;
+}
+
+// An empty coefficient, or one of 0, counts as 1 and shows it.
+void defaultCoefficient(QLineEdit* box) {
+    double v = 0;
+    if (box->text().isEmpty() || (Num::parse(box->text(), &v) && v == 0)) box->setText(QStringLiteral("1"));
+}
+}  // namespace
+
+frmMass::frmMass() : CalculatorForm(mass()) {
+    Text14 = inputs[0];
+    Text1 = inputs[1];
+    Text6 = inputs[2];
+    Text17 = inputs[3];
+    Text4 = inputs[4];
+    Text9 = inputs[5];
+    Label15 = prompts[0];
+    Label2 = prompts[1];
+    Label7 = prompts[2];
+    Label18 = prompts[3];
+    Label5 = prompts[4];
+    Label10 = prompts[5];
+    Label14 = resultLabel;
+    Text13 = answerBox;
+    Label22 = unitLabel;
+    Text2 = workLine;
+
+    auto* outer = static_cast<QVBoxLayout*>(layout());
+    Label1 = new QLabel(
+        QStringLiteral("Enter data from a BALANCED equation in all boxes except the gram entry you wish to find."), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    outer->insertWidget(0, Label1);
+
+    // Each substance on one row: coefficient, grams, molecular weight; the
+    // answer row below them with "?" at its right end.
+    if (auto* grid = qobject_cast<QGridLayout*>(outer->itemAt(1)->layout())) {
+        QList<QWidget*> all;
+        for (int i = 0; i < 6; ++i) all << prompts[i] << inputs[i];
+        all << Label14 << Text13 << Label22 << cmdHelp;
+        for (QWidget* w : all) grid->removeWidget(w);
+        for (int i = 0; i < 6; ++i) {
+            grid->addWidget(prompts[i], i / 3, (i % 3) * 2);
+            grid->addWidget(inputs[i], i / 3, (i % 3) * 2 + 1);
+        }
+        grid->addWidget(Label14, 2, 2);
+        grid->addWidget(Text13, 2, 3);
+        grid->addWidget(Label22, 2, 4);
+        grid->addWidget(cmdHelp, 2, 5, Qt::AlignRight);
+    }
+
+    const QString weight = QStringLiteral("You must enter a valid number for molecular weight.");
+    addCheck([this] { return !isEmpty(Text1) && !isEmpty(Text4); },
+             QStringLiteral("You must leave one of the gram boxes empty."));
+    addCheck([this] { return isEmpty(Text1) && isEmpty(Text4); },
+             QStringLiteral("You must enter data in one of the gram boxes."));
+    addCheck([this] { return notAboveZero(Text6); }, weight);
+    addCheck([this] { return notAboveZero(Text9); }, weight);
+    addCheck([this] { return m_given < 0; }, QStringLiteral("You must enter a valid number for grams."));
+    // Fixed again at the size of the two rows.
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    layout()->invalidate();
+    setFixedBorder();
+}
+
+void frmMass::Form_Load() {
+    CalculatorForm::Form_Load();
+    Label14->setText(ResultCaption);
+    Label22->setText(Grams);
+}
+
+void frmMass::input_Change(int) {
+    cmdOk->setEnabled(true);
+    cmdPrint->setEnabled(true);
+}
+
+void frmMass::prepare() {
+    m_given = 0;
+    if (!isEmpty(Text1)) m_given = single(Text1);
+    else if (!isEmpty(Text4)) m_given = single(Text4);
+    defaultCoefficient(Text14);
+    defaultCoefficient(Text17);
+}
+
+std::optional<CalculatorForm::Result> frmMass::calculate() {
+    const bool first = !isEmpty(Text1);
+    QLineEdit* c = first ? Text14 : Text17;  // coefficient of the given substance
+    QLineEdit* m = first ? Text6 : Text9;
+    QLineEdit* cOther = first ? Text17 : Text14;
+    QLineEdit* mOther = first ? Text9 : Text6;
+    QLineEdit* g = first ? Text1 : Text4;
+    const double ratio = Num::div(number(cOther), number(c));
+    const double grams = Num::checked(Num::checked(Num::div(m_given, number(m)) * ratio) * number(mOther));
+    const QString work = QStringLiteral("(") + g->text() + QStringLiteral(" / ") + m->text() + QStringLiteral(") * (") +
+                         cOther->text() + QStringLiteral(" / ") + c->text() + QStringLiteral(") * ") + mOther->text();
+    return Result{grams, work};
+}

@@ -1,0 +1,339 @@
+// The reaction windows as a student uses them: the chooser, the reaction atom
+// counter and the mass-mass calculator.
+#include <QApplication>
+#include <QClipboard>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTest>
+
+#include "TestSupport.h"
+#include "formulas/frmMass.h"
+#include "formulas/frmReactionChoice.h"
+#include "formulas/frmReactions.h"
+#include "shell/frmMain.h"
+
+using namespace Qt::StringLiterals;
+using TestSupport::shown;
+
+namespace {
+FakeMessages& msgs() { return TestSupport::messages(); }
+void key(QWidget* w, Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) { QTest::keyClick(w, k, m); }
+
+template <class F> F* open(const char* name) {
+    auto* f = Forms::showAs<F>(QLatin1String(name));
+    QApplication::setActiveWindow(f);
+    return f;
+}
+
+// What a column lists, "C 1, O 3, H 2"; a count without its symbol shows as "? n".
+QString listed(const QList<QLabel*>& symbols, const QList<QLineEdit*>& counts) {
+    QStringList rows;
+    for (int r = 0; r < counts.size(); ++r)
+        if (!symbols[r]->text().isEmpty() || !counts[r]->text().isEmpty())
+            rows << (symbols[r]->text().isEmpty() ? u"?"_s : symbols[r]->text()) + u' ' + counts[r]->text();
+    return rows.join(u", "_s);
+}
+QString left(frmReactions* w) { return listed(w->Label2, w->Text1); }
+QString right(frmReactions* w) { return listed(w->Label3, w->Text2); }
+
+void expectMsg(const QString& text, const QString& title, Msg::Icon icon) {
+    QVERIFY(!msgs().shown.isEmpty());
+    QCOMPARE(msgs().lastText(), text);
+    QCOMPARE(msgs().shown.last().title, title);
+    QCOMPARE(msgs().shown.last().icon, icon);
+}
+}  // namespace
+
+class TstReactions : public QObject {
+    Q_OBJECT
+
+    frmReactions* counter() { return open<frmReactions>("frmReactions"); }
+    frmMass* mass() { return open<frmMass>("frmMass"); }
+    // Types an equation as keys and presses Enter.
+    void count(frmReactions* w, const QString& equation) {
+        w->RichTextBox1->selectAll();
+        QTest::keyClicks(w->RichTextBox1, equation);
+        key(w->RichTextBox1, Qt::Key_Return);
+        QApplication::processEvents();
+    }
+
+private slots:
+    void initTestCase() {
+        TestSupport::init();
+        TestSupport::standIn(u"frmHelp"_s, u"Help"_s);
+    }
+    void init() {
+        TestSupport::unloadAll();
+        msgs().clear();
+    }
+
+    void mainWindowChooserAndCancel() {
+        auto* main = open<frmMain>("frmMain");
+        main->cmdEquations->click();
+        auto* ch = Forms::get<frmReactionChoice>(u"frmReactionChoice"_s);
+        QVERIFY(ch && ch->isVisible());
+        QCOMPARE(ch->windowTitle(), u"Reaction Problems"_s);
+        QCOMPARE(ch->cmdBalancing->text(), u"Balancing Reactions"_s);
+        QCOMPARE(ch->cmdMassMass->text(), u"Mass/Mass Relationships"_s);
+        QCOMPARE(ch->defaultButton(), ch->cmdBalancing);
+        QCOMPARE(ch->focusWidget(), ch->cmdCancel);  // first in the tab order
+        key(ch->cmdCancel, Qt::Key_F1);
+        QVERIFY(!Forms::isLoaded(u"frmHelp"_s));  // no help key in a chooser
+        const QList<std::pair<QPushButton*, const char*>> targets = {{ch->cmdBalancing, "frmReactions"},
+                                                                     {ch->cmdMassMass, "frmMass"}};
+        for (const auto& [button, window] : targets) {
+            button->click();
+            QVERIFY(shown(window) && !ch->isVisible() && Forms::isLoaded(u"frmReactionChoice"_s));
+            auto* calc = Forms::get<CalculatorForm>(QLatin1String(window));
+            key(calc->cmdCancel, Qt::Key_F1);
+            QVERIFY(shown("frmHelp"));
+            Forms::unload(u"frmHelp"_s);
+            key(calc->cmdCancel, Qt::Key_Escape);  // Cancel
+            TestSupport::settle();
+            QVERIFY(!Forms::isLoaded(QLatin1String(window)) && shown("frmReactionChoice"));
+        }
+        key(ch->cmdBalancing, Qt::Key_Escape);
+        TestSupport::settle();
+        QVERIFY(!Forms::isLoaded(u"frmReactionChoice"_s) && shown("frmMain"));
+
+        // The menu opens both windows directly; Cancel still leads to the chooser.
+        for (const auto& [item, window] : {std::pair{"mnuBalancingEquations", "frmReactions"},
+                                           std::pair{"mnuMassMassRelationships", "frmMass"}}) {
+            main->menuItem(QLatin1String(item))->trigger();
+            QVERIFY(shown(window));
+            Forms::get<CalculatorForm>(QLatin1String(window))->cmdCancel->click();
+            TestSupport::settle();
+            QVERIFY(shown("frmReactionChoice"));
+            Forms::unload(u"frmReactionChoice"_s);
+        }
+    }
+
+    // ---- Reaction atom counter ------------------------------------------
+
+    void counterOpensReadyToType() {
+        auto* w = counter();
+        QCOMPARE(w->txtReactions6->text(), u"5.  Do not change molecular formula!"_s);
+        QCOMPARE(w->RichTextBox1->accessibleName(), u"Enter a chemical reaction to balance"_s);
+        QCOMPARE(QApplication::focusWidget(), w->RichTextBox1);
+        QVERIFY(!w->cmdOk->isEnabled() && !w->cmdPrint->isEnabled());
+        // Enter runs Ok while it is still disabled.
+        key(w->RichTextBox1, Qt::Key_Return);
+        expectMsg(u"You must enter a formula."_s, u"Reactions"_s, Msg::Icon::None);
+        QTest::keyClicks(w->RichTextBox1, u"H2"_s);
+        QVERIFY(w->cmdOk->isEnabled() && w->cmdPrint->isEnabled());
+        w->cmdPrint->click();
+        QCOMPARE(TestSupport::printer().printed.last(), w);
+        w->cmdHelp->click();
+        QVERIFY(msgs().lastText().endsWith(u"Many times it is a matter of trial and error. "_s));
+        QCOMPARE(msgs().shown.last().icon, Msg::Icon::Information);
+    }
+
+    void listsEveryElementOfTheCurrentEquation() {
+        auto* w = counter();
+        count(w, u"CO2 + H2O => C6H12O6 + O2"_s);
+        QCOMPARE(left(w), u"C 1, O 3, H 2"_s);
+        QCOMPARE(right(w), u"C 6, H 12, O 8"_s);
+        QCOMPARE(w->Text2[1]->accessibleName(), u"H"_s);
+        QCOMPARE(w->Label3[1]->buddy(), w->Text2[1]);
+        // Changing a coefficient by editing keys and counting again.
+        count(w, u"2H2 + O2 => 2H2O"_s);
+        QCOMPARE(left(w) + u" / "_s + right(w), u"H 4, O 2 / H 4, O 2"_s);
+        key(w->RichTextBox1, Qt::Key_Home);
+        key(w->RichTextBox1, Qt::Key_Delete);
+        key(w->RichTextBox1, Qt::Key_End);
+        key(w->RichTextBox1, Qt::Key_Backspace);
+        QTest::keyClicks(w->RichTextBox1, u"O2,-*"_s);  // the last three are dropped without a word
+        QCOMPARE(w->RichTextBox1->text(), u"H2 + O2 => 2H2O2"_s);
+        key(w->RichTextBox1, Qt::Key_Return);
+        QCOMPARE(left(w) + u" / "_s + right(w), u"H 2, O 2 / H 4, O 4"_s);
+        QVERIFY(msgs().shown.isEmpty());
+        QApplication::clipboard()->setText(u"\nNa;Cl\t"_s);
+        w->RichTextBox1->paste();
+        QCOMPARE(w->RichTextBox1->text(), u"H2 + O2 => 2H2O2NaCl"_s);
+    }
+
+    void moreElementsThanTheFramesDraw() {
+        auto* w = counter();
+        const int designHeight = w->height();
+        count(w, u"KMnO4 + HCl + FeSO4 => KCl + MnCl2 + Fe2(SO4)3 + H2O"_s);
+        QCOMPARE(left(w), u"K 1, Mn 1, O 8, H 1, Cl 1, Fe 1, S 1"_s);
+        QCOMPARE(right(w), u"K 1, Cl 3, Mn 1, Fe 2, S 3, O 13, H 2"_s);
+        QCOMPARE(w->Text1.size(), 7);
+        QVERIFY(w->height() > designHeight);
+        auto* scroll = w->fraFrame1->findChild<QScrollArea*>();
+        QVERIFY(!scroll->verticalScrollBar()->isVisible());
+        const QPoint last = w->Text1.last()->mapTo(scroll->viewport(), QPoint(0, w->Text1.last()->height()));
+        QVERIFY(w->Text1.last()->isVisible() && last.y() <= scroll->viewport()->height());  // the seventh row shows
+
+        // Twenty elements: the frames stop growing and scroll.
+        count(w, u"HLiNaKRbCsBeMgCaSrBaBCAlNOPSFCl => H"_s);
+        QCOMPARE(w->Text1.size(), 20);
+        QCOMPARE(w->Text1[19]->text(), u"1"_s);
+        QVERIFY(w->Text1[19]->isVisible());
+        QVERIFY(scroll->verticalScrollBar()->isVisible());
+        QVERIFY(w->height() < 1000);
+
+        // A shorter equation leaves no row of the earlier one.
+        count(w, u"H2 => H2"_s);
+        QCOMPARE(left(w) + u" / "_s + right(w), u"H 2 / H 2"_s);
+        QCOMPARE(w->Text1.size(), 6);
+        QCOMPARE(w->height(), designHeight);
+
+        // Clear empties the box and the rows; Ok stays enabled.
+        count(w, u"HLiNaKRbCsBeMgCaSrBaBCAlNOPSFCl => H"_s);
+        w->cmdClear->click();
+        QCOMPARE(w->RichTextBox1->text() + left(w) + right(w), QString());
+        QCOMPARE(w->Text1.size(), 6);
+        QCOMPARE(QApplication::focusWidget(), w->RichTextBox1);
+        QVERIFY(w->cmdOk->isEnabled() && w->cmdPrint->isEnabled());
+    }
+
+    void refusedEquationsKeepWhatTheStudentTyped_data() {
+        QTest::addColumn<QString>("equation");
+        for (const char* e : {"H2 + O2 = H2O", "H2 + O2 > H2O", "H2 + O2 = > H2O", "H2 => O2 => H2O", "H2O"})
+            QTest::newRow(e) << QString::fromLatin1(e);
+    }
+    void refusedEquationsKeepWhatTheStudentTyped() {
+        QFETCH(QString, equation);
+        auto* w = counter();
+        count(w, u"H2 => H2"_s);
+        count(w, equation);
+        expectMsg(u"You must use the = and > symbols."_s, u"Invalid symbol in equation."_s, Msg::Icon::Information);
+        QCOMPARE(w->RichTextBox1->text(), equation);
+        QCOMPARE(left(w) + u" / "_s + right(w), u"H 2 / H 2"_s);
+        QCOMPARE(QApplication::focusWidget(), w->RichTextBox1);
+    }
+
+    void moleculeFaultsListNothingForTheirSide() {
+        auto* w = counter();
+        count(w, u"CO2 + H2O => C6H12O6 + O2"_s);
+        count(w, u"H2 + Xx => H2O"_s);
+        expectMsg(u"Left side, molecule Xx: The element symbol Xx was not found. Check the capital and small letters."_s,
+                  u"Tessival"_s, Msg::Icon::Information);
+        QCOMPARE(left(w) + u" / "_s + right(w), u" / H 2, O 1"_s);
+        count(w, u"H2O) => (OH"_s);
+        QCOMPARE(msgs().shown.size(), 2);  // one message for both faults
+        QCOMPARE(msgs().lastText(), u"Left side, molecule H2O): The formula has a \")\" without its opening \"(\".\n"
+                                    "Right side, molecule (OH: The group (OH has no closing \")\"."_s);
+        QCOMPARE(left(w) + right(w), QString());
+        count(w, u"H2 + O2 =>"_s);  // nothing on the right is no fault
+        QCOMPARE(left(w) + u" / "_s + right(w), u"H 2, O 2 / "_s);
+        QCOMPARE(msgs().shown.size(), 2);
+    }
+
+    void symbolsAreReadFromTheDatabase() {
+        auto* w = counter();
+        count(w, u"CO2 => CO2"_s);
+        TempDatabase db({u"CREATE TABLE GeneralInfo (Symbol TEXT)"_s, u"INSERT INTO GeneralInfo VALUES ('O')"_s});
+        count(w, u"O2 => CO2"_s);
+        expectMsg(u"Right side, molecule CO2: The element symbol C was not found. Check the capital and small letters."_s,
+                  u"Tessival"_s, Msg::Icon::Information);
+        QCOMPARE(left(w) + u" / "_s + right(w), u"O 2 / "_s);
+    }
+
+    // ---- Mass-mass calculator ---------------------------------------------
+
+    void massOpensAndAnyBoxEnablesOk() {
+        auto* w = mass();
+        QCOMPARE(QApplication::focusWidget(), w->Text14);
+        key(w->Text14, Qt::Key_Return);  // Enter runs Ok while it is still disabled
+        expectMsg(u"You must enter data in one of the gram boxes."_s, u"Tessival"_s, Msg::Icon::Information);
+        QCOMPARE(w->Text14->text() + w->Text17->text(), u"11"_s);
+        for (QLineEdit* box : {w->Text14, w->Text1, w->Text6, w->Text17, w->Text4, w->Text9}) {
+            w->Form_Load();
+            QVERIFY(!w->cmdOk->isEnabled() && !w->cmdPrint->isEnabled());
+            QTest::keyClicks(box, u"2"_s);
+            QVERIFY2(w->cmdOk->isEnabled() && w->cmdPrint->isEnabled(), qPrintable(box->objectName()));
+        }
+        // Key sets: coefficients digits only, weights no exponent, grams an exponent.
+        w->cmdClear->click();
+        QTest::keyClicks(w->Text14, u"2."_s);
+        QTest::keyClicks(w->Text6, u"1E"_s);
+        QTest::keyClicks(w->Text1, u"1E-2"_s);
+        QCOMPARE(w->Text14->text() + u'|' + w->Text6->text() + u'|' + w->Text1->text(), u"2|1|1E-2"_s);
+        QCOMPARE(msgs().shown.size(), 3);
+        expectMsg(u"You must enter a valid numerical expression"_s, u"Tessival"_s, Msg::Icon::None);
+    }
+
+    void massBothDirections_data() {
+        QTest::addColumn<QStringList>("boxes");  // Text14, Text1, Text6, Text17, Text4, Text9
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("work");
+        QTest::newRow("hydrogen to water") << QStringList{"2", "4", "2.016", "2", "", "18.015"} << "35.744"
+                                           << "(4 / 2.016) * (2 / 2) * 18.015";
+        QTest::newRow("water back to hydrogen") << QStringList{"2", "", "2.016", "2", "36", "18.015"} << "4.029"
+                                                << "(36 / 18.015) * (2 / 2) * 2.016";
+        QTest::newRow("oxygen from KClO3") << QStringList{"2", "10", "122.55", "3", "", "31.998"} << "3.917"
+                                           << "(10 / 122.55) * (3 / 2) * 31.998";
+        QTest::newRow("coefficients default to 1") << QStringList{"", "1E2", ".5", "0", "", "0.5"} << "100.000"
+                                                   << "(1E2 / .5) * (1 / 1) * 0.5";
+        QTest::newRow("a coefficient of 00 is 0") << QStringList{"00", "3", "1", "2", "", "1"} << "6.000"
+                                                  << "(3 / 1) * (2 / 1) * 1";
+        QTest::newRow("large answers grouped") << QStringList{"1", "1E3", "2", "1", "", "9000"} << "4,500,000.000"
+                                               << "(1E3 / 2) * (1 / 1) * 9000";
+    }
+    void massBothDirections() {
+        QFETCH(QStringList, boxes);
+        QFETCH(QString, answer);
+        QFETCH(QString, work);
+        auto* w = mass();
+        const QList<QLineEdit*> order = {w->Text14, w->Text1, w->Text6, w->Text17, w->Text4, w->Text9};
+        for (int i = 0; i < 6; ++i) order[i]->setText(boxes[i]);
+        key(w->Text9, Qt::Key_Return);
+        QVERIFY2(msgs().shown.isEmpty(), qPrintable(msgs().lastText()));
+        QCOMPARE(w->Text13->text(), answer);
+        QCOMPARE(w->Text2->text(), work);
+        QVERIFY(w->Text1->text() == boxes[1] && w->Text4->text() == boxes[4]);  // the empty gram box stays empty
+    }
+
+    void massChecksInOrderKeepTheAnswer_data() {
+        QTest::addColumn<QStringList>("boxes");
+        QTest::addColumn<QString>("message");
+        const QString weight = u"You must enter a valid number for molecular weight."_s;
+        QTest::newRow("both grams") << QStringList{"", "4", "0", "", "3", "0"}
+                                    << u"You must leave one of the gram boxes empty."_s;
+        QTest::newRow("no grams") << QStringList{"2", "", "0", "2", "", "0"}
+                                  << u"You must enter data in one of the gram boxes."_s;
+        for (const char* bad : {"", "0", "0.0", "00", "-1"})
+            QTest::newRow(qPrintable(u"first M.W. "_s + QLatin1String(bad)))
+                << QStringList{"2", "-4", QLatin1String(bad), "2", "", "0"} << weight;
+        QTest::newRow("second M.W. 0") << QStringList{"2", "-4", "2", "2", "", "0"} << weight;
+        QTest::newRow("negative grams") << QStringList{"2", "", "2", "2", "-4", "18"}
+                                        << u"You must enter a valid number for grams."_s;
+        QTest::newRow("a minus alone") << QStringList{"", "-", "2", "", "", "18"} << u"Data entry error"_s;
+        QTest::newRow("too large") << QStringList{"1", "3E38", "0.001", "1", "", "1000"} << u"Data entry error"_s;
+    }
+    void massChecksInOrderKeepTheAnswer() {
+        QFETCH(QStringList, boxes);
+        QFETCH(QString, message);
+        auto* w = mass();
+        const QList<QLineEdit*> order = {w->Text14, w->Text1, w->Text6, w->Text17, w->Text4, w->Text9};
+        for (int i = 0; i < 6; ++i) order[i]->setText(QStringList{"2", "4", "2.016", "2", "", "18.015"}[i]);
+        w->cmdOk->click();
+        for (int i = 0; i < 6; ++i) order[i]->setText(boxes[i]);
+        msgs().clear();
+        w->cmdOk->click();
+        const bool trap = message == u"Data entry error"_s;
+        expectMsg(message, u"Tessival"_s, trap ? Msg::Icon::None : Msg::Icon::Information);
+        QCOMPARE(msgs().shown.size(), 1);
+        QCOMPARE(w->Text13->text() + u" | "_s + w->Text2->text(), u"35.744 | (4 / 2.016) * (2 / 2) * 18.015"_s);
+        // The coefficient defaults come before the checks, after reading the grams.
+        QCOMPARE(w->Text14->text(), boxes[1] == u"-"_s ? QString() : boxes[0].isEmpty() ? u"1"_s : boxes[0]);
+    }
+
+    void massClearAndHelp() {
+        auto* w = mass();
+        for (QLineEdit* box : {w->Text14, w->Text1, w->Text6, w->Text9}) box->setText(u"2"_s);
+        w->cmdOk->click();
+        QVERIFY(!w->Text13->text().isEmpty());
+        w->cmdClear->click();
+        for (QLineEdit* box : w->findChildren<QLineEdit*>()) QVERIFY2(box->text().isEmpty(), qPrintable(box->objectName()));
+        QCOMPARE(QApplication::focusWidget(), w->Text14);
+        w->cmdHelp->click();
+        QVERIFY(msgs().lastText().startsWith(u"Once an equation is balanced, you can determine"_s));
+        QCOMPARE(msgs().shown.last().icon, Msg::Icon::Information);
+    }
+};
+
+QTEST_MAIN(TstReactions)
+#include "tst_reactions.moc"
