@@ -1,7 +1,11 @@
 // Every worked example in the user manual, typed into its window, gives the
 // answer and work line the manual quotes; every message a topic quotes in its
 // checks is one its window shows, and the topic quotes every one it shows.
+//
+// An example line: "Example: <prompt> = <value>; Option: <caption>; Check: <caption>;
+// Button: <caption> → <answer>[ / <answer>]  (work line: <text>)" or "(no work line)".
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
@@ -170,6 +174,15 @@ private slots:
         QHash<QString, int> seen;
         for (QString part : inputs.split(QStringLiteral("; "))) {
             part = part.trimmed();
+            if (part.startsWith(QStringLiteral("Check: "))) {
+                // A check box is ticked by its caption.
+                QCheckBox* box = nullptr;
+                for (QCheckBox* c : form->findChildren<QCheckBox*>())
+                    if (plain(c->text()) == part.mid(7)) box = c;
+                if (!box) QFAIL(qPrintable(QStringLiteral("no check box \"%1\" in %2").arg(part.mid(7), window)));
+                box->setChecked(true);
+                continue;
+            }
             if (part.startsWith(QStringLiteral("Option: ")) || part.startsWith(QStringLiteral("Button: "))) {
                 const bool isOption = part.startsWith(QStringLiteral("Option: "));
                 QString caption = part.mid(8);
