@@ -84,8 +84,10 @@ void FillElements() {
     }
 }
 
-QString ElementTableMessage() {
-    return QStringLiteral("The element table could not be read: ") + ElementTableFault;
+QString ElementTableMessage() { return ElementTableMessage(ElementTableFault); }
+
+QString ElementTableMessage(const QString& reason) {
+    return QStringLiteral("The element table could not be read: ") + reason;
 }
 
 std::optional<double> FindElement(const QString& symbol) {

@@ -40,6 +40,7 @@ void FillElements();
 extern QString ElementTableFault;
 // "The element table could not be read: <fault>"
 QString ElementTableMessage();
+QString ElementTableMessage(const QString& reason);
 // Atomic weight of the symbol (exact, case-sensitive, first entry); 0 when
 // absent. A fault shows its description and gives 0.
 double ElementWeight(const QVariant& symbol);

@@ -182,10 +182,31 @@ frmWeights::frmWeights() {
                              QStringLiteral("Formula must be larger than 1 character."),
                              QStringLiteral("Data entry error")})
         addMessageText(m);
+    // The weigher's refusals, their variable parts named as the manual names them.
+    using F = FormulaScan::Fault;
+    const struct {
+        F fault;
+        const char* subject;
+        const char* inner;
+    } refusals[] = {{F::NoElement, "", ""},       {F::UnknownSymbol, "<s>", ""},  {F::LowerCaseSymbol, "<s>", ""},
+                    {F::UnknownGroup, "<g>", "<s>"}, {F::UnclosedGroup, "(<g>", ""}, {F::UnopenedGroup, "", ""},
+                    {F::EmptyGroup, "", ""},      {F::StrayNumber, "<n>", ""},    {F::ZeroCount, "<n>", "<s>"},
+                    {F::ZeroCount, "0", "."},     {F::NumberTooLarge, "<n>", ""}, {F::EmptyPart, "", ""},
+                    {F::BadCharacter, "<c>", ""}, {F::TooLarge, "", ""}};
+    for (const auto& r : refusals) {
+        FormulaScan::Result form;
+        form.fault = r.fault;
+        form.subject = r.subject;
+        form.inner = r.inner;
+        addMessageText(QString::fromStdString(form.message()));
+    }
+    addMessageText(pasteRefusal(QStringLiteral("<c>")));
+    addMessageText(tooLong());
+    addMessageText(Module2::ElementTableMessage(QStringLiteral("<reason>")));
     connect(RichTextBox1, &QTextEdit::textChanged, this, &frmWeights::RichTextBox1_Change);
 }
 
-QString frmWeights::pasteRefusal(QChar c) {
+QString frmWeights::pasteRefusal(const QString& c) {
     return QStringLiteral("The character %1 cannot be part of a formula.").arg(c);
 }
 

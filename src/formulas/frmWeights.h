@@ -71,7 +71,7 @@ public:
     void setFormulaText(const QString& text);
 
     // The message that refuses a paste holding the character.
-    static QString pasteRefusal(QChar c);
+    static QString pasteRefusal(const QString& c);
     // The longest formula the box takes, and the message that says so.
     static constexpr int FormulaLimit = 1000;
     static QString tooLong();

@@ -52,8 +52,8 @@ frmMolarity::frmMolarity() : CalculatorForm(molarity()) {
     Label5 = unitLabel;
     Text4 = workLine;
 
-    const QString zero = QStringLiteral("0");
-    addCheck([this, zero] { return isEmpty(Text1) || textIs(Text1, zero) || isEmpty(Text2) || textIs(Text2, zero); },
+    // Both boxes must hold a number above 0 (0.0 and 00 are 0 too).
+    addCheck([this] { return notAboveZero(Text1) || notAboveZero(Text2); },
              QStringLiteral("You must enter valid data into both boxes."), std::nullopt,
              [this] { Text1->setFocus(); });
 }

@@ -1,9 +1,7 @@
 // The atom builder as a student uses it: clicks and what the boxes show, the
 // drawing in the picture, limits, the name lookup, and the ways in and out.
 #include <QAction>
-#include <QFile>
 #include <QPainter>
-#include <QRegularExpression>
 #include <QTest>
 #include <cmath>
 
@@ -329,20 +327,6 @@ private slots:
         TestSupport::settle();
         QVERIFY(!Forms::isLoaded(u"frmBuildAtoms"_s));
         QVERIFY(!Forms::isLoaded(u"frmMoleChoice"_s));
-    }
-
-    void manualQuotesTheWindowsMessages() {
-        QFile f(Program::path(u"Build An Atom.txt"_s));
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        const QString text = QString::fromUtf8(f.readAll());
-        const QString checks = text.section(u"## Checks"_s, 1).section(u"\n## "_s, 0, 0);
-        QStringList quoted;
-        static const QRegularExpression q(u"\"([^\"]+)\""_s);
-        for (auto it = q.globalMatch(checks); it.hasNext();) quoted << it.next().captured(1);
-        QStringList texts = open()->messageTexts();
-        quoted.sort();
-        texts.sort();
-        QCOMPARE(quoted, texts);
     }
 };
 

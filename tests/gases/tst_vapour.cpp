@@ -478,29 +478,6 @@ private slots:
         TestSupport::settle();
         QVERIFY(!Forms::isLoaded(window) && shown("frmGasLaws"));
     }
-
-    // The manual quotes no message its window cannot show.
-    void manualChecks() {
-        const QList<std::pair<const char*, const char*>> topics = {
-            {"Dalton'sLaw.txt", "frmDalton"}, {"CombinedGasLaw.txt", "frmCombinedLaws"},
-            {"Raoult'sLaw.txt", "frmRaoults"}};
-        for (const auto& [topic, window] : topics) {
-            QFile file(Program::path(QString::fromUtf8(topic)));
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            const QString text = QString::fromUtf8(file.readAll());
-            const int from = text.indexOf(QStringLiteral("## Checks"));
-            QVERIFY(from >= 0);
-            const QString checks = text.mid(from, text.indexOf(QStringLiteral("\n## "), from + 1) - from);
-            const QStringList listed = Forms::show(QLatin1String(window))->messageTexts();
-            static const QRegularExpression quoted(QStringLiteral("\"([^\"]+)\""));
-            int count = 0;
-            for (const QRegularExpressionMatch& m : quoted.globalMatch(checks)) {
-                ++count;
-                QVERIFY2(listed.contains(m.captured(1)), qPrintable(QLatin1String(topic) + ": " + m.captured(1)));
-            }
-            QVERIFY(count >= 3);
-        }
-    }
 };
 
 QTEST_MAIN(TestVapour)

@@ -1,6 +1,11 @@
 // Every worked example in the user manual, typed into its window, gives the
-// answer and work line the manual quotes.
+// answer and work line the manual quotes; every message a topic quotes in its
+// checks is one its window shows, and the topic quotes every one it shows.
+//
+// An example line: "Example: <prompt> = <value>; Option: <caption>; Check: <caption>;
+// Button: <caption> → <answer>[ / <answer>]  (work line: <text>)" or "(no work line)".
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
@@ -38,10 +43,37 @@ const QList<std::pair<const char*, const char*>> Topics = {
     {"Moles.txt", "fmrMoles"},                  {"AverageAtomicMass.txt", "frmAverageMass"},
     {"MassEnergy.txt", "frmMassEnergy"},        {"MassMassRelationship.txt", "frmMass"},
     {"BalancingReactions.txt", "frmReactions"},
-    {"EnergyAndChangeOfState.txt", "frmChangeOfState"},
+    {"EnergyAndChangeOfState.txt", "frmChangeOfState"}, {"Build An Atom.txt", "frmBuildAtoms"},
 };
 
 QString plain(QString s) { return s.remove(QLatin1Char('&')).trimmed(); }
+
+QString topicText(const QString& file) {
+    QFile f(Program::path(file));
+    if (!f.open(QIODevice::ReadOnly)) return QString();
+    return QString::fromUtf8(f.readAll());
+}
+
+// The lines of a topic's section, from its "## <title>" line to the next.
+QString section(const QString& text, const QString& title) {
+    const QString head = QStringLiteral("\n## ") + title + QLatin1Char('\n');
+    const int from = text.indexOf(head);
+    if (from < 0) return QString();
+    const int to = text.indexOf(QStringLiteral("\n## "), from + head.size() - 1);
+    return text.mid(from + head.size(), to < 0 ? -1 : to - from - head.size());
+}
+
+// The quoted texts: in typographic quotes (a message that holds straight
+// quotes itself) or in straight ones.
+QStringList quoted(QString text) {
+    QStringList out;
+    static const QRegularExpression curly(QStringLiteral("\u201C(.*?)\u201D"));
+    for (const QRegularExpressionMatch& m : curly.globalMatch(text)) out << m.captured(1);
+    text.remove(curly);
+    static const QRegularExpression straight(QStringLiteral("\"([^\"\n]*)\""));
+    for (const QRegularExpressionMatch& m : straight.globalMatch(text)) out << m.captured(1);
+    return out;
+}
 
 QString shownText(QWidget* w) {
     if (auto* e = qobject_cast<QLineEdit*>(w)) return e->text();
@@ -57,12 +89,53 @@ private slots:
     void initTestCase() { TestSupport::init(); }
     void cleanup() { TestSupport::unloadAll(); }
 
+    // Each mapped topic's checks quote only messages its window shows, and
+    // every message the window shows, but the key filter's, which the topic
+    // "Using" quotes for every window.
+    void checksQuoteTheWindowsMessages_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QStringList>("quotes");
+        for (const auto& [file, window] : Topics) {
+            const QString checks = section(topicText(QString::fromUtf8(file)), QStringLiteral("Checks"));
+            QVERIFY2(!checks.isEmpty(), file);
+            QTest::newRow(file) << QString::fromLatin1(window) << quoted(checks);
+        }
+    }
+
+    void checksQuoteTheWindowsMessages() {
+        QFETCH(QString, window);
+        QFETCH(QStringList, quotes);
+        const QStringList keyMessages =
+            quoted(section(topicText(QStringLiteral("Using.txt")), QStringLiteral("The number key filter")));
+        QVERIFY(keyMessages.contains(QStringLiteral("You must enter a valid numerical expression")));
+        Form* form = Forms::show(window);
+        QVERIFY(form);
+        const QStringList shown = form->messageTexts();
+        for (const QString& q : quotes)
+            QVERIFY2(shown.contains(q), qPrintable(QStringLiteral("%1 never shows \"%2\"").arg(window, q)));
+        for (const QString& m : shown)
+            QVERIFY2(quotes.contains(m) || keyMessages.contains(m),
+                     qPrintable(QStringLiteral("the topic of %1 does not quote \"%2\"").arg(window, m)));
+    }
+
+    // Every topic with checks is mapped to its window.
+    void everyTopicWithChecksIsMapped() {
+        const QStringList files = QDir(Program::folder()).entryList({QStringLiteral("*.txt")});
+        QVERIFY(files.size() >= 48);
+        for (const QString& file : files) {
+            if (section(topicText(file), QStringLiteral("Checks")).isEmpty()) continue;
+            bool mapped = false;
+            for (const auto& topic : Topics) mapped = mapped || file == QString::fromUtf8(topic.first);
+            QVERIFY2(mapped, qPrintable(file));
+        }
+    }
+
     void examplesMatchTheWindows_data() {
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("example");
         int rows = 0;
         for (const auto& [file, window] : Topics) {
-            if (!Forms::isRegistered(QLatin1String(window))) continue;  // not built yet
+            QVERIFY2(Forms::isRegistered(QLatin1String(window)), window);
             QFile f(Program::path(QString::fromUtf8(file)));
             QVERIFY2(f.open(QIODevice::ReadOnly), file);
             const QStringList lines = QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'));
@@ -101,6 +174,15 @@ private slots:
         QHash<QString, int> seen;
         for (QString part : inputs.split(QStringLiteral("; "))) {
             part = part.trimmed();
+            if (part.startsWith(QStringLiteral("Check: "))) {
+                // A check box is ticked by its caption.
+                QCheckBox* box = nullptr;
+                for (QCheckBox* c : form->findChildren<QCheckBox*>())
+                    if (plain(c->text()) == part.mid(7)) box = c;
+                if (!box) QFAIL(qPrintable(QStringLiteral("no check box \"%1\" in %2").arg(part.mid(7), window)));
+                box->setChecked(true);
+                continue;
+            }
             if (part.startsWith(QStringLiteral("Option: ")) || part.startsWith(QStringLiteral("Button: "))) {
                 const bool isOption = part.startsWith(QStringLiteral("Option: "));
                 QString caption = part.mid(8);

@@ -1,7 +1,11 @@
-// The whole program: every window the main window names exists once built,
+// The whole program: every window the main window and its choosers name is built,
 // F1 in every calculator reaches the real user manual, and the manual keeps
 // its topic whoever shows it.
 #include <QAction>
+#include <QMenu>
+#include <QRadioButton>
+#include <QSet>
+#include <functional>
 #include <QLineEdit>
 #include <QTest>
 #include <QTextBrowser>
@@ -10,6 +14,8 @@
 #include "TestSupport.h"
 #include "help/frmHelp.h"
 #include "platform/CalculatorForm.h"
+#include "platform/ChooserForm.h"
+#include "refdata/viewers/OptionHubForm.h"
 #include "shell/frmMain.h"
 
 class TstProgram : public QObject {
@@ -60,17 +66,80 @@ private slots:
         QVERIFY(help->TreeView1->currentItem() == graham.first());
     }
 
+    // Every button and menu item of the main window, and every button of each
+    // chooser they reach, opens a window (or shows its message, starts the
+    // calculator, or ends the program): none names a window that is not built.
     void everyWindowTheMainWindowNamesIsBuilt() {
-        // The windows of this program's subjects so far; the others open nothing yet.
-        for (const char* name : {"frmGasLaws", "frmGrahams", "frmSolutions", "frmMolarity", "frmEnergy",
-                                 "frmEnergyChange", "frmAcids", "frmGeneralChoice", "frmSigfig", "frmHelp",
-                                 "frmConstants", "frmSpecificHeats", "frmSolConstants", "frmIonization",
-                                 "frmMiscellaneous", "frmThermodynamics", "frmVaporPressure", "frmStandard",
-                                 "frmEnthalpies", "frmelectronegativities", "frmAtomicData", "frmTableChoice",
-                                 "frmPeriodic", "frmPTable2", "frmPTable3", "frmPTable4", "frmPTable5",
-                                 "frmPTable6", "frmPTable7", "frmWeightChoice", "frmWeights",
-                                 "frmWeightCalculations", "frmAbout", "frmSplash"})
-            QVERIFY2(Forms::isRegistered(QLatin1String(name)), name);
+        auto visible = [] {
+            QSet<QString> names;
+            for (Form* f : Forms::loadedForms())
+                if (f->isVisible()) names << f->formName();
+            return names;
+        };
+        // Runs `act` on a fresh program with `window` shown; the windows it brought up.
+        auto run = [&](const QString& window, const std::function<void(Form*)>& act) {
+            TestSupport::unloadAll();
+            TestSupport::messages().clear();
+            TestSupport::launcher().started.clear();
+            Form* f = Forms::show(window);
+            TestSupport::settle();
+            const QSet<QString> before = visible();
+            act(f);
+            TestSupport::settle();
+            return visible() - before;
+        };
+
+        QStringList choosers;
+        auto mainItem = [&](const QString& what, const std::function<void(frmMain*)>& act) {
+            const QSet<QString> opened = run(QStringLiteral("frmMain"), [&](Form* f) { act(static_cast<frmMain*>(f)); });
+            const bool other = !TestSupport::messages().shown.isEmpty() || !TestSupport::launcher().started.isEmpty() ||
+                               !Forms::isLoaded(QStringLiteral("frmMain"));
+            QVERIFY2(!opened.isEmpty() || other, qPrintable(what + QStringLiteral(" opens nothing")));
+            for (const QString& name : opened) {
+                Form* shown = Forms::loaded(name);
+                if ((qobject_cast<ChooserForm*>(shown) || qobject_cast<OptionHubForm*>(shown)) && !choosers.contains(name))
+                    choosers << name;
+            }
+        };
+        int items = 0;
+        auto* m = static_cast<frmMain*>(Forms::show(QStringLiteral("frmMain")));
+        QStringList buttons, actions;
+        for (QPushButton* b : m->findChildren<QPushButton*>()) buttons << b->objectName();
+        for (QAction* a : m->menuBar->findChildren<QAction*>())
+            if (!a->menu() && !a->objectName().isEmpty() && !a->isSeparator()) actions << a->objectName();
+        QCOMPARE(buttons.size(), 22);
+        for (const QString& b : std::as_const(buttons)) {
+            ++items;
+            mainItem(b, [&b](frmMain* f) { f->findChild<QPushButton*>(b)->click(); });
+        }
+        for (const QString& a : std::as_const(actions)) {
+            ++items;
+            mainItem(a, [&a](frmMain* f) { f->menuItem(a)->trigger(); });
+        }
+        QVERIFY(items > 70);
+        // The choosers the main window reaches: each button but Cancel opens a window.
+        QVERIFY(choosers.size() >= 10);
+        for (const QString& chooser : std::as_const(choosers)) {
+            Form* c = Forms::show(chooser);
+            QStringList targets;
+            if (auto* hub = qobject_cast<OptionHubForm*>(c))
+                for (QRadioButton* o : hub->options) targets << o->objectName();
+            else
+                for (QPushButton* b : static_cast<ChooserForm*>(c)->buttons) targets << b->objectName();
+            QVERIFY2(!targets.isEmpty(), qPrintable(chooser));
+            for (const QString& t : std::as_const(targets)) {
+                const QSet<QString> opened = run(chooser, [&t](Form* f) {
+                    if (auto* hub = qobject_cast<OptionHubForm*>(f)) {
+                        f->findChild<QRadioButton*>(t)->setChecked(true);
+                        hub->cmdOK->click();
+                    } else {
+                        f->findChild<QPushButton*>(t)->click();
+                    }
+                });
+                QVERIFY2(opened.size() == 1, qPrintable(chooser + QLatin1Char(' ') + t + QStringLiteral(" opens nothing")));
+                QVERIFY(Forms::isRegistered(*opened.begin()));
+            }
+        }
     }
 };
 

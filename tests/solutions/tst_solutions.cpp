@@ -147,10 +147,16 @@ private slots:
         row("empty", 0, {"", ""}, k, w, Both);
         row("moles 0", 0, {"0", "2"}, k, w, Both);
         row("liters 0", 0, {"2", "0"}, k, w, Both);
-        row("liters 0.0 divides by zero", 0, {"2", "0.0"}, k, w, fault);
-        row("moles 00 passes the check", 0, {"00", "0.0"}, k, w, fault);
-        row("lone point", 0, {".", "2"}, k, w, fault);
-        row("pasted letters", 0, {"abc", "2"}, k, w, fault);
+        // The check reads the number, not the text: every form of 0 is refused, .5 is not.
+        row("liters 0.0", 0, {"2", "0.0"}, k, w, Both);
+        row("moles 00", 0, {"00", "2"}, k, w, Both);
+        row("moles 0.000", 0, {"0.000", "2"}, k, w, Both);
+        row("liters .0", 0, {"2", ".0"}, k, w, Both);
+        row("pasted negative", 0, {"2", "-1"}, k, w, Both);
+        row("lone point", 0, {".", "2"}, k, w, Both);
+        row("pasted letters", 0, {"abc", "2"}, k, w, Both);
+        row("half a liter", 0, {"2", ".5"}, "4.000", "2 / .5");
+        row("molality of .5 kg", 1, {".5", ".5"}, "1.000", ".5 mol / .5 kg");
         row("overflow", 0, {"1" + QString(200, QLatin1Char('0')), "0." + QString(200, QLatin1Char('0')) + "1"}, k, w,
             fault);
     }
