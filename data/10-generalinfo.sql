@@ -7,26 +7,120 @@
 --   other tables). AtomicWeight is the standard atomic weight; for elements without
 --   stable isotopes it is the mass number of the longest-lived isotope as bodr
 --   gives it.
--- FreezingPoint, BoilingPoint: degrees Celsius, from bodr's meltingpoint and
---   boilingpoint (kelvin) less 273.15, kept to the decimals bodr gives. Left
---   empty where bodr has none, and for Bk and Cf, whose bodr boiling points
---   lie below their melting points.
--- Configuration: bodr electronicConfiguration, noble-gas core in brackets;
---   Nb [Kr] 4d4 5s1 and Tc [Kr] 4d5 5s2 are the NIST ground states (bodr's two
---   entries are wrong); empty where bodr has none (Sg to Mt).
--- Density: g/cm3. Solids and liquids near 20 C: CRC Handbook of Chemistry and
---   Physics, 80th ed. (1999), as tabulated in Debian package python3-periodictable
---   1.6.0 (periodictable/density.py). Gases (H, He, N, O, F, Ne, Cl, Ar, Kr, Xe,
---   Rn): gas at 0 C and 101.325 kPa, CRC Handbook, g/L divided by 1000. Empty
---   where neither gives a value.
+-- FreezingPoint, BoilingPoint, Density: libelemental 2.0.2 (Debian package
+--   libelemental0 2.0.2-1): the melting-point, boiling-point and density tables
+--   compiled into libelemental.so.0, read through the library's API by
+--   data/tools/elemental_dump.cc into data/tools/libelemental-2.0.2.tsv. For
+--   melting and boiling points the library cites the CRC Handbook of Chemistry
+--   and Physics, 84th ed. (D. R. Lide, 2003), Lange's Handbook of Chemistry,
+--   15th ed. (J. A. Dean, 1999), Kaye & Laby, Tables of Physical and Chemical
+--   Constants, 15th ed. (1993) and Macmillan's Chemical and Physical Data
+--   (A. M. James, M. P. Lord, 1992); for densities the same books and the CRC
+--   Handbook, 77th ed. (1996) and Lange's 14th ed. (1992), for the gases also
+--   H. Kuchling, Taschenbuch der Physik, 13th ed. (1991). It does not say which
+--   value comes from which book. No CRC Handbook from the 95th edition on, nor a
+--   table that cites one, can be read where this file is made; libelemental is
+--   the most recent handbook-derived table that can.
+-- FreezingPoint, BoilingPoint: degrees Celsius, the library's kelvin less
+--   273.15, kept to the decimals it gives; empty where it gives none. From the
+--   library's notes: helium's melting point is for 2.5 MPa (helium does not
+--   freeze at normal pressure); carbon (graphite) sublimes at normal pressure at
+--   the boiling point listed, so it has no freezing point here. Arsenic's
+--   boiling point, 887 K (614 C), lies below its melting point, 1090 K (817 C):
+--   at normal pressure solid arsenic turns to vapour at 614 C without melting;
+--   it melts at 817 C only under raised pressure.
+-- Density: g/cm3. Solids at 20 C; bromine and mercury as liquids at about
+--   20 C (the library's notes); the gases H, He, N, O, F, Ne, Cl, Ar, Kr, Xe and
+--   Rn at 0 C and 101.325 kPa, the library's g/L divided by 1000. Where the
+--   library gives a form: H, N, O, F, Cl, Br, I as molecules X2; C graphite;
+--   P white; S beta; Se grey; Sn white; Po alpha; Bk beta. Empty where it gives
+--   none.
 -- Charge: common oxidation states, Debian package python3-pymatgen 2022.11.7,
 --   pymatgen/core/periodic_table.json ("Common oxidation states"); empty where
 --   it lists none.
--- State: at 25 C and 101.325 kPa (from the melting and boiling points above):
---   Gas, Liquid or Solid; Synthetic for the man-made elements Pm and Np to Mt.
+-- Configuration: bodr electronicConfiguration, noble-gas core in brackets;
+--   Nb [Kr] 4d4 5s1 and Tc [Kr] 4d5 5s2 are the NIST ground states (bodr's two
+--   entries are wrong); empty where bodr has none (Sg to Mt).
+-- State: at 25 C and 101.325 kPa: Gas, Liquid or Solid; Synthetic for the
+--   man-made elements Pm and Np to Mt.
 -- GroupName: chemical class (Alkali Metal, Alkaline Earth Metal, Transition
 --   Metal, Other Metal, Metalloid, Nonmetal, Halogen, Noble Gas, Lanthanide,
 --   Actinide); the metalloids are B, Si, Ge, As, Sb, Te, Po and At.
+-- Values libelemental qualifies, stored as it gives them:
+--   approximate: C BoilingPoint, Ac FreezingPoint.
+--   estimated: At BoilingPoint, Fr BoilingPoint, Pa BoilingPoint.
+--   for the most stable isotope: Tc FreezingPoint, Tc BoilingPoint, Tc Density,
+--     Pm FreezingPoint, Pm BoilingPoint, Pm Density, Ac BoilingPoint, Ac
+--     Density, Cm FreezingPoint, Cm BoilingPoint, Cm Density, Cf FreezingPoint,
+--     Fm FreezingPoint.
+--
+-- Cross-check (python3 data/tools/gen_core_tables.py --check), every row
+--   against a second source: melting and boiling points against bodr 10
+--   (meltingpoint, boilingpoint; bodr's bibliography names WebElements),
+--   compared in kelvin; densities of solids and liquids against Debian package
+--   python3-periodictable 1.6.0, periodictable/density.py (CRC Handbook, 80th
+--   ed., 1999); densities of the gases against the ideal gas, molar mass (bodr)
+--   over the molar volume 22.41396954 L/mol (CODATA 2018, 20-constants.sql).
+--   Reported are differences above 2 % of the stored value and values only the
+--   second source gives: 22, each with the reason the stored value stands.
+--   Further witnesses named there: "pymatgen", Debian python3-pymatgen
+--   2022.11.7, pymatgen/core/periodic_table.json; "pgf-PeriodicTable", Debian
+--   texlive-pictures 2022.20230122-4, tex/latex/pgf-periodictable/pgfPT.data.tex
+--   (v1.0.1). Neither names a source for these values.
+--   Be BoilingPoint: libelemental 2742 K, bodr 3243 K (18.3 %); pymatgen and
+--     pgf-PeriodicTable give 2742 K too; bodr's 3243 K stands alone.
+--   C FreezingPoint: not in libelemental; bodr 3825 K; left empty: libelemental
+--     notes that carbon sublimes at normal pressure, so graphite does not melt
+--     there (pymatgen 3800 K, pgf-PeriodicTable 3823 K).
+--   C BoilingPoint: libelemental 4000 K, bodr 5100 K (27.5 %); the sublimation
+--     point, which libelemental marks approximate; the sources spread widely
+--     (pymatgen and pgf-PeriodicTable 4300 K).
+--   C Density: libelemental 2.267 g/cm3, periodictable 2.2 g/cm3 (3.0 %);
+--     graphite; periodictable's own note gives 1.9-2.3 for graphite and 2.26 in
+--     NIST's X-ray tables; pymatgen and pgf-PeriodicTable give 2.267.
+--   Si BoilingPoint: libelemental 3538 K, bodr 2630 K (25.7 %);
+--     pgf-PeriodicTable gives 3538 K too (pymatgen 3173 K); bodr's 2630 K is
+--     far below both.
+--   S Density: libelemental 1.96 g/cm3, periodictable 2.07 g/cm3 (5.6 %); the
+--     beta form (libelemental's note); pymatgen and pgf-PeriodicTable give 1.96
+--     too; periodictable names no form.
+--   K Density: libelemental 0.89 g/cm3, periodictable 0.862 g/cm3 (3.1 %);
+--     pgf-PeriodicTable gives 0.89 too (pymatgen 0.856).
+--   Cr FreezingPoint: libelemental 2180 K, bodr 2130 K (2.3 %); pymatgen and
+--     pgf-PeriodicTable give 2180 K too.
+--   Mn BoilingPoint: libelemental 2334 K, bodr 2235 K (4.2 %); pymatgen and
+--     pgf-PeriodicTable give 2334 K too.
+--   Fe BoilingPoint: libelemental 3134 K, bodr 3023 K (3.5 %); pymatgen and
+--     pgf-PeriodicTable give 3134 K too.
+--   Ni BoilingPoint: libelemental 3186 K, bodr 3005 K (5.7 %); pymatgen gives
+--     3186 K too (pgf-PeriodicTable 3003 K).
+--   Sr Density: libelemental 2.64 g/cm3, periodictable 2.54 g/cm3 (3.8 %);
+--     pgf-PeriodicTable gives 2.64 too (pymatgen 2.63).
+--   Tc Density: libelemental 11 g/cm3, periodictable 11.5 g/cm3 (4.5 %);
+--     libelemental's value is for the most stable isotope; periodictable marks
+--     its 11.5 as calculated (pymatgen 11.5, pgf-PeriodicTable 11).
+--   Cs Density: libelemental 1.93 g/cm3, periodictable 1.873 g/cm3 (3.0 %);
+--     pgf-PeriodicTable gives 1.93 too (pymatgen 1.879).
+--   Ba BoilingPoint: libelemental 2170 K, bodr 2078 K (4.2 %); the compilations
+--     disagree (pymatgen 2143 K, pgf-PeriodicTable 1910 K); the
+--     handbook-derived value stands.
+--   Ra BoilingPoint: libelemental 2010 K, bodr 1413 K (29.7 %); pymatgen and
+--     pgf-PeriodicTable give 2010 K too; bodr's 1413 K stands alone.
+--   Th FreezingPoint: libelemental 2115 K, bodr 2028 K (4.1 %); pymatgen and
+--     pgf-PeriodicTable give 2115 K too.
+--   Np BoilingPoint: libelemental 4273 K, bodr 4175 K (2.3 %); pymatgen and
+--     pgf-PeriodicTable give 4273 K too.
+--   Am Density: libelemental 12 g/cm3, periodictable 13.67 g/cm3 (13.9 %);
+--     pgf-PeriodicTable gives 12 too (pymatgen none).
+--   Bk BoilingPoint: not in libelemental; bodr 983 K; left empty: bodr's 983 K
+--     lies below every melting point given (bodr's own 1258 K); libelemental,
+--     pymatgen and pgf-PeriodicTable give none.
+--   Bk Density: libelemental 13.25 g/cm3, periodictable 14 g/cm3 (5.7 %); the
+--     beta form (libelemental's note); periodictable marks its 14 as estimated
+--     (pymatgen and pgf-PeriodicTable 14.78).
+--   Cf BoilingPoint: not in libelemental; bodr 1173 K; left empty: bodr's 1173
+--     K lies 1 K above its own melting point, 1172 K; libelemental, pymatgen
+--     and pgf-PeriodicTable give none.
 
 CREATE TABLE GeneralInfo (
   AtomicNumber INTEGER,
@@ -44,104 +138,104 @@ CREATE TABLE GeneralInfo (
 
 BEGIN;
 INSERT INTO GeneralInfo VALUES (1, 'H', 'Hydrogen', 1.008, 'Gas', '-1,+1', '1s1', 'Nonmetal', 0.00008988, -259.14, -252.87);
-INSERT INTO GeneralInfo VALUES (2, 'He', 'Helium', 4.002602, 'Gas', NULL, '1s2', 'Noble Gas', 0.0001786, -272.2, -268.934);
-INSERT INTO GeneralInfo VALUES (3, 'Li', 'Lithium', 6.94, 'Solid', '+1', '[He] 2s1', 'Alkali Metal', 0.534, 180.6, 1342);
-INSERT INTO GeneralInfo VALUES (4, 'Be', 'Beryllium', 9.012182, 'Solid', '+2', '[He] 2s2', 'Alkaline Earth Metal', 1.848, 1287, 2970);
-INSERT INTO GeneralInfo VALUES (5, 'B', 'Boron', 10.81, 'Solid', '+3', '[He] 2s2 2p1', 'Metalloid', 2.34, 2092, 4002);
-INSERT INTO GeneralInfo VALUES (6, 'C', 'Carbon', 12.011, 'Solid', '-4,+4', '[He] 2s2 2p2', 'Nonmetal', 2.2, 3552, 4827);
-INSERT INTO GeneralInfo VALUES (7, 'N', 'Nitrogen', 14.007, 'Gas', '-3,+3,+5', '[He] 2s2 2p3', 'Nonmetal', 0.0012506, -210, -195.806);
-INSERT INTO GeneralInfo VALUES (8, 'O', 'Oxygen', 15.999, 'Gas', '-2', '[He] 2s2 2p4', 'Nonmetal', 0.001429, -218.4, -182.962);
-INSERT INTO GeneralInfo VALUES (9, 'F', 'Fluorine', 18.9984032, 'Gas', '-1', '[He] 2s2 2p5', 'Halogen', 0.001696, -219.6, -188);
-INSERT INTO GeneralInfo VALUES (10, 'Ne', 'Neon', 20.1797, 'Gas', NULL, '[He] 2s2 2p6', 'Noble Gas', 0.0009002, -248.6, -246.1);
-INSERT INTO GeneralInfo VALUES (11, 'Na', 'Sodium', 22.98976928, 'Solid', '+1', '[Ne] 3s1', 'Alkali Metal', 0.971, 98, 883);
-INSERT INTO GeneralInfo VALUES (12, 'Mg', 'Magnesium', 24.305, 'Solid', '+2', '[Ne] 3s2', 'Alkaline Earth Metal', 1.738, 649, 1107);
-INSERT INTO GeneralInfo VALUES (13, 'Al', 'Aluminum', 26.9815386, 'Solid', '+3', '[Ne] 3s2 3p1', 'Other Metal', 2.6989, 660.4, 2467);
-INSERT INTO GeneralInfo VALUES (14, 'Si', 'Silicon', 28.085, 'Solid', '-4,+4', '[Ne] 3s2 3p2', 'Metalloid', 2.33, 1410, 2357);
-INSERT INTO GeneralInfo VALUES (15, 'P', 'Phosphorus', 30.973762, 'Solid', '-3,+3,+5', '[Ne] 3s2 3p3', 'Nonmetal', 1.82, 44.2, 280);
-INSERT INTO GeneralInfo VALUES (16, 'S', 'Sulfur', 32.06, 'Solid', '-2,+2,+4,+6', '[Ne] 3s2 3p4', 'Nonmetal', 2.07, 119.1, 444.67);
-INSERT INTO GeneralInfo VALUES (17, 'Cl', 'Chlorine', 35.45, 'Gas', '-1,+1,+3,+5,+7', '[Ne] 3s2 3p5', 'Halogen', 0.003214, -100.98, -33.97);
-INSERT INTO GeneralInfo VALUES (18, 'Ar', 'Argon', 39.948, 'Gas', NULL, '[Ne] 3s2 3p6', 'Noble Gas', 0.001784, -189.2, -185.7);
-INSERT INTO GeneralInfo VALUES (19, 'K', 'Potassium', 39.0983, 'Solid', '+1', '[Ar] 4s1', 'Alkali Metal', 0.862, 63.7, 760);
-INSERT INTO GeneralInfo VALUES (20, 'Ca', 'Calcium', 40.078, 'Solid', '+2', '[Ar] 4s2', 'Alkaline Earth Metal', 1.55, 839, 1484);
-INSERT INTO GeneralInfo VALUES (21, 'Sc', 'Scandium', 44.955912, 'Solid', '+3', '[Ar] 3d1 4s2', 'Transition Metal', 2.989, 1541, 2836);
-INSERT INTO GeneralInfo VALUES (22, 'Ti', 'Titanium', 47.867, 'Solid', '+4', '[Ar] 3d2 4s2', 'Transition Metal', 4.54, 1662, 3287);
-INSERT INTO GeneralInfo VALUES (23, 'V', 'Vanadium', 50.9415, 'Solid', '+5', '[Ar] 3d3 4s2', 'Transition Metal', 6.11, 1890, 3377);
-INSERT INTO GeneralInfo VALUES (24, 'Cr', 'Chromium', 51.9961, 'Solid', '+3,+6', '[Ar] 3d5 4s1', 'Transition Metal', 7.19, 1857, 2672);
-INSERT INTO GeneralInfo VALUES (25, 'Mn', 'Manganese', 54.938045, 'Solid', '+2,+4,+7', '[Ar] 3d5 4s2', 'Transition Metal', 7.33, 1245, 1962);
-INSERT INTO GeneralInfo VALUES (26, 'Fe', 'Iron', 55.845, 'Solid', '+2,+3', '[Ar] 3d6 4s2', 'Transition Metal', 7.874, 1535, 2750);
-INSERT INTO GeneralInfo VALUES (27, 'Co', 'Cobalt', 58.933195, 'Solid', '+2,+3', '[Ar] 3d7 4s2', 'Transition Metal', 8.9, 1495, 2870);
-INSERT INTO GeneralInfo VALUES (28, 'Ni', 'Nickel', 58.6934, 'Solid', '+2', '[Ar] 3d8 4s2', 'Transition Metal', 8.902, 1453, 2732);
-INSERT INTO GeneralInfo VALUES (29, 'Cu', 'Copper', 63.546, 'Solid', '+2', '[Ar] 3d10 4s1', 'Transition Metal', 8.96, 1083.5, 2567);
-INSERT INTO GeneralInfo VALUES (30, 'Zn', 'Zinc', 65.38, 'Solid', '+2', '[Ar] 3d10 4s2', 'Transition Metal', 7.133, 419.58, 907);
-INSERT INTO GeneralInfo VALUES (31, 'Ga', 'Gallium', 69.723, 'Solid', '+3', '[Ar] 3d10 4s2 4p1', 'Other Metal', 5.904, 29.77, 2205);
-INSERT INTO GeneralInfo VALUES (32, 'Ge', 'Germanium', 72.63, 'Solid', '-4,+2,+4', '[Ar] 3d10 4s2 4p2', 'Metalloid', 5.323, 938.4, 2834);
-INSERT INTO GeneralInfo VALUES (33, 'As', 'Arsenic', 74.9216, 'Solid', '-3,+3,+5', '[Ar] 3d10 4s2 4p3', 'Metalloid', 5.73, 817, 603);
-INSERT INTO GeneralInfo VALUES (34, 'Se', 'Selenium', 78.96, 'Solid', '-2,+2,+4,+6', '[Ar] 3d10 4s2 4p4', 'Nonmetal', 4.79, 221, 685);
-INSERT INTO GeneralInfo VALUES (35, 'Br', 'Bromine', 79.904, 'Liquid', '-1,+1,+3,+5,+7', '[Ar] 3d10 4s2 4p5', 'Halogen', 3.12, -7.2, 58.7);
-INSERT INTO GeneralInfo VALUES (36, 'Kr', 'Krypton', 83.798, 'Gas', NULL, '[Ar] 3d10 4s2 4p6', 'Noble Gas', 0.003749, -157, -152.3);
-INSERT INTO GeneralInfo VALUES (37, 'Rb', 'Rubidium', 85.4678, 'Solid', '+1', '[Kr] 5s1', 'Alkali Metal', 1.532, 39.48, 688);
-INSERT INTO GeneralInfo VALUES (38, 'Sr', 'Strontium', 87.62, 'Solid', '+2', '[Kr] 5s2', 'Alkaline Earth Metal', 2.54, 769, 1382);
-INSERT INTO GeneralInfo VALUES (39, 'Y', 'Yttrium', 88.90585, 'Solid', '+3', '[Kr] 4d1 5s2', 'Transition Metal', 4.469, 1522, 3338);
-INSERT INTO GeneralInfo VALUES (40, 'Zr', 'Zirconium', 91.224, 'Solid', '+4', '[Kr] 4d2 5s2', 'Transition Metal', 6.506, 1855, 4409);
-INSERT INTO GeneralInfo VALUES (41, 'Nb', 'Niobium', 92.90638, 'Solid', '+5', '[Kr] 4d4 5s1', 'Transition Metal', 8.57, 2469, 4742);
-INSERT INTO GeneralInfo VALUES (42, 'Mo', 'Molybdenum', 95.96, 'Solid', '+4,+6', '[Kr] 4d5 5s1', 'Transition Metal', 10.22, 2623, 4639);
-INSERT INTO GeneralInfo VALUES (43, 'Tc', 'Technetium', 97, 'Solid', '+4,+7', '[Kr] 4d5 5s2', 'Transition Metal', 11.5, 2204, 4265);
-INSERT INTO GeneralInfo VALUES (44, 'Ru', 'Ruthenium', 101.07, 'Solid', '+3,+4', '[Kr] 4d7 5s1', 'Transition Metal', 12.41, 2337, 4152);
-INSERT INTO GeneralInfo VALUES (45, 'Rh', 'Rhodium', 102.9055, 'Solid', '+3', '[Kr] 4d8 5s1', 'Transition Metal', 12.41, 1963, 3697);
-INSERT INTO GeneralInfo VALUES (46, 'Pd', 'Palladium', 106.42, 'Solid', '+2,+4', '[Kr] 4d10', 'Transition Metal', 12.02, 1552, 2967);
-INSERT INTO GeneralInfo VALUES (47, 'Ag', 'Silver', 107.8682, 'Solid', '+1', '[Kr] 4d10 5s1', 'Transition Metal', 10.5, 962, 2163);
-INSERT INTO GeneralInfo VALUES (48, 'Cd', 'Cadmium', 112.411, 'Solid', '+2', '[Kr] 4d10 5s2', 'Transition Metal', 8.65, 321.11, 767);
-INSERT INTO GeneralInfo VALUES (49, 'In', 'Indium', 114.818, 'Solid', '+3', '[Kr] 4d10 5s2 5p1', 'Other Metal', 7.31, 156.63, 2077);
-INSERT INTO GeneralInfo VALUES (50, 'Sn', 'Tin', 118.71, 'Solid', '-4,+2,+4', '[Kr] 4d10 5s2 5p2', 'Other Metal', 7.31, 231.97, 2603);
-INSERT INTO GeneralInfo VALUES (51, 'Sb', 'Antimony', 121.76, 'Solid', '-3,+3,+5', '[Kr] 4d10 5s2 5p3', 'Metalloid', 6.691, 630.76, 1587);
-INSERT INTO GeneralInfo VALUES (52, 'Te', 'Tellurium', 127.6, 'Solid', '-2,+2,+4,+6', '[Kr] 4d10 5s2 5p4', 'Metalloid', 6.24, 449.57, 988);
-INSERT INTO GeneralInfo VALUES (53, 'I', 'Iodine', 126.90447, 'Solid', '-1,+1,+3,+5,+7', '[Kr] 4d10 5s2 5p5', 'Halogen', 4.93, 113.6, 184.4);
-INSERT INTO GeneralInfo VALUES (54, 'Xe', 'Xenon', 131.293, 'Gas', NULL, '[Kr] 4d10 5s2 5p6', 'Noble Gas', 0.005894, -111.76, -108.1);
-INSERT INTO GeneralInfo VALUES (55, 'Cs', 'Cesium', 132.9054519, 'Solid', '+1', '[Xe] 6s1', 'Alkali Metal', 1.873, 28.39, 671);
-INSERT INTO GeneralInfo VALUES (56, 'Ba', 'Barium', 137.327, 'Solid', '+2', '[Xe] 6s2', 'Alkaline Earth Metal', 3.5, 729, 1805);
-INSERT INTO GeneralInfo VALUES (57, 'La', 'Lanthanum', 138.90547, 'Solid', '+3', '[Xe] 5d1 6s2', 'Lanthanide', 6.145, 918, 3464);
-INSERT INTO GeneralInfo VALUES (58, 'Ce', 'Cerium', 140.116, 'Solid', '+3,+4', '[Xe] 4f1 5d1 6s2', 'Lanthanide', 6.77, 798, 3442);
-INSERT INTO GeneralInfo VALUES (59, 'Pr', 'Praseodymium', 140.90765, 'Solid', '+3', '[Xe] 4f3 6s2', 'Lanthanide', 6.773, 931, 3512);
-INSERT INTO GeneralInfo VALUES (60, 'Nd', 'Neodymium', 144.242, 'Solid', '+3', '[Xe] 4f4 6s2', 'Lanthanide', 7.008, 1021, 3074);
-INSERT INTO GeneralInfo VALUES (61, 'Pm', 'Promethium', 145, 'Synthetic', '+3', '[Xe] 4f5 6s2', 'Lanthanide', 7.264, 1042, 3000);
-INSERT INTO GeneralInfo VALUES (62, 'Sm', 'Samarium', 150.36, 'Solid', '+3', '[Xe] 4f6 6s2', 'Lanthanide', 7.52, 1074, 1794);
-INSERT INTO GeneralInfo VALUES (63, 'Eu', 'Europium', 151.964, 'Solid', '+2,+3', '[Xe] 4f7 6s2', 'Lanthanide', 5.244, 822, 1527);
-INSERT INTO GeneralInfo VALUES (64, 'Gd', 'Gadolinium', 157.25, 'Solid', '+3', '[Xe] 4f7 5d1 6s2', 'Lanthanide', 7.901, 1312, 3272);
-INSERT INTO GeneralInfo VALUES (65, 'Tb', 'Terbium', 158.92535, 'Solid', '+3', '[Xe] 4f9 6s2', 'Lanthanide', 8.23, 1356, 3227);
-INSERT INTO GeneralInfo VALUES (66, 'Dy', 'Dysprosium', 162.5, 'Solid', '+3', '[Xe] 4f10 6s2', 'Lanthanide', 8.551, 1412, 2567);
-INSERT INTO GeneralInfo VALUES (67, 'Ho', 'Holmium', 164.93032, 'Solid', '+3', '[Xe] 4f11 6s2', 'Lanthanide', 8.795, 1474, 2695);
-INSERT INTO GeneralInfo VALUES (68, 'Er', 'Erbium', 167.259, 'Solid', '+3', '[Xe] 4f12 6s2', 'Lanthanide', 9.066, 1529, 2867);
-INSERT INTO GeneralInfo VALUES (69, 'Tm', 'Thulium', 168.93421, 'Solid', '+3', '[Xe] 4f13 6s2', 'Lanthanide', 9.321, 1545, 1950);
-INSERT INTO GeneralInfo VALUES (70, 'Yb', 'Ytterbium', 173.054, 'Solid', '+3', '[Xe] 4f14 6s2', 'Lanthanide', 6.966, 819, 1196);
-INSERT INTO GeneralInfo VALUES (71, 'Lu', 'Lutetium', 174.9668, 'Solid', '+3', '[Xe] 4f14 5d1 6s2', 'Lanthanide', 9.841, 1663, 3395);
-INSERT INTO GeneralInfo VALUES (72, 'Hf', 'Hafnium', 178.49, 'Solid', '+4', '[Xe] 4f14 5d2 6s2', 'Transition Metal', 13.31, 2231, 4602);
-INSERT INTO GeneralInfo VALUES (73, 'Ta', 'Tantalum', 180.94788, 'Solid', '+5', '[Xe] 4f14 5d3 6s2', 'Transition Metal', 16.654, 3020, 5457);
-INSERT INTO GeneralInfo VALUES (74, 'W', 'Tungsten', 183.84, 'Solid', '+4,+6', '[Xe] 4f14 5d4 6s2', 'Transition Metal', 19.3, 3422, 5552);
-INSERT INTO GeneralInfo VALUES (75, 'Re', 'Rhenium', 186.207, 'Solid', '+4', '[Xe] 4f14 5d5 6s2', 'Transition Metal', 21.02, 3182, 5597);
-INSERT INTO GeneralInfo VALUES (76, 'Os', 'Osmium', 190.23, 'Solid', '+4', '[Xe] 4f14 5d6 6s2', 'Transition Metal', 22.57, 3027, 5027);
-INSERT INTO GeneralInfo VALUES (77, 'Ir', 'Iridium', 192.217, 'Solid', '+3,+4', '[Xe] 4f14 5d7 6s2', 'Transition Metal', 22.42, 2447, 4427);
-INSERT INTO GeneralInfo VALUES (78, 'Pt', 'Platinum', 195.084, 'Solid', '+2,+4', '[Xe] 4f14 5d9 6s1', 'Transition Metal', 21.45, 1769, 3827);
-INSERT INTO GeneralInfo VALUES (79, 'Au', 'Gold', 196.966569, 'Solid', '+3', '[Xe] 4f14 5d10 6s1', 'Transition Metal', 19.3, 1064.43, 2857);
-INSERT INTO GeneralInfo VALUES (80, 'Hg', 'Mercury', 200.592, 'Liquid', '+1,+2', '[Xe] 4f14 5d10 6s2', 'Transition Metal', 13.546, -38.84, 356.73);
+INSERT INTO GeneralInfo VALUES (2, 'He', 'Helium', 4.002602, 'Gas', NULL, '1s2', 'Noble Gas', 0.0001786, -272.2, -268.93);
+INSERT INTO GeneralInfo VALUES (3, 'Li', 'Lithium', 6.94, 'Solid', '+1', '[He] 2s1', 'Alkali Metal', 0.534, 180.54, 1342);
+INSERT INTO GeneralInfo VALUES (4, 'Be', 'Beryllium', 9.012182, 'Solid', '+2', '[He] 2s2', 'Alkaline Earth Metal', 1.85, 1287, 2469);
+INSERT INTO GeneralInfo VALUES (5, 'B', 'Boron', 10.81, 'Solid', '+3', '[He] 2s2 2p1', 'Metalloid', 2.34, 2076, 3927);
+INSERT INTO GeneralInfo VALUES (6, 'C', 'Carbon', 12.011, 'Solid', '-4,+4', '[He] 2s2 2p2', 'Nonmetal', 2.267, NULL, 3727);
+INSERT INTO GeneralInfo VALUES (7, 'N', 'Nitrogen', 14.007, 'Gas', '-3,+3,+5', '[He] 2s2 2p3', 'Nonmetal', 0.001251, -210, -195.79);
+INSERT INTO GeneralInfo VALUES (8, 'O', 'Oxygen', 15.999, 'Gas', '-2', '[He] 2s2 2p4', 'Nonmetal', 0.001429, -218.79, -183);
+INSERT INTO GeneralInfo VALUES (9, 'F', 'Fluorine', 18.9984032, 'Gas', '-1', '[He] 2s2 2p5', 'Halogen', 0.0017, -219.62, -188.12);
+INSERT INTO GeneralInfo VALUES (10, 'Ne', 'Neon', 20.1797, 'Gas', NULL, '[He] 2s2 2p6', 'Noble Gas', 0.0009002, -248.59, -246.08);
+INSERT INTO GeneralInfo VALUES (11, 'Na', 'Sodium', 22.98976928, 'Solid', '+1', '[Ne] 3s1', 'Alkali Metal', 0.968, 97.72, 883);
+INSERT INTO GeneralInfo VALUES (12, 'Mg', 'Magnesium', 24.305, 'Solid', '+2', '[Ne] 3s2', 'Alkaline Earth Metal', 1.738, 650, 1090);
+INSERT INTO GeneralInfo VALUES (13, 'Al', 'Aluminum', 26.9815386, 'Solid', '+3', '[Ne] 3s2 3p1', 'Other Metal', 2.7, 660.32, 2519);
+INSERT INTO GeneralInfo VALUES (14, 'Si', 'Silicon', 28.085, 'Solid', '-4,+4', '[Ne] 3s2 3p2', 'Metalloid', 2.33, 1414, 3265);
+INSERT INTO GeneralInfo VALUES (15, 'P', 'Phosphorus', 30.973762, 'Solid', '-3,+3,+5', '[Ne] 3s2 3p3', 'Nonmetal', 1.823, 44.2, 277);
+INSERT INTO GeneralInfo VALUES (16, 'S', 'Sulfur', 32.06, 'Solid', '-2,+2,+4,+6', '[Ne] 3s2 3p4', 'Nonmetal', 1.96, 115.21, 444.7);
+INSERT INTO GeneralInfo VALUES (17, 'Cl', 'Chlorine', 35.45, 'Gas', '-1,+1,+3,+5,+7', '[Ne] 3s2 3p5', 'Halogen', 0.0032, -101.6, -34.04);
+INSERT INTO GeneralInfo VALUES (18, 'Ar', 'Argon', 39.948, 'Gas', NULL, '[Ne] 3s2 3p6', 'Noble Gas', 0.001784, -189.4, -185.9);
+INSERT INTO GeneralInfo VALUES (19, 'K', 'Potassium', 39.0983, 'Solid', '+1', '[Ar] 4s1', 'Alkali Metal', 0.89, 63.38, 759);
+INSERT INTO GeneralInfo VALUES (20, 'Ca', 'Calcium', 40.078, 'Solid', '+2', '[Ar] 4s2', 'Alkaline Earth Metal', 1.55, 842, 1484);
+INSERT INTO GeneralInfo VALUES (21, 'Sc', 'Scandium', 44.955912, 'Solid', '+3', '[Ar] 3d1 4s2', 'Transition Metal', 2.985, 1541, 2836);
+INSERT INTO GeneralInfo VALUES (22, 'Ti', 'Titanium', 47.867, 'Solid', '+4', '[Ar] 3d2 4s2', 'Transition Metal', 4.506, 1668, 3287);
+INSERT INTO GeneralInfo VALUES (23, 'V', 'Vanadium', 50.9415, 'Solid', '+5', '[Ar] 3d3 4s2', 'Transition Metal', 6, 1910, 3407);
+INSERT INTO GeneralInfo VALUES (24, 'Cr', 'Chromium', 51.9961, 'Solid', '+3,+6', '[Ar] 3d5 4s1', 'Transition Metal', 7.15, 1907, 2671);
+INSERT INTO GeneralInfo VALUES (25, 'Mn', 'Manganese', 54.938045, 'Solid', '+2,+4,+7', '[Ar] 3d5 4s2', 'Transition Metal', 7.21, 1246, 2061);
+INSERT INTO GeneralInfo VALUES (26, 'Fe', 'Iron', 55.845, 'Solid', '+2,+3', '[Ar] 3d6 4s2', 'Transition Metal', 7.86, 1538, 2861);
+INSERT INTO GeneralInfo VALUES (27, 'Co', 'Cobalt', 58.933195, 'Solid', '+2,+3', '[Ar] 3d7 4s2', 'Transition Metal', 8.9, 1495, 2927);
+INSERT INTO GeneralInfo VALUES (28, 'Ni', 'Nickel', 58.6934, 'Solid', '+2', '[Ar] 3d8 4s2', 'Transition Metal', 8.908, 1455, 2913);
+INSERT INTO GeneralInfo VALUES (29, 'Cu', 'Copper', 63.546, 'Solid', '+2', '[Ar] 3d10 4s1', 'Transition Metal', 8.96, 1084.62, 2562);
+INSERT INTO GeneralInfo VALUES (30, 'Zn', 'Zinc', 65.38, 'Solid', '+2', '[Ar] 3d10 4s2', 'Transition Metal', 7.14, 419.53, 907);
+INSERT INTO GeneralInfo VALUES (31, 'Ga', 'Gallium', 69.723, 'Solid', '+3', '[Ar] 3d10 4s2 4p1', 'Other Metal', 5.91, 29.7646, 2204);
+INSERT INTO GeneralInfo VALUES (32, 'Ge', 'Germanium', 72.63, 'Solid', '-4,+2,+4', '[Ar] 3d10 4s2 4p2', 'Metalloid', 5.323, 938.3, 2833);
+INSERT INTO GeneralInfo VALUES (33, 'As', 'Arsenic', 74.9216, 'Solid', '-3,+3,+5', '[Ar] 3d10 4s2 4p3', 'Metalloid', 5.727, 817, 614);
+INSERT INTO GeneralInfo VALUES (34, 'Se', 'Selenium', 78.96, 'Solid', '-2,+2,+4,+6', '[Ar] 3d10 4s2 4p4', 'Nonmetal', 4.81, 221, 685);
+INSERT INTO GeneralInfo VALUES (35, 'Br', 'Bromine', 79.904, 'Liquid', '-1,+1,+3,+5,+7', '[Ar] 3d10 4s2 4p5', 'Halogen', 3.1028, -7.4, 59);
+INSERT INTO GeneralInfo VALUES (36, 'Kr', 'Krypton', 83.798, 'Gas', NULL, '[Ar] 3d10 4s2 4p6', 'Noble Gas', 0.003749, -157.36, -153.22);
+INSERT INTO GeneralInfo VALUES (37, 'Rb', 'Rubidium', 85.4678, 'Solid', '+1', '[Kr] 5s1', 'Alkali Metal', 1.532, 39.31, 688);
+INSERT INTO GeneralInfo VALUES (38, 'Sr', 'Strontium', 87.62, 'Solid', '+2', '[Kr] 5s2', 'Alkaline Earth Metal', 2.64, 777, 1382);
+INSERT INTO GeneralInfo VALUES (39, 'Y', 'Yttrium', 88.90585, 'Solid', '+3', '[Kr] 4d1 5s2', 'Transition Metal', 4.472, 1526, 3336);
+INSERT INTO GeneralInfo VALUES (40, 'Zr', 'Zirconium', 91.224, 'Solid', '+4', '[Kr] 4d2 5s2', 'Transition Metal', 6.52, 1855, 4409);
+INSERT INTO GeneralInfo VALUES (41, 'Nb', 'Niobium', 92.90638, 'Solid', '+5', '[Kr] 4d4 5s1', 'Transition Metal', 8.57, 2477, 4744);
+INSERT INTO GeneralInfo VALUES (42, 'Mo', 'Molybdenum', 95.96, 'Solid', '+4,+6', '[Kr] 4d5 5s1', 'Transition Metal', 10.28, 2623, 4639);
+INSERT INTO GeneralInfo VALUES (43, 'Tc', 'Technetium', 97, 'Solid', '+4,+7', '[Kr] 4d5 5s2', 'Transition Metal', 11, 2157, 4265);
+INSERT INTO GeneralInfo VALUES (44, 'Ru', 'Ruthenium', 101.07, 'Solid', '+3,+4', '[Kr] 4d7 5s1', 'Transition Metal', 12.45, 2334, 4150);
+INSERT INTO GeneralInfo VALUES (45, 'Rh', 'Rhodium', 102.9055, 'Solid', '+3', '[Kr] 4d8 5s1', 'Transition Metal', 12.41, 1964, 3695);
+INSERT INTO GeneralInfo VALUES (46, 'Pd', 'Palladium', 106.42, 'Solid', '+2,+4', '[Kr] 4d10', 'Transition Metal', 12.023, 1554.9, 2963);
+INSERT INTO GeneralInfo VALUES (47, 'Ag', 'Silver', 107.8682, 'Solid', '+1', '[Kr] 4d10 5s1', 'Transition Metal', 10.49, 961.78, 2162);
+INSERT INTO GeneralInfo VALUES (48, 'Cd', 'Cadmium', 112.411, 'Solid', '+2', '[Kr] 4d10 5s2', 'Transition Metal', 8.65, 321.07, 767);
+INSERT INTO GeneralInfo VALUES (49, 'In', 'Indium', 114.818, 'Solid', '+3', '[Kr] 4d10 5s2 5p1', 'Other Metal', 7.31, 156.6, 2072);
+INSERT INTO GeneralInfo VALUES (50, 'Sn', 'Tin', 118.71, 'Solid', '-4,+2,+4', '[Kr] 4d10 5s2 5p2', 'Other Metal', 7.265, 231.93, 2602);
+INSERT INTO GeneralInfo VALUES (51, 'Sb', 'Antimony', 121.76, 'Solid', '-3,+3,+5', '[Kr] 4d10 5s2 5p3', 'Metalloid', 6.697, 630.63, 1587);
+INSERT INTO GeneralInfo VALUES (52, 'Te', 'Tellurium', 127.6, 'Solid', '-2,+2,+4,+6', '[Kr] 4d10 5s2 5p4', 'Metalloid', 6.24, 449.51, 988);
+INSERT INTO GeneralInfo VALUES (53, 'I', 'Iodine', 126.90447, 'Solid', '-1,+1,+3,+5,+7', '[Kr] 4d10 5s2 5p5', 'Halogen', 4.933, 113.7, 184.3);
+INSERT INTO GeneralInfo VALUES (54, 'Xe', 'Xenon', 131.293, 'Gas', NULL, '[Kr] 4d10 5s2 5p6', 'Noble Gas', 0.005894, -111.8, -108.12);
+INSERT INTO GeneralInfo VALUES (55, 'Cs', 'Cesium', 132.9054519, 'Solid', '+1', '[Xe] 6s1', 'Alkali Metal', 1.93, 28.44, 671);
+INSERT INTO GeneralInfo VALUES (56, 'Ba', 'Barium', 137.327, 'Solid', '+2', '[Xe] 6s2', 'Alkaline Earth Metal', 3.51, 727, 1897);
+INSERT INTO GeneralInfo VALUES (57, 'La', 'Lanthanum', 138.90547, 'Solid', '+3', '[Xe] 5d1 6s2', 'Lanthanide', 6.162, 920, 3464);
+INSERT INTO GeneralInfo VALUES (58, 'Ce', 'Cerium', 140.116, 'Solid', '+3,+4', '[Xe] 4f1 5d1 6s2', 'Lanthanide', 6.77, 795, 3443);
+INSERT INTO GeneralInfo VALUES (59, 'Pr', 'Praseodymium', 140.90765, 'Solid', '+3', '[Xe] 4f3 6s2', 'Lanthanide', 6.77, 935, 3520);
+INSERT INTO GeneralInfo VALUES (60, 'Nd', 'Neodymium', 144.242, 'Solid', '+3', '[Xe] 4f4 6s2', 'Lanthanide', 7.01, 1024, 3074);
+INSERT INTO GeneralInfo VALUES (61, 'Pm', 'Promethium', 145, 'Synthetic', '+3', '[Xe] 4f5 6s2', 'Lanthanide', 7.26, 1042, 3000);
+INSERT INTO GeneralInfo VALUES (62, 'Sm', 'Samarium', 150.36, 'Solid', '+3', '[Xe] 4f6 6s2', 'Lanthanide', 7.52, 1072, 1794);
+INSERT INTO GeneralInfo VALUES (63, 'Eu', 'Europium', 151.964, 'Solid', '+2,+3', '[Xe] 4f7 6s2', 'Lanthanide', 5.244, 826, 1529);
+INSERT INTO GeneralInfo VALUES (64, 'Gd', 'Gadolinium', 157.25, 'Solid', '+3', '[Xe] 4f7 5d1 6s2', 'Lanthanide', 7.9, 1312, 3273);
+INSERT INTO GeneralInfo VALUES (65, 'Tb', 'Terbium', 158.92535, 'Solid', '+3', '[Xe] 4f9 6s2', 'Lanthanide', 8.23, 1356, 3230);
+INSERT INTO GeneralInfo VALUES (66, 'Dy', 'Dysprosium', 162.5, 'Solid', '+3', '[Xe] 4f10 6s2', 'Lanthanide', 8.54, 1407, 2567);
+INSERT INTO GeneralInfo VALUES (67, 'Ho', 'Holmium', 164.93032, 'Solid', '+3', '[Xe] 4f11 6s2', 'Lanthanide', 8.79, 1461, 2720);
+INSERT INTO GeneralInfo VALUES (68, 'Er', 'Erbium', 167.259, 'Solid', '+3', '[Xe] 4f12 6s2', 'Lanthanide', 9.066, 1529, 2868);
+INSERT INTO GeneralInfo VALUES (69, 'Tm', 'Thulium', 168.93421, 'Solid', '+3', '[Xe] 4f13 6s2', 'Lanthanide', 9.32, 1545, 1950);
+INSERT INTO GeneralInfo VALUES (70, 'Yb', 'Ytterbium', 173.054, 'Solid', '+3', '[Xe] 4f14 6s2', 'Lanthanide', 6.9, 824, 1196);
+INSERT INTO GeneralInfo VALUES (71, 'Lu', 'Lutetium', 174.9668, 'Solid', '+3', '[Xe] 4f14 5d1 6s2', 'Lanthanide', 9.841, 1652, 3402);
+INSERT INTO GeneralInfo VALUES (72, 'Hf', 'Hafnium', 178.49, 'Solid', '+4', '[Xe] 4f14 5d2 6s2', 'Transition Metal', 13.31, 2233, 4603);
+INSERT INTO GeneralInfo VALUES (73, 'Ta', 'Tantalum', 180.94788, 'Solid', '+5', '[Xe] 4f14 5d3 6s2', 'Transition Metal', 16.69, 3017, 5458);
+INSERT INTO GeneralInfo VALUES (74, 'W', 'Tungsten', 183.84, 'Solid', '+4,+6', '[Xe] 4f14 5d4 6s2', 'Transition Metal', 19.25, 3422, 5555);
+INSERT INTO GeneralInfo VALUES (75, 'Re', 'Rhenium', 186.207, 'Solid', '+4', '[Xe] 4f14 5d5 6s2', 'Transition Metal', 21.02, 3186, 5596);
+INSERT INTO GeneralInfo VALUES (76, 'Os', 'Osmium', 190.23, 'Solid', '+4', '[Xe] 4f14 5d6 6s2', 'Transition Metal', 22.61, 3033, 5012);
+INSERT INTO GeneralInfo VALUES (77, 'Ir', 'Iridium', 192.217, 'Solid', '+3,+4', '[Xe] 4f14 5d7 6s2', 'Transition Metal', 22.65, 2446, 4428);
+INSERT INTO GeneralInfo VALUES (78, 'Pt', 'Platinum', 195.084, 'Solid', '+2,+4', '[Xe] 4f14 5d9 6s1', 'Transition Metal', 21.45, 1768.3, 3825);
+INSERT INTO GeneralInfo VALUES (79, 'Au', 'Gold', 196.966569, 'Solid', '+3', '[Xe] 4f14 5d10 6s1', 'Transition Metal', 19.3, 1064.18, 2856);
+INSERT INTO GeneralInfo VALUES (80, 'Hg', 'Mercury', 200.592, 'Liquid', '+1,+2', '[Xe] 4f14 5d10 6s2', 'Transition Metal', 13.534, -38.83, 356.73);
 INSERT INTO GeneralInfo VALUES (81, 'Tl', 'Thallium', 204.38, 'Solid', '+1,+3', '[Xe] 4f14 5d10 6s2 6p1', 'Other Metal', 11.85, 304, 1473);
-INSERT INTO GeneralInfo VALUES (82, 'Pb', 'Lead', 207.2, 'Solid', '+2,+4', '[Xe] 4f14 5d10 6s2 6p2', 'Other Metal', 11.35, 327.5, 1750);
-INSERT INTO GeneralInfo VALUES (83, 'Bi', 'Bismuth', 208.9804, 'Solid', '+3', '[Xe] 4f14 5d10 6s2 6p3', 'Other Metal', 9.747, 271.44, 1564);
-INSERT INTO GeneralInfo VALUES (84, 'Po', 'Polonium', 209, 'Solid', '-2,+2,+4', '[Xe] 4f14 5d10 6s2 6p4', 'Metalloid', 9.32, 254, NULL);
+INSERT INTO GeneralInfo VALUES (82, 'Pb', 'Lead', 207.2, 'Solid', '+2,+4', '[Xe] 4f14 5d10 6s2 6p2', 'Other Metal', 11.34, 327.46, 1749);
+INSERT INTO GeneralInfo VALUES (83, 'Bi', 'Bismuth', 208.9804, 'Solid', '+3', '[Xe] 4f14 5d10 6s2 6p3', 'Other Metal', 9.78, 271.6, 1564);
+INSERT INTO GeneralInfo VALUES (84, 'Po', 'Polonium', 209, 'Solid', '-2,+2,+4', '[Xe] 4f14 5d10 6s2 6p4', 'Metalloid', 9.196, 254, 962);
 INSERT INTO GeneralInfo VALUES (85, 'At', 'Astatine', 210, 'Solid', '-1,+1', '[Xe] 4f14 5d10 6s2 6p5', 'Metalloid', NULL, 302, 337);
-INSERT INTO GeneralInfo VALUES (86, 'Rn', 'Radon', 222, 'Gas', NULL, '[Xe] 4f14 5d10 6s2 6p6', 'Noble Gas', 0.00973, -71, -61.8);
+INSERT INTO GeneralInfo VALUES (86, 'Rn', 'Radon', 222, 'Gas', NULL, '[Xe] 4f14 5d10 6s2 6p6', 'Noble Gas', 0.00973, -71, -61.9);
 INSERT INTO GeneralInfo VALUES (87, 'Fr', 'Francium', 223, 'Solid', '+1', '[Rn] 7s1', 'Alkali Metal', NULL, 27, 677);
-INSERT INTO GeneralInfo VALUES (88, 'Ra', 'Radium', 226, 'Solid', '+2', '[Rn] 7s2', 'Alkaline Earth Metal', NULL, 700, 1140);
-INSERT INTO GeneralInfo VALUES (89, 'Ac', 'Actinium', 227, 'Solid', '+3', '[Rn] 6d1 7s2', 'Actinide', NULL, 1051, 3197);
-INSERT INTO GeneralInfo VALUES (90, 'Th', 'Thorium', 232.03806, 'Solid', '+4', '[Rn] 6d2 7s2', 'Actinide', 11.72, 1755, 4787);
-INSERT INTO GeneralInfo VALUES (91, 'Pa', 'Protactinium', 231.03588, 'Solid', '+5', '[Rn] 5f2 6d1 7s2', 'Actinide', 15.37, 1572, 4027);
-INSERT INTO GeneralInfo VALUES (92, 'U', 'Uranium', 238.02891, 'Solid', '+6', '[Rn] 5f3 6d1 7s2', 'Actinide', 18.95, 1135, 4134);
-INSERT INTO GeneralInfo VALUES (93, 'Np', 'Neptunium', 237, 'Synthetic', '+5', '[Rn] 5f4 6d1 7s2', 'Actinide', 20.25, 639, 3902);
-INSERT INTO GeneralInfo VALUES (94, 'Pu', 'Plutonium', 244, 'Synthetic', '+4', '[Rn] 5f6 7s2', 'Actinide', 19.84, 640, 3232);
-INSERT INTO GeneralInfo VALUES (95, 'Am', 'Americium', 243, 'Synthetic', '+3', '[Rn] 5f7 7s2', 'Actinide', 13.67, 1176, 2607);
-INSERT INTO GeneralInfo VALUES (96, 'Cm', 'Curium', 247, 'Synthetic', '+3', '[Rn] 5f7 6d1 7s2', 'Actinide', 13.51, 1347, 3110);
-INSERT INTO GeneralInfo VALUES (97, 'Bk', 'Berkelium', 247, 'Synthetic', '+3', '[Rn] 5f9 7s2', 'Actinide', NULL, 985, NULL);
-INSERT INTO GeneralInfo VALUES (98, 'Cf', 'Californium', 251, 'Synthetic', '+3', '[Rn] 5f10 7s2', 'Actinide', NULL, 899, NULL);
-INSERT INTO GeneralInfo VALUES (99, 'Es', 'Einsteinium', 252, 'Synthetic', '+3', '[Rn] 5f11 7s2', 'Actinide', NULL, 857, NULL);
+INSERT INTO GeneralInfo VALUES (88, 'Ra', 'Radium', 226, 'Solid', '+2', '[Rn] 7s2', 'Alkaline Earth Metal', 5.5, 700, 1737);
+INSERT INTO GeneralInfo VALUES (89, 'Ac', 'Actinium', 227, 'Solid', '+3', '[Rn] 6d1 7s2', 'Actinide', 10, 1050, 3198);
+INSERT INTO GeneralInfo VALUES (90, 'Th', 'Thorium', 232.03806, 'Solid', '+4', '[Rn] 6d2 7s2', 'Actinide', 11.7, 1842, 4788);
+INSERT INTO GeneralInfo VALUES (91, 'Pa', 'Protactinium', 231.03588, 'Solid', '+5', '[Rn] 5f2 6d1 7s2', 'Actinide', 15.37, 1568, 4027);
+INSERT INTO GeneralInfo VALUES (92, 'U', 'Uranium', 238.02891, 'Solid', '+6', '[Rn] 5f3 6d1 7s2', 'Actinide', 19.1, 1132.2, 4131);
+INSERT INTO GeneralInfo VALUES (93, 'Np', 'Neptunium', 237, 'Synthetic', '+5', '[Rn] 5f4 6d1 7s2', 'Actinide', 20.2, 644, 4000);
+INSERT INTO GeneralInfo VALUES (94, 'Pu', 'Plutonium', 244, 'Synthetic', '+4', '[Rn] 5f6 7s2', 'Actinide', 19.816, 639.4, 3228);
+INSERT INTO GeneralInfo VALUES (95, 'Am', 'Americium', 243, 'Synthetic', '+3', '[Rn] 5f7 7s2', 'Actinide', 12, 1176, 2607);
+INSERT INTO GeneralInfo VALUES (96, 'Cm', 'Curium', 247, 'Synthetic', '+3', '[Rn] 5f7 6d1 7s2', 'Actinide', 13.51, 1340, 3110);
+INSERT INTO GeneralInfo VALUES (97, 'Bk', 'Berkelium', 247, 'Synthetic', '+3', '[Rn] 5f9 7s2', 'Actinide', 13.25, 986, NULL);
+INSERT INTO GeneralInfo VALUES (98, 'Cf', 'Californium', 251, 'Synthetic', '+3', '[Rn] 5f10 7s2', 'Actinide', 15.1, 900, NULL);
+INSERT INTO GeneralInfo VALUES (99, 'Es', 'Einsteinium', 252, 'Synthetic', '+3', '[Rn] 5f11 7s2', 'Actinide', 8.84, 860, NULL);
 INSERT INTO GeneralInfo VALUES (100, 'Fm', 'Fermium', 257, 'Synthetic', '+3', '[Rn] 5f12 7s2', 'Actinide', NULL, 1527, NULL);
 INSERT INTO GeneralInfo VALUES (101, 'Md', 'Mendelevium', 258, 'Synthetic', '+3', '[Rn] 5f13 7s2', 'Actinide', NULL, 827, NULL);
 INSERT INTO GeneralInfo VALUES (102, 'No', 'Nobelium', 259, 'Synthetic', '+3', '[Rn] 5f14 7s2', 'Actinide', NULL, 827, NULL);

@@ -1,13 +1,22 @@
 #!/usr/bin/env python3
 """Writes data/10-generalinfo.sql, 11-vaporpressure.sql, 12-molecularweights.sql
-and 13-temperatures.sql.
+and 13-temperatures.sql, and cross-checks the element and solvent data.
 
-Python 3 standard library only. Reads the Blue Obelisk element list
-(Debian package bodr, /usr/share/bodr/elements.xml); every other value is
-tabulated below with its source.
+Python 3 standard library only. Reads, besides the tables below:
+  - the Blue Obelisk element list (Debian package bodr, /usr/share/bodr/elements.xml);
+  - data/tools/libelemental-2.0.2.tsv, written by data/tools/elemental_dump.cc
+    from Debian package libelemental0 (melting points, boiling points, densities);
+  - for the cross-check: Debian package python3-periodictable
+    (periodictable/density.py), Debian package chemical-structures-data
+    (/usr/share/chemical-structures) and data/20-constants.sql.
 
+    apt-get install bodr python3-periodictable chemical-structures-data
     python3 data/tools/gen_core_tables.py            # writes into data/
     python3 data/tools/gen_core_tables.py OUTDIR
+    python3 data/tools/gen_core_tables.py --check    # prints the cross-check only
+
+Every value the cross-check reports needs its reason in CROSS_CHECK_REASONS;
+the generator stops otherwise.
 """
 import math
 import os
@@ -19,39 +28,36 @@ from decimal import Decimal, ROUND_HALF_UP
 BODR = "/usr/share/bodr/elements.xml"
 CML = "{http://www.xml-cml.org/schema}"
 
-# --- element data not in bodr ------------------------------------------------
+# --- melting points, boiling points and densities ---------------------------
 
-# Density of solids and liquids, g/cm3 (near 20 C): CRC Handbook of Chemistry
-# and Physics, 80th ed. (1999), as tabulated by Debian package
-# python3-periodictable 1.6.0, periodictable/density.py. Values that file marks
-# only as "estimated" (Bk) and elements it has no value for are left out.
-DENSITY_CONDENSED = {
-    'Li': '0.534', 'Be': '1.848', 'B': '2.34', 'C': '2.2', 'Na': '0.971',
-    'Mg': '1.738', 'Al': '2.6989', 'Si': '2.33', 'P': '1.82', 'S': '2.07',
-    'K': '0.862', 'Ca': '1.55', 'Sc': '2.989', 'Ti': '4.54', 'V': '6.11',
-    'Cr': '7.19', 'Mn': '7.33', 'Fe': '7.874', 'Co': '8.9', 'Ni': '8.902',
-    'Cu': '8.96', 'Zn': '7.133', 'Ga': '5.904', 'Ge': '5.323', 'As': '5.73',
-    'Se': '4.79', 'Br': '3.12', 'Rb': '1.532', 'Sr': '2.54', 'Y': '4.469',
-    'Zr': '6.506', 'Nb': '8.57', 'Mo': '10.22', 'Tc': '11.5', 'Ru': '12.41',
-    'Rh': '12.41', 'Pd': '12.02', 'Ag': '10.5', 'Cd': '8.65', 'In': '7.31',
-    'Sn': '7.31', 'Sb': '6.691', 'Te': '6.24', 'I': '4.93', 'Cs': '1.873',
-    'Ba': '3.5', 'La': '6.145', 'Ce': '6.77', 'Pr': '6.773', 'Nd': '7.008',
-    'Pm': '7.264', 'Sm': '7.52', 'Eu': '5.244', 'Gd': '7.901', 'Tb': '8.23',
-    'Dy': '8.551', 'Ho': '8.795', 'Er': '9.066', 'Tm': '9.321', 'Yb': '6.966',
-    'Lu': '9.841', 'Hf': '13.31', 'Ta': '16.654', 'W': '19.3', 'Re': '21.02',
-    'Os': '22.57', 'Ir': '22.42', 'Pt': '21.45', 'Au': '19.3', 'Hg': '13.546',
-    'Tl': '11.85', 'Pb': '11.35', 'Bi': '9.747', 'Po': '9.32', 'Th': '11.72',
-    'Pa': '15.37', 'U': '18.95', 'Np': '20.25', 'Pu': '19.84', 'Am': '13.67',
-    'Cm': '13.51',
-}
+HERE = os.path.dirname(os.path.abspath(__file__))
 
-# Density of the gaseous elements at 0 C and 101.325 kPa, g/L (CRC Handbook
-# of Chemistry and Physics, density of gases); stored divided by 1000, g/cm3.
-DENSITY_GAS_G_PER_L = {
-    'H': '0.08988', 'He': '0.1786', 'N': '1.2506', 'O': '1.429', 'F': '1.696',
-    'Ne': '0.9002', 'Cl': '3.214', 'Ar': '1.784', 'Kr': '3.749', 'Xe': '5.894',
-    'Rn': '9.73',
-}
+# Primary source: libelemental 2.0.2 (Debian package libelemental0 2.0.2-1),
+# whose table cites for melting and boiling points the CRC Handbook of
+# Chemistry and Physics, 84th ed. (2003), Lange's Handbook of Chemistry, 15th
+# ed. (1999), Kaye & Laby, Tables of Physical and Chemical Constants, 15th ed.
+# (1993) and Macmillan's Chemical and Physical Data (1992), and the same
+# handbooks for densities. The values are compiled into the library; they were
+# read through its API by data/tools/elemental_dump.cc into the table below.
+ELEMENTAL_TSV = os.path.join(HERE, 'libelemental-2.0.2.tsv')
+
+# Second sources for the cross-check.
+#   Melting and boiling points: bodr (BODR above), meltingpoint and
+#   boilingpoint, kelvin; bodr's bibliography names WebElements for them.
+#   Densities of solids and liquids: Debian package python3-periodictable
+#   1.6.0, periodictable/density.py (CRC Handbook, 80th ed., 1999).
+#   Densities of the gases: the ideal gas at 0 C and 101.325 kPa, molar mass
+#   (bodr) over the molar volume of 20-constants.sql (CODATA 2018).
+PERIODICTABLE_DENSITY = '/usr/lib/python3/dist-packages/periodictable/density.py'
+CONSTANTS_SQL = os.path.join(HERE, os.pardir, '20-constants.sql')
+
+# A difference above this share of the primary value is reported; kelvin for
+# temperatures, so that values near 0 C compare sensibly.
+TOLERANCE = Decimal('0.02')
+
+# Atoms in a molecule of each gaseous element.
+GAS_ATOMS = {'H': 2, 'N': 2, 'O': 2, 'F': 2, 'Cl': 2,
+             'He': 1, 'Ne': 1, 'Ar': 1, 'Kr': 1, 'Xe': 1, 'Rn': 1}
 
 # Common oxidation states: "Common oxidation states" of Debian package
 # python3-pymatgen 2022.11.7, pymatgen/core/periodic_table.json.
@@ -80,10 +86,6 @@ CHARGE = {
 # Ground-state configurations where bodr's entry is wrong (NIST ground
 # states, as in pymatgen's "Electronic structure").
 CONFIG_FIX = {'Nb': '[Kr] 4d4 5s1', 'Tc': '[Kr] 4d5 5s2'}
-
-# bodr boiling points below the element's melting point (Bk 983 K against
-# 1258 K, Cf 1173 K against 1172 K): no published value, left empty.
-BOILING_DROP = {'Bk', 'Cf'}
 
 # Names for 104-109 (IUPAC 1997); bodr has them already, kept as a check.
 MODERN = {104: ('Rf', 'Rutherfordium'), 105: ('Db', 'Dubnium'),
@@ -135,7 +137,7 @@ def state(z, sym):
 
 
 def kelvin_to_celsius(text):
-    k = Decimal(text.strip())
+    k = Decimal(str(text).strip())
     c = k - Decimal('273.15')
     exp = min(k.as_tuple().exponent, 0)
     return c.quantize(Decimal(1).scaleb(exp), rounding=ROUND_HALF_UP)
@@ -168,8 +170,42 @@ def read_bodr():
     return rows
 
 
+def read_elemental(path=ELEMENTAL_TSV):
+    """Symbol -> {column: (Decimal or None, qualifier)} from the dump."""
+    out = {}
+    header = None
+    with open(path, encoding='utf-8') as f:
+        for line in f:
+            line = line.rstrip('\n')
+            if not line or line.startswith('#'):
+                continue
+            cells = line.split('\t')
+            if header is None:
+                header = cells
+                continue
+            row = {}
+            for name, cell in zip(header[2:], cells[2:]):
+                value, qual = cell.split('|')
+                row[name] = (Decimal(value) if value else None, qual)
+            row['Z'] = int(cells[0])
+            out[cells[1]] = row
+    return out
+
+
+def elemental_density(sym, values):
+    """g/cm3: the gas at 0 C for the gases, the liquid for Br and Hg (at about
+    20 C, as the library notes), the solid at 20 C for the rest."""
+    if sym in GASES:
+        v, q = values['DensityGas']
+        return (v / 1000 if v is not None else None), q
+    if sym in LIQUIDS:
+        return values['DensityLiquid']
+    return values['DensitySolid']
+
+
 def element_rows():
     bodr = read_bodr()
+    elemental = read_elemental()
     out = []
     for z in range(1, 110):
         f = bodr[z]
@@ -182,22 +218,114 @@ def element_rows():
         if conf:
             conf = re.sub(r'^([A-Z][a-z]?) ', r'[\1] ', conf.strip())
         conf = CONFIG_FIX.get(sym, conf)
-        if sym in DENSITY_GAS_G_PER_L:
-            dens = Decimal(DENSITY_GAS_G_PER_L[sym]) / 1000
-        elif sym in DENSITY_CONDENSED:
-            dens = Decimal(DENSITY_CONDENSED[sym])
-        else:
-            dens = None
-        mp = f.get('meltingpoint')
-        bp = None if sym in BOILING_DROP else f.get('boilingpoint')
+        e = elemental[sym]
+        mp = e['MeltingPointK'][0]
+        bp = e['BoilingPointK'][0]
         out.append(dict(
             AtomicNumber=z, Symbol=sym, ElementName=name,
             AtomicWeight=Decimal(f['mass'].strip()),
             State=state(z, sym), Charge=CHARGE.get(sym), Configuration=conf,
-            GroupName=group_name(z, sym), Density=dens,
-            FreezingPoint=kelvin_to_celsius(mp) if mp else None,
-            BoilingPoint=kelvin_to_celsius(bp) if bp else None))
+            GroupName=group_name(z, sym), Density=elemental_density(sym, e)[0],
+            FreezingPoint=kelvin_to_celsius(mp) if mp is not None else None,
+            BoilingPoint=kelvin_to_celsius(bp) if bp is not None else None))
     assert len({r['Symbol'] for r in out}) == 109
+    return out
+
+
+# --- cross-check --------------------------------------------------------------
+
+def read_periodictable_density(path=PERIODICTABLE_DENSITY):
+    """Symbol -> Decimal g/cm3 from periodictable's element_densities."""
+    import ast
+    with open(path, encoding='utf-8') as f:
+        tree = ast.parse(f.read())
+    for node in tree.body:
+        if (isinstance(node, ast.Assign) and len(node.targets) == 1
+                and getattr(node.targets[0], 'id', '') == 'element_densities'):
+            out = {}
+            for kw in node.value.keywords:
+                v = ast.literal_eval(kw.value)
+                if v is None:
+                    continue
+                out[kw.arg] = Decimal(repr(v[0] if isinstance(v, tuple) else v))
+            return out
+    raise SystemExit('%s: no element_densities' % path)
+
+
+def molar_volume():
+    with open(CONSTANTS_SQL, encoding='utf-8') as f:
+        m = re.search(r"'Molar volume STP \(L/mol\)', ([0-9.]+)", f.read())
+    return Decimal(m.group(1))
+
+
+def compared_values():
+    """(column, symbol, primary, second, unit, second source name); the
+    temperatures in kelvin, densities in g/cm3."""
+    bodr = read_bodr()
+    elemental = read_elemental()
+    pt = read_periodictable_density()
+    vm = molar_volume()
+    out = []
+    for z in range(1, 110):
+        sym = bodr[z]['symbol']
+        e = elemental[sym]
+        assert e['Z'] == z, sym
+        for column, key, bkey in (('FreezingPoint', 'MeltingPointK', 'meltingpoint'),
+                                  ('BoilingPoint', 'BoilingPointK', 'boilingpoint')):
+            b = bodr[z].get(bkey)
+            out.append((column, sym, e[key][0], Decimal(b.strip()) if b else None,
+                        'K', 'bodr'))
+        d = elemental_density(sym, e)[0]
+        if sym in GASES:
+            ideal = (GAS_ATOMS[sym] * Decimal(bodr[z]['mass'].strip()) / vm
+                     / 1000)
+            out.append(('Density', sym, d, ideal, 'g/cm3', 'ideal gas'))
+        else:
+            out.append(('Density', sym, d, pt.get(sym), 'g/cm3', 'periodictable'))
+    return out
+
+
+def cross_check():
+    """Every value the two sources give differently: (column, symbol, text).
+    Differences above TOLERANCE, and values only the second source gives."""
+    found = []
+    for column, sym, a, b, unit, source in compared_values():
+        if a is None and b is None:
+            continue
+        if a is None:
+            found.append((column, sym, 'not in libelemental; %s %s %s'
+                          % (source, fmt(b), unit)))
+            continue
+        if b is None:
+            continue
+        share = abs(a - b) / a
+        if share > TOLERANCE:
+            found.append((column, sym, 'libelemental %s %s, %s %s %s (%.1f %%)'
+                          % (fmt(a), unit, source, fmt(b), unit, share * 100)))
+    return found
+
+
+def fmt(d):
+    """As given; a computed value to 6 significant digits."""
+    d = Decimal(d)
+    if len(d.as_tuple().digits) > 6:
+        d = d.quantize(Decimal(1).scaleb(d.adjusted() - 5), rounding=ROUND_HALF_UP)
+    return format(d.normalize(), 'f')
+
+
+def qualified_values():
+    """The values stored that the source qualifies: (column, symbol, word)."""
+    words = {'est': 'estimated', 'ca': 'approximate',
+             'iso': 'for the most stable isotope'}
+    out = []
+    for sym, e in sorted(read_elemental().items(), key=lambda i: i[1]['Z']):
+        if e['Z'] > 109:
+            continue
+        for column, (v, q) in (('FreezingPoint', e['MeltingPointK']),
+                               ('BoilingPoint', e['BoilingPointK']),
+                               ('Density', elemental_density(sym, e))):
+            if v is not None and q in words:
+                out.append((column, sym, words[q]))
     return out
 
 
@@ -211,27 +339,152 @@ GENERALINFO_HEAD = """\
 --   other tables). AtomicWeight is the standard atomic weight; for elements without
 --   stable isotopes it is the mass number of the longest-lived isotope as bodr
 --   gives it.
--- FreezingPoint, BoilingPoint: degrees Celsius, from bodr's meltingpoint and
---   boilingpoint (kelvin) less 273.15, kept to the decimals bodr gives. Left
---   empty where bodr has none, and for Bk and Cf, whose bodr boiling points
---   lie below their melting points.
--- Configuration: bodr electronicConfiguration, noble-gas core in brackets;
---   Nb [Kr] 4d4 5s1 and Tc [Kr] 4d5 5s2 are the NIST ground states (bodr's two
---   entries are wrong); empty where bodr has none (Sg to Mt).
--- Density: g/cm3. Solids and liquids near 20 C: CRC Handbook of Chemistry and
---   Physics, 80th ed. (1999), as tabulated in Debian package python3-periodictable
---   1.6.0 (periodictable/density.py). Gases (H, He, N, O, F, Ne, Cl, Ar, Kr, Xe,
---   Rn): gas at 0 C and 101.325 kPa, CRC Handbook, g/L divided by 1000. Empty
---   where neither gives a value.
+-- FreezingPoint, BoilingPoint, Density: libelemental 2.0.2 (Debian package
+--   libelemental0 2.0.2-1): the melting-point, boiling-point and density tables
+--   compiled into libelemental.so.0, read through the library's API by
+--   data/tools/elemental_dump.cc into data/tools/libelemental-2.0.2.tsv. For
+--   melting and boiling points the library cites the CRC Handbook of Chemistry
+--   and Physics, 84th ed. (D. R. Lide, 2003), Lange's Handbook of Chemistry,
+--   15th ed. (J. A. Dean, 1999), Kaye & Laby, Tables of Physical and Chemical
+--   Constants, 15th ed. (1993) and Macmillan's Chemical and Physical Data
+--   (A. M. James, M. P. Lord, 1992); for densities the same books and the CRC
+--   Handbook, 77th ed. (1996) and Lange's 14th ed. (1992), for the gases also
+--   H. Kuchling, Taschenbuch der Physik, 13th ed. (1991). It does not say which
+--   value comes from which book. No CRC Handbook from the 95th edition on, nor a
+--   table that cites one, can be read where this file is made; libelemental is
+--   the most recent handbook-derived table that can.
+-- FreezingPoint, BoilingPoint: degrees Celsius, the library's kelvin less
+--   273.15, kept to the decimals it gives; empty where it gives none. From the
+--   library's notes: helium's melting point is for 2.5 MPa (helium does not
+--   freeze at normal pressure); carbon (graphite) sublimes at normal pressure at
+--   the boiling point listed, so it has no freezing point here. Arsenic's
+--   boiling point, 887 K (614 C), lies below its melting point, 1090 K (817 C):
+--   at normal pressure solid arsenic turns to vapour at 614 C without melting;
+--   it melts at 817 C only under raised pressure.
+-- Density: g/cm3. Solids at 20 C; bromine and mercury as liquids at about
+--   20 C (the library's notes); the gases H, He, N, O, F, Ne, Cl, Ar, Kr, Xe and
+--   Rn at 0 C and 101.325 kPa, the library's g/L divided by 1000. Where the
+--   library gives a form: H, N, O, F, Cl, Br, I as molecules X2; C graphite;
+--   P white; S beta; Se grey; Sn white; Po alpha; Bk beta. Empty where it gives
+--   none.
 -- Charge: common oxidation states, Debian package python3-pymatgen 2022.11.7,
 --   pymatgen/core/periodic_table.json ("Common oxidation states"); empty where
 --   it lists none.
--- State: at 25 C and 101.325 kPa (from the melting and boiling points above):
---   Gas, Liquid or Solid; Synthetic for the man-made elements Pm and Np to Mt.
+-- Configuration: bodr electronicConfiguration, noble-gas core in brackets;
+--   Nb [Kr] 4d4 5s1 and Tc [Kr] 4d5 5s2 are the NIST ground states (bodr's two
+--   entries are wrong); empty where bodr has none (Sg to Mt).
+-- State: at 25 C and 101.325 kPa: Gas, Liquid or Solid; Synthetic for the
+--   man-made elements Pm and Np to Mt.
 -- GroupName: chemical class (Alkali Metal, Alkaline Earth Metal, Transition
 --   Metal, Other Metal, Metalloid, Nonmetal, Halogen, Noble Gas, Lanthanide,
 --   Actinide); the metalloids are B, Si, Ge, As, Sb, Te, Po and At.
 """
+
+CROSS_CHECK_HEAD = """\
+--
+-- Cross-check (python3 data/tools/gen_core_tables.py --check), every row
+--   against a second source: melting and boiling points against bodr 10
+--   (meltingpoint, boilingpoint; bodr's bibliography names WebElements),
+--   compared in kelvin; densities of solids and liquids against Debian package
+--   python3-periodictable 1.6.0, periodictable/density.py (CRC Handbook, 80th
+--   ed., 1999); densities of the gases against the ideal gas, molar mass (bodr)
+--   over the molar volume 22.41396954 L/mol (CODATA 2018, 20-constants.sql).
+--   Reported are differences above 2 % of the stored value and values only the
+--   second source gives: {count}, each with the reason the stored value stands.
+--   Further witnesses named there: "pymatgen", Debian python3-pymatgen
+--   2022.11.7, pymatgen/core/periodic_table.json; "pgf-PeriodicTable", Debian
+--   texlive-pictures 2022.20230122-4, tex/latex/pgf-periodictable/pgfPT.data.tex
+--   (v1.0.1). Neither names a source for these values.
+"""
+
+# Why each value the cross-check reports stands. The generator stops on a
+# reported value without a reason here, and on a reason nothing reports.
+CROSS_CHECK_REASONS = {
+    ('Be', 'BoilingPoint'): 'pymatgen and pgf-PeriodicTable give 2742 K too; '
+                            "bodr's 3243 K stands alone.",
+    ('C', 'FreezingPoint'): 'left empty: libelemental notes that carbon '
+                            'sublimes at normal pressure, so graphite does '
+                            'not melt there (pymatgen 3800 K, '
+                            'pgf-PeriodicTable 3823 K).',
+    ('C', 'BoilingPoint'): 'the sublimation point, which libelemental marks '
+                           'approximate; the sources spread widely '
+                           '(pymatgen and pgf-PeriodicTable 4300 K).',
+    ('C', 'Density'): "graphite; periodictable's own note gives 1.9-2.3 "
+                      "for graphite and 2.26 in NIST's X-ray tables; pymatgen "
+                      'and pgf-PeriodicTable give 2.267.',
+    ('Si', 'BoilingPoint'): "pgf-PeriodicTable gives 3538 K too (pymatgen "
+                            "3173 K); bodr's 2630 K is far below both.",
+    ('S', 'Density'): 'the beta form (libelemental\'s note); pymatgen and '
+                      'pgf-PeriodicTable give 1.96 too; periodictable names '
+                      'no form.',
+    ('K', 'Density'): 'pgf-PeriodicTable gives 0.89 too (pymatgen 0.856).',
+    ('Cr', 'FreezingPoint'): 'pymatgen and pgf-PeriodicTable give 2180 K too.',
+    ('Mn', 'BoilingPoint'): 'pymatgen and pgf-PeriodicTable give 2334 K too.',
+    ('Fe', 'BoilingPoint'): 'pymatgen and pgf-PeriodicTable give 3134 K too.',
+    ('Ni', 'BoilingPoint'): 'pymatgen gives 3186 K too (pgf-PeriodicTable '
+                            '3003 K).',
+    ('Sr', 'Density'): 'pgf-PeriodicTable gives 2.64 too (pymatgen 2.63).',
+    ('Tc', 'Density'): "libelemental's value is for the most stable isotope; "
+                       'periodictable marks its 11.5 as calculated '
+                       '(pymatgen 11.5, pgf-PeriodicTable 11).',
+    ('Cs', 'Density'): 'pgf-PeriodicTable gives 1.93 too (pymatgen 1.879).',
+    ('Ba', 'BoilingPoint'): 'the compilations disagree (pymatgen 2143 K, '
+                            'pgf-PeriodicTable 1910 K); the handbook-derived '
+                            'value stands.',
+    ('Ra', 'BoilingPoint'): 'pymatgen and pgf-PeriodicTable give 2010 K too; '
+                            "bodr's 1413 K stands alone.",
+    ('Th', 'FreezingPoint'): 'pymatgen and pgf-PeriodicTable give 2115 K too.',
+    ('Np', 'BoilingPoint'): 'pymatgen and pgf-PeriodicTable give 4273 K too.',
+    ('Am', 'Density'): 'pgf-PeriodicTable gives 12 too (pymatgen none).',
+    ('Bk', 'BoilingPoint'): "left empty: bodr's 983 K lies below every "
+                            "melting point given (bodr's own 1258 K); "
+                            'libelemental, pymatgen and pgf-PeriodicTable give '
+                            'none.',
+    ('Bk', 'Density'): 'the beta form (libelemental\'s note); periodictable '
+                       'marks its 14 as estimated (pymatgen and '
+                       'pgf-PeriodicTable 14.78).',
+    ('Cf', 'BoilingPoint'): "left empty: bodr's 1173 K lies 1 K above its own "
+                            'melting point, 1172 K; libelemental, pymatgen and '
+                            'pgf-PeriodicTable give none.',
+}
+
+
+def cross_check_report():
+    """One text per reported value, with why the stored value stands."""
+    found = cross_check()
+    keys = [(sym, column) for column, sym, _ in found]
+    missing = [k for k in keys if k not in CROSS_CHECK_REASONS]
+    stale = [k for k in CROSS_CHECK_REASONS if k not in keys]
+    if missing or stale:
+        for column, sym, what in found:
+            if (sym, column) in missing:
+                print('%s %s: %s' % (sym, column, what), file=sys.stderr)
+        raise SystemExit('cross-check: no reason for %s; reason for nothing: %s'
+                         % (missing, stale))
+    return ['%s %s: %s; %s' % (sym, column, what, CROSS_CHECK_REASONS[(sym, column)])
+            for column, sym, what in found]
+
+
+def generalinfo_head():
+    report = cross_check_report()
+    lines = [GENERALINFO_HEAD.rstrip('\n')]
+    marked = qualified_values()
+    words = sorted({w for _, _, w in marked})
+    lines.append('-- Values libelemental qualifies, stored as it gives them:')
+    for w in words:
+        lines.extend(wrap('%s: %s.' % (w, ', '.join(
+            '%s %s' % (sym, column) for column, sym, ww in marked if ww == w))))
+    lines.append(CROSS_CHECK_HEAD.replace('{count}', str(len(report))).rstrip('\n'))
+    for text in report:
+        lines.extend(wrap(text))
+    return '\n'.join(lines) + '\n'
+
+
+def wrap(text, width=80):
+    import textwrap
+    return textwrap.wrap(text, width, initial_indent='--   ',
+                         subsequent_indent='--     ', break_on_hyphens=False)
+
 
 GI_COLS = ['AtomicNumber', 'Symbol', 'ElementName', 'AtomicWeight', 'State',
            'Charge', 'Configuration', 'GroupName', 'Density', 'FreezingPoint',
@@ -241,7 +494,7 @@ GI_TEXT = {'Symbol', 'ElementName', 'State', 'Charge', 'Configuration',
 
 
 def write_generalinfo(rows, path):
-    lines = [GENERALINFO_HEAD,
+    lines = [generalinfo_head(),
              'CREATE TABLE GeneralInfo (\n'
              '  AtomicNumber INTEGER,\n  Symbol TEXT,\n  ElementName TEXT,\n'
              '  AtomicWeight REAL,\n  State TEXT,\n  Charge TEXT,\n'
@@ -373,19 +626,27 @@ def write_groups(rows, path):
 
 # --- solvents -----------------------------------------------------------------
 
-# (Compound, FreezingPoint C, Kf C kg/mol, BoilingPoint C, Kb C kg/mol, source)
+# (Compound, FreezingPoint C, Kf C kg/mol, BoilingPoint C, Kb C kg/mol, file of
+# chemical-structures-data or None). No reachable source gives the constants.
 SOLVENTS = [
-    ('Water', '0.0', '1.86', '100.0', '0.512', 'P'),
-    ('Benzene', '5.5', '5.12', '80.1', '2.53', 'B'),
-    ('Ethanol', '-114.1', '1.99', '78.4', '1.22', 'BE'),
-    ('Acetic acid', '16.6', '3.90', '117.9', '2.93', 'C'),
-    ('Cyclohexane', '6.6', '20.0', '80.7', '2.79', 'C'),
-    ('Camphor', '179.8', '40.0', '208.0', '5.95', 'Z'),
-    ('Chloroform', '-63.5', '4.68', '61.2', '3.63', 'B'),
-    ('Carbon tetrachloride', '-22.3', '29.8', '76.8', '5.02', 'B'),
-    ('Carbon disulfide', '-111.5', '3.83', '46.2', '2.34', 'Z'),
-    ('Diethyl ether', '-116.2', '1.79', '34.5', '2.02', 'Z'),
+    ('Water', '0.0', '1.86', '100.0', '0.512', 'water/water.cml'),
+    ('Benzene', '5.5', '5.12', '80.1', '2.53', 'aromatics/benzene.cml'),
+    ('Ethanol', '-114.1', '1.99', '78.4', '1.22', 'alcohols/ethanol.cml'),
+    ('Acetic acid', '16.6', '3.90', '117.9', '2.93',
+     'carboxylic_acids/acetic_acid.cml'),
+    ('Cyclohexane', '6.6', '20.0', '80.7', '2.79', 'alkanes/cyclohexane.cml'),
+    ('Camphor', '179.8', '40.0', '208.0', '5.95',
+     'polycyclic_alkanes/1R-camphor.cml'),
+    ('Chloroform', '-63.5', '4.68', '61.2', '3.63', 'haloalkanes/chloroform.cml'),
+    ('Carbon tetrachloride', '-22.3', '29.8', '76.8', '5.02',
+     'haloalkanes/tetrachloromethane.cml'),
+    ('Carbon disulfide', '-111.5', '3.83', '46.2', '2.34', None),
+    ('Diethyl ether', '-116.2', '1.79', '34.5', '2.02', 'ethers/diethylether.cml'),
 ]
+
+# Debian package chemical-structures-data 2.2.dfsg.0-20: melting and boiling
+# points in whole degrees C, each marked +-1 (errorValue); no source named.
+CHEMICAL_STRUCTURES = '/usr/share/chemical-structures'
 
 TEMPS_HEAD = """\
 -- Temperatures: solvents with their freezing and boiling points (degrees C)
@@ -393,30 +654,97 @@ TEMPS_HEAD = """\
 -- (degrees C per mol/kg), in the order listed to the student.
 -- Generated by data/tools/gen_core_tables.py.
 --
--- Compound, FreezingPoint, FPDepression, BoilingPoint, BPElevation, by row:
---   [P] Water: R. H. Petrucci et al., General Chemistry: Principles and Modern
---       Applications, table of freezing-point depression and boiling-point
---       elevation constants (Kf 1.86, Kb 0.512).
---   [B] Brown, LeMay, Bursten, Chemistry: The Central Science, table of molal
---       boiling-point-elevation and freezing-point-depression constants:
---       Benzene, Ethanol, Chloroform, Carbon tetrachloride.
---   [BE] Ethanol: constants from [B]; freezing point -114.1 is the melting
---       point in the CRC Handbook of Chemistry and Physics.
---   [C] R. Chang, Chemistry, table of molal boiling-point elevation and
---       freezing-point depression constants: Acetic acid, Cyclohexane.
---   [Z] S. S. Zumdahl, Chemistry, table of molal boiling-point elevation and
---       freezing-point depression constants: Camphor, Carbon disulfide,
---       Diethyl ether (listed there as ethyl ether).
+-- No source for these values could be read where this file is made. They were
+--   entered by an earlier session from memory of general-chemistry textbook
+--   tables, not from a source read, and stay because the window "Freezing
+--   Point / Boiling Point Changes" offers them. What a reachable source shows
+--   is checked here (gen_core_tables.py --check).
+-- FPDepression, BPElevation: unverified in every row: no reachable source
+--   gives molal freezing-point depression or boiling-point elevation
+--   constants.
+-- FreezingPoint, BoilingPoint: compared with the melting and boiling points of
+--   Debian package chemical-structures-data 2.2.dfsg.0-20
+--   (/usr/share/chemical-structures/<class>/<compound>.cml; whole degrees C,
+--   each marked +-1; the package names no source), and water's boiling point
+--   with the IAPWS saturation-pressure equation of 11-vaporpressure.sql at
+--   101.325 kPa. A value that differs by more than the witness's +-1 (0.05 for
+--   IAPWS), or that no witness gives, is unverified:
 """
 
 
+def read_cml_points(rel):
+    """(melting, boiling) in degrees C from a chemical-structures file."""
+    if rel is None:
+        return None, None
+    root = ET.parse(os.path.join(CHEMICAL_STRUCTURES, rel)).getroot()
+    found = {}
+    for scalar in root.iter(CML + 'scalar'):
+        ref = scalar.get('dictRef')
+        if ref in ('cml:mp', 'cml:bp'):
+            assert scalar.get('units') == 'units:celsius', rel
+            found[ref] = Decimal(scalar.text.strip())
+    return found.get('cml:mp'), found.get('cml:bp')
+
+
+def water_boiling_point():
+    """Degrees C where the IAPWS saturation pressure is 101.325 kPa."""
+    low, high = 99.0, 101.0
+    for _ in range(60):
+        mid = (low + high) / 2
+        low, high = (mid, high) if p_sat_kpa(mid) < 101.325 else (low, mid)
+    return Decimal(repr(round(low, 2)))
+
+
+def solvent_checks():
+    """Per row: (name, [(column, stored, witnesses text, verified)])."""
+    out = []
+    for name, fp, kf, bp, kb, rel in SOLVENTS:
+        mp_w, bp_w = read_cml_points(rel)
+        cols = []
+        for column, stored, cml in (('FreezingPoint', fp, mp_w),
+                                    ('BoilingPoint', bp, bp_w)):
+            stored = Decimal(stored)
+            witnesses = []
+            if cml is not None:
+                witnesses.append(('chemical-structures', cml, Decimal(1)))
+            if name == 'Water' and column == 'BoilingPoint':
+                witnesses.append(('IAPWS', water_boiling_point(), Decimal('0.05')))
+            ok = bool(witnesses) and all(abs(stored - w) <= tol
+                                         for _, w, tol in witnesses)
+            said = ', '.join('%s %s' % (src, fmt(w)) for src, w, _ in witnesses)
+            cols.append((column, stored, said or 'no witness', ok))
+        out.append((name, cols))
+    return out
+
+
+def solvent_report():
+    out = []
+    for name, cols in solvent_checks():
+        parts = ['%s %s (%s)' % (c, fmt(v), said) for c, v, said, _ in cols]
+        out.append('%s: %s; unverified: %s.' % (name, '; '.join(parts),
+                                                ', '.join(unverified(cols))))
+    return out
+
+
+def unverified(cols):
+    return [c for c, _, _, ok in cols if not ok] + ['FPDepression', 'BPElevation']
+
+
+def temps_head():
+    lines = [TEMPS_HEAD.rstrip('\n')]
+    for text in solvent_report():
+        lines.extend(wrap(text))
+    return '\n'.join(lines) + '\n'
+
+
 def write_temps(path):
-    lines = [TEMPS_HEAD,
+    checks = dict(solvent_checks())
+    lines = [temps_head(),
              'CREATE TABLE Temperatures (\n  Compound TEXT,\n'
              '  FreezingPoint REAL,\n  FPDepression REAL,\n'
              '  BoilingPoint REAL,\n  BPElevation REAL\n);\n', 'BEGIN;']
-    for name, fp, kf, bp, kb, src in SOLVENTS:
-        tag = ' -- [%s]' % src
+    for name, fp, kf, bp, kb, _ in SOLVENTS:
+        tag = ' -- unverified: %s' % ', '.join(unverified(checks[name]))
         lines.append('INSERT INTO Temperatures VALUES (%s, %s, %s, %s, %s);%s'
                      % (text(name), fp, kf, bp, kb, tag))
     lines.append('COMMIT;')
@@ -425,6 +753,10 @@ def write_temps(path):
 
 
 def main():
+    if sys.argv[1:] == ['--check']:
+        print('\n'.join(cross_check_report()))
+        print('\n'.join(solvent_report()))
+        return
     out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(
         os.path.dirname(os.path.abspath(__file__)), os.pardir)
     rows = element_rows()
