@@ -1,5 +1,7 @@
 #include "FixedColumnTable.h"
 
+#include "ReferenceSchema.h"
+
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QListWidget>
@@ -9,13 +11,18 @@
 void FixedColumnTable::read(const QString& sql, bool missingIsEmpty,
                             const std::function<void(const Recordset&)>& each) {
     m_rows.clear();
+    QList<bool> numberCells;
+    for (const Cell& c : std::as_const(m_cells)) numberCells.append(ReferenceSchema::isNumber(m_table, c.field));
     try {
         ReferenceDatabase::fullWalk(sql, [&](const Recordset& rs) {
             Row r;
-            for (const Cell& c : std::as_const(m_cells)) {
+            for (int i = 0; i < m_cells.size(); ++i) {
+                const Cell& c = m_cells.at(i);
                 const QVariant v = missingIsEmpty && !rs.hasField(c.field) ? QVariant() : rs.field(c.field);
                 bool numeric = false;
-                r.texts.append(Picture::format(v, c.picture, &numeric));
+                QString text = Picture::format(v, c.picture, &numeric);
+                if (numberCells.at(i) && !Picture::readsAsNumber(v)) text.clear();
+                r.texts.append(text);
                 r.numeric.append(numeric);
             }
             m_rows.append(r);

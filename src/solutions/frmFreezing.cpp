@@ -108,7 +108,7 @@ void frmFreezing::Form_Load() {
 }
 
 void frmFreezing::fillList() {
-    FixedColumnTable table(Cells);
+    FixedColumnTable table(Cells, QStringLiteral("Temperatures"));
     lstList1->clear();
     try {
         table.read(QStringLiteral("SELECT *  FROM Temperatures"), false);

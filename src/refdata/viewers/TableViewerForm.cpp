@@ -68,7 +68,7 @@ void TableViewerForm::Form_Load() {
 
 void TableViewerForm::fill() {
     const QList<FixedColumnLine::Cell>& cells = m_shape.cells;
-    FixedColumnTable table(cells);
+    FixedColumnTable table(cells, m_shape.table);
     QList<QVariant> keys;
     QList<bool> zeros;
     try {
