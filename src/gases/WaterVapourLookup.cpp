@@ -4,6 +4,7 @@
 #include "refdata/ReferenceDatabase.h"
 
 #include <QVector>
+#include <algorithm>
 
 namespace WaterVapourLookup {
 
@@ -47,6 +48,9 @@ const QVector<Row>& rows() {
         read.append(r);
     });
     if (read.isEmpty()) throw DbError(RuntimeFault::NoCurrentRecord);
+    // Rows without a single temperature are no table to look in.
+    if (std::none_of(read.cbegin(), read.cend(), [](const Row& r) { return r.temperature.has_value(); }))
+        throw DbError(RuntimeFault::Kind(94), QStringLiteral("Invalid use of Null"));
     t.rows = std::move(read);
     t.connection = ReferenceDatabase::openCount();
     return t.rows;

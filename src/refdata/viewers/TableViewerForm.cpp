@@ -37,6 +37,7 @@ TableViewerForm::TableViewerForm(Shape shape) : m_shape(std::move(shape)) {
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
     List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     List1->setSortingEnabled(m_shape.order != Order::Stored);
+    List1->setUniformItemSizes(true);  // one line each: no item is measured
 
     Label1 = new QLabel(this);
     Label1->setObjectName(m_shape.headingName);
@@ -99,6 +100,8 @@ void TableViewerForm::fill() {
     // A number never comes out cut: its column widens to the widest value.
     m_widths = table.widths();
     List1->clear();
+    // Sorted once after the last line, not line by line.
+    List1->setSortingEnabled(false);
     for (int i = 0; i < table.rows().size(); ++i) {
         const FixedColumnTable::Row& r = table.rows().at(i);
         QString text;
@@ -109,6 +112,10 @@ void TableViewerForm::fill() {
         auto* item = new ViewerLine(text);
         if (m_shape.order == Order::Number) item->setData(Qt::UserRole, keys.at(i));
         List1->addItem(item);
+    }
+    if (m_shape.order != Order::Stored) {
+        List1->setSortingEnabled(true);
+        List1->sortItems(Qt::AscendingOrder);
     }
     Label1->setText(table.heading(m_shape.heading, m_widths, List1->font(), Label1->font()));
 }
