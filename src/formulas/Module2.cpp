@@ -72,12 +72,14 @@ void FillElements() {
         ReferenceDatabase::fullWalk(QStringLiteral("SELECT Symbol, AtomicWeight FROM GeneralInfo"),
                                     [&](const Recordset& rs) {
                                         if (i > ElementSlots) return;  // the table holds 109 entries
-                                        Elements[i][1] = rs.field(QStringLiteral("Symbol"));
+                                        // Stored bytes are no symbol.
+                                        const QVariant symbol = rs.field(QStringLiteral("Symbol"));
+                                        Elements[i][1] = symbol.typeId() == QMetaType::QByteArray ? QVariant() : symbol;
                                         Elements[i][2] = rs.field(QStringLiteral("AtomicWeight"));
                                         ++i;
                                     });
         bool anySymbol = false;
-        for (int k = 1; k < i && !anySymbol; ++k) anySymbol = !Elements[k][1].isNull();
+        for (int k = 1; k < i && !anySymbol; ++k) anySymbol = !Elements[k][1].toString().isEmpty();
         if (!anySymbol) throw DbError(RuntimeFault::Kind(94), QStringLiteral("it holds no element symbols"));
         ElementTableFault.clear();
     } catch (const RuntimeFault& f) {

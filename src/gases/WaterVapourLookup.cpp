@@ -5,6 +5,7 @@
 
 #include <QVector>
 #include <algorithm>
+#include <cmath>
 
 namespace WaterVapourLookup {
 
@@ -28,7 +29,8 @@ std::optional<double> numberOf(const QVariant& v) {
     if (v.isNull()) return std::nullopt;
     bool ok = false;
     const double d = v.toDouble(&ok);
-    if (!ok) throw DbError(RuntimeFault::TypeMismatch);
+    // Bytes, text and infinities are no temperature or pressure.
+    if (!ok || !std::isfinite(d) || v.typeId() == QMetaType::QByteArray) throw DbError(RuntimeFault::TypeMismatch);
     return d;
 }
 

@@ -180,20 +180,26 @@ class TstBadFiles : public QObject {
                                 [table, field](const QString&, const QString& path) {
                                     return edit(path, {QStringLiteral("ALTER TABLE %1 DROP COLUMN %2").arg(table, quoted(field))});
                                 }});
-            QStringList numbers, all;
+            QStringList numbers, all, bytes, infinite;
             for (const QString& field : t.fields) {
-                if (ReferenceSchema::isNumber(t.name, field)) numbers << quoted(field) + QStringLiteral(" = '") + Marker + QLatin1Char('\'');
+                if (ReferenceSchema::isNumber(t.name, field)) {
+                    numbers << quoted(field) + QStringLiteral(" = '") + Marker + QLatin1Char('\'');
+                    infinite << quoted(field) + QStringLiteral(" = CASE WHEN rowid % 2 THEN 9e999 ELSE -9e999 END");
+                }
                 all << quoted(field) + QStringLiteral(" = NULL");
+                bytes << quoted(field) + QStringLiteral(" = X'00FFFE41'");
             }
+            auto update = [table](const QStringList& sets) {
+                return [table, sets](const QString&, const QString& path) {
+                    return edit(path, {QStringLiteral("UPDATE %1 SET %2").arg(table, sets.join(QStringLiteral(", ")))});
+                };
+            };
+            m_cases.append({t.name + QStringLiteral(" bytes"), {t.name}, Start::Opens, {}, update(bytes)});
+            if (!infinite.isEmpty())
+                m_cases.append({t.name + QStringLiteral(" infinities"), {t.name}, Start::Opens, {}, update(infinite)});
             if (!numbers.isEmpty())
-                m_cases.append({t.name + QStringLiteral(" text in numbers"), {t.name}, Start::Opens, {},
-                                [table, numbers](const QString&, const QString& path) {
-                                    return edit(path, {QStringLiteral("UPDATE %1 SET %2").arg(table, numbers.join(QStringLiteral(", ")))});
-                                }});
-            m_cases.append({t.name + QStringLiteral(" NULLs"), {t.name}, Start::Opens, {},
-                            [table, all](const QString&, const QString& path) {
-                                return edit(path, {QStringLiteral("UPDATE %1 SET %2").arg(table, all.join(QStringLiteral(", ")))});
-                            }});
+                m_cases.append({t.name + QStringLiteral(" text in numbers"), {t.name}, Start::Opens, {}, update(numbers)});
+            m_cases.append({t.name + QStringLiteral(" NULLs"), {t.name}, Start::Opens, {}, update(all)});
             // The stored rows over and over, in their order, to 100,000 rows.
             m_cases.append({t.name + QStringLiteral(" 100,000 rows"), {t.name}, Start::Opens, {},
                             [table](const QString&, const QString& path) {
