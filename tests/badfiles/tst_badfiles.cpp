@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -241,6 +243,28 @@ private slots:
         ReferenceDatabase::closeForTests();
         Program::setFolder(QString());
         QVERIFY(ReferenceDatabase::open(m_real));
+    }
+
+    // The number fields the cells go by are the file's REAL and INTEGER columns.
+    void numberFieldsFollowTheFile() {
+        const QString connection = QStringLiteral("badfiles-types");
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+            db.setDatabaseName(m_real);
+            db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+            QVERIFY(db.open());
+            for (const Table& t : std::as_const(m_tables)) {
+                QSqlQuery q(db);
+                QVERIFY(q.exec(QStringLiteral("PRAGMA table_info(%1)").arg(quoted(t.name))));
+                while (q.next()) {
+                    const QString field = q.value(1).toString(), type = q.value(2).toString();
+                    const bool number = type == QLatin1String("REAL") || type == QLatin1String("INTEGER");
+                    QVERIFY2(ReferenceSchema::isNumber(t.name, field) == number,
+                             qPrintable(t.name + QLatin1Char('.') + field + QLatin1Char(' ') + type));
+                }
+            }
+        }
+        QSqlDatabase::removeDatabase(connection);
     }
 
     // Every window that reads a table when it opens is among the readers driven here.
