@@ -27,15 +27,15 @@ const QString Missing =
 // Longest a window may take to read a table (a lock once held each up 5 s);
 // sanitizers slow every step down.
 #if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
-constexpr qint64 Budget = 8000;
+constexpr qint64 Budget = 12000;
 #elif defined(__has_feature)
 #if __has_feature(address_sanitizer) || __has_feature(undefined_behavior_sanitizer)
-constexpr qint64 Budget = 8000;
+constexpr qint64 Budget = 12000;
 #else
-constexpr qint64 Budget = 2000;
+constexpr qint64 Budget = 3000;
 #endif
 #else
-constexpr qint64 Budget = 2000;
+constexpr qint64 Budget = 3000;
 #endif
 // A text stored where numbers belong.
 const QString Marker = QStringLiteral("twelve");
