@@ -317,6 +317,20 @@ private slots:
         checkReaders(c);
     }
 
+    // The file is found whatever its folder is called.
+    void folderNamesThatMeanSomethingInAnAddress() {
+        QTemporaryDir dir;
+        const QString folder = dir.filePath(QStringLiteral("a b?c#d%20e&f;g=h ü"));
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(QFile::copy(m_real, QDir(folder).filePath(ReferenceDatabase::FileName)));
+        ReferenceDatabase::closeForTests();
+        Program::setFolder(folder);
+        QVERIFY2(StartUp(), qPrintable(messages().lastText()));
+        int rows = 0;
+        ReferenceDatabase::fullWalk(QStringLiteral("SELECT * FROM VaporPressure"), [&](const Recordset&) { ++rows; });
+        QCOMPARE(rows, 101);
+    }
+
     // A file no one may read (the file's rights hold even for an administrator here).
     void unreadableFile() {
         QTemporaryDir dir;
