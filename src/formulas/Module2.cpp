@@ -3,6 +3,7 @@
 #include <QHash>
 
 #include "platform/MessageBox.h"
+#include "platform/NumberPicture.h"
 #include "platform/NumberText.h"
 #include "refdata/ReferenceDatabase.h"
 
@@ -71,10 +72,15 @@ void FillElements() {
         ReferenceDatabase::fullWalk(QStringLiteral("SELECT Symbol, AtomicWeight FROM GeneralInfo"),
                                     [&](const Recordset& rs) {
                                         if (i > ElementSlots) return;  // the table holds 109 entries
-                                        Elements[i][1] = rs.field(QStringLiteral("Symbol"));
+                                        // Stored bytes are no symbol.
+                                        const QVariant symbol = rs.field(QStringLiteral("Symbol"));
+                                        Elements[i][1] = symbol.typeId() == QMetaType::QByteArray ? QVariant() : symbol;
                                         Elements[i][2] = rs.field(QStringLiteral("AtomicWeight"));
                                         ++i;
                                     });
+        bool anySymbol = false;
+        for (int k = 1; k < i && !anySymbol; ++k) anySymbol = !Elements[k][1].toString().isEmpty();
+        if (!anySymbol) throw DbError(RuntimeFault::Kind(94), QStringLiteral("it holds no element symbols"));
         ElementTableFault.clear();
     } catch (const RuntimeFault& f) {
         // Half a table would weigh some formulas and not others.
@@ -93,9 +99,14 @@ QString ElementTableMessage(const QString& reason) {
 std::optional<double> FindElement(const QString& symbol) {
     const QVariant s(symbol);
     for (int i = 1; i <= ElementSlots; ++i) {
-        if (!sameSymbol(s, Elements[i][1])) continue;
-        if (Elements[i][1].isNull() || Elements[i][2].isNull()) return std::nullopt;
-        return toNumber(Elements[i][2]);
+        if (Elements[i][1].isNull() || !sameSymbol(s, Elements[i][1])) continue;
+        // The symbol is there: a weight that cannot be read is the table's fault.
+        const QVariant& w = Elements[i][2];
+        double d = 0;
+        if (!Picture::readsAsNumber(w, &d))
+            throw RuntimeFault(w.isNull() ? RuntimeFault::Kind(94) : RuntimeFault::TypeMismatch,
+                               QStringLiteral("The element table holds no atomic weight for %1.").arg(symbol));
+        return d;
     }
     return std::nullopt;
 }

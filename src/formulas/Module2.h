@@ -35,7 +35,8 @@ extern QVariant Elements[ElementSlots + 1][3];
 
 // Fills both columns from "SELECT Symbol, AtomicWeight FROM GeneralInfo",
 // row i to entry i, at most 109 rows. Throws the reader's fault, which stays
-// in ElementTableFault (empty after a complete read) with the table emptied.
+// in ElementTableFault (empty after a complete read) with the table emptied;
+// a table without a single symbol is such a fault.
 void FillElements();
 extern QString ElementTableFault;
 // "The element table could not be read: <fault>"
@@ -48,7 +49,7 @@ double ElementWeight(const QVariant& symbol);
 // A fault shows its description and gives false.
 bool IsElementSymbol(const QVariant& symbol);
 // The weight of the first entry holding the symbol; nullopt when none.
-// A stored weight that is no number is a TypeMismatch fault.
+// A stored weight that is empty or no number is a fault naming the symbol.
 std::optional<double> FindElement(const QString& symbol);
 
 // ---- Group weights -----------------------------------------------------

@@ -56,11 +56,16 @@ CalculatorForm::Design reactions() {
     return s;
 }
 
-// The element symbols of GeneralInfo.
+// The element symbols of GeneralInfo; a table without one is a fault, not a
+// reason to refuse every symbol the student types.
 QSet<QString> elementSymbols() {
     QSet<QString> symbols;
-    ReferenceDatabase::fullWalk(QStringLiteral("SELECT Symbol FROM GeneralInfo"),
-                                [&](const Recordset& rs) { symbols.insert(rs.fieldText(QStringLiteral("Symbol"))); });
+    ReferenceDatabase::fullWalk(QStringLiteral("SELECT Symbol FROM GeneralInfo"), [&](const Recordset& rs) {
+        const QString s = rs.fieldText(QStringLiteral("Symbol"));
+        if (!s.isEmpty()) symbols.insert(s);
+    });
+    if (symbols.isEmpty())
+        throw DbError(RuntimeFault::Kind(94), QStringLiteral("The element table could not be read: it holds no element symbols"));
     return symbols;
 }
 }  // namespace

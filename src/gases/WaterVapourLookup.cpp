@@ -4,6 +4,8 @@
 #include "refdata/ReferenceDatabase.h"
 
 #include <QVector>
+#include <algorithm>
+#include <cmath>
 
 namespace WaterVapourLookup {
 
@@ -27,7 +29,8 @@ std::optional<double> numberOf(const QVariant& v) {
     if (v.isNull()) return std::nullopt;
     bool ok = false;
     const double d = v.toDouble(&ok);
-    if (!ok) throw DbError(RuntimeFault::TypeMismatch);
+    // Bytes, text and infinities are no temperature or pressure.
+    if (!ok || !std::isfinite(d) || v.typeId() == QMetaType::QByteArray) throw DbError(RuntimeFault::TypeMismatch);
     return d;
 }
 
@@ -47,6 +50,9 @@ const QVector<Row>& rows() {
         read.append(r);
     });
     if (read.isEmpty()) throw DbError(RuntimeFault::NoCurrentRecord);
+    // Rows without a single temperature are no table to look in.
+    if (std::none_of(read.cbegin(), read.cend(), [](const Row& r) { return r.temperature.has_value(); }))
+        throw DbError(RuntimeFault::Kind(94), QStringLiteral("Invalid use of Null"));
     t.rows = std::move(read);
     t.connection = ReferenceDatabase::openCount();
     return t.rows;

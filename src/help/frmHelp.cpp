@@ -6,6 +6,7 @@
 #include "platform/Program.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QHash>
@@ -307,8 +308,12 @@ void frmHelp::LoadHelpTopic(const QString& fileName) {
         Msg::show(QStringLiteral("The help file \"%1\" cannot be shown: %2.").arg(fileName, why),
                   QStringLiteral("Tessival"), Msg::Icon::Information);
     };
-    QFile file(Program::path(fileName));
+    // A folder or a pipe is never opened: a pipe would wait for a writer.
+    const QFileInfo info(Program::path(fileName));
+    if (info.exists() && !info.isFile()) return refuse(QStringLiteral("it is not a file"));
+    QFile file(info.filePath());
     if (!file.open(QIODevice::ReadOnly)) return refuse(file.errorString());
+    if (file.size() == 0) return refuse(QStringLiteral("it is empty"));
     if (file.size() > HelpText::MaxBytes) return refuse(QStringLiteral("it is larger than 1 MB"));
     const QByteArray bytes = file.read(HelpText::MaxBytes + 1);
     if (file.error() != QFileDevice::NoError) return refuse(file.errorString());

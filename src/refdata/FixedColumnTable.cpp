@@ -1,5 +1,8 @@
 #include "FixedColumnTable.h"
 
+#include "ReferenceSchema.h"
+
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QListWidget>
@@ -9,13 +12,18 @@
 void FixedColumnTable::read(const QString& sql, bool missingIsEmpty,
                             const std::function<void(const Recordset&)>& each) {
     m_rows.clear();
+    QList<bool> numberCells;
+    for (const Cell& c : std::as_const(m_cells)) numberCells.append(ReferenceSchema::isNumber(m_table, c.field));
     try {
         ReferenceDatabase::fullWalk(sql, [&](const Recordset& rs) {
             Row r;
-            for (const Cell& c : std::as_const(m_cells)) {
+            for (int i = 0; i < m_cells.size(); ++i) {
+                const Cell& c = m_cells.at(i);
                 const QVariant v = missingIsEmpty && !rs.hasField(c.field) ? QVariant() : rs.field(c.field);
                 bool numeric = false;
-                r.texts.append(Picture::format(v, c.picture, &numeric));
+                QString text = Picture::format(v, c.picture, &numeric);
+                if (numberCells.at(i) && !Picture::readsAsNumber(v)) text.clear();
+                r.texts.append(text);
                 r.numeric.append(numeric);
             }
             m_rows.append(r);
@@ -83,8 +91,24 @@ QFont FixedColumnTable::headingFont() {
 
 void FixedColumnTable::fitWidth(QListWidget* list, const QLabel* heading) {
     const QFontMetricsF fm(list->font());
+    // In a fixed-pitch font a line of plain ASCII is as wide as its length:
+    // of those only the longest is measured; every other line is measured.
+    const bool fixedPitch = QFontInfo(list->font()).fixedPitch();
     qreal widest = 0;
-    for (int i = 0; i < list->count(); ++i) widest = std::max(widest, fm.horizontalAdvance(list->item(i)->text()));
+    qsizetype longestAscii = -1;
+    QString longest;
+    for (int i = 0; i < list->count(); ++i) {
+        const QString t = list->item(i)->text();
+        bool ascii = fixedPitch;
+        for (qsizetype k = 0; ascii && k < t.size(); ++k) ascii = t.at(k).unicode() < 0x7F && t.at(k).unicode() >= 0x20;
+        if (!ascii) {
+            widest = std::max(widest, fm.horizontalAdvance(t));
+        } else if (t.size() > longestAscii) {
+            longestAscii = t.size();
+            longest = t;
+        }
+    }
+    if (longestAscii >= 0) widest = std::max(widest, fm.horizontalAdvance(longest));
     if (heading) widest = std::max(widest, QFontMetricsF(heading->font()).horizontalAdvance(heading->text()));
     list->setMinimumWidth(int(std::ceil(widest)) + 2 * list->frameWidth() +
                           list->verticalScrollBar()->sizeHint().width() + 8);

@@ -26,7 +26,10 @@ public:
         QList<bool> numeric;  // whether the cell's value read as a number
     };
 
-    explicit FixedColumnTable(QList<Cell> cells) : m_cells(std::move(cells)) {}
+    // `table` names the table read, whose number fields (ReferenceSchema)
+    // show a number or nothing: a text stored in one is not shown.
+    explicit FixedColumnTable(QList<Cell> cells, QString table = QString())
+        : m_cells(std::move(cells)), m_table(std::move(table)) {}
 
     // Reads every row of the query through the shared result set; `each` sees
     // the record of each row just read. A field the table lacks reads as an
@@ -54,5 +57,6 @@ public:
 
 private:
     QList<Cell> m_cells;
+    QString m_table;
     QList<Row> m_rows;
 };

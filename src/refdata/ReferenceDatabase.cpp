@@ -1,6 +1,9 @@
 #include "ReferenceDatabase.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QUrl>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <cmath>
@@ -8,6 +11,13 @@
 namespace {
 const QString ConnectionName = QStringLiteral("VeriRezi");
 int g_opens = 0;
+
+// What the engine said of a failed step, never an empty text.
+QString faultText(const QSqlError& e) {
+    if (!e.databaseText().isEmpty()) return e.databaseText();
+    if (!e.text().trimmed().isEmpty()) return e.text().trimmed();
+    return QStringLiteral("the database engine gave no reason");
+}
 
 DbError noCurrentRecord() { return DbError(RuntimeFault::NoCurrentRecord, QStringLiteral("No current record.")); }
 }  // namespace
@@ -97,8 +107,15 @@ bool open(const QString& path, QString* reason) {
         return false;
     };
     const QFileInfo fi(path);
-    if (!fi.exists() || !fi.isFile()) return fail(QStringLiteral("missing"));
-    if (!fi.isReadable()) return fail(QStringLiteral("unreadable"));
+    if (!fi.exists()) return fail(QStringLiteral("missing"));
+    // Never opened: a pipe would wait for a writer.
+    if (fi.isDir()) return fail(QStringLiteral("it is a folder, not a file"));
+    if (!fi.isFile()) return fail(QStringLiteral("it is not a regular file"));
+    {
+        QFile probe(path);
+        if (!probe.open(QIODevice::ReadOnly)) return fail(probe.errorString());
+        if (probe.size() == 0) return fail(QStringLiteral("the file is empty"));
+    }
     QString why;
     {
         QSqlDatabase db = QSqlDatabase::contains(ConnectionName)
@@ -107,21 +124,32 @@ bool open(const QString& path, QString* reason) {
         if (!db.isValid()) {
             why = QStringLiteral("no SQLite driver");
         } else {
-            db.setDatabaseName(path);
-            db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+            // The file is only read: opened immutable, no other program's lock
+            // can hold up a read, and nothing waits for one.
+            QUrl uri = QUrl::fromLocalFile(fi.absoluteFilePath());
+            uri.setQuery(QStringLiteral("mode=ro&immutable=1"));
+            db.setDatabaseName(uri.toString(QUrl::FullyEncoded));
+            db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=0"));
             if (!db.open()) {
-                why = db.lastError().text();
+                why = faultText(db.lastError());
             } else {
                 ++g_opens;
                 // A file without the element table is not a reference database.
                 QSqlQuery q(db);
-                if (!q.exec(QStringLiteral("SELECT COUNT(*) FROM GeneralInfo")) || !q.next() || q.value(0).toInt() <= 0)
-                    why = QStringLiteral("not a reference database");
+                if (!q.exec(QStringLiteral("SELECT COUNT(*) FROM GeneralInfo")) || !q.next())
+                    why = faultText(q.lastError());
+                else if (q.value(0).toInt() <= 0)
+                    why = QStringLiteral("its element table is empty");
             }
         }
     }
     if (!why.isEmpty()) return fail(why);
     return true;
+}
+
+QString cannotOpenMessage(const QString& path, const QString& reason) {
+    return QStringLiteral("The database \"%1\" is there but cannot be opened: %2. Please install the program again.")
+        .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()), reason);
 }
 
 bool isOpen() {

@@ -51,9 +51,13 @@ namespace ReferenceDatabase {
 
 inline const QString FileName = QStringLiteral("VeriRezi.mdb");
 
-// Opens the file read-only. Fails (with a reason) when it is missing,
-// unreadable, or holds no reference tables; never creates a file.
+// Opens the file read-only and immutable, so that no other program's lock can
+// hold up a read. Fails with a reason ("missing" when there is no file; else
+// why it cannot be read, e.g. "file is not a database") when it is missing,
+// unreadable, or holds no element table; never creates a file.
 bool open(const QString& path, QString* reason = nullptr);
+// What the student is told when the file is there but cannot be opened.
+QString cannotOpenMessage(const QString& path, const QString& reason);
 bool isOpen();
 // How many times a connection was opened in this run.
 int openCount();

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QWindow>
 
 #include "platform/Forms.h"
@@ -10,9 +11,15 @@
 #include "refdata/ReferenceDatabase.h"
 
 bool OpenDatabaseFile() {
-    if (ReferenceDatabase::open(Program::path(ReferenceDatabase::FileName))) return true;
-    Msg::show(QStringLiteral("Cannot locate the database. Please check to make sure it is installed in the correct location."),
-              QStringLiteral("Tessival"), Msg::Icon::None, Msg::Buttons::Ok);
+    const QString path = Program::path(ReferenceDatabase::FileName);
+    QString why;
+    if (ReferenceDatabase::open(path, &why)) return true;
+    // A file that is there but cannot be read is not said to be missing.
+    const QString text =
+        QFileInfo::exists(path)
+            ? ReferenceDatabase::cannotOpenMessage(path, why)
+            : QStringLiteral("Cannot locate the database. Please check to make sure it is installed in the correct location.");
+    Msg::show(text, QStringLiteral("Tessival"), Msg::Icon::None, Msg::Buttons::Ok);
     return false;
 }
 

@@ -87,6 +87,7 @@ frmFreezing::frmFreezing() : CalculatorForm(freezing()) {
     lstList1->setFont(FixedColumnTable::listFont());
     lstList1->setSelectionMode(QAbstractItemView::SingleSelection);
     lstList1->setAccessibleName(QStringLiteral("Solvents"));
+    lstList1->setUniformItemSizes(true);  // one line each: no item is measured
     lstList1->setMinimumHeight(int(QFontMetricsF(lstList1->font()).lineSpacing() * 8));
     auto* outer = static_cast<QBoxLayout*>(layout());
     outer->insertWidget(0, Label6);
@@ -108,7 +109,7 @@ void frmFreezing::Form_Load() {
 }
 
 void frmFreezing::fillList() {
-    FixedColumnTable table(Cells);
+    FixedColumnTable table(Cells, QStringLiteral("Temperatures"));
     lstList1->clear();
     try {
         table.read(QStringLiteral("SELECT *  FROM Temperatures"), false);

@@ -92,13 +92,16 @@ private slots:
     void startUpWithoutADatabaseStops_data() {
         QTest::addColumn<QByteArray>("contents");
         QTest::addColumn<bool>("present");
-        QTest::newRow("missing") << QByteArray() << false;
-        QTest::newRow("empty") << QByteArray() << true;
-        QTest::newRow("corrupt") << QByteArray("Standard Jet DB\0\0garbage", 24).repeated(100) << true;
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing") << QByteArray() << false << QString();
+        QTest::newRow("empty") << QByteArray() << true << "the file is empty";
+        QTest::newRow("corrupt") << QByteArray("Standard Jet DB\0\0garbage", 24).repeated(100) << true
+                                 << "file is not a database";
     }
     void startUpWithoutADatabaseStops() {
         QFETCH(QByteArray, contents);
         QFETCH(bool, present);
+        QFETCH(QString, reason);
         QTemporaryDir dir;
         Program::setFolder(dir.path());
         const QString path = dir.filePath(QStringLiteral("VeriRezi.mdb"));
@@ -113,7 +116,9 @@ private slots:
         QVERIFY(Forms::isLoaded(QStringLiteral("frmMain")));
         QVERIFY(Forms::isLoaded(QStringLiteral("frmSplash")));
         QCOMPARE(msgs().shown.size(), 1);
-        QCOMPARE(msgs().shown.first().text, DbMessage);
+        // Only a missing file is said to be missing; one that is there says why it cannot be read.
+        QCOMPARE(msgs().shown.first().text,
+                 present ? ReferenceDatabase::cannotOpenMessage(path, reason) : DbMessage);
         QCOMPARE(msgs().shown.first().title, QStringLiteral("Tessival"));
         QCOMPARE(msgs().shown.first().icon, Msg::Icon::None);
         QCOMPARE(msgs().shown.first().buttons, Msg::Buttons::Ok);

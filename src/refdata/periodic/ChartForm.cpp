@@ -2,6 +2,7 @@
 
 #include "platform/MessageBox.h"
 #include <cmath>
+#include "platform/NumberPicture.h"
 #include "refdata/ReferenceDatabase.h"
 
 #include <QGraphicsScene>
@@ -70,7 +71,9 @@ void ChartForm::readTable() {
             if (m_table.size() >= m_chart.rows) return;
             ChartRow row;
             row.value = rs.hasField(field) ? rs.field(field) : QVariant();
-            row.label = QStringLiteral(" ") + (rs.hasField(number) ? rs.fieldText(number) : QString());
+            // The atomic number labels its point only when it is a number.
+            const QVariant n = rs.hasField(number) ? rs.field(number) : QVariant();
+            row.label = QStringLiteral(" ") + (Picture::readsAsNumber(n) ? Recordset::plainText(n) : QString());
             m_table.append(row);
         });
     } catch (const RuntimeFault& f) {

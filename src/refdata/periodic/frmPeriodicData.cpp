@@ -3,7 +3,9 @@
 
 #include "platform/MessageBox.h"
 #include "platform/PrintService.h"
+#include "platform/NumberPicture.h"
 #include "refdata/ReferenceDatabase.h"
+#include "refdata/ReferenceSchema.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -116,15 +118,31 @@ void frmPeriodicData::FillSheet() {
             return QString();
         }
     };
+    // A number field shows a number or nothing, never a text stored in its place.
+    auto cell = [&text](const char* field, const QVariant& v) {
+        if (ReferenceSchema::isNumber(QStringLiteral("GeneralInfo"), QLatin1String(field)) && !Picture::readsAsNumber(v))
+            return QString();
+        return text(v);
+    };
     // Neutrons: the weight rounded to a whole number, less the atomic number.
     QString neutrons;
-    bool weightOk = false, numberOk = false;
-    const double w = weight.isNull() ? 0.0 : weight.toDouble(&weightOk);
-    const double z = number.isNull() ? 0.0 : number.toDouble(&numberOk);
-    if (weightOk && numberOk && std::isfinite(w) && std::isfinite(z)) neutrons = text(std::round(w) - z);
-    const QStringList texts{text(name),  text(symbol), text(number),        text(weight), text(state),
-                            text(charge), text(configuration), text(group), text(number), text(number),
-                            neutrons,     text(density), text(freezing),    text(boiling)};
+    double w = 0, z = 0;
+    if (Picture::readsAsNumber(weight, &w) && Picture::readsAsNumber(number, &z)) neutrons = text(std::round(w) - z);
+    const QString atomicNumber = cell("AtomicNumber", number);
+    const QStringList texts{text(name),
+                            text(symbol),
+                            atomicNumber,
+                            cell("AtomicWeight", weight),
+                            text(state),
+                            text(charge),
+                            text(configuration),
+                            text(group),
+                            atomicNumber,
+                            atomicNumber,
+                            neutrons,
+                            cell("Density", density),
+                            cell("FreezingPoint", freezing),
+                            cell("BoilingPoint", boiling)};
     for (int i = 1; i <= 14; ++i) Text[i]->setText(texts.at(i - 1));
 }
 

@@ -3,6 +3,8 @@
 #include "refdata/ReferenceDatabase.h"
 
 #include <QFontMetricsF>
+#include <algorithm>
+#include <vector>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
@@ -10,21 +12,25 @@
 
 namespace {
 
-// A line of a list that keeps its lines sorted: by its number key where it
-// has one, then by its text ignoring case.
+// The order of the sorted lists: by the number key where a line has one
+// (none first), then by the text ignoring case.
+bool before(const QVariant& a, const QString& ta, const QVariant& b, const QString& tb) {
+    if (a.isValid() || b.isValid()) {
+        if (!a.isValid()) return true;
+        if (!b.isValid()) return false;
+        if (a.toDouble() != b.toDouble()) return a.toDouble() < b.toDouble();
+    }
+    const int c = QString::compare(ta, tb, Qt::CaseInsensitive);
+    if (c != 0) return c < 0;
+    return ta < tb;
+}
+
+// A line of a list that keeps its lines sorted.
 class ViewerLine : public QListWidgetItem {
 public:
     using QListWidgetItem::QListWidgetItem;
     bool operator<(const QListWidgetItem& other) const override {
-        const QVariant a = data(Qt::UserRole), b = other.data(Qt::UserRole);
-        if (a.isValid() || b.isValid()) {
-            if (!a.isValid()) return true;  // no number sorts first
-            if (!b.isValid()) return false;
-            if (a.toDouble() != b.toDouble()) return a.toDouble() < b.toDouble();
-        }
-        const int c = QString::compare(text(), other.text(), Qt::CaseInsensitive);
-        if (c != 0) return c < 0;
-        return text() < other.text();
+        return before(data(Qt::UserRole), text(), other.data(Qt::UserRole), other.text());
     }
 };
 
@@ -37,6 +43,7 @@ TableViewerForm::TableViewerForm(Shape shape) : m_shape(std::move(shape)) {
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
     List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     List1->setSortingEnabled(m_shape.order != Order::Stored);
+    List1->setUniformItemSizes(true);  // one line each: no item is measured
 
     Label1 = new QLabel(this);
     Label1->setObjectName(m_shape.headingName);
@@ -68,7 +75,7 @@ void TableViewerForm::Form_Load() {
 
 void TableViewerForm::fill() {
     const QList<FixedColumnLine::Cell>& cells = m_shape.cells;
-    FixedColumnTable table(cells);
+    FixedColumnTable table(cells, m_shape.table);
     QList<QVariant> keys;
     QList<bool> zeros;
     try {
@@ -99,6 +106,13 @@ void TableViewerForm::fill() {
     // A number never comes out cut: its column widens to the widest value.
     m_widths = table.widths();
     List1->clear();
+    List1->setSortingEnabled(false);
+    struct Line {
+        QString text;
+        QVariant key;
+    };
+    std::vector<Line> out;
+    out.reserve(size_t(table.rows().size()));
     for (int i = 0; i < table.rows().size(); ++i) {
         const FixedColumnTable::Row& r = table.rows().at(i);
         QString text;
@@ -106,10 +120,18 @@ void TableViewerForm::fill() {
             text = Picture::fit(r.texts.at(0), m_widths.at(0)) + QStringLiteral("   0.000");
         else
             text = table.line(r, m_widths);
-        auto* item = new ViewerLine(text);
-        if (m_shape.order == Order::Number) item->setData(Qt::UserRole, keys.at(i));
+        out.push_back({text, m_shape.order == Order::Number ? keys.at(i) : QVariant()});
+    }
+    // Sorted once, in its order, before the lines go in.
+    if (m_shape.order != Order::Stored)
+        std::stable_sort(out.begin(), out.end(),
+                         [](const Line& a, const Line& b) { return before(a.key, a.text, b.key, b.text); });
+    for (const Line& l : out) {
+        auto* item = new ViewerLine(l.text);
+        if (l.key.isValid()) item->setData(Qt::UserRole, l.key);
         List1->addItem(item);
     }
+    List1->setSortingEnabled(m_shape.order != Order::Stored);
     Label1->setText(table.heading(m_shape.heading, m_widths, List1->font(), Label1->font()));
 }
 
