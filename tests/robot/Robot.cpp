@@ -411,6 +411,13 @@ bool allowed(const QString& window, const QList<Msg::Box>& shown, const QStringL
 
 extern "C" void __sanitizer_set_death_callback(void (*)(void)) __attribute__((weak));
 
+// Under the undefined-behaviour sanitizer the first report ends the run, by
+// abort, so that the crash report above names the actions (the environment's
+// UBSAN_OPTIONS still decide).
+extern "C" __attribute__((used, visibility("default"))) const char* __ubsan_default_options() {
+    return "halt_on_error=1:abort_on_error=1:print_stacktrace=1";
+}
+
 void install() {
     g_previous = qInstallMessageHandler(collect);
     for (int sig : {SIGSEGV, SIGABRT, SIGFPE, SIGBUS, SIGILL}) {
@@ -770,6 +777,12 @@ Failure Runner::step(const QString& line) {
         fail.detail = QStringLiteral("the action took %1 ms").arg(us / 1000);
         return fail;
     }
+    for (const Msg::Box& b : shown)
+        if (b.text.trimmed().isEmpty()) {
+            fail.kind = QStringLiteral("empty message");
+            fail.detail = QStringLiteral("a message box titled \"%1\" says nothing").arg(b.title);
+            return fail;
+        }
     for (const Msg::Box& b : shown)
         if (bad(b.text, echo) || bad(b.title)) {
             fail.kind = QStringLiteral("inf or nan shown");

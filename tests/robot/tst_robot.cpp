@@ -3,6 +3,7 @@
 //   TESSIVAL_ROBOT_ACTIONS  actions per window (default and least 2000)
 //   TESSIVAL_ROBOT_WINDOWS  windows to drive, by name, comma-separated (default: all)
 //   TESSIVAL_ROBOT_REPLAY   a file of action lines, run by the test function "replay"
+//   TESSIVAL_ROBOT_TRACE    set: each action and the answer after it go to stderr
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
