@@ -161,29 +161,29 @@ void typeChar(QWidget* w, QChar c) {
 
 // ---------------------------------------------------------------- widgets
 
+using Names = QHash<QWidget*, QString>;
+
 // Names of the widgets of a window: the object name where it is unique, else
-// the name (or class) with a number.
-QHash<QWidget*, QString> widgetNames(Form* f) {
-    QHash<QWidget*, QString> out;
+// the name (or "." and the class) with a number; the window itself is "-".
+Names widgetNames(Form* f) {
     const QList<QWidget*> all = f->findChildren<QWidget*>();
+    QList<QString> bases;
     QHash<QString, int> count;
     for (QWidget* w : all) {
-        const QString base = w->objectName().isEmpty() ? QStringLiteral(".") + QLatin1String(w->metaObject()->className())
-                                                         : w->objectName();
-        count[base]++;
+        bases << (w->objectName().isEmpty() ? QStringLiteral(".") + QLatin1String(w->metaObject()->className())
+                                            : w->objectName());
+        count[bases.last()]++;
     }
+    Names out;
     QHash<QString, int> seen;
-    for (QWidget* w : all) {
-        const QString base = w->objectName().isEmpty() ? QStringLiteral(".") + QLatin1String(w->metaObject()->className())
-                                                         : w->objectName();
+    for (int i = 0; i < all.size(); ++i) {
+        const QString& base = bases.at(i);
         const int n = seen[base]++;
-        out.insert(w, count.value(base) == 1 ? base : QStringLiteral("%1#%2").arg(base).arg(n));
+        out.insert(all.at(i), count.value(base) == 1 ? base : QStringLiteral("%1#%2").arg(base).arg(n));
     }
     out.insert(f, QStringLiteral("-"));
     return out;
 }
-
-using Names = QHash<QWidget*, QString>;
 
 QWidget* findWidget(Form* f, const Names& names, const QString& name) {
     if (name == QLatin1String("-")) return f;
@@ -602,6 +602,7 @@ QString Runner::pick() {
     if (!menu.isEmpty()) kinds.append({6, [&] { return QStringLiteral("menu %1").arg(menu.at(rnd(menu.size()))->objectName()); }});
     kinds.append({2, [&] { return QStringLiteral("mouse %1").arg(names.value(any(plain))); }});
     kinds.append({1, [&] { return QStringLiteral("printer %1").arg(rnd(3) ? 1 : 0); }});
+    kinds.append({1, [&] { return QStringLiteral("close -"); }});  // the title bar's close button, or Alt+F4
 
     int total = 0;
     for (const Kind& k : kinds) total += k.weight;
@@ -663,6 +664,7 @@ bool Runner::perform(const QString& full) {
         }
         return true;
     }
+    if (verb == QLatin1String("close")) return f->close();
     QWidget* w = findWidget(f, m_names, p.value(1));
     if (!w || !w->isVisibleTo(f)) return false;
     auto focus = [f, w] {
