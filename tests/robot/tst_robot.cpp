@@ -1,0 +1,178 @@
+// Every registered window driven by the robot with a fixed seed.
+//   TESSIVAL_ROBOT_SEED     the suite's seed (default 19)
+//   TESSIVAL_ROBOT_ACTIONS  actions per window (default and least 2000)
+//   TESSIVAL_ROBOT_WINDOWS  windows to drive, by name, comma-separated (default: all)
+//   TESSIVAL_ROBOT_REPLAY   a file of action lines, run by the test function "replay"
+//   TESSIVAL_ROBOT_TRACE    set: each action and the answer after it go to stderr
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <QtTest>
+
+#include "Robot.h"
+#include "TestSupport.h"
+
+namespace {
+constexpr int LeastActions = 2000;
+
+QString env(const char* name) { return qEnvironmentVariable(name).trimmed(); }
+
+QString writeList(const QString& file, const QString& window, const QStringList& lines) {
+    QFile f(QDir::current().filePath(file));
+    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
+        f.write((QStringLiteral("window ") + window + u'\n' + lines.join(u'\n') + u'\n').toUtf8());
+    return f.fileName();
+}
+}  // namespace
+
+class TestRobot : public QObject {
+    Q_OBJECT
+    quint64 m_seed = 19;
+    int m_actions = LeastActions;
+    QStringList m_summary;
+    int m_total = 0;
+    QElapsedTimer m_clock;
+
+private slots:
+    void initTestCase() {
+        TestSupport::init();
+        Robot::install();
+        if (!env("TESSIVAL_ROBOT_SEED").isEmpty()) m_seed = env("TESSIVAL_ROBOT_SEED").toULongLong();
+        m_actions = qMax(LeastActions, env("TESSIVAL_ROBOT_ACTIONS").toInt());
+        m_clock.start();
+    }
+    void cleanup() { TestSupport::unloadAll(); }
+    void cleanupTestCase() {
+        if (m_summary.isEmpty()) return;
+        qInfo().noquote() << QStringLiteral("robot: seed %1, %2 actions in %3 windows, %4 s\n")
+                                 .arg(m_seed)
+                                 .arg(m_total)
+                                 .arg(m_summary.size())
+                                 .arg(m_clock.elapsed() / 1000.0, 0, 'f', 1)
+                                 + m_summary.join(u'\n');
+    }
+
+    void everyWindow_data() {
+        QTest::addColumn<QString>("window");
+        QStringList windows = Forms::registeredKinds();
+        if (!env("TESSIVAL_ROBOT_WINDOWS").isEmpty())
+            windows = env("TESSIVAL_ROBOT_WINDOWS").split(u',', Qt::SkipEmptyParts);
+        for (const QString& w : std::as_const(windows)) QTest::newRow(qPrintable(w)) << w.trimmed();
+    }
+    void everyWindow() {
+        QFETCH(QString, window);
+        QVERIFY2(Forms::isRegistered(window), qPrintable(window + QStringLiteral(" is no window")));
+        QElapsedTimer t;
+        t.start();
+        const quint64 seed = Robot::windowSeed(m_seed, window);
+        Robot::Runner robot(window, seed);
+        const Robot::Failure fail = robot.run(m_actions);
+        const Robot::Stats& s = robot.stats();
+        m_total += s.actions;
+        m_summary << QStringLiteral("  %1 %2 actions, %3 reopened, %4 messages, %5 s, slowest %6 ms (%7)")
+                         .arg(window, -24)
+                         .arg(s.actions, 5)
+                         .arg(s.reopens, 4)
+                         .arg(s.messages, 5)
+                         .arg(t.elapsed() / 1000.0, 5, 'f', 2)
+                         .arg(s.slowestUs / 1000.0, 0, 'f', 1)
+                         .arg(s.slowestAction.section(QLatin1String("  #"), 0, 0));
+        if (!fail) return;
+        const QStringList full = robot.log();
+        const QString fullFile = writeList(QStringLiteral("robot-%1-full.txt").arg(window), window, full);
+        const QStringList shortList = Robot::shorten(window, full, fail);
+        const QString shortFile = writeList(QStringLiteral("robot-%1.txt").arg(window), window, shortList);
+        const QString message =
+            QStringLiteral("\nrobot: %1, seed %2, action %3: %4: %5\n"
+                           "These %6 actions reproduce it (all %7 in %8):\nwindow %1\n%9\n"
+                           "Replay: cd build/bin && TESSIVAL_ROBOT_REPLAY=%10 ./tst_robot replay\n"
+                           "Rerun: TESSIVAL_ROBOT_WINDOWS=%1 TESSIVAL_ROBOT_SEED=%2 ./tst_robot everyWindow\n")
+                .arg(window)
+                .arg(m_seed)
+                .arg(fail.step + 1)
+                .arg(fail.kind, fail.detail)
+                .arg(shortList.size())
+                .arg(full.size())
+                .arg(fullFile, shortList.join(u'\n'), shortFile);
+        QFAIL(qPrintable(message));
+    }
+
+    // The robot sees what it is there to see, and shortens the way to it.
+    void robotFindsPlantedFaults_data() {
+        QTest::addColumn<QString>("shows");
+        QTest::addColumn<bool>("message");
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("inf in the answer") << "inf" << false << "inf or nan shown";
+        QTest::newRow("nan in the answer") << "-nan" << false << "inf or nan shown";
+        QTest::newRow("Infinity in the answer") << "Infinity" << false << "inf or nan shown";
+        QTest::newRow("inf in a message") << "1.5 / inf" << true << "inf or nan shown";
+        QTest::newRow("answer changed by a refusal") << "12.000" << true << "state changed";
+    }
+    void robotFindsPlantedFaults() {
+        QFETCH(QString, shows);
+        QFETCH(bool, message);
+        const QString name = QStringLiteral("robotPlanted") + QString::fromLatin1(QTest::currentDataTag()).remove(u' ');
+        Forms::registerKind(name, [shows, message] {
+            auto* f = new Form;
+            auto* answer = new QLineEdit(f);
+            answer->setObjectName(QStringLiteral("Text2"));
+            answer->setReadOnly(true);
+            auto* input = new QLineEdit(f);
+            input->setObjectName(QStringLiteral("Text1"));
+            auto* ok = new QPushButton(QStringLiteral("Ok"), f);
+            ok->setObjectName(QStringLiteral("cmdOk"));
+            auto* clear = new QPushButton(QStringLiteral("Clear"), f);
+            clear->setObjectName(QStringLiteral("cmdClear"));
+            auto* layout = new QVBoxLayout(f);
+            for (QWidget* w : {static_cast<QWidget*>(input), static_cast<QWidget*>(answer), static_cast<QWidget*>(ok),
+                               static_cast<QWidget*>(clear)})
+                layout->addWidget(w);
+            // Harmless until Ok has been pressed three times.
+            QObject::connect(ok, &QPushButton::clicked, f, [f, answer, shows, message] {
+                const int n = f->property("n").toInt() + 1;
+                f->setProperty("n", n);
+                if (n < 3) return;
+                if (message) Msg::plain(shows.contains(QLatin1String("inf")) ? shows : QStringLiteral("Refused."));
+                answer->setText(shows);
+            });
+            return f;
+        });
+        Robot::Runner robot(name, Robot::windowSeed(m_seed, name));
+        const Robot::Failure fail = robot.run(LeastActions);
+        TestSupport::unloadAll();
+        QTEST(fail.kind, "kind");
+        // Three presses of Ok (by click, Space or Enter) and nothing else.
+        const QStringList way = Robot::shorten(name, robot.log(), fail);
+        QCOMPARE(way.size(), 3);
+        Robot::Runner again(name, 0);
+        QCOMPARE(again.replay(way).kind, fail.kind);
+        TestSupport::unloadAll();
+        TestSupport::messages().clear();
+    }
+
+    // Runs the action lines of TESSIVAL_ROBOT_REPLAY (first line "window <name>").
+    void replay() {
+        const QString file = env("TESSIVAL_ROBOT_REPLAY");
+        if (file.isEmpty()) QSKIP("TESSIVAL_ROBOT_REPLAY names no file");
+        QFile f(file);
+        QVERIFY2(f.open(QIODevice::ReadOnly | QIODevice::Text), qPrintable(file));
+        const QStringList lines = QString::fromUtf8(f.readAll()).split(u'\n');
+        QString window;
+        for (const QString& l : lines)
+            if (l.startsWith(QLatin1String("window "))) window = l.mid(7).trimmed();
+        QVERIFY2(Forms::isRegistered(window), "the file names no window (\"window <name>\")");
+        Robot::Runner robot(window, 0);
+        const Robot::Failure fail = robot.replay(lines);
+        if (fail)
+            QFAIL(qPrintable(QStringLiteral("%1 at action %2 (%3): %4: %5")
+                                 .arg(window)
+                                 .arg(fail.step + 1)
+                                 .arg(robot.log().value(fail.step), fail.kind, fail.detail)));
+    }
+};
+
+QTEST_MAIN(TestRobot)
+#include "tst_robot.moc"
