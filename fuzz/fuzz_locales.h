@@ -14,8 +14,10 @@ inline const QLocale& region(unsigned char pick) {
     return regions[pick % 4];
 }
 
-inline void setUpLocales() {
+// The regions are built once, before the first input (one target per program).
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
     for (int i = 0; i < 4; ++i) region(i);
+    return 0;
 }
 
 // The text with the region's grouping removed, "." as the point and "-" as the sign.

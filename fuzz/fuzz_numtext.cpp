@@ -120,11 +120,6 @@ void checkNotFinite(double v) {
 }
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    setUpLocales();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 1) return 0;
     QLocale::setDefault(region(data[0]));

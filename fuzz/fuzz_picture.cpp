@@ -97,11 +97,6 @@ void checkFormat(const QVariant& value, const QString& picture) {
 }
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    setUpLocales();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 1) return 0;
     QLocale::setDefault(region(data[0]));

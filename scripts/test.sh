@@ -5,9 +5,13 @@
 #   scripts/test.sh --quick    the first build and its test suite only
 set -euo pipefail
 ROOT="$(cd "$(dirname "$0")/.." && pwd)"
+stage() { echo "== $1 (${SECONDS} s so far)"; }
 "$ROOT/scripts/setup.sh"
+stage "build and test suite"
 "$ROOT/scripts/build.sh"
 (cd "${BUILD_DIR:-$ROOT/build}" && ctest --output-on-failure -j"$(nproc)")
 [ "${1:-}" = "--quick" ] && exit 0
+stage "sanitizer build and test suite"
 "$ROOT/scripts/sanitize.sh"
+stage "fuzzing"
 "$ROOT/scripts/fuzz.sh" 60
