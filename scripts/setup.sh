@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Installs what a fresh Debian 12 machine is missing to build and test Tessival.
+# Installs what a fresh Debian 12 machine is missing to build and test Tessival
+# (clang and its libFuzzer runtime build the fuzz targets).
 set -euo pipefail
 PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev qt6-charts-dev
-          libqt6sql6-sqlite libgl-dev sqlite3 xvfb xauth fonts-dejavu-core)
+          libqt6sql6-sqlite libgl-dev sqlite3 xvfb xauth fonts-dejavu-core
+          clang libclang-rt-dev)
 missing=()
 for p in "${PACKAGES[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

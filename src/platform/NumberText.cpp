@@ -23,18 +23,11 @@ bool parse(const QString& text, double* out) {
         QStringLiteral("^\\s*[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?\\s*$"));
     if (!re.match(text).hasMatch()) return false;
     bool ok = false;
-    const double v = QLocale::c().toDouble(text.trimmed(), &ok);
-    if (!ok && !std::isinf(v)) {
-        // QLocale reports out-of-range as failure; recheck with strtod.
-        const QByteArray b = text.trimmed().toLatin1();
-        char* end = nullptr;
-        const double d = std::strtod(b.constData(), &end);
-        if (std::isinf(d)) {
-            *out = d;
-            return true;
-        }
-        return false;
-    }
+    const QString number = text.trimmed();
+    double v = QLocale::c().toDouble(number, &ok);
+    // QLocale refuses what is out of range: beyond it the value is infinite
+    // (an Overflow for the caller), below the smallest double it is zero.
+    if (!ok && !std::isinf(v)) v = number.startsWith(QLatin1Char('-')) ? -0.0 : 0.0;
     *out = v;
     return true;
 }

@@ -270,7 +270,8 @@ private slots:
         for (char& b : random) b = char((seed = seed * 1103515245u + 12345u) >> 24);
         QByteArray latin(4096, 0);
         for (int i = 0; i < latin.size(); ++i) latin[i] = char(0xC0 + i % 60);  // lone lead bytes
-        QTest::newRow("NUL bytes") << QByteArray("# Title\n\0\0text", 16) << "it is not a text file";
+        static const char nul[] = "# Title\n\0\0text";
+        QTest::newRow("NUL bytes") << QByteArray(nul, sizeof nul - 1) << "it is not a text file";
         QTest::newRow("random bytes") << random << "it is not a text file";
         QTest::newRow("not UTF-8") << latin << "it is not a text file";
         QTest::newRow("over 1 MB") << QByteArray(1024 * 1024 + 1, 'a') << "it is larger than 1 MB";

@@ -1,0 +1,170 @@
+// Feeds arbitrary bytes to number parsing and the number text forms. The
+// first byte picks the region and the count of decimals, the rest is typed
+// text; its first eight bytes also stand for a double of any value.
+// Checks: what parses is a plain number and reads its exact value; what does
+// not is refused as a type mismatch; every text form of a finite value reads
+// back to that value within its rounding, stays within its width and never
+// shows "inf" or "nan"; a non-finite value is a fault, never a text.
+#include <QLocale>
+#include <QRegularExpression>
+#include <QString>
+
+#include <cfloat>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "fuzz_check.h"
+#include "platform/NumberText.h"
+#include "fuzz_locales.h"
+
+namespace {
+
+// The grammar typed numbers follow, written out by hand: sign, digits with
+// one optional point (at least one digit), optional exponent with digits.
+bool plainNumber(const std::string& s) {
+    std::size_t i = 0;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+    std::size_t digits = 0;
+    while (i < s.size() && s[i] >= '0' && s[i] <= '9') ++i, ++digits;
+    if (i < s.size() && s[i] == '.') {
+        ++i;
+        while (i < s.size() && s[i] >= '0' && s[i] <= '9') ++i, ++digits;
+    }
+    if (digits == 0) return false;
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+        ++i;
+        if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+        std::size_t exp = 0;
+        while (i < s.size() && s[i] >= '0' && s[i] <= '9') ++i, ++exp;
+        if (exp == 0) return false;
+    }
+    return i == s.size();
+}
+
+// Faults thrown by `fn`, or -1.
+template <class F>
+int faultOf(F fn) {
+    try {
+        fn();
+    } catch (const RuntimeFault& f) {
+        return f.kind();
+    }
+    return -1;
+}
+
+bool showsInfOrNan(const QString& s) {
+    return s.contains(QLatin1String("inf"), Qt::CaseInsensitive) || s.contains(QLatin1String("nan"), Qt::CaseInsensitive);
+}
+
+void checkForms(double v, int decimals) {
+    FUZZ_CHECK(std::isfinite(v));
+    const QString text = Num::text(v);
+    FUZZ_CHECK(!showsInfOrNan(text) && text.size() <= 22);
+    const long double back = readBack(text);
+    FUZZ_CHECK(std::fabs(back - v) <= 1e-14 * std::fabs(v) + DBL_TRUE_MIN);
+    FUZZ_CHECK(Num::generalNumber(v) == text);
+
+    if (std::fabs(v) <= FLT_MAX) {
+        const float f = static_cast<float>(v);
+        const QString single = Num::text(f);
+        FUZZ_CHECK(!showsInfOrNan(single) && single.size() <= 14);
+        const float fb = static_cast<float>(readBack(single));
+        FUZZ_CHECK(std::fabs(fb - f) <= 6e-7f * std::fabs(f) + FLT_TRUE_MIN);
+    }
+
+    // Fixed decimals: exactly that many, the value within half the last
+    // place, and no minus sign on a value that shows as zero.
+    if (std::fabs(v) < 1e18) {
+        const QString fixed = Num::fixed(v, decimals);
+        FUZZ_CHECK(!showsInfOrNan(fixed));
+        const QString plain = plainText(fixed);
+        const int dot = plain.indexOf(QLatin1Char('.'));
+        FUZZ_CHECK(decimals == 0 ? dot < 0 : dot >= 0 && plain.size() - dot - 1 == decimals);
+        const long double fb = readBack(fixed);
+        FUZZ_CHECK(std::fabs(fb - v) <= 0.5 * std::pow(10.0, -decimals) * (1 + 1e-9) + 1e-15 * std::fabs(v));
+        if (fb == 0) FUZZ_CHECK(!plain.startsWith(QLatin1Char('-')));
+        FUZZ_CHECK(Num::standard(v) == Num::fixed(v, 2));
+    }
+
+    // Scientific: d.ddE+xx, the value within half the last mantissa place.
+    static const QRegularExpression sci(QStringLiteral("^-?[0-9]\\.[0-9]{2}E[+-][0-9]{2,3}$"));
+    const QString s = plainText(Num::scientific(v));
+    FUZZ_CHECK(sci.match(s).hasMatch());
+    const long double sb = readBack(Num::scientific(v));
+    FUZZ_CHECK(std::fabs(sb - v) <= 0.00500001 * std::fabs(v) + DBL_TRUE_MIN);
+    if (sb == 0) FUZZ_CHECK(!s.startsWith(QLatin1Char('-')));
+
+    // Rounding to decimals: an Overflow when the scaled value leaves the
+    // range, otherwise within half the last place of the value.
+    double r = 0;
+    const int fault = faultOf([&] { r = Num::roundDecimal(v, decimals); });
+    if (fault >= 0) {
+        FUZZ_CHECK(fault == RuntimeFault::Overflow && std::fabs(v) * std::pow(10.0, decimals) > 1e300);
+    } else {
+        FUZZ_CHECK(std::isfinite(r));
+        FUZZ_CHECK(std::fabs(r - v) <= 0.5 * std::pow(10.0, -decimals) * (1 + 1e-9) + 1e-14 * std::fabs(v));
+    }
+}
+
+void checkNotFinite(double v) {
+    const int expected = std::isnan(v) ? RuntimeFault::InvalidCall : RuntimeFault::Overflow;
+    FUZZ_CHECK(faultOf([&] { Num::text(v); }) == expected);
+    FUZZ_CHECK(faultOf([&] { Num::fixed(v, 3); }) == expected);
+    FUZZ_CHECK(faultOf([&] { Num::scientific(v); }) == expected);
+    FUZZ_CHECK(faultOf([&] { Num::roundDecimal(v, 2); }) == expected);
+    FUZZ_CHECK(faultOf([&] { Num::checked(v); }) == expected);
+    FUZZ_CHECK(faultOf([&] { Num::toSinglePrecision(v); }) == expected);
+}
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size < 1) return 0;
+    QLocale::setDefault(region(data[0]));
+    const int decimals = (data[0] >> 2) % 16;
+    ++data, --size;
+
+    const QString typed = QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size));
+    // Blanks around the number are ASCII white space only.
+    std::string ascii = typed.toStdString();
+    const char* blanks = " \t\n\v\f\r";
+    ascii.erase(0, ascii.find_first_not_of(blanks));
+    ascii.erase(ascii.find_last_not_of(blanks) + 1);
+    const bool grammar = plainNumber(ascii);
+
+    double v = 0;
+    const bool parsed = Num::parse(typed, &v);
+    FUZZ_CHECK(parsed == grammar);
+    if (parsed) {
+        FUZZ_CHECK(!std::isnan(v));
+        FUZZ_CHECK(v == std::strtod(ascii.c_str(), nullptr));
+    }
+    double d = 0;
+    const int fault = faultOf([&] { d = Num::toDouble(typed); });
+    if (!parsed)
+        FUZZ_CHECK(fault == RuntimeFault::TypeMismatch);
+    else if (std::isinf(v))
+        FUZZ_CHECK(fault == RuntimeFault::Overflow);
+    else
+        FUZZ_CHECK(fault < 0 && d == v);
+    float f = 0;
+    const int singleFault = faultOf([&] { f = Num::toSingle(typed); });
+    if (parsed && std::isfinite(v) && std::fabs(v) <= FLT_MAX)
+        FUZZ_CHECK(singleFault < 0 && f == static_cast<float>(v));
+    else
+        FUZZ_CHECK(singleFault >= 0);
+    if (parsed && std::isfinite(v)) checkForms(v, decimals);
+
+    // Any double at all, from the raw bytes.
+    if (size >= sizeof(double)) {
+        double raw = 0;
+        std::memcpy(&raw, data, sizeof raw);
+        if (std::isfinite(raw))
+            checkForms(raw, decimals);
+        else
+            checkNotFinite(raw);
+    }
+    return 0;
+}

@@ -1,0 +1,75 @@
+// Numbers typed at the ends of the double range: below the smallest double
+// a number reads as zero, beyond the largest it is an Overflow; neither is a
+// type mismatch.
+#include <cmath>
+
+#include "MeasureTests.h"
+#include "measure/frmTemperatures.h"
+
+using namespace MeasureTests;
+using TestSupport::messages;
+
+class TestTypedExtremes : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { TestSupport::init(); }
+    void cleanup() {
+        TestSupport::unloadAll();
+        messages().clear();
+    }
+
+    void readsAsANumber_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("fault");
+        const QString none;
+        QTest::newRow("below the smallest") << "1E-400" << 0.0 << none;
+        QTest::newRow("negative below the smallest") << "-1E-400" << -0.0 << none;
+        QTest::newRow("half the smallest") << "2E-324" << 0.0 << none;
+        QTest::newRow("huge negative exponent") << "7E-99999999999" << 0.0 << none;
+        QTest::newRow("many leading decimals") << QStringLiteral("0.") + QString(330, QLatin1Char('0')) + QStringLiteral("1")
+                                               << 0.0 << none;
+        QTest::newRow("blanks around") << " 1e-400 " << 0.0 << none;
+        QTest::newRow("smallest") << "4.9E-324" << 4.9e-324 << none;
+        QTest::newRow("subnormal") << "1E-320" << 1e-320 << none;
+        QTest::newRow("zero with a huge exponent") << "0E999999" << 0.0 << none;
+        QTest::newRow("beyond the largest") << "1E309" << 0.0 << "Overflow";
+        QTest::newRow("negative beyond the largest") << "-1E99999999999" << 0.0 << "Overflow";
+        QTest::newRow("still no number") << "1E-400E" << 0.0 << "Type mismatch";
+    }
+    void readsAsANumber() {
+        QFETCH(QString, typed);
+        QFETCH(double, value);
+        QFETCH(QString, fault);
+        try {
+            const double v = Num::toDouble(typed);
+            QVERIFY2(fault.isEmpty(), qPrintable(QString::number(v)));
+            QCOMPARE(v, value);
+            QCOMPARE(std::signbit(v), std::signbit(value));
+        } catch (const RuntimeFault& f) {
+            QCOMPARE(f.description(), fault);
+        }
+    }
+
+    // The temperature window converts what it read, and says no fault.
+    void temperatureOfATinyNumber_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("work");
+        QTest::newRow("below the smallest") << "1E-400" << "273.150" << "0 + 273.15  =  273.15";
+        QTest::newRow("negative below the smallest") << "-1E-400" << "273.150" << "0 + 273.15  =  273.15";
+        QTest::newRow("subnormal") << "1E-320" << "273.150" << "1E-320 + 273.15  =  273.15";
+    }
+    void temperatureOfATinyNumber() {
+        QFETCH(QString, typed);
+        auto* t = open<frmTemperatures>("frmTemperatures");
+        t->Text1->setText(typed);
+        t->cmdCToK->click();
+        QVERIFY2(messages().shown.isEmpty(), qPrintable(messages().lastText()));
+        QTEST(t->Text2->text(), "answer");
+        QTEST(t->Text3->text(), "work");
+    }
+};
+
+QTEST_MAIN(TestTypedExtremes)
+#include "tst_typedextremes.moc"
