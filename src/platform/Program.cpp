@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QLibrary>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -35,6 +36,18 @@ QString folder() {
 void setFolder(const QString& path) { overrideFolder() = path; }
 
 QString path(const QString& fileName) { return QDir(folder()).filePath(fileName); }
+
+PartFunction loadPart(const QString& part, const char* function, QString* why) {
+    QLibrary lib(QCoreApplication::applicationDirPath() + QLatin1Char('/') + part);
+    if (!lib.load()) {
+        if (why) *why = lib.errorString();
+        return nullptr;
+    }
+    if (!function) return reinterpret_cast<PartFunction>(&loadPart);
+    PartFunction f = reinterpret_cast<PartFunction>(lib.resolve(function));
+    if (!f && why) *why = lib.errorString();
+    return f;
+}
 
 bool startFirst(const QStringList& candidates) {
     for (const QString& c : candidates)

@@ -13,6 +13,13 @@ void setFolder(const QString& path);
 // A file in the program's folder.
 QString path(const QString& fileName);
 
+// A part of the program loaded on first use: "tessival_charts" is the library
+// libtessival_charts.so next to the executable. Loads it (it stays loaded)
+// and returns the named function from it (with no name, any non-null value);
+// nullptr with the reason in *why when it cannot.
+using PartFunction = void (*)();
+PartFunction loadPart(const QString& part, const char* function = nullptr, QString* why = nullptr);
+
 class Launcher {
 public:
     virtual ~Launcher() = default;

@@ -1,24 +1,16 @@
 #include "Pictures.h"
 
+#include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 
 namespace Pictures {
 
 QPixmap watermark() {
-    QPixmap pm(300, 150);
-    pm.fill(QColor(250, 250, 246));
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
-    QFont f = p.font();
-    f.setPixelSize(40);
-    p.setFont(f);
-    p.setPen(QColor(222, 226, 236));
-    p.translate(150, 75);
-    p.rotate(-20);
-    p.drawText(QRect(-150, -30, 300, 60), Qt::AlignCenter, QStringLiteral("Tessival"));
-    return pm;
+    // Shipped as pixels: drawing 40 px text would cost the start-up a font.
+    QImage img(WatermarkPixels, WatermarkWidth, WatermarkHeight, WatermarkWidth, QImage::Format_Indexed8);
+    img.setColorTable(QList<QRgb>(WatermarkColours, WatermarkColours + WatermarkColourCount));
+    return QPixmap::fromImage(img);
 }
 
 QPixmap glassware() {

@@ -1,9 +1,17 @@
 #pragma once
-// Pictures drawn for the program: the main window's watermark tile and the
+// Pictures of the program: the main window's watermark tile and the
 // glassware logo of the splash window.
 #include <QPixmap>
 
 namespace Pictures {
 QPixmap watermark();     // 300 x 150, pale diagonal product name
 QPixmap glassware();     // 32 x 32, cylinder, flask and beaker
+
+// The watermark's pixels, drawn at build time (shell/watermark): a colour
+// table and one index into it per pixel, row by row.
+constexpr int WatermarkWidth = 300;
+constexpr int WatermarkHeight = 150;
+extern const unsigned int WatermarkColours[];
+extern const int WatermarkColourCount;
+extern const unsigned char WatermarkPixels[];
 }
