@@ -8,8 +8,9 @@ namespace Pictures {
 
 QPixmap watermark() {
     // Shipped as pixels: drawing 40 px text would cost the start-up a font.
-    QImage img(WatermarkPixels, WatermarkWidth, WatermarkHeight, WatermarkWidth, QImage::Format_Indexed8);
-    img.setColorTable(QList<QRgb>(WatermarkColours, WatermarkColours + WatermarkColourCount));
+    // The pixmap shows them where they are, without a copy.
+    const QImage img(reinterpret_cast<const uchar*>(WatermarkPixels), WatermarkWidth, WatermarkHeight,
+                     WatermarkWidth * 4, QImage::Format_RGB32);
     return QPixmap::fromImage(img);
 }
 

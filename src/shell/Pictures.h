@@ -7,11 +7,9 @@ namespace Pictures {
 QPixmap watermark();     // 300 x 150, pale diagonal product name
 QPixmap glassware();     // 32 x 32, cylinder, flask and beaker
 
-// The watermark's pixels, drawn at build time (shell/watermark): a colour
-// table and one index into it per pixel, row by row.
+// The watermark's pixels (0xffRRGGBB, row by row), drawn at build time by
+// shell/watermark.
 constexpr int WatermarkWidth = 300;
 constexpr int WatermarkHeight = 150;
-extern const unsigned int WatermarkColours[];
-extern const int WatermarkColourCount;
-extern const unsigned char WatermarkPixels[];
+extern const unsigned int WatermarkPixels[WatermarkWidth * WatermarkHeight];
 }
