@@ -1,11 +1,13 @@
 // Launch-to-map time of the program against a bare Qt Widgets window with one
-// button, launched alternately on one X display (run it under Xvfb:
+// button, launched in turn on one X display (run it under Xvfb:
 // bench/run-startup.sh). The time ends when the X server reports the first
 // top-level window of the launched process mapped; the peak resident memory
 // is read 1.5 s after launch (main window, splash and database open). Where
 // valgrind is installed, callgrind counts the instructions of each until its
 // first window is mapped.
-//   bench_startup [runs] [program] [bare window]
+//   bench_startup [runs [program ... yardstick]]
+// (default: tessival and bench_bare_window next to bench_startup; more
+// programs, an older build for one, are measured against the last).
 #include <xcb/xcb.h>
 
 #include <algorithm>
@@ -167,8 +169,8 @@ Stats stats(std::vector<double> v) {
 
 std::string describe(const Stats& s, const char* unit) {
     char buf[160];
-    std::snprintf(buf, sizeof buf, "median %.2f %s (quartiles %.2f-%.2f, range %.2f-%.2f)", s.median, unit, s.q1,
-                  s.q3, s.lo, s.hi);
+    std::snprintf(buf, sizeof buf, "median %.2f%s%s (quartiles %.2f-%.2f, range %.2f-%.2f)", s.median, *unit ? " " : "",
+                  unit, s.q1, s.q3, s.lo, s.hi);
     return buf;
 }
 
@@ -187,8 +189,11 @@ std::string onPath(const char* name) {
 int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
     const std::string dir = folderOf(argv[0]);
-    const std::string program = argc > 2 ? argv[2] : dir + "/tessival";
-    const std::string bare = argc > 3 ? argv[3] : dir + "/bench_bare_window";
+    // Programs to launch in turn; the last is the yardstick the others are
+    // measured against.
+    std::vector<std::string> programs(argv + std::min(argc, 2), argv + argc);
+    if (programs.size() < 2) programs = {dir + "/tessival", dir + "/bench_bare_window"};
+    const size_t n = programs.size(), bare = n - 1;
 
     xcb_connection_t* c = xcb_connect(nullptr, nullptr);
     if (xcb_connection_has_error(c)) {
@@ -200,56 +205,63 @@ int main(int argc, char** argv) {
     const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
     xcb_change_window_attributes(c, screen->root, XCB_CW_EVENT_MASK, &mask);
     xcb_flush(c);
-    // The program reads its files from its own folder.
-    if (chdir(program.substr(0, program.rfind('/')).c_str()) != 0) return 2;
 
-    std::vector<double> prog, base, ratios, progRss, baseRss;
-    // One launch of each warms the file cache; then they alternate.
-    timeToMap(c, program);
-    timeToMap(c, bare);
+    std::vector<std::vector<double>> ms(n), ratios(n), rss(n);
+    // One launch of each warms the file cache; then they take turns.
+    for (const auto& p : programs) timeToMap(c, p);
     for (int i = 0; i < runs; ++i) {
-        const auto p = timeToMap(c, program);
-        const auto b = timeToMap(c, bare);
-        if (!p || !b) {
-            std::fprintf(stderr, "%s did not map a window\n", (!p ? program : bare).c_str());
-            return 1;
+        std::vector<Sample> round;
+        for (const auto& p : programs) {
+            const auto s = timeToMap(c, p);
+            if (!s) {
+                std::fprintf(stderr, "%s did not map a window\n", p.c_str());
+                return 1;
+            }
+            round.push_back(*s);
         }
-        prog.push_back(p->ms);
-        base.push_back(b->ms);
-        ratios.push_back(p->ms / b->ms);
-        progRss.push_back(p->rssMb);
-        baseRss.push_back(b->rssMb);
+        for (size_t k = 0; k < n; ++k) {
+            ms[k].push_back(round[k].ms);
+            ratios[k].push_back(round[k].ms / round[bare].ms);
+            rss[k].push_back(round[k].rssMb);
+        }
     }
-    const Stats p = stats(prog), b = stats(base), r = stats(ratios);
-    std::printf("launch to main window mapped, %d runs each, alternating:\n", runs);
-    std::printf("  program     %s\n", describe(p, "ms").c_str());
-    std::printf("  bare window %s\n", describe(b, "ms").c_str());
-    std::printf("  ratio of medians %.3f; paired ratio %s (budget 1.10)\n", p.median / b.median,
-                describe(r, "").c_str());
-    const Stats pm = stats(progRss), bm = stats(baseRss);
-    std::printf("peak RSS over the first 1.5 s: program %s (max %.1f), bare window %s (budget 34 MB)\n",
-                describe(pm, "MB").c_str(), pm.hi, describe(bm, "MB").c_str());
+    std::printf("launch to the first window mapped, %d runs each, in turn (budget: ratio 1.10 to %s)\n", runs,
+                programs[bare].c_str());
+    for (size_t k = 0; k < n; ++k) {
+        const Stats t = stats(ms[k]), b = stats(ms[bare]);
+        std::printf("  %s\n    %s\n", programs[k].c_str(), describe(t, "ms").c_str());
+        if (k != bare)
+            std::printf("    ratio of medians %.3f; paired ratio %s\n", t.median / b.median,
+                        describe(stats(ratios[k]), "").c_str());
+    }
+    std::printf("peak RSS over the first 1.5 s, MB of 1024 kB (budget 34 MB):\n");
+    for (size_t k = 0; k < n; ++k) {
+        const Stats m = stats(rss[k]);
+        std::printf("  %s\n    %s\n", programs[k].c_str(), describe(m, "MB").c_str());
+    }
 
     const std::string valgrind = onPath("valgrind");
     if (valgrind.empty()) {
         std::printf("instructions to the map: valgrind not installed\n");
         return 0;
     }
-    std::vector<double> pi, bi;
     const int counts = 3;
-    for (int i = 0; i < counts; ++i) {
-        const auto x = instructionsToMap(valgrind, program);
-        const auto y = instructionsToMap(valgrind, bare);
-        if (!x || !y) {
-            std::printf("instructions to the map: callgrind did not report\n");
-            return 0;
+    std::vector<std::vector<double>> ins(n);
+    for (int i = 0; i < counts; ++i)
+        for (size_t k = 0; k < n; ++k) {
+            const auto x = instructionsToMap(valgrind, programs[k]);
+            if (!x) {
+                std::printf("instructions to the map: callgrind did not report for %s\n", programs[k].c_str());
+                return 0;
+            }
+            ins[k].push_back(*x / 1e6);
         }
-        pi.push_back(*x / 1e6);
-        bi.push_back(*y / 1e6);
+    std::printf("instructions to the map (callgrind, %d runs each; budget: ratio 1.15):\n", counts);
+    for (size_t k = 0; k < n; ++k) {
+        const Stats m = stats(ins[k]), b = stats(ins[bare]);
+        std::printf("  %s\n    %s", programs[k].c_str(), describe(m, "M").c_str());
+        if (k != bare) std::printf(", ratio %.3f", m.median / b.median);
+        std::printf("\n");
     }
-    const Stats ip = stats(pi), ib = stats(bi);
-    std::printf("instructions to the map (callgrind, %d runs each): program %s, bare window %s, ratio %.3f "
-                "(budget 1.15)\n",
-                counts, describe(ip, "M").c_str(), describe(ib, "M").c_str(), ip.median / ib.median);
     return 0;
 }
