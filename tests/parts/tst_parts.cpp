@@ -3,12 +3,15 @@
 #include <QAction>
 #include <QFile>
 #include <QGraphicsView>
+#include <QMenuBar>
+#include <QToolButton>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include "TestSupport.h"
+#include "shell/StartUp.h"
 #include "shell/frmMain.h"
 
 namespace {
@@ -39,6 +42,23 @@ private slots:
     void cleanup() {
         TestSupport::unloadAll();
         TestSupport::messages().clear();
+    }
+
+    void startsWithoutReadingAnImage() {
+        QVERIFY(StartUp());
+        QVERIFY(TestSupport::shown("frmMain") && TestSupport::shown("frmSplash"));
+        for (const char* plugin : {"libqgif", "libqico", "libqjpeg"}) QVERIFY2(!loaded(plugin), plugin);
+        // A menu bar too narrow for its menus still shows the arrow to the rest.
+        QWidget w;
+        auto* bar = new QMenuBar(&w);
+        for (int i = 0; i < 8; ++i) bar->addMenu(QStringLiteral("Menu %1").arg(i));
+        bar->resize(160, bar->sizeHint().height());
+        w.show();
+        TestSupport::settle();
+        auto* more = bar->findChild<QToolButton*>(QStringLiteral("qt_menubar_ext_button"));
+        QVERIFY(more && more->isVisible());
+        QVERIFY(!more->icon().pixmap(16).isNull());
+        TestSupport::unloadAll();
     }
 
     void startsWithoutChartsOrPrinting() {
