@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QFile>
 #include <QGraphicsView>
+#include <QImage>
+#include <QLabel>
 #include <QMenuBar>
 #include <QToolButton>
 #include <QPushButton>
@@ -59,6 +61,18 @@ private slots:
         QVERIFY(more && more->isVisible());
         QVERIFY(!more->icon().pixmap(16).isNull());
         TestSupport::unloadAll();
+    }
+
+    void theWatermarkShowsTheName() {
+        auto* main = Forms::showAs<frmMain>(QStringLiteral("frmMain"));
+        const QImage tile = main->Image1[4]->pixmap().toImage();
+        QCOMPARE(tile.size(), QSize(300, 150));
+        QCOMPARE(QColor(tile.pixel(0, 0)), QColor(250, 250, 246));  // the paper
+        int ink = 0;  // pixels of the pale letters
+        for (int y = 0; y < tile.height(); ++y)
+            for (int x = 0; x < tile.width(); ++x) ink += QColor(tile.pixel(x, y)) == QColor(222, 226, 236);
+        QVERIFY2(ink > 500, qPrintable(QString::number(ink)));
+        for (QLabel* l : main->Image1) QVERIFY(l->pixmap().cacheKey() == main->Image1[0]->pixmap().cacheKey());
     }
 
     void startsWithoutChartsOrPrinting() {
