@@ -6,7 +6,7 @@
 set -euo pipefail
 ROOT="$(cd "$(dirname "$0")/.." && pwd)"
 BUILD_DIR="${BUILD_DIR:-$ROOT/build}"
-RUNS="${1:-15}"
+RUNS="${1:-30}"
 if [ "$RUNS" -lt 15 ]; then RUNS=15; fi
 cmake --build "$BUILD_DIR" -j"$(nproc)" --target tessival bench_startup bench_bare_window >/dev/null
 exec xvfb-run -a -s "-screen 0 1280x1024x24" "$BUILD_DIR/bin/bench_startup" "$RUNS"
