@@ -130,9 +130,11 @@ bool registerPart(const QString& part, const QStringList& names) {
         if (isRegistered(name)) continue;
         reg().kinds.insert(name, [part, name]() -> Form* {
             QString why;
-            if (!Program::loadPart(part, nullptr, &why)) why = why.isEmpty() ? part : why;
-            else if (reg().inParts.contains(name)) why = part + QStringLiteral(" has no window ") + name;
-            else return Factory(reg().kinds.value(name))();
+            if (Program::loadPart(part, &why)) {
+                // The part has registered its windows, this one among them.
+                if (!reg().inParts.contains(name)) return Factory(reg().kinds.value(name))();
+                why = part + QStringLiteral(" has no window ") + name;
+            }
             Msg::show(QStringLiteral("The window could not be opened: ") + why, QStringLiteral("Tessival"),
                       Msg::Icon::Exclamation);
             return nullptr;

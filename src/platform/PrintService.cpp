@@ -16,7 +16,7 @@ public:
         if (!m_printer) {
             QString why;
             auto make = reinterpret_cast<Service* (*)()>(
-                Program::loadPart(QStringLiteral("tessival_print"), "tessival_print_service", &why));
+                Program::partFunction(QStringLiteral("tessival_print"), "tessival_print_service", &why));
             if (!make) {
                 qWarning("Printing is not available: %s", qPrintable(why));
                 return false;

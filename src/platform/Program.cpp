@@ -37,14 +37,20 @@ void setFolder(const QString& path) { overrideFolder() = path; }
 
 QString path(const QString& fileName) { return QDir(folder()).filePath(fileName); }
 
-PartFunction loadPart(const QString& part, const char* function, QString* why) {
-    QLibrary lib(QCoreApplication::applicationDirPath() + QLatin1Char('/') + part);
-    if (!lib.load()) {
-        if (why) *why = lib.errorString();
-        return nullptr;
-    }
-    if (!function) return reinterpret_cast<PartFunction>(&loadPart);
-    PartFunction f = reinterpret_cast<PartFunction>(lib.resolve(function));
+namespace {
+QString partPath(const QString& part) { return QCoreApplication::applicationDirPath() + QLatin1Char('/') + part; }
+}  // namespace
+
+bool loadPart(const QString& part, QString* why) {
+    QLibrary lib(partPath(part));
+    if (lib.load()) return true;
+    if (why) *why = lib.errorString();
+    return false;
+}
+
+PartFunction partFunction(const QString& part, const char* function, QString* why) {
+    QLibrary lib(partPath(part));
+    const auto f = lib.load() ? reinterpret_cast<PartFunction>(lib.resolve(function)) : nullptr;
     if (!f && why) *why = lib.errorString();
     return f;
 }
