@@ -1,6 +1,8 @@
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
+#include <dlfcn.h>
+#include <thread>
 
 #include "shell/StartUp.h"
 
@@ -12,7 +14,12 @@ int main(int argc, char** argv) {
                      argv[0]);
         return 2;
     }
+    // The font configuration (a third of the start-up, read by the first
+    // window) loads while the application connects to the display.
+    std::thread fonts;
+    if (auto fcInit = reinterpret_cast<int (*)()>(dlsym(RTLD_DEFAULT, "FcInit"))) fonts = std::thread(fcInit);
     QApplication app(argc, argv);
+    if (fonts.joinable()) fonts.join();
     QApplication::setApplicationName(QStringLiteral("Tessival"));
     QApplication::setQuitOnLastWindowClosed(false);
     if (!StartUp()) return 1;

@@ -1,5 +1,8 @@
 #include "Forms.h"
 
+#include "MessageBox.h"
+#include "Program.h"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -7,11 +10,13 @@
 #include <QScreen>
 #include <QHash>
 #include <QMap>
+#include <QSet>
 
 namespace {
 struct Registry {
     QHash<QString, Forms::Factory> kinds;
     QList<QPointer<Form>> loaded;  // load order
+    QSet<QString> inParts;         // names a part not yet loaded will register
 };
 Registry& reg() {
     static Registry r;
@@ -114,6 +119,28 @@ namespace Forms {
 
 bool registerKind(const QString& name, Factory factory) {
     reg().kinds.insert(name, std::move(factory));
+    reg().inParts.remove(name);
+    return true;
+}
+
+bool registerMaker(const QString& name, Form* (*make)()) { return registerKind(name, make); }
+
+bool registerPart(const QString& part, const QStringList& names) {
+    for (const QString& name : names) {
+        if (isRegistered(name)) continue;
+        reg().kinds.insert(name, [part, name]() -> Form* {
+            QString why;
+            if (Program::loadPart(part, &why)) {
+                // The part has registered its windows, this one among them.
+                if (!reg().inParts.contains(name)) return Factory(reg().kinds.value(name))();
+                why = part + QStringLiteral(" has no window ") + name;
+            }
+            Msg::show(QStringLiteral("The window could not be opened: ") + why, QStringLiteral("Tessival"),
+                      Msg::Icon::Exclamation);
+            return nullptr;
+        });
+        reg().inParts.insert(name);
+    }
     return true;
 }
 
@@ -137,7 +164,9 @@ Form* load(const QString& name) {
     if (Form* f = loaded(name)) return f;
     auto it = reg().kinds.constFind(name);
     if (it == reg().kinds.constEnd()) return nullptr;
-    Form* f = (*it)();
+    const Factory make = *it;  // loading a part may register the kind anew
+    Form* f = make();
+    if (!f) return nullptr;
     f->setObjectName(name);
     f->watch(f);
     reg().loaded.append(f);

@@ -78,7 +78,14 @@ using Factory = std::function<Form*()>;
 
 // Registers a window kind under its name; returns true (for static use).
 bool registerKind(const QString& name, Factory factory);
+// The same for a plain function (TESSIVAL_FORM): registering at start-up runs
+// no code of the window's own.
+bool registerMaker(const QString& name, Form* (*make)());
 bool isRegistered(const QString& name);
+// Windows of a part loaded on first use (Program::loadPart): known by name
+// now; the first load of one loads the part, whose windows then register
+// themselves. Names registered already (the part is linked in) are left.
+bool registerPart(const QString& part, const QStringList& names);
 // Every registered kind's name, sorted.
 QStringList registeredKinds();
 
@@ -108,5 +115,5 @@ template <class T> T* showAs(const QString& name) { return qobject_cast<T*>(show
 }  // namespace Forms
 
 #define TESSIVAL_FORM(Class) \
-    static const bool tessival_registered_##Class = \
-        Forms::registerKind(QStringLiteral(#Class), [] { return static_cast<Form*>(new Class); })
+    static Form* tessival_make_##Class() { return new Class; } \
+    static const bool tessival_registered_##Class = Forms::registerMaker(QStringLiteral(#Class), &tessival_make_##Class)

@@ -1,42 +1,37 @@
 #include "PrintService.h"
 #include "MessageBox.h"
 
-#include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
-#include <QPrinterInfo>
-#include <QWidget>
+#include "Program.h"
+
+#include <QtGlobal>
 
 namespace Print {
 namespace {
 
-class QtService : public Service {
+// Qt Print Support loads with the first print: the printer service is a part
+// of its own (platform/printing).
+class PartService : public Service {
 public:
     bool printWindow(QWidget* w) override {
-        QPrinter printer(QPrinter::HighResolution);
-        if (QPrinterInfo::defaultPrinter().isNull()) {
-            // No printer: let the student choose one, or print to a PDF file.
-            if (printer.outputFileName().isEmpty())
-                printer.setOutputFileName(w->windowTitle().isEmpty() ? QStringLiteral("Tessival.pdf")
-                                                                     : w->windowTitle() + QStringLiteral(".pdf"));
-            QPrintDialog dlg(&printer, w);
-            if (dlg.exec() != QDialog::Accepted) return true;  // the student chose not to print
+        if (!m_printer) {
+            QString why;
+            auto make = reinterpret_cast<Service* (*)()>(
+                Program::partFunction(QStringLiteral("tessival_print"), "tessival_print_service", &why));
+            if (!make) {
+                qWarning("Printing is not available: %s", qPrintable(why));
+                return false;
+            }
+            m_printer.reset(make());
         }
-        QPainter p;
-        if (!p.begin(&printer)) return false;
-        // Scale the window from screen pixels to printer dots, keeping its shape.
-        const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
-        const double dotsPerPixel = printer.resolution() / double(w->logicalDpiX());
-        double scale = dotsPerPixel;
-        if (w->width() * scale > page.width()) scale = page.width() / double(w->width());
-        p.scale(scale, scale);
-        w->render(&p, QPoint(), QRegion(), QWidget::DrawChildren);
-        return p.end();
+        return m_printer->printWindow(w);
     }
+
+private:
+    std::unique_ptr<Service> m_printer;
 };
 
 std::shared_ptr<Service>& current() {
-    static std::shared_ptr<Service> s = std::make_shared<QtService>();
+    static std::shared_ptr<Service> s = std::make_shared<PartService>();
     return s;
 }
 
@@ -51,7 +46,7 @@ void printWindow(QWidget* window) {
 
 std::shared_ptr<Service> setService(std::shared_ptr<Service> s) {
     auto old = current();
-    current() = s ? std::move(s) : std::make_shared<QtService>();
+    current() = s ? std::move(s) : std::make_shared<PartService>();
     return old;
 }
 

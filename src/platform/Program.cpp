@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QLibrary>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -35,6 +36,24 @@ QString folder() {
 void setFolder(const QString& path) { overrideFolder() = path; }
 
 QString path(const QString& fileName) { return QDir(folder()).filePath(fileName); }
+
+namespace {
+QString partPath(const QString& part) { return QCoreApplication::applicationDirPath() + QLatin1Char('/') + part; }
+}  // namespace
+
+bool loadPart(const QString& part, QString* why) {
+    QLibrary lib(partPath(part));
+    if (lib.load()) return true;
+    if (why) *why = lib.errorString();
+    return false;
+}
+
+PartFunction partFunction(const QString& part, const char* function, QString* why) {
+    QLibrary lib(partPath(part));
+    const auto f = lib.load() ? reinterpret_cast<PartFunction>(lib.resolve(function)) : nullptr;
+    if (!f && why) *why = lib.errorString();
+    return f;
+}
 
 bool startFirst(const QStringList& candidates) {
     for (const QString& c : candidates)

@@ -37,7 +37,7 @@ frmAbout::frmAbout() {
     lblDisclaimer->setWordWrap(true);
 
     auto* logo = new QLabel(this);
-    logo->setPixmap(Pictures::glassware().scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    logo->setPixmap(Pictures::glassware(64));
     auto* head = new QHBoxLayout;
     head->addWidget(logo, 0, Qt::AlignTop);
     auto* texts = new QVBoxLayout;

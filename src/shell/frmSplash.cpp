@@ -14,7 +14,7 @@ frmSplash::frmSplash() {
     Frame1->setFrameShape(QFrame::Box);
     imgLogo = new QLabel(Frame1);
     imgLogo->setObjectName(QStringLiteral("imgLogo"));
-    imgLogo->setPixmap(Pictures::glassware().scaled(96, 96, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    imgLogo->setPixmap(Pictures::glassware(96));
     auto label = [this](const char* name, int pt, bool bold) {
         auto* l = new QLabel(Frame1);
         l->setObjectName(QLatin1String(name));

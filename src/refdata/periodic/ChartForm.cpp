@@ -5,21 +5,95 @@
 #include "platform/NumberPicture.h"
 #include "refdata/ReferenceDatabase.h"
 
+#include <QGraphicsItem>
 #include <QGraphicsScene>
 #include <QHBoxLayout>
+#include <QPainter>
 #include <QSet>
 #include <QVBoxLayout>
 #include <QtCharts/QCategoryAxis>
 #include <QtCharts/QChart>
 #include <QtCharts/QLineSeries>
 #include <QtCharts/QValueAxis>
+#include <QtMath>
 #include <limits>
+
+// The atomic-number axis under the plot: its line, a tick and a label on each
+// point, and its title, drawn as one item from plain text. The category axis
+// itself stays hidden: Qt Charts would lay each label out as rich text.
+class ChartForm::AxisLabels : public QGraphicsItem {
+public:
+    AxisLabels(QChart* chart, QCategoryAxis* axis) : QGraphicsItem(chart), m_chart(chart), m_axis(axis) {
+        setFlag(ItemHasNoContents, false);
+        m_labelFont = axis->labelsFont();
+        m_titleFont = axis->titleFont();
+        const QFontMetricsF lm(m_labelFont), tm(m_titleFont);
+        for (const QString& l : axis->categoriesLabels()) {
+            m_labels.append(l.trimmed().remove(QChar(0x200B)));
+            m_labelsWidth = qMax(m_labelsWidth, lm.horizontalAdvance(m_labels.last()));
+        }
+        m_labelHeight = lm.height();
+        m_titleHeight = tm.height();
+    }
+    // The room the axis takes below the plot area (as Qt Charts gives it; the
+    // title reaches a little into the chart's margin).
+    qreal height() const { return Padding + m_labelsWidth + m_titleHeight + 1; }
+    void place() {
+        prepareGeometryChange();
+        m_plot = m_chart->plotArea();
+    }
+
+    QRectF boundingRect() const override {
+        const qreal below = titleTop() + m_titleHeight - m_plot.bottom();
+        return QRectF(m_plot.left() - m_labelHeight, m_plot.bottom() - 1, m_plot.width() + 2 * m_labelHeight, below + 2);
+    }
+    void paint(QPainter* p, const QStyleOptionGraphicsItem*, QWidget*) override {
+        const qreal bottom = m_plot.bottom();
+        p->setPen(m_axis->linePen());
+        p->drawLine(QPointF(m_plot.left(), bottom), QPointF(m_plot.right(), bottom));
+        const qreal lo = m_axis->min(), span = m_axis->max() - m_axis->min();
+        if (span <= 0) return;
+        QList<qreal> xs;
+        for (int i = 0; i < m_labels.size(); ++i) {
+            xs.append(m_plot.left() + (i - lo) / span * m_plot.width());
+            p->drawLine(QPointF(xs.last(), bottom), QPointF(xs.last(), bottom + Padding));
+        }
+        // Each label reads upwards, its end under its point.
+        p->setFont(m_labelFont);
+        p->setPen(m_axis->labelsBrush().color());
+        const QFontMetricsF lm(m_labelFont);
+        const qreal middle = (lm.ascent() - lm.descent()) / 2;
+        for (int i = 0; i < m_labels.size(); ++i) {
+            p->save();
+            p->translate(xs.at(i), bottom + Padding);
+            p->rotate(-90);
+            p->drawText(QPointF(-lm.horizontalAdvance(m_labels.at(i)), middle), m_labels.at(i));
+            p->restore();
+        }
+        p->setFont(m_titleFont);
+        p->setPen(m_axis->titleBrush().color());
+        const QString title = m_axis->titleText();
+        p->drawText(QRectF(m_plot.left(), titleTop(), m_plot.width(), m_titleHeight), Qt::AlignCenter, title);
+    }
+
+private:
+    static constexpr qreal Padding = 5;    // tick length, and from the line to the labels
+    static constexpr qreal TitleGap = 4.5;  // from the labels to the title
+    qreal titleTop() const { return m_plot.bottom() + Padding + m_labelsWidth + TitleGap; }
+    QChart* m_chart;
+    QCategoryAxis* m_axis;
+    QFont m_labelFont, m_titleFont;
+    QStringList m_labels;
+    qreal m_labelsWidth = 0, m_labelHeight = 0, m_titleHeight = 0;
+    QRectF m_plot;
+};
 
 ChartForm::ChartForm(const Chart& chart) : m_chart(chart) {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint);
     setWindowTitle(chart.caption);
 
-    MSChart1 = new QChartView(this);
+    // The view shows this chart (it would build a default one of its own).
+    MSChart1 = new QChartView(new QChart, this);
     MSChart1->setObjectName(QStringLiteral("MSChart1"));
     MSChart1->setRenderHint(QPainter::Antialiasing);
     MSChart1->setToolTip(chart.toolTip);
@@ -53,8 +127,8 @@ ChartForm::ChartForm(const Chart& chart) : m_chart(chart) {
 
 void ChartForm::Form_Load() {
     readTable();
-    // Lay the view out at the window's size before the chart goes in, so the
-    // hundred-odd axis labels are laid out once, not again on show.
+    // Lay the view out at the window's size before the chart is filled, so
+    // the chart is laid out once, not again on show.
     layout()->activate();
     plot();
     MSChart1->setFocus();  // first in the tab order
@@ -83,7 +157,7 @@ void ChartForm::readTable() {
 }
 
 void ChartForm::plot() {
-    auto* chart = new QChart;
+    QChart* chart = MSChart1->chart();
     chart->setTitle(m_chart.title);
     QFont tf = chart->titleFont();
     tf.setPointSizeF(tf.pointSizeF() * 1.4);
@@ -112,6 +186,7 @@ void ChartForm::plot() {
     for (int i = 0; i < labels.size(); ++i) axisX->append(labels.at(i), i);
     axisX->setRange(-0.5, qMax(labels.size(), 1) - 0.5);
     axisX->setGridLineVisible(false);
+    axisX->setVisible(false);  // drawn by AxisLabels
     auto* axisY = new QValueAxis;
     axisY->setTitleText(m_chart.valueTitle);
     chart->addAxis(axisX, Qt::AlignBottom);
@@ -154,9 +229,12 @@ void ChartForm::plot() {
     axisY->setRange(lo, hi);
     axisY->applyNiceNumbers();
 
-    QChart* old = MSChart1->chart();
-    MSChart1->setChart(chart);
-    delete old;
+    m_axisLabels = new AxisLabels(chart, axisX);
+    QMargins room = chart->margins();
+    room.setBottom(room.bottom() + qCeil(m_axisLabels->height()));
+    chart->setMargins(room);
+    connect(chart, &QChart::plotAreaChanged, this, [this] { m_axisLabels->place(); });
+    m_axisLabels->place();
 }
 
 void ChartForm::cmdDescription_Click() {

@@ -46,9 +46,11 @@ public:
     QPushButton* cmdDescription;
 
 private:
+    class AxisLabels;
     void readTable();
     void plot();
 
+    AxisLabels* m_axisLabels = nullptr;
     Chart m_chart;
     QVector<ChartRow> m_table;
 };

@@ -2,6 +2,8 @@
 #include "frmPeriodicData.h"
 
 #include <QKeyEvent>
+#include <QPainter>
+#include <QStyleOptionButton>
 #include <QSet>
 
 TESSIVAL_FORM(frmPeriodic);
@@ -32,6 +34,22 @@ QFont timesFont(double points, bool bold = false) {
     f.setBold(bold);
     return f;
 }
+
+// An element button, drawn by the style sheet of its class's hidden button:
+// the sheet is matched five times, not once per element.
+class ElementButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+    QPushButton* look = nullptr;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        QStyleOptionButton opt;
+        initStyleOption(&opt);
+        look->style()->drawControl(QStyle::CE_PushButton, &opt, &p, look);
+    }
+};
 
 QList<frmPeriodic::Element> buildElements() {
     using K = frmPeriodic::ElementClass;
@@ -119,24 +137,28 @@ frmPeriodic::frmPeriodic() {
     cmdCancel->setToolTip(QStringLiteral("Close the screen and return to the main screen."));
     cmdCancel->setGeometry(px(120), px(5460), px(1215), px(375));
     connect(cmdCancel, &QPushButton::clicked, this, &frmPeriodic::cmdCancel_Click);
+    // Drawn through a style sheet, as every control of the window once was.
+    cmdCancel->setStyleSheet(QStringLiteral("QPushButton {}"));
 
-    // One style sheet for every element button (parsed once), by class.
-    QString sheet;
-    for (ElementClass k : {ElementClass::Solid, ElementClass::Gas, ElementClass::Liquid, ElementClass::Synthetic,
-                           ElementClass::Metalloid})
-        sheet += QStringLiteral("QPushButton[kind=\"%1\"] { background-color: %2; color: black; border: 2px outset %2; }")
-                     .arg(int(k))
-                     .arg(rgb(buttonColour(k)));
-    sheet += QStringLiteral("QPushButton[kind]:pressed { border-style: inset; }"
-                            "QPushButton[kind]:focus { border: 2px solid black; }");
-    setStyleSheet(sheet);
-
+    // The look of each class of element comes from a style sheet on one
+    // hidden button, kept in the class's first element button; every element
+    // button is painted through its class's.
+    QHash<int, QPushButton*> looks;
     QWidget* previous = cmdCancel;
     for (const Element& e : elements()) {
-        auto* b = new QPushButton(e.caption, this);
+        auto* b = new ElementButton(e.caption, this);
+        QPushButton*& look = looks[int(e.kind)];
+        if (!look) {
+            look = new QPushButton(b);
+            look->hide();
+            look->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: black; border: 2px outset %1; }"
+                                               "QPushButton:pressed { border-style: inset; }"
+                                               "QPushButton:focus { border: 2px solid black; }")
+                                    .arg(rgb(buttonColour(e.kind))));
+        }
+        b->look = look;
         b->setObjectName(e.name);
         b->setGeometry(px(columnLeft(e.column)), px(rowTop(e.row)), px(ButtonWidth), px(ButtonHeight));
-        b->setProperty("kind", int(e.kind));
         connect(b, &QPushButton::clicked, this, [this, b] { cmdElement_Click(b); });
         ElementButtons.append(b);
         m_byName.insert(e.name, b);

@@ -1,0 +1,162 @@
+// The program as the student runs it: the element charts and printing are
+// parts loaded on first use, their windows known by name from the start.
+#include <QAction>
+#include <QFile>
+#include <QGraphicsView>
+#include <QImage>
+#include <QLabel>
+#include <QMenuBar>
+#include <QToolButton>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "TestSupport.h"
+#include "shell/StartUp.h"
+#include "shell/frmMain.h"
+
+namespace {
+// Whether a library whose file name contains the text is loaded.
+bool loaded(const char* library) {
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(library);
+}
+
+const char* const Charts[][3] = {
+    {"frmPTable2", "mnuAtomicRadii", "Periodic Table - Atomic Radii"},
+    {"frmPTable3", "mnuElectronegativity", "Periodic Table - Electronegativity"},
+    {"frmPTable4", "mnuAffinity", "Periodic Table - Affinities"},
+    {"frmPTable5", "mnuIonization", "Periodic Table - Ionization Energies"},
+    {"frmPTable6", "mnuDensityTable", "Periodic Table - Density"},
+    {"frmPTable7", "mnuBoilingPointTable", "Periodic Table - Boiling Point"},
+};
+}  // namespace
+
+class TstParts : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        // No printer of this machine's may take the test page.
+        qputenv("CUPS_SERVER", "/nonexistent/cups.sock");
+        TestSupport::init();
+    }
+    void cleanup() {
+        TestSupport::unloadAll();
+        TestSupport::messages().clear();
+    }
+
+    void startsWithoutReadingAnImage() {
+        QVERIFY(StartUp());
+        QVERIFY(TestSupport::shown("frmMain") && TestSupport::shown("frmSplash"));
+        for (const char* plugin : {"libqgif", "libqico", "libqjpeg"}) QVERIFY2(!loaded(plugin), plugin);
+        // A menu bar too narrow for its menus still shows the arrow to the rest.
+        QWidget w;
+        auto* bar = new QMenuBar(&w);
+        for (int i = 0; i < 8; ++i) bar->addMenu(QStringLiteral("Menu %1").arg(i));
+        bar->resize(160, bar->sizeHint().height());
+        w.show();
+        TestSupport::settle();
+        auto* more = bar->findChild<QToolButton*>(QStringLiteral("qt_menubar_ext_button"));
+        QVERIFY(more && more->isVisible());
+        QVERIFY(!more->icon().pixmap(16).isNull());
+        TestSupport::unloadAll();
+    }
+
+    void theWatermarkShowsTheName() {
+        auto* main = Forms::showAs<frmMain>(QStringLiteral("frmMain"));
+        const QImage tile = main->Image1[4]->pixmap().toImage();
+        QCOMPARE(tile.size(), QSize(300, 150));
+        QCOMPARE(QColor(tile.pixel(0, 0)), QColor(250, 250, 246));  // the paper
+        int ink = 0;  // pixels of the pale letters
+        for (int y = 0; y < tile.height(); ++y)
+            for (int x = 0; x < tile.width(); ++x) ink += QColor(tile.pixel(x, y)) == QColor(222, 226, 236);
+        QVERIFY2(ink > 500, qPrintable(QString::number(ink)));
+        for (QLabel* l : main->Image1) QVERIFY(l->pixmap().cacheKey() == main->Image1[0]->pixmap().cacheKey());
+    }
+
+    void startsWithoutChartsOrPrinting() {
+        for (const char* library : {"libQt6Charts", "libQt6PrintSupport", "libtessival_charts", "libtessival_print"})
+            QVERIFY2(!loaded(library), library);
+        for (const auto& chart : Charts) QVERIFY2(Forms::isRegistered(QLatin1String(chart[0])), chart[0]);
+    }
+
+    void chartsOpenFromTheMenuLoadingTheirPart() {
+        auto* main = Forms::showAs<frmMain>(QStringLiteral("frmMain"));
+        for (const auto& [window, menu, caption] : Charts) {
+            main->menuItem(QLatin1String(menu))->trigger();
+            TestSupport::settle();
+            Form* f = Forms::loaded(QLatin1String(window));
+            QVERIFY2(f && f->isVisible(), window);
+            QCOMPARE(f->windowTitle(), QString(caption));
+            QCOMPARE(f->metaObject()->className(), window);
+            auto* view = f->findChild<QGraphicsView*>(QStringLiteral("MSChart1"));
+            QVERIFY(view && view->isVisible());
+            QVERIFY(!view->scene()->items().isEmpty());
+        }
+        QVERIFY(loaded("libtessival_charts") && loaded("libQt6Charts"));
+        QVERIFY(!loaded("libQt6PrintSupport"));
+        QVERIFY(TestSupport::messages().shown.isEmpty());
+        // Unloaded and shown again by name, from the loaded part.
+        TestSupport::unloadAll();
+        Form* again = Forms::show(QStringLiteral("frmPTable2"));
+        QVERIFY(again && again->isVisible());
+    }
+
+    void aPartThatCannotLoadIsAMessage() {
+        Forms::registerPart(QStringLiteral("tessival_nosuchpart"), {QStringLiteral("frmNoSuchPart")});
+        QVERIFY(Forms::isRegistered(QStringLiteral("frmNoSuchPart")));
+        QVERIFY(!Forms::show(QStringLiteral("frmNoSuchPart")));
+        QCOMPARE(TestSupport::messages().shown.size(), 1);
+        QVERIFY(TestSupport::messages().lastText().startsWith(QStringLiteral("The window could not be opened: ")));
+        QVERIFY(TestSupport::messages().lastText().contains(QStringLiteral("tessival_nosuchpart")));
+        QCOMPARE(TestSupport::messages().shown.first().icon, Msg::Icon::Exclamation);
+
+        // A part that loads but does not hold the window.
+        Forms::registerPart(QStringLiteral("tessival_charts"), {QStringLiteral("frmNotACharts")});
+        QVERIFY(!Forms::show(QStringLiteral("frmNotACharts")));
+        QCOMPARE(TestSupport::messages().lastText(),
+                 QStringLiteral("The window could not be opened: tessival_charts has no window frmNotACharts"));
+        // Names the program holds already are left as they are.
+        Forms::registerPart(QStringLiteral("tessival_nosuchpart"), {QStringLiteral("frmMain")});
+        QVERIFY(Forms::show(QStringLiteral("frmMain")));
+    }
+
+    void printingLoadsItsPartAndWritesTheWindow() {
+        QTemporaryDir dir;
+        const QByteArray home = qgetenv("HOME");
+        qputenv("HOME", QFile::encodeName(dir.path()));  // where the print dialog puts the PDF file
+        const auto fake = Print::setService(nullptr);  // the real printer
+        Form* calc = Forms::show(QStringLiteral("frmMoleFraction"));
+        QVERIFY(calc);
+        auto* print = calc->findChild<QPushButton*>(QStringLiteral("cmdPrint"));
+        QVERIFY(print && print->isEnabled());
+        QVERIFY(!loaded("libQt6PrintSupport"));
+        // With no printer the print dialog asks; it is accepted as it comes.
+        bool asked = false;
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, this, [&] {
+            if (QWidget* dlg = QApplication::activeModalWidget()) {
+                asked = true;
+                answer.stop();
+                QMetaObject::invokeMethod(dlg, "accept", Qt::QueuedConnection);
+            }
+        });
+        answer.start(10);
+        QTest::mouseClick(print, Qt::LeftButton);
+        Print::setService(fake);
+        qputenv("HOME", home);
+        QVERIFY(asked);
+        QVERIFY(loaded("libtessival_print") && loaded("libQt6PrintSupport"));
+        QVERIFY(TestSupport::messages().shown.isEmpty());
+        // The title names the file; its slash does not make a folder of it.
+        QCOMPARE(calc->windowTitle(), QStringLiteral("Mole Fraction / Percent"));
+        QFile pdf(dir.filePath(QStringLiteral("Mole Fraction - Percent.pdf")));
+        QVERIFY2(pdf.open(QIODevice::ReadOnly), qPrintable(pdf.fileName()));
+        QVERIFY(pdf.read(5) == "%PDF-");
+        QVERIFY(pdf.size() > 1000);
+    }
+};
+
+QTEST_MAIN(TstParts)
+#include "tst_parts.moc"
