@@ -424,18 +424,22 @@ private slots:
     // nothing happens.
     void enterBeforeOk_data() {
         for (const char* c : {"window", "box", "enabler", "message"}) QTest::addColumn<QString>(c);
-        QTest::newRow("boyle row 1 refuses") << "frmBoyles" << "txtInitialVolume" << "txtInitialVolume"
-                                             << "You must enter a valid numerical expression";
-        QTest::newRow("boyle row 3") << "frmBoyles" << "txtFinalEntry" << "txtInitialVolume" << "";
-        QTest::newRow("charles") << "frmCharlesLaw" << "txtInitialVolume" << "txtInitialTemperature" << "";
-        QTest::newRow("gay-lussac") << "frmGayLussac" << "Text2" << "Text1" << "You must enter a valid number in box one.";
-        QTest::newRow("ideal") << "frmIdeal" << "Text3" << "Text2" << "You must enter data into all the boxes.";
-        QTest::newRow("molecular") << "frmMolecularWeight" << "Text2" << "Text6" << "You must enter data into all the boxes.";
-        QTest::newRow("density temperature") << "frmGasDensity" << "Text4" << "Text1" << "";
-        QTest::newRow("density constant") << "frmGasDensity" << "Text3" << "Text1" << "You must enter data into all the boxes.";
-        QTest::newRow("molar volume") << "frmMolarVolume" << "Text2" << "Text1" << "You must enter valid data into both boxes.";
-        QTest::newRow("mass-volume") << "frmMassVolume" << "Text5" << "Text1" << "You must enter a valid, positive number.";
-        QTest::newRow("volume-volume") << "frmVolumeVolume" << "Text3" << "Text1" << "You must enter a valid volume.";
+        auto row = [](const char* name, const char* window, const char* box, const char* enabler, const char* message) {
+            QTest::newRow(name) << window << box << enabler << message;
+        };
+        const char* all = "You must enter data into all the boxes.";
+        row("boyle row 1 refuses", "frmBoyles", "txtInitialVolume", "txtInitialVolume",
+            "You must enter a valid numerical expression");
+        row("boyle row 3", "frmBoyles", "txtFinalEntry", "txtInitialVolume", "");
+        row("charles", "frmCharlesLaw", "txtInitialVolume", "txtInitialTemperature", "");
+        row("gay-lussac", "frmGayLussac", "Text2", "Text1", "You must enter a valid number in box one.");
+        row("ideal", "frmIdeal", "Text3", "Text2", all);
+        row("molecular", "frmMolecularWeight", "Text2", "Text6", all);
+        row("density temperature", "frmGasDensity", "Text4", "Text1", "");
+        row("density constant", "frmGasDensity", "Text3", "Text1", all);
+        row("molar volume", "frmMolarVolume", "Text2", "Text1", "You must enter valid data into both boxes.");
+        row("mass-volume", "frmMassVolume", "Text5", "Text1", "You must enter a valid, positive number.");
+        row("volume-volume", "frmVolumeVolume", "Text3", "Text1", "You must enter a valid volume.");
     }
     void enterBeforeOk() {
         QFETCH(QString, window);

@@ -118,7 +118,8 @@ private slots:
         QCOMPARE(c->Text7->text(), QStringLiteral("8.05"));
         c->chk1->setChecked(true);
         c->cmdOk->click();
-        TestSupport::expectOne(QStringLiteral("no such table: VaporPressure"), QStringLiteral("Tessival"), Msg::Icon::None);
+        TestSupport::expectOne(QStringLiteral("no such table: VaporPressure"), QStringLiteral("Tessival"),
+                               Msg::Icon::None);
     }
 
     // Each row starts from the window's worked example (with the pressure
@@ -311,7 +312,8 @@ private slots:
         QFETCH(QString, window);
         QFETCH(QString, button);
         QFETCH(QString, item);
-        QCOMPARE(Roads::drive({window, "cmdGases", "frmGasLaws", button, item}), "hidden shown shown shown unloaded shown");
+        QCOMPARE(Roads::drive({window, "cmdGases", "frmGasLaws", button, item}),
+                 "hidden shown shown shown unloaded shown");
         // Enter in the second box runs Ok while it is disabled; the first box enables it.
         const QString first = window == "frmRaoults" ? "You must enter a temperature."
                                                      : "You must enter valid data into all required boxes.";

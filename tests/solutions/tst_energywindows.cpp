@@ -42,7 +42,7 @@ template <class T> void runRow(const char* window, const QList<QStringList>& pre
     for (int i = 0; i < typed.size(); ++i) f->inputs[i]->setText(typed[i]);
     TestSupport::press(f->inputs[0], Qt::Key_Return);
     if (message.isEmpty()) QVERIFY2(messages().shown.isEmpty(), qPrintable(messages().lastText()));
-    else TestSupport::expectOne(message, QStringLiteral("Tessival"), icon == Info ? Msg::Icon::Information : Msg::Icon::None);
+    else TestSupport::expectOne(message, "Tessival", icon == Info ? Msg::Icon::Information : Msg::Icon::None);
     QCOMPARE(f->answerBox->text(), answer);
     QCOMPARE(f->workLine->text(), work);
 }

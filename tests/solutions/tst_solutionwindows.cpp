@@ -330,7 +330,8 @@ private slots:
             "You must enter valid numeric data into the reactant concentration box");
         row("frmionizationConstant", "cmdIonization", "mnuIonizationconstant", "Text2", "Text1",
             "You must enter a valid number.");
-        row("frmTitration", "cmdTitration", "mnuTitration", "Text4", "Text6", "Enter data into all but 1 of the data boxes.");
+        row("frmTitration", "cmdTitration", "mnuTitration", "Text4", "Text6",
+            "Enter data into all but 1 of the data boxes.");
     }
     void roads() {
         QFETCH(QString, window);
