@@ -75,7 +75,8 @@ inline QString drive(const Road& r) {
 // A fresh window: whether Ok and Print are enabled, then what Enter in
 // `enterBox` shows (Ok runs though disabled, or the key filter refuses Enter,
 // or nothing), then Ok and Print after "1" is typed into `enterBox`, then
-// after "1" is typed into `enabler`. As "off|<message>|off|on".
+// after "1" is typed into `enabler`. As "off|<message>|off|on". The window is
+// unloaded again.
 inline QString firstKeys(const QString& window, const QString& enterBox, const QString& enabler) {
     TestSupport::unloadAll();
     TestSupport::messages().clear();
@@ -96,6 +97,7 @@ inline QString firstKeys(const QString& window, const QString& enterBox, const Q
     TestSupport::type(f->findChild<QLineEdit*>(enabler), QStringLiteral("1"));
     seen << buttons();
     TestSupport::messages().clear();
+    TestSupport::unloadAll();
     return seen.join(QLatin1Char('|'));
 }
 
