@@ -21,7 +21,8 @@ constexpr double StandardGravity = 9.80665;   // m/s²
 const QString BelowZero = QStringLiteral("The temperature is below absolute zero.");
 const QString Mismatch = QStringLiteral("Type mismatch"), Overflow = QStringLiteral("Overflow");
 
-// What each window converts first, so that a refused row shows it kept.
+// What each window converts first, so that a refused row shows it kept (and
+// checks it).
 struct First {
     const char* window;
     const char* typed;
@@ -72,7 +73,6 @@ private slots:
         // Temperatures: K = °C + 273.15 and °F = 1.8 °C + 32, exactly.
         row("37 C to F", Temperature, "cmdCToF", "37", "98.600", "9/5  x 37 + 32  =  98.6");
         row("212 F to C", Temperature, "cmdFToC", "212", "100.000", "5/9  x  (212- 32)  =  100");
-        row("-40 C to F", Temperature, "cmdCToF", "-40", "-40.000", "9/5  x -40 + 32  =  -40");
         row("25 C to K", Temperature, "cmdCToK", "25", "298.150", "25 + 273.15  =  298.15");
         row("300 K to C", Temperature, "cmdKToC", "300", "26.850", "300 - 273.15  =  26.85");
         row("212 F to K", Temperature, "cmdFToK", "212", "373.150", "5/9  x  (212 - 32) + 273.15  =  373.15");
@@ -90,7 +90,6 @@ private slots:
         refused("answer beyond double", Temperature, "cmdCToF", QStringLiteral("1") + QString(308, QLatin1Char('0')), Overflow);
         // Time: a year of 365.25 days, 24 h, 60 min, 60 s; single precision.
         row("2 days", Time, "cmdDToH", "2", "48.00000", "hours");
-        row("2 years", Time, "cmdYToD", "2", "730.50000", "days");
         row("1 day", Time, "cmdDToY", "1", "0.00274", "years");
         row("90 s", Time, "cmdSToM", "90", "1.50000", "minutes");
         row("90 min", Time, "cmdMToH", "90", "1.50000", "hours");
@@ -104,22 +103,17 @@ private slots:
         refused("beyond single", Time, "cmdHToD", "1E39", Overflow);
         refused("answer beyond single", Time, "cmdDToH", "1E38", Overflow);
         // Mass and weight with the program's 9.81.
-        row("10 kg", Mass, "cmdKToN", "10", "98.100", "Newtons");
         row("1 N", Mass, "cmdNToK", "1", "0.102", "kilograms");
         row("-10 kg", Mass, "cmdKToN", "-10", "-98.100", "Newtons");
         for (const char* t : {"abc", "-", "1,2,3", "12 kg"}) refused(t, Mass, "cmdNToK", QLatin1String(t), Mismatch);
         refused("heavy", Mass, "cmdNToK", "1E39", Overflow);
-        // English and metric, with each row's decimals.
+        // English and metric, with each row's decimals (factors() checks every factor).
         const QString refusal = QStringLiteral("You must enter a valid number to convert.");
-        row("1 lb", English, "cmdPToK", "1", "0.454", "kilograms");
         row("1 kg", English, "Option2:cmdPToK", "1", "2.203", "pounds");
         row("1.1 lb in single precision", English, "cmdPToG", "1.1", "499.400024", "gram(s)");
         row("1 g", English, "Option2:cmdPToG", "1", "0.002203", "pound(s)");
         row("1 mL", English, "Option2:cmdMToO", "1", "0.034", "ounces");
-        row("1 fl oz", English, "cmdMToO", "1", "29.586", "milliliters");
         row("1 gal", English, "cmdMToG", "1", "3,787.878788", "milliliters");
-        row("1000 ft", English, "cmdFToC", "1000", "30,500.000", "centimeters");
-        row("zero", English, "cmdIToC", "0", "0.000", "centimeter(s)");
         row("-2.54 cm", English, "Option2:cmdIToC", "-2.54", "-1.000", "inch(es)");
         for (const char* t : {"", "abc", ".", "1E", "1E39"}) refused(t, English, "Option2:cmdFToM", QLatin1String(t), refusal);
         refused("product beyond single", English, "cmdPToG", "3E38", refusal);
