@@ -189,7 +189,6 @@ private slots:
              Msg::Icon::Information},
             {[m] { m->lstList1->setCurrentRow(5); }, QString(), QString(), Msg::Icon::None},
             {[m] { m->txtMoles2->setText(u"abc"_s); }, error, Tessival, Msg::Icon::None},
-            {[m] { m->txtMoles2->clear(); }, error, Tessival, Msg::Icon::None},
             {[m] { m->txtMoles2->setText(u"0"_s); }, error, Tessival, Msg::Icon::None},
             {[m] { m->txtMoles1->setText(u"1E+300"_s), m->txtMoles2->setText(u"1E-300"_s); }, error, Tessival,
              Msg::Icon::None},
