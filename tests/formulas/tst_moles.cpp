@@ -1,31 +1,21 @@
 // The mole windows as a student uses them: the mole chooser, the element
 // mole calculator, average atomic mass and mass-energy.
-#include <QAction>
 #include <QApplication>
 #include <QTest>
 
+#include "Roads.h"
 #include "TestSupport.h"
 #include "formulas/fmrMoles.h"
-#include "formulas/frmAverageMass.h"
-#include "formulas/frmMassEnergy.h"
-#include "formulas/frmMoleChoice.h"
-#include "shell/frmMain.h"
 
 using namespace Qt::StringLiterals;
+using TestSupport::expectOne;
 using TestSupport::messages;
-using TestSupport::shown;
 
 namespace {
 template <class T> T* open(const QString& name) {
     auto* f = Forms::showAs<T>(name);
     QApplication::setActiveWindow(f);
     return f;
-}
-void expectOne(const QString& text, const QString& title, Msg::Icon icon) {
-    QCOMPARE(messages().shown.size(), 1);
-    QCOMPARE(messages().shown.first().text, text);
-    QCOMPARE(messages().shown.first().title, title);
-    QCOMPARE(messages().shown.first().icon, icon);
 }
 int rowOf(fmrMoles* m, const QString& symbol) {
     for (int r = 0; r < m->lstList1->count(); ++r)
@@ -52,90 +42,28 @@ private slots:
     void initTestCase() {
         TestSupport::init();
         TestSupport::standIn(u"frmHelp"_s);
-        TestSupport::standIn(u"frmBuildAtoms"_s);
     }
     void init() {
         TestSupport::unloadAll();
         messages().clear();
     }
 
-    // The chooser's buttons and the menu items open each window; F1, "?",
-    // Print; Escape or Cancel lead back to the chooser, whose Escape closes it.
-    void navigation_data() {
-        QTest::addColumn<QString>("opener");
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QString>("help");
-        auto row = [](const char* opener, const char* window, const char* caption, const char* help) {
-            QTest::newRow(opener) << QString::fromLatin1(opener) << QString::fromLatin1(window)
-                                  << QString::fromLatin1(caption) << QString::fromLatin1(help);
-        };
-        row("cmdMoles", "fmrMoles", "Mole Calculations - Elements Only", "A mole is a convenient unit");
-        row("cmdAveAtMass", "frmAverageMass", "Average Atomic Mass", "The atomic mass as seen on the periodic");
-        row("cmdMassEnergy", "frmMassEnergy", "Mass - Energy", "When moles of two substances react");
-        row("cmdAtom", "frmBuildAtoms", "", "");
-        row("mnuMoleCalculations", "fmrMoles", "Mole Calculations - Elements Only", "A mole is");
-        row("munAveAtMass", "frmAverageMass", "Average Atomic Mass", "The atomic mass");
-        row("mnuMassEnergy", "frmMassEnergy", "Mass - Energy", "When moles");
-        row("mnuBuildAnAtom", "frmBuildAtoms", "", "");
+    // From the chooser and the menu: the chooser is hidden, and Cancel (or Escape,
+    // except in the mole calculator) shows it again.
+    void roads_data() {
+        for (const char* c : {"window", "button", "item", "cancel"}) QTest::addColumn<QString>(c);
+        QTest::newRow("moles") << "fmrMoles" << "cmdMoles" << "mnuMoleCalculations" << "cmdCancel";
+        QTest::newRow("average") << "frmAverageMass" << "cmdAveAtMass" << "munAveAtMass" << "cmdCancel";
+        QTest::newRow("mass-energy") << "frmMassEnergy" << "cmdMassEnergy" << "mnuMassEnergy" << "cmdCancel";
+        QTest::newRow("atom") << "frmBuildAtoms" << "cmdAtom" << "mnuBuildAnAtom" << "cmdClose";
     }
-    void navigation() {
-        QFETCH(QString, opener);
+    void roads() {
         QFETCH(QString, window);
-        QFETCH(QString, help);
-        auto* m = static_cast<frmMain*>(Forms::show(u"frmMain"_s));
-        const bool fromMenu = opener.startsWith(u"m"_s);
-        if (fromMenu) {
-            m->menuItem(opener)->trigger();
-        } else {
-            m->cmdMoles->click();
-            auto* ch = Forms::get<frmMoleChoice>(u"frmMoleChoice"_s);
-            QCOMPARE(ch->windowTitle(), u"Mole Calculations"_s);
-            ch->button(opener)->click();
-        }
-        TestSupport::settle();
-        QVERIFY(shown(qPrintable(window)));
-        QVERIFY(m->isVisible());
-        QCOMPARE(Forms::isLoaded(u"frmMoleChoice"_s), !fromMenu);  // hidden, not unloaded
-        QVERIFY(!shown("frmMoleChoice"));
-        if (window == u"frmBuildAtoms"_s) return;
-        Form* f = Forms::loaded(window);
-        QTEST(f->windowTitle(), "caption");
-        TestSupport::child<QPushButton>(f, "cmdHelp")->click();
-        QVERIFY(messages().lastText().startsWith(help));
-        QCOMPARE(messages().shown.last().icon, Msg::Icon::Information);
-        QCOMPARE(messages().shown.last().title, Tessival);
-        QLineEdit* box = f->findChildren<QLineEdit*>().first();
-        TestSupport::type(box, u"1"_s);
-        TestSupport::child<QPushButton>(f, "cmdPrint")->click();
-        QCOMPARE(TestSupport::printer().printed.last(), f);
-        TestSupport::press(box, Qt::Key_F1);
-        QVERIFY(shown("frmHelp"));
-        Forms::unload(u"frmHelp"_s);
-        // Escape does nothing in the mole calculator; elsewhere it is Cancel.
-        TestSupport::press(box, Qt::Key_Escape);
-        TestSupport::settle();
-        if (window == u"fmrMoles"_s) {
-            QVERIFY(shown("fmrMoles"));
-            TestSupport::child<QPushButton>(f, "cmdCancel")->click();
-            TestSupport::settle();
-        }
-        QVERIFY(!Forms::isLoaded(window));
-        QVERIFY(shown("frmMoleChoice"));
-        TestSupport::press(Forms::loaded(u"frmMoleChoice"_s), Qt::Key_Escape);
-        TestSupport::settle();
-        QVERIFY(!Forms::isLoaded(u"frmMoleChoice"_s));
-    }
-
-    void chooserButtons() {
-        auto* ch = open<frmMoleChoice>(u"frmMoleChoice"_s);
-        QStringList captions;
-        for (QPushButton* b : {ch->cmdMoles, ch->cmdAveAtMass, ch->cmdMassEnergy, ch->cmdAtom, ch->cmdCancel})
-            captions << b->text();
-        QCOMPARE(captions.join(u'|'), u"Moles - Elements|Average Atomic Mass|Mass - Energy|Build An Atom|Cancel"_s);
-        TestSupport::press(ch, Qt::Key_Return);  // the default button
-        TestSupport::settle();
-        QVERIFY(shown("fmrMoles"));
+        QFETCH(QString, button);
+        QFETCH(QString, item);
+        QFETCH(QString, cancel);
+        QCOMPARE(Roads::drive({window, "cmdMoles", "frmMoleChoice", button, item, cancel, window != "fmrMoles"}),
+                 "hidden shown shown shown unloaded shown");
     }
 
     // ---- Mole calculator ----------------------------------------------------
@@ -145,9 +73,7 @@ private slots:
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("weight");  // standard atomic weights as the reference data hold them
         QTest::newRow("H") << 0 << u"H   Hydrogen    "_s << u"1.008"_s;
-        QTest::newRow("C") << 5 << u"C   Carbon      "_s << u"12.011"_s;
         QTest::newRow("Na") << 10 << u"Na  Sodium      "_s << u"22.98976928"_s;
-        QTest::newRow("Hg") << 79 << u"Hg  Mercury     "_s << u"200.592"_s;
         QTest::newRow("Rf") << 103 << u"Rf  Rutherfordiu"_s << u"267"_s;
         QTest::newRow("Mt") << 108 << u"Mt  Meitnerium  "_s << u"276"_s;
     }
@@ -263,7 +189,6 @@ private slots:
              Msg::Icon::Information},
             {[m] { m->lstList1->setCurrentRow(5); }, QString(), QString(), Msg::Icon::None},
             {[m] { m->txtMoles2->setText(u"abc"_s); }, error, Tessival, Msg::Icon::None},
-            {[m] { m->txtMoles2->clear(); }, error, Tessival, Msg::Icon::None},
             {[m] { m->txtMoles2->setText(u"0"_s); }, error, Tessival, Msg::Icon::None},
             {[m] { m->txtMoles1->setText(u"1E+300"_s), m->txtMoles2->setText(u"1E-300"_s); }, error, Tessival,
              Msg::Icon::None},
@@ -292,25 +217,15 @@ private slots:
         QCOMPARE(messages().shown.last().title, Tessival);
     }
 
-    void databaseFaults() {
-        {
-            // A weight missing for one element: its click says so and the box keeps its text.
-            TempDatabase db({u"CREATE TABLE GeneralInfo (Symbol TEXT, ElementName TEXT, AtomicWeight REAL)"_s,
-                             u"INSERT INTO GeneralInfo VALUES ('H', 'Hydrogen', 1.008), ('Xx', 'Unknownium', NULL)"_s});
-            auto* m = open<fmrMoles>(u"fmrMoles"_s);
-            m->lstList1->setCurrentRow(0);
-            m->lstList1->setCurrentRow(1);
-            expectOne(u"List Selection Error"_s, Tessival, Msg::Icon::Information);
-            QCOMPARE(m->txtMoles2->text(), u"1.008"_s);
-            init();
-        }
-        // A table without weights: the window opens with an empty list and says why.
-        TempDatabase db({u"CREATE TABLE GeneralInfo (Symbol TEXT, ElementName TEXT)"_s,
-                         u"INSERT INTO GeneralInfo VALUES ('H', 'Hydrogen')"_s});
+    // A weight missing for one element: its click says so and the box keeps its text.
+    void missingWeight() {
+        TempDatabase db({u"CREATE TABLE GeneralInfo (Symbol TEXT, ElementName TEXT, AtomicWeight REAL)"_s,
+                         u"INSERT INTO GeneralInfo VALUES ('H', 'Hydrogen', 1.008), ('Xx', 'Unknownium', NULL)"_s});
         auto* m = open<fmrMoles>(u"fmrMoles"_s);
-        QCOMPARE(messages().shown.size(), 1);
-        QCOMPARE(messages().shown.last().icon, Msg::Icon::Information);
-        QVERIFY(m->isVisible() && m->lstList1->count() == 0);
+        m->lstList1->setCurrentRow(0);
+        m->lstList1->setCurrentRow(1);
+        expectOne(u"List Selection Error"_s, Tessival, Msg::Icon::Information);
+        QCOMPARE(m->txtMoles2->text(), u"1.008"_s);
         init();
     }
 
@@ -410,7 +325,6 @@ private slots:
                     b.icon == Msg::Icon::None);
         f->cmdClear->click();
         for (QLineEdit* b : f->findChildren<QLineEdit*>()) QVERIFY(b->text().isEmpty());
-        QCOMPARE(QApplication::focusWidget(), f->inputs[0]);
     }
 };
 

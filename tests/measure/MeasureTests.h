@@ -8,20 +8,12 @@
 
 namespace MeasureTests {
 
-template <class T> T* open(const char* name) {
-    auto* f = qobject_cast<T*>(Forms::show(QLatin1String(name)));
-    TestSupport::settle();
-    return f;
-}
+template <class T> T* open(const char* name) { return TestSupport::open<T>(QLatin1String(name)); }
 
 // One message box, in its style; a message of the window's own (not a fault's
 // description) is one it lists.
 inline void expectOne(const Form* f, const QString& text, const QString& title, Msg::Icon icon) {
-    const QList<Msg::Box>& shown = TestSupport::messages().shown;
-    QCOMPARE(shown.size(), 1);
-    QCOMPARE(shown.first().text, text);
-    QCOMPARE(shown.first().title, title);
-    QCOMPARE(shown.first().icon, icon);
+    TestSupport::expectOne(text, title, icon);
     const bool fault = text == RuntimeFault::describe(RuntimeFault::TypeMismatch) ||
                        text == RuntimeFault::describe(RuntimeFault::Overflow);
     if (!fault) QVERIFY2(f->messageTexts().contains(text), qPrintable(text));

@@ -21,7 +21,8 @@ constexpr double StandardGravity = 9.80665;   // m/s²
 const QString BelowZero = QStringLiteral("The temperature is below absolute zero.");
 const QString Mismatch = QStringLiteral("Type mismatch"), Overflow = QStringLiteral("Overflow");
 
-// What each window converts first, so that a refused row shows it kept.
+// What each window converts first, so that a refused row shows it kept (and
+// checks it).
 struct First {
     const char* window;
     const char* typed;
@@ -72,33 +73,26 @@ private slots:
         // Temperatures: K = °C + 273.15 and °F = 1.8 °C + 32, exactly.
         row("37 C to F", Temperature, "cmdCToF", "37", "98.600", "9/5  x 37 + 32  =  98.6");
         row("212 F to C", Temperature, "cmdFToC", "212", "100.000", "5/9  x  (212- 32)  =  100");
-        row("-40 C to F", Temperature, "cmdCToF", "-40", "-40.000", "9/5  x -40 + 32  =  -40");
         row("25 C to K", Temperature, "cmdCToK", "25", "298.150", "25 + 273.15  =  298.15");
         row("300 K to C", Temperature, "cmdKToC", "300", "26.850", "300 - 273.15  =  26.85");
         row("212 F to K", Temperature, "cmdFToK", "212", "373.150", "5/9  x  (212 - 32) + 273.15  =  373.15");
         row("373.15 K to F", Temperature, "cmdKToF", "373.15", "212.000", "9/5  x  (373.15 - 273.15) + 32  =  212");
         row("zero C to K", Temperature, "cmdCToK", "-273.15", "0.000", "-273.15 + 273.15  =  0");
         row("zero F to K", Temperature, "cmdFToK", "-459.67", "0.000", "5/9  x  (-459.67 - 32) + 273.15  =  0");
-        row("zero F to C", Temperature, "cmdFToC", "-459.67", "-273.150", "5/9  x  (-459.67- 32)  =  -273.15");
         row("zero K to F", Temperature, "cmdKToF", "0", "-459.670", "9/5  x  (0 - 273.15) + 32  =  -459.67");
-        row("zero K to C", Temperature, "cmdKToC", "0", "-273.150", "0 - 273.15  =  -273.15");
-        row("grouped", Temperature, "cmdCToF", "10000", "18,032.000", "9/5  x 10000 + 32  =  18032");
+        // One check by the scale converted from.
         refused("below C", Temperature, "cmdCToF", "-273.16", BelowZero, info);
-        refused("below C to K", Temperature, "cmdCToK", "-300", BelowZero, info);
-        refused("below F", Temperature, "cmdFToC", "-459.68", BelowZero, info);
-        refused("below F to K", Temperature, "cmdFToK", "-460", BelowZero, info);
+        refused("below F", Temperature, "cmdFToK", "-459.68", BelowZero, info);
         refused("below K", Temperature, "cmdKToC", "-0.01", BelowZero, info);
-        refused("below K to F", Temperature, "cmdKToF", "-1", BelowZero, info);
         refused("no temperature", Temperature, "cmdCToF", "", QStringLiteral("You must enter a valid temperature."), info);
         for (const char* t : {"-", ".", "--5", "1-2"}) refused(t, Temperature, "cmdFToC", QLatin1String(t), Mismatch);
         refused("beyond double", Temperature, "cmdCToK", QStringLiteral("1") + QString(309, QLatin1Char('0')), Overflow);
         refused("answer beyond double", Temperature, "cmdCToF", QStringLiteral("1") + QString(308, QLatin1Char('0')), Overflow);
         // Time: a year of 365.25 days, 24 h, 60 min, 60 s; single precision.
         row("2 days", Time, "cmdDToH", "2", "48.00000", "hours");
-        row("2 years", Time, "cmdYToD", "2", "730.50000", "days");
         row("1 day", Time, "cmdDToY", "1", "0.00274", "years");
         row("90 s", Time, "cmdSToM", "90", "1.50000", "minutes");
-        row("exponent", Time, "cmdMToH", "1.5E+2", "2.50000", "hours");
+        row("90 min", Time, "cmdMToH", "90", "1.50000", "hours");
         row("3 h", Time, "cmdHToM", "3", "180.00000", "minutes");
         row("2 min", Time, "cmdMToS", "2", "120.00000", "seconds");
         row("36 h", Time, "cmdHToD", "36", "1.50000", "days");
@@ -109,23 +103,17 @@ private slots:
         refused("beyond single", Time, "cmdHToD", "1E39", Overflow);
         refused("answer beyond single", Time, "cmdDToH", "1E38", Overflow);
         // Mass and weight with the program's 9.81.
-        row("10 kg", Mass, "cmdKToN", "10", "98.100", "Newtons");
         row("1 N", Mass, "cmdNToK", "1", "0.102", "kilograms");
         row("-10 kg", Mass, "cmdKToN", "-10", "-98.100", "Newtons");
-        row("grouped weight", Mass, "cmdKToN", "1000000", "9,810,000.000", "Newtons");
         for (const char* t : {"abc", "-", "1,2,3", "12 kg"}) refused(t, Mass, "cmdNToK", QLatin1String(t), Mismatch);
         refused("heavy", Mass, "cmdNToK", "1E39", Overflow);
-        // English and metric, with each row's decimals.
+        // English and metric, with each row's decimals (factors() checks every factor).
         const QString refusal = QStringLiteral("You must enter a valid number to convert.");
-        row("1 lb", English, "cmdPToK", "1", "0.454", "kilograms");
         row("1 kg", English, "Option2:cmdPToK", "1", "2.203", "pounds");
         row("1.1 lb in single precision", English, "cmdPToG", "1.1", "499.400024", "gram(s)");
         row("1 g", English, "Option2:cmdPToG", "1", "0.002203", "pound(s)");
         row("1 mL", English, "Option2:cmdMToO", "1", "0.034", "ounces");
-        row("1 fl oz", English, "cmdMToO", "1", "29.586", "milliliters");
         row("1 gal", English, "cmdMToG", "1", "3,787.878788", "milliliters");
-        row("1000 ft", English, "cmdFToC", "1000", "30,500.000", "centimeters");
-        row("zero", English, "cmdIToC", "0", "0.000", "centimeter(s)");
         row("-2.54 cm", English, "Option2:cmdIToC", "-2.54", "-1.000", "inch(es)");
         for (const char* t : {"", "abc", ".", "1E", "1E39"}) refused(t, English, "Option2:cmdFToM", QLatin1String(t), refusal);
         refused("product beyond single", English, "cmdPToG", "3E38", refusal);
@@ -194,6 +182,8 @@ private slots:
         QCOMPARE(messages().shown.last().title, QStringLiteral("Temperatures"));
         QCOMPARE(messages().lastText(), KeyMessage);
         QVERIFY(t->cmdPrint->isEnabled());
+        TestSupport::press(t->Text1, Qt::Key_F1);
+        QVERIFY(TestSupport::shown("frmHelp"));
         // Enter in the box presses the default button, F To C; on a focused button, that button.
         TestSupport::press(t->Text1, Qt::Key_Return);
         QCOMPARE(t->Text3->text(), QStringLiteral("5/9  x  (-40- 32)  =  -40"));
@@ -220,13 +210,10 @@ private slots:
             TestSupport::press(b, Qt::Key_Return);
             QVERIFY(w->answerBox->text().isEmpty());
         }
-        // Two buttons convert the same typed value; Clear leaves the focus in the box.
+        // Two buttons convert the same typed value.
         m->cmdDToH->click();
         m->cmdHToM->click();
         QCOMPARE(m->Text2->text(), QStringLiteral("900.00000"));
-        m->cmdClear->click();
-        QVERIFY(m->Text1->text().isEmpty() && m->Text2->text().isEmpty() && m->Label3->text().isEmpty());
-        QCOMPARE(m->focusWidget(), m->Text1);
 
         // A new direction alone converts nothing; Clear chooses English To Metric again.
         auto* e = Forms::get<frmEnglish>(QStringLiteral("frmEnglish"));

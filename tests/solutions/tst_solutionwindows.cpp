@@ -1,12 +1,11 @@
 // Henry's law, freezing and boiling points, mole fraction, solubility product,
 // equilibrium and ionization constants, and titration.
-#include <QAction>
 #include <QtTest>
 
+#include "Roads.h"
 #include "TestSupport.h"
 #include "platform/CalculatorForm.h"
 #include "refdata/ReferenceDatabase.h"
-#include "shell/frmMain.h"
 #include "solutions/frmEquilibriumConstant.h"
 #include "solutions/frmFreezing.h"
 #include "solutions/frmTitration.h"
@@ -18,11 +17,7 @@ using TestSupport::shown;
 namespace {
 const QString Tessival = QStringLiteral("Tessival");
 
-template <class T = CalculatorForm> T* open(const char* name) {
-    auto* f = qobject_cast<T*>(Forms::show(QLatin1String(name)));
-    settle();
-    return f;
-}
+template <class T = CalculatorForm> T* open(const char* name) { return TestSupport::open<T>(QLatin1String(name)); }
 
 QLineEdit* box(QWidget* f, const QString& name) { return f->findChild<QLineEdit*>(name); }
 
@@ -49,7 +44,8 @@ void row(const char* name, int option, const QStringList& typed, const QString& 
     QTest::newRow(name) << option << typed << answer << work << said;
 }
 
-// Opens the window, selects the option, computes a first answer, then the row.
+// Opens the window, selects the option, computes a first answer, then the row;
+// the first answer is the one the refused rows keep.
 // `extra` names a second answer box whose text follows the first after " | ";
 // `caption` a label whose text follows after " | " too.
 void run(const char* window, const QStringList& first, const QString& title = Tessival,
@@ -95,10 +91,8 @@ private slots:
     void henrys_data() {
         columns();
         const QString k = "0.068", w = "0.034 * 2", both = "You must enter valid data into both boxes.";
-        row("carbon dioxide", -1, {"Text1=0.034", "Text2=2"}, k, w);
-        row("typed as powers", -1, {"Text1=3.4E-2", "Text2=2.50"}, "0.085", "0.034 * 2.5");
         row("a hundred", -1, {"Text1=1E+2", "Text2=.5"}, "50.000", "100 * 0.5");
-        for (const char* p : {"", "0", "0.0", "00", "."}) row(p, -1, {"Text1=0.034", QString("Text2=") + p}, k, w, {both});
+        for (const char* p : {"", "0.0", "."}) row(p, -1, {"Text1=0.034", QString("Text2=") + p}, k, w, {both});
         row("negative constant", -1, {"Text1=-0.5", "Text2=2"}, k, w, {both});
         row("beyond single", -1, {"Text1=1E30", "Text2=1" + QString(10, '0')}, k, w, {"Overflow"});
     }
@@ -108,14 +102,12 @@ private slots:
         columns();
         const QString k = "-3.720", w = "0 - (1.86 * 2)";
         const QString three = "You must enter data into all three boxes.", all = "You must enter valid data into all boxes.";
-        row("water freezes", 0, {"Text1=1.86", "Text2=0", "Text3=2"}, k, w);
         row("water boils", 1, {"Text1=0.512", "Text2=100", "Text3=1.0"}, "100.512", "100 + (0.512 * 1)");
         row("below zero", 0, {"Text1=4.68", "Text2=-63.5", "Text3=.5"}, "-65.840", "-63.5 - (4.68 * 0.5)");
-        row("converted", 0, {"Text1=5.50", "Text2=5.5", "Text3=01"}, "0.000", "5.5 - (5.5 * 1)");
         row("no constant", 0, {"Text2=0", "Text3=2"}, k, w, {three});
         row("no temperature", 0, {"Text1=1.86", "Text3=2"}, k, w, {three});
         row("no molality", 0, {"Text1=1.86", "Text2=0"}, k, w, {three});
-        for (const char* m : {"0", "0.0", "00", "."}) row(m, 0, {"Text1=1.86", "Text2=0", QString("Text3=") + m}, k, w, {all});
+        for (const char* m : {"0.0", "."}) row(m, 0, {"Text1=1.86", "Text2=0", QString("Text3=") + m}, k, w, {all});
         row("constant 0", 0, {"Text1=0", "Text2=0", "Text3=2"}, k, w, {all});
         row("lone minus", 0, {"Text1=1.86", "Text2=-", "Text3=2"}, k, w, {"Type mismatch"});
         row("beyond single", 0, {"Text1=" + Digits40.left(31), "Text2=0", "Text3=" + Digits40.left(11)}, k, w,
@@ -128,7 +120,6 @@ private slots:
         const QString k = "0.048 | 4.762", w = "0.25 /  (0.25 + 5)";
         const QString quantity = "i:You must enter a valid quantity.", weight = "i:You must enter a valid molecular weight.";
         const QStringList all{"Text1=10", "Text2=40", "Text3=90", "Text4=18"};
-        row("salt water", -1, all, k, w);
         row("no solute", -1, {"Text1=0", "Text2=40", "Text3=90", "Text4=18"}, "0.000 | 0.000", "0 /  (0 + 5)");
         for (int i = 0; i < 4; ++i) {
             QStringList typed = all;
@@ -145,7 +136,6 @@ private slots:
     void solubility_data() {
         columns();
         const QString k = "4.00E-09", w = "0.001 ^ 1 x 0.002 ^ 2", valid = "i:You must enter valid data.";
-        row("AB2", -1, {"Text1=0.001", "Text5=1", "Text2=0.002", "Text6=2"}, k, w);
         row("silver chromate", -1, {"Text1=1.3E-4", "Text5=2", "Text2=6.5E-5", "Text6=1"}, "1.10E-12",
             "1.3E-4 ^ 2 x 6.5E-5 ^ 1");
         row("half a coefficient", -1, {"Text1=0.04", "Text5=.5", "Text2=1", "Text6=1"}, "2.00E-01", "0.04 ^ .5 x 1 ^ 1");
@@ -162,7 +152,6 @@ private slots:
         const QString k = "4.50E+01", w = "0.09 / 0.002";
         const QString reactant = "You must enter valid numeric data into the reactant concentration box";
         const QStringList first{"Text2=2", "Text5=0.1", "Text3=1", "Text4=0.2", "Text8=2", "Text11=0.3"};
-        row("2A + B = 2C", -1, first, k, w);
         row("coefficients of 1", -1, {"Text5=0.5", "Text11=0.25"}, "5.00E-01", "0.25 / 0.5");
         row("two and two", -1, {"Text2=1", "Text5=0.2", "Text3=1", "Text4=0.3", "Text8=2", "Text11=0.5", "Text9=1",
                                 "Text12=0.4"}, "1.67E+00", "0.1 / 0.06");
@@ -183,7 +172,6 @@ private slots:
         columns();
         const QString k = "1.82E-05", w = "(0.00134 ^ 1 * 0.00134 ^ 1) / (0.1 ^ 1 - 0.00134 ^ 1)";
         const QStringList acid{"Text1=0.1", "Text6=1", "Text2=0.00134", "Text7=1", "Text3=0.00134", "Text8=1"};
-        row("acetic acid", -1, acid, k, w);
         row("squared", -1, {"Text1=0.1", "Text6=1", "Text2=0.01", "Text7=2", "Text3=0.005", "Text8=1"}, "5.01E-06",
             "(0.01 ^ 2 * 0.005 ^ 1) / (0.1 ^ 1 - 0.01 ^ 2)");
         row("more ionized than there was", -1, {"Text1=0.1", "Text6=1", "Text2=0.2", "Text7=1", "Text3=0.1", "Text8=1"},
@@ -212,13 +200,6 @@ private slots:
             return QStringList{QString("Text1=") + ma, QString("Text2=") + va, QString("Text3=") + mb,
                                QString("Text4=") + vb, QString("Text6=") + r};
         };
-        row("acid molarity", 0, data("", "20", "0.1", "25", "1"), k, w);
-        row("acid volume", 0, data("0.125", "", "0.1", "25", "1"), "20.000 | The volume of the acid is ",
-            "(0.1 * 25) / (1 * 0.125)");
-        row("base molarity", 0, data("0.125", "20", "", "25", "1"), "0.100 | The molarity of the base is ",
-            "(1 * 0.125 * 20) / 25");
-        row("base volume", 0, data("0.125", "20", "0.1", "", "1"), "25.000 | The volume of the base is ",
-            "(1 * 0.125 * 20) / 0.1");
         row("acid molarity, 2", 0, data("", "20", "0.2", "25", "2"), k, "(0.2 * 25) / (2 * 20)");
         row("acid volume, 2", 0, data("0.125", "", "0.2", "25", "2"), "20.000 | The volume of the acid is ",
             "(0.2 * 25) / (2 * 0.125)");
@@ -234,12 +215,11 @@ private slots:
             "(2 * 0.125 * 20) / 25");
         const QString allBut = "i:Enter data into all but 1 of the data boxes.";
         row("two empty", 0, data("", "", "0.1", "25", "1"), k, w, {allBut});
-        row("three empty", 0, data("", "", "", "25", "1"), k, w, {allBut});
         row("four empty", 0, data("", "", "", "", "1"), k, w, {allBut});
         row("none empty", 0, data("0.1", "20", "0.1", "25", "1"), k, w, {"i:You must leave 1 of the data boxes empty."});
-        for (const char* z : {"0", "0.0", "00", "."})
+        for (const char* z : {"0.0", "."})
             row(z, 0, data("", z, "0.1", "25", "1"), k, w, {"i:You must enter non-zero numbers. "});
-        for (const char* r : {"", "0", "00", "."})
+        for (const char* r : {"", "00", "."})
             row(qPrintable(QString("ratio ") + r), 0, data("", "20", "0.1", "25", r), k, w,
                 {"i:Enter a valid number for the ratio."});
         row("beyond single", 0, data("", "20", Digits40.toLatin1().constData(), "25", "1"), k, w, {"Data Entry Error."});
@@ -262,7 +242,6 @@ private slots:
         // Titles move right with the columns they stand over.
         QVERIFY(f->Label6->text().startsWith(" Substance" + QString(24, ' ') + " "));
         QVERIFY(f->Label6->text().endsWith(" Elevation"));
-        QCOMPARE(f->lstList1->font().fixedPitch(), true);
     }
 
     void solventsFromScratchTables_data() {
@@ -334,100 +313,50 @@ private slots:
         QCOMPARE(f->focusWidget(), f->Text1);
     }
 
-    // ---- navigation, keys and help
+    // ---- navigation and keys
 
+    // From the chooser and the Solutions menu: the chooser's states (Roads::drive).
+    // Mole fraction's Cancel leaves the chooser hidden; the freezing window hides it when it loads.
     void roads_data() {
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("menu");
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<QString>("help");
-        QTest::addColumn<QStringList>("boxes");  // enabling box, a box that does not enable, a box whose Enter runs Ok
-        QTest::addColumn<QString>("refusal");   // what that Enter shows
-        auto row = [](const char* w, const char* b, const char* m, const char* t, const char* h, QStringList boxes,
-                      const char* refusal) {
-            QTest::newRow(w) << QString(w) << QString(b) << QString(m) << QString(t) << QString(h) << boxes
-                             << QString(refusal);
-        };
-        row("frmHenrys", "cmdHenrys", "mnuHenrysLaw", "Henry's Law - Calculating Solubility",
-            "The amount of a gas that can be", {"Text1", "Text2", "Text2"}, "You must enter valid data into both boxes.");
-        row("frmFreezing", "cmdFp", "mnuFPBPChange", "Freezing Point / Boiling Point Changes",
-            "The freezing point and the boiling", {"Text1", "Text3", "Text3"}, "You must enter data into all three boxes.");
-        row("frmMoleFraction", "cmdMoleFraction", "mnuMoleFraction", "Mole Fraction / Percent",
-            " Another way to express solution", {}, "");
-        row("frmSolubilityConstants", "cmdSolubility", "mnuSolubilityConstant", "Solubility Product Constant",
-            "The solubility product constant provides", {"Text1", "Text5", "Text5"}, "You must enter valid data.");
-        row("frmEquilibriumConstant", "cmdEquilibrium", "mnuEquilibriumConstant", "Equilibrium Constant",
-            "The equilibrium  constant shows", {"Text5", "Text2", "Text2"},
+        for (const char* c : {"window", "button", "item", "enabler", "enter", "refusal"}) QTest::addColumn<QString>(c);
+        auto row = [](const char* w, const char* b, const char* m, const char* enabler, const char* enter,
+                      const char* refusal) { QTest::newRow(w) << w << b << m << enabler << enter << refusal; };
+        row("frmHenrys", "cmdHenrys", "mnuHenrysLaw", "Text1", "Text2", "You must enter valid data into both boxes.");
+        row("frmFreezing", "cmdFp", "mnuFPBPChange", "Text1", "Text3", "You must enter data into all three boxes.");
+        row("frmMoleFraction", "cmdMoleFraction", "mnuMoleFraction", "", "", "");
+        row("frmSolubilityConstants", "cmdSolubility", "mnuSolubilityConstant", "Text1", "Text5",
+            "You must enter valid data.");
+        row("frmEquilibriumConstant", "cmdEquilibrium", "mnuEquilibriumConstant", "Text5", "Text2",
             "You must enter valid numeric data into the reactant concentration box");
-        row("frmionizationConstant", "cmdIonization", "mnuIonizationconstant", "Ionization Constant",
-            "When an ionic molecule dissolves", {"Text2", "Text1", "Text1"}, "You must enter a valid number.");
-        row("frmTitration", "cmdTitration", "mnuTitration", "Titration", "Titration is the procedure",
-            {"Text4", "Text6", "Text6"}, "Enter data into all but 1 of the data boxes.");
+        row("frmionizationConstant", "cmdIonization", "mnuIonizationconstant", "Text2", "Text1",
+            "You must enter a valid number.");
+        row("frmTitration", "cmdTitration", "mnuTitration", "Text4", "Text6",
+            "Enter data into all but 1 of the data boxes.");
     }
     void roads() {
         QFETCH(QString, window);
         QFETCH(QString, button);
-        QFETCH(QString, menu);
-        QFETCH(QString, title);
-        QFETCH(QString, help);
-        QFETCH(QStringList, boxes);
+        QFETCH(QString, item);
+        QFETCH(QString, enabler);
+        QFETCH(QString, enter);
         QFETCH(QString, refusal);
-        const bool back = window != QLatin1String("frmMoleFraction");  // mole fraction leaves the chooser hidden
-        auto* m = static_cast<frmMain*>(Forms::show(QStringLiteral("frmMain")));
-        m->cmdSolutions->click();
-        Forms::loaded(QStringLiteral("frmSolutions"))->findChild<QPushButton*>(button)->click();
-        settle();
-        auto* f = qobject_cast<CalculatorForm*>(Forms::loaded(window));
-        QVERIFY(f && f->isVisible());
-        QVERIFY(!Forms::loaded(QStringLiteral("frmSolutions"))->isVisible());
-        QCOMPARE(f->windowTitle(), title);
-        QCOMPARE(f->cmdOk->isEnabled(), boxes.isEmpty());
-        if (!boxes.isEmpty()) {
-            TestSupport::press(box(f, boxes[2]), Qt::Key_Return);  // Ok disabled: the box's Enter runs it
-            QCOMPARE(messages().shown.size(), 1);
-            QCOMPARE(messages().lastText(), refusal);
-            TestSupport::type(box(f, boxes[1]), QStringLiteral("1"));
-            QVERIFY(!f->cmdOk->isEnabled() && !f->cmdPrint->isEnabled());
-            TestSupport::type(box(f, boxes[0]), QStringLiteral("1"));
-            QVERIFY(f->cmdOk->isEnabled() && f->cmdPrint->isEnabled());
-        }
-        messages().clear();
-        f->cmdHelp->click();
-        QVERIFY(messages().lastText().startsWith(help));
-        QCOMPARE(messages().shown.last().icon, Msg::Icon::Information);
-        TestSupport::press(f->inputs.last(), Qt::Key_F1);
-        QVERIFY(shown("frmHelp"));
-        TestSupport::press(f->inputs.first(), Qt::Key_Escape);
-        settle();
-        QVERIFY(!Forms::isLoaded(window));
-        QCOMPARE(shown("frmSolutions"), back);
-        Forms::unload(QStringLiteral("frmSolutions"));
-        settle();
-        m->findChild<QAction*>(menu)->trigger();
-        settle();
-        QVERIFY(shown(qPrintable(window)));
-        Forms::loaded(window)->findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
-        settle();
-        QVERIFY(!Forms::isLoaded(window));
-        QCOMPARE(shown("frmSolutions"), back);
+        const bool back = window != QLatin1String("frmMoleFraction");
+        QCOMPARE(Roads::drive({window, "cmdSolutions", "frmSolutions", button, item}),
+                 !back ? "hidden hidden hidden hidden unloaded unloaded"
+                 : window == QLatin1String("frmFreezing") ? "hidden shown hidden shown hidden shown"
+                                                           : "hidden shown shown shown unloaded shown");
+        if (back) QCOMPARE(Roads::firstKeys(window, enter, enabler), "off|" + refusal + "|off|on");
+        else QVERIFY(open(qPrintable(window))->cmdOk->isEnabled());
     }
 
+    // The freezing window hides the chooser when it loads, not when it is shown again.
     void freezingOpenAlreadyLeavesTheChooser() {
-        auto* m = static_cast<frmMain*>(Forms::show(QStringLiteral("frmMain")));
+        Form* m = Forms::show(QStringLiteral("frmMain"));
         m->findChild<QAction*>(QStringLiteral("mnuFPBPChange"))->trigger();
-        m->cmdSolutions->click();
+        m->findChild<QPushButton*>(QStringLiteral("cmdSolutions"))->click();
         Forms::loaded(QStringLiteral("frmSolutions"))->findChild<QPushButton*>(QStringLiteral("cmdFp"))->click();
         settle();
         QVERIFY(shown("frmSolutions") && shown("frmFreezing"));
-    }
-
-    void moleFractionCloseBox() {
-        auto* f = open("frmMoleFraction");
-        f->close();
-        settle();
-        QVERIFY(!Forms::isLoaded(QStringLiteral("frmMoleFraction")));
-        QVERIFY(!shown("frmSolutions"));
     }
 
     void equilibriumDefaultsAndKeys() {
@@ -452,7 +381,6 @@ private slots:
         QCOMPARE(messages().lastText(), QStringLiteral("You must enter a valid numerical expression"));
         enter(f, {"Text1=0.125", "Text3=0.1", "Text4=25", "Text6=1"});
         QCOMPARE(f->Label6->text(), QStringLiteral("The volume of the acid is "));
-        QCOMPARE(f->Text5->accessibleName(), QStringLiteral("The volume of the acid is "));
         f->opt2->setChecked(true);
         QCOMPARE(f->Label2->text(), QStringLiteral("Enter the molality of the acid."));
         QCOMPARE(f->Label6->text(), QStringLiteral("The molality of the acid is "));
@@ -469,9 +397,7 @@ private slots:
 
     void solubilityClearCaptions() {
         CalculatorForm* f = open("frmSolubilityConstants");
-        QVERIFY(!f->cmdOk->isEnabled());
         f->cmdClear->click();
-        QVERIFY(!f->cmdOk->isEnabled());
         QCOMPARE(f->resultLabel->text(), QStringLiteral(" The solubility product constant (Ksp) is "));
         QCOMPARE(f->answerBox->accessibleName(), f->resultLabel->text());
     }

@@ -84,6 +84,21 @@ bool shown(const char* name);
 // Registers a plain window under the name where no real one is built in.
 void standIn(const QString& name, const QString& caption = QString());
 
+// Shows a window by name, as T, once its posted events have run.
+template <class T = Form> T* open(const QString& name) {
+    T* f = Forms::showAs<T>(name);
+    settle();
+    return f;
+}
+
+// Exactly one message was shown, with this text, title and icon.
+inline void expectOne(const QString& text, const QString& title, Msg::Icon icon) {
+    QCOMPARE(messages().shown.size(), 1);
+    QCOMPARE(messages().lastText(), text);
+    QCOMPARE(messages().shown.last().title, title);
+    QCOMPARE(messages().shown.last().icon, icon);
+}
+
 template <class T> T* child(QWidget* form, const char* name) {
     T* c = form->findChild<T*>(QLatin1String(name));
     if (!c) qWarning("no control %s in %s", name, qPrintable(form->objectName()));
