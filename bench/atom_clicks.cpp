@@ -11,16 +11,12 @@
 
 #include "formulas/frmBuildAtoms.h"
 #include "platform/Forms.h"
+#include "SilentMessages.h"
 #include "platform/MessageBox.h"
 #include "platform/Program.h"
 #include "refdata/ReferenceDatabase.h"
 
 namespace {
-class SilentMessages : public Msg::Service {
-public:
-    Msg::Answer show(const Msg::Box&) override { return Msg::Answer::Ok; }
-};
-
 constexpr int Runs = 200;
 constexpr double BudgetMs = 2.0;
 

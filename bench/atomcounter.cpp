@@ -12,20 +12,12 @@
 
 #include "formulas/AtomCounter.h"
 #include "formulas/frmReactions.h"
+#include "SilentMessages.h"
 #include "platform/MessageBox.h"
 #include "platform/Program.h"
 #include "refdata/ReferenceDatabase.h"
 
 namespace {
-class SilentMessages : public Msg::Service {
-public:
-    int shown = 0;
-    Msg::Answer show(const Msg::Box&) override {
-        ++shown;
-        return Msg::Answer::Ok;
-    }
-};
-
 // The offscreen platform's notes on raising and sizing windows say nothing here.
 void quiet(QtMsgType type, const QMessageLogContext&, const QString& text) {
     if (type != QtDebugMsg && !text.contains(QLatin1String("does not support"))) std::fprintf(stderr, "%s\n", qPrintable(text));

@@ -10,16 +10,11 @@
 #include <algorithm>
 
 #include "formulas/frmWeights.h"
+#include "SilentMessages.h"
 #include "platform/MessageBox.h"
 #include "platform/Program.h"
 #include "refdata/ReferenceDatabase.h"
 
-namespace {
-class SilentMessages : public Msg::Service {
-public:
-    Msg::Answer show(const Msg::Box&) override { return Msg::Answer::Ok; }
-};
-}  // namespace
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -8,15 +8,10 @@
 #include <algorithm>
 
 #include "help/frmHelp.h"
+#include "SilentMessages.h"
 #include "platform/MessageBox.h"
 #include "platform/Program.h"
 
-namespace {
-class SilentMessages : public Msg::Service {
-public:
-    Msg::Answer show(const Msg::Box&) override { return Msg::Answer::Ok; }
-};
-}  // namespace
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -18,6 +18,7 @@
 #include <cstdio>
 
 #include "platform/Forms.h"
+#include "SilentMessages.h"
 #include "platform/MessageBox.h"
 #include "platform/PrintService.h"
 #include "platform/Program.h"
@@ -29,11 +30,6 @@ constexpr double BudgetMs = 16.0;
 constexpr double BudgetMb = 48.0;
 const char* const ChildFlag = "--measure";
 
-// Windows that show a message while loading must not wait for an answer.
-class SilentMessages : public Msg::Service {
-public:
-    Msg::Answer show(const Msg::Box&) override { return Msg::Answer::Ok; }
-};
 class NoPrinter : public Print::Service {
 public:
     bool printWindow(QWidget*) override { return true; }

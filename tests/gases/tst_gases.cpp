@@ -28,15 +28,8 @@ void expectLast(int count, const QString& text, Msg::Icon icon) {
 class TestGases : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() {
-        TestSupport::init();
-        TestSupport::standIn(QStringLiteral("frmHelp"), QStringLiteral("Tessival Help"));
-    }
-    void cleanup() {
-        TestSupport::unloadAll();
-        messages().clear();
-        TestSupport::printer().printed.clear();
-    }
+    void initTestCase() { TestSupport::initWindows(); }
+    void cleanup() { TestSupport::reset(); }
 
     // Each row starts from Sqr(32 / 2) = 4.000, which a refused row leaves in place.
     void grahamsRows_data() {

@@ -60,15 +60,8 @@ void refused(const char* name, const char* window, const char* option, const cha
 class TestGasLaws : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() {
-        TestSupport::init();
-        TestSupport::standIn(QStringLiteral("frmHelp"), QStringLiteral("Tessival Help"));
-    }
-    void cleanup() {
-        TestSupport::unloadAll();
-        messages().clear();
-        TestSupport::printer().printed.clear();
-    }
+    void initTestCase() { TestSupport::initWindows(); }
+    void cleanup() { TestSupport::reset(); }
 
     // Answers and work lines, and every refusal: the message, its title and
     // icon, and the answer and work line left as they were.

@@ -42,14 +42,8 @@ QStringList scratch(const QStringList& vapour) {
 class TestVapour : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() {
-        TestSupport::init();
-        TestSupport::standIn(QStringLiteral("frmHelp"), QStringLiteral("Tessival Help"));
-    }
-    void cleanup() {
-        TestSupport::unloadAll();
-        messages().clear();
-    }
+    void initTestCase() { TestSupport::initWindows(); }
+    void cleanup() { TestSupport::reset(); }
 
     // Temperatures are read as numbers: every whole degree 0 to 100, nothing between.
     void lookupKeys() {

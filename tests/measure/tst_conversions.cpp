@@ -55,14 +55,8 @@ void refused(const char* name, int kind, const char* button, const QString& type
 class TestConversions : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() {
-        TestSupport::init();
-        TestSupport::standIn(QStringLiteral("frmHelp"), QStringLiteral("Tessival Help"));
-    }
-    void cleanup() {
-        TestSupport::unloadAll();
-        messages().clear();
-    }
+    void initTestCase() { TestSupport::initWindows(); }
+    void cleanup() { TestSupport::reset(); }
 
     void conversions_data() {
         QTest::addColumn<int>("kind");

@@ -65,14 +65,8 @@ frmMetrics* openMetrics(int category, int from, int to) {
 class TestDensityVolume : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() {
-        TestSupport::init();
-        TestSupport::standIn(QStringLiteral("frmHelp"), QStringLiteral("Tessival Help"));
-    }
-    void cleanup() {
-        TestSupport::unloadAll();
-        messages().clear();
-    }
+    void initTestCase() { TestSupport::initWindows(); }
+    void cleanup() { TestSupport::reset(); }
 
     // ---- density = mass / volume
 

@@ -25,14 +25,8 @@ const QString Valid = QStringLiteral("You must enter valid data into the box.");
 class TestMeasure : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() {
-        TestSupport::init();
-        TestSupport::standIn(QStringLiteral("frmHelp"), QStringLiteral("Tessival Help"));
-    }
-    void cleanup() {
-        TestSupport::unloadAll();
-        messages().clear();
-    }
+    void initTestCase() { TestSupport::initWindows(); }
+    void cleanup() { TestSupport::reset(); }
 
     void counts_data() {
         QTest::addColumn<QString>("number");

@@ -54,14 +54,8 @@ QString huge() { return QStringLiteral("1") + QString(40, QLatin1Char('0')); }
 class TestEnergyWindows : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() {
-        TestSupport::init();
-        TestSupport::standIn(QStringLiteral("frmHelp"), QStringLiteral("Tessival Help"));
-    }
-    void cleanup() {
-        TestSupport::unloadAll();
-        messages().clear();
-    }
+    void initTestCase() { TestSupport::initWindows(); }
+    void cleanup() { TestSupport::reset(); }
 
     void thermo_data() {
         columns();

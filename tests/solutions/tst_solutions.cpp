@@ -125,14 +125,8 @@ const QString Tessival = QStringLiteral("Tessival");
 class TestSolutions : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() {
-        TestSupport::init();
-        TestSupport::standIn(QStringLiteral("frmHelp"), QStringLiteral("Tessival Help"));
-    }
-    void cleanup() {
-        TestSupport::unloadAll();
-        messages().clear();
-    }
+    void initTestCase() { TestSupport::initWindows(); }
+    void cleanup() { TestSupport::reset(); }
 
     // ---- worked examples and refusals: each row starts from a first answer, which a refused row leaves
 

@@ -113,4 +113,14 @@ void standIn(const QString& name, const QString& caption) {
 
 void press(QWidget* w, Qt::Key key, Qt::KeyboardModifiers mods) { QTest::keyClick(w, key, mods); }
 
+void initWindows() {
+    init();
+    standIn(QStringLiteral("frmHelp"), QStringLiteral("Tessival Help"));
+}
+
+void reset() {
+    unloadAll();
+    messages().clear();
+    printer().printed.clear();
+}
 }  // namespace TestSupport

@@ -72,6 +72,10 @@ FakeLauncher& launcher();
 void unloadAll();
 // Runs deferred deletions and posted events.
 void settle();
+// A window suite's start: init() and a stand-in help window.
+void initWindows();
+// Between window tests: unloads every window, forgets messages and printed pages.
+void reset();
 
 // Types text key by key into a box (through its key filter).
 void type(QWidget* box, const QString& text);
