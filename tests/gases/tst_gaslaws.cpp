@@ -212,46 +212,71 @@ private slots:
     }
 
     // Another option's prompts (shown boxes only), result caption and unit: the
-    // shape's handler (ideal gas) and the two windows' own; the answer and work
-    // line go, typed numbers stay (mass-volume starts afresh).
-    void options_data() {
-        for (const char* c : {"window", "option", "prompts", "result", "unit"}) QTest::addColumn<QString>(c);
+    // shape's handler and the windows' own; the answer and work line go, typed
+    // numbers stay (mass-volume starts afresh). Then Clear empties every box and
+    // returns to the first option, with each window's own captions and focus rule
+    // ("" keeps it); a constant keeps its box, Ok and Print stay enabled.
+    void optionThenClear_data() {
+        for (const char* c : {"window", "option", "prompts", "result", "unit", "cleared", "focus"})
+            QTest::addColumn<QString>(c);
         const auto row = [](const char* window, const char* option, const char* prompts, const char* result,
-                            const char* unit) { QTest::newRow(window) << window << option << prompts << result << unit; };
+                            const char* unit, const char* cleared, const char* focus) {
+            QTest::newRow(window) << window << option << prompts << result << unit << cleared << focus;
+        };
         row("frmBoyles", "opt2",
             "Enter an initial pressure in mm Hg.|Enter an initial volume in liters|Enter a final pressure in mm Hg",
-            "The final volume is ", "");
+            "The final volume is ", "",
+            "Enter an initial volume in liters|Enter an initial pressure in mm Hg|Enter a final volume in liters",
+            "txtInitialVolume");
+        const char* kelvin = "Enter initial temperature in degrees Kelvin|Enter the initial volume in liters.|";
+        row("frmCharlesLaw", "opt2", qPrintable(kelvin + QStringLiteral("Enter a final temperature in degrees Kelvin.")),
+            "The final volume is ", "Liters", qPrintable(kelvin + QStringLiteral("Enter a final volume.")),
+            "txtInitialTemperature");
         row("frmIdeal", "opt4", "Enter the volume in liters.|Enter the number of moles.|Pressure in atmospheres.",
-            " The final temperature is ", "Kelvin");
+            " The final temperature is ", "Kelvin",
+            "Enter the volume in liters.|Enter the number of moles.|Enter the temperature in K.", "");
         row("frmMassVolume", "opt2",
             "Enter the volume in liters.|Enter the initial temperature in Kelvin.|Enter the product to reactant "
             "ratio.|to|Enter the molecular weight of the reactant.|Enter the initial pressure in kPa.",
-            "The mass of the gas is", "grams");
+            "The mass of the gas is", "grams",
+            "Enter the mass of the reactant.|Enter the molecular weight of the reactant.|Enter the ratio of product "
+            "to reactant.|to",
+            "Text1");
     }
-    void options() {
+    void optionThenClear() {
         QFETCH(QString, window);
         QFETCH(QString, option);
         QFETCH(QString, prompts);
         QFETCH(QString, result);
         QFETCH(QString, unit);
-        Form* f = open(window);
-        const QList<QRadioButton*> all = f->findChildren<QRadioButton*>();
+        QFETCH(QString, cleared);
+        QFETCH(QString, focus);
+        auto* f = qobject_cast<CalculatorForm*>(open(window));
         // Come from another option, so this one's handler runs.
-        all.at(option == all.first()->objectName() ? 1 : 0)->setChecked(true);
-        auto* first = qobject_cast<QLineEdit*>(f->focusWidget());
-        TestSupport::type(first, QStringLiteral("5"));
-        QLineEdit* work = shownBox(f, QStringLiteral("Work line"));
-        work->setText(Prior);
+        f->options.at(option == f->options.first()->objectName() ? 1 : 0)->setChecked(true);
+        TestSupport::type(f->inputs.first(), QStringLiteral("5"));
+        f->workLine->setText(Prior);
         choose(f, option);
         QCOMPARE(visiblePrompts(f).join(QLatin1Char('|')), prompts);
-        QLineEdit* answerBox = shownBox(f, result);
-        QVERIFY(answerBox && !answerBox->isEnabled());
-        QVERIFY(answerBox->text().isEmpty() && work->text().isEmpty());
-        QLabel* unitLabel = nullptr;
-        for (QLabel* l : f->findChildren<QLabel*>())
-            if (!l->buddy() && l->text() == unit) unitLabel = l;
-        QVERIFY2(unitLabel, qPrintable(unit));
-        QCOMPARE(first->text(), window == QLatin1String("frmMassVolume") ? QString() : QStringLiteral("5"));
+        QCOMPARE(shownBox(f, result), f->answerBox);
+        QVERIFY(f->answerBox->text().isEmpty() && f->workLine->text().isEmpty());
+        QCOMPARE(f->unitLabel->text(), unit);
+        QCOMPARE(f->inputs.first()->text(), window == QLatin1String("frmMassVolume") ? QString() : QStringLiteral("5"));
+
+        QLineEdit* last = nullptr;
+        for (QLineEdit* e : f->inputs)
+            if (e->isVisible()) (last = e)->setText(QStringLiteral("2"));
+        last->setFocus();
+        f->answerBox->setText(Prior);
+        f->workLine->setText(Prior);
+        f->cmdClear->click();
+        for (QLineEdit* e : f->inputs + QList<QLineEdit*>{f->answerBox, f->workLine})
+            QVERIFY2(e->text().isEmpty(), qPrintable(e->objectName()));
+        for (QLineEdit* e : f->constantBoxes) QCOMPARE(e->text(), QStringLiteral(".083"));
+        QCOMPARE(visiblePrompts(f).join(QLatin1Char('|')), cleared);
+        QCOMPARE(f->focusWidget(), focus.isEmpty() ? last : box(f, focus));
+        QVERIFY(f->options.first()->isChecked());
+        QVERIFY(f->cmdOk->isEnabled() && f->cmdPrint->isEnabled());
     }
 
     // Boyle's unit comes with an answer and goes with it.
@@ -269,6 +294,10 @@ private slots:
         QCOMPARE(unit->text(), QStringLiteral("Liters"));
         f->findChild<QPushButton*>(QStringLiteral("cmdClear"))->click();
         QVERIFY(unit->text().isEmpty());
+        // Clear on the first option gives the short captions.
+        f->findChild<QPushButton*>(QStringLiteral("cmdClear"))->click();
+        QCOMPARE(visiblePrompts(f).join(QLatin1Char('|')),
+                 QStringLiteral("Enter an initial volume.|Enter an initial pressure|Enter a final volume"));
     }
 
     // Under Volume the Mass rows are hidden, neither checked nor written.
@@ -285,56 +314,6 @@ private slots:
         QVERIFY(box(f, QStringLiteral("Text7"))->text().isEmpty());
         choose(f, QStringLiteral("opt2"));
         QVERIFY(box(f, QStringLiteral("Text6"))->text().isEmpty() && box(f, QStringLiteral("Text6"))->isVisibleTo(f));
-    }
-
-    // Clear empties every box and returns to the first option, with each
-    // window's own captions and focus rule ("" keeps it); Ok and Print stay enabled.
-    void clear_data() {
-        for (const char* c : {"window", "option", "prompts", "focus"}) QTest::addColumn<QString>(c);
-        const auto row = [](const char* name, const char* window, const char* option, const char* prompts,
-                            const char* focus) { QTest::newRow(name) << window << option << prompts << focus; };
-        row("boyle short captions", "frmBoyles", "opt1",
-            "Enter an initial volume.|Enter an initial pressure|Enter a final volume", "txtInitialVolume");
-        row("boyle from volume", "frmBoyles", "opt2",
-            "Enter an initial volume in liters|Enter an initial pressure in mm Hg|Enter a final volume in liters",
-            "txtInitialVolume");
-        row("charles", "frmCharlesLaw", "opt2",
-            "Enter initial temperature in degrees Kelvin|Enter the initial volume in liters.|Enter a final volume.",
-            "txtInitialTemperature");
-        row("ideal keeps focus", "frmIdeal", "opt3",
-            "Enter the volume in liters.|Enter the number of moles.|Enter the temperature in K.", "");
-        row("mass-volume", "frmMassVolume", "opt2",
-            "Enter the mass of the reactant.|Enter the molecular weight of the reactant.|Enter the ratio of product "
-            "to reactant.|to",
-            "Text1");
-    }
-    void clear() {
-        QFETCH(QString, window);
-        QFETCH(QString, option);
-        QFETCH(QString, prompts);
-        QFETCH(QString, focus);
-        Form* f = open(window);
-        choose(f, option);
-        QList<QLineEdit*> typed;
-        for (QLineEdit* e : f->findChildren<QLineEdit*>())
-            if (e->isEnabled()) {
-                e->setText(e->isReadOnly() ? e->text() : QStringLiteral("2"));
-                typed << e;
-            }
-        QLineEdit* last = typed.last();
-        last->setFocus();
-        for (QLineEdit* e : f->findChildren<QLineEdit*>())
-            if (!e->isEnabled()) e->setText(Prior);
-        f->findChild<QPushButton*>(QStringLiteral("cmdClear"))->click();
-        for (QLineEdit* e : f->findChildren<QLineEdit*>())
-            QVERIFY2(e->text().isEmpty() || e->isReadOnly(), qPrintable(e->objectName()));
-        for (QLineEdit* e : typed)
-            if (e->isReadOnly()) QCOMPARE(e->text(), QStringLiteral(".083"));
-        QCOMPARE(visiblePrompts(f).join(QLatin1Char('|')), prompts);
-        QCOMPARE(f->focusWidget(), focus.isEmpty() ? last : box(f, focus));
-        if (auto* first = f->findChild<QRadioButton*>(QStringLiteral("opt1"))) QVERIFY(first->isChecked());
-        QVERIFY(f->findChild<QPushButton*>(QStringLiteral("cmdOk"))->isEnabled());
-        QVERIFY(f->findChild<QPushButton*>(QStringLiteral("cmdPrint"))->isEnabled());
     }
 
     // Each window from the chooser and the Gases menu, left by Escape or Cancel
