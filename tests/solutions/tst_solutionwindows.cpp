@@ -342,7 +342,6 @@ private slots:
         TestSupport::press(f->Text2, Qt::Key_Return);
         QCOMPARE(f->Text2->text(), QStringLiteral("1"));
         QCOMPARE(f->Text8->text(), QStringLiteral("1"));
-        QCOMPARE(messages().shown.size(), 1);
         messages().clear();
         TestSupport::type(f->Text2, QStringLiteral("."));
         TestSupport::type(f->Text5, QStringLiteral("1E-3e"));
@@ -350,7 +349,6 @@ private slots:
         QCOMPARE(f->Text5->text(), QStringLiteral("1E-3"));
         QCOMPARE(messages().shown.size(), 2);
         QCOMPARE(messages().shown.last().title, QStringLiteral("Equilibrium constant."));
-        QVERIFY(f->cmdOk->isEnabled());
     }
 
     void titrationKeysCaptionsAndClear() {
