@@ -169,6 +169,7 @@ private slots:
         const QString volume = QStringLiteral("You must enter a valid volume.");
         answer("volume-volume .5 passes", w, "", ".5|2|1", "0.25", ".5 * (1 / 2)");
         answer("volume-volume third", w, "", "1|3|1", "0.333333333333333", "1 * (1 / 3)");
+        refused("volume-volume empty", w, "", "|1|2", volume, Info);
         refused("volume-volume 0.0", w, "", "0.0|1|2", volume, Info);
         refused("volume-volume given 00", w, "", "10|00|2", coefficient, Info);
         refused("volume-volume needed 0", w, "", "10|1|0", coefficient, Info);

@@ -131,6 +131,7 @@ private slots:
         window = "frmDalton", a = "1.954", w = "2 x 98.961 / 101.3 ";
         row("final .5", {"20", "2", "101.3", ".5"}, "", "395.844", "2 x 98.961 / .5 ");
         for (const char* t : {"101", "25.5", "-5"}) row(t, {t, "2", "101.3", "101.3"}, noEntry(QLatin1String(t)));
+        row("total below vapour", {"20", "2", "2", "101.3"}, NoDryGas);
         row("total equals vapour", {"20", "2", "2.339", "101.3"}, NoDryGas);
         for (int i = 0; i < 4; ++i) {
             QStringList in{"20", "2", "101.3", "101.3"};
@@ -146,6 +147,7 @@ private slots:
         row("pressure, not listed", {"101", "101.3", "", ""}, noEntry("101"));
         row("pressure, total too low", {"20", "1", "", ""}, NoDryGas);
         row("pressure, temperature empty", {"", "101.3", "", ""}, Required, a, w, false);
+        row("pressure, total empty", {"20", "", "", ""}, Required, a, w, false);
         row("pressure, total 0", {"20", "0", "", ""}, Required, a, w, false);
 
         window = "frmCombinedLaws", mode = false, a = "8.00", w = "2 * 100 / 50 * 600 / 300";
@@ -166,6 +168,7 @@ private slots:
         row("over water, 298.15 K not listed", {"2", "100", "298.15", "50", "600"}, noEntry("25.15"));
         title = laws;
         row("over water, pressure too low", {"2", "3", "298", "50", "600"}, NoOriginalGas);
+        row("over water, T1 negative", {"2", "100", "-5", "50", "600"}, Kelvin);
 
         window = "frmRaoults", mode = false, a = "2.642", w = "3.17 * 5 / (1 + 5)", title = tess;
         // 5 g glucose in 100 g water at 20 C: 2.339 x 5.5556 / (0.027778 + 5.5556) = 2.3274 kPa.

@@ -77,6 +77,7 @@ private slots:
         row("product 0", 0, {"100", "00", "2", "3"}, k, w, inAll);
         row("ratio empty", 0, {"100", "50", "2", ""}, k, w, QStringLiteral("You must enter a valid value in the ratio boxes."));
         row("reactant coefficient 0", 0, {"100", "50", "0", "3"}, k, w, coefficient);
+        row("negative coefficient", 0, {"100", "50", "-1", "3"}, k, w, coefficient);
         row("lone minus", 0, {"-", "50", "2", "3"}, k, w, "Data entry error.", Plain);
         row("beyond single", 0, {huge(), "50", "1", "1"}, k, w, "Data entry error.", Plain);
         const QString kg = QStringLiteral("-237.1403"), wg = QStringLiteral("-285.830 - (298.15 * -163.306 / 1000)");
