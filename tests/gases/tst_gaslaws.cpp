@@ -250,6 +250,7 @@ private slots:
         // Come from another option, so this one's handler runs.
         f->options.at(option == f->options.first()->objectName() ? 1 : 0)->setChecked(true);
         TestSupport::type(f->inputs.first(), QStringLiteral("5"));
+        f->answerBox->setText(Prior);
         f->workLine->setText(Prior);
         choose(f, option);
         QCOMPARE(visiblePrompts(f).join(QLatin1Char('|')), prompts);
