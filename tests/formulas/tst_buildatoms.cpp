@@ -186,7 +186,6 @@ private slots:
         QTest::addColumn<int>("row");
         QTest::addColumn<double>("x");
         QTest::addColumn<double>("y");
-        QTest::newRow("index 0, one ring") << "P L E" << 1 << 0.195 << 0.0;
         QTest::newRow("index 86, seven rings")
             << "P L 2E L 8E L 8E L 18E L 18E L 32E L E" << 87 << -0.801 << 0.0;
         QTest::newRow("index 108") << "P L 2E L 8E L 8E L 18E L 18E L 32E L 23E" << 109 << 0.324 << -0.783;

@@ -90,7 +90,6 @@ private slots:
         row("3 h", Time, "cmdHToM", "3", "180.00000", "minutes");
         row("2 min", Time, "cmdMToS", "2", "120.00000", "seconds");
         row("36 h", Time, "cmdHToD", "36", "1.50000", "days");
-        row("negative", Time, "cmdDToH", "-3", "-72.00000", "hours");
         // 1234567.8 is held as 1234567.75; 60 times that is held as 74074064.
         row("single precision", Time, "cmdMToS", "1234567.8", "74,074,064.00000", "seconds");
         for (const char* t : {"E", "+", "-", ".", "1E", "1-2", "1.2.3"}) refused(t, Time, "cmdDToH", QLatin1String(t), Mismatch);
@@ -103,10 +102,8 @@ private slots:
         refused("heavy", Mass, "cmdNToK", "1E39", Overflow);
         // English and metric, with each row's decimals (factors() checks every factor).
         const QString refusal = QStringLiteral("You must enter a valid number to convert.");
-        row("1 kg", English, "Option2:cmdPToK", "1", "2.203", "pounds");
         row("1.1 lb in single precision", English, "cmdPToG", "1.1", "499.400024", "gram(s)");
         row("1 g", English, "Option2:cmdPToG", "1", "0.002203", "pound(s)");
-        row("1 mL", English, "Option2:cmdMToO", "1", "0.034", "ounces");
         row("1 gal", English, "cmdMToG", "1", "3,787.878788", "milliliters");
         row("-2.54 cm", English, "Option2:cmdIToC", "-2.54", "-1.000", "inch(es)");
         for (const char* t : {"", "abc", ".", "1E", "1E39"}) refused(t, English, "Option2:cmdFToM", QLatin1String(t), refusal);

@@ -13,10 +13,7 @@ class TestTypedExtremes : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { TestSupport::init(); }
-    void cleanup() {
-        TestSupport::unloadAll();
-        messages().clear();
-    }
+    void cleanup() { TestSupport::reset(); }
 
     void readsAsANumber_data() {
         QTest::addColumn<QString>("typed");
@@ -29,7 +26,6 @@ private slots:
         QTest::newRow("many leading decimals") << QStringLiteral("0.") + QString(330, QLatin1Char('0')) + QStringLiteral("1")
                                                << 0.0 << none;
         QTest::newRow("blanks around") << " 1e-400 " << 0.0 << none;
-        QTest::newRow("smallest") << "4.9E-324" << 4.9e-324 << none;
         QTest::newRow("subnormal") << "1E-320" << 1e-320 << none;
         QTest::newRow("zero with a huge exponent") << "0E999999" << 0.0 << none;
         QTest::newRow("beyond the largest") << "1E309" << 0.0 << "Overflow";
@@ -55,7 +51,6 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("answer");
         QTest::addColumn<QString>("work");
-        QTest::newRow("below the smallest") << "1E-400" << "273.150" << "0 + 273.15  =  273.15";
         QTest::newRow("negative below the smallest") << "-1E-400" << "273.150" << "0 + 273.15  =  273.15";
         QTest::newRow("subnormal") << "1E-320" << "273.150" << "1E-320 + 273.15  =  273.15";
     }
