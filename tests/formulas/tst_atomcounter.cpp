@@ -58,6 +58,7 @@ private slots:
         // Faults: the whole side counts nothing.
         row("H2 + Xx", "! Xx: The element symbol Xx was not found. Check the capital and small letters.");
         row("h2o", "! h2o: The element symbol h was not found. An element symbol begins with a capital letter.");
+        row("Ca(Xx)2", "! Ca(Xx)2: The element symbol Xx was not found. Check the capital and small letters.");
         row("H2O)", "! H2O): The formula has a \")\" without its opening \"(\".");
         row("Ca(OH2", "! Ca(OH2: The group (OH2 has no closing \")\".");
         row("H2=O", "! H2=O: The character \"=\" cannot be part of a formula.");

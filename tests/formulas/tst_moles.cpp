@@ -60,6 +60,7 @@ private slots:
         QTest::addColumn<int>("row");
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("weight");
+        QTest::newRow("H") << 0 << u"H   Hydrogen    "_s << u"1.008"_s;
         QTest::newRow("Na") << 10 << u"Na  Sodium      "_s << u"22.98976928"_s;
         QTest::newRow("Rf") << 103 << u"Rf  Rutherfordiu"_s << u"267"_s;
         QTest::newRow("Mt") << 108 << u"Mt  Meitnerium  "_s << u"276"_s;

@@ -102,8 +102,10 @@ private slots:
         refused("heavy", Mass, "cmdNToK", "1E39", Overflow);
         // English and metric, with each row's decimals (factors() checks every factor).
         const QString refusal = QStringLiteral("You must enter a valid number to convert.");
+        row("1 kg", English, "Option2:cmdPToK", "1", "2.203", "pounds");
         row("1.1 lb in single precision", English, "cmdPToG", "1.1", "499.400024", "gram(s)");
         row("1 g", English, "Option2:cmdPToG", "1", "0.002203", "pound(s)");
+        row("1 mL", English, "Option2:cmdMToO", "1", "0.034", "ounces");
         row("1 gal", English, "cmdMToG", "1", "3,787.878788", "milliliters");
         row("-2.54 cm", English, "Option2:cmdIToC", "-2.54", "-1.000", "inch(es)");
         for (const char* t : {"", "abc", ".", "1E", "1E39"}) refused(t, English, "Option2:cmdFToM", QLatin1String(t), refusal);

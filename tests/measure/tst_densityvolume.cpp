@@ -121,6 +121,7 @@ private slots:
         row("cylinder no radius", Cylinder, "10", "", cyl, cylWork, Valid);
         row("cylinder no height", Cylinder, "", "2", cyl, cylWork, Valid);
         for (const char* t : {"0.0", "-2", "."}) row(t, Sphere, QLatin1String(t), "", sphere, sphereWork, Valid, info);
+        row("block zero", Block, "0", "", "1.000", "1^3", Valid, info);
         row("cylinder zero radius", Cylinder, "10", "0", cyl, cylWork, Valid, info);
         row("cylinder negative radius", Cylinder, "10", "-1", cyl, cylWork, Valid, info);
     }

@@ -28,7 +28,6 @@ private slots:
         QTest::newRow("blanks around") << " 1e-400 " << 0.0 << none;
         QTest::newRow("subnormal") << "1E-320" << 1e-320 << none;
         QTest::newRow("zero with a huge exponent") << "0E999999" << 0.0 << none;
-        QTest::newRow("beyond the largest") << "1E309" << 0.0 << "Overflow";
         QTest::newRow("negative beyond the largest") << "-1E99999999999" << 0.0 << "Overflow";
         QTest::newRow("still no number") << "1E-400E" << 0.0 << "Type mismatch";
     }
