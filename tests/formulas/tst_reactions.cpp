@@ -238,7 +238,7 @@ private slots:
                                   << u"You must enter data in one of the gram boxes."_s;
         for (const char* bad : {"", "0.0", "-1"})
             QTest::newRow(qPrintable(u"first M.W. "_s + QLatin1String(bad)))
-                << QStringList{"2", "-4", QLatin1String(bad), "2", "", "0"} << weight;
+                << QStringList{"2", "-4", QLatin1String(bad), "2", "", "18"} << weight;
         QTest::newRow("second M.W. 0") << QStringList{"2", "-4", "2", "2", "", "0"} << weight;
         QTest::newRow("negative grams") << QStringList{"2", "", "2", "2", "-4", "18"}
                                         << u"You must enter a valid number for grams."_s;
