@@ -40,18 +40,13 @@ private slots:
         row("CuSO4.5H2O", "Cu 1, S 1, O 9, H 10");
         row("2Al2(SO4)3", "Al 4, S 6, O 24");
         row("2H2 + O2", "H 4, O 2");
-        row("CO2 + H2O", "C 1, O 3, H 2");
-        row("C6H12O6 + O2", "C 6, H 12, O 8");
-        row("H2+O2+N2", "H 2, O 2, N 2");
         row("H2 + O2 + N2 + C + S", "H 2, O 2, N 2, C 1, S 1");
         row("KMnO4 + HCl + FeSO4", "K 1, Mn 1, O 8, H 1, Cl 1, Fe 1, S 1");
         row("Cu(NH3)4(OH)2", "Cu 1, N 4, H 14, O 2");
         row("K4(Fe(CN)6)", "K 4, Fe 1, C 6, N 6");
         row("((CH3)3C)2O", "C 8, H 18, O 1");
-        row("3Ca(OH)2 + 2H3PO4", "Ca 3, O 14, H 12, P 2");
         row("100H2O", "H 200, O 100");
         row("0H2O", "H 2, O 1");
-        row("Fe2(SO4)3", "Fe 2, S 3, O 12");
         row("CaCl2.8NH3", "Ca 1, Cl 2, N 8, H 24");
         row("2CuSO4.5H2O", "Cu 2, S 2, O 18, H 20");
         row("Co", "Co 1");
@@ -78,14 +73,6 @@ private slots:
         QFETCH(QString, side);
         QFETCH(QString, counts);
         QCOMPARE(shown(AtomCounter::countSide(side.toStdString(), isElement)), counts);
-    }
-
-    void cutsSidesIntoMolecules() {
-        using V = std::vector<std::string>;
-        QCOMPARE(AtomCounter::molecules(" 2H2 + O 2+ +N2+"), (V{"2H2", "O2", "N2"}));
-        QCOMPARE(AtomCounter::stripSpacesAndPlus(" a+b c "), std::string("abc"));
-        QCOMPARE(AtomCounter::countMolecule("2H2 + O2", isElement).counts,
-                 (std::vector<AtomCounter::Count>{{"H", 4}, {"O", 4}}));  // one molecule: "+" is passed over
     }
 
     void symbolsComeFromTheGivenTest() {

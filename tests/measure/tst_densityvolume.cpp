@@ -81,7 +81,6 @@ private slots:
         row("empty second", Density, "4", "", "2.000", "6 / 3", Both);
         row("zero second", Volume, "4", "0", "0.500", "3 / 6", Both);
         row("lone point", Mass, ".", "4", "18.000", "6 * 3", QStringLiteral("Type mismatch"));
-        row("two points", Density, "1.2.3", "4", "2.000", "6 / 3", QStringLiteral("Type mismatch"));
         row("beyond single", Mass, "1E30", "1E30", "18.000", "6 * 3", QStringLiteral("Overflow"));
     }
     void density() { runRow(open<frmDensity>("frmDensity"), {QStringLiteral("6"), QStringLiteral("3")}); }
@@ -119,7 +118,6 @@ private slots:
         row("sphere empty", Sphere, "", "", sphere, sphereWork, Valid);
         row("block empty", Block, "", "", "1.000", "1^3", Valid);
         const QString cyl = QStringLiteral("3.142"), cylWork = QStringLiteral("(3.14159265 * 1 * 1 ^ 2)");
-        row("cylinder empty", Cylinder, "", "", cyl, cylWork, Valid);
         row("cylinder no radius", Cylinder, "10", "", cyl, cylWork, Valid);
         row("cylinder no height", Cylinder, "", "2", cyl, cylWork, Valid);
         for (const char* t : {"0.0", "-2", "."}) row(t, Sphere, QLatin1String(t), "", sphere, sphereWork, Valid, info);
@@ -195,7 +193,7 @@ private slots:
         add("3 dL", 2, 4, 5, "3", "30", "3 *10");
         add("exponent as typed", 0, 1, 3, "1E3", "1000000", "1E3 * 1000");
         const auto info = Msg::Icon::Information;
-        for (const char* t : {"", "0.0", ".", "+", "-5"}) add(t, 0, 1, 3, t, "7000", "7 * 1000", EnterBox);
+        for (const char* t : {"", "0.0", ".", "-5"}) add(t, 0, 1, 3, t, "7000", "7 * 1000", EnterBox);
         add("no From", 0, 0, 3, "2", "", "", QStringLiteral("You must select a 'From' unit."), info);
         add("no To", 0, 1, 0, "2", "", "", QStringLiteral("You must select a 'To' unit."), info);
         add("beyond double", 0, 1, 6, "1E308", "7000000", "7 * 1000000", QStringLiteral("Data entry error"));

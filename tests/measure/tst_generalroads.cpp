@@ -13,12 +13,12 @@ using TestSupport::messages;
 namespace {
 const QString Chooser = QStringLiteral("frmGeneralChoice");
 
-Form* mainWindow() { return TestSupport::open(QStringLiteral("frmMain")); }
-
-Form* pressGeneral(Form* m) {
+// The main window, with the chooser shown from its button.
+Form* mainAndChooser() {
+    Form* m = TestSupport::open(QStringLiteral("frmMain"));
     m->findChild<QPushButton*>(QStringLiteral("cmdGeneral"))->click();
     TestSupport::settle();
-    return Forms::loaded(Chooser);
+    return m;
 }
 }  // namespace
 
@@ -55,10 +55,9 @@ private slots:
 
     // The close box of the time and mass-weight windows unloads them and leaves the chooser hidden.
     void closeBoxLeavesTheChooser() {
-        Form* m = mainWindow();
         for (const auto& [button, window] : {std::pair{"cmdTime", "frmTime"}, std::pair{"cmdMass", "frmMassToWeight"}}) {
-            Form* c = pressGeneral(m);
-            TestSupport::child<QPushButton>(c, button)->click();
+            mainAndChooser();
+            TestSupport::child<QPushButton>(Forms::loaded(Chooser), button)->click();
             TestSupport::settle();
             Forms::loaded(QLatin1String(window))->close();
             TestSupport::settle();
@@ -68,9 +67,7 @@ private slots:
     }
 
     void massWeightHidesTheChooserWhenItConverts() {
-        Form* m = mainWindow();
-        pressGeneral(m);
-        m->findChild<QAction*>(QStringLiteral("mnuMassWeight"))->trigger();
+        mainAndChooser()->findChild<QAction*>(QStringLiteral("mnuMassWeight"))->trigger();
         TestSupport::settle();
         auto* f = Forms::get<frmMassToWeight>(QStringLiteral("frmMassToWeight"));
         f->cmdKToN->click();  // the empty box

