@@ -30,6 +30,7 @@
 #include "shell/StartUp.h"
 
 using TestSupport::child;
+using TestSupport::open;
 using TestSupport::messages;
 
 namespace {
@@ -72,12 +73,6 @@ QStringList lines(const QListWidget* list) {
     QStringList out;
     for (int i = 0; list && i < list->count(); ++i) out.append(list->item(i)->text());
     return out;
-}
-
-Form* open(const QString& name) {
-    Form* f = Forms::show(name);
-    TestSupport::settle();
-    return f;
 }
 
 QString text(Form* f, const char* box) {
