@@ -55,9 +55,7 @@ const QString Unreadable = QStringLiteral("Permission denied");
 // set: sorted lists and repeated rows move lines), boxes (compared place by
 // place) and the messages shown.
 struct Seen {
-    QStringList lines;
-    QStringList boxes;
-    QStringList messages;
+    QStringList lines, boxes, messages;
     qint64 ms = 0;
 };
 
@@ -410,7 +408,7 @@ class TstBadFiles : public QObject {
         auto scramble = [](QList<int> pages, quint32 seed) {
             return [pages, seed](QString&, const QString& path) { return scramblePages(path, pages, seed); };
         };
-        auto sql = [](const QString& statement) { return [statement](QString&, const QString& path) { return edit(path, {statement}); }; };
+        auto sql = [](const QStringList& statements) { return [statements](QString&, const QString& path) { return edit(path, statements); }; };
         const qint64 size = QFileInfo(m_real).size();
         const int pages = int(size / 4096);
         m_cases << Case{"missing", {}, Start::Missing, {}, [](QString&, const QString& path) { return QFile::remove(path); }}
@@ -433,8 +431,8 @@ class TstBadFiles : public QObject {
                         }}
                 << Case{"unreadable", {}, Start::Refused, Unreadable,
                         [](QString&, const QString& path) { return QFile::setPermissions(path, {}); }}
-                << Case{"no element table", {}, Start::Refused, "no such table: GeneralInfo", sql("DROP TABLE GeneralInfo")}
-                << Case{"element table empty", {}, Start::Refused, "its element table is empty", sql("DELETE FROM GeneralInfo")}
+                << Case{"no element table", {}, Start::Refused, "no such table: GeneralInfo", sql({"DROP TABLE GeneralInfo"})}
+                << Case{"element table empty", {}, Start::Refused, "its element table is empty", sql({"DELETE FROM GeneralInfo"})}
                 // Found whatever its folder is called.
                 << Case{"folder name that means something in an address", {}, Start::Whole, {},
                         [](QString& folder, const QString& path) {
@@ -450,14 +448,14 @@ class TstBadFiles : public QObject {
                 QStringList sets;
                 for (const QString& field : fields) sets << format.arg(quoted(field));
                 m_cases << Case{t.name + QLatin1Char(' ') + QLatin1String(what), {t.name}, Start::Opens, {},
-                                sql(QStringLiteral("UPDATE %1 SET %2").arg(table, sets.join(QStringLiteral(", "))))};
+                                sql({QStringLiteral("UPDATE %1 SET %2").arg(table, sets.join(QStringLiteral(", ")))})};
             };
             // A file without the element table is refused (above).
             if (t.name != QLatin1String("GeneralInfo"))
-                m_cases << Case{t.name + QStringLiteral(" dropped"), {t.name}, Start::Opens, {}, sql("DROP TABLE " + table)};
+                m_cases << Case{t.name + QStringLiteral(" dropped"), {t.name}, Start::Opens, {}, sql({"DROP TABLE " + table})};
             for (const QString& field : t.fields)
                 m_cases << Case{t.name + QStringLiteral(" without ") + field, {t.name}, Start::Opens, {},
-                                sql(QStringLiteral("ALTER TABLE %1 DROP COLUMN %2").arg(table, quoted(field)))};
+                                sql({QStringLiteral("ALTER TABLE %1 DROP COLUMN %2").arg(table, quoted(field))})};
             update("bytes", QStringLiteral("%1 = X'00FFFE41'"), t.fields);
             update("NULLs", QStringLiteral("%1 = NULL"), t.fields);
             if (!t.numbers.isEmpty()) {
@@ -469,8 +467,7 @@ class TstBadFiles : public QObject {
             for (int i = 0; i < 17; ++i)
                 grow << QStringLiteral("INSERT INTO %1 SELECT * FROM %1 WHERE (SELECT COUNT(*) FROM %1) < 100000 ORDER BY rowid").arg(table);
             grow << QStringLiteral("DELETE FROM %1 WHERE rowid > 100000").arg(table) << QStringLiteral("COMMIT");
-            m_cases << Case{t.name + QStringLiteral(" 100,000 rows"), {t.name}, Start::Opens, {},
-                            [grow](QString&, const QString& path) { return edit(path, grow); }};
+            m_cases << Case{t.name + QStringLiteral(" 100,000 rows"), {t.name}, Start::Opens, {}, sql(grow)};
         }
     }
 

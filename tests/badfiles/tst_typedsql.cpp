@@ -50,8 +50,7 @@ void enter(QWidget* box, const QString& text, Entry how) {
 // A box that feeds a lookup, with the calculator's other boxes in order (the
 // lookup box left "") and the check box to tick.
 struct LookupBox {
-    const char* window;
-    const char* box;
+    const char *window, *box;
     QStringList others;
     const char* check = nullptr;
 };
