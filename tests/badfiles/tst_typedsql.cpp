@@ -20,67 +20,45 @@ using TestSupport::child;
 using TestSupport::messages;
 
 namespace {
-const QStringList Fragments = {
-    QStringLiteral("'"),
-    QStringLiteral("\""),
-    QStringLiteral("H' OR '1'='1"),
-    QStringLiteral("Fe'--"),
-    QStringLiteral("'; DROP TABLE GeneralInfo; --"),
-    QStringLiteral("25 OR 1=1"),
-    QStringLiteral("25; DELETE FROM VaporPressure"),
-    QStringLiteral("25) UNION SELECT Symbol FROM GeneralInfo --"),
-    QStringLiteral("%_\\*"),
-    QStringLiteral("Na'); DROP TABLE Students;--"),
-};
+const QStringList Fragments = {"'", "\"", "H' OR '1'='1", "Fe'--", "'; DROP TABLE GeneralInfo; --", "25 OR 1=1",
+                                "25; DELETE FROM VaporPressure", "25) UNION SELECT Symbol FROM GeneralInfo --", "%_\\*",
+                                "Na'); DROP TABLE Students;--"};
 
 // Words of the database engine's own faults: a typed text never reaches it.
-const QStringList EngineWords = {QStringLiteral("syntax error"), QStringLiteral("unrecognized token"),
-                                 QStringLiteral("near \""),      QStringLiteral("no such"),
-                                 QStringLiteral("SQL"),          QStringLiteral("malformed")};
+const QStringList EngineWords = {"syntax error", "unrecognized token", "near \"", "no such", "SQL", "malformed"};
 
 enum class Entry { Typed, Pasted, Set };
 
 QByteArray digest(const QString& path) {
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return {};
-    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
+    return f.open(QIODevice::ReadOnly) ? QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256) : QByteArray();
 }
 
 // Puts the text in the box as the student would: key by key, from the
 // clipboard, or as a program sets it.
 void enter(QWidget* box, const QString& text, Entry how) {
-    auto* line = qobject_cast<QLineEdit*>(box);
-    auto* rich = qobject_cast<QTextEdit*>(box);
     box->setFocus();
-    switch (how) {
-    case Entry::Typed: TestSupport::type(box, text); break;
-    case Entry::Pasted:
+    if (how == Entry::Typed) TestSupport::type(box, text);
+    if (how == Entry::Pasted) {
         QApplication::clipboard()->setText(text);
         QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
-        break;
-    case Entry::Set:
-        if (line) line->setText(text);
-        if (rich) rich->setPlainText(text);
-        break;
     }
+    if (auto* line = qobject_cast<QLineEdit*>(box); line && how == Entry::Set) line->setText(text);
+    if (auto* rich = qobject_cast<QTextEdit*>(box); rich && how == Entry::Set) rich->setPlainText(text);
 }
 
+// A box that feeds a lookup, with the calculator's other boxes in order (the
+// lookup box left "") and the check box to tick.
 struct LookupBox {
-    const char* window;
-    const char* box;
-    QStringList others;   // the calculator's other boxes, in order, with the lookup box left ""
+    const char *window, *box;
+    QStringList others;
     const char* check = nullptr;
 };
 
 const QList<LookupBox> Boxes = {
-    {"frmDalton", "Text1", {"", "2", "101.3", "101.3"}},
-    {"frmCombinedLaws", "Text3", {"2", "100", "", "50", "600"}, "chk1"},
-    {"frmRaoults", "Text1", {"", "10", "10", "90", "18"}},
-    {"fmrMoles", "txtMoles1", {""}},
-    {"fmrMoles", "txtMoles2", {"2"}},
-    {"frmWeights", "RichTextBox1", {}},
-    {"frmReactions", "RichTextBox1", {}},
-};
+    {"frmDalton", "Text1", {"", "2", "101.3", "101.3"}}, {"frmCombinedLaws", "Text3", {"2", "100", "", "50", "600"}, "chk1"},
+    {"frmRaoults", "Text1", {"", "10", "10", "90", "18"}}, {"fmrMoles", "txtMoles1", {""}}, {"fmrMoles", "txtMoles2", {"2"}},
+    {"frmWeights", "RichTextBox1", {}}, {"frmReactions", "RichTextBox1", {}}};
 }  // namespace
 
 class TstTypedSql : public QObject {
@@ -94,10 +72,9 @@ class TstTypedSql : public QObject {
             for (const QString& w : EngineWords)
                 QVERIFY2(!m.text.contains(w), qPrintable(where + QStringLiteral(": ") + m.text));
         // The latest query is one of the program's own fixed texts.
-        static const QStringList Queries = {
-            QString(), QStringLiteral("SELECT * FROM VaporPressure"), QStringLiteral("SELECT * FROM MolecularWeights"),
-            QStringLiteral("SELECT Symbol, AtomicWeight FROM GeneralInfo"), QStringLiteral("SELECT Symbol FROM GeneralInfo"),
-            QStringLiteral("SELECT * FROM GeneralInfo WHERE Symbol = ?")};
+        static const QStringList Queries = {QString(), "SELECT * FROM VaporPressure", "SELECT * FROM MolecularWeights",
+                                            "SELECT Symbol, AtomicWeight FROM GeneralInfo", "SELECT Symbol FROM GeneralInfo",
+                                            "SELECT * FROM GeneralInfo WHERE Symbol = ?"};
         QVERIFY2(Queries.contains(ReferenceDatabase::sharedSql()),
                  qPrintable(where + QStringLiteral(" with ") + typed + QStringLiteral(" ran ") + ReferenceDatabase::sharedSql()));
     }
@@ -137,8 +114,7 @@ private slots:
         QFETCH(int, how);
         QFETCH(QString, typed);
         const LookupBox& lb = Boxes.at(box);
-        Form* f = Forms::show(QLatin1String(lb.window));
-        TestSupport::settle();
+        Form* f = TestSupport::open(QLatin1String(lb.window));
         QVERIFY(f);
         if (lb.check) child<QAbstractButton>(f, lb.check)->setChecked(true);
         if (auto* c = qobject_cast<CalculatorForm*>(f))
@@ -162,22 +138,17 @@ private slots:
 
     // The data sheet looks up only a symbol of the table's buttons, and only bound.
     void dataSheetSymbol() {
-        for (const QString& typed : Fragments + QStringList{QStringLiteral("Fe"), QStringLiteral("fe")}) {
+        for (const QString& typed : Fragments + QStringList{"Fe", "fe"}) {
             SelectedSymbol = typed;
             messages().clear();
             ReferenceDatabase::sharedSql().clear();
-            Form* sheet = Forms::show(QStringLiteral("frmPeriodicData"));
-            TestSupport::settle();
+            Form* sheet = TestSupport::open(QStringLiteral("frmPeriodicData"));
             expectPlainOutcome(QStringLiteral("frmPeriodicData"), typed);
-            const QString name = child<QLineEdit>(sheet, "Text1")->text();
-            if (typed == QLatin1String("Fe")) {
-                QCOMPARE(name, QStringLiteral("Iron"));
-                QVERIFY(messages().shown.isEmpty());
-            } else {
-                // Any other text is no element: a refusal, and an empty sheet.
-                QCOMPARE(name, QString());
-                QCOMPARE(messages().lastText(), QStringLiteral("No current record."));
-            }
+            // Any text but a symbol is no element: a refusal, and an empty sheet.
+            const bool iron = typed == QLatin1String("Fe");
+            QCOMPARE(child<QLineEdit>(sheet, "Text1")->text(), iron ? QStringLiteral("Iron") : QString());
+            QCOMPARE(messages().shown.size(), iron ? 0 : 1);
+            if (!iron) QCOMPARE(messages().lastText(), QStringLiteral("No current record."));
             TestSupport::unloadAll();
         }
     }

@@ -50,14 +50,12 @@ private slots:
 
     void everyAtomicNumberStandsUnderItsPoint_data() {
         QTest::addColumn<QString>("window");
-        for (const char* w : {"frmPTable2", "frmPTable3", "frmPTable4", "frmPTable5", "frmPTable6", "frmPTable7"})
-            QTest::newRow(w) << QString(w);
+        for (int i = 2; i <= 7; ++i) QTest::addRow("frmPTable%d", i) << QStringLiteral("frmPTable%1").arg(i);
     }
     void everyAtomicNumberStandsUnderItsPoint() {
         QFETCH(QString, window);
-        auto* f = Forms::showAs<ChartForm>(window);
+        auto* f = TestSupport::open<ChartForm>(window);
         QVERIFY(f);
-        TestSupport::settle();
         int values = 0;  // rows with a number to plot
         for (const ChartForm::ChartRow& r : f->chartTable()) values += r.value.isNull() ? 0 : 1;
         QVERIFY(values >= 40);
