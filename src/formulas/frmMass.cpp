@@ -63,18 +63,8 @@ void defaultCoefficient(QLineEdit* box) {
 }  // namespace
 
 frmMass::frmMass() : CalculatorForm(mass()) {
-    Text14 = inputs[0];
-    Text1 = inputs[1];
-    Text6 = inputs[2];
-    Text17 = inputs[3];
-    Text4 = inputs[4];
-    Text9 = inputs[5];
-    Label15 = prompts[0];
-    Label2 = prompts[1];
-    Label7 = prompts[2];
-    Label18 = prompts[3];
-    Label5 = prompts[4];
-    Label10 = prompts[5];
+    bind(inputs, Text14, Text1, Text6, Text17, Text4, Text9);
+    bind(prompts, Label15, Label2, Label7, Label18, Label5, Label10);
     Label14 = resultLabel;
     Text13 = answerBox;
     Label22 = unitLabel;

@@ -52,14 +52,9 @@ CalculatorForm::Design boyles() {
 
 frmBoyles::frmBoyles() : CalculatorForm(boyles()) {
     Frame1 = frame;
-    opt1 = options[0];
-    opt2 = options[1];
-    txtInitialVolume = inputs[0];
-    txtInitialPressure = inputs[1];
-    txtFinalEntry = inputs[2];
-    Label3 = prompts[0];
-    Label4 = prompts[1];
-    Label1 = prompts[2];
+    bind(options, opt1, opt2);
+    bind(inputs, txtInitialVolume, txtInitialPressure, txtFinalEntry);
+    bind(prompts, Label3, Label4, Label1);
     Label2 = resultLabel;
     txtFinalAnswer = answerBox;
     Label5 = unitLabel;

@@ -51,14 +51,9 @@ CalculatorForm::Design charles() {
 
 frmCharlesLaw::frmCharlesLaw() : CalculatorForm(charles()) {
     Frame1 = frame;
-    opt1 = options[0];
-    opt2 = options[1];
-    txtInitialTemperature = inputs[0];
-    txtInitialVolume = inputs[1];
-    txtFinalEntry = inputs[2];
-    Label1 = prompts[0];
-    Label2 = prompts[1];
-    Label3 = prompts[2];
+    bind(options, opt1, opt2);
+    bind(inputs, txtInitialTemperature, txtInitialVolume, txtFinalEntry);
+    bind(prompts, Label1, Label2, Label3);
     Label4 = resultLabel;
     txtFinalAnswer = answerBox;
     Label5 = unitLabel;

@@ -49,16 +49,8 @@ CalculatorForm::Design combined() {
 }  // namespace
 
 frmCombinedLaws::frmCombinedLaws() : CalculatorForm(combined()) {
-    Text1 = inputs[0];
-    Text2 = inputs[1];
-    Text3 = inputs[2];
-    Text4 = inputs[3];
-    Text5 = inputs[4];
-    Label2 = prompts[0];
-    Label3 = prompts[1];
-    Label5 = prompts[2];
-    Label4 = prompts[3];
-    Label6 = prompts[4];
+    bind(inputs, Text1, Text2, Text3, Text4, Text5);
+    bind(prompts, Label2, Label3, Label5, Label4, Label6);
     Label8 = resultLabel;
     Text7 = answerBox;
     Label7 = unitLabel;

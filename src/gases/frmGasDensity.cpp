@@ -45,12 +45,8 @@ CalculatorForm::Design gasDensity() {
 
 frmGasDensity::frmGasDensity() : CalculatorForm(gasDensity()) {
     Label1 = heading;
-    Text1 = inputs[0];
-    Text2 = inputs[1];
-    Text4 = inputs[2];
-    Label2 = prompts[0];
-    Label3 = prompts[1];
-    Label5 = prompts[2];
+    bind(inputs, Text1, Text2, Text4);
+    bind(prompts, Label2, Label3, Label5);
     Text3 = constantBoxes[0];
     Label4 = findChild<QLabel*>(QStringLiteral("Label4"));
     Label6 = resultLabel;

@@ -56,14 +56,9 @@ CalculatorForm::Design gayLussac() {
 
 frmGayLussac::frmGayLussac() : CalculatorForm(gayLussac()) {
     Frame1 = frame;
-    opt1 = options[0];
-    opt2 = options[1];
-    Text1 = inputs[0];
-    Text2 = inputs[1];
-    Text3 = inputs[2];
-    Label2 = prompts[0];
-    Label3 = prompts[1];
-    Label4 = prompts[2];
+    bind(options, opt1, opt2);
+    bind(inputs, Text1, Text2, Text3);
+    bind(prompts, Label2, Label3, Label4);
     Label5 = resultLabel;
     Text4 = answerBox;
     Label6 = unitLabel;

@@ -36,10 +36,8 @@ CalculatorForm::Design grahams() {
 }  // namespace
 
 frmGrahams::frmGrahams() : CalculatorForm(grahams()) {
-    Text1 = inputs[0];
-    Text2 = inputs[1];
-    Label2 = prompts[0];
-    Label3 = prompts[1];
+    bind(inputs, Text1, Text2);
+    bind(prompts, Label2, Label3);
     Text5 = answerBox;
     Label6 = resultLabel;
     Text3 = workLine;

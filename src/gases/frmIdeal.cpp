@@ -52,18 +52,11 @@ CalculatorForm::Design ideal() {
 
 frmIdeal::frmIdeal() : CalculatorForm(ideal()) {
     Frame1 = frame;
-    opt1 = options[0];
-    opt2 = options[1];
-    opt3 = options[2];
-    opt4 = options[3];
+    bind(options, opt1, opt2, opt3, opt4);
     Label2 = findChild<QLabel*>(QStringLiteral("Label2"));
     Text1 = constantBoxes[0];
-    Text2 = inputs[0];
-    Text3 = inputs[1];
-    Text4 = inputs[2];
-    Label3 = prompts[0];
-    Label4 = prompts[1];
-    Label5 = prompts[2];
+    bind(inputs, Text2, Text3, Text4);
+    bind(prompts, Label3, Label4, Label5);
     Label6 = resultLabel;
     Text5 = answerBox;
     Label7 = unitLabel;

@@ -55,20 +55,9 @@ CalculatorForm::Design massVolume() {
 
 frmMassVolume::frmMassVolume() : CalculatorForm(massVolume()) {
     Frame1 = frame;
-    opt1 = options[0];
-    opt2 = options[1];
-    Text1 = inputs[0];
-    Text2 = inputs[1];
-    Text3 = inputs[2];
-    Text5 = inputs[3];
-    Text6 = inputs[4];
-    Text7 = inputs[5];
-    Label1 = prompts[0];
-    Label2 = prompts[1];
-    Label3 = prompts[2];
-    Label5 = prompts[3];
-    Label6 = prompts[4];
-    Label7 = prompts[5];
+    bind(options, opt1, opt2);
+    bind(inputs, Text1, Text2, Text3, Text5, Text6, Text7);
+    bind(prompts, Label1, Label2, Label3, Label5, Label6, Label7);
     Label4 = resultLabel;
     Text4 = answerBox;
     Label8 = unitLabel;

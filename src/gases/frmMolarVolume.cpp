@@ -41,13 +41,9 @@ CalculatorForm::Design molarVolume() {
 
 frmMolarVolume::frmMolarVolume() : CalculatorForm(molarVolume()) {
     Frame1 = frame;
-    opt1 = options[0];
-    opt2 = options[1];
-    opt3 = options[2];
-    Text1 = inputs[0];
-    Text2 = inputs[1];
-    Label2 = prompts[0];
-    Label3 = prompts[1];
+    bind(options, opt1, opt2, opt3);
+    bind(inputs, Text1, Text2);
+    bind(prompts, Label2, Label3);
     Label4 = resultLabel;
     Text3 = answerBox;
     Label1 = unitLabel;

@@ -40,14 +40,8 @@ CalculatorForm::Design molecularWeight() {
 
 frmMolecularWeight::frmMolecularWeight() : CalculatorForm(molecularWeight()) {
     Label1 = heading;
-    Text6 = inputs[0];
-    Text3 = inputs[1];
-    Text2 = inputs[2];
-    Text4 = inputs[3];
-    Label8 = prompts[0];
-    Label4 = prompts[1];
-    Label3 = prompts[2];
-    Label5 = prompts[3];
+    bind(inputs, Text6, Text3, Text2, Text4);
+    bind(prompts, Label8, Label4, Label3, Label5);
     Text1 = constantBoxes[0];
     Label2 = findChild<QLabel*>(QStringLiteral("Label2"));
     Label6 = resultLabel;

@@ -40,16 +40,8 @@ CalculatorForm::Design raoults() {
 }  // namespace
 
 frmRaoults::frmRaoults() : CalculatorForm(raoults()) {
-    Text1 = inputs[0];
-    Text2 = inputs[1];
-    Text3 = inputs[2];
-    Text4 = inputs[3];
-    Text5 = inputs[4];
-    Label2 = prompts[0];
-    Label3 = prompts[1];
-    Label4 = prompts[2];
-    Label5 = prompts[3];
-    Label6 = prompts[4];
+    bind(inputs, Text1, Text2, Text3, Text4, Text5);
+    bind(prompts, Label2, Label3, Label4, Label5, Label6);
     Label7 = resultLabel;
     Text6 = answerBox;
     Text7 = workLine;

@@ -38,12 +38,8 @@ CalculatorForm::Design volumeVolume() {
 
 frmVolumeVolume::frmVolumeVolume() : CalculatorForm(volumeVolume()) {
     Label1 = heading;
-    Text1 = inputs[0];
-    Text2 = inputs[1];
-    Text3 = inputs[2];
-    Label2 = prompts[0];
-    Label3 = prompts[1];
-    Label4 = prompts[2];
+    bind(inputs, Text1, Text2, Text3);
+    bind(prompts, Label2, Label3, Label4);
     Label14 = resultLabel;
     Text13 = answerBox;
     Text4 = workLine;

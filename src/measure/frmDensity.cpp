@@ -47,10 +47,8 @@ frmDensity::frmDensity() : CalculatorForm(density()) {
     optDensity3 = options[Density];
     optDensity1 = options[Mass];
     optDensity2 = options[Volume];
-    Label1 = prompts[0];
-    Text1 = inputs[0];
-    lblDensity2 = prompts[1];
-    txtDensity1 = inputs[1];
+    bind(prompts, Label1, lblDensity2);
+    bind(inputs, Text1, txtDensity1);
     lblDensity3 = resultLabel;
     txtDensity3 = answerBox;
     Text2 = workLine;

@@ -61,9 +61,7 @@ QGroupBox* unitFrame(QWidget* parent, const QString& caption, const QString& inn
 
 frmMetrics::frmMetrics() : CalculatorForm(metrics()) {
     Frame1 = frame;
-    Option1 = options[0];
-    Option2 = options[1];
-    Option3 = options[2];
+    bind(options, Option1, Option2, Option3);
     lblMetric1 = prompts[0];
     txtMetric1 = inputs[0];
     lblMetric2 = resultLabel;

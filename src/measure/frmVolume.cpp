@@ -45,10 +45,8 @@ frmVolume::frmVolume() : CalculatorForm(volume()) {
     opt1 = options[Sphere];
     opt2 = options[Block];
     opt3 = options[Cylinder];
-    Label2 = prompts[0];
-    Text1 = inputs[0];
-    Label3 = prompts[1];
-    Text2 = inputs[1];
+    bind(prompts, Label2, Label3);
+    bind(inputs, Text1, Text2);
     Label4 = resultLabel;
     Text3 = answerBox;
     Text4 = workLine;

@@ -52,10 +52,7 @@ double ln(double v) {
 
 frmAcids::frmAcids() : CalculatorForm(acids()) {
     Frame1 = frame;
-    opt1 = options[0];
-    opt2 = options[1];
-    opt3 = options[2];
-    opt4 = options[3];
+    bind(options, opt1, opt2, opt3, opt4);
     Text1 = inputs[0];
     Label1 = prompts[0];
     Text2 = answerBox;

@@ -45,14 +45,9 @@ CalculatorForm::Design changeOfState() {
 
 frmChangeOfState::frmChangeOfState() : CalculatorForm(changeOfState()) {
     Frame1 = frame;
-    opt1 = options[0];
-    opt2 = options[1];
-    Text1 = inputs[0];
-    Text2 = inputs[1];
-    Text3 = inputs[2];
-    Label1 = prompts[0];
-    Label2 = prompts[1];
-    Label3 = prompts[2];
+    bind(options, opt1, opt2);
+    bind(inputs, Text1, Text2, Text3);
+    bind(prompts, Label1, Label2, Label3);
     Text4 = answerBox;
     Label4 = resultLabel;
     Label5 = unitLabel;

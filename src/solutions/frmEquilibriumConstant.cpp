@@ -78,22 +78,8 @@ float amount(const QLineEdit* box) { return box->text().isEmpty() ? 0.0f : Num::
 }  // namespace
 
 frmEquilibriumConstant::frmEquilibriumConstant() : CalculatorForm(equilibrium()) {
-    Text2 = inputs[0];
-    Text5 = inputs[1];
-    Text3 = inputs[2];
-    Text4 = inputs[3];
-    Text8 = inputs[4];
-    Text11 = inputs[5];
-    Text9 = inputs[6];
-    Text12 = inputs[7];
-    Label3 = prompts[0];
-    Label6 = prompts[1];
-    Label4 = prompts[2];
-    Label5 = prompts[3];
-    Label9 = prompts[4];
-    Label12 = prompts[5];
-    Label10 = prompts[6];
-    Label13 = prompts[7];
+    bind(inputs, Text2, Text5, Text3, Text4, Text8, Text11, Text9, Text12);
+    bind(prompts, Label3, Label6, Label4, Label5, Label9, Label12, Label10, Label13);
     Text1 = answerBox;
     Label2 = resultLabel;
     Text14 = workLine;

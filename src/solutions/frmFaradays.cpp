@@ -49,17 +49,9 @@ CalculatorForm::Design faradays() {
 
 frmFaradays::frmFaradays() : CalculatorForm(faradays()) {
     Frame1 = frame;
-    opt1 = options[0];
-    opt2 = options[1];
-    opt3 = options[2];
-    Text1 = inputs[0];
-    Text2 = inputs[1];
-    Text3 = inputs[2];
-    Text5 = inputs[3];
-    Label1 = prompts[0];
-    Label2 = prompts[1];
-    Label3 = prompts[2];
-    Label5 = prompts[3];
+    bind(options, opt1, opt2, opt3);
+    bind(inputs, Text1, Text2, Text3, Text5);
+    bind(prompts, Label1, Label2, Label3, Label5);
     Text6 = answerBox;
     Label6 = resultLabel;
     Label4 = unitLabel;

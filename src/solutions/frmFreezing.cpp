@@ -64,14 +64,9 @@ CalculatorForm::Design freezing() {
 
 frmFreezing::frmFreezing() : CalculatorForm(freezing()) {
     Frame1 = frame;
-    opt1 = options[0];
-    opt2 = options[1];
-    Text1 = inputs[0];
-    Text2 = inputs[1];
-    Text3 = inputs[2];
-    Label2 = prompts[0];
-    Label3 = prompts[1];
-    Label4 = prompts[2];
+    bind(options, opt1, opt2);
+    bind(inputs, Text1, Text2, Text3);
+    bind(prompts, Label2, Label3, Label4);
     Text4 = answerBox;
     Label5 = resultLabel;
     Label1 = unitLabel;

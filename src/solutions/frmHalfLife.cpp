@@ -49,14 +49,9 @@ CalculatorForm::Design halfLife() {
 
 frmHalfLife::frmHalfLife() : CalculatorForm(halfLife()) {
     Frame1 = frame;
-    opt1 = options[0];
-    opt2 = options[1];
-    Text1 = inputs[0];
-    Text2 = inputs[1];
-    Text4 = inputs[2];
-    Label2 = prompts[0];
-    Label3 = prompts[1];
-    Label5 = prompts[2];
+    bind(options, opt1, opt2);
+    bind(inputs, Text1, Text2, Text4);
+    bind(prompts, Label2, Label3, Label5);
     Text3 = answerBox;
     Label4 = resultLabel;
     Label6 = unitLabel;

@@ -32,10 +32,8 @@ CalculatorForm::Design henrys() {
 }  // namespace
 
 frmHenrys::frmHenrys() : CalculatorForm(henrys()) {
-    Text1 = inputs[0];
-    Text2 = inputs[1];
-    Label2 = prompts[0];
-    Label3 = prompts[1];
+    bind(inputs, Text1, Text2);
+    bind(prompts, Label2, Label3);
     Text3 = answerBox;
     Label4 = resultLabel;
     Text4 = workLine;

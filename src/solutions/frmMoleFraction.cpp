@@ -47,14 +47,8 @@ QBoxLayout* rowOf(QLayout* outer, QWidget* w) {
 }  // namespace
 
 frmMoleFraction::frmMoleFraction() : CalculatorForm(moleFraction()) {
-    Text1 = inputs[0];
-    Text2 = inputs[1];
-    Text3 = inputs[2];
-    Text4 = inputs[3];
-    Label1 = prompts[0];
-    Label2 = prompts[1];
-    Label3 = prompts[2];
-    Label4 = prompts[3];
+    bind(inputs, Text1, Text2, Text3, Text4);
+    bind(prompts, Label1, Label2, Label3, Label4);
     Text6 = answerBox;
     Label6 = resultLabel;
     Text5 = workLine;

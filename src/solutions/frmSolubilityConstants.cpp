@@ -40,14 +40,8 @@ CalculatorForm::Design solubility() {
 }  // namespace
 
 frmSolubilityConstants::frmSolubilityConstants() : CalculatorForm(solubility()) {
-    Text1 = inputs[0];
-    Text5 = inputs[1];
-    Text2 = inputs[2];
-    Text6 = inputs[3];
-    Label2 = prompts[0];
-    Label1 = prompts[1];
-    Label3 = prompts[2];
-    Label5 = prompts[3];
+    bind(inputs, Text1, Text5, Text2, Text6);
+    bind(prompts, Label2, Label1, Label3, Label5);
     Text3 = answerBox;
     Label4 = resultLabel;
     Text4 = workLine;

@@ -57,18 +57,9 @@ CalculatorForm::Design titration() {
 
 frmTitration::frmTitration() : CalculatorForm(titration()) {
     Frame1 = frame;
-    opt1 = options[0];
-    opt2 = options[1];
-    Text1 = inputs[0];
-    Text2 = inputs[1];
-    Text3 = inputs[2];
-    Text4 = inputs[3];
-    Text6 = inputs[4];
-    Label2 = prompts[0];
-    Label3 = prompts[1];
-    Label4 = prompts[2];
-    Label5 = prompts[3];
-    Label7 = prompts[4];
+    bind(options, opt1, opt2);
+    bind(inputs, Text1, Text2, Text3, Text4, Text6);
+    bind(prompts, Label2, Label3, Label4, Label5, Label7);
     Text5 = answerBox;
     Label6 = resultLabel;
     Text7 = workLine;

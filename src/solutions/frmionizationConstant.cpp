@@ -43,18 +43,8 @@ CalculatorForm::Design ionization() {
 }  // namespace
 
 frmionizationConstant::frmionizationConstant() : CalculatorForm(ionization()) {
-    Text1 = inputs[0];
-    Text6 = inputs[1];
-    Text2 = inputs[2];
-    Text7 = inputs[3];
-    Text3 = inputs[4];
-    Text8 = inputs[5];
-    Label1 = prompts[0];
-    Label5 = prompts[1];
-    Label2 = prompts[2];
-    Label6 = prompts[3];
-    Label3 = prompts[4];
-    Label7 = prompts[5];
+    bind(inputs, Text1, Text6, Text2, Text7, Text3, Text8);
+    bind(prompts, Label1, Label5, Label2, Label6, Label3, Label7);
     Text4 = answerBox;
     Label4 = resultLabel;
     Text5 = workLine;
