@@ -12,6 +12,7 @@ const QString Grams = QStringLiteral("grams");
 CalculatorForm::Design mass() {
     CalculatorForm::Design s;
     s.caption = QStringLiteral("Mass - Mass Relationships");
+    s.heading = QStringLiteral("Enter data from a BALANCED equation in all boxes except the gram entry you wish to find.");
     const QString coefficientKeys = QStringLiteral("\b\r");
     const QString gramKeys = QStringLiteral(".E+-\b\r");
     const QString weightKeys = QStringLiteral(".\b\r");
@@ -80,11 +81,8 @@ frmMass::frmMass() : CalculatorForm(mass()) {
     Label22 = unitLabel;
     Text2 = workLine;
 
+    Label1 = heading;
     auto* outer = static_cast<QVBoxLayout*>(layout());
-    Label1 = new QLabel(
-        QStringLiteral("Enter data from a BALANCED equation in all boxes except the gram entry you wish to find."), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    outer->insertWidget(0, Label1);
 
     // Each substance on one row: coefficient, grams, molecular weight; the
     // answer row below them with "?" at its right end.
