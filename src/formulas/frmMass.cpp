@@ -6,9 +6,6 @@
 TESSIVAL_FORM(frmMass);
 
 namespace {
-const QString ResultCaption = QStringLiteral("The result is ");
-const QString Grams = QStringLiteral("grams");
-
 CalculatorForm::Design mass() {
     CalculatorForm::Design s;
     s.caption = QStringLiteral("Mass - Mass Relationships");
@@ -34,15 +31,16 @@ CalculatorForm::Design mass() {
     };
     s.answerName = QStringLiteral("Text13");
     s.resultName = QStringLiteral("Label14");
-    s.resultCaption = ResultCaption;
+    s.resultCaption = QStringLiteral("The result is ");
     s.unitName = QStringLiteral("Label22");
-    s.unitCaption = Grams;
+    s.unitCaption = QStringLiteral("grams");
     s.workLineName = QStringLiteral("Text2");
     s.singleResult = true;
     s.checkStyle = {Msg::Icon::Information, QStringLiteral("Tessival")};
     s.trapText = QStringLiteral("Data entry error");
     s.parent = QStringLiteral("frmReactionChoice");
     s.unloadBeforeShow = true;
+    s.fixedBorder = false;  // fixed once the rows are laid out
     s.tabOrder = {QStringLiteral("Text14"), QStringLiteral("Text1"), QStringLiteral("Text6"),
                   QStringLiteral("Text17"), QStringLiteral("Text4"), QStringLiteral("Text9"),
                   QStringLiteral("cmdOk"),  QStringLiteral("cmdClear"), QStringLiteral("cmdCancel"),
@@ -109,17 +107,7 @@ frmMass::frmMass() : CalculatorForm(mass()) {
     addCheck([this] { return notAboveZero(Text6); }, weight);
     addCheck([this] { return notAboveZero(Text9); }, weight);
     addCheck([this] { return m_given < 0; }, QStringLiteral("You must enter a valid number for grams."));
-    // Fixed again at the size of the two rows.
-    setMinimumSize(0, 0);
-    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    layout()->invalidate();
     setFixedBorder();
-}
-
-void frmMass::Form_Load() {
-    CalculatorForm::Form_Load();
-    Label14->setText(ResultCaption);
-    Label22->setText(Grams);
 }
 
 void frmMass::input_Change(int) {
