@@ -40,6 +40,7 @@ CalculatorForm::Design mass() {
     s.trapText = QStringLiteral("Data entry error");
     s.parent = QStringLiteral("frmReactionChoice");
     s.unloadBeforeShow = true;
+    s.enablingInput = CalculatorForm::AnyInput;
     s.fixedBorder = false;  // fixed once the rows are laid out
     s.tabOrder = {QStringLiteral("Text14"), QStringLiteral("Text1"), QStringLiteral("Text6"),
                   QStringLiteral("Text17"), QStringLiteral("Text4"), QStringLiteral("Text9"),
@@ -108,11 +109,6 @@ frmMass::frmMass() : CalculatorForm(mass()) {
     addCheck([this] { return notAboveZero(Text9); }, weight);
     addCheck([this] { return m_given < 0; }, QStringLiteral("You must enter a valid number for grams."));
     setFixedBorder();
-}
-
-void frmMass::input_Change(int) {
-    cmdOk->setEnabled(true);
-    cmdPrint->setEnabled(true);
 }
 
 void frmMass::prepare() {
