@@ -231,9 +231,8 @@ void fmrMoles::optMoles2_Click() { fromClicked(optMoles5); }
 void fmrMoles::optMoles3_Click() { fromClicked(optMoles6); }
 void fmrMoles::optTo_Click() { emptyAnswer(); }
 
-void fmrMoles::input_Change(int) {
-    cmdOk->setEnabled(true);
-    cmdPrint->setEnabled(true);
+void fmrMoles::input_Change(int index) {
+    CalculatorForm::input_Change(index);
     for (QRadioButton* r : fromOptions() + toOptions()) r->setEnabled(true);
 }
 

@@ -14,6 +14,8 @@ constexpr int Rows[6][2] = {{1, 2}, {3, 4}, {5, 6}, {8, 9}, {10, 11}, {12, 13}};
 CalculatorForm::Design averageMass() {
     CalculatorForm::Design s;
     s.caption = QStringLiteral("Average Atomic Mass");
+    s.heading = QStringLiteral("Enter the weight and percentage for up to six isotopes.");
+    s.headingName = QStringLiteral("Label7");
     for (int r = 0; r < 6; ++r) {
         for (int k = 0; k < 2; ++k) {
             const int n = Rows[r][k];
@@ -64,10 +66,8 @@ frmAverageMass::frmAverageMass() : CalculatorForm(averageMass()) {
     Text14 = answerBox;
     Text7 = workLine;
 
-    Label7 = new QLabel(QStringLiteral("Enter the weight and percentage for up to six isotopes."), this);
-    Label7->setObjectName(QStringLiteral("Label7"));
+    Label7 = heading;
     auto* outer = static_cast<QVBoxLayout*>(layout());
-    outer->insertWidget(0, Label7);
 
     // Each row: the weight at the left, the occurrence at the right; the result below.
     auto* grid = static_cast<QGridLayout*>(outer->itemAt(1)->layout());

@@ -6,12 +6,10 @@
 TESSIVAL_FORM(frmMass);
 
 namespace {
-const QString ResultCaption = QStringLiteral("The result is ");
-const QString Grams = QStringLiteral("grams");
-
 CalculatorForm::Design mass() {
     CalculatorForm::Design s;
     s.caption = QStringLiteral("Mass - Mass Relationships");
+    s.heading = QStringLiteral("Enter data from a BALANCED equation in all boxes except the gram entry you wish to find.");
     const QString coefficientKeys = QStringLiteral("\b\r");
     const QString gramKeys = QStringLiteral(".E+-\b\r");
     const QString weightKeys = QStringLiteral(".\b\r");
@@ -33,15 +31,17 @@ CalculatorForm::Design mass() {
     };
     s.answerName = QStringLiteral("Text13");
     s.resultName = QStringLiteral("Label14");
-    s.resultCaption = ResultCaption;
+    s.resultCaption = QStringLiteral("The result is ");
     s.unitName = QStringLiteral("Label22");
-    s.unitCaption = Grams;
+    s.unitCaption = QStringLiteral("grams");
     s.workLineName = QStringLiteral("Text2");
     s.singleResult = true;
     s.checkStyle = {Msg::Icon::Information, QStringLiteral("Tessival")};
     s.trapText = QStringLiteral("Data entry error");
     s.parent = QStringLiteral("frmReactionChoice");
     s.unloadBeforeShow = true;
+    s.enablingInput = CalculatorForm::AnyInput;
+    s.fixedBorder = false;  // fixed once the rows are laid out
     s.tabOrder = {QStringLiteral("Text14"), QStringLiteral("Text1"), QStringLiteral("Text6"),
                   QStringLiteral("Text17"), QStringLiteral("Text4"), QStringLiteral("Text9"),
                   QStringLiteral("cmdOk"),  QStringLiteral("cmdClear"), QStringLiteral("cmdCancel"),
@@ -70,11 +70,8 @@ frmMass::frmMass() : CalculatorForm(mass()) {
     Label22 = unitLabel;
     Text2 = workLine;
 
+    Label1 = heading;
     auto* outer = static_cast<QVBoxLayout*>(layout());
-    Label1 = new QLabel(
-        QStringLiteral("Enter data from a BALANCED equation in all boxes except the gram entry you wish to find."), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    outer->insertWidget(0, Label1);
 
     // Each substance on one row: coefficient, grams, molecular weight; the
     // answer row below them with "?" at its right end.
@@ -101,22 +98,7 @@ frmMass::frmMass() : CalculatorForm(mass()) {
     addCheck([this] { return notAboveZero(Text6); }, weight);
     addCheck([this] { return notAboveZero(Text9); }, weight);
     addCheck([this] { return m_given < 0; }, QStringLiteral("You must enter a valid number for grams."));
-    // Fixed again at the size of the two rows.
-    setMinimumSize(0, 0);
-    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    layout()->invalidate();
     setFixedBorder();
-}
-
-void frmMass::Form_Load() {
-    CalculatorForm::Form_Load();
-    Label14->setText(ResultCaption);
-    Label22->setText(Grams);
-}
-
-void frmMass::input_Change(int) {
-    cmdOk->setEnabled(true);
-    cmdPrint->setEnabled(true);
 }
 
 void frmMass::prepare() {

@@ -26,10 +26,6 @@ public:
     QLabel* Label22;
     QLineEdit* Text2;
 
-    void Form_Load() override;
-    // Any input box enables Ok and Print.
-    void input_Change(int index) override;
-
 protected:
     void prepare() override;
     std::optional<Result> calculate() override;

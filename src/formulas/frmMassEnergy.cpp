@@ -11,6 +11,8 @@ namespace {
 CalculatorForm::Design massEnergy() {
     CalculatorForm::Design s;
     s.caption = QStringLiteral("Mass - Energy");
+    s.heading = QStringLiteral("Enter the following data from a balanced equation.");
+    s.headingName = QStringLiteral("Label6");
     const char* prompts[] = {"Coefficient for material in question", "Grams of material",
                              "Molecular weight of material", "kJ gained / released"};
     for (int i = 0; i < 4; ++i) {
@@ -61,10 +63,8 @@ frmMassEnergy::frmMassEnergy() : CalculatorForm(massEnergy()) {
     Text5 = answerBox;
     Text6 = workLine;
 
+    Label6 = heading;
     auto* outer = static_cast<QVBoxLayout*>(layout());
-    Label6 = new QLabel(QStringLiteral("Enter the following data from a balanced equation."), this);
-    Label6->setObjectName(QStringLiteral("Label6"));
-    outer->insertWidget(0, Label6);
 
     // The note goes under the energy box, the result row below it.
     auto* grid = static_cast<QGridLayout*>(outer->itemAt(1)->layout());

@@ -1,5 +1,6 @@
 #include "frmReactions.h"
 
+#include "formulas/Module2.h"
 #include "refdata/ReferenceDatabase.h"
 
 #include <QGridLayout>
@@ -65,7 +66,7 @@ QSet<QString> elementSymbols() {
         if (!s.isEmpty()) symbols.insert(s);
     });
     if (symbols.isEmpty())
-        throw DbError(RuntimeFault::Kind(94), QStringLiteral("The element table could not be read: it holds no element symbols"));
+        throw DbError(RuntimeFault::Kind(94), Module2::ElementTableMessage(QStringLiteral("it holds no element symbols")));
     return symbols;
 }
 }  // namespace

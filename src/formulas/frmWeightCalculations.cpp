@@ -118,8 +118,7 @@ void frmWeightCalculations::Form_Load() {
 void frmWeightCalculations::cleared() {
     Option1->setChecked(true);
     Option4->setChecked(true);
-    Label3->setText(Molecules);
-    Text3->setAccessibleName(Molecules);
+    setResultCaption(Molecules);
 }
 
 void frmWeightCalculations::Option4_Click() { showUnit(Molecules); }
@@ -130,8 +129,7 @@ void frmWeightCalculations::Option6_Click() { showUnit(Moles); }
 
 // The result caption of the desired unit; the answer of another unit goes.
 void frmWeightCalculations::showUnit(const QString& caption) {
-    Label3->setText(caption);
-    Text3->setAccessibleName(caption);
+    setResultCaption(caption);
     Text3->clear();
     Text4->clear();
 }

@@ -267,7 +267,7 @@ bool CalculatorForm::Form_KeyDown(QKeyEvent* e) {
 }
 
 void CalculatorForm::input_Change(int index) {
-    if (index == m_design.enablingInput) {
+    if (index == m_design.enablingInput || m_design.enablingInput == AnyInput) {
         cmdPrint->setEnabled(true);
         cmdOk->setEnabled(true);
     }

@@ -86,6 +86,8 @@ public:
         Action action;
     };
 
+    static constexpr int AnyInput = -2;
+
     struct Design {
         QString caption;
         QString heading;  // a line of text above the inputs (empty: none)
@@ -125,7 +127,7 @@ public:
         QString helpText;
         Style helpStyle{Msg::Icon::Information, QStringLiteral("Tessival")};
 
-        int enablingInput = 0;       // the box whose first change enables Ok and Print (-1: none)
+        int enablingInput = 0;       // the box whose first change enables Ok and Print (-1: none; AnyInput: every box)
         bool okStartsDisabled = true;
         bool clearFocusesInput = true;  // Clear puts the focus in the first input box
         bool escapeCancels = true;   // Cancel is the window's cancel button
