@@ -97,10 +97,7 @@ void frmBoyles::cleared() {
         const QStringList captions = {QStringLiteral("Enter an initial volume."),
                                       QStringLiteral("Enter an initial pressure"),
                                       QStringLiteral("Enter a final volume")};
-        for (int i = 0; i < captions.size(); ++i) {
-            prompts[i]->setText(captions[i]);
-            inputs[i]->setAccessibleName(captions[i]);
-        }
+        for (int i = 0; i < captions.size(); ++i) setPrompt(i, captions[i]);
     } else {
         selectOption(0);
     }

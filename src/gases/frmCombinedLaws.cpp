@@ -8,7 +8,6 @@ TESSIVAL_FORM(frmCombinedLaws);
 
 namespace {
 const QString Title = QStringLiteral("Combined Laws");
-const QString Kelvin = QStringLiteral("The temperature in Kelvin must be larger than 0.");
 const QString NoDryGas =
     QStringLiteral("The original pressure must be larger than the water vapor pressure at this temperature.");
 const CalculatorForm::Style Refused{Msg::Icon::Information, Title};
@@ -66,8 +65,8 @@ frmCombinedLaws::frmCombinedLaws() : CalculatorForm(combined()) {
     addCheck(
         [this] { return isEmpty(Text1) || isEmpty(Text2) || isEmpty(Text3) || isEmpty(Text4) || isEmpty(Text5); },
         QStringLiteral("You must enter valid data into all required boxes."));
-    addCheck([this] { return notAboveZero(Text3); }, Kelvin, Refused);
-    addCheck([this] { return notAboveZero(Text5); }, Kelvin, Refused);
+    addCheck([this] { return notAboveZero(Text3); }, KelvinMessage, Refused);
+    addCheck([this] { return notAboveZero(Text5); }, KelvinMessage, Refused);
     addMessageText(WaterVapourLookup::noEntryTemplate());
     addMessageText(NoDryGas);
 }
@@ -102,7 +101,6 @@ std::optional<CalculatorForm::Result> frmCombinedLaws::calculate() {
     const float v2 = Num::toSinglePrecision(static_cast<double>(v1) * r1 * r2);
     const QString work = Num::text(v1) + QStringLiteral(" * ") + Num::text(p1) + QStringLiteral(" / ") +
                          Text4->text() + QStringLiteral(" * ") + Text5->text() + QStringLiteral(" / ") + Text3->text();
-    Label8->setText(QStringLiteral("The new volume is "));
-    Text7->setAccessibleName(Label8->text());
+    setResultCaption(QStringLiteral("The new volume is "));
     return Result{v2, work};
 }

@@ -90,7 +90,7 @@ std::optional<CalculatorForm::Result> frmDalton::calculate() {
     const double total = number(totalBox);
     // Compared at the table's precision: a total equal to the vapour pressure leaves no gas.
     if (!(Num::toSinglePrecision(total) > *vp)) {
-        say(NoDryGas, {Msg::Icon::Information, QStringLiteral("Tessival")});
+        Msg::info(NoDryGas);
         return std::nullopt;
     }
     const float dry = Num::toSinglePrecision(total - *vp);

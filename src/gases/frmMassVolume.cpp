@@ -2,9 +2,6 @@
 
 #include "GasFormulas.h"
 
-#include <QGridLayout>
-#include <QHBoxLayout>
-
 TESSIVAL_FORM(frmMassVolume);
 
 namespace {
@@ -18,6 +15,7 @@ CalculatorForm::Design massVolume() {
     CalculatorForm::Input t2{QStringLiteral("Text2"), QString(), QStringLiteral("Label2")};
     CalculatorForm::Input t3{QStringLiteral("Text3"), QString(), QStringLiteral("Label3")};
     CalculatorForm::Input t5{QStringLiteral("Text5"), QStringLiteral("to"), QStringLiteral("Label5")};
+    t5.besidePrevious = true;  // the ratio row: product coefficient "to" reactant coefficient
     CalculatorForm::Input t6{QStringLiteral("Text6"), QString(), QStringLiteral("Label6")};
     CalculatorForm::Input t7{QStringLiteral("Text7"), QString(), QStringLiteral("Label7")};
     t2.keys = QStringLiteral(".-\b\r");
@@ -63,22 +61,7 @@ frmMassVolume::frmMassVolume() : CalculatorForm(massVolume()) {
     Label8 = unitLabel;
     Text8 = workLine;
 
-    // The ratio reads as one row: product coefficient "to" reactant coefficient.
-    QGridLayout* grid = nullptr;
-    for (int i = 0; i < layout()->count() && !grid; ++i) {
-        auto* g = qobject_cast<QGridLayout*>(layout()->itemAt(i)->layout());
-        if (g && g->indexOf(Text3) >= 0) grid = g;
-    }
-    int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
-    grid->getItemPosition(grid->indexOf(Text3), &row, &column, &rowSpan, &columnSpan);
-    for (QWidget* w : {static_cast<QWidget*>(Text3), static_cast<QWidget*>(Label5), static_cast<QWidget*>(Text5)})
-        grid->removeWidget(w);
-    auto* ratio = new QHBoxLayout;
-    ratio->addWidget(Text3);
-    ratio->addWidget(Label5);
-    ratio->addWidget(Text5);
     Label5->setAlignment(Qt::AlignCenter);
-    grid->addLayout(ratio, row, 1);
 
     // The Mass rows keep their place while the Volume option hides them.
     for (QWidget* w : {static_cast<QWidget*>(Label6), static_cast<QWidget*>(Text6), static_cast<QWidget*>(Label7),
@@ -132,7 +115,5 @@ std::optional<CalculatorForm::Result> frmMassVolume::calculate() {
 
 void frmMassVolume::cleared() {
     selectOption(0);
-    const QString first = QStringLiteral("Enter the mass of the reactant.");
-    Label1->setText(first);
-    Text1->setAccessibleName(first);
+    setPrompt(0, QStringLiteral("Enter the mass of the reactant."));
 }
