@@ -20,6 +20,8 @@ CalculatorForm::Design solubility() {
         {QStringLiteral("Text6"), QStringLiteral("Enter the coefficient of product 2."), QStringLiteral("Label5"),
          QString(), keys},
     };
+    s.heading = QStringLiteral("Enter the following data from a balanced equation.");
+    s.headingName = QStringLiteral("Label6");
     s.answerName = QStringLiteral("Text3");
     s.resultName = QStringLiteral("Label4");
     s.resultCaption = QStringLiteral("The solubility product constant (Ksp) is ");
@@ -51,8 +53,7 @@ frmSolubilityConstants::frmSolubilityConstants() : CalculatorForm(solubility()) 
     Text3 = answerBox;
     Label4 = resultLabel;
     Text4 = workLine;
-    Label6 = EquilibriumShape::heading(this, QStringLiteral("Label6"),
-                                       QStringLiteral("Enter the following data from a balanced equation."));
+    Label6 = heading;
 
     // Both concentrations first, then both coefficients.
     const QString valid = QStringLiteral("You must enter valid data.");
