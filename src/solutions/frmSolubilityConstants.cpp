@@ -71,9 +71,7 @@ std::optional<CalculatorForm::Result> frmSolubilityConstants::calculate() {
 }
 
 void frmSolubilityConstants::cleared() {
-    Label2->setText(Concentration1);
-    Label3->setText(Concentration2);
-    const QString result = QStringLiteral(" The solubility product constant (Ksp) is ");
-    Label4->setText(result);
-    Text3->setAccessibleName(result);
+    setPrompt(0, Concentration1);
+    setPrompt(2, Concentration2);
+    setResultCaption(QStringLiteral(" The solubility product constant (Ksp) is "));
 }

@@ -147,8 +147,7 @@ std::optional<CalculatorForm::Result> frmTitration::calculate() {
 
 void frmTitration::showResult(const Result& r) {
     CalculatorForm::showResult(r);
-    Label6->setText(m_caption);
-    Text5->setAccessibleName(m_caption);
+    setResultCaption(m_caption);
 }
 
 void frmTitration::cleared() {
