@@ -38,6 +38,7 @@ CalculatorForm::Design freezing() {
     s.inputs = {constant, start, molality};
     s.options = {{QStringLiteral("opt1"), QStringLiteral("Freezing point")},
                  {QStringLiteral("opt2"), QStringLiteral("Boiling point")}};
+    s.optionsInRow = true;
     s.answerName = QStringLiteral("Text4");
     s.resultName = QStringLiteral("Label5");
     s.resultCaption = QStringLiteral("The final temperature is ");
@@ -76,7 +77,6 @@ frmFreezing::frmFreezing() : CalculatorForm(freezing()) {
     Label5 = resultLabel;
     Label1 = unitLabel;
     Text5 = workLine;
-    static_cast<QBoxLayout*>(Frame1->layout())->setDirection(QBoxLayout::LeftToRight);
 
     // The solvent list with its heading, above the options.
     Label6 = new QLabel(this);

@@ -38,6 +38,7 @@ CalculatorForm::Design titration() {
          QStringLiteral("The molality of the acid is ")},
     };
     s.heading = QStringLiteral("Leave one of the first four boxes empty.");
+    s.optionsInRow = true;
     s.answerName = QStringLiteral("Text5");
     s.resultName = QStringLiteral("Label6");
     s.workLineName = QStringLiteral("Text7");
@@ -73,7 +74,6 @@ frmTitration::frmTitration() : CalculatorForm(titration()) {
     Text5 = answerBox;
     Label6 = resultLabel;
     Text7 = workLine;
-    static_cast<QBoxLayout*>(Frame1->layout())->setDirection(QBoxLayout::LeftToRight);
     Label1 = heading;
 
     // A rule between the four data boxes and the ratio: the rows from the
