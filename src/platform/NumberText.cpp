@@ -70,6 +70,11 @@ double sqrt(double v) {
     return std::sqrt(v);
 }
 
+double log(double v) {
+    if (!(v > 0.0)) throw RuntimeFault(RuntimeFault::InvalidCall);
+    return std::log(v);
+}
+
 namespace {
 
 QString withDecimalPoint(QString s) {

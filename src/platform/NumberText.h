@@ -39,6 +39,8 @@ float toSinglePrecision(double v);
 // Checked power (0^0 is 1; a negative base with a fractional power is InvalidCall).
 double pow(double base, double exponent);
 double sqrt(double v);
+// Checked natural logarithm (of 0 or a negative number: InvalidCall).
+double log(double v);
 
 // Default text form: shortest text that reads back, at most 7 (single) or
 // 15 (double) significant digits, regional decimal point, no grouping,

@@ -6,13 +6,6 @@
 
 namespace Energy {
 
-namespace {
-double ln(double v) {
-    if (!(v > 0)) throw RuntimeFault(RuntimeFault::InvalidCall);
-    return std::log(v);
-}
-}  // namespace
-
 double enthalpyChange(double productH, double productCoefficient, double reactantCoefficient, double reactantH) {
     return Num::checked(productH * productCoefficient - reactantCoefficient * reactantH);
 }
@@ -45,7 +38,7 @@ double roundHalfEven(double v) {
 HalfLives halfLifeTime(double halfLife, double initial, double final) {
     HalfLives h;
     h.ratio = roundHalfEven(Num::div(initial, final));
-    h.count = roundHalfEven(ln(h.ratio) / std::log(2.0));
+    h.count = roundHalfEven(Num::log(h.ratio) / std::log(2.0));
     h.time = Num::checked(halfLife * h.count);
     return h;
 }

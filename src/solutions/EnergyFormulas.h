@@ -1,14 +1,11 @@
 #pragma once
 // Formulas of the energy calculators, apart from their windows. Faults
 // (division by zero, overflow, no logarithm) are thrown as RuntimeFault.
-#include <cstdint>
 
 namespace Energy {
 
 // Faraday constant used by the electrolysis window, coulombs per mole of electrons.
 inline constexpr double Faraday = 96500.0;
-// Molar volume of a gas at STP, litres per mole (as the gas windows use).
-inline constexpr double MolarVolume = 22.4;
 
 // Enthalpy change of a reaction, kJ: product enthalpy times its coefficient
 // less reactant coefficient times reactant enthalpy.

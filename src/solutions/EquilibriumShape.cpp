@@ -1,7 +1,5 @@
 #include "EquilibriumShape.h"
 
-#include <QBoxLayout>
-
 namespace EquilibriumShape {
 
 CalculatorForm::Design design(const QString& caption) {
@@ -13,14 +11,6 @@ CalculatorForm::Design design(const QString& caption) {
     s.parent = QStringLiteral("frmSolutions");
     s.fixedBorder = false;
     return s;
-}
-
-QLabel* heading(CalculatorForm* form, const QString& name, const QString& text, int position) {
-    auto* label = new QLabel(text, form);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    static_cast<QBoxLayout*>(form->layout())->insertWidget(position, label);
-    return label;
 }
 
 void finish(CalculatorForm* form) {

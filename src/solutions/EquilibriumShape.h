@@ -1,15 +1,13 @@
 #pragma once
 // What the solubility, equilibrium, ionization and titration calculators
 // share: Times New Roman 9.75 pt with a large bold "?", return to the
-// solutions chooser, a heading line above the boxes.
+// solutions chooser.
 #include "platform/CalculatorForm.h"
 
 namespace EquilibriumShape {
 
 // The common design; the window fixes its border once its controls are placed.
 CalculatorForm::Design design(const QString& caption);
-// A left-aligned label inserted into the window's column at `position`.
-QLabel* heading(CalculatorForm* form, const QString& name, const QString& text, int position = 0);
 // Makes "?" bold 18 pt and fixes the window's border.
 void finish(CalculatorForm* form);
 

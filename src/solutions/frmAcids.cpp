@@ -42,12 +42,6 @@ CalculatorForm::Design acids() {
         "for pH is the -Log(Hydronium Ion Concentration).");
     return s;
 }
-
-// Natural logarithm; there is none of 0 or of a negative number.
-double ln(double v) {
-    if (!(v > 0)) throw RuntimeFault(RuntimeFault::InvalidCall);
-    return std::log(v);
-}
 }  // namespace
 
 frmAcids::frmAcids() : CalculatorForm(acids()) {
@@ -80,7 +74,7 @@ std::optional<CalculatorForm::Result> frmAcids::calculate() {
     const QString t = Text1->text();
     const double v = number(Text1);
     if (opt1->isChecked() || opt2->isChecked())
-        return Result{Num::checked(-ln(v) / std::log(10.0)), QStringLiteral("-Log(") + t + QStringLiteral(") / Log(10)")};
+        return Result{Num::checked(-Num::log(v) / std::log(10.0)), QStringLiteral("-Log(") + t + QStringLiteral(") / Log(10)")};
     // Options 3 and 4: the concentration from pH or pOH.
     return Result{Num::pow(10.0, -v), QStringLiteral("10 ^ -(") + t + QStringLiteral(")")};
 }

@@ -28,6 +28,8 @@ CalculatorForm::Design equilibrium() {
         coefficient("Text8", "1st coefficient", "Label9"),   concentration("Text11", "1st concentration (M)", "Label12"),
         coefficient("Text9", "2nd coefficient", "Label10"),  concentration("Text12", "2nd concentration (M)", "Label13"),
     };
+    s.heading = QStringLiteral("Enter the coefficients and concentrations for each\n"
+                               "reactant and product from a BALANCED equation.");
     s.enablingInput = 1;  // the first reactant concentration
     s.answerName = QStringLiteral("Text1");
     s.resultName = QStringLiteral("Label2");
@@ -85,14 +87,12 @@ frmEquilibriumConstant::frmEquilibriumConstant() : CalculatorForm(equilibrium())
     Text14 = workLine;
 
     auto* outer = static_cast<QBoxLayout*>(layout());
-    QLayout* column = outer->itemAt(0)->layout();
+    QLayout* column = outer->itemAt(1)->layout();  // under the heading
     Frame1 = side(this, column, "Frame1", QStringLiteral("Reactants (maximum of 2)"), 0);
     Frame2 = side(this, column, "Frame2", QStringLiteral("Products (maximum of 2)"), 4);
-    outer->insertWidget(0, Frame1);
-    outer->insertWidget(1, Frame2);
-    Label1 = EquilibriumShape::heading(this, QStringLiteral("Label1"),
-                                       QStringLiteral("Enter the coefficients and concentrations for each\n"
-                                                      "reactant and product from a BALANCED equation."));
+    outer->insertWidget(1, Frame1);
+    outer->insertWidget(2, Frame2);
+    Label1 = heading;
 
     // Each check stops Ok at its first failure.
     const QString reactant = QStringLiteral("You must enter valid numeric data into the reactant concentration box");

@@ -1,6 +1,7 @@
 #include "frmFaradays.h"
 
 #include "EnergyFormulas.h"
+#include "gases/GasFormulas.h"
 
 TESSIVAL_FORM(frmFaradays);
 
@@ -91,5 +92,5 @@ std::optional<CalculatorForm::Result> frmFaradays::calculate() {
     const double moles = Energy::faradayMoles(x, y, z);
     const QString work = t1 + QStringLiteral(" * ") + t2 + QStringLiteral(" * 60 / 96500 / ") + t3;
     if (option() == Moles) return Result{moles, work};
-    return Result{Num::checked(moles * Energy::MolarVolume), work + QStringLiteral(" * 22.4")};
+    return Result{Num::checked(moles * GasFormulas::MolarVolume), work + QStringLiteral(" * 22.4")};
 }

@@ -11,17 +11,21 @@ namespace {
 using Cell = FixedColumnTable::Cell;
 
 // Solvent, freezing point, its constant, boiling point, its constant.
-const QList<Cell> Cells = {
-    {QStringLiteral("Compound"), 12, QStringLiteral("0000000000000"), 0},
-    {QStringLiteral("FreezingPoint"), 6, Picture::Standard, 3},
-    {QStringLiteral("FPDepression"), 5, Picture::Standard, 3},
-    {QStringLiteral("BoilingPoint"), 5, Picture::Standard, 3},
-    {QStringLiteral("BPElevation"), 8, Picture::Standard, 3},
-};
-const QList<FixedColumnTable::Title> Titles = {
-    {1, QStringLiteral("Substance")}, {24, QStringLiteral("F.P.")},  {11, QStringLiteral("Depression")},
-    {9, QStringLiteral("B.P.")},      {7, QStringLiteral("Elevation")},
-};
+QList<Cell> cells() {
+    return {
+        {QStringLiteral("Compound"), 12, Picture::zeros(13), 0},
+        {QStringLiteral("FreezingPoint"), 6, Picture::Standard, 3},
+        {QStringLiteral("FPDepression"), 5, Picture::Standard, 3},
+        {QStringLiteral("BoilingPoint"), 5, Picture::Standard, 3},
+        {QStringLiteral("BPElevation"), 8, Picture::Standard, 3},
+    };
+}
+QList<FixedColumnTable::Title> titles() {
+    return {
+        {1, QStringLiteral("Substance")}, {24, QStringLiteral("F.P.")},  {11, QStringLiteral("Depression")},
+        {9, QStringLiteral("B.P.")},      {7, QStringLiteral("Elevation")},
+    };
+}
 
 CalculatorForm::Design freezing() {
     CalculatorForm::Design s;
@@ -38,6 +42,7 @@ CalculatorForm::Design freezing() {
     s.inputs = {constant, start, molality};
     s.options = {{QStringLiteral("opt1"), QStringLiteral("Freezing point")},
                  {QStringLiteral("opt2"), QStringLiteral("Boiling point")}};
+    s.optionsInRow = true;
     s.answerName = QStringLiteral("Text4");
     s.resultName = QStringLiteral("Label5");
     s.resultCaption = QStringLiteral("The final temperature is ");
@@ -71,7 +76,6 @@ frmFreezing::frmFreezing() : CalculatorForm(freezing()) {
     Label5 = resultLabel;
     Label1 = unitLabel;
     Text5 = workLine;
-    static_cast<QBoxLayout*>(Frame1->layout())->setDirection(QBoxLayout::LeftToRight);
 
     // The solvent list with its heading, above the options.
     Label6 = new QLabel(this);
@@ -104,7 +108,7 @@ void frmFreezing::Form_Load() {
 }
 
 void frmFreezing::fillList() {
-    FixedColumnTable table(Cells, QStringLiteral("Temperatures"));
+    FixedColumnTable table(cells(), QStringLiteral("Temperatures"));
     lstList1->clear();
     try {
         table.read(QStringLiteral("SELECT *  FROM Temperatures"), false);
@@ -115,7 +119,7 @@ void frmFreezing::fillList() {
     // No stored value is cut: names and numbers widen their columns.
     m_widths = table.widths(true);
     for (const FixedColumnTable::Row& r : table.rows()) lstList1->addItem(table.line(r, m_widths));
-    Label6->setText(table.heading(Titles, m_widths, lstList1->font(), Label6->font()));
+    Label6->setText(table.heading(titles(), m_widths, lstList1->font(), Label6->font()));
     FixedColumnTable::fitWidth(lstList1, Label6);
 }
 

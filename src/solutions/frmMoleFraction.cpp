@@ -18,6 +18,8 @@ CalculatorForm::Design moleFraction() {
     };
     s.inputs = {input("Text1", "Mass of solute", "Label1"), input("Text2", "Molecular weight of solute", "Label2"),
                 input("Text3", "Mass of solvent", "Label3"), input("Text4", "Molecular weight of solvent", "Label4")};
+    s.heading = QStringLiteral("Enter the mass and molecular weight for the solute and the solvent.");
+    s.headingName = QStringLiteral("Label5");
     s.answerName = QStringLiteral("Text6");
     s.resultName = QStringLiteral("Label6");
     s.resultCaption = QStringLiteral("Mole Fraction");
@@ -54,9 +56,7 @@ frmMoleFraction::frmMoleFraction() : CalculatorForm(moleFraction()) {
     Text5 = workLine;
 
     auto* outer = static_cast<QBoxLayout*>(layout());
-    Label5 = new QLabel(QStringLiteral("Enter the mass and molecular weight for the solute and the solvent."), this);
-    Label5->setObjectName(QStringLiteral("Label5"));
-    outer->insertWidget(0, Label5);
+    Label5 = heading;
 
     // The percent beside the fraction; "?" beside the lower boxes.
     auto* grid = qobject_cast<QGridLayout*>(outer->itemAt(1)->layout());

@@ -20,6 +20,8 @@ CalculatorForm::Design solubility() {
         {QStringLiteral("Text6"), QStringLiteral("Enter the coefficient of product 2."), QStringLiteral("Label5"),
          QString(), keys},
     };
+    s.heading = QStringLiteral("Enter the following data from a balanced equation.");
+    s.headingName = QStringLiteral("Label6");
     s.answerName = QStringLiteral("Text3");
     s.resultName = QStringLiteral("Label4");
     s.resultCaption = QStringLiteral("The solubility product constant (Ksp) is ");
@@ -45,8 +47,7 @@ frmSolubilityConstants::frmSolubilityConstants() : CalculatorForm(solubility()) 
     Text3 = answerBox;
     Label4 = resultLabel;
     Text4 = workLine;
-    Label6 = EquilibriumShape::heading(this, QStringLiteral("Label6"),
-                                       QStringLiteral("Enter the following data from a balanced equation."));
+    Label6 = heading;
 
     // Both concentrations first, then both coefficients.
     const QString valid = QStringLiteral("You must enter valid data.");
@@ -64,9 +65,7 @@ std::optional<CalculatorForm::Result> frmSolubilityConstants::calculate() {
 }
 
 void frmSolubilityConstants::cleared() {
-    Label2->setText(Concentration1);
-    Label3->setText(Concentration2);
-    const QString result = QStringLiteral(" The solubility product constant (Ksp) is ");
-    Label4->setText(result);
-    Text3->setAccessibleName(result);
+    setPrompt(0, Concentration1);
+    setPrompt(2, Concentration2);
+    setResultCaption(QStringLiteral(" The solubility product constant (Ksp) is "));
 }

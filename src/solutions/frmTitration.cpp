@@ -37,6 +37,8 @@ CalculatorForm::Design titration() {
          {QStringLiteral("Enter the molality of the acid."), QString(), QStringLiteral("Enter the molality of the base.")},
          QStringLiteral("The molality of the acid is ")},
     };
+    s.heading = QStringLiteral("Leave one of the first four boxes empty.");
+    s.optionsInRow = true;
     s.answerName = QStringLiteral("Text5");
     s.resultName = QStringLiteral("Label6");
     s.workLineName = QStringLiteral("Text7");
@@ -63,9 +65,7 @@ frmTitration::frmTitration() : CalculatorForm(titration()) {
     Text5 = answerBox;
     Label6 = resultLabel;
     Text7 = workLine;
-    static_cast<QBoxLayout*>(Frame1->layout())->setDirection(QBoxLayout::LeftToRight);
-    Label1 = EquilibriumShape::heading(this, QStringLiteral("Label1"),
-                                       QStringLiteral("Leave one of the first four boxes empty."), 1);
+    Label1 = heading;
 
     // A rule between the four data boxes and the ratio: the rows from the
     // ratio down move one row lower.
@@ -138,8 +138,7 @@ std::optional<CalculatorForm::Result> frmTitration::calculate() {
 
 void frmTitration::showResult(const Result& r) {
     CalculatorForm::showResult(r);
-    Label6->setText(m_caption);
-    Text5->setAccessibleName(m_caption);
+    setResultCaption(m_caption);
 }
 
 void frmTitration::cleared() {

@@ -24,6 +24,8 @@ CalculatorForm::Design ionization() {
         input("Text3", "Enter the concentration of product 2.", "Label3", molar, ".E-\b\r", true),
         input("Text8", "Enter the coefficient of product 2.", "Label7", integer, ".E-\b\r", false),
     };
+    s.heading = QStringLiteral("Enter all of the following data from a balanced equation.");
+    s.headingName = QStringLiteral("Label8");
     s.enablingInput = 2;  // the concentration of product 1
     s.answerName = QStringLiteral("Text4");
     s.resultName = QStringLiteral("Label4");
@@ -48,8 +50,7 @@ frmionizationConstant::frmionizationConstant() : CalculatorForm(ionization()) {
     Text4 = answerBox;
     Label4 = resultLabel;
     Text5 = workLine;
-    Label8 = EquilibriumShape::heading(this, QStringLiteral("Label8"),
-                                       QStringLiteral("Enter all of the following data from a balanced equation."));
+    Label8 = heading;
 
     // A 0 is accepted: only an empty box is refused.
     for (QLineEdit* box : {Text1, Text6, Text2, Text7, Text3, Text8})
