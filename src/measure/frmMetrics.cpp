@@ -92,8 +92,7 @@ frmMetrics::frmMetrics() : CalculatorForm(metrics()) {
     order << QStringLiteral("cmdOk") << QStringLiteral("cmdClear") << QStringLiteral("cmdCancel")
           << QStringLiteral("Option1") << QStringLiteral("Option2") << QStringLiteral("Option3")
           << QStringLiteral("cmdPrint") << QStringLiteral("cmdHelp");
-    for (int i = 1; i < order.size(); ++i)
-        setTabOrder(findChild<QWidget*>(order.at(i - 1)), findChild<QWidget*>(order.at(i)));
+    orderTabs(this, order);
 
     const Style info{Msg::Icon::Information, QStringLiteral("Tessival")};
     addCheck([this] { return notAboveZero(txtMetric1); }, QStringLiteral("You must enter valid data into the Enter box."));
