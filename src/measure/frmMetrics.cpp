@@ -33,6 +33,7 @@ CalculatorForm::Design metrics() {
     s.parent = QStringLiteral("frmGeneralChoice");
     s.onLoad = {{QStringLiteral("frmGeneralChoice"), CalculatorForm::Action::Unload},
                 {QStringLiteral("frmSplash"), CalculatorForm::Action::Unload}};
+    s.fixedBorder = false;  // fixed once the unit frames are in
     s.helpText = QStringLiteral(
         "All measurements in chemistry must be in metrics. Metric conversions deal with multiplication and division "
         "by 10 or multiples of 10. To convert a measurement from one unit to another, you must determine whether to "
@@ -85,7 +86,6 @@ frmMetrics::frmMetrics() : CalculatorForm(metrics()) {
         connect(optDistance[p], &QRadioButton::toggled, this, [this, p](bool on) {
             if (on) optDistance_Click(p);
         });
-    // The window grew by the unit frames.
     setFixedBorder();
     QStringList order{QStringLiteral("txtMetric1")};
     for (int i = 1; i <= 2 * Positions; ++i) order << QStringLiteral("optDistance%1").arg(i);
