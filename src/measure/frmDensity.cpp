@@ -27,6 +27,7 @@ CalculatorForm::Design density() {
     s.resultName = QStringLiteral("lblDensity3");
     s.workLineName = QStringLiteral("Text2");
     s.singleResult = true;
+    s.clearFocusesInput = false;
     s.parent = QStringLiteral("frmGeneralChoice");
     s.onLoad = {{QStringLiteral("frmSplash"), CalculatorForm::Action::Unload},
                 {QStringLiteral("frmGeneralChoice"), CalculatorForm::Action::Unload}};
@@ -62,12 +63,6 @@ void frmDensity::option_Click(int index) {
     CalculatorForm::option_Click(index);
     // Mass starts afresh; the other two keep what was typed.
     if (index == Mass) cmdClear_Click();
-}
-
-void frmDensity::cmdClear_Click() {
-    QWidget* focus = focusWidget();
-    CalculatorForm::cmdClear_Click();
-    if (focus) focus->setFocus();
 }
 
 std::optional<CalculatorForm::Result> frmDensity::calculate() {

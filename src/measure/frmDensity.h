@@ -20,7 +20,6 @@ public:
     QLineEdit* Text2;        // the work line
 
     void option_Click(int index) override;
-    void cmdClear_Click() override;
 
 protected:
     std::optional<Result> calculate() override;

@@ -33,6 +33,7 @@ CalculatorForm::Design metrics() {
     s.parent = QStringLiteral("frmGeneralChoice");
     s.onLoad = {{QStringLiteral("frmGeneralChoice"), CalculatorForm::Action::Unload},
                 {QStringLiteral("frmSplash"), CalculatorForm::Action::Unload}};
+    s.fixedBorder = false;  // fixed once the unit frames are in
     s.helpText = QStringLiteral(
         "All measurements in chemistry must be in metrics. Metric conversions deal with multiplication and division "
         "by 10 or multiples of 10. To convert a measurement from one unit to another, you must determine whether to "
@@ -83,15 +84,13 @@ frmMetrics::frmMetrics() : CalculatorForm(metrics()) {
         connect(optDistance[p], &QRadioButton::toggled, this, [this, p](bool on) {
             if (on) optDistance_Click(p);
         });
-    // The window grew by the unit frames.
     setFixedBorder();
     QStringList order{QStringLiteral("txtMetric1")};
     for (int i = 1; i <= 2 * Positions; ++i) order << QStringLiteral("optDistance%1").arg(i);
     order << QStringLiteral("cmdOk") << QStringLiteral("cmdClear") << QStringLiteral("cmdCancel")
           << QStringLiteral("Option1") << QStringLiteral("Option2") << QStringLiteral("Option3")
           << QStringLiteral("cmdPrint") << QStringLiteral("cmdHelp");
-    for (int i = 1; i < order.size(); ++i)
-        setTabOrder(findChild<QWidget*>(order.at(i - 1)), findChild<QWidget*>(order.at(i)));
+    orderTabs(this, order);
 
     const Style info{Msg::Icon::Information, QStringLiteral("Tessival")};
     addCheck([this] { return notAboveZero(txtMetric1); }, QStringLiteral("You must enter valid data into the Enter box."));

@@ -11,14 +11,31 @@
 
 CalculatorForm::CalculatorForm(const Design& design, QWidget* parent) : Form(parent), m_design(design) { build(); }
 
-namespace {
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption) {
+QPushButton* CalculatorForm::makeButton(QWidget* parent, const QString& name, const QString& caption) {
     auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QLatin1String(name));
+    b->setObjectName(name);
     b->setAutoDefault(false);
     return b;
 }
 
+void CalculatorForm::setDesignFont(QWidget* window, const QString& family, qreal pointSize) {
+    if (family.isEmpty()) return;
+    QFont f(family);
+    if (pointSize > 0) f.setPointSizeF(pointSize);
+    window->setFont(f);
+}
+
+void CalculatorForm::orderTabs(QWidget* window, const QStringList& names) {
+    QWidget* prev = nullptr;
+    for (const QString& n : names) {
+        QWidget* w = window->findChild<QWidget*>(n);
+        if (!w) continue;
+        if (prev) setTabOrder(prev, w);
+        prev = w;
+    }
+}
+
+namespace {
 QLineEdit* makeShowBox(QWidget* parent, const QString& name, const QString& accessible) {
     auto* e = new QLineEdit(parent);
     e->setObjectName(name);
@@ -30,11 +47,7 @@ QLineEdit* makeShowBox(QWidget* parent, const QString& name, const QString& acce
 
 void CalculatorForm::build() {
     setWindowTitle(m_design.caption);
-    if (!m_design.fontFamily.isEmpty()) {
-        QFont f(m_design.fontFamily);
-        if (m_design.pointSize > 0) f.setPointSizeF(m_design.pointSize);
-        setFont(f);
-    }
+    setDesignFont(this, m_design.fontFamily, m_design.pointSize);
     auto* outer = new QVBoxLayout(this);
 
     if (!m_design.options.isEmpty()) {
@@ -129,7 +142,7 @@ void CalculatorForm::build() {
     }
     addConstants(m_design.inputs.size());
 
-    cmdHelp = makeButton(this, "cmdHelp", QStringLiteral("?"));
+    cmdHelp = makeButton(this, QStringLiteral("cmdHelp"), QStringLiteral("?"));
     cmdHelp->setToolTip(QStringLiteral("Press for help"));
     if (!m_design.answerName.isEmpty()) {
         resultLabel = new QLabel(m_design.resultCaption, this);
@@ -157,10 +170,10 @@ void CalculatorForm::build() {
     }
     outer->addLayout(grid);
 
-    cmdCancel = makeButton(this, "cmdCancel", QStringLiteral("Cancel"));
-    cmdClear = makeButton(this, "cmdClear", QStringLiteral("Clear"));
-    cmdPrint = makeButton(this, "cmdPrint", QStringLiteral("Print"));
-    cmdOk = makeButton(this, "cmdOk", QStringLiteral("Ok"));
+    cmdCancel = makeButton(this, QStringLiteral("cmdCancel"), QStringLiteral("Cancel"));
+    cmdClear = makeButton(this, QStringLiteral("cmdClear"), QStringLiteral("Clear"));
+    cmdPrint = makeButton(this, QStringLiteral("cmdPrint"), QStringLiteral("Print"));
+    cmdOk = makeButton(this, QStringLiteral("cmdOk"), QStringLiteral("Ok"));
     auto* buttons = new QHBoxLayout;
     for (QPushButton* b : {cmdCancel, cmdClear, cmdPrint, cmdOk}) buttons->addWidget(b);
     outer->addLayout(buttons);
@@ -201,10 +214,6 @@ void CalculatorForm::reserveCaptionWidths() {
     }
 }
 
-QWidget* CalculatorForm::control(const QString& name) const {
-    return findChild<QWidget*>(name);
-}
-
 void CalculatorForm::applyTabOrder() {
     QStringList names = m_design.tabOrder;
     if (names.isEmpty()) {
@@ -215,13 +224,7 @@ void CalculatorForm::applyTabOrder() {
         names << QStringLiteral("cmdPrint") << QStringLiteral("cmdHelp");
         for (const Option& o : m_design.options) names << o.name;
     }
-    QWidget* prev = nullptr;
-    for (const QString& n : names) {
-        QWidget* w = control(n);
-        if (!w) continue;
-        if (prev) setTabOrder(prev, w);
-        prev = w;
-    }
+    orderTabs(this, names);
 }
 
 int CalculatorForm::option() const {

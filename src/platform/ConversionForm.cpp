@@ -9,23 +9,10 @@
 
 ConversionForm::ConversionForm(const Design& design, QWidget* parent) : Form(parent), m_design(design) { build(); }
 
-namespace {
-QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
-}
-}  // namespace
-
 void ConversionForm::build() {
     const Design& d = m_design;
     setWindowTitle(d.caption);
-    if (!d.fontFamily.isEmpty()) {
-        QFont f(d.fontFamily);
-        if (d.pointSize > 0) f.setPointSizeF(d.pointSize);
-        setFont(f);
-    }
+    CalculatorForm::setDesignFont(this, d.fontFamily, d.pointSize);
     if (d.controlBox) setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     auto* outer = new QVBoxLayout(this);
 
@@ -51,7 +38,7 @@ void ConversionForm::build() {
 
     auto* grid = new QGridLayout;
     for (int i = 0; i < d.buttons.size(); ++i) {
-        QPushButton* b = makeButton(this, d.buttons.at(i).name, d.buttons.at(i).caption);
+        QPushButton* b = CalculatorForm::makeButton(this, d.buttons.at(i).name, d.buttons.at(i).caption);
         grid->addWidget(b, i / d.columns, i % d.columns);
         connect(b, &QPushButton::clicked, this, [this, i] { convert_Click(i); });
         buttons.append(b);
@@ -72,11 +59,11 @@ void ConversionForm::build() {
         unitLabel = new QLabel(this);
         unitLabel->setObjectName(d.unitName);
     }
-    cmdHelp = makeButton(this, QStringLiteral("cmdHelp"), QStringLiteral("?"));
+    cmdHelp = CalculatorForm::makeButton(this, QStringLiteral("cmdHelp"), QStringLiteral("?"));
     cmdHelp->setToolTip(QStringLiteral("Press for help"));
-    cmdCancel = makeButton(this, d.cancelName, d.cancelCaption);
-    cmdClear = makeButton(this, QStringLiteral("cmdClear"), QStringLiteral("Clear"));
-    if (d.print) cmdPrint = makeButton(this, QStringLiteral("cmdPrint"), QStringLiteral("Print"));
+    cmdCancel = CalculatorForm::makeButton(this, d.cancelName, d.cancelCaption);
+    cmdClear = CalculatorForm::makeButton(this, QStringLiteral("cmdClear"), QStringLiteral("Clear"));
+    if (d.print) cmdPrint = CalculatorForm::makeButton(this, QStringLiteral("cmdPrint"), QStringLiteral("Print"));
 
     auto* answerRow = new QHBoxLayout;
     auto* bottom = new QHBoxLayout;
@@ -120,13 +107,7 @@ void ConversionForm::build() {
         for (const Control& c : d.buttons) order << c.name;
         order << d.bottomRow << QStringLiteral("cmdHelp");
     }
-    QWidget* prev = nullptr;
-    for (const QString& n : std::as_const(order)) {
-        QWidget* w = findChild<QWidget*>(n);
-        if (!w) continue;
-        if (prev) setTabOrder(prev, w);
-        prev = w;
-    }
+    CalculatorForm::orderTabs(this, order);
     setFixedBorder();
 }
 
