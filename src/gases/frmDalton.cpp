@@ -34,6 +34,9 @@ CalculatorForm::Design dalton() {
     pressure.unit = QStringLiteral("kPa");
     pressure.focusInput = true;
     pressure.hidden = {2, 3};
+    // Text2 holds a volume under one option and a pressure under the other.
+    volume.emptied = {1, 3};
+    pressure.emptied = {1};
     s.options = {volume, pressure};
     s.answerName = QStringLiteral("Text6");
     s.resultName = QStringLiteral("Label6");
@@ -76,9 +79,6 @@ frmDalton::frmDalton() : CalculatorForm(dalton()) {
 
 void frmDalton::option_Click(int index) {
     CalculatorForm::option_Click(index);
-    // Text2 holds a volume under one option and a pressure under the other.
-    Text2->clear();
-    if (index == 0) Text5->clear();
     Text5->setEnabled(index == 0);
 }
 

@@ -32,6 +32,9 @@ CalculatorForm::Design massVolume() {
           QStringLiteral("Enter the initial pressure in kPa.")},
          QStringLiteral("The mass of the gas is"), QStringLiteral("grams")},
     };
+    // A new option starts from empty boxes; the hidden ones keep their text.
+    s.options[0].emptied = {0, 1, 2, 3};
+    s.options[1].emptied = {0, 1, 2, 3, 4, 5};
     s.answerName = QStringLiteral("Text4");
     s.resultName = QStringLiteral("Label4");
     s.unitName = QStringLiteral("Label8");
@@ -80,16 +83,6 @@ frmMassVolume::frmMassVolume() : CalculatorForm(massVolume()) {
     addCheck([this] { return notAboveZero(Text5); }, positive);
     addCheck([this] { return opt2->isChecked() && notAboveZero(Text6); }, positive);
     addCheck([this] { return opt2->isChecked() && notAboveZero(Text7); }, positive);
-}
-
-void frmMassVolume::option_Click(int index) {
-    CalculatorForm::option_Click(index);
-    // A new option starts from empty boxes; the hidden ones keep their text.
-    for (QLineEdit* b : {Text1, Text2, Text3, Text5}) b->clear();
-    if (index == 1) {
-        Text6->clear();
-        Text7->clear();
-    }
 }
 
 std::optional<CalculatorForm::Result> frmMassVolume::calculate() {

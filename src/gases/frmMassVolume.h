@@ -28,7 +28,6 @@ public:
     QLabel* Label8;    // the unit
     QLineEdit* Text8;  // the work line
 
-    void option_Click(int index) override;
 
 protected:
     std::optional<Result> calculate() override;

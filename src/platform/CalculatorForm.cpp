@@ -287,6 +287,7 @@ void CalculatorForm::option_Click(int index) {
         inputs.at(i)->setVisible(shown);
         prompts.at(i)->setVisible(shown);
     }
+    for (const int i : o.emptied) inputs.at(i)->clear();
     // An answer belongs to the option that computed it.
     if (answerBox) answerBox->clear();
     if (workLine) workLine->clear();

@@ -77,6 +77,7 @@ public:
         bool focusInput = false;          // clicking puts the focus in the first input box
         std::optional<Format> format;     // answer format while selected
         QList<int> hidden;                // input boxes (with their prompts) hidden while selected
+        QList<int> emptied;               // input boxes emptied when it is selected
     };
 
     // What a window's load or leaving does to another window.

@@ -29,6 +29,9 @@ CalculatorForm::Design faradays() {
          QStringLiteral("The volume released is "), QStringLiteral("liters")},
     };
     s.options[1].hidden = s.options[2].hidden = {3};
+    // A new option starts from empty boxes; the minutes only under Grams.
+    s.options[0].emptied = {0, 1, 2, 3};
+    s.options[1].emptied = s.options[2].emptied = {0, 1, 2};
     s.optionsInRow = true;
     s.answerName = QStringLiteral("Text6");
     s.resultName = QStringLiteral("Label6");
@@ -60,12 +63,6 @@ frmFaradays::frmFaradays() : CalculatorForm(faradays()) {
 
     addCheck([this] { return isEmpty(Text1) || isEmpty(Text2) || isEmpty(Text3); },
              QStringLiteral("You must enter valid data in all boxes."));
-}
-
-void frmFaradays::option_Click(int index) {
-    CalculatorForm::option_Click(index);
-    for (QLineEdit* box : {Text1, Text2, Text3}) box->clear();
-    if (index == Grams) Text5->clear();
 }
 
 void frmFaradays::cleared() {

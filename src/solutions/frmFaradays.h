@@ -26,7 +26,6 @@ public:
     QLabel* Label4;    // its unit
     QLineEdit* Text4;  // the work line
 
-    void option_Click(int index) override;
 
 protected:
     std::optional<Result> calculate() override;

@@ -25,6 +25,7 @@ CalculatorForm::Design halfLife() {
          {halfLife, start, QStringLiteral("Enter the time period. ")}, QStringLiteral("The final quantity is "),
          QStringLiteral("atoms")},
     };
+    s.options[0].emptied = s.options[1].emptied = {0, 1, 2};
     s.optionsInRow = true;
     s.answerName = QStringLiteral("Text3");
     s.resultName = QStringLiteral("Label4");
@@ -65,11 +66,6 @@ frmHalfLife::frmHalfLife() : CalculatorForm(halfLife()) {
             return false;
         },
         QStringLiteral("You must enter valid data in all boxes."));
-}
-
-void frmHalfLife::option_Click(int index) {
-    CalculatorForm::option_Click(index);
-    for (QLineEdit* box : inputs) box->clear();
 }
 
 void frmHalfLife::cleared() {

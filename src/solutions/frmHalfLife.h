@@ -23,7 +23,6 @@ public:
     QLabel* Label6;    // its unit
     QLineEdit* Text5;  // the work line
 
-    void option_Click(int index) override;
 
 protected:
     std::optional<Result> calculate() override;

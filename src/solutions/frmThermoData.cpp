@@ -38,6 +38,7 @@ CalculatorForm::Design thermoData() {
     };
     s.options[1].hidden = {2, 3};
     s.options[2].hidden = {3};
+    s.options[0].emptied = {2, 3};
     s.optionsInRow = true;
     s.answerName = QStringLiteral("Text4");
     s.resultName = QStringLiteral("Label4");
@@ -83,14 +84,6 @@ frmThermoData::frmThermoData() : CalculatorForm(thermoData()) {
              QStringLiteral("You must enter an integer coefficient of one or greater."));
     addCheck([this] { return option() == Gibbs && isEmpty(Text3); },
              QStringLiteral("You must enter a valid value in the entropy box."));
-}
-
-void frmThermoData::option_Click(int index) {
-    CalculatorForm::option_Click(index);
-    if (index == Enthalpy) {
-        Text3->clear();
-        Text5->clear();
-    }
 }
 
 void frmThermoData::cleared() {

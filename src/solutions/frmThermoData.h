@@ -27,7 +27,6 @@ public:
     QLabel* Label6;    // its unit
     QLineEdit* Text6;  // the work line
 
-    void option_Click(int index) override;
 
 protected:
     std::optional<Result> calculate() override;
