@@ -90,7 +90,7 @@ frmMetrics::frmMetrics() : CalculatorForm(metrics()) {
     order << QStringLiteral("cmdOk") << QStringLiteral("cmdClear") << QStringLiteral("cmdCancel")
           << QStringLiteral("Option1") << QStringLiteral("Option2") << QStringLiteral("Option3")
           << QStringLiteral("cmdPrint") << QStringLiteral("cmdHelp");
-    orderTabs(this, order);
+    orderTabs(order);
 
     const Style info{Msg::Icon::Information, QStringLiteral("Tessival")};
     addCheck([this] { return notAboveZero(txtMetric1); }, QStringLiteral("You must enter valid data into the Enter box."));

@@ -11,30 +11,6 @@
 
 CalculatorForm::CalculatorForm(const Design& design, QWidget* parent) : Form(parent), m_design(design) { build(); }
 
-QPushButton* CalculatorForm::makeButton(QWidget* parent, const QString& name, const QString& caption) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
-}
-
-void CalculatorForm::setDesignFont(QWidget* window, const QString& family, qreal pointSize) {
-    if (family.isEmpty()) return;
-    QFont f(family);
-    if (pointSize > 0) f.setPointSizeF(pointSize);
-    window->setFont(f);
-}
-
-void CalculatorForm::orderTabs(QWidget* window, const QStringList& names) {
-    QWidget* prev = nullptr;
-    for (const QString& n : names) {
-        QWidget* w = window->findChild<QWidget*>(n);
-        if (!w) continue;
-        if (prev) setTabOrder(prev, w);
-        prev = w;
-    }
-}
-
 namespace {
 QLineEdit* makeShowBox(QWidget* parent, const QString& name, const QString& accessible) {
     auto* e = new QLineEdit(parent);
@@ -47,7 +23,7 @@ QLineEdit* makeShowBox(QWidget* parent, const QString& name, const QString& acce
 
 void CalculatorForm::build() {
     setWindowTitle(m_design.caption);
-    setDesignFont(this, m_design.fontFamily, m_design.pointSize);
+    setDesignFont(m_design.fontFamily, m_design.pointSize);
     auto* outer = new QVBoxLayout(this);
 
     if (!m_design.options.isEmpty()) {
@@ -142,7 +118,7 @@ void CalculatorForm::build() {
     }
     addConstants(m_design.inputs.size());
 
-    cmdHelp = makeButton(this, QStringLiteral("cmdHelp"), QStringLiteral("?"));
+    cmdHelp = makeButton(QStringLiteral("cmdHelp"), QStringLiteral("?"));
     cmdHelp->setToolTip(QStringLiteral("Press for help"));
     if (!m_design.answerName.isEmpty()) {
         resultLabel = new QLabel(m_design.resultCaption, this);
@@ -170,10 +146,10 @@ void CalculatorForm::build() {
     }
     outer->addLayout(grid);
 
-    cmdCancel = makeButton(this, QStringLiteral("cmdCancel"), QStringLiteral("Cancel"));
-    cmdClear = makeButton(this, QStringLiteral("cmdClear"), QStringLiteral("Clear"));
-    cmdPrint = makeButton(this, QStringLiteral("cmdPrint"), QStringLiteral("Print"));
-    cmdOk = makeButton(this, QStringLiteral("cmdOk"), QStringLiteral("Ok"));
+    cmdCancel = makeButton(QStringLiteral("cmdCancel"), QStringLiteral("Cancel"));
+    cmdClear = makeButton(QStringLiteral("cmdClear"), QStringLiteral("Clear"));
+    cmdPrint = makeButton(QStringLiteral("cmdPrint"), QStringLiteral("Print"));
+    cmdOk = makeButton(QStringLiteral("cmdOk"), QStringLiteral("Ok"));
     auto* buttons = new QHBoxLayout;
     for (QPushButton* b : {cmdCancel, cmdClear, cmdPrint, cmdOk}) buttons->addWidget(b);
     outer->addLayout(buttons);
@@ -224,7 +200,7 @@ void CalculatorForm::applyTabOrder() {
         names << QStringLiteral("cmdPrint") << QStringLiteral("cmdHelp");
         for (const Option& o : m_design.options) names << o.name;
     }
-    orderTabs(this, names);
+    orderTabs(names);
 }
 
 int CalculatorForm::option() const {

@@ -242,12 +242,6 @@ public:
     // ReturnToParent: shows `parent` and unloads `self`, in the given order;
     // with no parent it only unloads.
     static void returnToParent(Form* self, const QString& parent, bool unloadFirst);
-    // Pieces of the window shapes: a button that is not auto-default, the
-    // design's font (an empty family keeps the platform's), and the tab order
-    // along the named controls of a window (names it lacks are skipped).
-    static QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption);
-    static void setDesignFont(QWidget* window, const QString& family, qreal pointSize);
-    static void orderTabs(QWidget* window, const QStringList& names);
 
 protected:
     // Ordered checks of Ok, added by the calculator's constructor.

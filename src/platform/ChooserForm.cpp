@@ -6,11 +6,7 @@
 
 ChooserForm::ChooserForm(const Design& design, QWidget* parent) : Form(parent), m_design(design) {
     setWindowTitle(m_design.caption);
-    if (!m_design.fontFamily.isEmpty()) {
-        QFont f(m_design.fontFamily);
-        if (m_design.pointSize > 0) f.setPointSizeF(m_design.pointSize);
-        setFont(f);
-    }
+    setDesignFont(m_design.fontFamily, m_design.pointSize);
     auto* grid = new QGridLayout(this);
     QMap<int, int> rows;  // next row per column
     int columns = 1;

@@ -12,7 +12,7 @@ ConversionForm::ConversionForm(const Design& design, QWidget* parent) : Form(par
 void ConversionForm::build() {
     const Design& d = m_design;
     setWindowTitle(d.caption);
-    CalculatorForm::setDesignFont(this, d.fontFamily, d.pointSize);
+    setDesignFont(d.fontFamily, d.pointSize);
     if (d.controlBox) setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     auto* outer = new QVBoxLayout(this);
 
@@ -38,7 +38,7 @@ void ConversionForm::build() {
 
     auto* grid = new QGridLayout;
     for (int i = 0; i < d.buttons.size(); ++i) {
-        QPushButton* b = CalculatorForm::makeButton(this, d.buttons.at(i).name, d.buttons.at(i).caption);
+        QPushButton* b = makeButton(d.buttons.at(i).name, d.buttons.at(i).caption);
         grid->addWidget(b, i / d.columns, i % d.columns);
         connect(b, &QPushButton::clicked, this, [this, i] { convert_Click(i); });
         buttons.append(b);
@@ -59,11 +59,11 @@ void ConversionForm::build() {
         unitLabel = new QLabel(this);
         unitLabel->setObjectName(d.unitName);
     }
-    cmdHelp = CalculatorForm::makeButton(this, QStringLiteral("cmdHelp"), QStringLiteral("?"));
+    cmdHelp = makeButton(QStringLiteral("cmdHelp"), QStringLiteral("?"));
     cmdHelp->setToolTip(QStringLiteral("Press for help"));
-    cmdCancel = CalculatorForm::makeButton(this, d.cancelName, d.cancelCaption);
-    cmdClear = CalculatorForm::makeButton(this, QStringLiteral("cmdClear"), QStringLiteral("Clear"));
-    if (d.print) cmdPrint = CalculatorForm::makeButton(this, QStringLiteral("cmdPrint"), QStringLiteral("Print"));
+    cmdCancel = makeButton(d.cancelName, d.cancelCaption);
+    cmdClear = makeButton(QStringLiteral("cmdClear"), QStringLiteral("Clear"));
+    if (d.print) cmdPrint = makeButton(QStringLiteral("cmdPrint"), QStringLiteral("Print"));
 
     auto* answerRow = new QHBoxLayout;
     auto* bottom = new QHBoxLayout;
@@ -107,7 +107,7 @@ void ConversionForm::build() {
         for (const Control& c : d.buttons) order << c.name;
         order << d.bottomRow << QStringLiteral("cmdHelp");
     }
-    CalculatorForm::orderTabs(this, order);
+    orderTabs(order);
     setFixedBorder();
 }
 

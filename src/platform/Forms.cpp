@@ -60,6 +60,30 @@ void Form::setFixedBorder() {
     setFixedSize(sizeHint().expandedTo(size()));
 }
 
+QPushButton* Form::makeButton(const QString& name, const QString& caption) {
+    auto* b = new QPushButton(caption, this);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    return b;
+}
+
+void Form::setDesignFont(const QString& family, qreal pointSize) {
+    if (family.isEmpty()) return;
+    QFont f(family);
+    if (pointSize > 0) f.setPointSizeF(pointSize);
+    setFont(f);
+}
+
+void Form::orderTabs(const QStringList& names) {
+    QWidget* prev = nullptr;
+    for (const QString& n : names) {
+        QWidget* w = findChild<QWidget*>(n);
+        if (!w) continue;
+        if (prev) setTabOrder(prev, w);
+        prev = w;
+    }
+}
+
 void Form::closeEvent(QCloseEvent* e) {
     // Closing by the title bar (or the platform) counts as an unload.
     e->accept();

@@ -44,6 +44,13 @@ public:
     // Fixed single border: the user cannot resize the window.
     void setFixedBorder();
 
+    // Pieces of the window shapes: a named button that is not auto-default,
+    // a design's font (an empty family keeps the platform's), and the tab
+    // order along named controls (names the window lacks are skipped).
+    QPushButton* makeButton(const QString& name, const QString& caption);
+    void setDesignFont(const QString& family, qreal pointSize);
+    void orderTabs(const QStringList& names);
+
     bool isUnloading() const { return m_unloading; }
 
     // Every message text the window can show in a box (for the user manual's
