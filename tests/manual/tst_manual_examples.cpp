@@ -4,9 +4,9 @@
 //
 // The examples are read from the viewer's pane, as the student sees them.
 // An example is an "Example: <title>" paragraph followed by numbered steps:
-//   Choose "<option>"[ in "<frame>"].   Tick "<check box>".
-//   Type <value> in "<prompt>"[ of row <n>].   Select <entry> in "<prompt>".
-//   Press "<button>".   (or Press Ok.)
+//   Choose "<option>"[ in "<frame>"]    Tick "<check box>"
+//   Type <value> in "<prompt>"[ of row <n>]    Select <entry> in "<prompt>"
+//   Press "<button>"    Press Ok
 //   The window shows: <answer>[ and <answer> ...]
 //   The work line reads: <text>
 // Topics not yet written so keep one line: "Example: <prompt> = <value>;
@@ -184,13 +184,13 @@ struct Expected {
 
 // Runs the numbered steps of an example; returns what went wrong.
 QString runSteps(Form* form, const QStringList& steps, Expected* out) {
-    static const QRegularExpression chooseIn(QStringLiteral("^Choose \"(.+)\" in \"(.+)\"\\.$"));
-    static const QRegularExpression chooseOne(QStringLiteral("^Choose \"(.+)\"\\.$"));
-    static const QRegularExpression tickOne(QStringLiteral("^Tick \"(.+)\"\\.$"));
-    static const QRegularExpression typeRow(QStringLiteral("^Type (\\S+) in \"(.+)\" of row (\\d)\\.$"));
-    static const QRegularExpression typeIn(QStringLiteral("^Type (\\S+) in \"(.+)\"\\.$"));
-    static const QRegularExpression selectIn(QStringLiteral("^Select (.+) in \"(.+)\"\\.$"));
-    static const QRegularExpression pressOne(QStringLiteral("^Press \"?([^\"]+)\"?\\.$"));
+    static const QRegularExpression chooseIn(QStringLiteral("^Choose \"(.+)\" in \"(.+)\"$"));
+    static const QRegularExpression chooseOne(QStringLiteral("^Choose \"(.+)\"$"));
+    static const QRegularExpression tickOne(QStringLiteral("^Tick \"(.+)\"$"));
+    static const QRegularExpression typeRow(QStringLiteral("^Type (\\S+) in \"(.+)\" of row (\\d)$"));
+    static const QRegularExpression typeIn(QStringLiteral("^Type (\\S+) in \"(.+)\"$"));
+    static const QRegularExpression selectIn(QStringLiteral("^Select (.+) in \"(.+)\"$"));
+    static const QRegularExpression pressOne(QStringLiteral("^Press (?:\"(.+)\"|Ok)$"));
     static const QString shows = QStringLiteral("The window shows: "), reads = QStringLiteral("The work line reads: ");
     if (steps.isEmpty()) return QStringLiteral("an example without steps");
     for (const QString& block : steps) {
@@ -219,7 +219,7 @@ QString runSteps(Form* form, const QStringList& steps, Expected* out) {
         } else if ((m = selectIn.match(step)).hasMatch()) {
             error = type(form, m.captured(2), 0, m.captured(1));
         } else if ((m = pressOne.match(step)).hasMatch()) {
-            error = press(form, m.captured(1), 0, &out->button);
+            error = press(form, m.capturedLength(1) ? m.captured(1) : QStringLiteral("Ok"), 0, &out->button);
         } else {
             return QStringLiteral("a step not understood: ") + step;
         }
