@@ -111,15 +111,23 @@ QString toHtml(const QString& markdown) {
         const int number = bullet ? 0 : listNumber(trimmed, &textStart);
         if (bullet || number) {
             close();
-            out += QStringLiteral("<p>&nbsp;&nbsp;");
+            // Items sit close together; a paragraph keeps its distance from them.
+            out += QStringLiteral("<p style=\"margin-top:3px; margin-bottom:3px\">&nbsp;&nbsp;");
             out += bullet ? QStringLiteral("\u2022&nbsp;") : QStringLiteral("%1.&nbsp;").arg(number);
             open = true;
             blockStart = out.size();
             appendInline(out, trimmed.mid(bullet ? 2 : textStart));
             continue;
         }
-        // A worked example starts a paragraph of its own.
-        if (trimmed.startsWith(u"Example:")) close();
+        // A worked example starts a paragraph of its own, under a bold "Example:".
+        if (trimmed.startsWith(u"Example:")) {
+            close();
+            out += QStringLiteral("<p><b>Example:</b>");
+            open = true;
+            blockStart = out.size();
+            appendInline(out, trimmed.mid(8));
+            continue;
+        }
         if (open && out.size() - blockStart > BlockChars) {
             out += QStringLiteral("</p><p>");
             blockStart = out.size();
