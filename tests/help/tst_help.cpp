@@ -258,8 +258,20 @@ private slots:
             QVERIFY2(section->isExpanded(), qPrintable(key));
             QCOMPARE(h->TreeView1->selectedItems(), QList<QTreeWidgetItem*>{section});
         }
-        // "Moles" has a topic of its own, which the double-click shows.
+        // "General Problems" has a topic of its own, which the double-click shows.
         QVERIFY(h->RTB1->toPlainText().contains("The file General.txt."));
+        // The sign in front of a section, or the arrow keys, open and close it.
+        QTreeWidgetItem* energy = h->node("s Energy");
+        h->TreeView1->setCurrentItem(energy);
+        h->TreeView1->setFocus();
+        press(h->TreeView1, Qt::Key_Right);
+        QVERIFY(energy->isExpanded());
+        press(h->TreeView1, Qt::Key_Left);
+        QVERIFY(!energy->isExpanded());
+        const QRect row = h->TreeView1->visualItemRect(energy);
+        QTest::mouseClick(h->TreeView1->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          QPoint(row.left() - h->TreeView1->indentation() / 2, row.center().y()));
+        QVERIFY(energy->isExpanded());
         QVERIFY(messages().shown.isEmpty());
     }
 
