@@ -118,20 +118,18 @@ QString shownText(QWidget* w) {
     return QString();
 }
 
-// The group box a control sits in, or nullptr.
-QGroupBox* frameOf(QWidget* w) {
+// Whether a control sits in a frame with this title, at any depth.
+bool inFrame(QWidget* w, const QString& title) {
     for (QWidget* p = w->parentWidget(); p; p = p->parentWidget())
-        if (auto* g = qobject_cast<QGroupBox*>(p)) return g;
-    return nullptr;
+        if (auto* g = qobject_cast<QGroupBox*>(p); g && plain(g->title()) == title) return true;
+    return false;
 }
 
 // Each returns what went wrong, or an empty text.
 QString choose(Form* form, const QString& caption, const QString& frame, int which = 0) {
     QList<QRadioButton*> matches;
-    for (QRadioButton* b : form->findChildren<QRadioButton*>()) {
-        QGroupBox* g = frameOf(b);
-        if (plain(b->text()) == caption && (frame.isEmpty() || (g && plain(g->title()) == frame))) matches << b;
-    }
+    for (QRadioButton* b : form->findChildren<QRadioButton*>())
+        if (plain(b->text()) == caption && (frame.isEmpty() || inFrame(b, frame))) matches << b;
     if (matches.size() <= which) return QStringLiteral("no option \"%1\" %2").arg(caption, frame);
     matches.at(which)->click();
     return {};
@@ -190,8 +188,8 @@ QString runSteps(Form* form, const QStringList& steps, Expected* out) {
     static const QRegularExpression chooseIn(QStringLiteral("^Choose \"(.+)\" in \"(.+)\"$"));
     static const QRegularExpression chooseOne(QStringLiteral("^Choose \"(.+)\"$"));
     static const QRegularExpression tickOne(QStringLiteral("^Tick \"(.+)\"$"));
-    static const QRegularExpression typeRow(QStringLiteral("^Type (\\S+) in \"(.+)\" of row (\\d)$"));
-    static const QRegularExpression typeIn(QStringLiteral("^Type (\\S+) in \"(.+)\"$"));
+    static const QRegularExpression typeRow(QStringLiteral("^Type (.+?) in \"(.+)\" of row (\\d)$"));
+    static const QRegularExpression typeIn(QStringLiteral("^Type (.+?) in \"(.+)\"$"));
     static const QRegularExpression selectIn(QStringLiteral("^Select (.+) in \"(.+)\"$"));
     static const QRegularExpression pressOne(QStringLiteral("^Press (?:\"(.+)\"|Ok)$"));
     static const QString shows = QStringLiteral("The window shows: "), reads = QStringLiteral("The work line reads: ");
