@@ -203,7 +203,7 @@ frmHelp::frmHelp() {
     TreeView1->setTextElideMode(Qt::ElideNone);
     TreeView1->header()->setStretchLastSection(false);
     TreeView1->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    // A double-click opens a topic; only the arrows open and close sections.
+    // A double-click opens a topic; the branch signs and arrow keys open and close sections.
     TreeView1->setExpandsOnDoubleClick(false);
     TreeView1->viewport()->installEventFilter(this);
 
