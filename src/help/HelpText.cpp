@@ -20,26 +20,31 @@ QString notText(const QByteArray& bytes, QString* text) {
 
 namespace {
 
-// Escapes the text and turns *a* into italics and **a** into bold.
+bool isWordChar(QChar c) { return c.isLetterOrNumber() || c == u'_'; }
+
+// An underscore opens emphasis where a word begins and closes it where one
+// ends; any other underscore, and every "*", is a character of the text.
+bool opens(QStringView line, qsizetype i) {
+    return (i == 0 || !isWordChar(line.at(i - 1))) && i + 1 < line.size() && !line.at(i + 1).isSpace();
+}
+bool closes(QStringView line, qsizetype i) {
+    return i > 0 && !line.at(i - 1).isSpace() && (i + 1 == line.size() || !isWordChar(line.at(i + 1)));
+}
+
+// Escapes the text and turns _a_ into italics.
 void appendInline(QString& out, QStringView line) {
-    bool italic = false, bold = false;
-    qsizetype stars = line.count(u'*');  // an asterisk pairs only when another follows
+    // A marker opens only when a closing one follows it.
+    qsizetype lastClose = -1;
+    for (qsizetype i = 0; i < line.size(); ++i)
+        if (line.at(i) == u'_' && closes(line, i)) lastClose = i;
+    bool italic = false;
     for (qsizetype i = 0; i < line.size(); ++i) {
         const QChar c = line.at(i);
-        if (c == u'*' && i + 1 < line.size() && line.at(i + 1) == u'*' && (bold || stars >= 4)) {
-            out += bold ? QStringLiteral("</b>") : QStringLiteral("<b>");
-            bold = !bold;
-            stars -= 2;
-            ++i;
-            continue;
-        }
-        if (c == u'*' && (italic || stars >= 2)) {
+        if (c == u'_' && (italic ? closes(line, i) : opens(line, i) && lastClose > i + 1)) {
             out += italic ? QStringLiteral("</i>") : QStringLiteral("<i>");
             italic = !italic;
-            --stars;
             continue;
         }
-        if (c == u'*') --stars;
         switch (c.unicode()) {
         case u' ':
             // Rich text folds runs of blanks; a second blank is kept as a fixed one.
@@ -52,7 +57,6 @@ void appendInline(QString& out, QStringView line) {
         }
     }
     if (italic) out += QStringLiteral("</i>");
-    if (bold) out += QStringLiteral("</b>");
 }
 
 // "1. " .. "9999. ": the number, else 0.
@@ -102,16 +106,26 @@ QString toHtml(const QString& markdown) {
             continue;
         }
         qsizetype textStart = 0;
-        const bool bullet = (trimmed.startsWith(u"- ") || trimmed.startsWith(u"* ") || trimmed.startsWith(u"+ ")) &&
+        const bool bullet = (trimmed.startsWith(u"- ") || trimmed.startsWith(u"+ ")) &&
                             line.size() - line.trimmed().size() < 2;
         const int number = bullet ? 0 : listNumber(trimmed, &textStart);
         if (bullet || number) {
             close();
-            out += QStringLiteral("<p>&nbsp;&nbsp;");
+            // Items sit close together; a paragraph keeps its distance from them.
+            out += QStringLiteral("<p style=\"margin-top:3px; margin-bottom:3px\">&nbsp;&nbsp;");
             out += bullet ? QStringLiteral("\u2022&nbsp;") : QStringLiteral("%1.&nbsp;").arg(number);
             open = true;
             blockStart = out.size();
             appendInline(out, trimmed.mid(bullet ? 2 : textStart));
+            continue;
+        }
+        // A worked example starts a paragraph of its own, under a bold "Example:".
+        if (trimmed.startsWith(u"Example:")) {
+            close();
+            out += QStringLiteral("<p><b>Example:</b>");
+            open = true;
+            blockStart = out.size();
+            appendInline(out, trimmed.mid(8));
             continue;
         }
         if (open && out.size() - blockStart > BlockChars) {

@@ -1,8 +1,10 @@
 #pragma once
 // Help topic files: the checks a file passes before it is shown, and the
 // light Markdown they are written in ("#" headings, "- " and "1. " lists,
-// *emphasis*, blank lines between paragraphs) turned into rich text in one
-// pass, linear in the length of the topic.
+// _emphasis_, blank lines between paragraphs, "Example:" lines
+// as paragraphs of their own) turned into rich text in one pass, linear in
+// the length of the topic. A "*" is always the character: work lines use it
+// for multiplication.
 #include <QByteArray>
 #include <QString>
 

@@ -12,6 +12,7 @@
 #include <QHash>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 TESSIVAL_FORM(frmHelp);
@@ -202,6 +203,8 @@ frmHelp::frmHelp() {
     TreeView1->setTextElideMode(Qt::ElideNone);
     TreeView1->header()->setStretchLastSection(false);
     TreeView1->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    // A double-click opens a topic; the branch signs and arrow keys open and close sections.
+    TreeView1->setExpandsOnDoubleClick(false);
     TreeView1->viewport()->installEventFilter(this);
 
     RTB1 = new QTextBrowser(this);
@@ -269,6 +272,18 @@ void frmHelp::Form_Load() {
         item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
         byKey.insert(key, item);
     }
+    // The tree is wide enough for its longest node text with every section open.
+    const QFontMetrics metrics = TreeView1->fontMetrics();
+    int widest = 0;
+    for (QTreeWidgetItemIterator it(TreeView1); *it; ++it) {
+        int depth = 0;
+        for (QTreeWidgetItem* p = (*it)->parent(); p; p = p->parent()) ++depth;
+        widest = qMax(widest, (depth + 1) * TreeView1->indentation() + TreeView1->iconSize().width() +
+                                  metrics.horizontalAdvance((*it)->text(0)));
+    }
+    const int margins = 2 * TreeView1->frameWidth() + TreeView1->verticalScrollBar()->sizeHint().width() + 16;
+    TreeView1->setMinimumWidth(widest + margins);
+    resize(sizeHint().expandedTo(size()));
     // Collapsed, nothing selected, no topic.
     TreeView1->collapseAll();
     TreeView1->clearSelection();

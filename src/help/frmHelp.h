@@ -35,7 +35,8 @@ public:
     QPushButton* cmdPrint;
     QPushButton* cmdClear;
 
-    QSize sizeHint() const override { return QSize(720, 480); }
+    // The tree takes a third of the width, and at least its widest node.
+    QSize sizeHint() const override { return QSize(qMax(720, 3 * TreeView1->minimumWidth() + 40), 480); }
 
 protected:
     bool eventFilter(QObject* obj, QEvent* ev) override;

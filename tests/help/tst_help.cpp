@@ -6,6 +6,7 @@
 #include "shell/frmMain.h"
 
 #include <QDir>
+#include <QScrollBar>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -103,7 +104,7 @@ void writeTopics(const QString& folder, const QStringList& skip = {}) {
         if (e.file.isEmpty() || skip.contains(e.file)) continue;
         QFile f(QDir(folder).filePath(e.file));
         QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(QStringLiteral("# Topic %1\n\nThe *file* %2.\n\n- first\n- second\n").arg(e.text, e.file).toUtf8());
+        f.write(QStringLiteral("# Topic %1\n\nThe _file_ %2.\n\n- first\n- second\n").arg(e.text, e.file).toUtf8());
     }
 }
 
@@ -217,7 +218,7 @@ private slots:
         QCOMPARE(h->TreeView1->selectedItems(), QList<QTreeWidgetItem*>{h->node("s Introduction")});
         const QString shown = h->RTB1->toPlainText();
         QVERIFY2(shown.startsWith("Topic Introduction\n") && shown.contains("The file ReadMe.txt."), qPrintable(shown));
-        QVERIFY(!shown.contains('#') && !shown.contains('*'));
+        QVERIFY(!shown.contains('#') && !shown.contains('_'));
         QCOMPARE(h->RTB1->document()->firstBlock().blockFormat().headingLevel(), 1);
         // A second topic replaces the first.
         doubleClick(h, "s Molecular Weight");
@@ -232,6 +233,120 @@ private slots:
             QVERIFY2(h->RTB1->toPlainText() == weights, qPrintable(key));
         }
         QVERIFY(messages().shown.isEmpty());
+    }
+
+    // A double-click opens topics only: sections keep their state, open or closed.
+    void doubleClickNeverOpensOrClosesSections() {
+        SHOW_HELP(h);
+        QTreeWidgetItem* root = h->TreeView1->topLevelItem(0);
+        auto dblClick = [h](QTreeWidgetItem* item) {
+            const QPoint at = h->TreeView1->visualItemRect(item).center();
+            QTest::mouseClick(h->TreeView1->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+            QTest::mouseDClick(h->TreeView1->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+        };
+        dblClick(root);
+        QVERIFY(!root->isExpanded());
+        root->setExpanded(true);
+        dblClick(root);
+        QVERIFY(root->isExpanded());
+        for (const QString& key : {"s Gases", "s Moles", "s General Problems"}) {
+            QTreeWidgetItem* section = h->node(key);
+            dblClick(section);
+            QVERIFY2(!section->isExpanded(), qPrintable(key));
+            section->setExpanded(true);
+            dblClick(section);
+            QVERIFY2(section->isExpanded(), qPrintable(key));
+            QCOMPARE(h->TreeView1->selectedItems(), QList<QTreeWidgetItem*>{section});
+        }
+        // "General Problems" has a topic of its own, which the double-click shows.
+        QVERIFY(h->RTB1->toPlainText().contains("The file General.txt."));
+        // The sign in front of a section, or the arrow keys, open and close it.
+        QTreeWidgetItem* energy = h->node("s Energy");
+        h->TreeView1->setCurrentItem(energy);
+        h->TreeView1->setFocus();
+        press(h->TreeView1, Qt::Key_Right);
+        QVERIFY(energy->isExpanded());
+        press(h->TreeView1, Qt::Key_Left);
+        QVERIFY(!energy->isExpanded());
+        const QRect row = h->TreeView1->visualItemRect(energy);
+        QTest::mouseClick(h->TreeView1->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          QPoint(row.left() - h->TreeView1->indentation() / 2, row.center().y()));
+        QVERIFY(energy->isExpanded());
+        QVERIFY(messages().shown.isEmpty());
+    }
+
+    // With every section open, every node text shows whole, without scrolling sideways.
+    void treeShowsEveryNameWhole() {
+        SHOW_HELP(h);
+        h->TreeView1->expandAll();
+        settle();
+        QVERIFY(!h->TreeView1->horizontalScrollBar()->isVisible());
+        const QFontMetrics fm = h->TreeView1->fontMetrics();
+        const int room = h->TreeView1->viewport()->width();
+        for (QTreeWidgetItem* n : allNodes(h->TreeView1)) {
+            h->TreeView1->scrollToItem(n);
+            const QRect r = h->TreeView1->visualItemRect(n);
+            QVERIFY2(r.left() >= 0 && r.right() < room, qPrintable(n->text(0)));
+            QVERIFY2(r.width() >= h->TreeView1->iconSize().width() + fm.horizontalAdvance(n->text(0)),
+                     qPrintable(n->text(0)));
+        }
+        // The tree is as wide as it needs and keeps about a third of the window.
+        const QRect longest = h->TreeView1->visualItemRect(h->node("t Temperature Conversions"));
+        QVERIFY(longest.right() < room);
+        const double share = h->TreeView1->width() / double(h->TreeView1->width() + h->RTB1->width());
+        QVERIFY2(share > 0.28 && share < 0.39, qPrintable(QString::number(share)));
+    }
+
+    // Topic lines as the pane shows them: "*" is a character (work lines
+    // multiply with it); _a_ is emphasis; an example is a paragraph of its own.
+    void topicLinesShown_data() {
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<QStringList>("shown");   // the pane's paragraphs
+        QTest::addColumn<QStringList>("italic");  // the emphasised words
+        QTest::newRow("work line") << "(work line: 2 * 100 / 50 * 600 / 300)"
+                                   << QStringList{"(work line: 2 * 100 / 50 * 600 / 300)"} << QStringList{};
+        QTest::newRow("terms") << "35 * 0.75 + 37 * 0.25 + 0 * 0"
+                               << QStringList{"35 * 0.75 + 37 * 0.25 + 0 * 0"} << QStringList{};
+        QTest::newRow("no blanks") << "2.5*1000 and 3*10 and (J/mol*K)"
+                                   << QStringList{"2.5*1000 and 3*10 and (J/mol*K)"} << QStringList{};
+        QTest::newRow("stars round words") << "a *word* stays" << QStringList{"a *word* stays"} << QStringList{};
+        QTest::newRow("line starts with a star") << "* 2 * 3" << QStringList{"* 2 * 3"} << QStringList{};
+        QTest::newRow("emphasis") << "Choose _Mass_ and press _Cancel_."
+                                  << QStringList{"Choose Mass and press Cancel."} << QStringList{"Mass", "Cancel"};
+        QTest::newRow("emphasis and stars") << "_Sum_: 2 * 3 * 4" << QStringList{"Sum: 2 * 3 * 4"}
+                                            << QStringList{"Sum"};
+        QTest::newRow("underscores inside words") << "file_name_here and a_b" << QStringList{"file_name_here and a_b"}
+                                                  << QStringList{};
+        QTest::newRow("lone marker") << "a _b c" << QStringList{"a _b c"} << QStringList{};
+        QTest::newRow("examples apart") << "Example: one\nExample: two\ntext"
+                                        << QStringList{"Example: one", "Example: two text"} << QStringList{};
+        QTest::newRow("example after text") << "Some text\nExample: one"
+                                            << QStringList{"Some text", "Example: one"} << QStringList{};
+        QTest::newRow("steps") << "Example: one\n1. Type 2 in \"A\".\n2. Press Ok."
+                               << QStringList{"Example: one", "  1. Type 2 in \"A\".", "  2. Press Ok."}
+                               << QStringList{};
+    }
+    void topicLinesShown() {
+        QFETCH(QString, written);
+        QFETCH(QStringList, shown);
+        QFETCH(QStringList, italic);
+        QTemporaryDir dir;
+        writeTopics(dir.path());
+        QFile f(QDir(dir.path()).filePath("Using.txt"));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(written.toUtf8());
+        f.close();
+        Program::setFolder(dir.path());
+        SHOW_HELP(h);
+        doubleClick(h, "s Using");
+        QStringList blocks, emphasised;
+        for (QTextBlock b = h->RTB1->document()->begin(); b.isValid(); b = b.next()) {
+            blocks << b.text().replace(QChar::Nbsp, ' ');
+            for (auto it = b.begin(); !it.atEnd(); ++it)
+                if (it.fragment().charFormat().fontItalic()) emphasised << it.fragment().text();
+        }
+        QCOMPARE(blocks, shown);
+        QCOMPARE(emphasised, italic);
     }
 
     void missingOrUnreadableFile() {

@@ -2,13 +2,22 @@
 // answer and work line the manual quotes; every message a topic quotes in its
 // checks is one its window shows, and the topic quotes every one it shows.
 //
-// An example line: "Example: <prompt> = <value>; Option: <caption>; Check: <caption>;
-// Button: <caption> → <answer>[ / <answer>]  (work line: <text>)" or "(no work line)".
+// The examples are read from the viewer's pane, as the student sees them.
+// An example is an "Example: <title>" paragraph followed by numbered steps:
+//   Choose "<option>"[ in "<frame>"]    Tick "<check box>"
+//   Type <value> in "<prompt>"[ of row <n>]    Select <entry> in "<prompt>"
+//   Press "<button>"    Press Ok
+//   The window shows: <answer>[ and <answer> ...]
+//   The work line reads: <text>
+// Topics not yet written so keep one line: "Example: <prompt> = <value>;
+// Option: <caption>; Check: <caption>; Button: <caption> → <answer>[ / <answer>]
+// (work line: <text>)" or "(no work line)".
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -18,6 +27,9 @@
 #include <QTextEdit>
 
 #include "TestSupport.h"
+#include "help/frmHelp.h"
+
+#include <QTextBlock>
 
 namespace {
 // Topic file -> the window it describes.
@@ -45,6 +57,9 @@ const QList<std::pair<const char*, const char*>> Topics = {
     {"BalancingReactions.txt", "frmReactions"},
     {"EnergyAndChangeOfState.txt", "frmChangeOfState"}, {"Build An Atom.txt", "frmBuildAtoms"},
 };
+
+// Topics that borrow an example from another window's topic, and that window.
+const QList<std::pair<const char*, const char*>> Borrowed = {{"Using.txt", "frmGrahams"}};
 
 QString plain(QString s) { return s.remove(QLatin1Char('&')).trimmed(); }
 
@@ -75,11 +90,193 @@ QStringList quoted(QString text) {
     return out;
 }
 
+// The topic's paragraphs as the viewer shows them, fixed blanks as blanks.
+QStringList shownBlocks(const QString& file) {
+    auto* help = Forms::showAs<frmHelp>(QStringLiteral("frmHelp"));
+    if (!help) return {};
+    help->LoadHelpTopic(file);
+    QStringList out;
+    for (QTextBlock b = help->RTB1->document()->begin(); b.isValid(); b = b.next())
+        out << b.text().replace(QChar::Nbsp, QLatin1Char(' '));
+    TestSupport::unloadAll();
+    return out;
+}
+
+QString shownTopic(const QString& file) { return shownBlocks(file).join(QLatin1Char('\n')); }
+
+// "3. Type 2 in ..." -> "Type 2 in ..."; else empty.
+QString stepText(const QString& block) {
+    static const QRegularExpression item(QStringLiteral("^\\s*\\d+\\. (.*)$"));
+    const auto m = item.match(block);
+    return m.hasMatch() ? m.captured(1).trimmed() : QString();
+}
+
 QString shownText(QWidget* w) {
     if (auto* e = qobject_cast<QLineEdit*>(w)) return e->text();
     if (auto* t = qobject_cast<QTextEdit*>(w)) return t->toPlainText();
     if (auto* l = qobject_cast<QLabel*>(w)) return l->text();
     return QString();
+}
+
+// Whether a control sits in a frame with this title, at any depth.
+bool inFrame(QWidget* w, const QString& title) {
+    for (QWidget* p = w->parentWidget(); p; p = p->parentWidget())
+        if (auto* g = qobject_cast<QGroupBox*>(p); g && plain(g->title()) == title) return true;
+    return false;
+}
+
+// Each returns what went wrong, or an empty text.
+QString choose(Form* form, const QString& caption, const QString& frame, int which = 0) {
+    QList<QRadioButton*> matches;
+    for (QRadioButton* b : form->findChildren<QRadioButton*>())
+        if (plain(b->text()) == caption && (frame.isEmpty() || inFrame(b, frame))) matches << b;
+    if (matches.size() <= which) return QStringLiteral("no option \"%1\" %2").arg(caption, frame);
+    matches.at(which)->click();
+    return {};
+}
+
+QString tick(Form* form, const QString& caption) {
+    for (QCheckBox* c : form->findChildren<QCheckBox*>())
+        if (plain(c->text()) == caption) {
+            c->setChecked(true);
+            return {};
+        }
+    return QStringLiteral("no check box \"%1\"").arg(caption);
+}
+
+QString press(Form* form, const QString& caption, int which, QAbstractButton** button) {
+    QList<QAbstractButton*> matches;
+    for (QAbstractButton* b : form->findChildren<QAbstractButton*>())
+        if (plain(b->text()) == caption && !qobject_cast<QRadioButton*>(b)) matches << b;
+    if (matches.isEmpty() && caption == QLatin1String("Ok")) matches << form->findChild<QAbstractButton*>(QStringLiteral("cmdOk"));
+    matches.removeAll(nullptr);
+    if (matches.size() <= which) return QStringLiteral("no button \"%1\"").arg(caption);
+    *button = matches.at(which);
+    return {};
+}
+
+// Types into the nth visible box labelled by the prompt; a list takes the
+// entry holding the value as one of its words ("Carbon" in "C   Carbon").
+QString type(Form* form, const QString& prompt, int nth, const QString& value) {
+    QList<QWidget*> boxes;
+    for (QLabel* l : form->findChildren<QLabel*>())
+        if (l->isVisibleTo(form) && plain(l->text()) == prompt && l->buddy()) boxes << l->buddy();
+    if (boxes.size() <= nth) return QStringLiteral("no box \"%1\"").arg(prompt);
+    QWidget* box = boxes.at(nth);
+    if (auto* e = qobject_cast<QLineEdit*>(box)) e->setText(value);
+    else if (auto* t = qobject_cast<QTextEdit*>(box)) t->setPlainText(value);
+    else if (auto* list = qobject_cast<QListWidget*>(box)) {
+        int row = -1;
+        for (int r = 0; r < list->count() && row < 0; ++r)
+            if (list->item(r)->text().split(QLatin1Char(' '), Qt::SkipEmptyParts).contains(value)) row = r;
+        if (row < 0) return QStringLiteral("no entry \"%1\" in \"%2\"").arg(value, prompt);
+        list->setCurrentRow(row);
+    } else return QStringLiteral("box \"%1\" is of a kind not driven").arg(prompt);
+    return {};
+}
+
+// What an example says the window shows after its button.
+struct Expected {
+    QAbstractButton* button = nullptr;
+    QStringList answers;
+    QString workLine;
+    bool hasWorkLine = false;
+};
+
+// Runs the numbered steps of an example; returns what went wrong.
+QString runSteps(Form* form, const QStringList& steps, Expected* out) {
+    static const QRegularExpression chooseIn(QStringLiteral("^Choose \"(.+)\" in \"(.+)\"$"));
+    static const QRegularExpression chooseOne(QStringLiteral("^Choose \"(.+)\"$"));
+    static const QRegularExpression tickOne(QStringLiteral("^Tick \"(.+)\"$"));
+    static const QRegularExpression typeRow(QStringLiteral("^Type (.+?) in \"(.+)\" of row (\\d)$"));
+    static const QRegularExpression typeIn(QStringLiteral("^Type (.+?) in \"(.+)\"$"));
+    static const QRegularExpression selectIn(QStringLiteral("^Select (.+) in \"(.+)\"$"));
+    static const QRegularExpression pressOne(QStringLiteral("^Press (?:\"(.+)\"|Ok)$"));
+    static const QString shows = QStringLiteral("The window shows: "), reads = QStringLiteral("The work line reads: ");
+    if (steps.isEmpty()) return QStringLiteral("an example without steps");
+    for (const QString& block : steps) {
+        const QString step = stepText(block);
+        QString error;
+        QRegularExpressionMatch m;
+        if (step.startsWith(shows)) {
+            if (!out->button) return QStringLiteral("an answer before a button is pressed: ") + step;
+            out->answers = step.mid(shows.size()).split(QStringLiteral(" and "));
+        } else if (step.startsWith(reads)) {
+            if (!out->button) return QStringLiteral("a work line before a button is pressed: ") + step;
+            out->workLine = step.mid(reads.size());
+            out->hasWorkLine = true;
+        } else if (out->button) {
+            return QStringLiteral("a step after the button: ") + step;
+        } else if ((m = chooseIn.match(step)).hasMatch()) {
+            error = choose(form, m.captured(1), m.captured(2));
+        } else if ((m = chooseOne.match(step)).hasMatch()) {
+            error = choose(form, m.captured(1), QString());
+        } else if ((m = tickOne.match(step)).hasMatch()) {
+            error = tick(form, m.captured(1));
+        } else if ((m = typeRow.match(step)).hasMatch()) {
+            error = type(form, m.captured(2), m.captured(3).toInt() - 1, m.captured(1));
+        } else if ((m = typeIn.match(step)).hasMatch()) {
+            error = type(form, m.captured(2), 0, m.captured(1));
+        } else if ((m = selectIn.match(step)).hasMatch()) {
+            error = type(form, m.captured(2), 0, m.captured(1));
+        } else if ((m = pressOne.match(step)).hasMatch()) {
+            error = press(form, m.capturedLength(1) ? m.captured(1) : QStringLiteral("Ok"), 0, &out->button);
+        } else {
+            return QStringLiteral("a step not understood: ") + step;
+        }
+        if (!error.isEmpty()) return error;
+    }
+    if (!out->button) return QStringLiteral("no button is pressed");
+    if (out->answers.isEmpty()) return QStringLiteral("the example does not say what the window shows");
+    return {};
+}
+
+// Runs an example written on one line.
+QString runLine(Form* form, const QString& example, Expected* out) {
+    const int arrow = example.indexOf(QStringLiteral(" → "));
+    if (arrow <= 0) return QStringLiteral("no arrow: ") + example;
+    const QString inputs = example.left(arrow);
+    const QString rest = example.mid(arrow + 3);
+    const int wl = rest.indexOf(QStringLiteral("  (work line: "));
+    const int nwl = rest.indexOf(QStringLiteral("  (no work line)"));
+    QString answer;
+    if (wl >= 0) {
+        answer = rest.left(wl).trimmed();
+        out->workLine = rest.mid(wl + 14);
+        out->workLine.chop(1);  // the closing bracket
+        out->hasWorkLine = true;
+    } else {
+        answer = (nwl >= 0 ? rest.left(nwl) : rest).trimmed();
+    }
+    // Answers in several frames are joined by " / ".
+    out->answers = answer.split(QStringLiteral(" / "));
+    QHash<QString, int> seen;
+    for (QString part : inputs.split(QStringLiteral("; "))) {
+        part = part.trimmed();
+        QString error;
+        if (part.startsWith(QStringLiteral("Check: "))) {
+            error = tick(form, part.mid(7));
+        } else if (part.startsWith(QStringLiteral("Option: ")) || part.startsWith(QStringLiteral("Button: "))) {
+            QString caption = part.mid(8);
+            int which = 0;
+            static const QRegularExpression qual(QStringLiteral("^(.*) \\((From|To|Select the unit for the quantity|Select the desired unit)\\)$"));
+            if (auto m = qual.match(caption); m.hasMatch()) {
+                caption = m.captured(1);
+                which = (m.captured(2) == QLatin1String("To") || m.captured(2).contains(QLatin1String("desired"))) ? 1 : 0;
+            }
+            error = part.startsWith(QStringLiteral("Option: ")) ? choose(form, caption, QString(), which)
+                                                                 : press(form, caption, which, &out->button);
+        } else {
+            const int eq = part.lastIndexOf(QStringLiteral(" = "));
+            if (eq <= 0) return QStringLiteral("no \" = \" in ") + part;
+            QString prompt = part.left(eq).trimmed();
+            prompt.remove(QRegularExpression(QStringLiteral(" \\((reactant|product|row \\d)\\)$")));
+            error = type(form, prompt, seen[prompt]++, part.mid(eq + 3));
+        }
+        if (!error.isEmpty()) return error;
+    }
+    if (!out->button) out->button = form->findChild<QAbstractButton*>(QStringLiteral("cmdOk"));
+    return out->button ? QString() : QStringLiteral("no Ok button");
 }
 }  // namespace
 
@@ -130,103 +327,40 @@ private slots:
         }
     }
 
+    // The examples as the viewer shows them: an "Example:" paragraph and the
+    // numbered steps under it, or one line in the older form.
     void examplesMatchTheWindows_data() {
         QTest::addColumn<QString>("window");
-        QTest::addColumn<QString>("example");
+        QTest::addColumn<QStringList>("example");
         int rows = 0;
-        for (const auto& [file, window] : Topics) {
+        for (const auto& [file, window] : Topics + Borrowed) {
             QVERIFY2(Forms::isRegistered(QLatin1String(window)), window);
-            QFile f(Program::path(QString::fromUtf8(file)));
-            QVERIFY2(f.open(QIODevice::ReadOnly), file);
-            const QStringList lines = QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'));
-            for (const QString& line : lines)
-                if (line.trimmed().startsWith(QStringLiteral("Example:")))
-                    QTest::newRow(qPrintable(QStringLiteral("%1 #%2").arg(QLatin1String(window)).arg(++rows)))
-                        << QString::fromLatin1(window) << line.trimmed().mid(8).trimmed();
+            const QStringList blocks = shownBlocks(QString::fromUtf8(file));
+            QVERIFY2(!blocks.isEmpty(), file);
+            for (qsizetype i = 0; i < blocks.size(); ++i) {
+                if (!blocks[i].startsWith(QStringLiteral("Example:"))) continue;
+                QStringList example{blocks[i]};
+                if (!blocks[i].contains(QStringLiteral(" → ")))
+                    while (i + 1 < blocks.size() && !stepText(blocks[i + 1]).isEmpty()) example << blocks[++i];
+                QTest::newRow(qPrintable(QStringLiteral("%1 #%2").arg(QLatin1String(window)).arg(++rows)))
+                    << QString::fromLatin1(window) << example;
+            }
         }
         QVERIFY(rows > 0);
     }
 
     void examplesMatchTheWindows() {
         QFETCH(QString, window);
-        QFETCH(QString, example);
-        const int arrow = example.indexOf(QStringLiteral(" → "));
-        QVERIFY2(arrow > 0, qPrintable(example));
-        const QString inputs = example.left(arrow);
-        QString rest = example.mid(arrow + 3);
-        QString workLine;
-        bool hasWorkLine = false;
-        const int wl = rest.indexOf(QStringLiteral("  (work line: "));
-        const int nwl = rest.indexOf(QStringLiteral("  (no work line)"));
-        QString answer;
-        if (wl >= 0) {
-            answer = rest.left(wl).trimmed();
-            workLine = rest.mid(wl + 14);
-            workLine.chop(1);  // the closing bracket
-            hasWorkLine = true;
-        } else {
-            answer = (nwl >= 0 ? rest.left(nwl) : rest).trimmed();
-        }
-
+        QFETCH(QStringList, example);
         Form* form = Forms::show(window);
         QVERIFY(form);
-        QAbstractButton* button = nullptr;
-        QHash<QString, int> seen;
-        for (QString part : inputs.split(QStringLiteral("; "))) {
-            part = part.trimmed();
-            if (part.startsWith(QStringLiteral("Check: "))) {
-                // A check box is ticked by its caption.
-                QCheckBox* box = nullptr;
-                for (QCheckBox* c : form->findChildren<QCheckBox*>())
-                    if (plain(c->text()) == part.mid(7)) box = c;
-                if (!box) QFAIL(qPrintable(QStringLiteral("no check box \"%1\" in %2").arg(part.mid(7), window)));
-                box->setChecked(true);
-                continue;
-            }
-            if (part.startsWith(QStringLiteral("Option: ")) || part.startsWith(QStringLiteral("Button: "))) {
-                const bool isOption = part.startsWith(QStringLiteral("Option: "));
-                QString caption = part.mid(8);
-                int which = 0;
-                static const QRegularExpression qual(QStringLiteral("^(.*) \\((From|To|Select the unit for the quantity|Select the desired unit)\\)$"));
-                if (auto m = qual.match(caption); m.hasMatch()) {
-                    caption = m.captured(1);
-                    which = (m.captured(2) == QLatin1String("To") || m.captured(2).contains(QLatin1String("desired"))) ? 1 : 0;
-                }
-                QList<QAbstractButton*> matches;
-                for (QAbstractButton* b : form->findChildren<QAbstractButton*>())
-                    if (plain(b->text()) == caption && (isOption == (qobject_cast<QRadioButton*>(b) != nullptr)))
-                        matches << b;
-                if (matches.size() <= which) QFAIL(qPrintable(QStringLiteral("no control \"%1\" in %2").arg(caption, window)));
-                if (isOption) matches.at(which)->click();
-                else button = matches.at(which);
-                continue;
-            }
-            const int eq = part.lastIndexOf(QStringLiteral(" = "));
-            QVERIFY2(eq > 0, qPrintable(part));
-            QString prompt = part.left(eq).trimmed();
-            const QString value = part.mid(eq + 3);
-            prompt.remove(QRegularExpression(QStringLiteral(" \\((reactant|product|row \\d)\\)$")));
-            const int nth = seen[prompt]++;
-            QList<QWidget*> boxes;
-            for (QLabel* l : form->findChildren<QLabel*>())
-                if (l->isVisibleTo(form) && plain(l->text()) == prompt && l->buddy()) boxes << l->buddy();
-            if (boxes.size() <= nth) QFAIL(qPrintable(QStringLiteral("no box \"%1\" in %2").arg(prompt, window)));
-            QWidget* box = boxes.at(nth);
-            if (auto* e = qobject_cast<QLineEdit*>(box)) e->setText(value);
-            else if (auto* t = qobject_cast<QTextEdit*>(box)) t->setPlainText(value);
-            else if (auto* list = qobject_cast<QListWidget*>(box)) {
-                // A list entry is chosen by one of its words ("Carbon" in "C   Carbon").
-                int row = -1;
-                for (int r = 0; r < list->count() && row < 0; ++r)
-                    if (list->item(r)->text().split(QLatin1Char(' '), Qt::SkipEmptyParts).contains(value)) row = r;
-                if (row < 0) QFAIL(qPrintable(QStringLiteral("no entry \"%1\" in %2").arg(value, window)));
-                list->setCurrentRow(row);
-            } else QSKIP("box kind not driven");
-        }
-        if (!button) button = form->findChild<QAbstractButton*>(QStringLiteral("cmdOk"));
-        QVERIFY(button);
+        Expected expected;
+        const bool oneLine = example.size() == 1 && example.first().contains(QStringLiteral(" → "));
+        const QString error = oneLine ? runLine(form, example.first().mid(8).trimmed(), &expected)
+                                      : runSteps(form, example.mid(1), &expected);
+        QVERIFY2(error.isEmpty(), qPrintable(QStringLiteral("%1: %2").arg(window, error)));
         TestSupport::messages().clear();
-        button->click();
+        expected.button->click();
         QVERIFY2(TestSupport::messages().shown.isEmpty(), qPrintable(TestSupport::messages().lastText()));
 
         QStringList shown;
@@ -239,15 +373,46 @@ private slots:
                 if (!l->text().isEmpty() && l->buddy()) rows << l->text() + QLatin1Char(' ') + shownText(l->buddy());
             if (!rows.isEmpty()) shown << plain(g->title()) + QStringLiteral(": ") + rows.join(QStringLiteral(", "));
         }
-        // Answers in several frames are joined by " / ".
-        for (const QString& part : answer.split(QStringLiteral(" / ")))
+        for (const QString& part : expected.answers)
             QVERIFY2(shown.contains(part), qPrintable(QStringLiteral("answer %1 not among: %2").arg(part, shown.join(QStringLiteral(" | ")))));
-        if (hasWorkLine) {
+        if (expected.hasWorkLine) {
             QWidget* line = nullptr;
             for (QWidget* w : form->findChildren<QWidget*>())
                 if (w->accessibleName() == QStringLiteral("Work line")) line = w;
             QVERIFY2(line, "no work line");
-            QCOMPARE(shownText(line), workLine);
+            // A paragraph cannot show blanks at its ends; the one-line form quotes them.
+            QCOMPARE(oneLine ? shownText(line) : shownText(line).trimmed(), expected.workLine);
+        }
+    }
+
+    // Every topic shows each "*" it holds (work lines multiply with it), no
+    // emphasis marker, and each example as a paragraph of its own.
+    void topicsShowAsWritten() {
+        const QStringList files = QDir(Program::folder()).entryList({QStringLiteral("*.txt")});
+        QVERIFY(files.size() >= 48);
+        for (const QString& file : files) {
+            const QString written = topicText(file);
+            const QStringList blocks = shownBlocks(file);
+            const QString shown = blocks.join(QLatin1Char('\n'));
+            QVERIFY2(!shown.isEmpty(), qPrintable(file));
+            QVERIFY2(shown.count(QLatin1Char('*')) == written.count(QLatin1Char('*')), qPrintable(file));
+            QVERIFY2(!shown.contains(QLatin1Char('_')), qPrintable(file));
+            for (const QString& line : written.split(QLatin1Char('\n'))) {
+                if (!line.contains(QLatin1Char('*'))) continue;
+                // The line's words, "*" included, in the order written.
+                QString words = line.simplified();
+                words.remove(QLatin1Char('_'));
+                words.remove(QRegularExpression(QStringLiteral("^(#+|-|\\d+\\.) ")));
+                QVERIFY2(shown.simplified().contains(words), qPrintable(file + ": " + line));
+            }
+            int examples = 0;
+            for (const QString& b : blocks) {
+                const int at = b.indexOf(QStringLiteral("Example:"));
+                if (at < 0) continue;
+                ++examples;
+                QVERIFY2(at == 0 && b.indexOf(QStringLiteral("Example:"), 1) < 0, qPrintable(file + ": " + b));
+            }
+            QCOMPARE(examples, written.count(QRegularExpression(QStringLiteral("(^|\n)Example:"))));
         }
     }
 };
