@@ -244,6 +244,21 @@ private slots:
         QVERIFY(f->Text3->isVisible() && f->Text5->isVisible() && f->Text5->isEnabled());
     }
 
+    // The vapour pressure is water's, so the window asks for water as the
+    // solvent, on screen, to a screen reader and in its help paragraph.
+    void raoultsSolventIsWater() {
+        auto* f = qobject_cast<CalculatorForm*>(Forms::show(QStringLiteral("frmRaoults")));
+        const QStringList solvent{"Enter the mass in grams of the solvent (water).",
+                                  "Enter the molecular weight of the solvent (water)."};
+        QCOMPARE(QStringList({f->prompts.at(3)->text(), f->prompts.at(4)->text()}), solvent);
+        QCOMPARE(QStringList({f->inputs.at(3)->accessibleName(), f->inputs.at(4)->accessibleName()}), solvent);
+        f->cmdHelp->click();
+        QCOMPARE(messages().shown.size(), 1);
+        QVERIFY2(messages().lastText().contains(QStringLiteral("takes the solvent to be water")),
+                 qPrintable(messages().lastText()));
+        QCOMPARE(messages().shown.last().icon, Msg::Icon::Information);
+    }
+
     void combinedCheckBoxAndClear() {
         auto* f = open<frmCombinedLaws>("frmCombinedLaws");
         fill(f->inputs, {"2", "100", "298", "50", "600"});
