@@ -139,6 +139,8 @@ private slots:
             row(qPrintable(QStringLiteral("box %1 empty").arg(i + 1)), in, Required, a, w, false);
         }
         row("final 0.0", {"20", "2", "101.3", "0.0"}, Required, a, w, false);
+        row("volume 0", {"20", "0", "101.3", "101.3"}, Required, a, w, false);
+        row("total pressure 0.0", {"20", "2", "0.0", "101.3"}, Required, a, w, false);
         row("total no number", {"20", "2", "1.2.3", "101.3"}, "Type mismatch", a, w, false);
         row("temperature no number", {"-", "2", "101.3", "101.3"}, "Type mismatch", a, w, false);
         // Calculate pressure: Text2 is the total pressure, Text3 and Text5 are hidden.
