@@ -9,6 +9,10 @@ namespace GasFormulas {
 constexpr double MolarVolume = 22.4;
 // Gas constant in L·kPa/(mol·K).
 constexpr double RKilopascal = 8.314;
+// Gas constant in L·atm/(mol·K), as the ideal gas, molecular mass and gas
+// density windows show it (".0821") and compute with it.
+constexpr double RAtmosphere = 0.0821;
+inline constexpr const char* RAtmosphereText = ".0821";
 
 // The two-state laws (Boyle, Charles, Gay-Lussac): a × (b ÷ c), b divided by c first.
 double scaled(double a, double b, double c);

@@ -70,6 +70,13 @@ std::optional<float> pressure(double celsius) {
 
 std::optional<float> pressure(const QString& typed) { return pressure(Num::toDouble(typed)); }
 
+double celsiusOfKelvin(double kelvin) {
+    const double celsius = kelvin - 273.15;
+    const double whole = std::round(celsius);
+    // A little over 0.2 for the binary error of the subtraction (298.35 K).
+    return std::abs(celsius - whole) <= 0.2 + 1e-9 ? whole : celsius;
+}
+
 QString noEntryMessage(const QString& temperature) {
     return QStringLiteral("The water vapor pressure table has no entry for ") + temperature +
            QStringLiteral(" degrees Celsius. It lists whole degrees from 0 to 100.");

@@ -18,6 +18,10 @@ std::optional<float> pressure(double celsius);
 // Text that is no number throws RuntimeFault.
 std::optional<float> pressure(const QString& typed);
 
+// Degrees Celsius of a kelvin temperature (K − 273.15), as the table's whole
+// degree when within 0.2 °C of it: 298, 298.15 and 298.2 K are 25 °C.
+double celsiusOfKelvin(double kelvin);
+
 // What the student is told when the table has no row for a temperature
 // (shown as typed, or as computed).
 QString noEntryMessage(const QString& temperature);

@@ -32,6 +32,7 @@ CalculatorForm::Design boyles() {
     s.resultName = QStringLiteral("Label2");
     s.unitName = QStringLiteral("Label5");
     s.workLineName = QStringLiteral("Text1");
+    s.helpLeftOfResult = true;
     s.singleResult = true;
     s.fixedBorder = false;
     s.parent = QStringLiteral("frmGasLaws");
@@ -67,9 +68,10 @@ frmBoyles::frmBoyles() : CalculatorForm(boyles()) {
     addCheck([this] { return isEmpty(txtInitialVolume) || isEmpty(txtInitialPressure) || isEmpty(txtFinalEntry); },
              valid);
     addCheck([this] { return option() < 0; }, QStringLiteral("You must select one of the options."));
-    // Pressures and volumes are never negative (the boxes take no "-", but text can be pasted).
-    addCheck([this] { return negative(txtInitialVolume) || negative(txtInitialPressure) || negative(txtFinalEntry); },
-             valid);
+    // No gas has a pressure or volume of 0 or less (the boxes take no "-", but text can be pasted).
+    addCheck(
+        [this] { return notPositive(txtInitialVolume) || notPositive(txtInitialPressure) || notPositive(txtFinalEntry); },
+        valid);
 }
 
 std::optional<CalculatorForm::Result> frmBoyles::calculate() {

@@ -34,6 +34,7 @@ CalculatorForm::Design charles() {
     s.resultName = QStringLiteral("Label4");
     s.unitName = QStringLiteral("Label5");
     s.workLineName = QStringLiteral("Text1");
+    s.helpLeftOfResult = true;
     s.singleResult = true;
     s.parent = QStringLiteral("frmGasLaws");
     s.onLoad = {{QStringLiteral("frmGasLaws"), CalculatorForm::Action::Hide}};
@@ -68,9 +69,10 @@ frmCharlesLaw::frmCharlesLaw() : CalculatorForm(charles()) {
     addCheck([this] { return option() < 0; }, QStringLiteral("You must select one of the options."));
     addCheck([this] { return isEmpty(txtFinalEntry); }, QStringLiteral("You must enter data into the final entry box."));
     addCheck([this] { return notKelvin(txtInitialTemperature); }, KelvinMessage, kelvin);
-    addCheck([this] { return negative(txtInitialVolume); }, all);
+    // No gas has a volume of 0 or less.
+    addCheck([this] { return notPositive(txtInitialVolume); }, all);
     addCheck([this] { return opt2->isChecked() && notKelvin(txtFinalEntry); }, KelvinMessage, kelvin);
-    addCheck([this] { return opt1->isChecked() && negative(txtFinalEntry); }, all);
+    addCheck([this] { return opt1->isChecked() && notPositive(txtFinalEntry); }, all);
 }
 
 std::optional<CalculatorForm::Result> frmCharlesLaw::calculate() {

@@ -33,6 +33,7 @@ CalculatorForm::Design combined() {
     s.unitName = QStringLiteral("Label7");
     s.unitCaption = QStringLiteral("Liters");
     s.workLineName = QStringLiteral("Text6");
+    s.helpLeftOfResult = true;
     s.decimals = 2;
     s.singleResult = true;
     s.keyStyle = {Msg::Icon::None, Title};
@@ -65,7 +66,13 @@ frmCombinedLaws::frmCombinedLaws() : CalculatorForm(combined()) {
     addCheck(
         [this] { return isEmpty(Text1) || isEmpty(Text2) || isEmpty(Text3) || isEmpty(Text4) || isEmpty(Text5); },
         QStringLiteral("You must enter valid data into all required boxes."));
+    // Box by box in screen order: no gas has a volume, pressure or kelvin
+    // temperature of 0 or less.
+    const QString required = QStringLiteral("You must enter valid data into all required boxes.");
+    addCheck([this] { return notPositive(Text1); }, required);
+    addCheck([this] { return notPositive(Text2); }, required);
     addCheck([this] { return notAboveZero(Text3); }, KelvinMessage, Refused);
+    addCheck([this] { return notPositive(Text4); }, required);
     addCheck([this] { return notAboveZero(Text5); }, KelvinMessage, Refused);
     addMessageText(WaterVapourLookup::noEntryTemplate());
     addMessageText(NoDryGas);
@@ -82,7 +89,7 @@ std::optional<CalculatorForm::Result> frmCombinedLaws::calculate() {
     float p1 = 0;
     if (chk1->isChecked()) {
         // The table is read only for a gas collected over water.
-        const double celsius = number(Text3) - 273.0;
+        const double celsius = WaterVapourLookup::celsiusOfKelvin(number(Text3));
         const std::optional<float> vp = WaterVapourLookup::pressureOrSay(celsius, Num::text(celsius));
         if (!vp) return std::nullopt;
         const double total = number(Text2);

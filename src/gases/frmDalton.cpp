@@ -70,7 +70,8 @@ frmDalton::frmDalton() : CalculatorForm(dalton()) {
     addCheck(
         [this] {
             if (opt2->isChecked()) return isEmpty(Text1) || notAboveZero(Text2);
-            return isEmpty(Text1) || isEmpty(Text2) || isEmpty(Text3) || isEmpty(Text5) || notAboveZero(Text5);
+            return isEmpty(Text1) || isEmpty(Text2) || isEmpty(Text3) || isEmpty(Text5) || notPositive(Text2) ||
+                   notPositive(Text3) || notAboveZero(Text5);
         },
         Required);
     addMessageText(WaterVapourLookup::noEntryTemplate());

@@ -5,8 +5,7 @@
 TESSIVAL_FORM(frmGasDensity);
 
 namespace {
-// The gas constant the density is computed with, and shows.
-constexpr double R = 0.082;
+constexpr double R = GasFormulas::RAtmosphere;
 
 CalculatorForm::Design gasDensity() {
     CalculatorForm::Design s;
@@ -21,13 +20,14 @@ CalculatorForm::Design gasDensity() {
     t.enterSubmits = false;  // Enter reaches Ok only as the default button
     s.inputs = {mw, p, t};
     s.constants = {{QStringLiteral("Text3"), QStringLiteral("Ideal Gas constant (R)"), QStringLiteral("Label4"),
-                    QStringLiteral(".082"), 2, true}};
+                    QLatin1String(GasFormulas::RAtmosphereText), 2, true}};
     s.answerName = QStringLiteral("Text5");
     s.resultName = QStringLiteral("Label6");
     s.resultCaption = QStringLiteral("The density of the gas is ");
     s.unitName = QStringLiteral("Label7");
     s.unitCaption = QStringLiteral("g / L");
     s.workLineName = QStringLiteral("Text6");
+    s.helpLeftOfResult = true;
     s.singleResult = true;
     s.parent = QStringLiteral("frmGasLaws");
     s.onLoad = {{QStringLiteral("frmGasLaws"), CalculatorForm::Action::Hide}};

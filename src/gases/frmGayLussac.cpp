@@ -32,6 +32,7 @@ CalculatorForm::Design gayLussac() {
     s.resultCaption = QStringLiteral("The final pressure is ");
     s.unitName = QStringLiteral("Label6");
     s.workLineName = QStringLiteral("Text5");
+    s.helpLeftOfResult = true;
     s.singleResult = true;
     s.checkStyle = {Msg::Icon::Information, QStringLiteral("Tessival")};
     s.trapText = QStringLiteral("Data Entry Error.");
@@ -76,7 +77,7 @@ frmGayLussac::frmGayLussac() : CalculatorForm(gayLussac()) {
     const QString three = QStringLiteral("You must enter a valid number in box three.");
     addCheck([this] { return isEmpty(Text3); }, three);
     addCheck([this] { return opt1->isChecked() && notKelvin(Text3); }, KelvinMessage);
-    addCheck([this] { return opt2->isChecked() && negative(Text3); }, three);
+    addCheck([this] { return opt2->isChecked() && notPositive(Text3); }, three);
 }
 
 std::optional<CalculatorForm::Result> frmGayLussac::calculate() {

@@ -20,7 +20,7 @@ CalculatorForm::Design ideal() {
     third.keys = QStringLiteral(".-\b\r");
     s.inputs = {first, second, third};
     s.constants = {{QStringLiteral("Text1"), QStringLiteral("Ideal Gas Constant (R)"), QStringLiteral("Label2"),
-                    QStringLiteral(".083"), 0}};
+                    QLatin1String(GasFormulas::RAtmosphereText), 0}};
     s.options = {
         {QStringLiteral("opt1"), QStringLiteral("Pressure"), QString(), {Volume, Moles, Kelvin},
          QStringLiteral(" The final pressure is "), QStringLiteral("atmospheres")},
@@ -35,6 +35,7 @@ CalculatorForm::Design ideal() {
     s.resultName = QStringLiteral("Label6");
     s.unitName = QStringLiteral("Label7");
     s.workLineName = QStringLiteral("Text6");
+    s.helpLeftOfResult = true;
     s.singleResult = true;
     s.clearFocusesInput = false;
     s.parent = QStringLiteral("frmGasLaws");
@@ -65,21 +66,22 @@ frmIdeal::frmIdeal() : CalculatorForm(ideal()) {
     addCheck([this] { return option() < 0; }, QStringLiteral("You must select one of the options."));
     addCheck([this] { return isEmpty(Text2) || isEmpty(Text3) || isEmpty(Text4); },
              QStringLiteral("You must enter data into all the boxes."), std::nullopt, [this] { Text2->setFocus(); });
-    // Box by box: the temperature must be above 0 K; a pressure, volume or amount is never negative.
+    // Box by box: no gas has a pressure, volume, amount or kelvin temperature
+    // of 0 or less. A text that is no number goes to the trap.
     const QString valid = QStringLiteral("You must enter valid data into all the boxes.");
-    addCheck([this] { return negative(Text2); }, valid);
-    addCheck([this] { return negative(Text3); }, valid);
+    addCheck([this] { return notPositive(Text2); }, valid);
+    addCheck([this] { return notPositive(Text3); }, valid);
     addCheck([this] { return !opt4->isChecked() && notKelvin(Text4); }, KelvinMessage,
              Style{Msg::Icon::Information, QStringLiteral("Tessival")});
-    addCheck([this] { return opt4->isChecked() && negative(Text4); }, valid);
+    addCheck([this] { return opt4->isChecked() && notPositive(Text4); }, valid);
 }
 
 std::optional<CalculatorForm::Result> frmIdeal::calculate() {
     const float a = single(Text2);
     const float b = single(Text3);
     const float c = single(Text4);
-    const float r = single(Text1);
-    const QString rText = Num::text(0.083);
+    const double r = GasFormulas::RAtmosphere;
+    const QString rText = Num::text(r);
     const QString x = Num::text(a), y = Num::text(b), z = Num::text(c);
     switch (option()) {
     case 0:  // V, n, T: P = R × n × T ÷ V

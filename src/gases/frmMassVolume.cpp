@@ -30,7 +30,7 @@ CalculatorForm::Design massVolume() {
          {QStringLiteral("Enter the volume in liters."), QStringLiteral("Enter the initial temperature in Kelvin."),
           QStringLiteral("Enter the product to reactant ratio."), QString(), Weight,
           QStringLiteral("Enter the initial pressure in kPa.")},
-         QStringLiteral("The mass of the gas is"), QStringLiteral("grams")},
+         QStringLiteral("The mass of the reactant is "), QStringLiteral("grams")},
     };
     // A new option starts from empty boxes; the hidden ones keep their text.
     s.options[0].emptied = {0, 1, 2, 3};
@@ -39,6 +39,7 @@ CalculatorForm::Design massVolume() {
     s.resultName = QStringLiteral("Label4");
     s.unitName = QStringLiteral("Label8");
     s.workLineName = QStringLiteral("Text8");
+    s.helpLeftOfResult = true;
     s.checkStyle = {Msg::Icon::Information, QStringLiteral("Tessival")};
     s.trapText = QStringLiteral("Data entry error");
     s.unloadBeforeShow = true;

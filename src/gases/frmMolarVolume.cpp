@@ -26,6 +26,7 @@ CalculatorForm::Design molarVolume() {
     s.resultName = QStringLiteral("Label4");
     s.unitName = QStringLiteral("Label1");
     s.workLineName = QStringLiteral("Text4");
+    s.helpLeftOfResult = true;
     s.singleResult = true;
     const CalculatorForm::Style own{Msg::Icon::None, QStringLiteral("Molar Volume")};
     s.keyStyle = s.checkStyle = s.trapStyle = own;
@@ -52,8 +53,10 @@ frmMolarVolume::frmMolarVolume() : CalculatorForm(molarVolume()) {
     const QString both = QStringLiteral("You must enter valid data into both boxes.");
     addCheck([this] { return option() < 0; }, QStringLiteral("You must select one of the options."));
     addCheck([this] { return isEmpty(Text1) || isEmpty(Text2); }, both);
-    // Weights, volumes and masses are never negative (text can be pasted past the key filter).
+    // Weights, volumes and masses are never negative (text can be pasted past the
+    // key filter), and no gas has a volume of 0.
     addCheck([this] { return negative(Text1) || negative(Text2); }, both);
+    addCheck([this] { return option() == 0 && notPositive(Text2); }, both);
 }
 
 std::optional<CalculatorForm::Result> frmMolarVolume::calculate() {

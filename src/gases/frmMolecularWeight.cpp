@@ -21,13 +21,14 @@ CalculatorForm::Design molecularWeight() {
     t.keys = QStringLiteral(".-\b\r");
     s.inputs = {p, m, v, t};
     s.constants = {{QStringLiteral("Text1"), QStringLiteral("Ideal Gas Constant (R)"), QStringLiteral("Label2"),
-                    QStringLiteral(".083"), 4}};
+                    QLatin1String(GasFormulas::RAtmosphereText), 4}};
     s.answerName = QStringLiteral("Text5");
     s.resultName = QStringLiteral("Label6");
     s.resultCaption = QStringLiteral("The molecular mass is ");
     s.unitName = QStringLiteral("Label7");
     s.unitCaption = QStringLiteral(" g/mol");
     s.workLineName = QStringLiteral("Text7");
+    s.helpLeftOfResult = true;
     s.singleResult = true;
     s.trapText = QStringLiteral("Data Entry Error");
     s.clearFocusesInput = false;
@@ -62,7 +63,7 @@ std::optional<CalculatorForm::Result> frmMolecularWeight::calculate() {
     const float m = single(Text3);
     const float v = single(Text2);
     const float t = single(Text4);
-    const double r = 0.083;
+    const double r = GasFormulas::RAtmosphere;
     return Result{GasFormulas::molarMass(m, p, v, t, r),
                   Num::text(m) + QStringLiteral("/ ((") + Num::text(p) + QStringLiteral(" * ") + Num::text(v) +
                       QStringLiteral(") / (") + Num::text(r) + QStringLiteral(" * ") + Num::text(t) +

@@ -17,8 +17,10 @@ CalculatorForm::Design raoults() {
         {QStringLiteral("Text2"), QStringLiteral("Enter the mass of solute in grams."), QStringLiteral("Label3")},
         {QStringLiteral("Text3"), QStringLiteral("Enter the molecular weight of the solute."), QStringLiteral("Label4"),
          QStringLiteral("Enter a valid number.")},
-        {QStringLiteral("Text4"), QStringLiteral("Enter the mass of the solvent in grams."), QStringLiteral("Label5")},
-        {QStringLiteral("Text5"), QStringLiteral("Enter the molecular weight of the solvent."),
+        // The vapour pressure is water's, so the solvent is water.
+        {QStringLiteral("Text4"), QStringLiteral("Enter the mass in grams of the solvent (water)."),
+         QStringLiteral("Label5")},
+        {QStringLiteral("Text5"), QStringLiteral("Enter the molecular weight of the solvent (water)."),
          QStringLiteral("Label6")},
     };
     s.answerName = QStringLiteral("Text6");
@@ -34,7 +36,8 @@ CalculatorForm::Design raoults() {
         "When you add a solute to a solvent like water, you affect the rate at which the water molecules can "
         "evaporate. The solute molecules block part of the surface area through which the solvent molecules can "
         "leave. Knowing the  mole fraction of the solvent and the vapor pressure of the solvent at a particular  "
-        "temperature, you can calculate the new vapor pressure of the solvent. ");
+        "temperature, you can calculate the new vapor pressure of the solvent. This calculator takes the solvent to be "
+        "water: it uses the vapor pressure of water at the temperature you enter. ");
     return s;
 }
 }  // namespace

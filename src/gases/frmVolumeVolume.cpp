@@ -24,6 +24,7 @@ CalculatorForm::Design volumeVolume() {
     s.resultName = QStringLiteral("Label14");
     s.resultCaption = QStringLiteral("The new volume is ");
     s.workLineName = QStringLiteral("Text4");
+    s.helpLeftOfResult = true;
     s.format = CalculatorForm::Format::DefaultDouble;
     s.checkStyle = {Msg::Icon::Information, QStringLiteral("Tessival")};
     s.trapText = QStringLiteral("Data Entry Error.");

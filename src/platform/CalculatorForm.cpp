@@ -132,14 +132,22 @@ void CalculatorForm::build() {
             answerBox->setMinimumWidth(answerBox->fontMetrics().horizontalAdvance(digits) + answerBox->sizeHint().height());
         }
         resultLabel->setBuddy(answerBox);
-        grid->addWidget(resultLabel, row, 0);
+        if (m_design.helpLeftOfResult) {
+            auto* left = new QHBoxLayout;
+            left->addWidget(cmdHelp);
+            left->addStretch();
+            left->addWidget(resultLabel);
+            grid->addLayout(left, row, 0);
+        } else {
+            grid->addWidget(resultLabel, row, 0);
+        }
         grid->addWidget(answerBox, row, 1);
         if (!m_design.unitName.isEmpty()) {
             unitLabel = new QLabel(m_design.unitCaption, this);
             unitLabel->setObjectName(m_design.unitName);
             grid->addWidget(unitLabel, row, 2);
         }
-        grid->addWidget(cmdHelp, row, 3);
+        if (!m_design.helpLeftOfResult) grid->addWidget(cmdHelp, row, 3);
         ++row;
     } else {
         grid->addWidget(cmdHelp, row++, 3);
@@ -297,7 +305,7 @@ std::optional<double> CalculatorForm::value(const QLineEdit* box) {
     return v;
 }
 
-bool CalculatorForm::notKelvin(const QLineEdit* box) {
+bool CalculatorForm::notPositive(const QLineEdit* box) {
     const std::optional<double> v = value(box);
     return v && !(*v > 0);
 }

@@ -113,6 +113,7 @@ public:
         QString answerToolTip;
         int answerChars = 0;   // the answer box shows at least this many digits (0: as the layout gives)
         QString workLineName;  // empty: no work line
+        bool helpLeftOfResult = false;  // "?" stands at the left end of the result row, not at its right
 
         Format format = Format::Fixed;
         int decimals = 3;
@@ -222,9 +223,11 @@ public:
     static bool belowZero(const QLineEdit* box);
     // The box's number, or nullopt when its text is no number.
     static std::optional<double> value(const QLineEdit* box);
-    // A kelvin temperature that is a number not above 0, or a number below 0.
-    // A text that is no number passes both: the conversion reports it.
-    static bool notKelvin(const QLineEdit* box);
+    // A number not above 0 (a pressure, volume or amount no gas can have), a
+    // kelvin temperature that is a number not above 0, or a number below 0.
+    // A text that is no number passes all three: the conversion reports it.
+    static bool notPositive(const QLineEdit* box);
+    static bool notKelvin(const QLineEdit* box) { return notPositive(box); }
     static bool negative(const QLineEdit* box);
     static inline const QString KelvinMessage = QStringLiteral("The temperature in Kelvin must be larger than 0.");
     static float single(const QLineEdit* box) { return Num::toSingle(box->text()); }

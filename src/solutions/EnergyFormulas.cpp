@@ -26,21 +26,8 @@ double changeOfStateEnergy(double grams, double molecularWeight, double kJPerMol
     return Num::checked(Num::div(grams, molecularWeight) * kJPerMole);
 }
 
-double roundHalfEven(double v) {
-    Num::checked(v);
-    const double down = std::floor(v);
-    const double diff = v - down;
-    if (diff < 0.5) return down;
-    if (diff > 0.5) return down + 1.0;
-    return std::fmod(down, 2.0) == 0.0 ? down : down + 1.0;
-}
-
-HalfLives halfLifeTime(double halfLife, double initial, double final) {
-    HalfLives h;
-    h.ratio = roundHalfEven(Num::div(initial, final));
-    h.count = roundHalfEven(Num::log(h.ratio) / std::log(2.0));
-    h.time = Num::checked(halfLife * h.count);
-    return h;
+double halfLifeTime(double halfLife, double initial, double final) {
+    return Num::checked(halfLife * Num::div(Num::log(Num::div(initial, final)), std::log(2.0)));
 }
 
 double halfLifeQuantity(double halfLife, double initial, double time) {

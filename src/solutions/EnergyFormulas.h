@@ -23,17 +23,8 @@ double faradayMoles(double amps, double minutes, double electrons);
 // Energy to melt or boil a mass, kJ: mass / MW * heat of change (kJ/mol).
 double changeOfStateEnergy(double grams, double molecularWeight, double kJPerMole);
 
-// Nearest whole number, halves to the even neighbour (1.5 -> 2, 2.5 -> 2).
-double roundHalfEven(double v);
-
-// Decay over whole half-lives: the ratio initial / final rounded, the number of
-// half-lives log2(ratio) rounded, and the time they take.
-struct HalfLives {
-    double ratio = 0;
-    double count = 0;
-    double time = 0;
-};
-HalfLives halfLifeTime(double halfLife, double initial, double final);
+// Time for a quantity to decay from initial to final: halfLife * log2(initial / final).
+double halfLifeTime(double halfLife, double initial, double final);
 // Quantity left after a time: initial * (1/2) ^ (time / halfLife).
 double halfLifeQuantity(double halfLife, double initial, double time);
 

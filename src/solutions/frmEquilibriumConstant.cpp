@@ -102,6 +102,9 @@ frmEquilibriumConstant::frmEquilibriumConstant() : CalculatorForm(equilibrium())
              QStringLiteral("You must enter valid numeric data into at least 1 product box"));
     addCheck([this] { return !isEmpty(Text9) && isEmpty(Text12); },
              QStringLiteral("You must enter valid numeric data into the product concentration box"));
+    // No concentration is below 0.
+    for (QLineEdit* box : {Text5, Text4, Text11, Text12})
+        addCheck([box] { return negative(box); }, QStringLiteral("You must enter valid data."));
     EquilibriumShape::finish(this);
 }
 

@@ -66,6 +66,9 @@ frmHalfLife::frmHalfLife() : CalculatorForm(halfLife()) {
             return false;
         },
         QStringLiteral("You must enter valid data in all boxes."));
+    // A quantity only decays: the time to reach the final quantity needs less than the initial one.
+    addCheck([this] { return option() == Time && !(number(Text4) < number(Text2)); },
+             QStringLiteral("The final quantity must be smaller than the initial quantity."));
 }
 
 void frmHalfLife::cleared() {
@@ -81,7 +84,6 @@ std::optional<CalculatorForm::Result> frmHalfLife::calculate() {
         return Result{Energy::halfLifeQuantity(h, i, last), Num::text(i) + QStringLiteral(" * (1/2) ^ (") +
                                                                  Num::text(last) + QStringLiteral(" / ") + Num::text(h) +
                                                                  QStringLiteral(")")};
-    const Energy::HalfLives t = Energy::halfLifeTime(h, i, last);
-    return Result{t.time, QStringLiteral("Round(Log(") + Num::text(t.ratio) + QStringLiteral(") / Log(2)) * ") +
-                              Num::text(h)};
+    return Result{Energy::halfLifeTime(h, i, last), Num::text(h) + QStringLiteral(" * log2(") + Num::text(i) +
+                                                        QStringLiteral(" / ") + Num::text(last) + QStringLiteral(")")};
 }

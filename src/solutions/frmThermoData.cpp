@@ -71,10 +71,9 @@ frmThermoData::frmThermoData() : CalculatorForm(thermoData()) {
     Label6 = unitLabel;
     Text6 = workLine;
 
-    addCheck([this] { return isEmpty(Text1) || number(Text1) == 0; },
-             QStringLiteral("You must enter a valid value all boxes."));
-    addCheck([this] { return isEmpty(Text2) || number(Text2) == 0; },
-             QStringLiteral("You must enter a valid value in all boxes."));
+    // An element in its standard state has an enthalpy (and free energy) of 0.
+    addCheck([this] { return isEmpty(Text1); }, QStringLiteral("You must enter a valid value all boxes."));
+    addCheck([this] { return isEmpty(Text2); }, QStringLiteral("You must enter a valid value in all boxes."));
     addCheck([this] { return option() == Gibbs && !(number(Text2) > 0); },
              QStringLiteral("The temperature in Kelvin must be larger than 0."));
     // The coefficients count only where they are asked for.

@@ -52,23 +52,36 @@ frmionizationConstant::frmionizationConstant() : CalculatorForm(ionization()) {
     Text5 = workLine;
     Label8 = heading;
 
-    // A 0 is accepted: only an empty box is refused.
+    // A 0 is accepted; an empty box or a negative concentration or coefficient
+    // is refused, and so are products that use up the reactant.
+    const QString valid = QStringLiteral("You must enter a valid number.");
     for (QLineEdit* box : {Text1, Text6, Text2, Text7, Text3, Text8})
-        addCheck([box] { return isEmpty(box); }, QStringLiteral("You must enter a valid number."));
+        addCheck([box] { return isEmpty(box) || negative(box); }, valid);
+    addCheck(
+        [this] {
+            const std::optional<double> r = value(Text1), x = value(Text6), p1 = value(Text2), y = value(Text7);
+            // Text that is no number, or a coefficient of 0 to divide by, goes to the trap.
+            if (!r || !x || !p1 || !y || *y == 0) return false;
+            // As the formula reads them, in single precision.
+            const auto f = [](double v) { return static_cast<double>(Num::toSinglePrecision(v)); };
+            return !(f(*r) - f(*x) / f(*y) * f(*p1) > 0);
+        },
+        valid);
     EquilibriumShape::finish(this);
 }
 
 std::optional<CalculatorForm::Result> frmionizationConstant::calculate() {
     const float r = single(Text1), x = single(Text6), p1 = single(Text2), y = single(Text7), p2 = single(Text3),
                 z = single(Text8);
-    const double ionized = Num::pow(p1, y);
-    const float denominator = Num::toSinglePrecision(Num::pow(r, x) - ionized);
+    // The reactant left at equilibrium: [R] less x/y of product 1.
+    const double left = Num::checked(r - Num::div(x, y) * p1);
+    const float denominator = Num::toSinglePrecision(Num::pow(left, x));
     const double second = Num::pow(p2, z);
-    const float numerator = Num::toSinglePrecision(second * ionized);
+    const float numerator = Num::toSinglePrecision(Num::checked(second * Num::pow(p1, y)));
     const QString raised = QStringLiteral(" ^ ");
-    const QString p1y = Text2->text() + raised + Text7->text();
-    return Result{Num::div(numerator, denominator),
-                  QStringLiteral("(") + p1y + QStringLiteral(" * ") + Text3->text() + raised + Text8->text() +
-                      QStringLiteral(") / (") + Text1->text() + raised + Text6->text() + QStringLiteral(" - ") + p1y +
-                      QStringLiteral(")")};
+    return Result{Num::toSinglePrecision(Num::div(numerator, denominator)),
+                  QStringLiteral("(") + Text2->text() + raised + Text7->text() + QStringLiteral(" * ") + Text3->text() +
+                      raised + Text8->text() + QStringLiteral(") / (") + Text1->text() + QStringLiteral(" - (") +
+                      Text6->text() + QStringLiteral(" / ") + Text7->text() + QStringLiteral(") * ") + Text2->text() +
+                      QStringLiteral(")") + raised + Text6->text()};
 }

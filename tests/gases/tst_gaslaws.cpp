@@ -75,7 +75,10 @@ private slots:
         answer("boyle volume, read back", b, "opt2", "7.6E+2|2.0|1520", "1.000", "2 * (760 / 1520 )");
         refused("boyle empty", b, "opt1", "2||1", bValid);
         refused("boyle negative pasted", b, "opt2", "-2|760|1", bValid);
-        refused("boyle zero volume", b, "opt1", "2|760|0", "Division by zero");
+        // No gas has a pressure or volume of 0.
+        refused("boyle zero volume", b, "opt1", "2|760|0", bValid);
+        refused("boyle zero pressure", b, "opt1", "2|0|1", bValid);
+        refused("boyle zero final pressure", b, "opt2", "760|2|0.0", bValid);
         refused("boyle beyond single", b, "opt1", "1E+39|760|1", "Overflow");
         refused("boyle answer beyond single", b, "opt1", "3E+38|10|1", "Overflow");
         refused("boyle volume not a number", b, "opt2", ".|2|1", "Type mismatch");
@@ -83,14 +86,15 @@ private slots:
         const char* c = "frmCharlesLaw";
         const QString cAll = QStringLiteral("You must enter valid data into all data boxes.");
         answer("charles temperature", c, "opt1", "300|2|3", "450.000", "300 * (3 / 2)");
-        answer("charles zero volume", c, "opt1", "300|2|0", "0.000", "300 * (0 / 2)");
+        refused("charles zero volume", c, "opt1", "300|2|0", cAll);
         answer("charles volume, read back", c, "opt2", "300.0|.5|450", "0.750", "0.5 * (450 / 300)");
         refused("charles volume empty", c, "opt1", "300||3", cAll);
         refused("charles last empty", c, "opt2", "300|2", "You must enter data into the final entry box.");
         refused("charles zero kelvin", c, "opt1", "0|2|3", Kelvin, Info);
         refused("charles final kelvin", c, "opt2", "300|2|0.0", Kelvin, Info);
         refused("charles negative volume", c, "opt1", "300|2|-3", cAll);
-        refused("charles initial volume 0", c, "opt1", "300|0|3", "Division by zero");
+        refused("charles initial volume 0", c, "opt1", "300|0|3", cAll);
+        refused("charles volume, initial volume 0.0", c, "opt2", "300|0.0|450", cAll);
 
         const char* g = "frmGayLussac";
         const QString one = QStringLiteral("You must enter a valid number in box one.");
@@ -105,24 +109,30 @@ private slots:
         refused("gay-lussac box three empty", g, "opt1", "1|273", three, Info);
         refused("gay-lussac final kelvin", g, "opt1", "1|273|0", Kelvin, Info);
         refused("gay-lussac negative pressure", g, "opt2", "273|1|-2", three, Info);
+        refused("gay-lussac temperature at no pressure", g, "opt2", "273|1|0", three, Info);
         refused("gay-lussac not a number", g, "opt1", "1|273|.", "Data Entry Error.");
 
         const char* i = "frmIdeal";
         const QString iValid = QStringLiteral("You must enter valid data into all the boxes.");
-        answer("ideal pressure", i, "opt1", "1|1|273", "22.659", "(1 * 273 * 0.083) / 1");
-        answer("ideal volume, read back", i, "opt2", "00.50|1|273", "45.318", "(1 * 273 * 0.083) / 0.5");
-        answer("ideal moles", i, "opt3", "44.8|1|273", "1.977", "(1 * 44.8) / (0.083 * 273)");
-        answer("ideal temperature", i, "opt4", "22.4|1|1", "269.880", "(1 * 22.4) / (1 * 0.083)");
+        // R = 0.0821 L·atm/(mol·K): a mole at 273 K and 1 atm fills 22.4 L, and back.
+        answer("ideal pressure", i, "opt1", "1|1|273", "22.413", "(1 * 273 * 0.0821) / 1");
+        answer("ideal volume, read back", i, "opt2", "00.50|1|273", "44.827", "(1 * 273 * 0.0821) / 0.5");
+        answer("ideal molar volume", i, "opt2", "1.00|1.00|273", "22.413", "(1 * 273 * 0.0821) / 1");
+        answer("ideal moles", i, "opt3", "44.8|1|273", "1.999", "(1 * 44.8) / (0.0821 * 273)");
+        answer("ideal temperature", i, "opt4", "22.4|1|1", "272.838", "(1 * 22.4) / (1 * 0.0821)");
         refused("ideal empty", i, "opt1", "1||273", "You must enter data into all the boxes.");
         refused("ideal kelvin", i, "opt3", "1|1|-10", Kelvin, Info);
         refused("ideal negative pressure", i, "opt4", "1|1|-1", iValid);
         refused("ideal negative moles", i, "opt1", "1|-1|273", iValid);
-        refused("ideal zero volume", i, "opt1", "0|1|273", "Division by zero");
-        refused("ideal zero moles", i, "opt4", "1|0|1", "Division by zero");
+        refused("ideal zero volume", i, "opt1", "0|1|273", iValid);
+        refused("ideal zero moles", i, "opt4", "1|0|1", iValid);
+        refused("ideal temperature at no pressure", i, "opt4", "1|1|0", iValid);
+        refused("ideal volume at no pressure", i, "opt2", "0.0|1|273", iValid);
         refused("ideal not a number", i, "opt2", ".|1|273", "Type mismatch");
 
         const char* m = "frmMolecularWeight";
-        answer("molecular mass read back", m, "", "1E0|4|2|300", "49.800", "4/ ((1 * 2) / (0.083 * 300))");
+        answer("molecular mass read back", m, "", "1E0|4|2|300", "49.260", "4/ ((1 * 2) / (0.0821 * 300))");
+        answer("molecular mass by hand", m, "", "1.00|1.05|0.500|298", "51.378", "1.05/ ((1 * 0.5) / (0.0821 * 298))");
         refused("molecular empty", m, "", "1||1|273", "You must enter data into all the boxes.");
         refused("molecular pressure 0.0", m, "", "0.0|2|1|273", iValid);
         refused("molecular kelvin 0", m, "", "1|2|1|0", Kelvin, Info);
@@ -130,7 +140,7 @@ private slots:
         refused("molecular beyond single", m, "", "1E39|2|1|273", "Data Entry Error");
 
         const char* d = "frmGasDensity";
-        answer("density", d, "", "32|1|273", "1.429", "(32 * 1) / (0.082 * 273)");
+        answer("density", d, "", "32|1|273", "1.428", "(32 * 1) / (0.0821 * 273)");
         refused("density empty", d, "", "32|1", "You must enter data into all the boxes.");
         refused("density weight 0", d, "", "0|1|273", iValid);
         refused("density pressure 00", d, "", "32|00|273", iValid);
@@ -145,6 +155,7 @@ private slots:
         answer("molar volume", v, "opt3", "32|64", "44.800", "64 / 32 * 22.4");
         refused("molar empty", v, "opt1", "32", both, Plain, "Molar Volume");
         refused("molar negative", v, "opt3", "-32|64", both, Plain, "Molar Volume");
+        refused("molar mass of no volume", v, "opt1", "32|0", both, Plain, "Molar Volume");
         refused("molar moles of weight 0", v, "opt2", "0|64", "Data entry error", Plain, "Molar Volume");
         refused("molar not a number", v, "opt3", "32|.", "Data entry error", Plain, "Molar Volume");
 
@@ -154,6 +165,9 @@ private slots:
         answer("mass-volume volume", s, "opt1", "64|32|2|1", "89.600", "64 / 32 * 2 / 1 * 22.4");
         answer("mass-volume mass ratio", s, "opt2", "22.4|273|2|1|32|101.3", "15.996",
                "101.3 * 22.4 / (8.314 * 273) * 1 / 2 * 32");
+        // 2 KClO3 -> 2 KCl + 3 O2: 5.00 L of oxygen at 298 K and 101.3 kPa.
+        answer("mass-volume KClO3", s, "opt2", "5.00|298|3|2|122.55|101.3", "16.702",
+               "101.3 * 5.00 / (8.314 * 298) * 2 / 3 * 122.55");
         refused("mass-volume first empty", s, "opt1", "|32|2|1", first, Info);
         refused("mass-volume negative weight", s, "opt1", "64|-32|2|1", positive, Info);
         refused("mass-volume product 00", s, "opt1", "64|32|00|1", positive, Info);
@@ -233,7 +247,7 @@ private slots:
         row("frmMassVolume", "opt2",
             "Enter the volume in liters.|Enter the initial temperature in Kelvin.|Enter the product to reactant "
             "ratio.|to|Enter the molecular weight of the reactant.|Enter the initial pressure in kPa.",
-            "The mass of the gas is", "grams",
+            "The mass of the reactant is ", "grams",
             "Enter the mass of the reactant.|Enter the molecular weight of the reactant.|Enter the ratio of product "
             "to reactant.|to",
             "Text1");
@@ -268,7 +282,7 @@ private slots:
         f->cmdClear->click();
         for (QLineEdit* e : f->inputs + QList<QLineEdit*>{f->answerBox, f->workLine})
             QVERIFY2(e->text().isEmpty(), qPrintable(e->objectName()));
-        for (QLineEdit* e : f->constantBoxes) QCOMPARE(e->text(), QStringLiteral(".083"));
+        for (QLineEdit* e : f->constantBoxes) QCOMPARE(e->text(), QStringLiteral(".0821"));
         QCOMPARE(visiblePrompts(f).join(QLatin1Char('|')), cleared);
         QCOMPARE(f->focusWidget(), focus.isEmpty() ? last : box(f, focus));
         QVERIFY(f->options.first()->isChecked());
@@ -310,6 +324,46 @@ private slots:
         QVERIFY(box(f, QStringLiteral("Text7"))->text().isEmpty());
         choose(f, QStringLiteral("opt2"));
         QVERIFY(box(f, QStringLiteral("Text6"))->text().isEmpty() && box(f, QStringLiteral("Text6"))->isVisibleTo(f));
+    }
+
+    // One gas constant, shown where the window computes with it: the box, its
+    // name for a screen reader, and Clear leaves it.
+    void gasConstant_data() {
+        QTest::addColumn<QString>("window");
+        for (const char* w : {"frmIdeal", "frmMolecularWeight", "frmGasDensity"}) QTest::newRow(w) << w;
+    }
+    void gasConstant() {
+        QFETCH(QString, window);
+        auto* f = qobject_cast<CalculatorForm*>(open(window));
+        QCOMPARE(f->constantBoxes.size(), 1);
+        QLineEdit* r = f->constantBoxes.first();
+        QCOMPARE(r->text(), QStringLiteral(".0821"));
+        QVERIFY(r->isReadOnly());
+        QCOMPARE(r->accessibleName().toLower(), QStringLiteral("ideal gas constant (r)"));
+        f->cmdClear->click();
+        QCOMPARE(r->text(), QStringLiteral(".0821"));
+    }
+
+    // "?" stands at the left end of the result row, before its caption.
+    void helpLeftOfTheResult_data() {
+        QTest::addColumn<QString>("window");
+        for (const char* w : {"frmCombinedLaws", "frmIdeal", "frmMassVolume", "frmBoyles", "frmCharlesLaw",
+                              "frmGayLussac", "frmMolecularWeight", "frmGasDensity", "frmMolarVolume",
+                              "frmVolumeVolume"})
+            QTest::newRow(w) << w;
+    }
+    void helpLeftOfTheResult() {
+        QFETCH(QString, window);
+        auto* f = qobject_cast<CalculatorForm*>(open(window));
+        QVERIFY(QTest::qWaitForWindowExposed(f));
+        const auto place = [f](QWidget* w) { return QRect(w->mapTo(f, QPoint(0, 0)), w->size()); };
+        const QRect help = place(f->cmdHelp), caption = place(f->resultLabel), answer = place(f->answerBox);
+        QVERIFY(f->cmdHelp->isVisible());
+        QVERIFY2(help.right() < caption.left() && help.right() < answer.left(), qPrintable(window));
+        QVERIFY2(help.top() <= answer.center().y() && answer.center().y() <= help.bottom(), qPrintable(window));
+        // Nothing of the inputs stands left of it in its row.
+        for (QLineEdit* in : f->inputs)
+            if (in->isVisible()) QVERIFY(place(in).bottom() < help.top());
     }
 
     // Each window from the chooser and the Gases menu, left by Escape or Cancel

@@ -139,6 +139,8 @@ private slots:
             row(qPrintable(QStringLiteral("box %1 empty").arg(i + 1)), in, Required, a, w, false);
         }
         row("final 0.0", {"20", "2", "101.3", "0.0"}, Required, a, w, false);
+        row("volume 0", {"20", "0", "101.3", "101.3"}, Required, a, w, false);
+        row("total pressure 0.0", {"20", "2", "0.0", "101.3"}, Required, a, w, false);
         row("total no number", {"20", "2", "1.2.3", "101.3"}, "Type mismatch", a, w, false);
         row("temperature no number", {"-", "2", "101.3", "101.3"}, "Type mismatch", a, w, false);
         // Calculate pressure: Text2 is the total pressure, Text3 and Text5 are hidden.
@@ -160,12 +162,24 @@ private slots:
         }
         row("T1 0", {"2", "100", "0", "50", "600"}, Kelvin);
         row("T2 0.0", {"2", "100", "300", "50", "0.0"}, Kelvin);
+        // No gas has a volume or pressure of 0 or less (a minus sign can be pasted).
+        row("V1 0", {"0", "100", "300", "50", "600"}, Required, a, w, false);
+        row("P1 negative", {"2", "-100", "300", "50", "600"}, Required, a, w, false);
+        row("P2 0", {"2", "100", "300", "0", "600"}, Required, a, w, false);
+        row("P2 0.0 after T1 0", {"2", "100", "0", "0.0", "600"}, Kelvin);
         title = tess;
-        row("P2 0", {"2", "100", "300", "0", "600"}, "Division by zero", a, w, false);
         row("no number", {"2", "1.2.3", "300", "50", "600"}, "Type mismatch", a, w, false);
         mode = true, a = "7.80", w = "2 * 96.83 / 50 * 600 / 298";
         row("over water at 323.0 K", {"2", "100", "323.0", "50", "600"}, "", "6.51", "2 * 87.65 / 50 * 600 / 323.0");
-        row("over water, 298.15 K not listed", {"2", "100", "298.15", "50", "600"}, noEntry("25.15"));
+        // Kelvin less 273.15, within 0.2 degrees of the table's whole degree.
+        row("over water, 298.15 K is 25 C", {"2", "100", "298.15", "50", "600"}, "", "7.79",
+            "2 * 96.83 / 50 * 600 / 298.15");
+        row("over water, 298.2 K is 25 C", {"2", "100", "298.2", "50", "600"}, "", "7.79",
+            "2 * 96.83 / 50 * 600 / 298.2");
+        row("over water, 298.35 K is 25 C", {"2", "100", "298.35", "50", "600"}, "", "7.79",
+            "2 * 96.83 / 50 * 600 / 298.35");
+        row("over water, 298.5 K not listed", {"2", "100", "298.5", "50", "600"}, noEntry("25.35"));
+        row("over water, 297.9 K not listed", {"2", "100", "297.9", "50", "600"}, noEntry("24.75"));
         title = laws;
         row("over water, pressure too low", {"2", "3", "298", "50", "600"}, NoOriginalGas);
         row("over water, T1 negative", {"2", "100", "-5", "50", "600"}, Kelvin);
@@ -230,6 +244,21 @@ private slots:
         QVERIFY(f->Text2->text().isEmpty() && f->Text5->text().isEmpty());
         QCOMPARE(f->Text3->text(), QStringLiteral("101.3"));  // still the total pressure
         QVERIFY(f->Text3->isVisible() && f->Text5->isVisible() && f->Text5->isEnabled());
+    }
+
+    // The vapour pressure is water's, so the window asks for water as the
+    // solvent, on screen, to a screen reader and in its help paragraph.
+    void raoultsSolventIsWater() {
+        auto* f = qobject_cast<CalculatorForm*>(Forms::show(QStringLiteral("frmRaoults")));
+        const QStringList solvent{"Enter the mass in grams of the solvent (water).",
+                                  "Enter the molecular weight of the solvent (water)."};
+        QCOMPARE(QStringList({f->prompts.at(3)->text(), f->prompts.at(4)->text()}), solvent);
+        QCOMPARE(QStringList({f->inputs.at(3)->accessibleName(), f->inputs.at(4)->accessibleName()}), solvent);
+        f->cmdHelp->click();
+        QCOMPARE(messages().shown.size(), 1);
+        QVERIFY2(messages().lastText().contains(QStringLiteral("takes the solvent to be water")),
+                 qPrintable(messages().lastText()));
+        QCOMPARE(messages().shown.last().icon, Msg::Icon::Information);
     }
 
     void combinedCheckBoxAndClear() {

@@ -73,8 +73,12 @@ private slots:
         row("no entropy change", 2, {"-100", "300", "0", ""}, "-100", "-100 - (300 * 0 / 1000)");
         const QString k = QStringLiteral("-50"), w = QStringLiteral("(50 * 3) - (2 * 100)");
         row("reactant empty", 0, {"", "50", "2", "3"}, k, w, all);
-        row("reactant 0.0", 0, {"0.0", "50", "2", "3"}, k, w, all);
-        row("product 0", 0, {"100", "00", "2", "3"}, k, w, inAll);
+        // An element in its standard state: a formation enthalpy (or free energy) of 0.
+        row("reactant 0.0", 0, {"0.0", "50", "2", "3"}, "150", "(50 * 3) - (2 * 0.0)");
+        row("product 0", 0, {"100", "00", "2", "3"}, "-200", "(00 * 3) - (2 * 100)");
+        row("2 H2 + O2 -> 2 H2O", 0, {"0", "-285.8", "1", "2"}, "-571.6", "(-285.8 * 2) - (1 * 0)");
+        row("gibbs of no enthalpy change", 2, {"0", "298.15", "10"}, "-2.9815", "0 - (298.15 * 10 / 1000)");
+        row("product empty", 0, {"100", "", "2", "3"}, k, w, inAll);
         row("ratio empty", 0, {"100", "50", "2", ""}, k, w, QStringLiteral("You must enter a valid value in the ratio boxes."));
         row("reactant coefficient 0", 0, {"100", "50", "0", "3"}, k, w, coefficient);
         row("negative coefficient", 0, {"100", "50", "-1", "3"}, k, w, coefficient);
@@ -83,7 +87,8 @@ private slots:
         const QString kg = QStringLiteral("-237.1403"), wg = QStringLiteral("-285.830 - (298.15 * -163.306 / 1000)");
         row("kelvin negative", 2, {"-285.830", "-5", "-163.306", "0"}, kg, wg,
             QStringLiteral("The temperature in Kelvin must be larger than 0."));
-        row("kelvin 0", 2, {"-285.830", "0", "-163.306", "0"}, kg, wg, inAll);
+        row("kelvin 0", 2, {"-285.830", "0", "-163.306", "0"}, kg, wg,
+            QStringLiteral("The temperature in Kelvin must be larger than 0."));
         row("entropy box empty", 2, {"-285.830", "298.15", "", "0"}, kg, wg,
             QStringLiteral("You must enter a valid value in the entropy box."));
     }
@@ -128,20 +133,25 @@ private slots:
 
     void halfLife_data() {
         columns();
-        row("carbon-14", 0, {"5730", "100", "25"}, "11460", "Round(Log(4) / Log(2)) * 5730");
-        row("ratio 3", 0, {"10", "100", "30"}, "20", "Round(Log(3) / Log(2)) * 10");
-        row("ratio rounds to 1", 0, {"10", "100", "70"}, "0", "Round(Log(1) / Log(2)) * 10");
-        row("ratio 2.5 to even", 0, {"10", "5", "2"}, "10", "Round(Log(2) / Log(2)) * 10");
-        row("beyond 16 bits", 0, {"5730", "1E+20", "1E+15"}, "97410", "Round(Log(100000) / Log(2)) * 5730");
+        // t = half-life * log2(initial / final), not rounded to whole half-lives.
+        row("carbon-14", 0, {"5730", "100", "25"}, "11460", "5730 * log2(100 / 25)");
+        row("carbon-14 to 30 %", 0, {"5730", "100", "30"}, "9952.81285457236", "5730 * log2(100 / 30)");
+        row("iodine-131 to 70 %", 0, {"8.02", "100", "70"}, "4.12687684609466", "8.02 * log2(100 / 70)");
+        row("ratio 3", 0, {"10", "100", "30"}, "17.3696559416621", "10 * log2(100 / 30)");
+        row("ratio 2.5", 0, {"10", "5", "2"}, "13.2192809488736", "10 * log2(5 / 2)");
+        row("beyond 16 bits", 0, {"5730", "1E+20", "1E+15"}, "95173.2399185229", "5730 * log2(1E+20 / 1E+15)");
         row("quantity", 1, {"5730", "100", "11460"}, "25", "100 * (1/2) ^ (11460 / 5730)");
         row("quantity of atoms", 1, {"10", "1E+20", "5"}, "7.07106781186548E+19", "1E+20 * (1/2) ^ (5 / 10)");
-        const QString k = QStringLiteral("20"), w = QStringLiteral("Round(Log(4) / Log(2)) * 10");
+        const QString k = QStringLiteral("20"), w = QStringLiteral("10 * log2(100 / 25)");
         const QString all = QStringLiteral("You must enter valid data in all boxes.");
         row("half-life empty", 0, {"", "100", "25"}, k, w, all);
         row("half-life 0.0", 0, {"0.0", "100", "25"}, k, w, all);
         row("final negative", 0, {"10", "100", "-25"}, k, w, all);
         row("time 0", 1, {"10", "100", "0"}, "25", "100 * (1/2) ^ (20 / 10)", all);
-        row("final twice initial", 0, {"10", "100", "200"}, k, w, "Data Entry Error.", Plain);
+        const QString smaller = QStringLiteral("The final quantity must be smaller than the initial quantity.");
+        row("final twice initial", 0, {"10", "100", "200"}, k, w, smaller);
+        row("final above initial", 0, {"10", "100", "150"}, k, w, smaller);
+        row("final equals initial", 0, {"10", "100", "100.0"}, k, w, smaller);
         row("lone E", 0, {"10", "E", "25"}, k, w, "Data Entry Error.", Plain);
     }
     void halfLife() {

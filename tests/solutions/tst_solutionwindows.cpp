@@ -154,6 +154,12 @@ private slots:
             {"You must enter valid numeric data into the product concentration box"});
         row("reactant 0", -1, {"Text5=0", "Text11=0.3"}, k, w, {"Missing data."});
         row("lone E", -1, {"Text5=0.1", "Text11=E"}, k, w, {"Missing data."});
+        // No concentration is negative.
+        const QStringList valid{"You must enter valid data."};
+        row("negative reactant", -1, {"Text5=-0.5", "Text11=0.25"}, k, w, valid);
+        row("negative second reactant", -1, {"Text5=0.5", "Text3=1", "Text4=-0.2", "Text11=0.25"}, k, w, valid);
+        row("negative product", -1, {"Text5=0.5", "Text11=-0.25"}, k, w, valid);
+        row("negative second product", -1, {"Text5=0.5", "Text11=0.25", "Text9=1", "Text12=-1E-3"}, k, w, valid);
     }
     void equilibrium() {
         run("frmEquilibriumConstant", {"Text2=2", "Text5=0.1", "Text3=1", "Text4=0.2", "Text8=2", "Text11=0.3"},
@@ -162,21 +168,39 @@ private slots:
 
     void ionization_data() {
         columns();
-        const QString k = "1.82E-05", w = "(0.00134 ^ 1 * 0.00134 ^ 1) / (0.1 ^ 1 - 0.00134 ^ 1)";
+        const QString k = "1.82E-05", w = "(0.00134 ^ 1 * 0.00134 ^ 1) / (0.1 - (1 / 1) * 0.00134) ^ 1";
+        const QStringList valid{"i:You must enter a valid number."};
         const QStringList acid{"Text1=0.1", "Text6=1", "Text2=0.00134", "Text7=1", "Text3=0.00134", "Text8=1"};
-        row("squared", -1, {"Text1=0.1", "Text6=1", "Text2=0.01", "Text7=2", "Text3=0.005", "Text8=1"}, "5.01E-06",
-            "(0.01 ^ 2 * 0.005 ^ 1) / (0.1 ^ 1 - 0.01 ^ 2)");
+        // A <=> 2B + C: the reactant left is 0.1 - (1/2) * 0.01 = 0.095.
+        row("squared", -1, {"Text1=0.1", "Text6=1", "Text2=0.01", "Text7=2", "Text3=0.005", "Text8=1"}, "5.26E-06",
+            "(0.01 ^ 2 * 0.005 ^ 1) / (0.1 - (1 / 2) * 0.01) ^ 1");
+        // 2A <=> B + C: (0.01 * 0.01) / (0.1 - 2 * 0.01)^2 = 1E-4 / 0.0064.
+        row("two of the reactant", -1, {"Text1=0.1", "Text6=2", "Text2=0.01", "Text7=1", "Text3=0.01", "Text8=1"},
+            "1.56E-02", "(0.01 ^ 1 * 0.01 ^ 1) / (0.1 - (2 / 1) * 0.01) ^ 2");
         row("more ionized than there was", -1, {"Text1=0.1", "Text6=1", "Text2=0.2", "Text7=1", "Text3=0.1", "Text8=1"},
-            "-2.00E-01", "(0.2 ^ 1 * 0.1 ^ 1) / (0.1 ^ 1 - 0.2 ^ 1)");
+            k, w, valid);
+        row("products use up the reactant", -1,
+            {"Text1=0.01", "Text6=1", "Text2=0.02", "Text7=1", "Text3=0.02", "Text8=1"}, k, w, valid);
+        row("twice the reactant used up", -1,
+            {"Text1=0.1", "Text6=2", "Text2=0.05", "Text7=1", "Text3=0.05", "Text8=1"}, k, w, valid);
+        row("negative reactant", -1, {"Text1=-0.1", "Text6=1", "Text2=0.01", "Text7=1", "Text3=0.01", "Text8=1"}, k, w,
+            valid);
+        row("negative product 2", -1, {"Text1=0.1", "Text6=1", "Text2=0.01", "Text7=1", "Text3=-0.01", "Text8=1"}, k,
+            w, valid);
+        row("negative coefficient", -1, {"Text1=0.1", "Text6=-1", "Text2=0.01", "Text7=1", "Text3=0.01", "Text8=1"},
+            k, w, valid);
+        row("negative last coefficient", -1,
+            {"Text1=0.1", "Text6=1", "Text2=0.01", "Text7=1", "Text3=0.01", "Text8=-1"}, k, w, valid);
+        row("product 1 coefficient 0", -1, {"Text1=0.1", "Text6=1", "Text2=0.01", "Text7=0", "Text3=0.01", "Text8=1"},
+            k, w, {"Data Entry Error"});
         row("zero accepted", -1, {"Text1=0.1", "Text6=1", "Text2=0.01", "Text7=1", "Text3=0", "Text8=1"}, "0.00E+00",
-            "(0.01 ^ 1 * 0 ^ 1) / (0.1 ^ 1 - 0.01 ^ 1)");
+            "(0.01 ^ 1 * 0 ^ 1) / (0.1 - (1 / 1) * 0.01) ^ 1");
         for (int i = 0; i < 6; ++i) {
             QStringList typed = acid;
             typed.removeAt(i);
             row(qPrintable(acid[i] + " empty"), -1, typed, k, w, {"i:You must enter a valid number."});
         }
-        row("nothing left", -1, {"Text1=0.1", "Text6=1", "Text2=0.1", "Text7=1", "Text3=0.1", "Text8=1"}, k, w,
-            {"Data Entry Error"});
+        row("nothing left", -1, {"Text1=0.1", "Text6=1", "Text2=0.1", "Text7=1", "Text3=0.1", "Text8=1"}, k, w, valid);
         row("lone E", -1, {"Text1=E", "Text6=1", "Text2=0.1", "Text7=1", "Text3=0.1", "Text8=1"}, k, w,
             {"Data Entry Error"});
     }
