@@ -29,7 +29,11 @@ public:
 
     void Form_Load() override;
     void option_Click(int index) override;
-    void optDistance_Click(int position);
+    void optDistance_Click(int position);  // From units
+    void optTo_Click();                    // To units
+
+private:
+    void emptyAnswer();
 
 protected:
     std::optional<Result> calculate() override;
