@@ -127,6 +127,10 @@ private slots:
         QCOMPARE(Module2::FormulaText, u"Mn(NO3)2.10H2O"_s);
         QCOMPARE(Module2::FormulaCoefficient, u"02"_s);
         QCOMPARE(box->textCursor().position(), 15);
+        // The tool tip's example, typed as it reads, weighs two Mn(NO3)2.10H2O.
+        QCOMPARE(box->toPlainText(), box->toolTip().section(u' ', -1));
+        key(box, Qt::Key_Return);
+        QCOMPARE(w->Text1->text(), u"718.192"_s);
         w->cmdPrint->click();
         QCOMPARE(TestSupport::printer().printed.last(), w);
     }
