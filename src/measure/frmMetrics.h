@@ -32,9 +32,9 @@ public:
     void optDistance_Click(int position);  // From units
     void optTo_Click();                    // To units
 
-private:
-    void emptyAnswer();
-
 protected:
     std::optional<Result> calculate() override;
+
+private:
+    void emptyAnswer();
 };
