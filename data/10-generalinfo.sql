@@ -65,7 +65,7 @@
 --   second source gives: 22, each with the reason the stored value stands.
 --   Further witnesses named there: "pymatgen", Debian python3-pymatgen
 --   2022.11.7, pymatgen/core/periodic_table.json; "pgf-PeriodicTable", Debian
---   texlive-pictures 2022.20230122-4, tex/latex/pgf-periodictable/pgfPT.data.tex
+--   texlive-pictures 2022.20230122-3, tex/latex/pgf-periodictable/pgfPT.data.tex
 --   (v1.0.1). Neither names a source for these values.
 --   Be BoilingPoint: libelemental 2742 K, bodr 3243 K (18.3 %); pymatgen and
 --     pgf-PeriodicTable give 2742 K too; bodr's 3243 K stands alone.

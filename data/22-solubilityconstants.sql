@@ -1,5 +1,13 @@
 -- Solubility product constants Ksp at 25 C (CaCO3 as calcite).
--- Source: CRC Handbook of Chemistry and Physics, "Solubility product constants".
+--
+-- No source for these values can be read where this file is made. They were
+--   entered by an earlier session, which cited the CRC Handbook of Chemistry
+--   and Physics, "Solubility product constants", without an edition; no edition
+--   of that handbook, nor any other table of solubility products, is in a
+--   Debian or npm package reachable here (data/tools/check_tables.py has
+--   nothing to compare them with). They stay because the window "Solubility
+--   Constants" lists them.
+-- Ksp: unverified in every row.
 CREATE TABLE "SolubilityConstants" ("Substance" TEXT, "Ksp" REAL);
 BEGIN;
 INSERT INTO "SolubilityConstants" ("Substance", "Ksp") VALUES ('AgCl', 1.77e-10);

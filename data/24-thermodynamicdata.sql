@@ -1,8 +1,33 @@
 -- Standard thermodynamic data at 298.15 K and 1 bar: Hf = enthalpy of formation (kJ/mol),
 -- Gf = Gibbs energy of formation (kJ/mol), S = standard molar entropy (J/mol*K).
 -- CaCO3 as calcite, SiO2 as quartz.
--- Source: CRC Handbook of Chemistry and Physics, "Standard thermodynamic properties
--- of chemical substances".
+--
+-- The rows were entered by an earlier session, which cited the CRC Handbook of
+--   Chemistry and Physics, "Standard thermodynamic properties of chemical
+--   substances", without an edition; no edition of that handbook can be read
+--   where this file is made. What reachable sources confirm is checked by
+--   /usr/bin/python3 data/tools/check_tables.py <unpacked python3-pymatgen>:
+-- Hf and Gf of H2(g), O2(g), N2(g), Cl2(g), Br2(l), I2(s), C(graphite) and
+--   S(rhombic): 0 by the definition of the standard state.
+-- Hf of 14 solids, against Debian package python3-pymatgen
+--   2022.11.7+dfsg1-11+deb12u2, pymatgen/entries/exp_compounds.json.gz
+--   (experimental enthalpies of formation, eV per formula unit, times
+--   96.485 kJ/mol; the file names no source), all within 1 %: NH4Cl -314.4
+--   (-314.6), NaCl -411.2 (-411.3), NaOH -425.8 (-425.9), KCl -436.5 (-436.6),
+--   MgO -601.6 (-601.6), CaO -634.9 (-634.9), Ca(OH)2 -985.2 (-986.1), CaCO3
+--   -1207.6 (-1206.9), Al2O3 -1675.7 (-1668.1), SiO2 -910.7 (-908.3), Fe2O3
+--   -824.2 (-825.5), Fe3O4 -1118.4 (-1120.9), CuO -157.3 (-156.1), AgCl -127.0
+--   (-127.0).
+-- Gf of 13 gases, against the same package's
+--   pymatgen/entries/data/nist_gas_gf.json (Gibbs energies of formation of
+--   gases, eV per formula unit, at 300 K, which the package's code calls
+--   NIST-JANAF data): within 0.5 kJ/mol for H2O(g) -228.6 (-228.5), CO -137.2
+--   (-137.3), CO2 -394.4 (-394.4), CH4 -50.5 (-50.6), NH3 -16.4 (-16.2), NO2
+--   51.3 (51.4), SO2 -300.1 (-300.1), H2S -33.4 (-33.4), HCl -95.3 (-95.3), HBr
+--   -53.4 (-53.6). NO 87.6 (86.6), N2O 103.7 (104.3) and HF -275.4 (-274.7)
+--   differ by 0.6 to 1.0 kJ/mol: unverified.
+-- Unverified (no reachable source gives them): S in every row; Hf of every
+--   row not named above; Gf of every row not named above.
 CREATE TABLE "ThermodynamicData" ("Substance" TEXT, "Hf" REAL, "Gf" REAL, "S" REAL);
 BEGIN;
 INSERT INTO "ThermodynamicData" ("Substance", "Hf", "Gf", "S") VALUES ('H2(g)', 0.0, 0.0, 130.7);

@@ -1,5 +1,14 @@
 -- Standard reduction potentials at 25 C, volts versus the standard hydrogen electrode.
--- Source: CRC Handbook of Chemistry and Physics, "Electrochemical series".
+--
+-- No source for these values can be read where this file is made. They were
+--   entered by an earlier session, which cited the CRC Handbook of Chemistry
+--   and Physics, "Electrochemical series", without an edition; no edition of
+--   that handbook, nor any other table of electrode potentials, is in a Debian
+--   or npm package reachable here (data/tools/check_tables.py has nothing to
+--   compare them with). They stay because the window "Standard Reduction
+--   Potentials" lists them.
+-- Volts: 0 for 2H+ + 2e- -> H2 by the definition of the scale; unverified in
+--   every other row.
 CREATE TABLE "StandardReductions" ("HalfReaction" TEXT, "Volts" REAL);
 BEGIN;
 INSERT INTO "StandardReductions" ("HalfReaction", "Volts") VALUES ('F2 + 2e- -> 2F-', 2.866);

@@ -1,6 +1,23 @@
 -- Densities of gases at 0 C and 101.325 kPa (STP), g/L.
--- Source: CRC Handbook of Chemistry and Physics (physical constants of inorganic and
--- organic compounds; properties of the elements).
+--
+-- The rows were entered by an earlier session, which cited the CRC Handbook of
+--   Chemistry and Physics (physical constants of inorganic and organic
+--   compounds; properties of the elements) without an edition; no edition of
+--   that handbook can be read where this file is made.
+-- The eleven elements are checked (/usr/bin/python3 data/tools/check_tables.py)
+--   against libelemental 2.0.2 (Debian package libelemental0 2.0.2-1), its
+--   DensityGas table (g/L at 0 C) in data/tools/libelemental-2.0.2.tsv, for
+--   which the library cites the CRC Handbook, 84th ed. (2003) and 77th ed.
+--   (1996), Lange's Handbook of Chemistry, 15th ed. (1999) and 14th ed. (1992),
+--   Kaye & Laby, 15th ed. (1993), Macmillan's Chemical and Physical Data (1992)
+--   and H. Kuchling, Taschenbuch der Physik, 13th ed. (1991): all within 0.5 %
+--   (Hydrogen 0.0899 against 0.08988, Nitrogen 1.2506 against 1.251, Fluorine
+--   1.696 against 1.7, Chlorine 3.214 against 3.2; Helium, Neon, Oxygen, Argon,
+--   Krypton, Xenon and Radon equal).
+-- Unverified (no reachable source gives them): Methane, Ammonia, Acetylene,
+--   Carbon monoxide, Ethylene, Air (dry), Nitric oxide, Ethane, Hydrogen
+--   sulfide, Hydrogen chloride, Carbon dioxide, Nitrous oxide, Propane and
+--   Sulfur dioxide.
 CREATE TABLE "GasDensity" ("Gas" TEXT, "Density" REAL);
 BEGIN;
 INSERT INTO "GasDensity" ("Gas", "Density") VALUES ('Hydrogen', 0.0899);

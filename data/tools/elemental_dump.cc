@@ -6,7 +6,10 @@
 //       -DELEMENTAL_VERSION="\"$(pkg-config --modversion libelemental)\""
 //       $(pkg-config --cflags --libs libelemental)
 //   /tmp/elemental_dump > data/tools/libelemental-2.0.2.tsv
-// (one command line; the version goes into the table's first line).
+//   /tmp/elemental_dump heats > data/tools/libelemental-2.0.2-heats.tsv
+// (one command line; the version goes into the table's first line). With
+// "heats" it writes the enthalpies of fusion and vaporization instead, which
+// data/tools/check_tables.py compares with data/26-enthalpies.sql.
 //
 // A value is written as the library stores it, followed by "|" and its
 // qualifier: empty for a plain value, or est (estimated), ca (approximate),
@@ -18,6 +21,7 @@
 
 #include <iostream>
 #include <string>
+#include <vector>
 
 using namespace Elemental;
 
@@ -46,13 +50,15 @@ struct Column {
 #define ELEMENTAL_VERSION "(version not given)"
 #endif
 
-int main() {
+int main(int argc, char** argv) {
     initialize();
-    const Column columns[] = {{"MeltingPointK", &P_MELTING_POINT},
-                              {"BoilingPointK", &P_BOILING_POINT},
-                              {"DensitySolid", &P_DENSITY_SOLID},
-                              {"DensityLiquid", &P_DENSITY_LIQUID},
-                              {"DensityGas", &P_DENSITY_GAS}};
+    const std::vector<Column> points = {{"MeltingPointK", &P_MELTING_POINT},
+                                        {"BoilingPointK", &P_BOILING_POINT},
+                                        {"DensitySolid", &P_DENSITY_SOLID},
+                                        {"DensityLiquid", &P_DENSITY_LIQUID},
+                                        {"DensityGas", &P_DENSITY_GAS}};
+    const std::vector<Column> heats = {{"FusionHeat", &P_FUSION_HEAT}, {"VaporizationHeat", &P_VAPORIZATION_HEAT}};
+    const std::vector<Column>& columns = argc > 1 && std::string(argv[1]) == "heats" ? heats : points;
     std::cout << "# libelemental " << ELEMENTAL_VERSION << "\n";
     for (const Column& c : columns) {
         std::cout << "# " << c.name << ": " << c.property->get_description() << "\n";

@@ -393,7 +393,7 @@ CROSS_CHECK_HEAD = """\
 --   second source gives: {count}, each with the reason the stored value stands.
 --   Further witnesses named there: "pymatgen", Debian python3-pymatgen
 --   2022.11.7, pymatgen/core/periodic_table.json; "pgf-PeriodicTable", Debian
---   texlive-pictures 2022.20230122-4, tex/latex/pgf-periodictable/pgfPT.data.tex
+--   texlive-pictures 2022.20230122-3, tex/latex/pgf-periodictable/pgfPT.data.tex
 --   (v1.0.1). Neither names a source for these values.
 """
 

@@ -201,6 +201,7 @@ void fmrMoles::Form_Load() {
 void fmrMoles::lstList1_Click() {
     ListPosition = qint16(lstList1->currentRow());
     if (ListPosition < 0) return;  // the selection was removed
+    emptyAnswer();                 // an answer belongs to the element it was worked for
     const QString w = weightText(lstList1->item(ListPosition)->data(Qt::UserRole));
     if (w.isEmpty()) {
         say(ListError, Style{Msg::Icon::Information, QStringLiteral("Tessival")});

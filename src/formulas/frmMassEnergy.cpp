@@ -90,8 +90,10 @@ frmMassEnergy::frmMassEnergy() : CalculatorForm(massEnergy()) {
     buttons->addStretch();
 
     addCheck([this] { return notAboveZero(Text1); }, QStringLiteral("You must enter a valid coefficient."));
-    addCheck([this] { return isEmpty(Text2); }, QStringLiteral("You must enter a valid number of grams."));
-    addCheck([this] { return isEmpty(Text3); }, QStringLiteral("You must enter a valid molecular weight."));
+    // No mass is negative, and a molecular weight is above 0.
+    addCheck([this] { return isEmpty(Text2) || negative(Text2); },
+             QStringLiteral("You must enter a valid number of grams."));
+    addCheck([this] { return notAboveZero(Text3); }, QStringLiteral("You must enter a valid molecular weight."));
     addCheck([this] { return isEmpty(Text4); }, QStringLiteral("You must enter a valid amount of energy."));
     setFixedBorder();
 }

@@ -131,12 +131,18 @@ frmReactions::frmReactions() : CalculatorForm(reactions()) {
 
     connect(RichTextBox1, &QLineEdit::textChanged, this, &frmReactions::RichTextBox1_Change);
 
+    // A refused equation lists nothing: no rows of an earlier one beside it.
+    const auto refused = [this] {
+        list(m_left, {});
+        list(m_right, {});
+        fitRows();
+        RichTextBox1->setFocus();
+    };
     addCheck([this] { return RichTextBox1->text().isEmpty(); }, QStringLiteral("You must enter a formula."),
-             std::nullopt, [this] { RichTextBox1->setFocus(); });
+             std::nullopt, refused);
     addCheck([this] { return RichTextBox1->text().count(Arrow) != 1; },
              QStringLiteral("You must use the = and > symbols."),
-             Style{Msg::Icon::Information, QStringLiteral("Invalid symbol in equation.")},
-             [this] { RichTextBox1->setFocus(); });
+             Style{Msg::Icon::Information, QStringLiteral("Invalid symbol in equation.")}, refused);
 
     setTabOrder(RichTextBox1, cmdOk);
     setTabOrder(cmdOk, cmdClear);

@@ -97,8 +97,6 @@ frmWeightCalculations::frmWeightCalculations() : CalculatorForm(makeDesign()) {
     setTabOrder(Option4, Option5);
     setTabOrder(Option5, Option6);
 
-    addCheck([this] { return m_weight > WeightLimit; }, QStringLiteral("You must enter a valid molecular weight."),
-             std::nullopt, [this] { Text1->setFocus(); });
     addCheck([this] { return isEmpty(Text1); }, QStringLiteral("You must enter a valid molecular weight."),
              std::nullopt, [this] { Text1->setFocus(); });
     addCheck([this] { return !(m_weight > 0); }, QStringLiteral("You must enter a valid molecular weight."),

@@ -25,7 +25,6 @@ public:
     QLineEdit* Text4;
 
     static constexpr double Avogadro = 6.02E23;
-    static constexpr float WeightLimit = 1000;
 
     void Form_Load() override;
     void Option4_Click();

@@ -102,7 +102,7 @@ frmWeights::frmWeights() {
     lblWeights1 = label("lblWeights1", QStringLiteral("Enter a formula using correct form with capital/small letters."));
     RichTextBox1 = new FormulaBox(this);
     RichTextBox1->setObjectName(QStringLiteral("RichTextBox1"));
-    RichTextBox1->setToolTip(QStringLiteral("Here is an example of an entry: 2Mn(NO3)2.10H20"));
+    RichTextBox1->setToolTip(QStringLiteral("Here is an example of an entry: 2Mn(NO3)2.10H2O"));
     RichTextBox1->setAccessibleName(lblWeights1->text());
     lblWeights1->setBuddy(RichTextBox1);
 
@@ -268,6 +268,8 @@ void frmWeights::RichTextBox1_Change() {
     if (m_formatting || m_programmatic) return;
     formatFormula();
     Module2::SetFormula(RichTextBox1->toPlainText());
+    // A weight belongs to the formula it was weighed for.
+    if (RichTextBox1->toPlainText() != m_weighedText) clearAnswers();
     cmdOk->setEnabled(true);
     cmdPrint->setEnabled(true);
 }

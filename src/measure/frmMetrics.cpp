@@ -80,10 +80,14 @@ frmMetrics::frmMetrics() : CalculatorForm(metrics()) {
     units->addWidget(frmTo);
     // Below the value and answer rows, above the buttons.
     static_cast<QVBoxLayout*>(layout())->insertLayout(2, units);
-    for (int p = 1; p <= Positions; ++p)
+    for (int p = 1; p <= Positions; ++p) {
         connect(optDistance[p], &QRadioButton::toggled, this, [this, p](bool on) {
             if (on) optDistance_Click(p);
         });
+        connect(optDistance[p + Positions], &QRadioButton::toggled, this, [this](bool on) {
+            if (on) optTo_Click();
+        });
+    }
     setFixedBorder();
     QStringList order{QStringLiteral("txtMetric1")};
     for (int i = 1; i <= 2 * Positions; ++i) order << QStringLiteral("optDistance%1").arg(i);
@@ -127,7 +131,16 @@ void frmMetrics::option_Click(int index) {
     frmDistance2->setTitle(MetricPrefix::categoryName(c));
 }
 
+// An answer belongs to the units it was converted between.
+void frmMetrics::emptyAnswer() {
+    txtMetric2->clear();
+    Text1->clear();
+}
+
+void frmMetrics::optTo_Click() { emptyAnswer(); }
+
 void frmMetrics::optDistance_Click(int position) {
+    emptyAnswer();
     for (int p = 1; p <= Positions; ++p) {
         QRadioButton* to = optDistance[p + Positions];
         to->setEnabled(p != position);

@@ -29,8 +29,12 @@ public:
 
     void Form_Load() override;
     void option_Click(int index) override;
-    void optDistance_Click(int position);
+    void optDistance_Click(int position);  // From units
+    void optTo_Click();                    // To units
 
 protected:
     std::optional<Result> calculate() override;
+
+private:
+    void emptyAnswer();
 };

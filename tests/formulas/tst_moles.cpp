@@ -149,6 +149,31 @@ private slots:
         QCOMPARE(shownNow(m), u"||"_s);
     }
 
+    // Another element empties the answer and the work line: no carbon grams beside iron.
+    void anotherElementEmptiesTheAnswer() {
+        auto* m = open<fmrMoles>(u"fmrMoles"_s);
+        TestSupport::type(m->txtMoles1, u"2"_s);
+        m->optMoles1->click();
+        m->optMoles5->click();
+        m->lstList1->setCurrentRow(5);
+        TestSupport::press(m->txtMoles1, Qt::Key_Return);
+        QCOMPARE(shownNow(m), u"24.022|2   X   12.011|Grams"_s);
+        QListWidgetItem* iron = m->lstList1->item(25);
+        QCOMPARE(iron->text().left(2), u"Fe"_s);
+        m->lstList1->scrollToItem(iron);
+        QTest::mouseClick(m->lstList1->viewport(), Qt::LeftButton, {}, m->lstList1->visualItemRect(iron).center());
+        QCOMPARE(m->txtMoles2->text(), u"55.845"_s);
+        QCOMPARE(shownNow(m), u"||"_s);
+        TestSupport::press(m->txtMoles1, Qt::Key_Return);
+        QCOMPARE(shownNow(m), u"111.69|2   X   55.845|Grams"_s);
+        // By keys as well: the next element down.
+        m->lstList1->setFocus();
+        QTest::keyClick(m->lstList1, Qt::Key_Down);
+        QCOMPARE(m->lstList1->currentRow(), 26);
+        QCOMPARE(shownNow(m), u"||"_s);
+        QVERIFY(messages().shown.isEmpty());
+    }
+
     void checksAndFaults() {
         auto* m = open<fmrMoles>(u"fmrMoles"_s);
         // Enter in the amount box after each step: its message, or the answer, which the faults keep.
@@ -240,7 +265,8 @@ private slots:
         row("grams empty", me, "2 ~ 18", u"You must enter a valid number of grams."_s, info);
         row("weight empty", me, "2 3", u"You must enter a valid molecular weight."_s, info);
         row("energy empty", me, "2 3 4", u"You must enter a valid amount of energy."_s, info);
-        row("weight 0", me, "2 36 0 100", u"Division by zero"_s, critical);
+        row("weight 0", me, "2 36 0 100", u"You must enter a valid molecular weight."_s, info);
+        row("weight 0.0", me, "2 36 0.0 100", u"You must enter a valid molecular weight."_s, info);
         row("a lone -", me, "2 36 18 -", u"Type mismatch"_s, critical);
         row("too much heat", me, "1 1000000000000000000000 .000000000000000001 999999999", u"Overflow"_s, critical);
     }
@@ -269,6 +295,39 @@ private slots:
             expectOne(expected, Tessival, Msg::Icon(icon));
             QCOMPARE(shown(), kept);
         }
+    }
+
+    // A negative mass or molecular weight, put in the boxes as a screen reader does (the keys
+    // refuse "-"): the window's message, and the answer before it kept.
+    void massEnergyRefusesNegativeMassAndWeight_data() {
+        QTest::addColumn<QString>("grams");
+        QTest::addColumn<QString>("weight");
+        QTest::addColumn<QString>("message");
+        const QString grams = u"You must enter a valid number of grams."_s;
+        const QString weight = u"You must enter a valid molecular weight."_s;
+        QTest::newRow("hydrogen weight -2.016") << u"10"_s << u"-2.016"_s << weight;
+        QTest::newRow("mass -10") << u"-10"_s << u"2.016"_s << grams;
+        QTest::newRow("both negative") << u"-10"_s << u"-2.016"_s << grams;
+    }
+    void massEnergyRefusesNegativeMassAndWeight() {
+        QFETCH(QString, grams);
+        QFETCH(QString, weight);
+        QFETCH(QString, message);
+        auto* f = open<CalculatorForm>(u"frmMassEnergy"_s);
+        const QStringList first{u"2"_s, u"36"_s, u"18"_s, u"100"_s};
+        for (int i = 0; i < 4; ++i) TestSupport::type(f->inputs[i], first[i]);
+        f->cmdOk->click();
+        QCOMPARE(f->answerBox->text(), u"100.000"_s);
+        f->inputs[0]->setText(u"1"_s);
+        f->inputs[1]->setText(grams);
+        f->inputs[2]->setText(weight);
+        f->inputs[3]->setText(u"-285.8"_s);
+        messages().clear();
+        f->cmdOk->click();
+        QVERIFY(!messages().shown.isEmpty());
+        QCOMPARE(messages().lastText(), message);
+        QCOMPARE(messages().shown.last().icon, Msg::Icon::Information);
+        QCOMPARE(f->answerBox->text() + u" | "_s + f->workLine->text(), u"100.000 | 36 / 18 * 100 / 2"_s);
     }
 
     // Refused keys (each with the key message) and Clear.

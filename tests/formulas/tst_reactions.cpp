@@ -138,18 +138,29 @@ private slots:
         QVERIFY(w->cmdOk->isEnabled() && w->cmdPrint->isEnabled());
     }
 
-    // An arrow of two parts or two arrows: the message, the text and the rows kept.
+    // No arrow, an arrow of two parts or two arrows: the message and the text kept; no row of the
+    // equation counted before stays beside the refused one.
     void refusedEquationsKeepWhatTheStudentTyped() {
         auto* w = counter();
-        count(w, u"H2 => H2"_s);
-        for (const QString& equation : {u"H2 + O2 = > H2O"_s, u"H2 => O2 => H2O"_s}) {
+        for (const QString& equation : {u"H2 + O2 = H2O"_s, u"H2 + O2 = > H2O"_s, u"H2 => O2 => H2O"_s}) {
+            count(w, u"Fe2O3 + 3CO => 2Fe + 3CO2"_s);
+            QCOMPARE(sides(w), u"Fe 2, O 6, C 3 / Fe 2, C 3, O 6"_s);
             msgs().clear();
             count(w, equation);
             expectOne(u"You must use the = and > symbols."_s, u"Invalid symbol in equation."_s, Msg::Icon::Information);
             QCOMPARE(w->RichTextBox1->text(), equation);
-            QCOMPARE(sides(w), u"H 2 / H 2"_s);
+            QCOMPARE(sides(w), u" / "_s);
             QCOMPARE(QApplication::focusWidget(), w->RichTextBox1);
         }
+        // An emptied box likewise.
+        count(w, u"Fe2O3 + 3CO => 2Fe + 3CO2"_s);
+        msgs().clear();
+        w->RichTextBox1->selectAll();
+        key(w->RichTextBox1, Qt::Key_Backspace);
+        key(w->RichTextBox1, Qt::Key_Return);
+        expectOne(u"You must enter a formula."_s, u"Reactions"_s, Msg::Icon::None);
+        QCOMPARE(sides(w), u" / "_s);
+        QCOMPARE(QApplication::focusWidget(), w->RichTextBox1);
     }
 
     void moleculeFaultsListNothingForTheirSide() {

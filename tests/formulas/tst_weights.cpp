@@ -116,7 +116,7 @@ private slots:
         auto* w = weights();
         auto* box = w->RichTextBox1;
         QVERIFY(!w->cmdOk->isEnabled() && !w->cmdPrint->isEnabled());
-        QCOMPARE(box->toolTip(), u"Here is an example of an entry: 2Mn(NO3)2.10H20"_s);
+        QCOMPARE(box->toolTip(), u"Here is an example of an entry: 2Mn(NO3)2.10H2O"_s);  // the letter O
         QCOMPARE(box->accessibleName(), u"Enter a formula using correct form with capital/small letters."_s);
         QCOMPARE(w->lblWeights1->buddy(), box);
         QCOMPARE(QApplication::focusWidget(), box);
@@ -127,6 +127,10 @@ private slots:
         QCOMPARE(Module2::FormulaText, u"Mn(NO3)2.10H2O"_s);
         QCOMPARE(Module2::FormulaCoefficient, u"02"_s);
         QCOMPARE(box->textCursor().position(), 15);
+        // The tool tip's example, typed as it reads, weighs two Mn(NO3)2.10H2O.
+        QCOMPARE(box->toPlainText(), box->toolTip().section(u' ', -1));
+        key(box, Qt::Key_Return);
+        QCOMPARE(w->Text1->text(), u"718.192"_s);
         w->cmdPrint->click();
         QCOMPARE(TestSupport::printer().printed.last(), w);
     }
@@ -315,6 +319,49 @@ private slots:
         QVERIFY(Module2::StackIsEmpty());
     }
 
+    // Weighed, then the box edited without Ok: no weight or % stays beside a formula it was not weighed for.
+    void anEditEmptiesTheAnswers_data() {
+        QTest::addColumn<QString>("edit");
+        QTest::newRow("typed over") << "type NaCl";
+        QTest::newRow("one key added") << "type 2";
+        QTest::newRow("Backspace") << "key Backspace";
+        QTest::newRow("Delete inside") << "key Home Right Right Delete";
+        QTest::newRow("pasted over") << "paste NaCl";
+    }
+    void anEditEmptiesTheAnswers() {
+        QFETCH(QString, edit);
+        auto* w = weights();
+        typeIn(w->RichTextBox1, u"CuSO4.5H2O"_s);
+        w->chk1->setChecked(true);
+        w->chk2->setChecked(true);
+        w->cmdOk->click();
+        QCOMPARE(w->txtWeights2->text(), fixed3(a("Cu") + a("S") + 4 * a("O") + 5 * water()));
+        QVERIFY(!w->txtComposition[0]->text().isEmpty() && !w->txtHydrate->text().isEmpty());
+        const QStringList words = edit.split(u' ');
+        if (words[0] == u"type") {
+            if (words[1] == u"NaCl") w->RichTextBox1->selectAll();
+            typeIn(w->RichTextBox1, words[1]);
+        } else if (words[0] == u"key") {
+            for (const QString& k : words.mid(1))
+                key(w->RichTextBox1, k == u"Home"     ? Qt::Key_Home
+                                     : k == u"Right"  ? Qt::Key_Right
+                                     : k == u"Delete" ? Qt::Key_Delete
+                                                      : Qt::Key_Backspace);
+        } else {
+            w->RichTextBox1->selectAll();
+            QApplication::clipboard()->setText(words[1]);
+            key(w->RichTextBox1, Qt::Key_V, Qt::ControlModifier);
+        }
+        QVERIFY(w->RichTextBox1->toPlainText() != u"CuSO4.5H2O"_s);
+        QVERIFY2(msgs().shown.isEmpty(), qPrintable(msgs().lastText()));
+        QStringList shown{w->txtWeights2->text(), w->Text1->text(), w->txtHydrate->text()};
+        for (QLineEdit* b : w->txtComposition) shown << b->text();
+        QCOMPARE(shown.join(QString()), QString());
+        // Ok weighs the new formula; the check boxes still hold.
+        w->cmdOk->click();
+        QVERIFY(!w->txtWeights2->text().isEmpty() && !w->txtComposition[0]->text().isEmpty());
+    }
+
     void okStopsWithAMessageAndNoAnswer_data() {
         QTest::addColumn<QString>("formula");
         QTest::addColumn<QString>("message");
@@ -463,6 +510,8 @@ private slots:
         row("moles to molecules", {"18", "0.5", "moles", "molecules", "3.01E+23", "0.5 * 6.02E+23"});
         row("grams to grams", {"18", "4.5", "grams", "grams", "4.5", "4.5"});
         row("weight 1000 accepted", {"1000", "2", "moles", "grams", "2000", "2 * 1000"});
+        row("vitamin B12, above 1000", {"1355.4", "2", "moles", "grams", "2710.8", "2 * 1355.4"});
+        row("C100H202 as weighed", {"1404.716", "1", "moles", "grams", "1404.716", "1 * 1404.716"});
     }
     void conversionsBothWays() {
         QFETCH(QString, weight);
@@ -487,9 +536,8 @@ private slots:
 
     void calculationChecksAndFaults() {
         auto* c = calc();
-        typeIn(c->Text1, u"1000.5"_s);
         typeIn(c->Text2, u"5"_s);
-        c->cmdOk->click();
+        c->cmdOk->click();  // no weight
         expectMsg(u"You must enter a valid molecular weight."_s, Msg::Icon::Critical);
         QCOMPARE(QApplication::focusWidget(), c->Text1);
         c->Text1->setText(u"18"_s);

@@ -218,6 +218,31 @@ private slots:
         QTEST(f->Text1->text(), "work");
     }
 
+    // 2.5 Kilogram to Gram, then another From or To unit: the 2500 and its work line go; Ok converts anew.
+    void anotherUnitEmptiesTheAnswer_data() {
+        QTest::addColumn<int>("option");  // 1 to 12: From 1-6, To 7-12
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("work");
+        QTest::newRow("From Milligram") << 6 << QStringLiteral("0.0025") << QStringLiteral("2.5 / 1000");
+        QTest::newRow("From Dekagram") << 2 << QStringLiteral("25") << QStringLiteral("2.5 * 10");
+        QTest::newRow("To Milligram") << 12 << QStringLiteral("2500000") << QStringLiteral("2.5 * 1000000");
+        QTest::newRow("To Dekagram") << 8 << QStringLiteral("250") << QStringLiteral("2.5 * 100");
+    }
+    void anotherUnitEmptiesTheAnswer() {
+        QFETCH(int, option);
+        frmMetrics* f = openMetrics(0, 1, 3);
+        TestSupport::type(f->txtMetric1, QStringLiteral("2.5"));
+        TestSupport::press(f->txtMetric1, Qt::Key_Return);
+        QCOMPARE(f->txtMetric2->text() + QStringLiteral(" | ") + f->Text1->text(), QStringLiteral("2500 | 2.5 * 1000"));
+        f->optDistance[option]->click();
+        QCOMPARE(f->txtMetric2->text() + f->Text1->text(), QString());
+        QCOMPARE(f->txtMetric1->text(), QStringLiteral("2.5"));
+        TestSupport::press(f->txtMetric1, Qt::Key_Return);
+        QVERIFY2(messages().shown.isEmpty(), qPrintable(messages().lastText()));
+        QTEST(f->txtMetric2->text(), "answer");
+        QTEST(f->Text1->text(), "work");
+    }
+
     void metricUnits() {
         frmMetrics* f = openMetrics(0, 0, 0);
         QVERIFY(f->Option1->isChecked() && f->fromUnit() == 0 && f->toUnit() == 0);

@@ -152,7 +152,7 @@ private slots:
             blanks(2) + "Element" + blanks(10) + "Heat of Fusion (kJ/mol)" + blanks(5) + "Heat of Vaporization (kJ/mol)",
             {"Hydrogen        0.12               0.90        ", "Tungsten        52.31              806.70      "});
         row("frmelectronegativities", "Electronegativities", "Label1",
-            blanks(1) + "Element" + blanks(15) + "Electronegativity(kJ/mol)",
+            blanks(1) + "Element" + blanks(15) + "Electronegativity",  // a scale without a unit
             {"Hydrogen          2.20        ", "Helium" + blanks(24)});
         // 244.00 needs six characters: the radius cell widens from five.
         row("frmRadii", "Atomic Radii", "Label1", blanks(1) + "Element" + blanks(27) + "Radius (pm)",

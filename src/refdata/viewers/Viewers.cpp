@@ -104,7 +104,7 @@ frmEnthalpies::frmEnthalpies()
 
 frmelectronegativities::frmelectronegativities()
     : TableViewerForm(viewer(QStringLiteral("Electronegativities"), QStringLiteral("Electronegativities"),
-                            {{1, QStringLiteral("Element")}, {15, QStringLiteral("Electronegativity(kJ/mol)")}},
+                            {{1, QStringLiteral("Element")}, {15, QStringLiteral("Electronegativity")}},
                             {{QStringLiteral("Element"), 12, zeros(12), 0}, {QStringLiteral("Electronegativity"), 12, Standard, 6}},
                             QStringLiteral("frmMain"))) {}
 
