@@ -17,7 +17,7 @@ public:
     State validate(QString& input, int& pos) const override {
         // setText leaves no step to undo: the program's own write, not held.
         if (!m_guard->box()->isUndoAvailable()) return Acceptable;
-        const TextGuard::Verdict v = m_guard->judge(m_guard->m_shown, input, pos);
+        const TextGuard::Verdict v = m_guard->judge(m_guard->m_shown, input, pos, m_guard->m_from, m_guard->m_to);
         m_guard->m_refused = v.refused;
         m_guard->m_tooLong = v.tooLong;
         if (!v.ok()) return Invalid;
@@ -140,6 +140,9 @@ TextGuard::TextGuard(QLineEdit* box, Admits admits, Refuse refuse)
     box->setValidator(new GuardValidator(this));
     connect(box, &QLineEdit::inputRejected, this, &TextGuard::rejected);
     connect(box, &QLineEdit::textChanged, this, &TextGuard::shown);
+    connect(box, &QLineEdit::cursorPositionChanged, this, &TextGuard::mark);
+    connect(box, &QLineEdit::selectionChanged, this, &TextGuard::mark);
+    mark();
     // An interface made before the guard (naming the box makes one) is Qt's own.
     if (QAccessibleInterface* i = QAccessible::queryAccessibleInterface(box);
         i && !dynamic_cast<GuardedLineAccessible*>(i))
@@ -152,22 +155,25 @@ TextGuard* TextGuard::of(const QObject* box) {
 
 QLineEdit* TextGuard::box() const { return static_cast<QLineEdit*>(parent()); }
 
-TextGuard::Verdict TextGuard::judge(const QString& before, const QString& after, int caret) const {
+TextGuard::Verdict TextGuard::judge(const QString& before, const QString& after, int caret, int from,
+                                    int to) const {
     const qsizetype nb = before.size(), na = after.size(), m = std::min(nb, na);
-    // The text arrives just before the caret; what follows the caret was there before.
-    qsizetype s = -1;
-    if (caret >= 0 && caret <= na && na - caret <= nb && before.endsWith(QStringView(after).mid(caret))) s = na - caret;
-    qsizetype p = 0;
-    const qsizetype prefixEnd = s < 0 ? m : std::min(na - s, nb - s);
-    while (p < prefixEnd && before.at(p) == after.at(p)) ++p;
-    if (s < 0) {
-        s = 0;
+    qsizetype p = 0, s = 0;
+    // Where the text went: in place of [from, to) of the text before, ending at the caret.
+    const bool placed = from >= 0 && from <= to && to <= nb && caret >= from && caret <= na && na - caret == nb - to &&
+                        QStringView(after).left(from) == QStringView(before).left(from) &&
+                        QStringView(after).mid(caret) == QStringView(before).mid(to);
+    if (placed) {
+        p = from;
+        s = nb - to;
+    } else {
+        while (p < m && before.at(p) == after.at(p)) ++p;
         while (s < m - p && before.at(nb - 1 - s) == after.at(na - 1 - s)) ++s;
     }
     QString arrived = after.mid(p, na - p - s);
     Verdict v;
     v.text = after;
-    if (arrived.size() > 1) {
+    if (placed && arrived.size() > 1) {
         // A copied text brings blanks and line ends around it: not the student's.
         const QString trimmed = arrived.trimmed();
         if (trimmed.size() != arrived.size()) {
@@ -194,7 +200,7 @@ bool TextGuard::offer(int start, int end, const QString& text) {
     end = std::clamp(end, start, int(before.size()));
     QString after = before;
     after.replace(start, end - start, text);
-    const Verdict v = judge(before, after, start + int(text.size()));
+    const Verdict v = judge(before, after, start + int(text.size()), start, end);
     if (!v.ok()) {
         tell(v.tooLong ? QChar() : v.refused);
         return false;
@@ -214,4 +220,19 @@ void TextGuard::tell(QChar refused) {
         this, [this, refused] { m_refuse(refused); }, Qt::QueuedConnection);
 }
 
-void TextGuard::shown(const QString& text) { m_shown = text; }
+void TextGuard::shown(const QString& text) {
+    m_shown = text;
+    mark();
+}
+
+// Where the next text goes: in place of the selection, or at the caret.
+void TextGuard::mark() {
+    const QLineEdit* b = box();
+    if (b->text() != m_shown) return;  // the caret moves with a change still being judged
+    if (b->hasSelectedText()) {
+        m_from = b->selectionStart();
+        m_to = b->selectionEnd();
+    } else {
+        m_from = m_to = b->cursorPosition();
+    }
+}

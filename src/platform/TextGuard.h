@@ -35,10 +35,11 @@ public:
     // screen reader gives it. Takes it, or refuses it with the message.
     bool offer(int start, int end, const QString& text);
 
-    // What arrives between `before` and `after`: the part that differs, ending
-    // at the caret (-1: unknown), without the blanks around it when it is
-    // longer than one character. Empty `refused` and false `tooLong`: the
-    // text may stand.
+    // What arrives between `before` and `after`: the text that took the place
+    // of [from, to) of `before` and ends at the caret, or where they differ
+    // when that does not fit. Blanks and line ends around a text of more than
+    // one character in a known place are left off. Empty `refused` and false
+    // `tooLong`: the text may stand.
     struct Verdict {
         QString text;  // `after` with the arrived part trimmed
         int caret = 0;  // just after the arrived part
@@ -46,18 +47,21 @@ public:
         bool tooLong = false;
         bool ok() const { return refused.isNull() && !tooLong; }
     };
-    Verdict judge(const QString& before, const QString& after, int caret = -1) const;
+    Verdict judge(const QString& before, const QString& after, int caret = -1, int from = -1, int to = -1) const;
 
 private:
     friend class GuardValidator;
     void rejected();
     void shown(const QString& text);
+    void mark();
     void tell(QChar refused);
 
     Admits m_admits;
     Refuse m_refuse;
     int m_limit = 0;
     QString m_shown;         // the box's text as last shown
+    int m_from = 0;          // the selection or caret in it
+    int m_to = 0;
     QChar m_refused;         // the last verdict's refusal
     bool m_tooLong = false;
 };
