@@ -1,6 +1,9 @@
 #include "frmReactions.h"
 
 #include "formulas/Module2.h"
+#include "formulas/frmWeights.h"
+#include "platform/MessageBox.h"
+#include "platform/TextGuard.h"
 #include "refdata/ReferenceDatabase.h"
 
 #include <QGridLayout>
@@ -17,24 +20,6 @@ TESSIVAL_FORM(frmReactions);
 
 namespace {
 const QString Arrow = QStringLiteral("=>");
-
-// Takes out what cannot be part of an equation, wherever it came from.
-class EquationValidator : public QValidator {
-public:
-    using QValidator::QValidator;
-    State validate(QString& input, int& pos) const override {
-        QString kept;
-        kept.reserve(input.size());
-        int before = 0;
-        for (int i = 0; i < input.size(); ++i) {
-            if (EquationBox::admitted(input.at(i))) kept.append(input.at(i));
-            else if (i < pos) ++before;
-        }
-        input = kept;
-        pos -= before;
-        return Acceptable;
-    }
-};
 
 CalculatorForm::Design reactions() {
     CalculatorForm::Design s;
@@ -73,7 +58,22 @@ QSet<QString> elementSymbols() {
 
 // ---- Equation box ----------------------------------------------------------
 
-EquationBox::EquationBox(QWidget* parent) : QLineEdit(parent) { setValidator(new EquationValidator(this)); }
+EquationBox::EquationBox(QWidget* parent) : QLineEdit(parent) {
+    new TextGuard(this, &EquationBox::admitted, [](QChar c) {
+        Msg::plain(frmWeights::pasteRefusal(c), QStringLiteral("Reactions"));
+    });
+}
+
+void EquationBox::keyPressEvent(QKeyEvent* e) {
+    // A typed character that cannot be part of an equation is dropped without a word.
+    const QString t = e->text();
+    if (t.size() == 1 && t.at(0).isPrint() && !admitted(t.at(0)) &&
+        !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+        e->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(e);
+}
 
 bool EquationBox::admitted(QChar c) {
     const char16_t u = c.unicode();
@@ -91,6 +91,7 @@ frmReactions::frmReactions() : CalculatorForm(reactions()) {
     Label4->setObjectName(QStringLiteral("Label4"));
     RichTextBox1 = new EquationBox(this);
     RichTextBox1->setObjectName(QStringLiteral("RichTextBox1"));
+    addMessageText(frmWeights::pasteRefusal(QStringLiteral("<c>")));
     RichTextBox1->setToolTip(QStringLiteral(
         "Be careful to enter the equation as in the example above using the = sign and the > sign."));
     RichTextBox1->setAccessibleName(Label1->text());

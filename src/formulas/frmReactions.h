@@ -6,20 +6,23 @@
 #include "formulas/AtomCounter.h"
 
 #include <QLineEdit>
-#include <QValidator>
 
 class QGridLayout;
 class QScrollArea;
 
-// The equation box: one line of plain text. Typed or pasted characters that
-// cannot be part of an equation are dropped without a sound; the editing keys
-// work as usual.
+// The equation box: one line of plain text. A typed character that cannot be
+// part of an equation is dropped without a sound; a text that arrives whole
+// (pasted, dropped, committed, set by a screen reader) with one is refused
+// whole with a message naming it. The editing keys work as usual.
 class EquationBox : public QLineEdit {
     Q_OBJECT
 public:
     explicit EquationBox(QWidget* parent);
     // Letters, digits, "=", ">", "(", ")", "+", "." and the blank.
     static bool admitted(QChar c);
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
 };
 
 class frmReactions : public CalculatorForm {

@@ -202,12 +202,24 @@ frmWeights::frmWeights() {
     }
     addMessageText(pasteRefusal(QStringLiteral("<c>")));
     addMessageText(tooLong());
+    addMessageText(pasteRefusal(QChar(u' ')));
+    addMessageText(pasteRefusal(QChar(u'\n')));
     addMessageText(Module2::ElementTableMessage(QStringLiteral("<reason>")));
     connect(RichTextBox1, &QTextEdit::textChanged, this, &frmWeights::RichTextBox1_Change);
 }
 
 QString frmWeights::pasteRefusal(const QString& c) {
     return QStringLiteral("The character %1 cannot be part of a formula.").arg(c);
+}
+
+QString frmWeights::pasteRefusal(QChar c) {
+    const QString code = QStringLiteral("U+%1").arg(c.unicode(), 4, 16, QLatin1Char('0')).toUpper();
+    if (c == QLatin1Char(' ')) return QStringLiteral("A blank cannot be part of a formula.");
+    if (c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QChar(0x2028) || c == QChar(0x2029))
+        return QStringLiteral("A line end cannot be part of a formula.");
+    if (c.isSpace()) return QStringLiteral("A blank (%1) cannot be part of a formula.").arg(code);
+    if (!c.isPrint()) return pasteRefusal(code);
+    return pasteRefusal(QString(c));
 }
 
 QString frmWeights::tooLong() {
@@ -219,6 +231,7 @@ void frmWeights::setFormulaText(const QString& text) {
     RichTextBox1->setPlainText(text);
     m_programmatic = false;
     formatFormula();
+    m_accepted = RichTextBox1->toPlainText();
     Module2::SetFormula(RichTextBox1->toPlainText());
 }
 
@@ -266,12 +279,37 @@ bool frmWeights::RichTextBox1_KeyPress(QChar c) {
 
 void frmWeights::RichTextBox1_Change() {
     if (m_formatting || m_programmatic) return;
+    // Keys and pastes are held before they reach the box; what gets here with
+    // a character they refuse, or too long, came whole some other way.
+    const QString plain = RichTextBox1->toPlainText();
+    const auto refused = std::find_if(plain.cbegin(), plain.cend(), [](QChar c) { return !admitted(c); });
+    if (refused != plain.cend() || plain.size() > FormulaLimit) {
+        refuseArrival(refused != plain.cend() ? *refused : QChar());
+        return;
+    }
+    m_accepted = plain;
     formatFormula();
     Module2::SetFormula(RichTextBox1->toPlainText());
     // A weight belongs to the formula it was weighed for.
     if (RichTextBox1->toPlainText() != m_weighedText) clearAnswers();
     cmdOk->setEnabled(true);
     cmdPrint->setEnabled(true);
+}
+
+void frmWeights::refuseArrival(QChar refused) {
+    const int caret = RichTextBox1->textCursor().position();
+    m_formatting = true;
+    QTextCursor all(RichTextBox1->document());
+    all.select(QTextCursor::Document);
+    all.insertText(m_accepted);
+    m_formatting = false;
+    formatFormula();
+    QTextCursor c = RichTextBox1->textCursor();
+    c.setPosition(std::min(caret, int(m_accepted.size())));
+    RichTextBox1->setTextCursor(c);
+    QApplication::beep();
+    const QString message = refused.isNull() ? tooLong() : pasteRefusal(refused);
+    QMetaObject::invokeMethod(this, [message] { Msg::info(message, Title); }, Qt::QueuedConnection);
 }
 
 // Re-formats the whole box from its plain text: what the key rules refuse is

@@ -70,8 +70,10 @@ public:
     // Puts text in the formula box from code (formatted, no enabling).
     void setFormulaText(const QString& text);
 
-    // The message that refuses a paste holding the character.
+    // The message that refuses a paste holding the character; a blank or a
+    // line end is named as one, an invisible character by its code.
     static QString pasteRefusal(const QString& c);
+    static QString pasteRefusal(QChar c);
     // The longest formula the box takes, and the message that says so.
     static constexpr int FormulaLimit = 1000;
     static QString tooLong();
@@ -81,9 +83,14 @@ private:
     void formatFormula();
     void showComposition();
     void showHydrate();
+    // Puts back the last text the box took after a text that came whole by
+    // another way than the keys and the paste rules (an input method's
+    // commit, a screen reader) and tells why, once that event has ended.
+    void refuseArrival(QChar refused);
 
     bool m_programmatic = false;
     bool m_formatting = false;
+    QString m_accepted;  // the formula text as the box last took it
     // The last formula weighed, and what it gave.
     QString m_weighedText;
     std::optional<FormulaScan::Result> m_weighed;

@@ -49,12 +49,17 @@ void frmSigfig::prepare() {
     if (txtSigfig1->text().startsWith(QLatin1Char('-'))) txtSigfig1->setText(txtSigfig1->text().mid(1));
 }
 
+void frmSigfig::input_Change(int index) {
+    CalculatorForm::input_Change(index);
+    txtSigfig2->clear();
+}
+
 std::optional<CalculatorForm::Result> frmSigfig::calculate() {
     const SigFigs::Count c = SigFigs::count(txtSigfig1->text().toStdString());
     if (!c.complete) {
-        // A character that is neither digit nor point: refused, and no partial count.
+        // A character that is neither digit nor point stops the count: the
+        // fault is told, and the count reached before it is shown.
         say(RuntimeFault::describe(RuntimeFault::TypeMismatch), Style{Msg::Icon::Information, QStringLiteral("Tessival")});
-        return std::nullopt;
     }
     return Result{double(c.figures), QString()};
 }

@@ -14,5 +14,7 @@ public:
 
 protected:
     void prepare() override;
+    // A new number empties the count of the last one.
+    void input_Change(int index) override;
     std::optional<Result> calculate() override;
 };

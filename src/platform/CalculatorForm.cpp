@@ -82,11 +82,12 @@ void CalculatorForm::build() {
         auto* box = new QLineEdit(this);
         box->setObjectName(in.name);
         if (!in.toolTip.isEmpty()) box->setToolTip(in.toolTip);
-        if (in.maxLength > 0) box->setMaxLength(in.maxLength);
         box->setAccessibleName(in.prompt);
         label->setBuddy(box);
         auto* filter = NumericKeyFilter::attach(box, in.keys, m_design.keyMessage,
                                                 in.keyTitle.isEmpty() ? m_design.keyStyle.title : in.keyTitle);
+        // The filter holds the length: a box's own limit would cut a paste in silence.
+        if (in.maxLength > 0) filter->setLimit(in.maxLength);
         if (in.enterSubmits) {
             // EnterKeySubmit: Enter runs Ok (also while it is disabled) and goes no
             // further, so a key set without Enter does not refuse it afterwards.

@@ -99,9 +99,20 @@ private slots:
         key(w->RichTextBox1, Qt::Key_Return);
         QCOMPARE(sides(w), u"H 2, O 2 / H 4, O 4"_s);
         QVERIFY(msgs().shown.isEmpty());
+        // A pasted text is taken whole or refused whole: never joined to "NaCl".
         QApplication::clipboard()->setText(u"\nNa;Cl\t"_s);
         w->RichTextBox1->paste();
+        TestSupport::settle();
+        QCOMPARE(w->RichTextBox1->text(), u"H2 + O2 => 2H2O2"_s);
+        QCOMPARE(msgs().shown.size(), 1);
+        QCOMPARE(msgs().lastText(), u"The character ; cannot be part of a formula."_s);
+        QCOMPARE(msgs().shown.last().title, u"Reactions"_s);
+        msgs().clear();
+        QApplication::clipboard()->setText(u"\nNaCl\t"_s);
+        w->RichTextBox1->paste();
+        TestSupport::settle();
         QCOMPARE(w->RichTextBox1->text(), u"H2 + O2 => 2H2O2NaCl"_s);
+        QVERIFY(msgs().shown.isEmpty());
     }
 
     void moreElementsThanTheFramesDraw() {

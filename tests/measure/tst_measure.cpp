@@ -1,4 +1,6 @@
 // The "General Problems" chooser, the significant-figure counter and its window.
+#include <QApplication>
+#include <QClipboard>
 #include <QAction>
 #include <QtTest>
 
@@ -67,22 +69,27 @@ private slots:
         QVERIFY(messages().shown.isEmpty());
     }
 
+    // Texts the window itself may hold (a program's write, not a student's
+    // key or paste): the checks and the count's fault. A new number empties
+    // the last count; a count stopped by a character shows the count reached.
     void refusals_data() {
         for (const char* c : {"pasted", "message", "title"}) QTest::addColumn<QString>(c);
         QTest::addColumn<int>("icon");
         QTest::addColumn<QString>("boxAfter");
+        QTest::addColumn<QString>("count");
         const int none = int(Msg::Icon::None), info = int(Msg::Icon::Information);
-        QTest::newRow("empty") << "" << Valid << Title << none << "";
-        QTest::newRow("0") << "0" << Valid << Title << none << "0";
-        QTest::newRow("0.0") << "0.0" << Valid << Title << none << "0.0";
-        QTest::newRow("--5 loses one sign") << "--5" << Valid << Title << none << "-5";
-        QTest::newRow("two points") << "1.2.3" << "Type mismatch" << Title << info << "1.2.3";
-        QTest::newRow("group separator") << "1,000" << "Type mismatch" << Title << info << "1,000";
-        QTest::newRow("beyond single") << "9E99" << "Overflow" << Title << info << "9E99";
-        // Converts, but holds a character the count refuses: no partial count.
-        QTest::newRow("exponent") << "12E3" << "Type mismatch" << "Tessival" << info << "12E3";
-        QTest::newRow("blank") << "25 " << "Type mismatch" << "Tessival" << info << "25 ";
-        QTest::newRow("plus") << "+25" << "Type mismatch" << "Tessival" << info << "+25";
+        QTest::newRow("empty") << "" << Valid << Title << none << "" << "";
+        QTest::newRow("0") << "0" << Valid << Title << none << "0" << "";
+        QTest::newRow("0.0") << "0.0" << Valid << Title << none << "0.0" << "";
+        QTest::newRow("--5 loses one sign") << "--5" << Valid << Title << none << "-5" << "";
+        QTest::newRow("two points") << "1.2.3" << "Type mismatch" << Title << info << "1.2.3" << "";
+        QTest::newRow("group separator") << "1,000" << "Type mismatch" << Title << info << "1,000" << "";
+        QTest::newRow("beyond single") << "9E99" << "Overflow" << Title << info << "9E99" << "";
+        // Converts, but holds a character the count refuses.
+        QTest::newRow("exponent") << "12E3" << "Type mismatch" << "Tessival" << info << "12E3" << "2";
+        QTest::newRow("6.02E23") << "6.02E23" << "Type mismatch" << "Tessival" << info << "6.02E23" << "3";
+        QTest::newRow("blank") << "25 " << "Type mismatch" << "Tessival" << info << "25 " << "2";
+        QTest::newRow("plus") << "+25" << "Type mismatch" << "Tessival" << info << "+25" << "0";
     }
     void refusals() {
         QFETCH(QString, pasted);
@@ -90,17 +97,65 @@ private slots:
         QFETCH(QString, title);
         QFETCH(int, icon);
         QFETCH(QString, boxAfter);
+        QFETCH(QString, count);
         frmSigfig* f = sigfig();
         TestSupport::type(f->txtSigfig1, QStringLiteral("1.2345"));
         f->cmdOk->click();
+        QCOMPARE(f->txtSigfig2->text(), QStringLiteral("5"));
         f->txtSigfig1->setText(pasted);
+        QCOMPARE(f->txtSigfig2->text(), QString());
         f->cmdOk->click();
         QCOMPARE(messages().shown.size(), 1);
         QCOMPARE(messages().lastText(), message);
         QCOMPARE(messages().shown.last().title, title);
         QCOMPARE(messages().shown.last().icon, Msg::Icon(icon));
-        QCOMPARE(f->txtSigfig2->text(), QStringLiteral("5"));
+        QCOMPARE(f->txtSigfig2->text(), count);
         QCOMPARE(f->txtSigfig1->text(), boxAfter);
+    }
+
+    // A student's paste is held to the keys' characters and to the box's 20
+    // characters: refused whole, never cut, and no earlier count stays
+    // beside a new number.
+    void pastesAreTakenWholeOrRefused() {
+        frmSigfig* f = sigfig();
+        const QString keyMessage = QStringLiteral("You must enter a valid numerical expression");
+        auto paste = [f](const QString& text) {
+            QApplication::clipboard()->setText(text);
+            f->txtSigfig1->selectAll();
+            TestSupport::press(f->txtSigfig1, Qt::Key_V, Qt::ControlModifier);
+            TestSupport::settle();
+        };
+        TestSupport::type(f->txtSigfig1, QStringLiteral("12.0"));
+        f->cmdOk->click();
+        QCOMPARE(f->txtSigfig2->text(), QStringLiteral("3"));
+        for (const QString& text : {QStringLiteral("12345678901234567890123"), QStringLiteral("6.02E23"),
+                                    QStringLiteral("-25.0"), QStringLiteral("1,000"), QStringLiteral("2 5")}) {
+            messages().clear();
+            paste(text);
+            QCOMPARE(messages().shown.size(), 1);
+            QCOMPARE(messages().lastText(), keyMessage);
+            QCOMPARE(messages().shown.last().title, Title);
+            QCOMPARE(messages().shown.last().icon, Msg::Icon::None);
+            QCOMPARE(f->txtSigfig1->text(), QStringLiteral("12.0"));
+            QCOMPARE(f->txtSigfig2->text(), QStringLiteral("3"));
+        }
+        messages().clear();
+        paste(QStringLiteral("12345678901234567890"));  // 20 characters: taken
+        QCOMPARE(f->txtSigfig1->text(), QStringLiteral("12345678901234567890"));
+        QCOMPARE(f->txtSigfig2->text(), QString());
+        TestSupport::type(f->txtSigfig1, QStringLiteral("1"));  // a key past the 20th is dropped
+        QCOMPARE(f->txtSigfig1->text().size(), 20);
+        f->cmdOk->click();
+        QVERIFY(messages().shown.isEmpty());
+        QCOMPARE(f->txtSigfig2->text(), QStringLiteral("19"));
+        paste(QStringLiteral(" 6.02\n"));  // the blanks a copy brings along
+        QCOMPARE(f->txtSigfig1->text(), QStringLiteral("6.02"));
+        QCOMPARE(f->txtSigfig2->text(), QString());
+        TestSupport::press(f->txtSigfig1, Qt::Key_Return);
+        QCOMPARE(f->txtSigfig2->text(), QStringLiteral("3"));
+        TestSupport::press(f->txtSigfig1, Qt::Key_Backspace);
+        QCOMPARE(f->txtSigfig2->text(), QString());
+        QVERIFY(messages().shown.isEmpty());
     }
 
     void keysLengthClearAndPrint() {
@@ -122,8 +177,10 @@ private slots:
             QCOMPARE(b.icon, Msg::Icon::None);
         }
         QCOMPARE(f->txtSigfig1->text(), QStringLiteral("1.5"));
-        f->txtSigfig1->setText(QString(30, QLatin1Char('1')));
+        f->txtSigfig1->clear();
+        TestSupport::type(f->txtSigfig1, QString(30, QLatin1Char('1')));
         QCOMPARE(f->txtSigfig1->text().size(), 20);
+        QCOMPARE(messages().shown.size(), 5);
         f->cmdOk->click();
         QCOMPARE(f->txtSigfig2->text(), QStringLiteral("20"));
         f->cmdClear->click();

@@ -31,6 +31,7 @@
 #include <vector>
 
 #include "TestSupport.h"
+#include "TextPaths.h"
 #include "platform/CalculatorForm.h"
 #include "platform/ConversionForm.h"
 
@@ -319,6 +320,71 @@ std::optional<Seen> badText(Form* f, const QSet<QWidget*>& changedInputs, const 
     return std::nullopt;
 }
 
+// ---------------------------------------------------------------- text that arrives whole
+
+// Verbs that bring a whole text into a box other than by Ctrl+V: drag and
+// drop, an input method's commit, a rich-text clipboard (HTML with a plain
+// part), a screen reader's set-text of the whole box and its insert at the caret.
+const QStringList WholeTextVerbs = {QStringLiteral("drop"), QStringLiteral("commit"), QStringLiteral("richpaste"),
+                                    QStringLiteral("axset"), QStringLiteral("axinsert")};
+
+QString pickWholeText(const QString& box, int verb, int text) {
+    return QStringLiteral("%1 %2 %3  # %4").arg(WholeTextVerbs.at(verb % WholeTextVerbs.size()), box).arg(text).arg(
+        preview(pastes().value(text)));
+}
+
+// Performs a whole-text verb on the box; false for another verb.
+bool performWholeText(const QString& verb, QWidget* w, const QString& text) {
+    const int at = verb == QLatin1String("axinsert") ? [w] {
+        if (auto* e = qobject_cast<QLineEdit*>(w)) return e->cursorPosition();
+        if (auto* t = qobject_cast<QTextEdit*>(w)) return t->textCursor().position();
+        return 0;
+    }() : 0;
+    if (verb == QLatin1String("drop")) TextPaths::drop(w, text, QStringLiteral("<i>%1</i>").arg(text.toHtmlEscaped()));
+    else if (verb == QLatin1String("commit")) TextPaths::commit(w, text);
+    else if (verb == QLatin1String("richpaste")) {
+        auto* data = new QMimeData;
+        data->setHtml(QStringLiteral("<p><b>%1</b></p>").arg(text.toHtmlEscaped()));
+        data->setText(text);
+        QApplication::clipboard()->setMimeData(data);
+        sendKey(w, Qt::Key_V, Qt::ControlModifier, QStringLiteral("\x16"));
+    } else if (verb == QLatin1String("axset")) TextPaths::accessibleSet(w, text);
+    else if (verb == QLatin1String("axinsert")) TextPaths::accessibleInsert(w, at, text);
+    else return false;
+    return true;
+}
+
+// What a text-entering action brings into its box ("type", "paste" and the
+// whole-text verbs); nothing for other actions.
+std::optional<QString> enteredBy(const QString& line) {
+    const QString verb = line.section(u' ', 0, 0);
+    if (verb == QLatin1String("type")) {
+        const QString code = line.section(u' ', 2, 2);
+        return QString(QChar(char16_t(code.mid(2).toUInt(nullptr, 16))));
+    }
+    if (verb == QLatin1String("paste") || WholeTextVerbs.contains(verb))
+        return pastes().value(line.section(QLatin1String("  #"), 0, 0).section(u' ', 2, 2).toInt());
+    return std::nullopt;
+}
+
+// A box after a text-entering action holds what it held, or that text with
+// one stretch replaced by the entered text whole (blanks and line ends around
+// a text may be left off). Anything else is a text stripped, cut or joined.
+bool heldWhole(const QString& before, const QString& after, const QString& entered) {
+    if (after == before) return true;
+    qsizetype common = 0;
+    while (common < before.size() && common < after.size() && before.at(common) == after.at(common)) ++common;
+    for (const QString& e : {entered, entered.trimmed()}) {
+        // An empty text only takes out a selection.
+        for (qsizetype i = e.isEmpty() ? common : after.indexOf(e); i >= 0 && i <= common; i = after.indexOf(e, i + 1)) {
+            const qsizetype rest = after.size() - i - e.size();
+            if (rest <= before.size() - i && before.endsWith(QStringView(after).right(rest))) return true;
+            if (e.isEmpty()) break;
+        }
+    }
+    return false;
+}
+
 // ---------------------------------------------------------------- warnings and crashes
 
 QStringList g_warnings;
@@ -388,8 +454,13 @@ struct Allowance {
 const Allowance Allowances[] = {
     {"frmWeights", "", true, "a failed weighing empties the weights: none stands beside a formula it did not weigh"},
     {"frmAcids", "You must enter valid data.", true, "an empty box is refused and the window cleared, as its manual says"},
+    {"frmReactions", "You must ", true, "a refused equation empties both frames: no counts stand beside an equation not counted"},
     {"frmReactions", "Left side, molecule", false, "each side is listed on its own; a side that cannot be counted lists nothing"},
     {"frmReactions", "Right side, molecule", false, "each side is listed on its own; a side that cannot be counted lists nothing"},
+    {"frmWeights", "The character ", false,
+     "a formula set whole with a refused character is refused and the formula kept; Enter then weighs the formula kept"},
+    {"frmSigfig", "", true, "a new number empties the count of the last one"},
+    {"frmSigfig", "Type mismatch", false, "a count stopped by a character that is no digit shows the count reached before it"},
 };
 
 bool allowed(const QString& window, const QList<Msg::Box>& shown, const QStringList& before, const QStringList& after) {
@@ -580,6 +651,11 @@ QString Runner::pick() {
                               .arg(n)
                               .arg(rnd(2) ? QStringLiteral(" replace") : QString(), preview(pastes().at(n)));
                       }});
+    if (!inputs.isEmpty())
+        kinds.append({8, [&] {
+                          return pickWholeText(names.value(any(inputs)), rnd(int(WholeTextVerbs.size())),
+                                               rnd(int(pastes().size())));
+                      }});
     // Every box filled with a number and Enter pressed: reaches the formulas more often than single keys.
     if (!inputs.isEmpty()) kinds.append({8, [&] { return QStringLiteral("fill %1").arg(rnd(1 << 20)); }});
     if (!toggles.isEmpty())
@@ -689,6 +765,9 @@ bool Runner::perform(const QString& full) {
         QApplication::clipboard()->setText(pastes().value(p.value(2).toInt()));
         if (p.value(3) == QLatin1String("replace")) sendKey(w, Qt::Key_A, Qt::ControlModifier, QStringLiteral("\x01"));
         if (QPointer<QWidget> g(w); g) sendKey(w, Qt::Key_V, Qt::ControlModifier, QStringLiteral("\x16"));
+    } else if (WholeTextVerbs.contains(verb)) {
+        focus();
+        performWholeText(verb, w, pastes().value(p.value(2).toInt()));
     } else if (verb == QLatin1String("click")) {
         auto* b = qobject_cast<QAbstractButton*>(w);
         if (!b || !b->isEnabled()) return false;
@@ -730,6 +809,20 @@ bool Runner::perform(const QString& full) {
     return true;
 }
 
+// The box a text-entering action aimed at holds what it held or that text
+// with the entered text taken whole; the window's own writes happen on other actions.
+Failure checkHeldWhole(const QString& line, QWidget* aimed, const QHash<QWidget*, QString>& before) {
+    Failure fail;
+    const std::optional<QString> entered = enteredBy(line);
+    if (!entered || !aimed || !isInput(aimed) || !before.contains(aimed)) return fail;
+    const QString was = before.value(aimed), now = textOf(aimed);
+    if (heldWhole(was, now, *entered)) return fail;
+    fail.kind = QStringLiteral("text not held whole");
+    fail.detail = QStringLiteral("the box held \"%1\", was given \"%2\" and holds \"%3\"")
+                      .arg(preview(was), preview(*entered), preview(now));
+    return fail;
+}
+
 Failure Runner::step(const QString& line) {
     Failure fail;
     fail.step = int(m_log.size()) - 1;
@@ -746,7 +839,8 @@ Failure Runner::step(const QString& line) {
     // What the student has typed or pastes now.
     QSet<QString> echo;
     for (const QString& text : std::as_const(typed)) echo.unite(badWords(text));
-    if (line.startsWith(QLatin1String("paste "))) echo.unite(badWords(pastes().value(line.section(u' ', 2, 2).toInt())));
+    if (line.startsWith(QLatin1String("paste ")) || WholeTextVerbs.contains(line.section(u' ', 0, 0)))
+        echo.unite(badWords(pastes().value(line.section(u' ', 2, 2).toInt())));
 
     const QList<Form*> loadedBefore = Forms::loadedForms();
     TestSupport::messages().clear();
@@ -801,6 +895,10 @@ Failure Runner::step(const QString& line) {
             fail.detail = seen->where + QStringLiteral(" shows \"") + seen->text + u'"';
             return fail;
         }
+    }
+    if (Failure held = checkHeldWhole(line, aimed, typed); held) {
+        held.step = fail.step;
+        return held;
     }
     if (!g_warnings.isEmpty()) {
         fail.kind = QStringLiteral("warning");
