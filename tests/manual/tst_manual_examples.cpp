@@ -79,7 +79,9 @@ bool quotesMessage(const QStringList& texts, const QString& message, bool messag
         const QString& pattern = messageHasStandIns ? message : text;
         const QString& value = messageHasStandIns ? text : message;
         if (!pattern.contains(standIn)) continue;
+        // A temperature is a number; a symbol, group or count one word.
         QString re = QRegularExpression::escape(pattern);
+        re.replace(QRegularExpression(QStringLiteral("\\\\?<t\\\\?>")), QStringLiteral("-?[0-9]+(\\.[0-9]+)?"));
         re.replace(QRegularExpression(QStringLiteral("\\\\?<[a-z]\\\\?>")), QStringLiteral("\\S+"));
         if (QRegularExpression(QLatin1Char('^') + re + QLatin1Char('$')).match(value).hasMatch()) return true;
     }
@@ -334,6 +336,43 @@ private slots:
         for (const QString& m : shown)
             QVERIFY2(quotesMessage(quotes, m, true) || keyMessages.contains(m),
                      qPrintable(QStringLiteral("the topic of %1 does not quote \"%2\"").arg(window, m)));
+    }
+
+    // A topic that quotes the water table's refusal with a temperature quotes
+    // what its window says for that temperature.
+    void waterTableRefusalAsQuoted_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QStringList>("boxes");  // name=value
+        QTest::addColumn<bool>("overWater");
+        QTest::newRow("combined 298.5 K") << "CombinedGasLaw.txt" << "frmCombinedLaws"
+                                          << QStringList{"Text1=2", "Text2=100", "Text3=298.5", "Text4=50", "Text5=600"} << true;
+        QTest::newRow("Dalton 25.5 C") << "Dalton'sLaw.txt" << "frmDalton"
+                                       << QStringList{"Text1=25.5", "Text2=2", "Text3=101.3", "Text5=101.3"} << false;
+        QTest::newRow("Raoult 101 C") << "Raoult'sLaw.txt" << "frmRaoults"
+                                      << QStringList{"Text1=101", "Text2=10", "Text3=10", "Text4=90", "Text5=18"} << false;
+    }
+
+    void waterTableRefusalAsQuoted() {
+        QFETCH(QString, file);
+        QFETCH(QString, window);
+        QFETCH(QStringList, boxes);
+        QFETCH(bool, overWater);
+        QString quote;
+        for (const QString& q : quoted(section(topicText(file), QStringLiteral("Checks"))))
+            if (q.contains(QStringLiteral("has no entry for"))) quote = q;
+        QVERIFY2(!quote.isEmpty() && !quote.contains(QLatin1Char('<')), qPrintable(file));
+        Form* form = Forms::show(window);
+        QVERIFY(form);
+        if (overWater) form->findChildren<QCheckBox*>().value(0)->setChecked(true);
+        for (const QString& b : boxes) {
+            auto* box = form->findChild<QLineEdit*>(b.section(QLatin1Char('='), 0, 0));
+            QVERIFY2(box, qPrintable(b));
+            box->setText(b.section(QLatin1Char('='), 1));
+        }
+        TestSupport::messages().clear();
+        form->findChild<QAbstractButton*>(QStringLiteral("cmdOk"))->click();
+        QCOMPARE(TestSupport::messages().lastText(), quote);
     }
 
     // Every topic with checks is mapped to its window.
