@@ -5,7 +5,7 @@
 // The examples are read from the viewer's pane, as the student sees them.
 // An example is an "Example: <title>" paragraph followed by numbered steps:
 //   Choose "<option>"[ in "<frame>"]    Tick "<check box>"
-//   Type <value> in "<prompt>"[ of row <n>]    Select <entry> in "<prompt>"
+//   Type <value> in "<prompt>"[ of row <n> | of "<frame>"]    Select <entry> in "<prompt>"
 //   Press "<button>"    Press Ok
 //   The window shows: <answer>[ and <answer> ...]
 //   The work line reads: <text>
@@ -74,6 +74,25 @@ QString topicText(const QString& file) {
     QFile f(Program::path(file));
     if (!f.open(QIODevice::ReadOnly)) return QString();
     return QString::fromUtf8(f.readAll());
+}
+
+// Whether a message is among the texts. A window lists a message that
+// carries a value with a stand-in ("<t>" for a temperature); a topic quotes
+// it with a value a student could meet.
+bool quotesMessage(const QStringList& texts, const QString& message, bool messageHasStandIns = false) {
+    static const QRegularExpression standIn(QStringLiteral("<[a-z]>"));
+    for (const QString& text : texts) {
+        if (text == message) return true;
+        const QString& pattern = messageHasStandIns ? message : text;
+        const QString& value = messageHasStandIns ? text : message;
+        if (!pattern.contains(standIn)) continue;
+        // A temperature is a number; a symbol, group or count one word.
+        QString re = QRegularExpression::escape(pattern);
+        re.replace(QRegularExpression(QStringLiteral("\\\\?<t\\\\?>")), QStringLiteral("-?[0-9]+(\\.[0-9]+)?"));
+        re.replace(QRegularExpression(QStringLiteral("\\\\?<[a-z]\\\\?>")), QStringLiteral("\\S+"));
+        if (QRegularExpression(QLatin1Char('^') + re + QLatin1Char('$')).match(value).hasMatch()) return true;
+    }
+    return false;
 }
 
 // The lines of a topic's section, from its "## <title>" line to the next.
@@ -164,10 +183,11 @@ QString press(Form* form, const QString& caption, int which, QAbstractButton** b
 
 // Types into the nth visible box labelled by the prompt; a list takes the
 // entry holding the value as one of its words ("Carbon" in "C   Carbon").
-QString type(Form* form, const QString& prompt, int nth, const QString& value) {
+QString type(Form* form, const QString& prompt, int nth, const QString& value, const QString& frame = QString()) {
     QList<QWidget*> boxes;
     for (QLabel* l : form->findChildren<QLabel*>())
-        if (l->isVisibleTo(form) && plain(l->text()) == prompt && l->buddy()) boxes << l->buddy();
+        if (l->isVisibleTo(form) && plain(l->text()) == prompt && l->buddy() && (frame.isEmpty() || inFrame(l, frame)))
+            boxes << l->buddy();
     if (boxes.size() <= nth) return QStringLiteral("no box \"%1\"").arg(prompt);
     QWidget* box = boxes.at(nth);
     if (auto* e = qobject_cast<QLineEdit*>(box)) e->setText(value);
@@ -196,6 +216,7 @@ QString runSteps(Form* form, const QStringList& steps, Expected* out) {
     static const QRegularExpression chooseOne(QStringLiteral("^Choose \"(.+)\"$"));
     static const QRegularExpression tickOne(QStringLiteral("^Tick \"(.+)\"$"));
     static const QRegularExpression typeRow(QStringLiteral("^Type (.+?) in \"(.+)\" of row (\\d)$"));
+    static const QRegularExpression typeFrame(QStringLiteral("^Type (.+?) in \"(.+?)\" of \"(.+)\"$"));
     static const QRegularExpression typeIn(QStringLiteral("^Type (.+?) in \"(.+)\"$"));
     static const QRegularExpression selectIn(QStringLiteral("^Select (.+) in \"(.+)\"$"));
     static const QRegularExpression pressOne(QStringLiteral("^Press (?:\"(.+)\"|Ok)$"));
@@ -220,6 +241,8 @@ QString runSteps(Form* form, const QStringList& steps, Expected* out) {
             error = choose(form, m.captured(1), QString());
         } else if ((m = tickOne.match(step)).hasMatch()) {
             error = tick(form, m.captured(1));
+        } else if ((m = typeFrame.match(step)).hasMatch()) {
+            error = type(form, m.captured(2), 0, m.captured(1), m.captured(3));
         } else if ((m = typeRow.match(step)).hasMatch()) {
             error = type(form, m.captured(2), m.captured(3).toInt() - 1, m.captured(1));
         } else if ((m = typeIn.match(step)).hasMatch()) {
@@ -316,10 +339,47 @@ private slots:
         QVERIFY(form);
         const QStringList shown = form->messageTexts();
         for (const QString& q : quotes)
-            QVERIFY2(shown.contains(q), qPrintable(QStringLiteral("%1 never shows \"%2\"").arg(window, q)));
+            QVERIFY2(quotesMessage(shown, q), qPrintable(QStringLiteral("%1 never shows \"%2\"").arg(window, q)));
         for (const QString& m : shown)
-            QVERIFY2(quotes.contains(m) || keyMessages.contains(m),
+            QVERIFY2(quotesMessage(quotes, m, true) || keyMessages.contains(m),
                      qPrintable(QStringLiteral("the topic of %1 does not quote \"%2\"").arg(window, m)));
+    }
+
+    // A topic that quotes the water table's refusal with a temperature quotes
+    // what its window says for that temperature.
+    void waterTableRefusalAsQuoted_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QStringList>("boxes");  // name=value
+        QTest::addColumn<bool>("overWater");
+        QTest::newRow("combined 298.5 K") << "CombinedGasLaw.txt" << "frmCombinedLaws"
+                                          << QStringList{"Text1=2", "Text2=100", "Text3=298.5", "Text4=50", "Text5=600"} << true;
+        QTest::newRow("Dalton 25.5 C") << "Dalton'sLaw.txt" << "frmDalton"
+                                       << QStringList{"Text1=25.5", "Text2=2", "Text3=101.3", "Text5=101.3"} << false;
+        QTest::newRow("Raoult 101 C") << "Raoult'sLaw.txt" << "frmRaoults"
+                                      << QStringList{"Text1=101", "Text2=10", "Text3=10", "Text4=90", "Text5=18"} << false;
+    }
+
+    void waterTableRefusalAsQuoted() {
+        QFETCH(QString, file);
+        QFETCH(QString, window);
+        QFETCH(QStringList, boxes);
+        QFETCH(bool, overWater);
+        QString quote;
+        for (const QString& q : quoted(section(topicText(file), QStringLiteral("Checks"))))
+            if (q.contains(QStringLiteral("has no entry for"))) quote = q;
+        QVERIFY2(!quote.isEmpty() && !quote.contains(QLatin1Char('<')), qPrintable(file));
+        Form* form = Forms::show(window);
+        QVERIFY(form);
+        if (overWater) form->findChildren<QCheckBox*>().value(0)->setChecked(true);
+        for (const QString& b : boxes) {
+            auto* box = form->findChild<QLineEdit*>(b.section(QLatin1Char('='), 0, 0));
+            QVERIFY2(box, qPrintable(b));
+            box->setText(b.section(QLatin1Char('='), 1));
+        }
+        TestSupport::messages().clear();
+        form->findChild<QAbstractButton*>(QStringLiteral("cmdOk"))->click();
+        QCOMPARE(TestSupport::messages().lastText(), quote);
     }
 
     // Every topic with checks is mapped to its window.
