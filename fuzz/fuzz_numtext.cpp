@@ -89,6 +89,43 @@ void checkForms(double v, int decimals) {
         FUZZ_CHECK(Num::standard(v) == Num::fixed(v, 2));
     }
 
+    // Answers: Latin digits, at most 20 of them; from 10^15 up and below
+    // 0.001 the scientific form; otherwise at least three significant digits
+    // and no more than the computation holds, the value within half the
+    // last place shown or the digits held.
+    for (const int held : {Num::SingleDigits, Num::DoubleDigits}) {
+        const double a = held == Num::SingleDigits && std::fabs(v) <= FLT_MAX ? double(float(v)) : v;
+        if (held == Num::SingleDigits && std::fabs(v) > FLT_MAX) continue;
+        const QString answer = Num::answer(a, decimals, held);
+        FUZZ_CHECK(!showsInfOrNan(answer) && latinDigits(answer) && digitCount(answer) <= 20);
+        const QString plain = plainText(answer);
+        static const QRegularExpression sciForm(QStringLiteral("^-?[0-9]\\.[0-9]{2}E[+-][0-9]{2,3}$"));
+        const long double back = readBack(answer);
+        FUZZ_CHECK(!std::isnan(back));
+        if (a == 0) {
+            FUZZ_CHECK(answer == Num::fixed(0.0, decimals));
+        } else if (sciForm.match(plain).hasMatch()) {
+            FUZZ_CHECK(std::fabs(back) >= 1e15 || std::fabs(back) < 0.001);
+            FUZZ_CHECK(std::fabs(back - a) <= 0.00500001 * std::fabs(a));
+        } else {
+            FUZZ_CHECK(std::fabs(a) < 1e15 && std::fabs(a) >= 0.0009995);
+            QString sig = plain;
+            sig.remove(QLatin1Char('-'));
+            sig.remove(QLatin1Char('.'));
+            while (sig.startsWith(QLatin1Char('0'))) sig.remove(0, 1);
+            const bool decimalsCut = !plain.contains(QLatin1Char('.')) || plain.size() - plain.indexOf(QLatin1Char('.')) - 1 < decimals;
+            if (!decimalsCut) {
+                while (sig.size() > held && sig.endsWith(QLatin1Char('0'))) sig.chop(1);  // zeros the window writes
+            }
+            FUZZ_CHECK(sig.size() >= 3);
+            QString meaningful = sig;
+            while (meaningful.endsWith(QLatin1Char('0'))) meaningful.chop(1);
+            FUZZ_CHECK(meaningful.size() <= held);
+            FUZZ_CHECK(std::fabs(back - a) <= 0.5 * std::pow(10.0, -decimals) * (1 + 1e-9) ||
+                       std::fabs(back - a) <= std::pow(10.0, 1 - held) * std::fabs(a));
+        }
+    }
+
     // Scientific: d.ddE+xx, the value within half the last mantissa place.
     static const QRegularExpression sci(QStringLiteral("^-?[0-9]\\.[0-9]{2}E[+-][0-9]{2,3}$"));
     const QString s = plainText(Num::scientific(v));
