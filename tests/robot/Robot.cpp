@@ -320,8 +320,9 @@ std::optional<Seen> badText(Form* f, const QSet<QWidget*>& changedInputs, const 
 }
 
 // The first answer box or list cell of a window that shows a number of more
-// than 20 digits (a blank ends a number; the boxes typed into are not read).
-std::optional<Seen> longNumber(Form* f) {
+// than 20 digits (a blank ends a number). Editable boxes are read only when
+// given: those the program changed.
+std::optional<Seen> longNumber(Form* f, const QSet<QWidget*>& changedInputs) {
     const auto tooLong = [](const QString& text) {
         int run = 0;
         for (QChar c : text) {
@@ -330,11 +331,9 @@ std::optional<Seen> longNumber(Form* f) {
         }
         return false;
     };
-    QLineEdit* answer = nullptr;
-    if (auto* c = qobject_cast<CalculatorForm*>(f)) answer = c->answerBox;
-    if (auto* c = qobject_cast<ConversionForm*>(f)) answer = c->answerBox;
     for (QLineEdit* e : f->findChildren<QLineEdit*>()) {
-        if (!e->isVisibleTo(f) || (isInput(e) && e != answer) || e->accessibleName() == QLatin1String("Work line"))
+        if (!e->isVisibleTo(f) || (isInput(e) && !changedInputs.contains(e)) ||
+            e->accessibleName() == QLatin1String("Work line"))
             continue;
         if (tooLong(e->text())) return Seen{f->objectName() + u'.' + e->objectName(), e->text().left(200)};
     }
@@ -826,7 +825,7 @@ Failure Runner::step(const QString& line) {
             fail.detail = seen->where + QStringLiteral(" shows \"") + seen->text + u'"';
             return fail;
         }
-        if (auto seen = longNumber(o)) {
+        if (auto seen = longNumber(o, changed)) {
             fail.kind = QStringLiteral("long number shown");
             fail.detail = seen->where + QStringLiteral(" shows \"") + seen->text + u'"';
             return fail;
