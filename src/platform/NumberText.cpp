@@ -152,7 +152,8 @@ QString regional(const QString& plain, bool group) {
     const QString fp = point < 0 ? QString() : digits.mid(point + 1);
     if (group && ip.size() > 3) {
         bool ok = false;
-        const qlonglong whole = ip.size() <= 18 ? ip.toLongLong(&ok) : 0;
+        // Leading zeros a picture asks for are kept by grouping in threes.
+        const qlonglong whole = ip.size() <= 18 && !ip.startsWith(QLatin1Char('0')) ? ip.toLongLong(&ok) : 0;
         if (ok) {
             // The locale groups as it does (sizes and minimum grouping); its
             // digits are written back as Latin digits.
@@ -245,10 +246,15 @@ QString answer(double v, int decimals, int digits) {
     const bool cut = shown > held;
     if (cut) shown = std::max(0, held);
     QString plain = decimalDigits(a, shown, digits);
-    if (cut && plain.contains(QLatin1Char('.'))) {
-        // Past the digits held the window's decimals give way to the shortest text.
-        while (plain.endsWith(QLatin1Char('0'))) plain.chop(1);
-        if (plain.endsWith(QLatin1Char('.'))) plain.chop(1);
+    if (cut) {
+        // Past the digits held the window's decimals give way to the shortest
+        // text that still shows three significant digits.
+        qsizetype keep = plain.indexOf(QLatin1Char('.'));
+        if (keep >= 0) {
+            keep += std::max(0, 2 - exp3);
+            while (plain.size() - 1 > keep && plain.endsWith(QLatin1Char('0'))) plain.chop(1);
+            if (plain.endsWith(QLatin1Char('.'))) plain.chop(1);
+        }
     }
     if (v < 0) plain.prepend(QLatin1Char('-'));
     return regional(plain, true);
