@@ -4,7 +4,10 @@
 // Checks: what parses is a plain number and reads its exact value; what does
 // not is refused as a type mismatch; every text form of a finite value reads
 // back to that value within its rounding, stays within its width and never
-// shows "inf" or "nan"; a non-finite value is a fault, never a text.
+// shows "inf" or "nan"; an answer keeps three significant digits, shows none
+// past the precision held and no more than 20, and is scientific below 0.001
+// and from 10^15; digits are Latin in every region; a non-finite value is a
+// fault, never a text.
 #include <QLocale>
 #include <QRegularExpression>
 #include <QString>
@@ -62,7 +65,7 @@ bool showsInfOrNan(const QString& s) {
 void checkForms(double v, int decimals) {
     FUZZ_CHECK(std::isfinite(v));
     const QString text = Num::text(v);
-    FUZZ_CHECK(!showsInfOrNan(text) && text.size() <= 22);
+    FUZZ_CHECK(!showsInfOrNan(text) && text.size() <= 22 && latinDigits(text));
     const long double back = readBack(text);
     FUZZ_CHECK(std::fabs(back - v) <= 1e-14 * std::fabs(v) + DBL_TRUE_MIN);
     FUZZ_CHECK(Num::generalNumber(v) == text);
@@ -79,7 +82,7 @@ void checkForms(double v, int decimals) {
     // place, and no minus sign on a value that shows as zero.
     if (std::fabs(v) < 1e18) {
         const QString fixed = Num::fixed(v, decimals);
-        FUZZ_CHECK(!showsInfOrNan(fixed));
+        FUZZ_CHECK(!showsInfOrNan(fixed) && latinDigits(fixed));
         const QString plain = plainText(fixed);
         const int dot = plain.indexOf(QLatin1Char('.'));
         FUZZ_CHECK(decimals == 0 ? dot < 0 : dot >= 0 && plain.size() - dot - 1 == decimals);
@@ -130,7 +133,7 @@ void checkForms(double v, int decimals) {
     // Scientific: d.ddE+xx, the value within half the last mantissa place.
     static const QRegularExpression sci(QStringLiteral("^-?[0-9]\\.[0-9]{2}E[+-][0-9]{2,3}$"));
     const QString s = plainText(Num::scientific(v));
-    FUZZ_CHECK(sci.match(s).hasMatch());
+    FUZZ_CHECK(sci.match(s).hasMatch() && latinDigits(Num::scientific(v)));
     const long double sb = readBack(Num::scientific(v));
     FUZZ_CHECK(std::fabs(sb - v) <= 0.00500001 * std::fabs(v) + DBL_TRUE_MIN);
     if (sb == 0) FUZZ_CHECK(!s.startsWith(QLatin1Char('-')));
