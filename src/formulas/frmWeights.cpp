@@ -211,7 +211,8 @@ QString frmWeights::pasteRefusal(const QString& c) {
 }
 
 QString frmWeights::tooLong() {
-    return QStringLiteral("A formula can hold at most %1 characters.").arg(Num::regional(QString::number(FormulaLimit), true));
+    return QStringLiteral("A formula can hold at most %1 characters.")
+        .arg(Num::regional(QString::number(FormulaLimit), true));
 }
 
 void frmWeights::setFormulaText(const QString& text) {
