@@ -4,7 +4,10 @@
 // Checks: what parses is a plain number and reads its exact value; what does
 // not is refused as a type mismatch; every text form of a finite value reads
 // back to that value within its rounding, stays within its width and never
-// shows "inf" or "nan"; a non-finite value is a fault, never a text.
+// shows "inf" or "nan"; an answer keeps three significant digits, shows none
+// past the precision held and no more than 20, and is scientific below 0.001
+// and from 10^15; digits are Latin in every region; a non-finite value is a
+// fault, never a text.
 #include <QLocale>
 #include <QRegularExpression>
 #include <QString>
@@ -62,7 +65,7 @@ bool showsInfOrNan(const QString& s) {
 void checkForms(double v, int decimals) {
     FUZZ_CHECK(std::isfinite(v));
     const QString text = Num::text(v);
-    FUZZ_CHECK(!showsInfOrNan(text) && text.size() <= 22);
+    FUZZ_CHECK(!showsInfOrNan(text) && text.size() <= 22 && latinDigits(text));
     const long double back = readBack(text);
     FUZZ_CHECK(std::fabs(back - v) <= 1e-14 * std::fabs(v) + DBL_TRUE_MIN);
     FUZZ_CHECK(Num::generalNumber(v) == text);
@@ -79,7 +82,7 @@ void checkForms(double v, int decimals) {
     // place, and no minus sign on a value that shows as zero.
     if (std::fabs(v) < 1e18) {
         const QString fixed = Num::fixed(v, decimals);
-        FUZZ_CHECK(!showsInfOrNan(fixed));
+        FUZZ_CHECK(!showsInfOrNan(fixed) && latinDigits(fixed));
         const QString plain = plainText(fixed);
         const int dot = plain.indexOf(QLatin1Char('.'));
         FUZZ_CHECK(decimals == 0 ? dot < 0 : dot >= 0 && plain.size() - dot - 1 == decimals);
@@ -89,10 +92,48 @@ void checkForms(double v, int decimals) {
         FUZZ_CHECK(Num::standard(v) == Num::fixed(v, 2));
     }
 
+    // Answers: Latin digits, at most 20 of them; from 10^15 up and below
+    // 0.001 the scientific form; otherwise at least three significant digits
+    // and no more than the computation holds, the value within half the
+    // last place shown or the digits held.
+    for (const int held : {Num::SingleDigits, Num::DoubleDigits}) {
+        const double a = held == Num::SingleDigits && std::fabs(v) <= FLT_MAX ? double(float(v)) : v;
+        if (held == Num::SingleDigits && std::fabs(v) > FLT_MAX) continue;
+        const QString answer = Num::answer(a, decimals, held);
+        FUZZ_CHECK(!showsInfOrNan(answer) && latinDigits(answer) && digitCount(answer) <= 20);
+        const QString plain = plainText(answer);
+        static const QRegularExpression sciForm(QStringLiteral("^-?[0-9]\\.[0-9]{2}E[+-][0-9]{2,3}$"));
+        const long double back = readBack(answer);
+        FUZZ_CHECK(!std::isnan(back));
+        if (a == 0) {
+            FUZZ_CHECK(answer == Num::fixed(0.0, decimals));
+        } else if (sciForm.match(plain).hasMatch()) {
+            FUZZ_CHECK(std::fabs(back) >= 1e15 || std::fabs(back) < 0.001);
+            FUZZ_CHECK(std::fabs(back - a) <= 0.00500001 * std::fabs(a) + DBL_TRUE_MIN);
+        } else {
+            FUZZ_CHECK(std::fabs(a) < 1e15 && std::fabs(a) >= 0.0009995);
+            QString sig = plain;
+            sig.remove(QLatin1Char('-'));
+            sig.remove(QLatin1Char('.'));
+            while (sig.startsWith(QLatin1Char('0'))) sig.remove(0, 1);
+            const bool decimalsCut = !plain.contains(QLatin1Char('.')) || plain.size() - plain.indexOf(QLatin1Char('.')) - 1 < decimals;
+            if (!decimalsCut) {
+                while (sig.size() > held && sig.endsWith(QLatin1Char('0'))) sig.chop(1);  // zeros the window writes
+            }
+            FUZZ_CHECK(sig.size() >= 3);
+            QString meaningful = sig;
+            while (meaningful.endsWith(QLatin1Char('0'))) meaningful.chop(1);
+            FUZZ_CHECK(meaningful.size() <= held);
+            // Rounded once to the digits held, then to the decimals shown.
+            FUZZ_CHECK(std::fabs(back - a) <= 0.5 * std::pow(10.0, -decimals) * (1 + 1e-9) +
+                                                  std::pow(10.0, 1 - held) * std::fabs(a));
+        }
+    }
+
     // Scientific: d.ddE+xx, the value within half the last mantissa place.
     static const QRegularExpression sci(QStringLiteral("^-?[0-9]\\.[0-9]{2}E[+-][0-9]{2,3}$"));
     const QString s = plainText(Num::scientific(v));
-    FUZZ_CHECK(sci.match(s).hasMatch());
+    FUZZ_CHECK(sci.match(s).hasMatch() && latinDigits(Num::scientific(v)));
     const long double sb = readBack(Num::scientific(v));
     FUZZ_CHECK(std::fabs(sb - v) <= 0.00500001 * std::fabs(v) + DBL_TRUE_MIN);
     if (sb == 0) FUZZ_CHECK(!s.startsWith(QLatin1Char('-')));

@@ -45,7 +45,7 @@ Conversion convert(Unit from, Unit to, const QString& amount, const QString& wei
 
     Conversion c;
     switch (to) {
-    case Unit::Moles: c.answer = Num::fixed(v, 3); break;
+    case Unit::Moles: c.answer = Num::answer(v, 3); break;
     case Unit::Grams: c.answer = Num::text(v); break;
     case Unit::Atoms: c.answer = Num::scientific(v); break;
     }

@@ -223,7 +223,8 @@ QString frmWeights::pasteRefusal(QChar c) {
 }
 
 QString frmWeights::tooLong() {
-    return QStringLiteral("A formula can hold at most %1 characters.").arg(QLocale().toString(FormulaLimit));
+    return QStringLiteral("A formula can hold at most %1 characters.")
+        .arg(Num::regional(QString::number(FormulaLimit), true));
 }
 
 void frmWeights::setFormulaText(const QString& text) {
@@ -436,7 +437,7 @@ void frmWeights::cmdOk_Click() {
         const double k = double(r.coefficient);
         QString weightText, moleText;
         if (k <= 1) {
-            weightText = Num::fixed(W, 3);
+            weightText = Num::answer(W, 3);
             moleText = Num::text(W);
         } else {
             weightText = moleText = Num::text(Num::checked(W * k));
@@ -473,7 +474,7 @@ void frmWeights::showComposition() {
         if (chk1->isChecked() && current && m_weighed->weight > 0 && size_t(i) < m_weighed->elements.size()) {
             const FormulaScan::ElementShare& e = m_weighed->elements[size_t(i)];
             t = QStringLiteral("%1 %2%").arg(QString::fromStdString(e.symbol),
-                                             Num::fixed(e.mass() / m_weighed->weight * 100.0, 3));
+                                             Num::answer(e.mass() / m_weighed->weight * 100.0, 3));
         }
         if (chk1->isChecked() && !current) continue;  // keeps the last until Ok
         txtComposition[i]->setText(t);
@@ -489,7 +490,7 @@ void frmWeights::showHydrate() {
     }
     if (!current || !(m_weighed->weight > 0)) return;
     const double pct = m_weighed->hasHydrate ? m_weighed->hydrateWeight / m_weighed->weight * 100.0 : 0.0;
-    txtHydrate->setText(Num::fixed(pct, 3) + QLatin1Char('%'));
+    txtHydrate->setText(Num::answer(pct, 3) + QLatin1Char('%'));
 }
 
 void frmWeights::chk1_Click() { showComposition(); }

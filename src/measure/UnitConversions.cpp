@@ -173,4 +173,9 @@ double toEnglish(int pair, float x) {
     return v;
 }
 
+int digitsHeld(int pair, bool toMetric) {
+    const bool single = toMetric ? pair == 1 : (pair == 0 || pair == 1);
+    return single ? Num::SingleDigits : Num::DoubleDigits;
+}
+
 }  // namespace EnglishMetric

@@ -57,4 +57,7 @@ constexpr int Count = 12;
 extern const std::array<Pair, Count> Pairs;
 double toMetric(int pair, float x);
 double toEnglish(int pair, float x);
+// The significant digits a conversion's answer holds (7 where it is kept in
+// single precision, else 15).
+int digitsHeld(int pair, bool toMetric);
 }  // namespace EnglishMetric

@@ -25,6 +25,7 @@ ConversionForm::Design timeConversion() {
     s.answerEnabled = true;
     s.unitName = QStringLiteral("Label3");
     s.decimals = 5;
+    s.singleResult = true;
     s.cancelName = QStringLiteral("cmdClose");
     s.bottomRow = {QStringLiteral("cmdClose"), QStringLiteral("cmdClear"), QStringLiteral("cmdHelp")};
     s.tabOrder = {QStringLiteral("Text1"),   QStringLiteral("cmdYToD"), QStringLiteral("cmdDToH"),

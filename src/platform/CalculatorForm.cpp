@@ -356,11 +356,12 @@ QString CalculatorForm::format(double v) const {
     if (i >= 0 && m_design.options.at(i).format) f = *m_design.options.at(i).format;
     if (m_design.singleResult) v = Num::toSinglePrecision(v);
     switch (f) {
-    case Format::Fixed: return Num::fixed(v, m_design.decimals);
+    case Format::Fixed:
+        return Num::answer(v, m_design.decimals, m_design.singleResult ? Num::SingleDigits : Num::DoubleDigits);
     case Format::Scientific: return Num::scientific(v);
     case Format::DefaultSingle: return Num::text(Num::toSinglePrecision(v));
     case Format::DefaultDouble: return Num::text(v);
-    case Format::Integer: return QString::number(static_cast<qlonglong>(std::llround(Num::checked(v))));
+    case Format::Integer: return Num::whole(v);
     }
     return Num::text(v);
 }

@@ -233,6 +233,8 @@ public:
     static float single(const QLineEdit* box) { return Num::toSingle(box->text()); }
     static double number(const QLineEdit* box) { return Num::toDouble(box->text()); }
     QString format(double v) const;
+    // The window's description.
+    const Design& design() const { return m_design; }
 
     // Shows a message in a style.
     static void say(const QString& text, const Style& style);

@@ -47,6 +47,7 @@ public:
         QString unitName;            // unit label (empty: none)
         QString workLineName;        // empty: no work line
         int decimals = 3;
+        bool singleResult = false;  // the answers are computed in single precision
 
         bool print = false;  // a Print button, enabled by the first change of the box
         QString cancelName = QStringLiteral("cmdCancel");
@@ -76,6 +77,7 @@ public:
         QString unit;
         QString work;
         int decimals = -1;  // -1: the Design's
+        int digits = 0;     // significant digits the value holds (0: as the Design's singleResult gives)
     };
 
     explicit ConversionForm(const Design& design, QWidget* parent = nullptr);
@@ -107,6 +109,8 @@ public:
     void cmdCancel_Click();  // ReturnToParent
 
     static void say(const QString& text, const Style& style) { CalculatorForm::say(text, style); }
+    // The window's description.
+    const Design& design() const { return m_design; }
     QStringList messageTexts() const override;
 
 protected:

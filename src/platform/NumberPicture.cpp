@@ -3,6 +3,7 @@
 #include "NumberText.h"
 
 #include <QLocale>
+#include <algorithm>
 #include <cmath>
 
 namespace Picture {
@@ -31,49 +32,20 @@ bool readsAsNumber(const QVariant& value, double* out) {
 
 namespace {
 
-// |a| with exactly `decimals` decimals, "." as the point, no sign or grouping;
-// rounded half away from zero on the value's 15-digit decimal form.
-QString fixedDigits(double a, int decimals) {
-    a = std::fabs(a);
-    if (a == 0.0) return decimals > 0 ? QStringLiteral("0.") + QString(decimals, QLatin1Char('0')) : QStringLiteral("0");
-    const QString e = QString::number(a, 'e', 14);  // d.dddddddddddddde+xx
-    const int epos = e.indexOf(QLatin1Char('e'));
-    QString digits = e.left(epos);
-    digits.remove(QLatin1Char('.'));
-    const int exp10 = e.mid(epos + 1).toInt();
-    // digits[i] stands for 10^(exp10 - i); keep those down to 10^-decimals.
-    const int keep = exp10 + 1 + decimals;
-    QString kept;
-    if (keep <= 0) {
-        kept = (keep == 0 && digits.at(0) >= QLatin1Char('5')) ? QStringLiteral("1") : QStringLiteral("0");
-    } else if (keep >= digits.size()) {
-        kept = digits + QString(keep - digits.size(), QLatin1Char('0'));
-    } else {
-        kept = digits.left(keep);
-        if (digits.at(keep) >= QLatin1Char('5')) {
-            int i = kept.size() - 1;
-            while (i >= 0 && kept.at(i) == QLatin1Char('9')) kept[i--] = QLatin1Char('0');
-            if (i >= 0)
-                kept[i] = QChar(kept.at(i).unicode() + 1);
-            else
-                kept.prepend(QLatin1Char('1'));
-        }
-    }
-    // kept is the value times 10^decimals, as a whole number.
-    if (kept.size() <= decimals) kept = QString(decimals - kept.size() + 1, QLatin1Char('0')) + kept;
-    QString ip = kept.left(kept.size() - decimals);
-    while (ip.size() > 1 && ip.startsWith(QLatin1Char('0'))) ip.remove(0, 1);
-    return decimals > 0 ? ip + QLatin1Char('.') + kept.right(decimals) : ip;
+// The decimals that show a stored value's significant digits, up to four.
+int storedDecimals(double v) {
+    int exp10 = 0;
+    const int sig = std::min(4, Num::significantDigits(v, &exp10));
+    return sig == 0 ? 0 : std::max(0, sig - 1 - exp10);
 }
 
-QString grouped(const QString& digits) {
-    const QString sep = QLocale().groupSeparator();
-    QString out;
-    for (int i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0) out += sep;
-        out += digits.at(i);
-    }
-    return out;
+// Beyond this many decimals a stored value shows in the scientific form.
+constexpr int MostDecimals = 10;
+
+QString scientificCell(double v) {
+    int exp10 = 0;
+    const int sig = std::min(4, Num::significantDigits(v, &exp10));
+    return Num::scientific(v, std::max(2, sig - 1));
 }
 
 bool isDigitPicture(const QString& picture) {
@@ -85,18 +57,19 @@ bool isDigitPicture(const QString& picture) {
 }
 
 QString digitPicture(double v, const QString& picture) {
-    const int point = picture.indexOf(QLatin1Char('.'));
+    const qsizetype point = picture.indexOf(QLatin1Char('.'));
     const QString intPic = point < 0 ? picture : picture.left(point);
     QString fracPic = point < 0 ? QString() : picture.mid(point + 1);
     fracPic.remove(QLatin1Char(','));
     fracPic.remove(QLatin1Char('.'));
     const bool group = intPic.contains(QLatin1Char(','));
-    const int minInt = intPic.count(QLatin1Char('0'));
-    const int maxDec = fracPic.size();
-    const int minDec = fracPic.lastIndexOf(QLatin1Char('0')) + 1;
+    const int minInt = int(intPic.count(QLatin1Char('0')));
+    const int minDec = int(fracPic.lastIndexOf(QLatin1Char('0')) + 1);
+    // The picture's decimals are a minimum: a stored value keeps its digits.
+    const int maxDec = std::max(int(fracPic.size()), storedDecimals(v));
 
-    const QString s = fixedDigits(v, maxDec);
-    const int sp = s.indexOf(QLatin1Char('.'));
+    const QString s = Num::decimalDigits(v, maxDec);
+    const qsizetype sp = s.indexOf(QLatin1Char('.'));
     QString ip = sp < 0 ? s : s.left(sp);
     QString fp = sp < 0 ? QString() : s.mid(sp + 1);
     while (fp.size() > minDec && fp.endsWith(QLatin1Char('0'))) fp.chop(1);
@@ -105,11 +78,10 @@ QString digitPicture(double v, const QString& picture) {
         if (c != QLatin1Char('0')) zero = false;
     if (ip == QLatin1String("0") && minInt == 0) ip.clear();
     if (ip.size() < minInt) ip = QString(minInt - ip.size(), QLatin1Char('0')) + ip;
-    if (group) ip = grouped(ip);
-    QString out = ip;
-    if (point >= 0) out += QLocale().decimalPoint() + fp;
-    if (v < 0 && !zero) out.prepend(QLocale().negativeSign());
-    return out;
+    QString plain = ip;
+    if (point >= 0 || !fp.isEmpty()) plain += QLatin1Char('.') + fp;
+    if (v < 0 && !zero) plain.prepend(QLatin1Char('-'));
+    return Num::regional(plain, group);
 }
 
 }  // namespace
@@ -125,14 +97,18 @@ QString format(const QVariant& value, const QString& picture, bool* numeric) {
         if (value.typeId() == QMetaType::Double && !std::isfinite(d)) return QString();
         return value.toString();
     }
-    // Fixed decimals of a number beyond 15 digits would run across the list.
-    if ((picture == Standard || isDigitPicture(picture)) && std::fabs(v) >= 1e15)
-        return RuntimeFault::describe(RuntimeFault::Overflow);
+    // Fixed decimals of a number from 10^15 up, or of one that needs more
+    // than ten, would run across the list: the scientific form instead.
+    const bool fixedPicture = picture == Standard || isDigitPicture(picture);
+    if (fixedPicture && (Num::exponent(v) >= 15 || storedDecimals(v) > MostDecimals)) {
+        if (numeric) *numeric = true;
+        return scientificCell(v);
+    }
     QString out;
     if (picture == Standard)
-        out = Num::standard(v);
+        out = digitPicture(v, QStringLiteral("#,##0.00"));
     else if (picture == Scientific)
-        out = Num::scientific(v);
+        out = scientificCell(v);
     else if (picture == GeneralNumber)
         out = Num::generalNumber(v);
     else if (isDigitPicture(picture))

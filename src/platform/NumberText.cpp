@@ -2,6 +2,7 @@
 
 #include <QLocale>
 #include <QRegularExpression>
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
 
@@ -136,7 +137,133 @@ QString fixed(double v, int decimals) {
     // A value that rounds to zero shows without a minus sign.
     const double scale = std::pow(10.0, decimals);
     if (std::fabs(v) * scale < 0.5) v = 0.0;
-    return QLocale().toString(v, 'f', decimals);
+    QString plain = QString::number(std::fabs(v), 'f', std::max(0, decimals));
+    if (v < 0) plain.prepend(QLatin1Char('-'));
+    return regional(plain, true);
+}
+
+QString regional(const QString& plain, bool group) {
+    const QLocale loc;
+    QString digits = plain;
+    const bool neg = digits.startsWith(QLatin1Char('-'));
+    if (neg) digits.remove(0, 1);
+    const qsizetype point = digits.indexOf(QLatin1Char('.'));
+    QString ip = point < 0 ? digits : digits.left(point);
+    const QString fp = point < 0 ? QString() : digits.mid(point + 1);
+    if (group && ip.size() > 3) {
+        bool ok = false;
+        // Leading zeros a picture asks for are kept by grouping in threes.
+        const qlonglong whole = ip.size() <= 18 && !ip.startsWith(QLatin1Char('0')) ? ip.toLongLong(&ok) : 0;
+        if (ok) {
+            // The locale groups as it does (sizes and minimum grouping); its
+            // digits are written back as Latin digits.
+            const QString zero = loc.zeroDigit();
+            const char32_t z = zero.isEmpty() ? U'0' : zero.toUcs4().value(0, U'0');
+            QList<uint> cps = loc.toString(whole).toUcs4();
+            for (uint& c : cps)
+                if (c >= z && c <= z + 9) c = U'0' + (c - z);
+            ip = QString::fromUcs4(reinterpret_cast<const char32_t*>(cps.constData()), cps.size());
+        } else {
+            const QString sep = loc.groupSeparator();
+            QString out;
+            for (qsizetype i = 0; i < ip.size(); ++i) {
+                if (i > 0 && (ip.size() - i) % 3 == 0) out += sep;
+                out += ip.at(i);
+            }
+            ip = out;
+        }
+    }
+    QString out = neg ? QStringLiteral("-") + ip : ip;
+    if (point >= 0) out += loc.decimalPoint() + fp;
+    return out;
+}
+
+int exponent(double v, int digits) {
+    if (v == 0.0 || !std::isfinite(v)) return 0;
+    const QString e = QString::number(std::fabs(v), 'e', std::clamp(digits, 1, 17) - 1);
+    return e.mid(e.indexOf(QLatin1Char('e')) + 1).toInt();
+}
+
+int significantDigits(double v, int* exp10) {
+    if (exp10) *exp10 = 0;
+    if (v == 0.0 || !std::isfinite(v)) return 0;
+    QString e = QString::number(std::fabs(v), 'e', QLocale::FloatingPointShortest);
+    const qsizetype epos = e.indexOf(QLatin1Char('e'));
+    if (exp10) *exp10 = e.mid(epos + 1).toInt();
+    QString m = e.left(epos);
+    m.remove(QLatin1Char('.'));
+    while (m.size() > 1 && m.endsWith(QLatin1Char('0'))) m.chop(1);
+    return int(m.size());
+}
+
+QString decimalDigits(double v, int decimals, int digits) {
+    const double a = std::fabs(v);
+    decimals = std::max(0, decimals);
+    if (a == 0.0 || !std::isfinite(a))
+        return decimals > 0 ? QStringLiteral("0.") + QString(decimals, QLatin1Char('0')) : QStringLiteral("0");
+    const QString e = QString::number(a, 'e', std::clamp(digits, 1, 17) - 1);  // d.ddde+xx
+    const qsizetype epos = e.indexOf(QLatin1Char('e'));
+    QString mant = e.left(epos);
+    mant.remove(QLatin1Char('.'));
+    const int exp10 = e.mid(epos + 1).toInt();
+    // mant[i] stands for 10^(exp10 - i); keep those down to 10^-decimals.
+    const qsizetype keep = qsizetype(exp10) + 1 + decimals;
+    QString kept;
+    if (keep <= 0) {
+        kept = (keep == 0 && mant.at(0) >= QLatin1Char('5')) ? QStringLiteral("1") : QStringLiteral("0");
+    } else if (keep >= mant.size()) {
+        kept = mant + QString(keep - mant.size(), QLatin1Char('0'));
+    } else {
+        kept = mant.left(keep);
+        if (mant.at(keep) >= QLatin1Char('5')) {
+            qsizetype i = kept.size() - 1;
+            while (i >= 0 && kept.at(i) == QLatin1Char('9')) kept[i--] = QLatin1Char('0');
+            if (i >= 0)
+                kept[i] = QChar(kept.at(i).unicode() + 1);
+            else
+                kept.prepend(QLatin1Char('1'));
+        }
+    }
+    // kept is the value times 10^decimals, as a whole number.
+    if (kept.size() <= decimals) kept = QString(decimals - kept.size() + 1, QLatin1Char('0')) + kept;
+    QString ip = kept.left(kept.size() - decimals);
+    while (ip.size() > 1 && ip.startsWith(QLatin1Char('0'))) ip.remove(0, 1);
+    return decimals > 0 ? ip + QLatin1Char('.') + kept.right(decimals) : ip;
+}
+
+QString answer(double v, int decimals, int digits) {
+    checked(v);
+    decimals = std::max(0, decimals);
+    digits = std::clamp(digits, 3, DoubleDigits);
+    if (v == 0.0) return fixed(0.0, decimals);
+    const double a = std::fabs(v);
+    // The exponent of the value at the digits it holds, and at three digits.
+    const int exp10 = exponent(a, digits);
+    const int exp3 = exponent(a, 3);
+    if (exp10 >= 15 || exp3 < -3) return scientific(v);
+    int shown = std::max(decimals, 2 - exp3);
+    const int held = digits - 1 - exp10;  // decimals the computation holds
+    const bool cut = shown > held;
+    if (cut) shown = std::max(0, held);
+    QString plain = decimalDigits(a, shown, digits);
+    if (cut) {
+        // Past the digits held the window's decimals give way to the shortest
+        // text that still shows three significant digits.
+        qsizetype keep = plain.indexOf(QLatin1Char('.'));
+        if (keep >= 0) {
+            keep += std::max(0, 2 - exp3);
+            while (plain.size() - 1 > keep && plain.endsWith(QLatin1Char('0'))) plain.chop(1);
+            if (plain.endsWith(QLatin1Char('.'))) plain.chop(1);
+        }
+    }
+    if (v < 0) plain.prepend(QLatin1Char('-'));
+    return regional(plain, true);
+}
+
+QString whole(double v) {
+    checked(v);
+    if (std::fabs(v) >= 1e15) return scientific(v);
+    return QString::number(static_cast<qlonglong>(std::llround(v)));
 }
 
 double roundDecimal(double v, int decimals) {

@@ -51,8 +51,35 @@ QString text(double v);
 // (to 15 significant digits): 53.9655 gives 53.966 although its binary
 // value lies just below the tie.
 double roundDecimal(double v, int decimals);
+// Significant digits a computed value holds.
+inline constexpr int SingleDigits = 7;
+inline constexpr int DoubleDigits = 15;
+
+// Every number text has Latin digits, "-" as its minus sign, and the
+// regional decimal point and grouping.
+
 // Fixed decimals in the regional format with digit grouping ("1,234.568").
 QString fixed(double v, int decimals = 3);
+// An answer written with `decimals` fixed decimals, from a computation that
+// holds `digits` significant digits: at least three significant digits are
+// shown (0.0254, 0.00125), none past `digits` (74,074.02, 1,631,937,000,000),
+// and below 0.001 or from 10^15 up the scientific form (5.24E-04, 2.50E+38).
+// Exactly 0 shows with `decimals` decimals.
+QString answer(double v, int decimals = 3, int digits = DoubleDigits);
+// A whole-number answer without grouping; from 10^15 up the scientific form.
+QString whole(double v);
+// |v| rounded half away from zero to `decimals` places on its decimal form of
+// `digits` significant digits: plain digits and "." ("0.0899", "1631937000000").
+QString decimalDigits(double v, int decimals, int digits = DoubleDigits);
+// The decimal exponent of v's first digit once rounded to `digits`
+// significant digits (999999999999999.5 at 15 digits: 15).
+int exponent(double v, int digits = DoubleDigits);
+// The significant digits of the shortest text that reads back as v (0 for 0),
+// and the decimal exponent of its first digit.
+int significantDigits(double v, int* exp10 = nullptr);
+// A plain number text ("-1234.5", ASCII digits, "." point) in the regional
+// form: its decimal point and, with `group`, its digit grouping.
+QString regional(const QString& plain, bool group);
 // "Standard": grouping and two decimals.
 QString standard(double v);
 // "Scientific": one digit, two decimals, "E", sign and at least two exponent digits.

@@ -146,6 +146,27 @@ private slots:
         QTest::newRow("scientific small") << Num::scientific(1.8e-5) << "1.80E-05";
         QTest::newRow("scientific negative") << Num::scientific(-0.000123) << "-1.23E-04";
         QTest::newRow("general number") << Num::generalNumber(101.325) << "101.325";
+        // Answers: three significant digits at least, none past the precision held.
+        QTest::newRow("answer as written") << Num::answer(1234.5678) << "1,234.568";
+        QTest::newRow("answer of an inch in metres") << Num::answer(0.0254) << "0.0254";
+        QTest::newRow("answer negative small") << Num::answer(-0.0254) << "-0.0254";
+        QTest::newRow("answer keeps a zero digit") << Num::answer(0.068) << "0.0680";
+        QTest::newRow("answer 0.00125") << Num::answer(0.00125) << "0.00125";
+        QTest::newRow("answer rounds up to 0.001") << Num::answer(0.0009996) << "0.00100";
+        QTest::newRow("answer below 0.001") << Num::answer(0.000523599) << "5.24E-04";
+        QTest::newRow("answer zero as written") << Num::answer(0.0) << "0.000";
+        QTest::newRow("answer negative zero") << Num::answer(-0.0, 2) << "0.00";
+        QTest::newRow("answer huge") << Num::answer(2.5e38) << "2.50E+38";
+        QTest::newRow("answer rounds up to 10^15") << Num::answer(999999999999999.5) << "1.00E+15";
+        QTest::newRow("answer fifteen digits") << Num::answer(999999999999999.4) << "999,999,999,999,999";
+        QTest::newRow("single, five decimals") << Num::answer(double(74074.02344f), 5, Num::SingleDigits) << "74,074.02";
+        QTest::newRow("single, decimals held") << Num::answer(48.0, 5, Num::SingleDigits) << "48.00000";
+        QTest::newRow("single, noise dropped") << Num::answer(double(499.400024f), 6, Num::SingleDigits) << "499.4";
+        QTest::newRow("single, three digits stay") << Num::answer(0.5, 14, Num::SingleDigits) << "0.500";
+        QTest::newRow("single, whole digits")
+            << Num::answer(double(4.468e9f * 365.25f), 5, Num::SingleDigits) << "1,631,937,000,000";
+        QTest::newRow("whole") << Num::whole(12.5) << "13";
+        QTest::newRow("whole huge") << Num::whole(1e20) << "1.00E+20";
     }
     void formattedAnswers() {
         QFETCH(QString, shown);

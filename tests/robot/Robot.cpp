@@ -385,6 +385,30 @@ bool heldWhole(const QString& before, const QString& after, const QString& enter
     return false;
 }
 
+// The first answer box or list cell of a window that shows a number of more
+// than 20 digits (a blank ends a number). Editable boxes are read only when
+// given: those the program changed.
+std::optional<Seen> longNumber(Form* f, const QSet<QWidget*>& changedInputs) {
+    const auto tooLong = [](const QString& text) {
+        int run = 0;
+        for (QChar c : text) {
+            if (c.isSpace()) run = 0;
+            else if (c.isDigit() && ++run > 20) return true;
+        }
+        return false;
+    };
+    for (QLineEdit* e : f->findChildren<QLineEdit*>()) {
+        if (!e->isVisibleTo(f) || (isInput(e) && !changedInputs.contains(e)) ||
+            e->accessibleName() == QLatin1String("Work line"))
+            continue;
+        if (tooLong(e->text())) return Seen{f->objectName() + u'.' + e->objectName(), e->text().left(200)};
+    }
+    for (QListWidget* l : f->findChildren<QListWidget*>())
+        for (int i = 0; i < l->count(); ++i)
+            if (tooLong(l->item(i)->text())) return Seen{f->objectName() + u'.' + l->objectName(), l->item(i)->text()};
+    return std::nullopt;
+}
+
 // ---------------------------------------------------------------- warnings and crashes
 
 QStringList g_warnings;
@@ -892,6 +916,11 @@ Failure Runner::step(const QString& line) {
             if (isInput(w) && w != aimed.data() && (!typed.contains(w) || typed.value(w) != textOf(w))) changed.insert(w);
         if (auto seen = badText(o, changed, echo)) {
             fail.kind = QStringLiteral("inf or nan shown");
+            fail.detail = seen->where + QStringLiteral(" shows \"") + seen->text + u'"';
+            return fail;
+        }
+        if (auto seen = longNumber(o, changed)) {
+            fail.kind = QStringLiteral("long number shown");
             fail.detail = seen->where + QStringLiteral(" shows \"") + seen->text + u'"';
             return fail;
         }

@@ -84,7 +84,7 @@ private slots:
 
     void henrys_data() {
         columns();
-        const QString k = "0.068", w = "0.034 * 2", both = "You must enter valid data into both boxes.";
+        const QString k = "0.0680", w = "0.034 * 2", both = "You must enter valid data into both boxes.";
         row("a hundred", -1, {"Text1=1E+2", "Text2=.5"}, "50.000", "100 * 0.5");
         for (const char* p : {"0.0", "."}) row(p, -1, {"Text1=0.034", QString("Text2=") + p}, k, w, {both});
         row("negative constant", -1, {"Text1=-0.5", "Text2=2"}, k, w, {both});
@@ -111,7 +111,7 @@ private slots:
 
     void moleFraction_data() {
         columns();
-        const QString k = "0.048 | 4.762", w = "0.25 /  (0.25 + 5)";
+        const QString k = "0.0476 | 4.762", w = "0.25 /  (0.25 + 5)";
         const QString quantity = "i:You must enter a valid quantity.", weight = "i:You must enter a valid molecular weight.";
         const QStringList all{"Text1=10", "Text2=40", "Text3=90", "Text4=18"};
         row("no solute", -1, {"Text1=0", "Text2=40", "Text3=90", "Text4=18"}, "0.000 | 0.000", "0 /  (0 + 5)");
@@ -249,7 +249,7 @@ private slots:
         QCOMPARE(f->widths(), (QList<int>{20, 7, 5, 6, 8}));
         const QStringList lines = f->lines();
         QCOMPARE(lines.size(), 10);
-        QCOMPARE(lines[0], "Water" + QString(18, ' ') + "0.00      1.86    100.00   0.51    ");
+        QCOMPARE(lines[0], "Water" + QString(18, ' ') + "0.00      1.86    100.00   0.512   ");
         // Titles move right with the columns they stand over.
         QVERIFY(f->Label6->text().startsWith(" Substance" + QString(24, ' ') + " "));
         QVERIFY(f->Label6->text().endsWith(" Elevation"));
@@ -263,7 +263,7 @@ private slots:
                               "BoilingPoint REAL, BPElevation REAL)";
         QTest::newRow("widened") << QStringList{table, "INSERT INTO Temperatures VALUES ('Water', 0, 1.86, 100, "
                                                        "0.512), ('A name of 25 characters..', -114.1, NULL, 1234.5, 3)"}
-                                 << QStringList{"Water" + QString(20, ' ') + "   0.00      1.86    100.00     0.51    ",
+                                 << QStringList{"Water" + QString(20, ' ') + "   0.00      1.86    100.00     0.512   ",
                                                 "A name of 25 characters..   -114.10   " + QString(5, ' ') +
                                                     "   1,234.50   3.00    "}
                                  << QString();

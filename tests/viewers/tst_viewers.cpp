@@ -126,10 +126,10 @@ private slots:
         };
         // Sorted, ignoring case; a long name cut to its 25 characters; an empty value blank.
         row("frmConstants", "Common Physical Constants", "Label1", blanks(1) + "Constant" + blanks(69) + "Value",
-            {"avogadro constant (1/mol)      6.02E+23         ", "Molar gas constant in J p      8.31E+00         ",
-             "Speed of light (m/s)           3.00E+08         ", "Zero" + blanks(44)});
+            {"avogadro constant (1/mol)      6.022E+23        ", "Molar gas constant in J p      8.314E+00        ",
+             "Speed of light (m/s)           2.998E+08        ", "Zero" + blanks(44)});
         row("frmSpecificHeats", "Specific Heat Values", "Label1", blanks(1) + "Substance" + blanks(31) + "J/g*C",
-            {"Water (liquid)     4.18   ", "Lead               0.13   "});
+            {"Water (liquid)     4.184  ", "Lead               0.129  "});
         row("frmSolConstants", "Solubility Constants", "Label1", blanks(1) + "Substance" + blanks(19) + "Solubility",
             {"AgCl         1.77E-10    ", "Mg(OH)2      5.61E-12    "});
         row("frmIonization", "First Ionization Energy", "Label1",
@@ -141,7 +141,7 @@ private slots:
              "CaCO3(s)       -1,207.60     -1,129.10     91.70       "});
         // Numeric temperature order: 100 comes after 99.
         row("frmVaporPressure", "Vapor Pressure of Water", "Label1", "Temperature (C)" + blanks(9) + "Pressure kPa",
-            {"5.5           0.90  ", "15            1.71  ", "99            97.85 ", "100           101.40"});
+            {"5.5           0.90  ", "15            1.706 ", "99            97.85 ", "100           101.40"});
         // A zero potential reads 0.000 three blanks after the half-reaction.
         row("frmStandard", "Standard Reduction Potentials", "Label2",
             blanks(2) + "Half-Reactions" + blanks(109) + "Volts",
@@ -162,7 +162,7 @@ private slots:
             {"H-H        436.00          74.00 ", "C≡O        1,072.00        113.00",
              "N-N        163.00                "});
         row("frmExtraData", "Extra Data", "Label1", "Gas" + blanks(52) + "Density",
-            {"Hydrogen              0.09   ", "Sulfur hexafluoride   6.16   "});
+            {"Hydrogen              0.0899 ", "Sulfur hexafluoride   6.164  "});
         row("frmExtra2", "Water Density", "Label1", "Temperature" + blanks(20) + "Density",
             {"0             .99984  ", "4             1.      ", "100           .95835  ", "25" + blanks(20)});
         // A name cell of twelve keeps names whole although its picture has five zeros.
