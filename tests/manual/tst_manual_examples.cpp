@@ -9,15 +9,14 @@
 //   Press "<button>"    Press Ok
 //   The window shows: <answer>[ and <answer> ...]
 //   The work line reads: <text>
-// Topics not yet written so keep one line: "Example: <prompt> = <value>;
-// Option: <caption>; Check: <caption>; Button: <caption> → <answer>[ / <answer>]
-// (work line: <text>)" or "(no work line)".
+// An "Example:" paragraph without numbered steps under it is a fault.
 #include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
-#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -261,53 +260,6 @@ QString runSteps(Form* form, const QStringList& steps, Expected* out) {
     return {};
 }
 
-// Runs an example written on one line.
-QString runLine(Form* form, const QString& example, Expected* out) {
-    const int arrow = example.indexOf(QStringLiteral(" → "));
-    if (arrow <= 0) return QStringLiteral("no arrow: ") + example;
-    const QString inputs = example.left(arrow);
-    const QString rest = example.mid(arrow + 3);
-    const int wl = rest.indexOf(QStringLiteral("  (work line: "));
-    const int nwl = rest.indexOf(QStringLiteral("  (no work line)"));
-    QString answer;
-    if (wl >= 0) {
-        answer = rest.left(wl).trimmed();
-        out->workLine = rest.mid(wl + 14);
-        out->workLine.chop(1);  // the closing bracket
-        out->hasWorkLine = true;
-    } else {
-        answer = (nwl >= 0 ? rest.left(nwl) : rest).trimmed();
-    }
-    // Answers in several frames are joined by " / ".
-    out->answers = answer.split(QStringLiteral(" / "));
-    QHash<QString, int> seen;
-    for (QString part : inputs.split(QStringLiteral("; "))) {
-        part = part.trimmed();
-        QString error;
-        if (part.startsWith(QStringLiteral("Check: "))) {
-            error = tick(form, part.mid(7));
-        } else if (part.startsWith(QStringLiteral("Option: ")) || part.startsWith(QStringLiteral("Button: "))) {
-            QString caption = part.mid(8);
-            int which = 0;
-            static const QRegularExpression qual(QStringLiteral("^(.*) \\((From|To|Select the unit for the quantity|Select the desired unit)\\)$"));
-            if (auto m = qual.match(caption); m.hasMatch()) {
-                caption = m.captured(1);
-                which = (m.captured(2) == QLatin1String("To") || m.captured(2).contains(QLatin1String("desired"))) ? 1 : 0;
-            }
-            error = part.startsWith(QStringLiteral("Option: ")) ? choose(form, caption, QString(), which)
-                                                                 : press(form, caption, which, &out->button);
-        } else {
-            const int eq = part.lastIndexOf(QStringLiteral(" = "));
-            if (eq <= 0) return QStringLiteral("no \" = \" in ") + part;
-            QString prompt = part.left(eq).trimmed();
-            prompt.remove(QRegularExpression(QStringLiteral(" \\((reactant|product|row \\d)\\)$")));
-            error = type(form, prompt, seen[prompt]++, part.mid(eq + 3));
-        }
-        if (!error.isEmpty()) return error;
-    }
-    if (!out->button) out->button = form->findChild<QAbstractButton*>(QStringLiteral("cmdOk"));
-    return out->button ? QString() : QStringLiteral("no Ok button");
-}
 }  // namespace
 
 class TstManualExamples : public QObject {
@@ -382,6 +334,62 @@ private slots:
         QCOMPARE(TestSupport::messages().lastText(), quote);
     }
 
+    // A message a topic quotes with a real symbol, group, number or character
+    // in it is what the window says for the formula the topic names beside it.
+    void refusalsAsQuoted_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("prompt");
+        QTest::addColumn<QString>("formula");
+        QTest::addColumn<bool>("pasted");
+        const QString weigh = QStringLiteral("Enter a formula using correct form with capital/small letters.");
+        const struct {
+            const char* name;
+            const char* formula;
+            bool pasted;
+        } weights[] = {{"unknown symbol", "CL2", false},      {"small first letter", "Nacl", false},
+                       {"unknown group", "Ca(NQ3)2", false},  {"unclosed group", "Ca(NO3", false},
+                       {"unopened group", "CaNO3)2", false},  {"empty group", "Ca()2", false},
+                       {"stray number", "Na(2Cl)", false},    {"zero count", "H0", false},
+                       {"zero hydrate", "CuSO4.0H2O", false}, {"too large", "H2000000000", false},
+                       {"two dots", "CuSO4..5H2O", false},    {"pasted raised dot", "CuSO4\u00b75H2O", true}};
+        for (const auto& w : weights)
+            QTest::newRow(w.name) << "Weights.txt" << "frmWeights" << weigh << QString::fromUtf8(w.formula) << w.pasted;
+        QTest::newRow("pasted arrow") << "BalancingReactions.txt" << "frmReactions"
+                                      << "Enter a chemical reaction to balance" << "H2 + O2 -> H2O" << true;
+    }
+
+    void refusalsAsQuoted() {
+        QFETCH(QString, file);
+        QFETCH(QString, window);
+        QFETCH(QString, prompt);
+        QFETCH(QString, formula);
+        QFETCH(bool, pasted);
+        const QString checks = section(topicText(file), QStringLiteral("Checks"));
+        Form* form = Forms::show(window);
+        QVERIFY(form);
+        TestSupport::messages().clear();
+        if (pasted) {
+            QWidget* box = nullptr;
+            for (QWidget* w : form->findChildren<QWidget*>())
+                if (w->accessibleName() == prompt) box = w;
+            QVERIFY(box);
+            QApplication::clipboard()->setText(formula);
+            box->setFocus();
+            QVERIFY(QMetaObject::invokeMethod(box, "paste"));
+        } else {
+            QCOMPARE(type(form, prompt, 0, formula), QString());
+            form->findChild<QAbstractButton*>(QStringLiteral("cmdOk"))->click();
+        }
+        TestSupport::settle();
+        QCOMPARE(TestSupport::messages().shown.size(), 1);
+        const QString message = TestSupport::messages().lastText();
+        QVERIFY2(quoted(checks).contains(message), qPrintable(file + " does not quote: " + message));
+        // The topic names the formula beside the message (an arrow by its "->").
+        const QString named = pasted && window == QLatin1String("frmReactions") ? QStringLiteral("->") : formula;
+        QVERIFY2(checks.contains(named), qPrintable(named));
+    }
+
     // Every topic with checks is mapped to its window.
     void everyTopicWithChecksIsMapped() {
         const QStringList files = topicFiles();
@@ -395,7 +403,7 @@ private slots:
     }
 
     // The examples as the viewer shows them: an "Example:" paragraph and the
-    // numbered steps under it, or one line in the older form.
+    // numbered steps under it.
     void examplesMatchTheWindows_data() {
         QTest::addColumn<QString>("window");
         QTest::addColumn<QStringList>("example");
@@ -407,8 +415,7 @@ private slots:
             for (qsizetype i = 0; i < blocks.size(); ++i) {
                 if (!blocks[i].startsWith(QStringLiteral("Example:"))) continue;
                 QStringList example{blocks[i]};
-                if (!blocks[i].contains(QStringLiteral(" → ")))
-                    while (i + 1 < blocks.size() && !stepText(blocks[i + 1]).isEmpty()) example << blocks[++i];
+                while (i + 1 < blocks.size() && !stepText(blocks[i + 1]).isEmpty()) example << blocks[++i];
                 QTest::newRow(qPrintable(QStringLiteral("%1 #%2").arg(QLatin1String(window)).arg(++rows)))
                     << QString::fromLatin1(window) << example;
             }
@@ -422,9 +429,7 @@ private slots:
         Form* form = Forms::show(window);
         QVERIFY(form);
         Expected expected;
-        const bool oneLine = example.size() == 1 && example.first().contains(QStringLiteral(" → "));
-        const QString error = oneLine ? runLine(form, example.first().mid(8).trimmed(), &expected)
-                                      : runSteps(form, example.mid(1), &expected);
+        const QString error = runSteps(form, example.mid(1), &expected);
         QVERIFY2(error.isEmpty(), qPrintable(QStringLiteral("%1: %2").arg(window, error)));
         TestSupport::messages().clear();
         expected.button->click();
@@ -447,8 +452,8 @@ private slots:
             for (QWidget* w : form->findChildren<QWidget*>())
                 if (w->accessibleName() == QStringLiteral("Work line")) line = w;
             QVERIFY2(line, "no work line");
-            // A paragraph cannot show blanks at its ends; the one-line form quotes them.
-            QCOMPARE(oneLine ? shownText(line) : shownText(line).trimmed(), expected.workLine);
+            // A paragraph cannot show blanks at its ends.
+            QCOMPARE(shownText(line).trimmed(), expected.workLine);
         }
     }
 
@@ -473,11 +478,16 @@ private slots:
                 QVERIFY2(shown.simplified().contains(words), qPrintable(file + ": " + line));
             }
             int examples = 0;
-            for (const QString& b : blocks) {
+            for (qsizetype i = 0; i < blocks.size(); ++i) {
+                const QString& b = blocks[i];
                 const int at = b.indexOf(QStringLiteral("Example:"));
                 if (at < 0) continue;
                 ++examples;
                 QVERIFY2(at == 0 && b.indexOf(QStringLiteral("Example:"), 1) < 0, qPrintable(file + ": " + b));
+                // Steps a student follows, never a line of "prompt = value → answer".
+                QVERIFY2(!b.contains(QStringLiteral(" → ")), qPrintable(file + ": " + b));
+                QVERIFY2(i + 1 < blocks.size() && stepText(blocks[i + 1]).size() && blocks[i + 1].trimmed().startsWith(QStringLiteral("1. ")),
+                         qPrintable(file + ": no numbered steps under " + b));
             }
             QCOMPARE(examples, written.count(QRegularExpression(QStringLiteral("(^|\n)Example:"))));
         }
