@@ -53,9 +53,9 @@ frmMolarVolume::frmMolarVolume() : CalculatorForm(molarVolume()) {
     const QString both = QStringLiteral("You must enter valid data into both boxes.");
     addCheck([this] { return option() < 0; }, QStringLiteral("You must select one of the options."));
     addCheck([this] { return isEmpty(Text1) || isEmpty(Text2); }, both);
-    // Weights, volumes and masses are never negative (text can be pasted past the
-    // key filter), and no gas has a volume of 0.
-    addCheck([this] { return negative(Text1) || negative(Text2); }, both);
+    // Weights, volumes and masses are never negative; no gas has a molecular
+    // weight or a volume of 0.
+    addCheck([this] { return notPositive(Text1) || negative(Text2); }, both);
     addCheck([this] { return option() == 0 && notPositive(Text2); }, both);
 }
 

@@ -150,13 +150,15 @@ private slots:
         const char* v = "frmMolarVolume";
         const QString both = QStringLiteral("You must enter valid data into both boxes.");
         answer("molar mass as typed", v, "opt1", "32.0|11.2", "16.000", "32.0 * 11.2 / 22.4");
-        answer("molar mass of 0", v, "opt1", "0|5", "0.000", "0 * 5 / 22.4");
+        refused("molar mass of weight 0", v, "opt1", "0|5", QStringLiteral("You must enter valid data into both boxes."), Plain,
+                "Molar Volume");
         answer("molar moles", v, "opt2", "32|64", "2.000", "64 / 32");
         answer("molar volume", v, "opt3", "32|64", "44.800", "64 / 32 * 22.4");
         refused("molar empty", v, "opt1", "32", both, Plain, "Molar Volume");
         refused("molar negative", v, "opt3", "-32|64", both, Plain, "Molar Volume");
         refused("molar mass of no volume", v, "opt1", "32|0", both, Plain, "Molar Volume");
-        refused("molar moles of weight 0", v, "opt2", "0|64", "Data entry error", Plain, "Molar Volume");
+        refused("molar moles of weight 0", v, "opt2", "0|64", QStringLiteral("You must enter valid data into both boxes."), Plain,
+                "Molar Volume");
         refused("molar not a number", v, "opt3", "32|.", "Data entry error", Plain, "Molar Volume");
 
         const char* s = "frmMassVolume";
