@@ -1,0 +1,103 @@
+// Every window on a small screen at twice the scale (1024 x 768 at 200 %):
+// its frame inside the screen's available area, and every control on screen
+// or scrolled into view.
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QScrollArea>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextEdit>
+
+#include "TestSupport.h"
+
+namespace {
+bool isControl(QWidget* w) {
+    return qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) ||
+           qobject_cast<QAbstractSpinBox*>(w) || qobject_cast<QAbstractItemView*>(w) ||
+           qobject_cast<QTextEdit*>(w) || qobject_cast<QPlainTextEdit*>(w);
+}
+
+QRect globalRect(QWidget* w) { return QRect(w->mapToGlobal(QPoint(0, 0)), w->size()); }
+
+// The scroll areas around a control, innermost first.
+QList<QScrollArea*> scrollAreas(QWidget* w, QWidget* window) {
+    QList<QScrollArea*> out;
+    for (QWidget* p = w->parentWidget(); p && p != window; p = p->parentWidget())
+        if (auto* a = qobject_cast<QScrollArea*>(p); a && a->widget() && a->widget()->isAncestorOf(w)) out << a;
+    return out;
+}
+}  // namespace
+
+class TstScreens : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        TestSupport::initWindows();
+        QScreen* s = QGuiApplication::primaryScreen();
+        QVERIFY(s);
+        QCOMPARE(s->devicePixelRatio(), 2.0);
+        QCOMPARE(s->availableGeometry().size(), QSize(512, 384));
+    }
+    void cleanup() { TestSupport::reset(); }
+
+    void everyWindowFitsAndEveryControlIsReachable_data() {
+        QTest::addColumn<QString>("name");
+        for (const QString& name : Forms::registeredKinds()) QTest::newRow(qPrintable(name)) << name;
+    }
+
+    void everyWindowFitsAndEveryControlIsReachable() {
+        QFETCH(QString, name);
+        Form* f = TestSupport::open(name);
+        if (!f || !f->isVisible()) QSKIP("the window does not stay open by itself");
+        const QRect area = f->screen()->availableGeometry();
+        QVERIFY2(area.contains(f->frameGeometry()), qPrintable(QStringLiteral("frame %1,%2 %3x%4 in %5x%6")
+                                                                  .arg(f->frameGeometry().x()).arg(f->frameGeometry().y())
+                                                                  .arg(f->frameGeometry().width()).arg(f->frameGeometry().height())
+                                                                  .arg(area.width()).arg(area.height())
+                                                                  + (f->scrollArea() ? QStringLiteral(", scrolled hint %1x%2 size %3x%4 min %5x%6").arg(f->scrollArea()->sizeHint().width()).arg(f->scrollArea()->sizeHint().height()).arg(f->width()).arg(f->height()).arg(f->minimumWidth()).arg(f->minimumHeight()) : QString())));
+        QStringList unreachable;
+        for (QWidget* w : f->findChildren<QWidget*>()) {
+            if (!isControl(w) || !w->isVisibleTo(f) || w->window() != f) continue;
+            // Inside a scroll area, it is scrolled into view, innermost first.
+            const QList<QScrollArea*> areas = scrollAreas(w, f);
+            for (QScrollArea* a : areas) {
+                const QPoint c = w->mapTo(a->widget(), w->rect().center());
+                a->ensureVisible(c.x(), c.y(), w->width() / 2 + 1, w->height() / 2 + 1);
+            }
+            QRect seen = globalRect(w);
+            QRect room = area;
+            for (QScrollArea* a : areas) room &= globalRect(a->viewport());
+            const bool larger = w->width() > room.width() || w->height() > room.height();
+            // A control larger than its view shows a part of itself; any other shows whole.
+            if (larger ? !room.intersects(seen) : !room.contains(seen))
+                unreachable << w->objectName() + QStringLiteral(" (") + w->metaObject()->className() + QStringLiteral(" at %1,%2 %3x%4 in %5,%6 %7x%8, %9 scroll areas)").arg(seen.x()).arg(seen.y()).arg(seen.width()).arg(seen.height()).arg(room.x()).arg(room.y()).arg(room.width()).arg(room.height()).arg(areas.size());
+        }
+        QVERIFY2(unreachable.isEmpty(), qPrintable(unreachable.join(QStringLiteral(", "))));
+    }
+};
+
+int main(int argc, char** argv) {
+    // A 1024 x 768 screen at 200 %, set before the application starts.
+    QTemporaryDir dir;
+    const QString config = dir.filePath(QStringLiteral("screens.json"));
+    QFile f(config);
+    if (!f.open(QIODevice::WriteOnly)) return 1;
+    f.write(R"({"screens": [{"name": "small", "x": 0, "y": 0, "width": 1024, "height": 768,
+                "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+    f.close();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(config));
+    qputenv("QT_SCALE_FACTOR", "2");
+    QApplication app(argc, argv);
+    TstScreens t;
+    return QTest::qExec(&t, argc, argv);
+}
+
+#include "tst_screens.moc"
