@@ -9,6 +9,7 @@
 #include <QSqlQuery>
 #include <cmath>
 #include <cstring>
+#include <dlfcn.h>
 #include <utility>
 #include <sqlite3.h>
 
@@ -23,11 +24,38 @@ QString faultText(const QSqlError& e) {
     return QStringLiteral("the database engine gave no reason");
 }
 
+// The SQLite calls that copy a file's bytes into a connection, taken from
+// the library the Qt driver has loaded (so that both are one SQLite, and the
+// program does not load it before its window shows).
+struct SqliteCalls {
+    decltype(&sqlite3_malloc64) malloc64 = nullptr;
+    decltype(&sqlite3_free) free = nullptr;
+    decltype(&sqlite3_deserialize) deserialize = nullptr;
+    decltype(&sqlite3_errstr) errstr = nullptr;
+    bool ok() const { return malloc64 && free && deserialize && errstr; }
+};
+
+const SqliteCalls& sqliteCalls() {
+    static const SqliteCalls calls = [] {
+        SqliteCalls c;
+        if (void* lib = dlopen("libsqlite3.so.0", RTLD_LAZY | RTLD_NOLOAD)) {
+            c.malloc64 = reinterpret_cast<decltype(c.malloc64)>(dlsym(lib, "sqlite3_malloc64"));
+            c.free = reinterpret_cast<decltype(c.free)>(dlsym(lib, "sqlite3_free"));
+            c.deserialize = reinterpret_cast<decltype(c.deserialize)>(dlsym(lib, "sqlite3_deserialize"));
+            c.errstr = reinterpret_cast<decltype(c.errstr)>(dlsym(lib, "sqlite3_errstr"));
+        }
+        return c;
+    }();
+    return calls;
+}
+
 // The file's bytes, read whole with no lock, in memory SQLite frees.
 struct Image {
     unsigned char* bytes = nullptr;
     sqlite3_int64 size = 0;
-    ~Image() { sqlite3_free(bytes); }
+    ~Image() {
+        if (bytes) sqliteCalls().free(bytes);
+    }
 };
 
 QString readImage(const QString& path, Image& image) {
@@ -35,7 +63,7 @@ QString readImage(const QString& path, Image& image) {
     if (!file.open(QIODevice::ReadOnly)) return file.errorString();
     const qint64 size = file.size();
     if (size <= 0) return QStringLiteral("the file is empty");
-    image.bytes = static_cast<unsigned char*>(sqlite3_malloc64(sqlite3_uint64(size)));
+    image.bytes = static_cast<unsigned char*>(sqliteCalls().malloc64(sqlite3_uint64(size)));
     if (!image.bytes) return QStringLiteral("out of memory");
     // A file cut short meanwhile reads as far as it goes.
     const qint64 got = file.read(reinterpret_cast<char*>(image.bytes), size);
@@ -56,9 +84,9 @@ QString loadImage(const QSqlDatabase& db, Image& image) {
     sqlite3* handle = qstrcmp(h.typeName(), "sqlite3*") == 0 ? *static_cast<sqlite3* const*>(h.constData()) : nullptr;
     if (!handle) return QStringLiteral("no SQLite connection");
     unsigned char* bytes = std::exchange(image.bytes, nullptr);  // freed by SQLite, even on failure
-    const int rc = sqlite3_deserialize(handle, "main", bytes, image.size, image.size,
-                                       SQLITE_DESERIALIZE_FREEONCLOSE | SQLITE_DESERIALIZE_READONLY);
-    if (rc != SQLITE_OK) return QString::fromUtf8(sqlite3_errstr(rc));
+    const int rc = sqliteCalls().deserialize(handle, "main", bytes, image.size, image.size,
+                                             SQLITE_DESERIALIZE_FREEONCLOSE | SQLITE_DESERIALIZE_READONLY);
+    if (rc != SQLITE_OK) return QString::fromUtf8(sqliteCalls().errstr(rc));
     return QString();
 }
 
@@ -154,11 +182,10 @@ bool open(const QString& path, QString* reason) {
     // Never opened: a pipe would wait for a writer.
     if (fi.isDir()) return fail(QStringLiteral("it is a folder, not a file"));
     if (!fi.isFile()) return fail(QStringLiteral("it is not a regular file"));
+    QString why;
     // The file is read whole, once, with no lock: later changes to it (an
     // update, a copy over it, a compaction) never reach what the program shows.
     Image image;
-    if (const QString why = readImage(path, image); !why.isEmpty()) return fail(why);
-    QString why;
     {
         QSqlDatabase db = QSqlDatabase::contains(ConnectionName)
                               ? QSqlDatabase::database(ConnectionName, false)
@@ -166,7 +193,9 @@ bool open(const QString& path, QString* reason) {
         db.close();
         if (!db.isValid()) {
             why = QStringLiteral("no SQLite driver");
-        } else {
+        } else if (!sqliteCalls().ok()) {
+            why = QStringLiteral("the SQLite library of the Qt driver was not found");
+        } else if (why = readImage(path, image); why.isEmpty()) {
             db.setDatabaseName(QStringLiteral(":memory:"));
             db.setConnectOptions(QString());
             if (!db.open()) {

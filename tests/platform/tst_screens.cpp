@@ -44,7 +44,7 @@ private slots:
         QScreen* s = QGuiApplication::primaryScreen();
         QVERIFY(s);
         QCOMPARE(s->devicePixelRatio(), 2.0);
-        QCOMPARE(s->availableGeometry().size(), QSize(512, 384));
+        if (!qEnvironmentVariableIsSet("TESSIVAL_SCREENSHOTS")) QCOMPARE(s->availableGeometry().size(), QSize(512, 384));
     }
     void cleanup() { TestSupport::reset(); }
 
@@ -82,6 +82,20 @@ private slots:
         }
         QVERIFY2(unreachable.isEmpty(), qPrintable(unreachable.join(QStringLiteral(", "))));
     }
+
+    // With TESSIVAL_SCREENSHOTS=folder, on a real display (xvfb-run -s '-screen 0 1024x768x24'),
+    // pictures of the whole screen with some large windows, to look at.
+    void screenshots() {
+        const QString folder = qEnvironmentVariable("TESSIVAL_SCREENSHOTS");
+        if (folder.isEmpty()) QSKIP("TESSIVAL_SCREENSHOTS names no folder");
+        for (const char* name : {"frmMain", "frmPeriodic", "frmPTable2", "frmFreezing", "frmPeriodicData"}) {
+            Form* f = TestSupport::open(QLatin1String(name));
+            QVERIFY(f);
+            QTest::qWait(300);
+            QVERIFY(f->screen()->grabWindow(0).save(folder + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png")));
+            TestSupport::reset();
+        }
+    }
 };
 
 int main(int argc, char** argv) {
@@ -93,7 +107,8 @@ int main(int argc, char** argv) {
     f.write(R"({"screens": [{"name": "small", "x": 0, "y": 0, "width": 1024, "height": 768,
                 "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
     f.close();
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(config));
+    if (!qEnvironmentVariableIsSet("TESSIVAL_SCREENSHOTS"))
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(config));
     qputenv("QT_SCALE_FACTOR", "2");
     QApplication app(argc, argv);
     TstScreens t;
