@@ -1,6 +1,6 @@
-// Every window on a small screen at twice the scale (1024 x 768 at 200 %):
-// its frame inside the screen's available area, and every control on screen
-// or scrolled into view.
+// Every window on a small screen at a large scale (1024 x 768 at 200 %, or
+// TESSIVAL_SCREEN=1366x768@1.5): its frame inside the screen's available
+// area, and every control on screen or scrolled into view.
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollArea>
 #include <QTemporaryDir>
@@ -18,6 +19,21 @@
 #include "TestSupport.h"
 
 namespace {
+struct ScreenSize {
+    int width = 1024, height = 768;
+    double scale = 2;
+};
+
+// TESSIVAL_SCREEN: width x height @ scale.
+ScreenSize screenSize() {
+    ScreenSize s;
+    const QString spec = qEnvironmentVariable("TESSIVAL_SCREEN");
+    static const QRegularExpression form(QStringLiteral("^(\\d+)x(\\d+)@([0-9.]+)$"));
+    if (const QRegularExpressionMatch m = form.match(spec); m.hasMatch())
+        s = {m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toDouble()};
+    return s;
+}
+
 bool isControl(QWidget* w) {
     return qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) ||
            qobject_cast<QAbstractSpinBox*>(w) || qobject_cast<QAbstractItemView*>(w) ||
@@ -43,8 +59,12 @@ private slots:
         TestSupport::initWindows();
         QScreen* s = QGuiApplication::primaryScreen();
         QVERIFY(s);
-        QCOMPARE(s->devicePixelRatio(), 2.0);
-        if (!qEnvironmentVariableIsSet("TESSIVAL_SCREENSHOTS")) QCOMPARE(s->availableGeometry().size(), QSize(512, 384));
+        const ScreenSize size = screenSize();
+        QCOMPARE(s->devicePixelRatio(), size.scale);
+        if (!qEnvironmentVariableIsSet("TESSIVAL_SCREENSHOTS")) {
+            QVERIFY(qAbs(s->availableGeometry().width() - size.width / size.scale) <= 1);
+            QVERIFY(qAbs(s->availableGeometry().height() - size.height / size.scale) <= 1);
+        }
     }
     void cleanup() { TestSupport::reset(); }
 
@@ -99,17 +119,21 @@ private slots:
 };
 
 int main(int argc, char** argv) {
-    // A 1024 x 768 screen at 200 %, set before the application starts.
+    // The screen and its scale, set before the application starts.
     QTemporaryDir dir;
     const QString config = dir.filePath(QStringLiteral("screens.json"));
     QFile f(config);
     if (!f.open(QIODevice::WriteOnly)) return 1;
-    f.write(R"({"screens": [{"name": "small", "x": 0, "y": 0, "width": 1024, "height": 768,
-                "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+    const ScreenSize size = screenSize();
+    f.write(QStringLiteral(R"({"screens": [{"name": "small", "x": 0, "y": 0, "width": %1, "height": %2,
+                "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})")
+                .arg(size.width)
+                .arg(size.height)
+                .toUtf8());
     f.close();
     if (!qEnvironmentVariableIsSet("TESSIVAL_SCREENSHOTS"))
         qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(config));
-    qputenv("QT_SCALE_FACTOR", "2");
+    qputenv("QT_SCALE_FACTOR", QByteArray::number(size.scale));
     QApplication app(argc, argv);
     TstScreens t;
     return QTest::qExec(&t, argc, argv);
