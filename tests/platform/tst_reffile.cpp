@@ -85,6 +85,23 @@ private slots:
         for (auto it = m_expected.cbegin(); it != m_expected.cend(); ++it) QVERIFY2(!it->isEmpty(), qPrintable(it.key()));
     }
 
+    // A file another program left in write-ahead mode reads like any other.
+    void aFileInWriteAheadModeOpens() {
+        QFile::remove(m_path);
+        QVERIFY(QFile::copy(Program::path(RD::FileName), m_path));
+        QFile::setPermissions(m_path, QFile::ReadOwner | QFile::WriteOwner);
+        QVERIFY(python(m_path, QStringLiteral("import sqlite3;c=sqlite3.connect('VeriRezi.mdb');"
+                                              "assert c.execute('pragma journal_mode=wal').fetchone()[0]=='wal';c.close()")));
+        QFile f(m_path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.read(20).mid(18, 2), QByteArray("\x02\x02"));
+        f.close();
+        RD::closeForTests();
+        QString why;
+        QVERIFY2(RD::open(m_path, &why), qPrintable(why));
+        QCOMPARE(viewers(), m_expected);
+    }
+
     void cleanupTestCase() {
         RD::closeForTests();
         RD::open(Program::path(RD::FileName));
