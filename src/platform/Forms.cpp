@@ -51,14 +51,15 @@ void Form::childEvent(QChildEvent* e) {
 }
 
 namespace {
-// The window frame's margins: the frame of a window on screen, else the
-// style's title bar and a thin border (a frame is known once shown).
+// The window frame's margins: the frame of a window on screen, else a title
+// bar and a thin border (a frame is known once shown).
 QMargins frameAllowance(const QWidget* w) {
     if (QWindow* h = w->windowHandle(); h && h->isVisible() && !h->frameMargins().isNull()) return h->frameMargins();
     for (QWidget* top : QApplication::topLevelWidgets())
         if (QWindow* h = top->windowHandle(); h && h->isVisible() && !h->frameMargins().isNull()) return h->frameMargins();
-    const int title = w->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, w);
-    return QMargins(4, title + 4, 4, 4);
+    // Title bars are often taller than the style's own: room for two lines.
+    const int title = std::max(w->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, w), 2 * w->fontMetrics().height());
+    return QMargins(6, title + 6, 6, 6);
 }
 
 // A window's content in a scroll area: never squeezed below the size it was
