@@ -40,6 +40,10 @@ bool isControl(QWidget* w) {
            qobject_cast<QTextEdit*>(w) || qobject_cast<QPlainTextEdit*>(w);
 }
 
+QString describe(const QRect& r) {
+    return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
+
 QRect globalRect(QWidget* w) { return QRect(w->mapToGlobal(QPoint(0, 0)), w->size()); }
 
 // The scroll areas around a control, innermost first.
@@ -78,19 +82,21 @@ private slots:
         Form* f = TestSupport::open(name);
         if (!f || !f->isVisible()) QSKIP("the window does not stay open by itself");
         const QRect area = f->screen()->availableGeometry();
-        QVERIFY2(area.contains(f->frameGeometry()), qPrintable(QStringLiteral("frame %1,%2 %3x%4 in %5x%6")
-                                                                  .arg(f->frameGeometry().x()).arg(f->frameGeometry().y())
-                                                                  .arg(f->frameGeometry().width()).arg(f->frameGeometry().height())
-                                                                  .arg(area.width()).arg(area.height())
-                                                                  + (f->scrollArea() ? QStringLiteral(", scrolled hint %1x%2 size %3x%4 min %5x%6").arg(f->scrollArea()->sizeHint().width()).arg(f->scrollArea()->sizeHint().height()).arg(f->width()).arg(f->height()).arg(f->minimumWidth()).arg(f->minimumHeight()) : QString())));
+        QVERIFY2(area.contains(f->frameGeometry()), qPrintable(describe(f->frameGeometry()) + " in " + describe(area)));
         QStringList unreachable;
         for (QWidget* w : f->findChildren<QWidget*>()) {
             if (!isControl(w) || !w->isVisibleTo(f) || w->window() != f) continue;
-            // Inside a scroll area, it is scrolled into view, innermost first.
+            // Inside the window's scroll area, a control that takes the focus
+            // scrolls into view; others are scrolled to, innermost area first.
             const QList<QScrollArea*> areas = scrollAreas(w, f);
-            for (QScrollArea* a : areas) {
-                const QPoint c = w->mapTo(a->widget(), w->rect().center());
-                a->ensureVisible(c.x(), c.y(), w->width() / 2 + 1, w->height() / 2 + 1);
+            if (areas.size() == 1 && (w->focusPolicy() & Qt::TabFocus) && w->isEnabled()) {
+                w->setFocus(Qt::TabFocusReason);
+                QCOMPARE(QApplication::focusWidget(), w);
+            } else {
+                for (QScrollArea* a : areas) {
+                    const QPoint c = w->mapTo(a->widget(), w->rect().center());
+                    a->ensureVisible(c.x(), c.y(), w->width() / 2 + 1, w->height() / 2 + 1);
+                }
             }
             QRect seen = globalRect(w);
             QRect room = area;
@@ -98,7 +104,7 @@ private slots:
             const bool larger = w->width() > room.width() || w->height() > room.height();
             // A control larger than its view shows a part of itself; any other shows whole.
             if (larger ? !room.intersects(seen) : !room.contains(seen))
-                unreachable << w->objectName() + QStringLiteral(" (") + w->metaObject()->className() + QStringLiteral(" at %1,%2 %3x%4 in %5,%6 %7x%8, %9 scroll areas)").arg(seen.x()).arg(seen.y()).arg(seen.width()).arg(seen.height()).arg(room.x()).arg(room.y()).arg(room.width()).arg(room.height()).arg(areas.size());
+                unreachable << w->objectName() + " at " + describe(seen) + " in " + describe(room);
         }
         QVERIFY2(unreachable.isEmpty(), qPrintable(unreachable.join(QStringLiteral(", "))));
     }
