@@ -116,6 +116,8 @@ void Form::centreOnScreen() {
     move(r.topLeft());
 }
 
+QScrollArea* Form::scrollArea() const { return m_scroll; }
+
 void Form::keepOnScreen() {
     m_keepQueued = false;
     QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();

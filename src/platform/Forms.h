@@ -4,7 +4,6 @@
 #include <QWidget>
 #include <QPointer>
 #include <QPushButton>
-#include <QScrollArea>
 #include <functional>
 #include <QStringList>
 
@@ -46,7 +45,7 @@ public:
     // window larger than the area shows its content in a scroll area.
     void centreOnScreen();
     // The scroll area holding the content of a window larger than the screen.
-    QScrollArea* scrollArea() const { return m_scroll; }
+    QScrollArea* scrollArea() const;
     // Fixed single border: the user cannot resize the window.
     void setFixedBorder();
 
