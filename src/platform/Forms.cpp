@@ -8,6 +8,11 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
+#include <QVBoxLayout>
+#include <QWindow>
+#include <algorithm>
 #include <QHash>
 #include <QMap>
 #include <QSet>
@@ -45,14 +50,160 @@ void Form::childEvent(QChildEvent* e) {
     QWidget::childEvent(e);
 }
 
+namespace {
+// The window frame's margins: the frame of a window on screen, else a title
+// bar and a thin border (a frame is known once shown).
+QMargins frameAllowance(const QWidget* w) {
+    if (QWindow* h = w->windowHandle(); h && h->isVisible() && !h->frameMargins().isNull()) return h->frameMargins();
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (QWindow* h = top->windowHandle(); h && h->isVisible() && !h->frameMargins().isNull()) return h->frameMargins();
+    // Title bars are often taller than the style's own: room for two lines.
+    const int title = std::max(w->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, w), 2 * w->fontMetrics().height());
+    return QMargins(6, title + 6, 6, 6);
+}
+
+// A window's content in a scroll area: never squeezed below the size it was
+// laid out for, so nothing slides out of reach.
+class ScrolledContent : public QWidget {
+public:
+    ScrolledContent(QSize placed, QWidget* parent) : QWidget(parent), m_placed(placed) {}
+    QSize minimumSizeHint() const override {
+        return layout() ? layout()->totalSizeHint().expandedTo(layout()->totalMinimumSize()) : m_placed;
+    }
+    QSize sizeHint() const override { return minimumSizeHint(); }
+
+private:
+    QSize m_placed;
+};
+
+// A scroll area as large as its content wants, but never larger than the room.
+class FittedScrollArea : public QScrollArea {
+public:
+    FittedScrollArea(QWidget* parent, QSize room) : QScrollArea(parent), m_room(room) {}
+    QSize sizeHint() const override {
+        const int f = 2 * frameWidth();
+        QSize s = widget() ? widget()->sizeHint().expandedTo(widget()->minimumSizeHint()) : QSize();
+        s += QSize(f, f);
+        const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+        if (s.width() > m_room.width()) s.rheight() += bar;
+        if (s.height() > m_room.height()) s.rwidth() += bar;
+        return s.boundedTo(m_room);
+    }
+    QSize minimumSizeHint() const override { return QSize(50, 50).boundedTo(m_room); }
+    void setRoom(QSize room) {
+        m_room = room;
+        updateGeometry();
+    }
+
+private:
+    QSize m_room;
+};
+}  // namespace
+
 void Form::centreOnScreen() {
     // A window that chose its own size keeps it.
     if (!testAttribute(Qt::WA_Resized)) adjustSize();
-    if (QScreen* s = QGuiApplication::primaryScreen()) {
-        QRect r = frameGeometry();
-        r.moveCenter(s->availableGeometry().center());
-        move(r.topLeft());
+    QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!s) return;
+    const QRect area = s->availableGeometry();
+    const QMargins frame = frameAllowance(this);
+    fitInto(area.size().shrunkBy(frame));
+    // Centred; top-left in the area where it does not fit.
+    QRect r(QPoint(), size().grownBy(frame));
+    r.moveCenter(area.center());
+    r.moveLeft(std::max(r.left(), area.left()));
+    r.moveTop(std::max(r.top(), area.top()));
+    move(r.topLeft());
+}
+
+QScrollArea* Form::scrollArea() const { return m_scroll; }
+
+void Form::keepOnScreen() {
+    m_keepQueued = false;
+    QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!s || m_unloading) return;
+    const QRect area = s->availableGeometry();
+    const QMargins frame = frameAllowance(this);
+    fitInto(area.size().shrunkBy(frame));
+    // A window that grew past the area's edge moves back inside it.
+    QRect r(frameGeometry().topLeft(), size().grownBy(frame));
+    if (area.contains(r)) return;
+    r.moveLeft(std::max(std::min(r.left(), area.right() + 1 - r.width()), area.left()));
+    r.moveTop(std::max(std::min(r.top(), area.bottom() + 1 - r.height()), area.top()));
+    move(r.topLeft());
+}
+
+void Form::fitInto(QSize room) {
+    if (width() <= room.width() && height() <= room.height()) return;
+    const bool fixed = minimumSize() == maximumSize();
+    QSize least = minimumSize();
+    if (QLayout* l = layout()) least = least.expandedTo(l->totalMinimumSize());
+    if (!fixed && !m_scroll && least.width() <= room.width() && least.height() <= room.height()) {
+        // A sizable window whose controls fit in less room takes less.
+        resize(size().boundedTo(room));
+        return;
     }
+    scrollContent(room);
+}
+
+void Form::scrollContent(QSize room) {
+    if (m_scroll) {
+        // Already scrolling: the window takes the room it may have.
+        static_cast<FittedScrollArea*>(m_scroll.data())->setRoom(room);
+        if (layout()) layout()->activate();
+        const QSize fits = layout() ? layout()->totalSizeHint().boundedTo(room) : room;
+        if (minimumSize() == maximumSize()) setFixedSize(fits);
+        else resize(fits);
+        return;
+    }
+    const bool fixed = minimumSize() == maximumSize();
+    // The content moves into a scroll area; a menu bar stays at the top.
+    const QSize placed = childrenRect().united(rect()).size();
+    QWidget* focused = focusWidget();
+    // Made inside the window, so moving the controls keeps their tab order.
+    auto* content = new ScrolledContent(placed, this);
+    content->setObjectName(QStringLiteral("scrolledContent"));
+    QWidget* menu = nullptr;
+    if (QLayout* l = layout()) {
+        menu = l->menuBar();
+        l->setMenuBar(nullptr);
+        content->setLayout(l);  // takes the layout and the widgets it holds
+    }
+    for (QWidget* c : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (c == menu || c == content || c->isWindow()) continue;
+        // A control on screen is shown again; one never shown shows with the window.
+        const bool shown = c->isVisible();
+        c->setParent(content);
+        if (shown) c->show();
+    }
+    if (menu) room.rheight() -= menu->sizeHint().height();
+    auto* area = new FittedScrollArea(this, room);
+    area->setObjectName(QStringLiteral("scrollArea"));
+    area->setAccessibleName(windowTitle());
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(true);
+    area->setWidget(content);
+    auto* v = new QVBoxLayout(this);
+    v->setContentsMargins(0, 0, 0, 0);
+    v->setSpacing(0);
+    if (menu) v->setMenuBar(menu);
+    v->addWidget(area);
+    m_scroll = area;
+    area->setFocusPolicy(Qt::NoFocus);
+    if (focused && focused->window() == this) focused->setFocus();
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    v->activate();
+    const QSize fits = v->totalSizeHint();
+    if (fixed) setFixedSize(fits);
+    else resize(fits);
+    // A focused control scrolls into view.
+    connect(qApp, &QApplication::focusChanged, area, [area](QWidget*, QWidget* now) {
+        if (!now || !area->widget() || !area->widget()->isAncestorOf(now)) return;
+        // The whole control, not only its text cursor.
+        const QPoint c = now->mapTo(area->widget(), now->rect().center());
+        area->ensureVisible(c.x(), c.y(), now->width() / 2 + 1, now->height() / 2 + 1);
+    });
 }
 
 void Form::setFixedBorder() {
@@ -117,6 +268,11 @@ bool Form::previewKey(QWidget* receiver, QKeyEvent* ke) {
 }
 
 bool Form::eventFilter(QObject* obj, QEvent* ev) {
+    // A placed window that grows is kept inside the screen.
+    if (obj == this && ev->type() == QEvent::Resize && m_placed && !m_keepQueued) {
+        m_keepQueued = true;
+        QMetaObject::invokeMethod(this, &Form::keepOnScreen, Qt::QueuedConnection);
+    }
     // A key's press has been dispatched in full once its release comes.
     if (ev->type() == QEvent::KeyRelease) m_lastPreviewed = nullptr;
     if (ev->type() == QEvent::KeyPress && !m_unloading) {

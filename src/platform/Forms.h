@@ -9,6 +9,7 @@
 
 class QPushButton;
 class QKeyEvent;
+class QScrollArea;
 class Form;
 namespace Forms {
 Form* load(const QString& name);
@@ -39,8 +40,12 @@ public:
     QPushButton* defaultButton() const { return m_default; }
     QPushButton* cancelButton() const { return m_cancel; }
 
-    // Centres the window on the screen (called before the first show).
+    // Places the window inside the screen's available area (called before
+    // the first show): centred, or at its top-left where it does not fit. A
+    // window larger than the area shows its content in a scroll area.
     void centreOnScreen();
+    // The scroll area holding the content of a window larger than the screen.
+    QScrollArea* scrollArea() const;
     // Fixed single border: the user cannot resize the window.
     void setFixedBorder();
 
@@ -70,12 +75,17 @@ private:
     friend Form* Forms::show(const QString&);
     friend void Forms::unload(Form*);
     void watch(QObject* o);
+    void keepOnScreen();
+    void fitInto(QSize room);
+    void scrollContent(QSize room);
     bool previewKey(QWidget* receiver, QKeyEvent* ke);
 
     QPointer<QPushButton> m_default;
     QPointer<QPushButton> m_cancel;
+    QPointer<QScrollArea> m_scroll;
     bool m_unloading = false;
     bool m_placed = false;
+    bool m_keepQueued = false;
     const QEvent* m_lastPreviewed = nullptr;
     QStringList m_messageTexts;
 };

@@ -3,7 +3,20 @@
 
 #include "Program.h"
 
+#include <QBuffer>
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QWidget>
 #include <QtGlobal>
+
+#include <algorithm>
 
 namespace Print {
 namespace {
@@ -12,21 +25,22 @@ namespace {
 // of its own (platform/printing).
 class PartService : public Service {
 public:
-    bool printWindow(QWidget* w) override {
-        if (!m_printer) {
-            QString why;
-            auto make = reinterpret_cast<Service* (*)()>(
-                Program::partFunction(QStringLiteral("tessival_print"), "tessival_print_service", &why));
-            if (!make) {
-                qWarning("Printing is not available: %s", qPrintable(why));
-                return false;
-            }
-            m_printer.reset(make());
-        }
-        return m_printer->printWindow(w);
-    }
+    bool hasPrinter() override { return load() && m_printer->hasPrinter(); }
+    bool printWindow(QWidget* w) override { return load() && m_printer->printWindow(w); }
 
 private:
+    bool load() {
+        if (m_printer) return true;
+        QString why;
+        auto make = reinterpret_cast<Service* (*)()>(
+            Program::partFunction(QStringLiteral("tessival_print"), "tessival_print_service", &why));
+        if (!make) {
+            qWarning("Printing is not available: %s", qPrintable(why));
+            return false;
+        }
+        m_printer.reset(make());
+        return true;
+    }
     std::unique_ptr<Service> m_printer;
 };
 
@@ -35,13 +49,84 @@ std::shared_ptr<Service>& current() {
     return s;
 }
 
+const QString Title = QStringLiteral("Tessival");
+
+// No printer: the window goes to a PDF file the student sees named in full,
+// and a file already there is replaced only when the student says so.
+void saveAsPdf(QWidget* window) {
+    const QString path = pdfFile(window->windowTitle());
+    const QString shown = QDir::toNativeSeparators(path);
+    if (Msg::show(QStringLiteral("There is no printer. The window will be saved as the PDF file \"%1\".").arg(shown),
+                  Title, Msg::Icon::Information, Msg::Buttons::OkCancel) != Msg::Answer::Ok)
+        return;
+    const QFileInfo fi(path);
+    QString why;
+    if (fi.isDir()) {
+        why = QStringLiteral("a folder of that name is there");
+    } else if (fi.exists() &&
+               Msg::show(QStringLiteral("The file \"%1\" is there already. Do you want to replace it?").arg(shown), Title,
+                         Msg::Icon::Question, Msg::Buttons::YesNo) != Msg::Answer::Yes) {
+        return;
+    }
+    if (why.isEmpty() && writePdf(window, path, &why)) return;
+    Msg::show(QStringLiteral("The window could not be saved as \"%1\": %2.").arg(shown, why), Title,
+              Msg::Icon::Exclamation);
+}
+
 }  // namespace
+
+QString pdfFile(const QString& title) {
+    // A slash in the title would name a folder.
+    QString name = title;
+    name.replace(QLatin1Char('/'), QLatin1Char('-')).replace(QLatin1Char('\\'), QLatin1Char('-'));
+    name = name.trimmed();
+    if (name.isEmpty() || name.startsWith(QLatin1Char('.'))) name.prepend(QStringLiteral("Tessival"));
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
+    return QDir(folder).absoluteFilePath(name + QStringLiteral(".pdf"));
+}
+
+bool writePdf(QWidget* w, const QString& path, QString* why) {
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&pdf);
+        writer.setTitle(w->windowTitle());
+        writer.setCreator(Title);
+        writer.setResolution(300);
+        const bool letter = QLocale().measurementSystem() == QLocale::ImperialUSSystem;
+        writer.setPageSize(QPageSize(letter ? QPageSize::Letter : QPageSize::A4));
+        QPainter p;
+        if (!p.begin(&writer)) {
+            *why = QStringLiteral("the PDF image could not be drawn");
+            return false;
+        }
+        // The window at its printed size, scaled down where it is wider or
+        // taller than the page, keeping its shape.
+        const QRect page = writer.pageLayout().paintRectPixels(writer.resolution());
+        double scale = writer.resolution() / double(w->logicalDpiX());
+        scale = std::min({scale, page.width() / double(w->width()), page.height() / double(w->height())});
+        p.scale(scale, scale);
+        w->render(&p, QPoint(), QRegion(), QWidget::DrawChildren);
+        p.end();
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(pdf.data()) != pdf.data().size() || !file.commit()) {
+        *why = file.errorString();
+        return false;
+    }
+    return true;
+}
 
 void printWindow(QWidget* window) {
     std::shared_ptr<Service> s = current();
+    if (!s->hasPrinter()) {
+        saveAsPdf(window);
+        return;
+    }
     if (!s->printWindow(window))
-        Msg::show(QStringLiteral("The window could not be printed. Please check the printer."),
-                  QStringLiteral("Tessival"), Msg::Icon::Exclamation);
+        Msg::show(QStringLiteral("The window could not be printed. Please check the printer."), Title,
+                  Msg::Icon::Exclamation);
 }
 
 std::shared_ptr<Service> setService(std::shared_ptr<Service> s) {

@@ -5,8 +5,13 @@
 #include <QFileInfo>
 #include <QUrl>
 #include <QSqlError>
+#include <QSqlDriver>
 #include <QSqlQuery>
 #include <cmath>
+#include <cstring>
+#include <dlfcn.h>
+#include <utility>
+#include <sqlite3.h>
 
 namespace {
 const QString ConnectionName = QStringLiteral("VeriRezi");
@@ -17,6 +22,72 @@ QString faultText(const QSqlError& e) {
     if (!e.databaseText().isEmpty()) return e.databaseText();
     if (!e.text().trimmed().isEmpty()) return e.text().trimmed();
     return QStringLiteral("the database engine gave no reason");
+}
+
+// The SQLite calls that copy a file's bytes into a connection, taken from
+// the library the Qt driver has loaded (so that both are one SQLite, and the
+// program does not load it before its window shows).
+struct SqliteCalls {
+    decltype(&sqlite3_malloc64) malloc64 = nullptr;
+    decltype(&sqlite3_free) free = nullptr;
+    decltype(&sqlite3_deserialize) deserialize = nullptr;
+    decltype(&sqlite3_errstr) errstr = nullptr;
+    bool ok() const { return malloc64 && free && deserialize && errstr; }
+};
+
+const SqliteCalls& sqliteCalls() {
+    static const SqliteCalls calls = [] {
+        SqliteCalls c;
+        if (void* lib = dlopen("libsqlite3.so.0", RTLD_LAZY | RTLD_NOLOAD)) {
+            c.malloc64 = reinterpret_cast<decltype(c.malloc64)>(dlsym(lib, "sqlite3_malloc64"));
+            c.free = reinterpret_cast<decltype(c.free)>(dlsym(lib, "sqlite3_free"));
+            c.deserialize = reinterpret_cast<decltype(c.deserialize)>(dlsym(lib, "sqlite3_deserialize"));
+            c.errstr = reinterpret_cast<decltype(c.errstr)>(dlsym(lib, "sqlite3_errstr"));
+        }
+        return c;
+    }();
+    return calls;
+}
+
+// The file's bytes, read whole with no lock, in memory SQLite frees.
+struct Image {
+    unsigned char* bytes = nullptr;
+    sqlite3_int64 size = 0;
+    ~Image() {
+        if (bytes) sqliteCalls().free(bytes);
+    }
+};
+
+QString readImage(const QString& path, Image& image) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return file.errorString();
+    const qint64 size = file.size();
+    if (size <= 0) return QStringLiteral("the file is empty");
+    image.bytes = static_cast<unsigned char*>(sqliteCalls().malloc64(sqlite3_uint64(size)));
+    if (!image.bytes) return QStringLiteral("out of memory");
+    // A file cut short meanwhile reads as far as it goes.
+    const qint64 got = file.read(reinterpret_cast<char*>(image.bytes), size);
+    if (got < 0) return file.errorString();
+    if (got == 0) return QStringLiteral("the file is empty");
+    image.size = got;
+    // A file left in write-ahead mode reads as an ordinary one: a copy in
+    // memory has no log beside it.
+    if (got >= 100 && memcmp(image.bytes, "SQLite format 3", 16) == 0 && image.bytes[18] == 2 && image.bytes[19] == 2)
+        image.bytes[18] = image.bytes[19] = 1;
+    return QString();
+}
+
+// Makes the connection's main database a read-only copy of the image, which
+// it then owns. Returns why it could not, or an empty text.
+QString loadImage(const QSqlDatabase& db, Image& image) {
+    const QVariant h = db.driver()->handle();
+    sqlite3* handle = qstrcmp(h.typeName(), "sqlite3*") == 0 ? *static_cast<sqlite3* const*>(h.constData()) : nullptr;
+    if (!handle) return QStringLiteral("no SQLite connection");
+    unsigned char* bytes = std::exchange(image.bytes, nullptr);  // freed by SQLite, even on failure
+    const int rc = sqliteCalls().deserialize(handle, "main", bytes, image.size, image.size,
+                                             SQLITE_DESERIALIZE_FREEONCLOSE | SQLITE_DESERIALIZE_READONLY);
+    if (rc != SQLITE_OK) return QString::fromUtf8(sqliteCalls().errstr(rc));
+    return QString();
 }
 
 DbError noCurrentRecord() { return DbError(RuntimeFault::NoCurrentRecord, QStringLiteral("No current record.")); }
@@ -111,27 +182,26 @@ bool open(const QString& path, QString* reason) {
     // Never opened: a pipe would wait for a writer.
     if (fi.isDir()) return fail(QStringLiteral("it is a folder, not a file"));
     if (!fi.isFile()) return fail(QStringLiteral("it is not a regular file"));
-    {
-        QFile probe(path);
-        if (!probe.open(QIODevice::ReadOnly)) return fail(probe.errorString());
-        if (probe.size() == 0) return fail(QStringLiteral("the file is empty"));
-    }
     QString why;
+    // The file is read whole, once, with no lock: later changes to it (an
+    // update, a copy over it, a compaction) never reach what the program shows.
+    Image image;
     {
         QSqlDatabase db = QSqlDatabase::contains(ConnectionName)
                               ? QSqlDatabase::database(ConnectionName, false)
                               : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), ConnectionName);
+        db.close();
         if (!db.isValid()) {
             why = QStringLiteral("no SQLite driver");
-        } else {
-            // The file is only read: opened immutable, no other program's lock
-            // can hold up a read, and nothing waits for one.
-            QUrl uri = QUrl::fromLocalFile(fi.absoluteFilePath());
-            uri.setQuery(QStringLiteral("mode=ro&immutable=1"));
-            db.setDatabaseName(uri.toString(QUrl::FullyEncoded));
-            db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=0"));
+        } else if (!sqliteCalls().ok()) {
+            why = QStringLiteral("the SQLite library of the Qt driver was not found");
+        } else if (why = readImage(path, image); why.isEmpty()) {
+            db.setDatabaseName(QStringLiteral(":memory:"));
+            db.setConnectOptions(QString());
             if (!db.open()) {
                 why = faultText(db.lastError());
+            } else if (!(why = loadImage(db, image)).isEmpty()) {
+                db.close();
             } else {
                 ++g_opens;
                 // A file without the element table is not a reference database.

@@ -51,10 +51,12 @@ namespace ReferenceDatabase {
 
 inline const QString FileName = QStringLiteral("VeriRezi.mdb");
 
-// Opens the file read-only and immutable, so that no other program's lock can
-// hold up a read. Fails with a reason ("missing" when there is no file; else
-// why it cannot be read, e.g. "file is not a database") when it is missing,
-// unreadable, or holds no element table; never creates a file.
+// Reads the file whole, with no lock (another program's lock never holds it
+// up), into a read-only database in memory that every reader uses; the file
+// is not read again, so changing it on disk changes nothing shown. Fails
+// with a reason ("missing" when there is no file; else why it cannot be
+// read, e.g. "file is not a database") when it is missing, unreadable, or
+// holds no element table; never creates a file.
 bool open(const QString& path, QString* reason = nullptr);
 // What the student is told when the file is there but cannot be opened.
 QString cannotOpenMessage(const QString& path, const QString& reason);

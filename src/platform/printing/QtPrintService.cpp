@@ -1,5 +1,6 @@
 // Printing on a real printer: a part of its own (libtessival_print.so), so
 // that Qt Print Support loads with the first print, not with the program.
+// Without any printer the window is saved as a PDF file (PrintService).
 #include "platform/PrintService.h"
 
 #include <QPainter>
@@ -10,23 +11,20 @@
 
 namespace {
 
-// The file a window prints to without a printer: its title (a slash in it
-// would name a folder) as a PDF file.
-QString pdfName(QString title) {
-    title.replace(QLatin1Char('/'), QLatin1Char('-')).replace(QLatin1Char('\\'), QLatin1Char('-'));
-    title = title.trimmed();
-    return (title.isEmpty() ? QStringLiteral("Tessival") : title) + QStringLiteral(".pdf");
-}
-
 class QtService : public Print::Service {
 public:
+    bool hasPrinter() override { return !QPrinterInfo::availablePrinterNames().isEmpty(); }
+
     bool printWindow(QWidget* w) override {
         QPrinter printer(QPrinter::HighResolution);
         if (QPrinterInfo::defaultPrinter().isNull()) {
-            // No printer: let the student choose one, or print to a PDF file.
-            if (printer.outputFileName().isEmpty()) printer.setOutputFileName(pdfName(w->windowTitle()));
+            // Printers but no default one: the student chooses one. Files
+            // are written by the program itself, which names them in full
+            // and asks before replacing one.
             QPrintDialog dlg(&printer, w);
+            dlg.setOption(QAbstractPrintDialog::PrintToFile, false);
             if (dlg.exec() != QDialog::Accepted) return true;  // the student chose not to print
+            if (!printer.outputFileName().isEmpty()) return false;
         }
         QPainter p;
         if (!p.begin(&printer)) return false;
