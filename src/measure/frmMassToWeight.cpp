@@ -46,6 +46,11 @@ std::optional<ConversionForm::Result> frmMassToWeight::convert(int index, const 
     // A conversion puts the chooser out of the way, loading it hidden if need be.
     Forms::hide(QStringLiteral("frmGeneralChoice"));
     const float x = Num::toSingle(typed);
+    // No mass and no weight is negative.
+    if (x < 0) {
+        say(QStringLiteral("You must enter a valid number."), {Msg::Icon::Information, QStringLiteral("Tessival")});
+        return std::nullopt;
+    }
     if (index == 0) return Result{MassWeight::kilogramsToNewtons(x), QStringLiteral("Newtons"), QString()};
     return Result{MassWeight::newtonsToKilograms(x), QStringLiteral("kilograms"), QString()};
 }

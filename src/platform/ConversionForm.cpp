@@ -33,6 +33,13 @@ void ConversionForm::build() {
         r->setObjectName(c.name);
         top->addWidget(r);
         directions.append(r);
+        // An answer belongs to the direction that converted it.
+        connect(r, &QRadioButton::toggled, this, [this](bool on) {
+            if (!on) return;
+            answerBox->clear();
+            if (unitLabel) unitLabel->clear();
+            if (workLine) workLine->clear();
+        });
     }
     outer->addLayout(top);
 

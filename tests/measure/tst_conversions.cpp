@@ -90,7 +90,8 @@ private slots:
         refused("answer beyond single", Time, "cmdDToH", "1E38", Overflow);
         // Mass and weight with the program's 9.81.
         row("1 N", Mass, "cmdNToK", "1", "0.102", "kilograms");
-        row("-10 kg", Mass, "cmdKToN", "-10", "-98.100", "Newtons");
+        refused("-10 kg", Mass, "cmdKToN", "-10", QStringLiteral("You must enter a valid number."), info);
+        refused("-1 N", Mass, "cmdNToK", "-1", QStringLiteral("You must enter a valid number."), info);
         for (const char* t : {"abc", "12 kg"}) refused(t, Mass, "cmdNToK", QLatin1String(t), Mismatch);
         refused("heavy", Mass, "cmdNToK", "1E39", Overflow);
         // English and metric, with each row's decimals (factors() checks every factor).
@@ -101,7 +102,9 @@ private slots:
         row("1 mL", English, "Option2:cmdMToO", "1", "0.0338", "ounces");
         row("1 gal", English, "cmdMToG", "1", "3,787.878788", "milliliters");
         row("-2.54 cm", English, "Option2:cmdIToC", "-2.54", "-1.000", "inch(es)");
-        for (const char* t : {"", "abc", "1E39"}) refused(t, English, "Option2:cmdFToM", QLatin1String(t), refusal);
+        // Metric To English is chosen before the first conversion (1 kg, 2.203 pounds), which stays.
+        for (const char* t : {"", "abc", "1E39"})
+            row(t, English, "Option2:cmdFToM", QLatin1String(t), "2.203", "pounds", refusal);
         refused("product beyond single", English, "cmdPToG", "3E38", refusal);
         // An empty box: the information box of the window's own.
         refused("empty time", Time, "cmdDToH", "", QStringLiteral("You must enter a valid number."), info);
@@ -115,12 +118,13 @@ private slots:
         QFETCH(int, icon);
         const First& first = Firsts[kind];
         auto* f = open<ConversionForm>(first.window);
-        f->input->setText(QLatin1String(first.typed));
-        TestSupport::child<QPushButton>(f, first.button)->click();
+        // A new direction empties the answer, so it is chosen before the first conversion.
         if (button.startsWith(QLatin1String("Option2:"))) {
             TestSupport::child<QRadioButton>(f, "Option2")->setChecked(true);
             button = button.mid(8);
         }
+        f->input->setText(QLatin1String(first.typed));
+        TestSupport::child<QPushButton>(f, first.button)->click();
         f->input->setText(typed);
         TestSupport::child<QPushButton>(f, qPrintable(button))->click();
         const bool tessival = message.startsWith(QLatin1String("You must enter a valid number."));
@@ -200,11 +204,15 @@ private slots:
         m->cmdHToM->click();
         QCOMPARE(m->Text2->text(), QStringLiteral("900"));
 
-        // A new direction alone converts nothing; Clear chooses English To Metric again.
+        // A new direction converts nothing and empties the answer and its unit, which
+        // belonged to the other direction; Clear chooses English To Metric again.
         auto* e = Forms::get<frmEnglish>(QStringLiteral("frmEnglish"));
         e->cmdIToC->click();
-        e->Option2->setChecked(true);
         QCOMPARE(e->Text2->text(), QStringLiteral("38.100"));
+        e->Option2->setChecked(true);
+        QVERIFY(e->Text2->text().isEmpty() && e->Label3->text().isEmpty());
+        e->cmdIToC->click();
+        QCOMPARE(e->Text2->text(), QStringLiteral("5.906"));
         e->cmdClear->click();
         QVERIFY(e->Text1->text().isEmpty() && e->Text2->text().isEmpty() && e->Label3->text().isEmpty() &&
                 e->Option1->isChecked());
