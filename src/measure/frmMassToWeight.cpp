@@ -46,6 +46,8 @@ std::optional<ConversionForm::Result> frmMassToWeight::convert(int index, const 
     // A conversion puts the chooser out of the way, loading it hidden if need be.
     Forms::hide(QStringLiteral("frmGeneralChoice"));
     const float x = Num::toSingle(typed);
-    if (index == 0) return Result{MassWeight::kilogramsToNewtons(x), QStringLiteral("Newtons"), QString()};
-    return Result{MassWeight::newtonsToKilograms(x), QStringLiteral("kilograms"), QString()};
+    // The typed value is read in single precision: seven digits hold.
+    if (index == 0)
+        return Result{MassWeight::kilogramsToNewtons(x), QStringLiteral("Newtons"), QString(), -1, Num::SingleDigits};
+    return Result{MassWeight::newtonsToKilograms(x), QStringLiteral("kilograms"), QString(), -1, Num::SingleDigits};
 }
