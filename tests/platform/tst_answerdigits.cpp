@@ -138,7 +138,7 @@ QList<WindowRow> windowTable() {
         t.append({QString::fromLatin1(window), QString::fromLatin1(kind), QString::fromLatin1(option), inputs,
                   QString::fromLatin1(button), QString::fromLatin1(answer), QString::fromUtf8(shown)});
     };
-        // -log(0.9999) = 4.3431E-5
+    // -log(0.9999) = 4.3431E-5
     row("frmAcids", "small", "opt1", "Text1=0.9999", "cmdOk", "Text2", "4.34E-05");
     // two isotopes of half each (occurrences under 1.5 are fractions)
     row("frmAverageMass", "small", "", "Text1=0.0001;Text2=0.5;Text3=0.0001;Text4=0.5", "cmdOk", "Text14", "1.00E-04");
@@ -156,27 +156,32 @@ QList<WindowRow> windowTable() {
     // 0.001 g / 10 g/mol x 1 kJ/mol; 1E16 / 1 x 10; 1E13 / 3 x 1 = 3,333,333,333,333.333
     row("frmChangeOfState", "small", "opt1", "Text1=0.001;Text2=1;Text3=10", "cmdOk", "Text4", "1.00E-04");
     row("frmChangeOfState", "huge", "opt1", "Text1=10000000000000000;Text2=10;Text3=1", "cmdOk", "Text4", "1.00E+17");
-    row("frmChangeOfState", "cut", "opt1", "Text1=10000000000000;Text2=1;Text3=3", "cmdOk", "Text4", "3,333,333,333,333.33");
+    row("frmChangeOfState", "cut", "opt1", "Text1=10000000000000;Text2=1;Text3=3", "cmdOk", "Text4",
+        "3,333,333,333,333.33");
     // T2 = T1 x V2 / V1
     row("frmCharlesLaw", "small", "opt1", "txtInitialTemperature=1;txtInitialVolume=10000;txtFinalEntry=1", "cmdOk",
         "txtFinalAnswer", "1.00E-04");
-    row("frmCharlesLaw", "huge", "opt1", "txtInitialTemperature=10000000000000000;txtInitialVolume=1;txtFinalEntry=1", "cmdOk",
+    row("frmCharlesLaw", "huge", "opt1",
+        "txtInitialTemperature=10000000000000000;txtInitialVolume=1;txtFinalEntry=1", "cmdOk",
         "txtFinalAnswer", "1.00E+16");
     row("frmCharlesLaw", "cut", "opt1", "txtInitialTemperature=123456.78;txtInitialVolume=1;txtFinalEntry=1",
         "cmdOk", "txtFinalAnswer", "123,456.8");
     // V2 = V1 x P1 / P2 x T2 / T1, two decimals
     row("frmCombinedLaws", "small", "", "Text1=0.0005;Text2=1;Text3=1;Text4=1;Text5=1", "cmdOk", "Text7", "5.00E-04");
-    row("frmCombinedLaws", "huge", "", "Text1=10000000000000000;Text2=1;Text3=1;Text4=1;Text5=1", "cmdOk", "Text7", "1.00E+16");
+    row("frmCombinedLaws", "huge", "", "Text1=10000000000000000;Text2=1;Text3=1;Text4=1;Text5=1", "cmdOk", "Text7",
+        "1.00E+16");
     row("frmCombinedLaws", "cut", "", "Text1=123456.78;Text2=1;Text3=1;Text4=1;Text5=1", "cmdOk", "Text7",
         "123,456.8");
     // V2 = V1 x (101.3 - 3.17) / P2, the dry pressure in single precision
     row("frmDalton", "small", "opt1", "Text1=25;Text2=0.001;Text3=101.3;Text5=100", "cmdOk", "Text6", "9.81E-04");
-    row("frmDalton", "huge", "opt1", "Text1=25;Text2=10000000000000000;Text3=101.3;Text5=1", "cmdOk", "Text6", "9.81E+17");
+    row("frmDalton", "huge", "opt1", "Text1=25;Text2=10000000000000000;Text3=101.3;Text5=1", "cmdOk", "Text6",
+        "9.81E+17");
     // 123456.78125 x 98.12999725 = 12,114,813.6, held to seven digits
     row("frmDalton", "cut", "opt1", "Text1=25;Text2=123456.78;Text3=101.3;Text5=1", "cmdOk", "Text6", "12,114,810");
     // 0.5 g / 1000 mL; 1E18 / 2; mass 123456.78 x 1
     row("frmDensity", "small", "optDensity3", "Text1=0.5;txtDensity1=1000", "cmdOk", "txtDensity3", "5.00E-04");
-    row("frmDensity", "huge", "optDensity3", "Text1=1000000000000000000;txtDensity1=2", "cmdOk", "txtDensity3", "5.00E+17");
+    row("frmDensity", "huge", "optDensity3", "Text1=1000000000000000000;txtDensity1=2", "cmdOk", "txtDensity3",
+        "5.00E+17");
     row("frmDensity", "cut", "optDensity1", "Text1=123456.78;txtDensity1=1", "cmdOk", "txtDensity3", "123,456.8");
     // q = m x dT x c
     row("frmEnergyChange", "small", "", "Text1=0.0001;Text2=1;Text3=1", "cmdOk", "Text4", "1.00E-04");
@@ -191,7 +196,8 @@ QList<WindowRow> windowTable() {
     // 1st reactant 1 M to the 1st; product 0.0001 M or 1E16 M to the 1st
     row("frmEquilibriumConstant", "small", "", "Text2=1;Text5=1;Text8=1;Text11=0.0001", "cmdOk", "Text1",
         "1.00E-04");
-    row("frmEquilibriumConstant", "huge", "", "Text2=1;Text5=1;Text8=1;Text11=10000000000000000", "cmdOk", "Text1", "1.00E+16");
+    row("frmEquilibriumConstant", "huge", "", "Text2=1;Text5=1;Text8=1;Text11=10000000000000000", "cmdOk", "Text1",
+        "1.00E+16");
     // grams = C / 96500 / electrons x M.W.: 1 / 96500 = 1.0363E-5; 1E21 / 96500 = 1.0363E16
     row("frmFaradays", "small", "opt1", "Text1=1;Text2=1;Text3=1", "cmdOk", "Text6", "1.04E-05");
     row("frmFaradays", "huge", "opt1", "Text1=1000000000000000000000;Text2=1;Text3=1", "cmdOk", "Text6", "1.04E+16");
@@ -228,7 +234,8 @@ QList<WindowRow> windowTable() {
     row("frmIdeal", "cut", "opt1", "Text2=1;Text3=1;Text4=1234567.8", "cmdOk", "Text5", "101,358");
     // grams = given / M.W. x coefficients' ratio x other M.W.
     row("frmMass", "small", "", "Text14=1;Text1=0.0001;Text6=1;Text17=1;Text9=1", "cmdOk", "Text13", "1.00E-04");
-    row("frmMass", "huge", "", "Text14=1;Text1=10000000000000000;Text6=1;Text17=1;Text9=1", "cmdOk", "Text13", "1.00E+16");
+    row("frmMass", "huge", "", "Text14=1;Text1=10000000000000000;Text6=1;Text17=1;Text9=1", "cmdOk", "Text13",
+        "1.00E+16");
     row("frmMass", "cut", "", "Text14=1;Text1=123456.78;Text6=1;Text17=1;Text9=1", "cmdOk", "Text13", "123,456.8");
     // grams / M.W. x kJ / coefficient
     row("frmMassEnergy", "small", "", "Text1=1;Text2=0.0001;Text3=1;Text4=1", "cmdOk", "Text5", "1.00E-04");
@@ -241,7 +248,8 @@ QList<WindowRow> windowTable() {
     row("frmMassToWeight", "cut", "", "Text1=123456.78", "cmdKToN", "Text2", "1,211,111");
     // 0.001 g / 100 x 22.4; 1E16 / 1 x 22.4; 1E12 / 3 x 22.4 = 7,466,666,666,666.667
     row("frmMassVolume", "small", "opt1", "Text1=0.001;Text2=100;Text3=1;Text5=1", "cmdOk", "Text4", "2.24E-04");
-    row("frmMassVolume", "huge", "opt1", "Text1=10000000000000000;Text2=1;Text3=1;Text5=1", "cmdOk", "Text4", "2.24E+17");
+    row("frmMassVolume", "huge", "opt1", "Text1=10000000000000000;Text2=1;Text3=1;Text5=1", "cmdOk", "Text4",
+        "2.24E+17");
     row("frmMassVolume", "cut", "opt1", "Text1=1000000000000;Text2=3;Text3=1;Text5=1", "cmdOk", "Text4",
         "7,466,666,666,666.67");
     // Milligrams to kilograms and back, in the default text form
@@ -264,7 +272,8 @@ QList<WindowRow> windowTable() {
     row("frmMoleFraction", "small", "", "Text1=1;Text2=1000;Text3=1000;Text4=1", "cmdOk", "Text6", "1.00E-06");
     // M = m x 0.0821 x T / (P x V)
     row("frmMolecularWeight", "small", "", "Text6=1;Text3=0.0001;Text2=1;Text4=1", "cmdOk", "Text5", "8.21E-06");
-    row("frmMolecularWeight", "huge", "", "Text6=1;Text3=100000000000000000;Text2=1;Text4=1", "cmdOk", "Text5", "8.21E+15");
+    row("frmMolecularWeight", "huge", "", "Text6=1;Text3=100000000000000000;Text2=1;Text4=1", "cmdOk", "Text5",
+        "8.21E+15");
     row("frmMolecularWeight", "cut", "", "Text6=1;Text3=1;Text2=1;Text4=1234567.8", "cmdOk", "Text5", "101,358");
     // 3.17 kPa at 25 C x 1 / (1000000 + 1) = 3.17E-6
     row("frmRaoults", "small", "", "Text1=25;Text2=1000000;Text3=1;Text4=18.02;Text5=18.02", "cmdOk", "Text6",
@@ -283,7 +292,8 @@ QList<WindowRow> windowTable() {
     row("frmTime", "cut", "", "Text1=12345.67", "cmdHToM", "Text2", "740,740.2");
     // base molarity = ratio x Ma x Va / Vb
     row("frmTitration", "small", "opt1", "Text1=0.0001;Text2=1;Text4=1;Text6=1", "cmdOk", "Text5", "1.00E-04");
-    row("frmTitration", "huge", "opt1", "Text1=10000000000000000;Text2=1;Text4=1;Text6=1", "cmdOk", "Text5", "1.00E+16");
+    row("frmTitration", "huge", "opt1", "Text1=10000000000000000;Text2=1;Text4=1;Text6=1", "cmdOk", "Text5",
+        "1.00E+16");
     row("frmTitration", "cut", "opt1", "Text1=123456.78;Text2=1;Text4=1;Text6=1", "cmdOk", "Text5", "123,456.8");
     // 4/3 pi 0.01^3 = 4.189E-6; a block of 1E6; a block of 123.4567 (123.45670318...)
     // = 1,881,672.45 from a single-precision box: seven digits
@@ -301,7 +311,8 @@ QList<WindowRow> windowTable() {
     // K = p1^y x p2^z / (r - x/y p1)^x: 0.0001 / 0.9999 = 1.0001E-4; 0.5 x 1E16 / 0.5
     row("frmionizationConstant", "small", "", "Text1=1;Text6=1;Text2=0.0001;Text7=1;Text3=1;Text8=1", "cmdOk",
         "Text4", "1.00E-04");
-    row("frmionizationConstant", "huge", "", "Text1=1;Text6=1;Text2=0.5;Text7=1;Text3=10000000000000000;Text8=1", "cmdOk",
+    row("frmionizationConstant", "huge", "", "Text1=1;Text6=1;Text2=0.5;Text7=1;Text3=10000000000000000;Text8=1",
+        "cmdOk",
         "Text4", "1.00E+16");
     // C to K: -273.1495 + 273.15 = 5.0E-4; (1E16 - 32) / 1.8 = 5.556E15;
     // 1234567890123.4567 + 273.15 = 1,234,567,890,396.6067 held to fifteen digits
@@ -325,8 +336,8 @@ QList<WindowRow> windowTable() {
 // Answers a window cannot give, with the reason.
 const QMap<QString, QString>& unreached() {
     static const QMap<QString, QString> m = {
-        {"frmAcids huge", "a pH or pOH of 0 or more gives at most 1 M"},
-        {"frmAcids cut", "a pH below 1000 in three decimals holds fewer than 15 digits"},
+        {"frmAcids huge", "the box takes 0 to 14: at most pH 14 or 1 M"},
+        {"frmAcids cut", "the box takes 0 to 14: at most 14.000"},
         {"frmEquilibriumConstant cut", "always the scientific form"},
         {"frmSolubilityConstants cut", "always the scientific form"},
         {"frmionizationConstant cut", "always the scientific form"},
@@ -383,7 +394,8 @@ private slots:
         row("combined law 25.0 mL", "frmCombinedLaws", "", "Text1=0.025;Text2=100;Text3=300;Text4=100;Text5=264",
             "cmdOk", "Text7", "0.0220");
         // 2.016 x 0.010 / (0.0821 x 300) = 8.185E-4
-        row("gas density of H2", "frmGasDensity", "", "Text1=2.016;Text2=0.010;Text4=300", "cmdOk", "Text5", "8.19E-04");
+        row("gas density of H2", "frmGasDensity", "", "Text1=2.016;Text2=0.010;Text4=300", "cmdOk", "Text5",
+        "8.19E-04");
         row("density 1.25 g in 1000 mL", "frmDensity", "optDensity3", "Text1=1.25;txtDensity1=1000", "cmdOk",
             "txtDensity3", "0.00125");
         // 4/3 x pi x 0.05^3 = 5.236E-4
@@ -503,9 +515,9 @@ private slots:
         QCOMPARE(w->txtWeights2->text(), QStringLiteral("18.015"));
     }
 
-    // Every calculator and conversion window, with small, middling and huge
-    // numbers in every box it shows and every option: whatever it answers
-    // follows the rules of its format.
+    // Beyond the table's rows: every option and every button of every
+    // calculator and conversion window, with small, middling and huge numbers
+    // in every box it shows; whatever it answers follows the rules of its format.
     void everyWindowFollowsTheRules_data() {
         QTest::addColumn<QString>("window");
         for (const QString& name : Forms::registeredKinds()) {
