@@ -2,6 +2,7 @@
 // no answer shows digits its computation does not hold, huge and tiny ones
 // turn scientific, list cells keep their stored digits, and every region
 // writes one digit set.
+#include <QAbstractButton>
 #include <QListWidget>
 #include <QMap>
 #include <QSet>
@@ -33,8 +34,8 @@ int digitCount(const QString& s) {
     return n;
 }
 
-// The boxes of a window typed key by key ("Text1=2;Text2=3"), an option or
-// direction clicked first ("opt3" or "Option2", several with commas, "+" for
+// The boxes of a window typed key by key ("Text1=2;Text2=3"), an option,
+// direction or check box clicked first ("opt3" or "Option2", several with commas, "+" for
 // one clicked after the boxes are filled), a list
 // row picked ("list=5"), then the button clicked ("Enter": Enter in the last box).
 QString run(const QString& window, const QString& option, const QString& inputs, const QString& button,
@@ -47,7 +48,7 @@ QString run(const QString& window, const QString& option, const QString& inputs,
         for (QString name : option.split(u',', Qt::SkipEmptyParts)) {
             if (name.startsWith(u'+') != late) continue;
             if (late) name.remove(0, 1);
-            auto* o = child<QRadioButton>(f, name.toLatin1().constData());
+            auto* o = child<QAbstractButton>(f, name.toLatin1().constData());
             if (!o) return false;
             o->click();
         }
@@ -178,6 +179,8 @@ QList<WindowRow> windowTable() {
         "9.81E+17");
     // 123456.78125 x 98.12999725 = 12,114,813.6, held to seven digits
     row("frmDalton", "cut", "opt1", "Text1=25;Text2=123456.78;Text3=101.3;Text5=1", "cmdOk", "Text6", "12,114,810");
+    // pressure only: 123456.78 - 3.17 = 123,453.61
+    row("frmDalton", "cut pressure", "opt2", "Text1=25;Text2=123456.78", "cmdOk", "Text6", "123,453.6");
     // 0.5 g / 1000 mL; 1E18 / 2; mass 123456.78 x 1
     row("frmDensity", "small", "optDensity3", "Text1=0.5;txtDensity1=1000", "cmdOk", "txtDensity3", "5.00E-04");
     row("frmDensity", "huge", "optDensity3", "Text1=1000000000000000000;txtDensity1=2", "cmdOk", "txtDensity3",
@@ -203,10 +206,15 @@ QList<WindowRow> windowTable() {
     row("frmFaradays", "huge", "opt1", "Text1=1000000000000000000000;Text2=1;Text3=1", "cmdOk", "Text6", "1.04E+16");
     // 123456.78125 x 96500 / 96500 / 1 from single-precision boxes: seven digits
     row("frmFaradays", "cut", "opt1", "Text1=123456.78;Text2=96500;Text3=1", "cmdOk", "Text6", "123,456.8");
+    // moles = A x min x 60 / 96500 / z: 123456.78125 x 96500 x 60 / 96500 = 7,407,406.875;
+    // litres = moles x 22.4 = 165,925,914
+    row("frmFaradays", "cut moles", "opt2", "Text1=123456.78;Text2=96500;Text3=1", "cmdOk", "Text6", "7,407,407");
+    row("frmFaradays", "cut litres", "opt3", "Text1=123456.78;Text2=96500;Text3=1", "cmdOk", "Text6", "165,925,900");
     // boiling point: t + k x m
     row("frmFreezing", "small", "opt2", "Text1=0.0001;Text2=0;Text3=1", "cmdOk", "Text4", "1.00E-04");
     row("frmFreezing", "huge", "opt2", "Text1=1;Text2=10000000000000000;Text3=1", "cmdOk", "Text4", "1.00E+16");
     row("frmFreezing", "cut", "opt2", "Text1=1;Text2=123456.78;Text3=1", "cmdOk", "Text4", "123,457.8");
+    row("frmFreezing", "cut freezing", "opt1", "Text1=1;Text2=123456.78;Text3=1", "cmdOk", "Text4", "123,455.8");
     // d = M x P / (0.0821 x T): 2.016E-3 / 24.63 = 8.185E-5; 1E18 / 8.21 = 1.218E17;
     // 1234567.8 / 0.0821 = 15,037,366.6
     row("frmGasDensity", "small", "", "Text1=2.016;Text2=0.001;Text4=300", "cmdOk", "Text5", "8.19E-05");
@@ -224,6 +232,8 @@ QList<WindowRow> windowTable() {
     row("frmHalfLife", "small", "opt1", "Text1=0.0001;Text2=2;Text4=1", "cmdOk", "Text3", "0.0001");
     row("frmHalfLife", "huge", "opt1", "Text1=10000000000000000;Text2=2;Text4=1", "cmdOk", "Text3", "1E+16");
     row("frmHalfLife", "cut", "opt1", "Text1=1;Text2=3;Text4=1", "cmdOk", "Text3", "1.58496250072116");
+    // quantity left after 30 half-lives: 2^-30 = 9.31322574615478515625E-10
+    row("frmHalfLife", "small quantity", "opt2", "Text1=1;Text2=1;Text4=30", "cmdOk", "Text3", "9.31322574615479E-10");
     // c = k x P
     row("frmHenrys", "small", "", "Text1=0.0001;Text2=1", "cmdOk", "Text3", "1.00E-04");
     row("frmHenrys", "huge", "", "Text1=10000000000000000;Text2=1", "cmdOk", "Text3", "1.00E+16");
@@ -232,6 +242,9 @@ QList<WindowRow> windowTable() {
     row("frmIdeal", "small", "opt1", "Text2=1;Text3=0.0001;Text4=1", "cmdOk", "Text5", "8.21E-06");
     row("frmIdeal", "huge", "opt1", "Text2=1;Text3=10000000000000000;Text4=100", "cmdOk", "Text5", "8.21E+16");
     row("frmIdeal", "cut", "opt1", "Text2=1;Text3=1;Text4=1234567.8", "cmdOk", "Text5", "101,358");
+    // T = P x V / (n x 0.0821): 1234567.8 / (0.0001 x 0.0821) = 150,373,660,000
+    row("frmIdeal", "cut temperature", "opt4", "Text2=1234567.8;Text3=0.0001;Text4=1", "cmdOk", "Text5",
+        "150,373,700,000");
     // grams = given / M.W. x coefficients' ratio x other M.W.
     row("frmMass", "small", "", "Text14=1;Text1=0.0001;Text6=1;Text17=1;Text9=1", "cmdOk", "Text13", "1.00E-04");
     row("frmMass", "huge", "", "Text14=1;Text1=10000000000000000;Text6=1;Text17=1;Text9=1", "cmdOk", "Text13",
@@ -290,6 +303,8 @@ QList<WindowRow> windowTable() {
     row("frmTime", "small", "", "Text1=0.01", "cmdSToM", "Text2", "1.67E-04");
     row("frmTime", "huge", "", "Text1=100000000000000", "cmdYToD", "Text2", "3.65E+16");
     row("frmTime", "cut", "", "Text1=12345.67", "cmdHToM", "Text2", "740,740.2");
+    // 123456789 days / 365.25 = 338,006.267
+    row("frmTime", "cut days", "", "Text1=123456789", "cmdDToY", "Text2", "338,006.3");
     // base molarity = ratio x Ma x Va / Vb
     row("frmTitration", "small", "opt1", "Text1=0.0001;Text2=1;Text4=1;Text6=1", "cmdOk", "Text5", "1.00E-04");
     row("frmTitration", "huge", "opt1", "Text1=10000000000000000;Text2=1;Text4=1;Text6=1", "cmdOk", "Text5",
@@ -319,6 +334,8 @@ QList<WindowRow> windowTable() {
     row("frmTemperatures", "small", "", "Text1=-273.1495", "cmdCToK", "Text2", "5.00E-04");
     row("frmTemperatures", "huge", "", "Text1=10000000000000000", "cmdFToC", "Text2", "5.56E+15");
     row("frmTemperatures", "cut", "", "Text1=1234567890123.4567", "cmdCToK", "Text2", "1,234,567,890,396.61");
+    // (1234567890123.4567 - 32) / 1.8 + 273.15 = 685,871,050,323.95928
+    row("frmTemperatures", "cut F to K", "", "Text1=1234567890123.4567", "cmdFToK", "Text2", "685,871,050,323.959");
     // Mole calculator: 0.01 g C / 12.011; 1E10 mol x 6.023E23; 1E14 g C / 12.011
     // = 8,325,701,440,346.349 held to fifteen digits
     row("fmrMoles", "small", "+optMoles2,+optMoles4", "list=5;txtMoles1=0.01", "Enter", "txtMoles3", "8.33E-04");
@@ -329,6 +346,8 @@ QList<WindowRow> windowTable() {
     // The weigher: 999999999^3 x 1.008; 998999999001 x 1.008 = 1,006,991,998,993.008
     row("frmWeights", "huge", "", "RichTextBox1=((H999999999)999999999)999999999", "Enter", "txtWeights2",
         "1.01E+27");
+    // 1.008 / (12.011 x 999999999 + 1.008) x 100 = 8.392E-9 % of hydrogen
+    row("frmWeights", "small", "chk1", "RichTextBox1=(C999999999)H", "Enter", "txtComposition_1", "H 8.39E-09%");
     row("frmWeights", "cut", "", "RichTextBox1=(H999999999)999", "Enter", "txtWeights2", "1,006,991,998,993.01");
     return t;
 }
@@ -351,7 +370,6 @@ const QMap<QString, QString>& unreached() {
         {"frmReactions small", "counts atoms in whole numbers"},
         {"frmReactions huge", "counts atoms in whole numbers"},
         {"frmReactions cut", "counts atoms in whole numbers"},
-        {"frmWeights small", "the lightest formula, H, weighs 1.008"},
     };
     return m;
 }
