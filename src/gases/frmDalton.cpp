@@ -38,6 +38,7 @@ CalculatorForm::Design dalton() {
     volume.emptied = {1, 3};
     pressure.emptied = {1};
     s.options = {volume, pressure};
+    s.digits = Num::SingleDigits;  // the dry pressure and the volume are read in single precision
     s.answerName = QStringLiteral("Text6");
     s.resultName = QStringLiteral("Label6");
     s.resultCaption = QStringLiteral("The final volume is");

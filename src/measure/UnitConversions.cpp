@@ -173,9 +173,6 @@ double toEnglish(int pair, float x) {
     return v;
 }
 
-int digitsHeld(int pair, bool toMetric) {
-    const bool single = toMetric ? pair == 1 : (pair == 0 || pair == 1);
-    return single ? Num::SingleDigits : Num::DoubleDigits;
-}
+int digitsHeld() { return Num::SingleDigits; }
 
 }  // namespace EnglishMetric

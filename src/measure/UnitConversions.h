@@ -57,7 +57,7 @@ constexpr int Count = 12;
 extern const std::array<Pair, Count> Pairs;
 double toMetric(int pair, float x);
 double toEnglish(int pair, float x);
-// The significant digits a conversion's answer holds (7 where it is kept in
-// single precision, else 15).
-int digitsHeld(int pair, bool toMetric);
+// The significant digits a conversion's answer holds: the typed value is
+// read in single precision, so seven in either direction.
+int digitsHeld();
 }  // namespace EnglishMetric

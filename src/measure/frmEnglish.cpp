@@ -60,7 +60,7 @@ std::optional<ConversionForm::Result> frmEnglish::convert(int index, const QStri
     const EnglishMetric::Pair& p = EnglishMetric::Pairs.at(index);
     if (Option1->isChecked())
         return Result{EnglishMetric::toMetric(index, x), QLatin1String(p.metricUnit), QString(), p.decimals,
-                      EnglishMetric::digitsHeld(index, true)};
+                      EnglishMetric::digitsHeld()};
     return Result{EnglishMetric::toEnglish(index, x), QLatin1String(p.englishUnit), QString(), p.decimals,
-                  EnglishMetric::digitsHeld(index, false)};
+                  EnglishMetric::digitsHeld()};
 }

@@ -51,6 +51,8 @@ std::optional<ConversionForm::Result> frmMassToWeight::convert(int index, const 
         say(QStringLiteral("You must enter a valid number."), {Msg::Icon::Information, QStringLiteral("Tessival")});
         return std::nullopt;
     }
-    if (index == 0) return Result{MassWeight::kilogramsToNewtons(x), QStringLiteral("Newtons"), QString()};
-    return Result{MassWeight::newtonsToKilograms(x), QStringLiteral("kilograms"), QString()};
+    // The typed value is read in single precision: seven digits hold.
+    if (index == 0)
+        return Result{MassWeight::kilogramsToNewtons(x), QStringLiteral("Newtons"), QString(), -1, Num::SingleDigits};
+    return Result{MassWeight::newtonsToKilograms(x), QStringLiteral("kilograms"), QString(), -1, Num::SingleDigits};
 }

@@ -24,6 +24,7 @@ CalculatorForm::Design volume() {
                                     QStringLiteral("The volume of the cylinder is: ")};
     sphere.hidden = block.hidden = {1};
     s.options = {sphere, block, cylinder};
+    s.digits = Num::SingleDigits;  // the boxes are read in single precision
     s.answerName = QStringLiteral("Text3");
     s.resultName = QStringLiteral("Label4");
     s.workLineName = QStringLiteral("Text4");

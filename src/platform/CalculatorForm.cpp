@@ -350,6 +350,11 @@ void CalculatorForm::cmdOk_Click() {
     }
 }
 
+int CalculatorForm::heldDigits() const {
+    if (m_design.digits > 0) return m_design.digits;
+    return m_design.singleResult ? Num::SingleDigits : Num::DoubleDigits;
+}
+
 QString CalculatorForm::format(double v) const {
     Format f = m_design.format;
     const int i = option();
@@ -357,7 +362,7 @@ QString CalculatorForm::format(double v) const {
     if (m_design.singleResult) v = Num::toSinglePrecision(v);
     switch (f) {
     case Format::Fixed:
-        return Num::answer(v, m_design.decimals, m_design.singleResult ? Num::SingleDigits : Num::DoubleDigits);
+        return Num::answer(v, m_design.decimals, heldDigits());
     case Format::Scientific: return Num::scientific(v);
     case Format::DefaultSingle: return Num::text(Num::toSinglePrecision(v));
     case Format::DefaultDouble: return Num::text(v);

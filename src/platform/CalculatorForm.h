@@ -118,6 +118,7 @@ public:
         Format format = Format::Fixed;
         int decimals = 3;
         bool singleResult = false;  // the answer is kept in single precision
+        int digits = 0;             // significant digits the answer holds (0: 7 with singleResult, else 15)
 
         // Key filter refusal, check messages and the error trap.
         QString keyMessage = QStringLiteral("You must enter a valid numerical expression");
@@ -233,6 +234,8 @@ public:
     static float single(const QLineEdit* box) { return Num::toSingle(box->text()); }
     static double number(const QLineEdit* box) { return Num::toDouble(box->text()); }
     QString format(double v) const;
+    // Significant digits a fixed-decimals answer shows at most.
+    int heldDigits() const;
     // The window's description.
     const Design& design() const { return m_design; }
 

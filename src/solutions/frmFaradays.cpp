@@ -33,6 +33,7 @@ CalculatorForm::Design faradays() {
     s.options[0].emptied = {0, 1, 2, 3};
     s.options[1].emptied = s.options[2].emptied = {0, 1, 2};
     s.optionsInRow = true;
+    s.digits = Num::SingleDigits;  // the boxes are read in single precision
     s.answerName = QStringLiteral("Text6");
     s.resultName = QStringLiteral("Label6");
     s.unitName = QStringLiteral("Label4");

@@ -100,7 +100,8 @@ private slots:
         row("1.1 lb in single precision", English, "cmdPToG", "1.1", "499.4", "gram(s)");
         row("1 g", English, "Option2:cmdPToG", "1", "0.002203", "pound(s)");
         row("1 mL", English, "Option2:cmdMToO", "1", "0.0338", "ounces");
-        row("1 gal", English, "cmdMToG", "1", "3,787.878788", "milliliters");
+        // 1 / 0.000264 = 3,787.8788, from a box read in single precision: seven digits
+        row("1 gal", English, "cmdMToG", "1", "3,787.879", "milliliters");
         row("-2.54 cm", English, "Option2:cmdIToC", "-2.54", "-1.000", "inch(es)");
         // Metric To English is chosen before the first conversion (1 kg, 2.203 pounds), which stays.
         for (const char* t : {"", "abc", "1E39"})
