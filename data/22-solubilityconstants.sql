@@ -1,7 +1,7 @@
 -- Solubility product constants Ksp at 25 C (CaCO3 as calcite).
 --
 -- No source for these values can be read where this file is made. They were
---   entered by an earlier session, which cited the CRC Handbook of Chemistry
+--   first entered citing the CRC Handbook of Chemistry
 --   and Physics, "Solubility product constants", without an edition; no edition
 --   of that handbook, nor any other table of solubility products, is in a
 --   Debian or npm package reachable here (data/tools/check_tables.py has

@@ -2,7 +2,7 @@
 -- Gf = Gibbs energy of formation (kJ/mol), S = standard molar entropy (J/mol*K).
 -- CaCO3 as calcite, SiO2 as quartz.
 --
--- The rows were entered by an earlier session, which cited the CRC Handbook of
+-- The rows were first entered citing the CRC Handbook of
 --   Chemistry and Physics, "Standard thermodynamic properties of chemical
 --   substances", without an edition; no edition of that handbook can be read
 --   where this file is made. What reachable sources confirm is checked by

@@ -1,7 +1,7 @@
 -- Standard reduction potentials at 25 C, volts versus the standard hydrogen electrode.
 --
 -- No source for these values can be read where this file is made. They were
---   entered by an earlier session, which cited the CRC Handbook of Chemistry
+--   first entered citing the CRC Handbook of Chemistry
 --   and Physics, "Electrochemical series", without an edition; no edition of
 --   that handbook, nor any other table of electrode potentials, is in a Debian
 --   or npm package reachable here (data/tools/check_tables.py has nothing to

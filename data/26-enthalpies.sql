@@ -1,7 +1,7 @@
 -- Enthalpy of fusion at the melting point and of vaporization at the normal boiling
 -- point, kJ/mol (H, N, O, F, Cl, Br, I as the diatomic molecule).
 --
--- The rows were entered by an earlier session, which cited the CRC Handbook of
+-- The rows were first entered citing the CRC Handbook of
 --   Chemistry and Physics, "Enthalpy of fusion" and "Enthalpy of vaporization"
 --   tables of the elements, without an edition; no edition of that handbook
 --   can be read where this file is made.

@@ -1,6 +1,6 @@
 -- Densities of gases at 0 C and 101.325 kPa (STP), g/L.
 --
--- The rows were entered by an earlier session, which cited the CRC Handbook of
+-- The rows were first entered citing the CRC Handbook of
 --   Chemistry and Physics (physical constants of inorganic and organic
 --   compounds; properties of the elements) without an edition; no edition of
 --   that handbook can be read where this file is made.
