@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "RegisterWindows.h"
 #include "formulas/frmBuildAtoms.h"
 #include "platform/Forms.h"
 #include "SilentMessages.h"
@@ -46,6 +47,7 @@ QList<double> measure(QPushButton* timed, QPushButton* undo, bool undoFirst = fa
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    registerFormulaWindows();
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     Msg::setService(std::make_shared<SilentMessages>());
     ReferenceDatabase::open(Program::path(ReferenceDatabase::FileName));

@@ -11,8 +11,6 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-TESSIVAL_FORM(frmBuildAtoms);
-
 namespace {
 const QColor Black(0, 0, 0);
 const QColor Red(255, 0, 0);
