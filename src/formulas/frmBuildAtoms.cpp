@@ -40,9 +40,7 @@ frmBuildAtoms::frmBuildAtoms() {
     setWindowTitle(QStringLiteral("Build an atom"));
 
     auto button = [this](const char* name, const QString& caption, void (frmBuildAtoms::*handler)()) {
-        auto* b = new QPushButton(caption, this);
-        b->setObjectName(QLatin1String(name));
-        b->setAutoDefault(false);
+        QPushButton* b = makeButton(QLatin1String(name), caption);
         b->setMinimumWidth(px(1800));
         connect(b, &QPushButton::clicked, this, handler);
         return b;
@@ -132,16 +130,10 @@ frmBuildAtoms::frmBuildAtoms() {
     v->addLayout(bottom);
 
     setCancelButton(cmdClose);
-    QWidget* previous = cmdProton;
-    for (QWidget* w : {static_cast<QWidget*>(cmdNeutrons), static_cast<QWidget*>(cmdElectrons),
-                       static_cast<QWidget*>(cmdEnergyLevel), static_cast<QWidget*>(cmdRemoveProton),
-                       static_cast<QWidget*>(cmdRemoveNeutron), static_cast<QWidget*>(cmdRemoveElectron),
-                       static_cast<QWidget*>(cmdRemoveEnergyLevel), static_cast<QWidget*>(cmdClose),
-                       static_cast<QWidget*>(cmdPrint), static_cast<QWidget*>(cmdClear),
-                       static_cast<QWidget*>(cmdTutorial)}) {
-        setTabOrder(previous, w);
-        previous = w;
-    }
+    orderTabs({QStringLiteral("cmdProton"), QStringLiteral("cmdNeutrons"), QStringLiteral("cmdElectrons"),
+               QStringLiteral("cmdEnergyLevel"), QStringLiteral("cmdRemoveProton"), QStringLiteral("cmdRemoveNeutron"),
+               QStringLiteral("cmdRemoveElectron"), QStringLiteral("cmdRemoveEnergyLevel"), QStringLiteral("cmdClose"),
+               QStringLiteral("cmdPrint"), QStringLiteral("cmdClear"), QStringLiteral("cmdTutorial")});
 
     addMessageText(NoLevel);
     addMessageText(TooMany);
