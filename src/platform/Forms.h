@@ -89,9 +89,9 @@ bool registerKind(const QString& name, Factory factory);
 // of the window's own.
 bool registerMaker(const QString& name, Form* (*make)());
 bool isRegistered(const QString& name);
-// Windows of a part loaded on first use (Program::loadPart): known by name
-// now; the first load of one loads the part and runs its
-// tessival_register_windows, which registers them. Names registered already (the part is linked in) are left.
+// Windows of a part loaded on first use: known by name now; the first load
+// of one loads the part and runs its tessival_register_windows, which
+// registers them. Names registered already (the part is linked in) are left.
 bool registerPart(const QString& part, const QStringList& names);
 // Every registered kind's name, sorted.
 QStringList registeredKinds();
@@ -119,9 +119,7 @@ bool HelpKey(const QKeyEvent* e);
 
 template <class T> T* get(const QString& name) { return qobject_cast<T*>(loaded(name)); }
 template <class T> T* showAs(const QString& name) { return qobject_cast<T*>(show(name)); }
-}  // namespace Forms
 
-namespace Forms {
 // What registers a window class: makes one.
 template <class T> Form* make() { return new T; }
 }  // namespace Forms
