@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <functional>
 
-#include "RegisterWindows.h"
+#include "formulas/FormulaWindows.h"
 #include "formulas/frmBuildAtoms.h"
 #include "platform/Forms.h"
 #include "SilentMessages.h"

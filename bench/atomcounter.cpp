@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "RegisterWindows.h"
+#include "formulas/FormulaWindows.h"
 #include "formulas/AtomCounter.h"
 #include "formulas/frmReactions.h"
 #include "SilentMessages.h"

@@ -9,7 +9,7 @@
 #include <QTextStream>
 #include <algorithm>
 
-#include "RegisterWindows.h"
+#include "formulas/FormulaWindows.h"
 #include "formulas/frmWeights.h"
 #include "SilentMessages.h"
 #include "platform/MessageBox.h"

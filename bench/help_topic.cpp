@@ -7,7 +7,7 @@
 #include <QTextStream>
 #include <algorithm>
 
-#include "RegisterWindows.h"
+#include "help/HelpWindows.h"
 #include "help/frmHelp.h"
 #include "SilentMessages.h"
 #include "platform/MessageBox.h"

@@ -1,6 +1,5 @@
 #include "ChartForm.h"
 #include "ChartWindows.h"
-#include "RegisterWindows.h"
 
 #include "platform/MessageBox.h"
 #include <cmath>

@@ -1,5 +1,6 @@
+#pragma once
 // The formula, mole and atom windows.
-#include "RegisterWindows.h"
+#include "platform/Forms.h"
 
 #include "formulas/fmrMoles.h"
 #include "formulas/frmAverageMass.h"
@@ -13,7 +14,7 @@
 #include "formulas/frmWeightChoice.h"
 #include "formulas/frmWeights.h"
 
-void registerFormulaWindows() {
+inline void registerFormulaWindows() {
     TESSIVAL_REGISTER(fmrMoles);
     TESSIVAL_REGISTER(frmAverageMass);
     TESSIVAL_REGISTER(frmBuildAtoms);

@@ -1,5 +1,6 @@
+#pragma once
 // The gas law calculators.
-#include "RegisterWindows.h"
+#include "platform/Forms.h"
 
 #include "gases/frmBoyles.h"
 #include "gases/frmCharlesLaw.h"
@@ -16,7 +17,7 @@
 #include "gases/frmRaoults.h"
 #include "gases/frmVolumeVolume.h"
 
-void registerGasWindows() {
+inline void registerGasWindows() {
     TESSIVAL_REGISTER(frmBoyles);
     TESSIVAL_REGISTER(frmCharlesLaw);
     TESSIVAL_REGISTER(frmCombinedLaws);

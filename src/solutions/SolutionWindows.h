@@ -1,5 +1,6 @@
+#pragma once
 // The solution, energy and equilibrium windows.
-#include "RegisterWindows.h"
+#include "platform/Forms.h"
 
 #include "solutions/frmAcids.h"
 #include "solutions/frmChangeOfState.h"
@@ -18,7 +19,7 @@
 #include "solutions/frmTitration.h"
 #include "solutions/frmionizationConstant.h"
 
-void registerSolutionWindows() {
+inline void registerSolutionWindows() {
     TESSIVAL_REGISTER(frmAcids);
     TESSIVAL_REGISTER(frmChangeOfState);
     TESSIVAL_REGISTER(frmEnergy);

@@ -1,8 +1,9 @@
+#pragma once
 // The user manual.
-#include "RegisterWindows.h"
+#include "platform/Forms.h"
 
 #include "help/frmHelp.h"
 
-void registerHelpWindows() {
+inline void registerHelpWindows() {
     TESSIVAL_REGISTER(frmHelp);
 }

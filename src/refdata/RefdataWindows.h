@@ -1,5 +1,7 @@
-// The reference tables and periodic tables (the charts register apart: registerChartWindows).
-#include "RegisterWindows.h"
+#pragma once
+// The reference tables and periodic tables (the charts register apart,
+// registerChartWindows).
+#include "platform/Forms.h"
 
 #include "refdata/periodic/frmPeriodic.h"
 #include "refdata/periodic/frmPeriodicData.h"
@@ -7,7 +9,7 @@
 #include "refdata/viewers/OptionHubForm.h"
 #include "refdata/viewers/Viewers.h"
 
-void registerRefdataWindows() {
+inline void registerRefdataWindows() {
     TESSIVAL_REGISTER(frmAffinities);
     TESSIVAL_REGISTER(frmAtomicData);
     TESSIVAL_REGISTER(frmBonds);

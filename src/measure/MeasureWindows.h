@@ -1,5 +1,6 @@
+#pragma once
 // The measurement and unit conversion windows.
-#include "RegisterWindows.h"
+#include "platform/Forms.h"
 
 #include "measure/frmDensity.h"
 #include "measure/frmEnglish.h"
@@ -11,7 +12,7 @@
 #include "measure/frmTime.h"
 #include "measure/frmVolume.h"
 
-void registerMeasureWindows() {
+inline void registerMeasureWindows() {
     TESSIVAL_REGISTER(frmDensity);
     TESSIVAL_REGISTER(frmEnglish);
     TESSIVAL_REGISTER(frmGeneralChoice);
