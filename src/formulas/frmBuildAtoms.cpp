@@ -154,7 +154,7 @@ void frmBuildAtoms::Form_Load() {
 void frmBuildAtoms::emptyAtom() {
     m_atom = Atom();
     Text1->clear();
-    showCounts();
+    showAtom();
 }
 
 void frmBuildAtoms::enableBuilding(bool on) {
@@ -163,7 +163,7 @@ void frmBuildAtoms::enableBuilding(bool on) {
         b->setEnabled(on);
 }
 
-void frmBuildAtoms::showCounts() {
+void frmBuildAtoms::showAtom() {
     Text2->setText(number(m_atom.protons.size()));
     Text3->setText(number(m_atom.neutrons.size()));
     Text4->setText(number(m_atom.electrons.size()));
@@ -204,7 +204,7 @@ void frmBuildAtoms::cmdClear_Click() {
 void frmBuildAtoms::cmdProton_Click() {
     cmdRemoveProton->setEnabled(true);
     if (!m_atom.addProton()) return;
-    showCounts();
+    showAtom();
     enableBuilding(true);
     cmdPrint->setEnabled(true);
     cmdClear->setEnabled(true);
@@ -214,12 +214,12 @@ void frmBuildAtoms::cmdProton_Click() {
 void frmBuildAtoms::cmdNeutrons_Click() {
     cmdRemoveNeutron->setEnabled(true);
     // The nucleus keeps at most 200 neutrons; a further click does nothing.
-    if (m_atom.addNeutron()) showCounts();
+    if (m_atom.addNeutron()) showAtom();
 }
 
 void frmBuildAtoms::cmdEnergyLevel_Click() {
     cmdRemoveEnergyLevel->setEnabled(true);
-    if (m_atom.addLevel()) showCounts();
+    if (m_atom.addLevel()) showAtom();
 }
 
 void frmBuildAtoms::cmdElectrons_Click() {
@@ -233,12 +233,12 @@ void frmBuildAtoms::cmdElectrons_Click() {
         Msg::show(TooMany, QString(), Msg::Icon::Information);
         return;
     }
-    if (added == Atom::ElectronAdded::Placed) showCounts();
+    if (added == Atom::ElectronAdded::Placed) showAtom();
 }
 
 void frmBuildAtoms::cmdRemoveElectron_Click() {
     if (!m_atom.removeElectron()) return;
-    showCounts();
+    showAtom();
     if (m_atom.electrons.isEmpty()) cmdRemoveElectron->setEnabled(false);
 }
 
@@ -250,7 +250,7 @@ void frmBuildAtoms::cmdRemoveEnergyLevel_Click() {
         Msg::show(LevelHoldsElectrons, QStringLiteral("Tessival 1.5"), Msg::Icon::Critical);
         return;
     case Atom::LevelRemoved::Removed:
-        showCounts();
+        showAtom();
         if (m_atom.rings.isEmpty()) cmdRemoveEnergyLevel->setEnabled(false);
         return;
     }
@@ -258,13 +258,13 @@ void frmBuildAtoms::cmdRemoveEnergyLevel_Click() {
 
 void frmBuildAtoms::cmdRemoveNeutron_Click() {
     if (!m_atom.removeNeutron()) return;
-    showCounts();
+    showAtom();
     if (m_atom.neutrons.isEmpty()) cmdRemoveNeutron->setEnabled(false);
 }
 
 void frmBuildAtoms::cmdRemoveProton_Click() {
     if (!m_atom.removeProton()) return;
-    showCounts();
+    showAtom();
     if (m_atom.protons.isEmpty()) {
         // The last proton took the whole atom with it.
         Text1->clear();

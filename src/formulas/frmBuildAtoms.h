@@ -73,8 +73,9 @@ private:
     void emptyAtom();
     // Every button that adds or removes, but Add Proton.
     void enableBuilding(bool on);
-    // The counts in their boxes, the mass number and the charge.
-    void showCounts();
+    // The atom as it now is: the counts in their boxes, the mass number, the
+    // charge and the picture.
+    void showAtom();
     // The picture, drawn whole from the atom.
     void drawAtom();
 
