@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "formulas/FormulaWindows.h"
 #include "formulas/AtomCounter.h"
 #include "formulas/frmReactions.h"
 #include "SilentMessages.h"
@@ -40,6 +41,7 @@ double median(QList<double> v) {
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    registerFormulaWindows();
     qInstallMessageHandler(quiet);
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     auto messages = std::make_shared<SilentMessages>();

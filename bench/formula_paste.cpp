@@ -9,6 +9,7 @@
 #include <QTextStream>
 #include <algorithm>
 
+#include "formulas/FormulaWindows.h"
 #include "formulas/frmWeights.h"
 #include "SilentMessages.h"
 #include "platform/MessageBox.h"
@@ -19,6 +20,7 @@
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    registerFormulaWindows();
     Msg::setService(std::make_shared<SilentMessages>());
     ReferenceDatabase::open(Program::path(ReferenceDatabase::FileName));
     QList<int> sizes;

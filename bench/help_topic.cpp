@@ -7,6 +7,7 @@
 #include <QTextStream>
 #include <algorithm>
 
+#include "help/HelpWindows.h"
 #include "help/frmHelp.h"
 #include "SilentMessages.h"
 #include "platform/MessageBox.h"
@@ -16,6 +17,7 @@
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    registerHelpWindows();
     Msg::setService(std::make_shared<SilentMessages>());
     QTemporaryDir dir;
     Program::setFolder(dir.path());

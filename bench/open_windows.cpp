@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "RegisterWindows.h"
 #include "platform/Forms.h"
 #include "SilentMessages.h"
 #include "platform/MessageBox.h"
@@ -187,6 +188,7 @@ Platform runOn(const QString& qpa, const QString& label, const QStringList& name
 int main(int argc, char** argv) {
     if (argc > 1 && qstrcmp(argv[1], ChildFlag) == 0) {
         QApplication app(argc, argv);
+        registerProgramWindows();
         return measure(app, app.arguments().mid(2));
     }
     QStringList names;

@@ -4,6 +4,7 @@
 #include <dlfcn.h>
 #include <thread>
 
+#include "RegisterWindows.h"
 #include "shell/StartUp.h"
 
 int main(int argc, char** argv) {
@@ -14,6 +15,7 @@ int main(int argc, char** argv) {
                      argv[0]);
         return 2;
     }
+    registerProgramWindows();
     // The font configuration (a third of the start-up, read by the first
     // window) loads while the application connects to the display.
     std::thread fonts;

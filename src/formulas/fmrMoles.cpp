@@ -7,8 +7,6 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-TESSIVAL_FORM(fmrMoles);
-
 namespace {
 const QString ListError = QStringLiteral("List Selection Error");
 

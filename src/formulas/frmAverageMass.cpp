@@ -5,8 +5,6 @@
 #include <QGridLayout>
 #include <QVBoxLayout>
 
-TESSIVAL_FORM(frmAverageMass);
-
 namespace {
 // Weight and occurrence box numbers of the six rows.
 constexpr int Rows[6][2] = {{1, 2}, {3, 4}, {5, 6}, {8, 9}, {10, 11}, {12, 13}};

@@ -1,6 +1,5 @@
 #include "frmBuildAtoms.h"
 
-#include "ElectronPlacement.h"
 #include "PictureBox.h"
 #include "platform/MessageBox.h"
 #include "platform/PrintService.h"
@@ -11,8 +10,6 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-TESSIVAL_FORM(frmBuildAtoms);
-
 namespace {
 const QColor Black(0, 0, 0);
 const QColor Red(255, 0, 0);
@@ -22,17 +19,6 @@ const QColor White(255, 255, 255);
 
 constexpr int Solid = 0;
 constexpr int Transparent = 1;
-constexpr float ParticleRadius = 0.03f;
-constexpr float ElectronRadius = 0.02f;
-
-// Places in the nucleus, taken in turn: protons five, neutrons four.
-constexpr int ProtonPlaceCount = 5;
-constexpr int NeutronPlaceCount = 4;
-const frmBuildAtoms::Disc ProtonPlaces[ProtonPlaceCount] = {
-    {0, 0, ParticleRadius}, {0.05f, -0.05f, ParticleRadius}, {0.05f, 0.05f, ParticleRadius},
-    {-0.05f, 0.05f, ParticleRadius}, {-0.05f, -0.05f, ParticleRadius}};
-const frmBuildAtoms::Disc NeutronPlaces[NeutronPlaceCount] = {
-    {0.05f, 0, ParticleRadius}, {0, 0.05f, ParticleRadius}, {-0.05f, 0, ParticleRadius}, {0, -0.05f, ParticleRadius}};
 
 const QString NoLevel = QStringLiteral("You must have an energy level before you can add electrons.");
 const QString TooMany = QStringLiteral("You cannot have more than 109  protons or electrons.");
@@ -46,7 +32,7 @@ const QString HelpText = QStringLiteral(
 // Design units: twips, 15 to a pixel.
 int px(int twips) { return (twips * 2 + 15) / 30; }
 
-QString number(qint16 n) { return QString::number(n); }
+QString number(qsizetype n) { return QString::number(n); }
 }  // namespace
 
 frmBuildAtoms::frmBuildAtoms() {
@@ -54,9 +40,7 @@ frmBuildAtoms::frmBuildAtoms() {
     setWindowTitle(QStringLiteral("Build an atom"));
 
     auto button = [this](const char* name, const QString& caption, void (frmBuildAtoms::*handler)()) {
-        auto* b = new QPushButton(caption, this);
-        b->setObjectName(QLatin1String(name));
-        b->setAutoDefault(false);
+        QPushButton* b = makeButton(QLatin1String(name), caption);
         b->setMinimumWidth(px(1800));
         connect(b, &QPushButton::clicked, this, handler);
         return b;
@@ -146,16 +130,10 @@ frmBuildAtoms::frmBuildAtoms() {
     v->addLayout(bottom);
 
     setCancelButton(cmdClose);
-    QWidget* previous = cmdProton;
-    for (QWidget* w : {static_cast<QWidget*>(cmdNeutrons), static_cast<QWidget*>(cmdElectrons),
-                       static_cast<QWidget*>(cmdEnergyLevel), static_cast<QWidget*>(cmdRemoveProton),
-                       static_cast<QWidget*>(cmdRemoveNeutron), static_cast<QWidget*>(cmdRemoveElectron),
-                       static_cast<QWidget*>(cmdRemoveEnergyLevel), static_cast<QWidget*>(cmdClose),
-                       static_cast<QWidget*>(cmdPrint), static_cast<QWidget*>(cmdClear),
-                       static_cast<QWidget*>(cmdTutorial)}) {
-        setTabOrder(previous, w);
-        previous = w;
-    }
+    orderTabs({QStringLiteral("cmdProton"), QStringLiteral("cmdNeutrons"), QStringLiteral("cmdElectrons"),
+               QStringLiteral("cmdEnergyLevel"), QStringLiteral("cmdRemoveProton"), QStringLiteral("cmdRemoveNeutron"),
+               QStringLiteral("cmdRemoveElectron"), QStringLiteral("cmdRemoveEnergyLevel"), QStringLiteral("cmdClose"),
+               QStringLiteral("cmdPrint"), QStringLiteral("cmdClear"), QStringLiteral("cmdTutorial")});
 
     addMessageText(NoLevel);
     addMessageText(TooMany);
@@ -163,21 +141,20 @@ frmBuildAtoms::frmBuildAtoms() {
 }
 
 void frmBuildAtoms::Form_Load() {
+    Picture1->Scale(-1, 1, 1, -1);
     emptyAtom();
     cmdProton->setEnabled(true);
     enableBuilding(false);
     cmdPrint->setEnabled(false);
     cmdClear->setEnabled(false);
-    Picture1->Scale(-1, 1, 1, -1);
     setFixedBorder();
     cmdProton->setFocus();
 }
 
 void frmBuildAtoms::emptyAtom() {
+    m_atom = Atom();
     Text1->clear();
-    for (QLineEdit* box : {Text2, Text3, Text4, Text5, Text6, Text7}) box->setText(QStringLiteral("0"));
-    ProtonCount = NeutronCount = ElectronCount = MassNumber = LevelCount = AtomCharge = 0;
-    NextRingRadius = 0.2f;
+    showAtom();
 }
 
 void frmBuildAtoms::enableBuilding(bool on) {
@@ -186,171 +163,124 @@ void frmBuildAtoms::enableBuilding(bool on) {
         b->setEnabled(on);
 }
 
+void frmBuildAtoms::showAtom() {
+    Text2->setText(number(m_atom.protons.size()));
+    Text3->setText(number(m_atom.neutrons.size()));
+    Text4->setText(number(m_atom.electrons.size()));
+    Text6->setText(number(m_atom.rings.size()));
+    UpdateWeight();
+    UpdateCharge();
+    drawAtom();
+}
+
+// Rings first, then the nucleus (the neutrons over the protons), then the
+// electrons over the rings they sit on; particles outlined in black. A
+// particle covered by a later one on the same place leaves no pixel, so of
+// each kind only the last round of places is drawn.
+void frmBuildAtoms::drawAtom() {
+    Picture1->Cls();
+    Picture1->setDrawing(Black, Transparent, White);
+    for (const Atom::Disc& d : m_atom.rings) Picture1->Circle(d.x, d.y, d.radius);
+    struct Kind {
+        const QList<Atom::Disc>& discs;
+        qsizetype places;
+        QColor colour;
+    };
+    for (const Kind& kind : {Kind{m_atom.protons, Atom::ProtonPlaces, Red},
+                             Kind{m_atom.neutrons, Atom::NeutronPlaces, Blue},
+                             Kind{m_atom.electrons, m_atom.electrons.size(), Yellow}}) {
+        Picture1->setDrawing(kind.colour, Solid, Black);
+        for (qsizetype n = std::max<qsizetype>(0, kind.discs.size() - kind.places); n < kind.discs.size(); ++n)
+            Picture1->Circle(kind.discs[n].x, kind.discs[n].y, kind.discs[n].radius);
+    }
+}
+
 void frmBuildAtoms::cmdClear_Click() {
     emptyAtom();
-    Picture1->Cls();
     cmdProton->setEnabled(true);
     enableBuilding(false);
 }
 
-void frmBuildAtoms::addParticle(const QColor& colour, const Disc& place, Disc* rows, qint16& count, QLineEdit* box) {
-    Picture1->setDrawing(colour, Solid, Black);
-    Picture1->Circle(place.x, place.y, place.radius);
-    rows[count + 1] = place;
-    ++count;
-    box->setText(number(count));
-    Picture1->setDrawing(Black, Solid, Black);
-}
-
-void frmBuildAtoms::removeParticle(const Disc* rows, qint16& count, int places, QLineEdit* box) {
-    // Beyond the first round of places, the last particle shares its place
-    // with one that stays, so it is not covered.
-    if (count <= places) {
-        Picture1->setDrawing(Black, Solid, Picture1->ForeColor);
-        Picture1->Circle(rows[count].x, rows[count].y, rows[count].radius, Black);
-    }
-    --count;
-    Picture1->setDrawing(Black, Solid, Black);
-    box->setText(number(count));
-}
-
-// Row n lies exactly on row n - places. Drawing only the last row of each
-// place, in order, leaves the very pixels that drawing every row would.
-void frmBuildAtoms::repaintParticles(const Disc* rows, int count, int places, const QColor& colour) {
-    Picture1->setDrawing(colour, Solid, colour);
-    for (int n = std::max(1, count - places + 1); n <= count; ++n)
-        Picture1->Circle(rows[n].x, rows[n].y, rows[n].radius, colour);
-}
-
 void frmBuildAtoms::cmdProton_Click() {
     cmdRemoveProton->setEnabled(true);
-    if (ProtonCount >= MaxProtons) return;
-    addParticle(Red, ProtonPlaces[ProtonCount % ProtonPlaceCount], ProtonPos, ProtonCount, Text2);
+    if (!m_atom.addProton()) return;
+    showAtom();
     enableBuilding(true);
     cmdPrint->setEnabled(true);
     cmdClear->setEnabled(true);
     UpDateElement();
-    UpdateWeight();
-    UpdateCharge();
 }
 
 void frmBuildAtoms::cmdNeutrons_Click() {
     cmdRemoveNeutron->setEnabled(true);
     // The nucleus keeps at most 200 neutrons; a further click does nothing.
-    if (NeutronCount >= MaxNeutrons) return;
-    addParticle(Blue, NeutronPlaces[NeutronCount % NeutronPlaceCount], NeutronPos, NeutronCount, Text3);
-    UpdateWeight();
+    if (m_atom.addNeutron()) showAtom();
 }
 
 void frmBuildAtoms::cmdEnergyLevel_Click() {
     cmdRemoveEnergyLevel->setEnabled(true);
-    if (LevelCount >= MaxLevels) return;
-    RingPos[LevelCount + 1] = {0, 0, NextRingRadius};
-    ++LevelCount;
-    Text6->setText(number(LevelCount));
-    Picture1->setDrawing(Picture1->FillColor, Transparent, White);
-    Picture1->Circle(0, 0, NextRingRadius);
-    NextRingRadius = float(double(NextRingRadius) + 0.1);
+    if (m_atom.addLevel()) showAtom();
 }
 
 void frmBuildAtoms::cmdElectrons_Click() {
-    if (LevelCount == 0) {
+    const Atom::ElectronAdded added = m_atom.addElectron();
+    if (added == Atom::ElectronAdded::NoLevel) {
         Msg::show(NoLevel, QString(), Msg::Icon::Information);
         return;
     }
     cmdRemoveElectron->setEnabled(true);
-    if (ElectronCount >= MaxElectrons) {
+    if (added == Atom::ElectronAdded::Full) {
         Msg::show(TooMany, QString(), Msg::Icon::Information);
         return;
     }
-    Picture1->setDrawing(Yellow, Solid, Black);
-    // An electron goes only onto its own level, and only while that is the outermost.
-    const int index = ElectronCount;
-    if (ElectronPlacement::Table[index].level == LevelCount) {
-        const auto c = ElectronPlacement::centre(index, NextRingRadius);
-        Picture1->Circle(c.x, c.y, ElectronRadius);
-        ElectronPos[ElectronCount + 1] = {c.x, c.y, ElectronRadius};
-        ++ElectronCount;
-        Text4->setText(number(ElectronCount));
-    }
-    UpdateCharge();
+    if (added == Atom::ElectronAdded::Placed) showAtom();
 }
 
 void frmBuildAtoms::cmdRemoveElectron_Click() {
-    if (ElectronCount == 0) return;
-    Picture1->setDrawing(Black, Solid, Picture1->ForeColor);
-    const Disc& gone = ElectronPos[ElectronCount];
-    Picture1->Circle(gone.x, gone.y, gone.radius, Black);
-    --ElectronCount;
-    // Close the gap the black disc cut into whichever ring the electron sat
-    // on, then the dots the rings pass through.
-    Picture1->setDrawing(Picture1->FillColor, Transparent, White);
-    for (int n = 1; n <= LevelCount; ++n) Picture1->Circle(RingPos[n].x, RingPos[n].y, RingPos[n].radius);
-    Picture1->setDrawing(Yellow, Solid, Black);
-    for (int n = 1; n <= ElectronCount; ++n)
-        Picture1->Circle(ElectronPos[n].x, ElectronPos[n].y, ElectronPos[n].radius);
-    Picture1->setDrawing(Black, Solid, Black);
-    if (ElectronCount == 0) cmdRemoveElectron->setEnabled(false);
-    UpdateCharge();
-    Text4->setText(number(ElectronCount));
+    if (!m_atom.removeElectron()) return;
+    showAtom();
+    if (m_atom.electrons.isEmpty()) cmdRemoveElectron->setEnabled(false);
 }
 
 void frmBuildAtoms::cmdRemoveEnergyLevel_Click() {
-    if (LevelCount == 0) return;
-    if (ElectronPlacement::outermostHoldsElectrons(LevelCount, ElectronCount)) {
+    switch (m_atom.removeLevel()) {
+    case Atom::LevelRemoved::None:
+        return;
+    case Atom::LevelRemoved::HoldsElectrons:
         Msg::show(LevelHoldsElectrons, QStringLiteral("Tessival 1.5"), Msg::Icon::Critical);
         return;
+    case Atom::LevelRemoved::Removed:
+        showAtom();
+        if (m_atom.rings.isEmpty()) cmdRemoveEnergyLevel->setEnabled(false);
+        return;
     }
-    Picture1->setDrawing(Black, Transparent, Black);
-    const Disc& ring = RingPos[LevelCount];
-    Picture1->Circle(ring.x, ring.y, ring.radius, Black);
-    --LevelCount;
-    NextRingRadius = float(double(NextRingRadius) - 0.1);
-    Text6->setText(number(LevelCount));
-    if (LevelCount == 0) cmdRemoveEnergyLevel->setEnabled(false);
 }
 
 void frmBuildAtoms::cmdRemoveNeutron_Click() {
-    if (NeutronCount == 0) return;
-    removeParticle(NeutronPos, NeutronCount, NeutronPlaceCount, Text3);
-    UpdateWeight();
-    if (NeutronCount == 0) cmdRemoveNeutron->setEnabled(false);
-    // Protons first: the neutrons lie on top.
-    repaintParticles(ProtonPos, ProtonCount, ProtonPlaceCount, Red);
-    repaintParticles(NeutronPos, NeutronCount, NeutronPlaceCount, Blue);
-    Picture1->setDrawing(Black, Solid, Black);
+    if (!m_atom.removeNeutron()) return;
+    showAtom();
+    if (m_atom.neutrons.isEmpty()) cmdRemoveNeutron->setEnabled(false);
 }
 
 void frmBuildAtoms::cmdRemoveProton_Click() {
-    if (ProtonCount == 0) return;
-    if (ProtonCount == 1) {
-        // The last proton takes the whole atom with it.
-        emptyAtom();
-        Picture1->Cls();
+    if (!m_atom.removeProton()) return;
+    showAtom();
+    if (m_atom.protons.isEmpty()) {
+        // The last proton took the whole atom with it.
+        Text1->clear();
         enableBuilding(false);
         cmdPrint->setEnabled(false);
         cmdClear->setEnabled(false);
-        MassNumber = 0;
-        AtomCharge = 0;
-        UpdateWeight();
-        UpdateCharge();
         return;
     }
-    removeParticle(ProtonPos, ProtonCount, ProtonPlaceCount, Text2);
-    // Neutrons first: the protons lie on top.
-    repaintParticles(NeutronPos, NeutronCount, NeutronPlaceCount, Blue);
-    repaintParticles(ProtonPos, ProtonCount, ProtonPlaceCount, Red);
-    Picture1->setDrawing(Black, Solid, Black);
     UpDateElement();
-    UpdateWeight();
-    UpdateCharge();
 }
 
 void frmBuildAtoms::UpDateElement() {
     try {
         QString name;
         ReferenceDatabase::singleRecord(QStringLiteral("SELECT ElementName FROM GeneralInfo WHERE AtomicNumber = ?"),
-                                        {int(ProtonCount)},
+                                        {int(m_atom.protons.size())},
                                         [&name](const Recordset& rs) { name = rs.fieldText(QStringLiteral("ElementName")); });
         Text1->setText(name);
     } catch (const RuntimeFault& e) {
@@ -360,15 +290,9 @@ void frmBuildAtoms::UpDateElement() {
     }
 }
 
-void frmBuildAtoms::UpdateWeight() {
-    MassNumber = qint16(ProtonCount + NeutronCount);
-    Text5->setText(number(MassNumber));
-}
+void frmBuildAtoms::UpdateWeight() { Text5->setText(number(m_atom.massNumber())); }
 
-void frmBuildAtoms::UpdateCharge() {
-    AtomCharge = qint16(ProtonCount - ElectronCount);
-    Text7->setText(number(AtomCharge));
-}
+void frmBuildAtoms::UpdateCharge() { Text7->setText(number(m_atom.charge())); }
 
 void frmBuildAtoms::cmdPrint_Click() { Print::printWindow(this); }
 

@@ -2,6 +2,7 @@
 // The atom builder: protons, neutrons, energy levels and electrons added and
 // removed one at a time, drawn on a black picture, with the element's name,
 // the counts, the mass number and the charge beside it.
+#include "Atom.h"
 #include "platform/Forms.h"
 
 #include <QLabel>
@@ -29,35 +30,15 @@ public:
     void cmdTutorial_Click();
     void cmdClose_Click();
 
-    // Name of the element whose atomic number is ProtonCount, in Text1.
+    // Name of the element whose atomic number is the proton count, in Text1.
     void UpDateElement();
-    // MassNumber = ProtonCount + NeutronCount, in Text5.
+    // The mass number, protons and neutrons, in Text5.
     void UpdateWeight();
-    // AtomCharge = ProtonCount - ElectronCount, in Text7.
+    // The charge, protons less electrons, in Text7.
     void UpdateCharge();
 
-    static constexpr int MaxProtons = 109;
-    static constexpr int MaxNeutrons = 200;
-    static constexpr int MaxElectrons = 109;
-    static constexpr int MaxLevels = 7;
-
-    // A drawn circle: centre and radius in the picture's user units.
-    struct Disc {
-        float x = 0, y = 0, radius = 0;
-    };
-
-    qint16 ProtonCount = 0;
-    qint16 NeutronCount = 0;
-    qint16 ElectronCount = 0;
-    qint16 LevelCount = 0;
-    qint16 MassNumber = 0;
-    qint16 AtomCharge = 0;
-    float NextRingRadius = 0.2f;
-    // Row n holds the n-th particle or ring; row 0 is unused.
-    Disc ProtonPos[MaxProtons + 1];
-    Disc NeutronPos[MaxNeutrons + 1];
-    Disc ElectronPos[MaxElectrons + 1];
-    Disc RingPos[MaxLevels + 1];
+    // The atom shown: the boxes and the picture are drawn from it.
+    const Atom& atom() const { return m_atom; }
 
     QPushButton* cmdProton;
     QPushButton* cmdNeutrons;
@@ -88,14 +69,15 @@ public:
     QPushButton* cmdTutorial;
 
 private:
-    // Empty atom: boxes, counts and the next ring radius.
+    // Empty atom: the boxes show nothing built.
     void emptyAtom();
     // Every button that adds or removes, but Add Proton.
     void enableBuilding(bool on);
-    // The next particle of a kind: drawn at its place, stored and counted.
-    void addParticle(const QColor& colour, const Disc& place, Disc* rows, qint16& count, QLineEdit* box);
-    // The last particle of a kind: covered in black and uncounted.
-    void removeParticle(const Disc* rows, qint16& count, int places, QLineEdit* box);
-    // Rows 1 to count of a kind, redrawn in their own colour.
-    void repaintParticles(const Disc* rows, int count, int places, const QColor& colour);
+    // The atom as it now is: the counts in their boxes, the mass number, the
+    // charge and the picture.
+    void showAtom();
+    // The picture, drawn whole from the atom.
+    void drawAtom();
+
+    Atom m_atom;
 };

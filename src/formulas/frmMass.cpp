@@ -3,8 +3,6 @@
 #include <QGridLayout>
 #include <QVBoxLayout>
 
-TESSIVAL_FORM(frmMass);
-
 namespace {
 CalculatorForm::Design mass() {
     CalculatorForm::Design s;

@@ -5,8 +5,6 @@
 #include <QGridLayout>
 #include <QVBoxLayout>
 
-TESSIVAL_FORM(frmMassEnergy);
-
 namespace {
 CalculatorForm::Design massEnergy() {
     CalculatorForm::Design s;

@@ -1,7 +1,5 @@
 #include "frmMoleChoice.h"
 
-TESSIVAL_FORM(frmMoleChoice);
-
 namespace {
 ChooserForm::Design moleChoice() {
     ChooserForm::Design d;

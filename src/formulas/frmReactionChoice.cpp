@@ -1,7 +1,5 @@
 #include "frmReactionChoice.h"
 
-TESSIVAL_FORM(frmReactionChoice);
-
 namespace {
 ChooserForm::Design reactionChoice() {
     ChooserForm::Design d;

@@ -16,8 +16,6 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-TESSIVAL_FORM(frmReactions);
-
 namespace {
 const QString Arrow = QStringLiteral("=>");
 

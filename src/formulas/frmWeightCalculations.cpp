@@ -3,8 +3,6 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-TESSIVAL_FORM(frmWeightCalculations);
-
 namespace {
 const QString Molecules = QStringLiteral("The number of molecules is ");
 const QString Grams = QStringLiteral("The number of grams is ");

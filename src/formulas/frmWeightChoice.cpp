@@ -1,7 +1,5 @@
 #include "frmWeightChoice.h"
 
-TESSIVAL_FORM(frmWeightChoice);
-
 namespace {
 ChooserForm::Design weightChoice() {
     ChooserForm::Design d;

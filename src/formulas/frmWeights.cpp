@@ -18,8 +18,6 @@
 #include <algorithm>
 #include <cmath>
 
-TESSIVAL_FORM(frmWeights);
-
 namespace {
 const QString Title = QStringLiteral("Tessival");
 

@@ -2,8 +2,6 @@
 
 #include "GasFormulas.h"
 
-TESSIVAL_FORM(frmBoyles);
-
 namespace {
 CalculatorForm::Design boyles() {
     CalculatorForm::Design s;

@@ -2,8 +2,6 @@
 
 #include "GasFormulas.h"
 
-TESSIVAL_FORM(frmCharlesLaw);
-
 namespace {
 CalculatorForm::Design charles() {
     CalculatorForm::Design s;

@@ -4,8 +4,6 @@
 
 #include <QBoxLayout>
 
-TESSIVAL_FORM(frmCombinedLaws);
-
 namespace {
 const QString Title = QStringLiteral("Combined Laws");
 const QString NoDryGas =

@@ -2,8 +2,6 @@
 
 #include "WaterVapourLookup.h"
 
-TESSIVAL_FORM(frmDalton);
-
 namespace {
 const QString TotalPressure = QStringLiteral("Enter the total gas pressure in kPa.");
 const QString Required = QStringLiteral("You must enter valid data into all required boxes.");

@@ -2,8 +2,6 @@
 
 #include "GasFormulas.h"
 
-TESSIVAL_FORM(frmGasDensity);
-
 namespace {
 constexpr double R = GasFormulas::RAtmosphere;
 

@@ -1,7 +1,5 @@
 #include "frmGasLaws.h"
 
-TESSIVAL_FORM(frmGasLaws);
-
 namespace {
 ChooserForm::Design gasLaws() {
     ChooserForm::Design s;

@@ -2,8 +2,6 @@
 
 #include "GasFormulas.h"
 
-TESSIVAL_FORM(frmGayLussac);
-
 namespace {
 const QString Pressure = QStringLiteral("Enter the initial pressure in atmospheres.");
 const QString Temperature = QStringLiteral("Enter the initial temperature in Kelvin.");

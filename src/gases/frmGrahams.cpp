@@ -2,8 +2,6 @@
 
 #include <cmath>
 
-TESSIVAL_FORM(frmGrahams);
-
 namespace {
 CalculatorForm::Design grahams() {
     CalculatorForm::Design s;

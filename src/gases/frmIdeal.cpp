@@ -2,8 +2,6 @@
 
 #include "GasFormulas.h"
 
-TESSIVAL_FORM(frmIdeal);
-
 namespace {
 const QString Volume = QStringLiteral("Enter the volume in liters.");
 const QString Moles = QStringLiteral("Enter the number of moles.");

@@ -2,8 +2,6 @@
 
 #include "GasFormulas.h"
 
-TESSIVAL_FORM(frmMassVolume);
-
 namespace {
 const QString Grams = QStringLiteral("Enter the mass of the reactant in grams.");
 const QString Weight = QStringLiteral("Enter the molecular weight of the reactant.");

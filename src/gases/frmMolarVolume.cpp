@@ -2,8 +2,6 @@
 
 #include "GasFormulas.h"
 
-TESSIVAL_FORM(frmMolarVolume);
-
 namespace {
 CalculatorForm::Design molarVolume() {
     CalculatorForm::Design s;

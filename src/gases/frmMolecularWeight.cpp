@@ -2,8 +2,6 @@
 
 #include "GasFormulas.h"
 
-TESSIVAL_FORM(frmMolecularWeight);
-
 namespace {
 CalculatorForm::Design molecularWeight() {
     CalculatorForm::Design s;

@@ -3,8 +3,6 @@
 #include "WaterVapourLookup.h"
 #include "refdata/ReferenceDatabase.h"
 
-TESSIVAL_FORM(frmRaoults);
-
 namespace {
 CalculatorForm::Design raoults() {
     CalculatorForm::Design s;

@@ -2,8 +2,6 @@
 
 #include "GasFormulas.h"
 
-TESSIVAL_FORM(frmVolumeVolume);
-
 namespace {
 CalculatorForm::Design volumeVolume() {
     CalculatorForm::Design s;

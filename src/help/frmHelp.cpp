@@ -15,8 +15,6 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-TESSIVAL_FORM(frmHelp);
-
 namespace {
 
 // The sixteen-colour palette the node pictures are drawn in.

@@ -1,7 +1,5 @@
 #include "frmDensity.h"
 
-TESSIVAL_FORM(frmDensity);
-
 namespace {
 enum { Density, Mass, Volume };  // the options, from the left
 

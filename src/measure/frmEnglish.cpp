@@ -1,8 +1,6 @@
 #include "frmEnglish.h"
 #include "UnitConversions.h"
 
-TESSIVAL_FORM(frmEnglish);
-
 namespace {
 ConversionForm::Design english() {
     const QString refusal = QStringLiteral("You must enter a valid number to convert.");

@@ -1,7 +1,5 @@
 #include "frmGeneralChoice.h"
 
-TESSIVAL_FORM(frmGeneralChoice);
-
 namespace {
 ChooserForm::Design generalChoice() {
     ChooserForm::Design s;

@@ -1,8 +1,6 @@
 #include "frmMassToWeight.h"
 #include "UnitConversions.h"
 
-TESSIVAL_FORM(frmMassToWeight);
-
 namespace {
 ConversionForm::Design massToWeight() {
     ConversionForm::Design s;

@@ -5,8 +5,6 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-TESSIVAL_FORM(frmMetrics);
-
 namespace {
 using MetricPrefix::Positions;
 

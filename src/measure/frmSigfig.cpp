@@ -1,8 +1,6 @@
 #include "frmSigfig.h"
 #include "SigFigCounter.h"
 
-TESSIVAL_FORM(frmSigfig);
-
 namespace {
 const QString Title = QStringLiteral("Significant Figures");
 

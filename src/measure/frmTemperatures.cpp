@@ -1,8 +1,6 @@
 #include "frmTemperatures.h"
 #include "UnitConversions.h"
 
-TESSIVAL_FORM(frmTemperatures);
-
 namespace {
 const QString Title = QStringLiteral("Temperatures");
 const QString BelowZero = QStringLiteral("The temperature is below absolute zero.");

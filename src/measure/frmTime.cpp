@@ -1,8 +1,6 @@
 #include "frmTime.h"
 #include "UnitConversions.h"
 
-TESSIVAL_FORM(frmTime);
-
 namespace {
 ConversionForm::Design timeConversion() {
     const QString title = QStringLiteral("Time");

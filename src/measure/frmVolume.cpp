@@ -1,7 +1,5 @@
 #include "frmVolume.h"
 
-TESSIVAL_FORM(frmVolume);
-
 namespace {
 enum { Sphere, Block, Cylinder };
 

@@ -310,8 +310,8 @@ bool registerPart(const QString& part, const QStringList& names) {
         if (isRegistered(name)) continue;
         reg().kinds.insert(name, [part, name]() -> Form* {
             QString why;
-            if (Program::loadPart(part, &why)) {
-                // The part has registered its windows, this one among them.
+            if (const auto registerWindows = Program::partFunction(part, "tessival_register_windows", &why)) {
+                registerWindows();
                 if (!reg().inParts.contains(name)) return Factory(reg().kinds.value(name))();
                 why = part + QStringLiteral(" has no window ") + name;
             }

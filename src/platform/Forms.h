@@ -95,13 +95,13 @@ using Factory = std::function<Form*()>;
 
 // Registers a window kind under its name; returns true (for static use).
 bool registerKind(const QString& name, Factory factory);
-// The same for a plain function (TESSIVAL_FORM): registering at start-up runs
-// no code of the window's own.
+// The same for a plain function (TESSIVAL_REGISTER): registering runs no code
+// of the window's own.
 bool registerMaker(const QString& name, Form* (*make)());
 bool isRegistered(const QString& name);
-// Windows of a part loaded on first use (Program::loadPart): known by name
-// now; the first load of one loads the part, whose windows then register
-// themselves. Names registered already (the part is linked in) are left.
+// Windows of a part loaded on first use: known by name now; the first load
+// of one loads the part and runs its tessival_register_windows, which
+// registers them. Names registered already (the part is linked in) are left.
 bool registerPart(const QString& part, const QStringList& names);
 // Every registered kind's name, sorted.
 QStringList registeredKinds();
@@ -129,8 +129,11 @@ bool HelpKey(const QKeyEvent* e);
 
 template <class T> T* get(const QString& name) { return qobject_cast<T*>(loaded(name)); }
 template <class T> T* showAs(const QString& name) { return qobject_cast<T*>(show(name)); }
+
+// What registers a window class: makes one.
+template <class T> Form* make() { return new T; }
 }  // namespace Forms
 
-#define TESSIVAL_FORM(Class) \
-    static Form* tessival_make_##Class() { return new Class; } \
-    static const bool tessival_registered_##Class = Forms::registerMaker(QStringLiteral(#Class), &tessival_make_##Class)
+// Registers a window class under its own name, inside a subject's
+// registration function: TESSIVAL_REGISTER(frmBoyles);
+#define TESSIVAL_REGISTER(Class) Forms::registerMaker(QStringLiteral(#Class), &Forms::make<Class>)

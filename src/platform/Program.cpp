@@ -41,13 +41,6 @@ namespace {
 QString partPath(const QString& part) { return QCoreApplication::applicationDirPath() + QLatin1Char('/') + part; }
 }  // namespace
 
-bool loadPart(const QString& part, QString* why) {
-    QLibrary lib(partPath(part));
-    if (lib.load()) return true;
-    if (why) *why = lib.errorString();
-    return false;
-}
-
 PartFunction partFunction(const QString& part, const char* function, QString* why) {
     QLibrary lib(partPath(part));
     const auto f = lib.load() ? reinterpret_cast<PartFunction>(lib.resolve(function)) : nullptr;

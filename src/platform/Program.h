@@ -14,11 +14,9 @@ void setFolder(const QString& path);
 QString path(const QString& fileName);
 
 // Parts of the program loaded on first use sit next to the executable:
-// "tessival_charts" is libtessival_charts.so there. Loads the part (it stays
-// loaded); false, with the reason in *why, when it cannot be loaded.
-bool loadPart(const QString& part, QString* why = nullptr);
-// A function of a part, loading the part; nullptr, with the reason, when the
-// part or the function is missing.
+// "tessival_charts" is libtessival_charts.so there. A function of a part,
+// loading the part (it stays loaded); nullptr, with the reason in *why, when
+// the part or the function is missing.
 using PartFunction = void (*)();
 PartFunction partFunction(const QString& part, const char* function, QString* why = nullptr);
 

@@ -8,8 +8,6 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-TESSIVAL_FORM(frmAbout);
-
 frmAbout::frmAbout() {
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     auto label = [this](const char* name) {

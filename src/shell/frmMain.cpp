@@ -11,8 +11,6 @@
 #include <QMenu>
 #include <QVBoxLayout>
 
-TESSIVAL_FORM(frmMain);
-
 namespace {
 const QStringList CalculatorPrograms = {
     QStringLiteral("gnome-calculator"), QStringLiteral("kcalc"), QStringLiteral("galculator"),

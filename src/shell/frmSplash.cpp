@@ -5,8 +5,6 @@
 #include <QMouseEvent>
 #include <QVBoxLayout>
 
-TESSIVAL_FORM(frmSplash);
-
 frmSplash::frmSplash() {
     setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     Frame1 = new QFrame(this);

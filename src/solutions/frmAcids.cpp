@@ -2,8 +2,6 @@
 
 #include <cmath>
 
-TESSIVAL_FORM(frmAcids);
-
 namespace {
 CalculatorForm::Design acids() {
     using F = CalculatorForm::Format;

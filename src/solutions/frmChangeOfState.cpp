@@ -2,8 +2,6 @@
 
 #include "EnergyFormulas.h"
 
-TESSIVAL_FORM(frmChangeOfState);
-
 namespace {
 CalculatorForm::Design changeOfState() {
     CalculatorForm::Design s;

@@ -1,7 +1,5 @@
 #include "frmEnergy.h"
 
-TESSIVAL_FORM(frmEnergy);
-
 namespace {
 ChooserForm::Design energy() {
     ChooserForm::Design s;

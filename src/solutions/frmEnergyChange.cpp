@@ -1,7 +1,5 @@
 #include "frmEnergyChange.h"
 
-TESSIVAL_FORM(frmEnergyChange);
-
 namespace {
 CalculatorForm::Design energyChange() {
     CalculatorForm::Design s;

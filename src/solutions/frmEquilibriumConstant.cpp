@@ -5,8 +5,6 @@
 #include <QBoxLayout>
 #include <QGridLayout>
 
-TESSIVAL_FORM(frmEquilibriumConstant);
-
 namespace {
 const QString Title = QStringLiteral("Equilibrium constant.");
 

@@ -3,8 +3,6 @@
 #include "EnergyFormulas.h"
 #include "gases/GasFormulas.h"
 
-TESSIVAL_FORM(frmFaradays);
-
 namespace {
 CalculatorForm::Design faradays() {
     CalculatorForm::Design s;

@@ -5,8 +5,6 @@
 #include <QBoxLayout>
 #include <QFontMetricsF>
 
-TESSIVAL_FORM(frmFreezing);
-
 namespace {
 using Cell = FixedColumnTable::Cell;
 

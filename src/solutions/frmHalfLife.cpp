@@ -2,8 +2,6 @@
 
 #include "EnergyFormulas.h"
 
-TESSIVAL_FORM(frmHalfLife);
-
 namespace {
 CalculatorForm::Design halfLife() {
     CalculatorForm::Design s;

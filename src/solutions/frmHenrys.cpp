@@ -1,7 +1,5 @@
 #include "frmHenrys.h"
 
-TESSIVAL_FORM(frmHenrys);
-
 namespace {
 CalculatorForm::Design henrys() {
     CalculatorForm::Design s;

@@ -1,7 +1,5 @@
 #include "frmMolarity.h"
 
-TESSIVAL_FORM(frmMolarity);
-
 namespace {
 CalculatorForm::Design molarity() {
     CalculatorForm::Design s;

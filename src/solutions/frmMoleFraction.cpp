@@ -3,8 +3,6 @@
 #include <QBoxLayout>
 #include <QGridLayout>
 
-TESSIVAL_FORM(frmMoleFraction);
-
 namespace {
 CalculatorForm::Design moleFraction() {
     CalculatorForm::Design s;

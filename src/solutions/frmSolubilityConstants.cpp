@@ -2,8 +2,6 @@
 
 #include "EquilibriumShape.h"
 
-TESSIVAL_FORM(frmSolubilityConstants);
-
 namespace {
 const QString Concentration1 = QStringLiteral("Enter the concentration of product 1.");
 const QString Concentration2 = QStringLiteral("Enter the concentration of product 2.");

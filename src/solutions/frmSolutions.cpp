@@ -1,7 +1,5 @@
 #include "frmSolutions.h"
 
-TESSIVAL_FORM(frmSolutions);
-
 namespace {
 ChooserForm::Design solutions() {
     ChooserForm::Design s;

@@ -2,8 +2,6 @@
 
 #include "EnergyFormulas.h"
 
-TESSIVAL_FORM(frmThermoData);
-
 namespace {
 const QString Ratio = QStringLiteral("Ratio of reactant to product.");
 const QString To = QStringLiteral(" to ");

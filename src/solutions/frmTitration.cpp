@@ -5,8 +5,6 @@
 #include <QBoxLayout>
 #include <QGridLayout>
 
-TESSIVAL_FORM(frmTitration);
-
 namespace {
 const int DataBoxes = 4;
 

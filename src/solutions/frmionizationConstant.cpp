@@ -2,8 +2,6 @@
 
 #include "EquilibriumShape.h"
 
-TESSIVAL_FORM(frmionizationConstant);
-
 namespace {
 CalculatorForm::Design ionization() {
     CalculatorForm::Design s = EquilibriumShape::design(QStringLiteral("Ionization Constant"));

@@ -146,7 +146,7 @@ private slots:
         QVERIFY(w->cmdProton->isEnabled() && !w->cmdPrint->isEnabled() && !w->cmdClear->isEnabled());
         // After emptying, the first ring is the innermost again.
         click(w, u"P L"_s);
-        QCOMPARE(w->RingPos[1].radius, 0.2f);
+        QCOMPARE(w->atom().rings[0].radius, 0.2f);
     }
 
     void limits() {
@@ -173,15 +173,17 @@ private slots:
         const QPointF c = w->Picture1->imagePoint(0, 0);
         const double unit = w->Picture1->pixelsPerUnit();
         for (int n = 1; n <= 109; ++n) {
-            const QPointF d = w->Picture1->imagePoint(w->ElectronPos[n].x, w->ElectronPos[n].y);
+            const Atom::Disc& e = w->atom().electrons[n - 1];
+            const QPointF d = w->Picture1->imagePoint(e.x, e.y);
             const double level = ElectronPlacement::Table[n - 1].level;
-            const double off = std::hypot(d.x() - c.x(), d.y() - c.y()) / unit - w->RingPos[int(level)].radius;
+            const double off = std::hypot(d.x() - c.x(), d.y() - c.y()) / unit - w->atom().rings[int(level) - 1].radius;
             QVERIFY2(std::abs(off) < 0.03, qPrintable(QString::number(n)));
         }
         // Indexes 0, 86 and 108, placed by hand from the table; removing the last leaves black where it was.
         for (auto [n, x, y] : {std::tuple{1, 0.195, 0.0}, {87, -0.801, 0.0}, {109, 0.324, -0.783}}) {
-            QVERIFY(std::abs(w->ElectronPos[n].x - x) < 1e-6 && std::abs(w->ElectronPos[n].y - y) < 1e-6);
-            QCOMPARE(w->ElectronPos[n].radius, 0.02f);
+            const Atom::Disc& e = w->atom().electrons[n - 1];
+            QVERIFY(std::abs(e.x - x) < 1e-6 && std::abs(e.y - y) < 1e-6);
+            QCOMPARE(e.radius, 0.02f);
             QCOMPARE(at(w->Picture1, x, y), Yellow);
         }
         click(w, u"e"_s);
@@ -229,6 +231,39 @@ private slots:
         QVERIFY(ringWhole(p, 0.2));
         click(w, u"p"_s);
         QVERIFY(allBlack(p->image()));
+    }
+
+    // The picture and the boxes belong to the atom, not to the clicks that made it.
+    void anAtomLooksTheSameHoweverItWasMade_data() {
+        QTest::addColumn<QString>("clicks");
+        QTest::addColumn<QString>("afresh");
+        QTest::newRow("proton removed") << "6P 6N L 2E L 4E p" << "5P 6N L 2E L 4E";
+        QTest::newRow("proton under a neutron removed") << "2P N p" << "P N";
+        QTest::newRow("neutrons past a round removed") << "P 9N 5n" << "P 4N";
+        QTest::newRow("outer electron removed") << "3P L 2E L E e" << "3P L 2E L";
+        QTest::newRow("electron and its ring removed") << "3P L 2E L E e l" << "3P L 2E";
+        QTest::newRow("empty ring removed") << "P L 2E L l" << "P L 2E";
+        QTest::newRow("protons and neutrons in turns") << "P N P N P N" << "3P 3N";
+        QTest::newRow("a neutron before the second proton") << "P N P" << "2P N";
+        QTest::newRow("removed and added again") << "12P 10N L 2E L 8E 7p 3n 5e 4P 2N" << "9P 9N L 2E L 3E";
+        QTest::newRow("last proton removed") << "P 3N L 2E 2L p" << "";
+        QTest::newRow("cleared") << "8P 8N 2L C" << "";
+    }
+    void anAtomLooksTheSameHoweverItWasMade() {
+        QFETCH(QString, clicks);
+        QFETCH(QString, afresh);
+        auto* w = open();
+        click(w, clicks);
+        const Atom atom = w->atom();
+        const QImage picture = w->Picture1->image();
+        const QString shown = boxes(w);
+        TestSupport::unloadAll();
+        w = open();
+        click(w, afresh);
+        QVERIFY(w->atom() == atom);
+        QCOMPARE(boxes(w), shown);
+        QCOMPARE(w->Picture1->image(), picture);
+        QVERIFY(msgs().shown.isEmpty());
     }
 
     void drawingSurvivesHidingAndPrinting() {

@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "RegisterWindows.h"
 #include "TestSupport.h"
 #include "shell/StartUp.h"
 #include "shell/frmMain.h"
@@ -35,6 +36,7 @@ private slots:
     void initTestCase() {
         // No printer of this machine's may take the test page.
         qputenv("CUPS_SERVER", "/nonexistent/cups.sock");
+        registerProgramWindows();
         TestSupport::init();
     }
     void cleanup() {

@@ -47,19 +47,21 @@ public:
         return false;
     }
 };
-TESSIVAL_FORM(ProbeForm);
 
 class HiderForm : public Form {
 public:
     void Form_Load() override { Forms::hide(QStringLiteral("ProbeForm")); }
 };
-TESSIVAL_FORM(HiderForm);
 }  // namespace
 
 class TstPlatform : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { TestSupport::init(); }
+    void initTestCase() {
+        TestSupport::init();
+        TESSIVAL_REGISTER(ProbeForm);
+        TESSIVAL_REGISTER(HiderForm);
+    }
     void cleanup() { TestSupport::unloadAll(); TestSupport::messages().clear(); }
 
     void parsesWhatTheKeyFiltersAdmit_data() {

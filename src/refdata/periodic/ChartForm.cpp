@@ -1,4 +1,5 @@
 #include "ChartForm.h"
+#include "ChartWindows.h"
 
 #include "platform/MessageBox.h"
 #include <cmath>
@@ -248,12 +249,14 @@ void ChartForm::cmdCancel_Click() {
 
 // The six charts.
 
-TESSIVAL_FORM(frmPTable2);
-TESSIVAL_FORM(frmPTable3);
-TESSIVAL_FORM(frmPTable4);
-TESSIVAL_FORM(frmPTable5);
-TESSIVAL_FORM(frmPTable6);
-TESSIVAL_FORM(frmPTable7);
+void registerChartWindows() {
+#define TESSIVAL_REGISTER_CHART(Class) TESSIVAL_REGISTER(Class);
+    TESSIVAL_CHART_WINDOWS(TESSIVAL_REGISTER_CHART)
+#undef TESSIVAL_REGISTER_CHART
+}
+
+// What the program runs when it loads the charts part.
+extern "C" Q_DECL_EXPORT void tessival_register_windows() { registerChartWindows(); }
 
 frmPTable2::frmPTable2()
     : ChartForm({QStringLiteral("Periodic Table - Atomic Radii"), QStringLiteral("SELECT * FROM AtomicRadii"),

@@ -6,8 +6,6 @@
 #include <QStyleOptionButton>
 #include <QSet>
 
-TESSIVAL_FORM(frmPeriodic);
-
 QString SelectedSymbol;
 
 namespace {

@@ -12,8 +12,6 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-TESSIVAL_FORM(frmPeriodicData);
-
 namespace {
 const char* const Prompts[15] = {nullptr,         "Name",    "Symbol",     "Atomic Number", "Atomic Weight",
                                  "State",         "Charge",  "Configuration", "Group Name", "Protons",

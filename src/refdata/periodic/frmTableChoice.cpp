@@ -1,7 +1,5 @@
 #include "frmTableChoice.h"
 
-TESSIVAL_FORM(frmTableChoice);
-
 namespace {
 ChooserForm::Design tableChoice() {
     using L = ChooserForm::Leave;

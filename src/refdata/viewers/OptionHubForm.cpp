@@ -5,9 +5,6 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-TESSIVAL_FORM(frmAtomicData);
-TESSIVAL_FORM(frmMiscellaneous);
-
 OptionHubForm::OptionHubForm(const QString& caption, const QString& frameCaption, const QList<Option>& options_,
                              bool sideBySide)
     : m_options(options_) {

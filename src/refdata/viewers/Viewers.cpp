@@ -38,23 +38,6 @@ Shape reductions() {
 }
 }  // namespace
 
-TESSIVAL_FORM(frmConstants);
-TESSIVAL_FORM(frmSpecificHeats);
-TESSIVAL_FORM(frmSolConstants);
-TESSIVAL_FORM(frmIonization);
-TESSIVAL_FORM(frmThermodynamics);
-TESSIVAL_FORM(frmVaporPressure);
-TESSIVAL_FORM(frmStandard);
-TESSIVAL_FORM(frmEnthalpies);
-TESSIVAL_FORM(frmelectronegativities);
-TESSIVAL_FORM(frmRadii);
-TESSIVAL_FORM(frmBonds);
-TESSIVAL_FORM(frmExtraData);
-TESSIVAL_FORM(frmExtra2);
-TESSIVAL_FORM(frmAffinities);
-TESSIVAL_FORM(frmCharacter);
-TESSIVAL_FORM(frmHalfLives);
-
 frmConstants::frmConstants()
     : TableViewerForm(sorted(viewer(QStringLiteral("Common Physical Constants"), QStringLiteral("Constants"),
                                    {{1, QStringLiteral("Constant")}, {69, QStringLiteral("Value")}},

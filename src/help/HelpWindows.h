@@ -1,0 +1,9 @@
+#pragma once
+// The user manual.
+#include "platform/Forms.h"
+
+#include "help/frmHelp.h"
+
+inline void registerHelpWindows() {
+    TESSIVAL_REGISTER(frmHelp);
+}
