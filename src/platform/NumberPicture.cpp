@@ -56,7 +56,8 @@ bool isDigitPicture(const QString& picture) {
     return true;
 }
 
-QString digitPicture(double v, const QString& picture) {
+// `stored`: the decimals the stored value holds (storedDecimals).
+QString digitPicture(double v, const QString& picture, int stored) {
     const qsizetype point = picture.indexOf(QLatin1Char('.'));
     const QString intPic = point < 0 ? picture : picture.left(point);
     QString fracPic = point < 0 ? QString() : picture.mid(point + 1);
@@ -66,7 +67,7 @@ QString digitPicture(double v, const QString& picture) {
     const int minInt = int(intPic.count(QLatin1Char('0')));
     const int minDec = int(fracPic.lastIndexOf(QLatin1Char('0')) + 1);
     // The picture's decimals are a minimum: a stored value keeps its digits.
-    const int maxDec = std::max(int(fracPic.size()), storedDecimals(v));
+    const int maxDec = std::max(int(fracPic.size()), stored);
 
     const QString s = Num::decimalDigits(v, maxDec);
     const qsizetype sp = s.indexOf(QLatin1Char('.'));
@@ -100,19 +101,20 @@ QString format(const QVariant& value, const QString& picture, bool* numeric) {
     // Fixed decimals of a number from 10^15 up, or of one that needs more
     // than ten, would run across the list: the scientific form instead.
     const bool fixedPicture = picture == Standard || isDigitPicture(picture);
-    if (fixedPicture && (Num::exponent(v) >= 15 || storedDecimals(v) > MostDecimals)) {
+    const int stored = fixedPicture ? storedDecimals(v) : 0;
+    if (fixedPicture && ((std::fabs(v) >= 9e14 && Num::exponent(v) >= 15) || stored > MostDecimals)) {
         if (numeric) *numeric = true;
         return scientificCell(v);
     }
     QString out;
     if (picture == Standard)
-        out = digitPicture(v, QStringLiteral("#,##0.00"));
+        out = digitPicture(v, QStringLiteral("#,##0.00"), stored);
     else if (picture == Scientific)
         out = scientificCell(v);
     else if (picture == GeneralNumber)
         out = Num::generalNumber(v);
     else if (isDigitPicture(picture))
-        out = digitPicture(v, picture);
+        out = digitPicture(v, picture, stored);
     else
         return value.toString();
     if (numeric) *numeric = true;

@@ -3,6 +3,8 @@
 #include <QLocale>
 #include <QRegularExpression>
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <cfloat>
 #include <cmath>
 
@@ -178,22 +180,44 @@ QString regional(const QString& plain, bool group) {
     return out;
 }
 
+namespace {
+// |v| in exponent form, "d.ddde+xx", correctly rounded to `digits`
+// significant digits, or the shortest form that reads back (digits < 1).
+// Lists format thousands of cells: this stays off QString and its allocations.
+struct Exponent {
+    std::array<char, 40> text{};
+    int mantissa = 0;  // characters before the "e"
+    int exp10 = 0;
+};
+Exponent exponentForm(double v, int digits) {
+    Exponent e;
+    const double a = std::fabs(v);
+    char* const begin = e.text.data();
+    const std::to_chars_result r =
+        digits < 1 ? std::to_chars(begin, begin + e.text.size(), a, std::chars_format::scientific)
+                   : std::to_chars(begin, begin + e.text.size(), a, std::chars_format::scientific,
+                                   std::clamp(digits, 1, 17) - 1);
+    const char* const mark = std::find(begin, r.ptr, 'e');
+    e.mantissa = int(mark - begin);
+    std::from_chars(mark + 1 + (mark[1] == '+'), r.ptr, e.exp10);
+    return e;
+}
+}  // namespace
+
 int exponent(double v, int digits) {
     if (v == 0.0 || !std::isfinite(v)) return 0;
-    const QString e = QString::number(std::fabs(v), 'e', std::clamp(digits, 1, 17) - 1);
-    return e.mid(e.indexOf(QLatin1Char('e')) + 1).toInt();
+    return exponentForm(v, digits).exp10;
 }
 
 int significantDigits(double v, int* exp10) {
     if (exp10) *exp10 = 0;
     if (v == 0.0 || !std::isfinite(v)) return 0;
-    QString e = QString::number(std::fabs(v), 'e', QLocale::FloatingPointShortest);
-    const qsizetype epos = e.indexOf(QLatin1Char('e'));
-    if (exp10) *exp10 = e.mid(epos + 1).toInt();
-    QString m = e.left(epos);
-    m.remove(QLatin1Char('.'));
-    while (m.size() > 1 && m.endsWith(QLatin1Char('0'))) m.chop(1);
-    return int(m.size());
+    const Exponent e = exponentForm(v, 0);
+    if (exp10) *exp10 = e.exp10;
+    // Digits of the mantissa, without the point and trailing zeros.
+    int last = e.mantissa - 1;
+    while (last > 0 && (e.text[last] == '0' || e.text[last] == '.')) --last;
+    return last == 0 ? 1 : last;  // "d.ddd": the point takes one place
 }
 
 QString decimalDigits(double v, int decimals, int digits) {
@@ -201,11 +225,10 @@ QString decimalDigits(double v, int decimals, int digits) {
     decimals = std::max(0, decimals);
     if (a == 0.0 || !std::isfinite(a))
         return decimals > 0 ? QStringLiteral("0.") + QString(decimals, QLatin1Char('0')) : QStringLiteral("0");
-    const QString e = QString::number(a, 'e', std::clamp(digits, 1, 17) - 1);  // d.ddde+xx
-    const qsizetype epos = e.indexOf(QLatin1Char('e'));
-    QString mant = e.left(epos);
+    const Exponent e = exponentForm(a, digits);  // d.ddde+xx
+    QString mant = QString::fromLatin1(e.text.data(), e.mantissa);
     mant.remove(QLatin1Char('.'));
-    const int exp10 = e.mid(epos + 1).toInt();
+    const int exp10 = e.exp10;
     // mant[i] stands for 10^(exp10 - i); keep those down to 10^-decimals.
     const qsizetype keep = qsizetype(exp10) + 1 + decimals;
     QString kept;
