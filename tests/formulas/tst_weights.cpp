@@ -216,7 +216,7 @@ private slots:
         auto* w = weights();
         // A diol of 1,000 characters: C332 H666 O2.
         const QString formula = u"HOCH2"_s + u"CH2"_s.repeated(330) + u"CH2OH"_s;
-        QCOMPARE(formula.size(), frmWeights::FormulaLimit);
+        QCOMPARE(formula.size(), FormulaBox::Limit);
         QApplication::clipboard()->setText(formula);
         key(w->RichTextBox1, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(w->RichTextBox1->toPlainText(), formula);
