@@ -16,7 +16,7 @@ const QString Title = QStringLiteral("Tessival");
 // One press of Ok on a formula: the texts of its weight, or the fault that
 // refuses it and the message that says so.
 struct Weighing {
-    enum class Fault { None, Empty, TooShort, ElementTable, Table, Formula, Entry };
+    enum class Fault { None, Empty, TooShort, Table, Formula, Entry };
     Fault fault = Fault::None;
     QString message;
     FormulaScan::Result scan;
@@ -32,15 +32,14 @@ Weighing weighFormula(const QString& text) {
     Module2::StackClear();
     if (text.isEmpty()) return {F::Empty, QStringLiteral("You must enter data into the Enter Formula box.")};
     if (text.size() < 2) return {F::TooShort, QStringLiteral("Formula must be larger than 1 character.")};
+    bool lookingUp = false;  // a fault while weighing is the tables'
     try {
         Module2::SetFormula(text);
         // Not the student's symbols: the table they are looked up in.
-        if (!Module2::ElementTableFault.isEmpty()) return {F::ElementTable, Module2::ElementTableMessage()};
-        try {
-            w.scan = Module2::Weigh(text);
-        } catch (const RuntimeFault& f) {
-            return {F::Table, f.description()};
-        }
+        if (!Module2::ElementTableFault.isEmpty()) return {F::Table, Module2::ElementTableMessage()};
+        lookingUp = true;
+        w.scan = Module2::Weigh(text);
+        lookingUp = false;
         if (!w.scan.ok()) return {F::Formula, QString::fromStdString(w.scan.message()), w.scan};
 
         for (double t : w.scan.terms) {
@@ -60,14 +59,13 @@ Weighing weighFormula(const QString& text) {
         }
         Module2::StackClear();
         return w;
-    } catch (const RuntimeFault&) {
+    } catch (const RuntimeFault& f) {
+        if (lookingUp) return {F::Table, f.description()};
         return {F::Entry, QStringLiteral("Data entry error")};
     }
 }
 
 }  // namespace
-
-// ---- Window ----------------------------------------------------------------
 
 frmWeights::frmWeights() {
     setWindowTitle(QStringLiteral("Molecular Weights"));
@@ -262,7 +260,6 @@ void frmWeights::cmdOk_Click() {
         clearAnswers();
         Msg::plain(w.message, Title);
         break;
-    case F::ElementTable:
     case F::Table:
         clearAnswers();
         Msg::info(w.message, Title);
