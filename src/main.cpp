@@ -1,8 +1,6 @@
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
-#include <dlfcn.h>
-#include <thread>
 
 #include "RegisterWindows.h"
 #include "shell/StartUp.h"
@@ -16,12 +14,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     registerProgramWindows();
-    // The font configuration (a third of the start-up, read by the first
-    // window) loads while the application connects to the display.
-    std::thread fonts;
-    if (auto fcInit = reinterpret_cast<int (*)()>(dlsym(RTLD_DEFAULT, "FcInit"))) fonts = std::thread(fcInit);
     QApplication app(argc, argv);
-    if (fonts.joinable()) fonts.join();
     QApplication::setApplicationName(QStringLiteral("Tessival"));
     QApplication::setQuitOnLastWindowClosed(false);
     if (!StartUp()) return 1;

@@ -1,7 +1,7 @@
 #include "frmReactions.h"
 
 #include "formulas/Module2.h"
-#include "formulas/frmWeights.h"
+#include "formulas/FormulaBox.h"
 #include "platform/MessageBox.h"
 #include "platform/TextGuard.h"
 #include "refdata/ReferenceDatabase.h"
@@ -58,7 +58,7 @@ QSet<QString> elementSymbols() {
 
 EquationBox::EquationBox(QWidget* parent) : QLineEdit(parent) {
     new TextGuard(this, &EquationBox::admitted, [](QChar c) {
-        Msg::plain(frmWeights::pasteRefusal(c), QStringLiteral("Reactions"));
+        Msg::plain(FormulaBox::pasteRefusal(c), QStringLiteral("Reactions"));
     });
 }
 
@@ -89,7 +89,7 @@ frmReactions::frmReactions() : CalculatorForm(reactions()) {
     Label4->setObjectName(QStringLiteral("Label4"));
     RichTextBox1 = new EquationBox(this);
     RichTextBox1->setObjectName(QStringLiteral("RichTextBox1"));
-    addMessageText(frmWeights::pasteRefusal(QStringLiteral("<c>")));
+    addMessageText(FormulaBox::pasteRefusal(QStringLiteral("<c>")));
     RichTextBox1->setToolTip(QStringLiteral(
         "Be careful to enter the equation as in the example above using the = sign and the > sign."));
     RichTextBox1->setAccessibleName(Label1->text());

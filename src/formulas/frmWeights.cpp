@@ -6,75 +6,66 @@
 #include "platform/PrintService.h"
 #include "refdata/ReferenceDatabase.h"
 
-#include <QApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
-#include <QLocale>
-#include <QMimeData>
-#include <QTextBlock>
-#include <QTextCursor>
 #include <QVBoxLayout>
-#include <algorithm>
-#include <cmath>
 
 namespace {
 const QString Title = QStringLiteral("Tessival");
 
-bool admitted(QChar c) { return c.unicode() < 128 && FormulaScan::isFormulaCharacter(char(c.unicode())); }
+// One press of Ok on a formula: the texts of its weight, or the fault that
+// refuses it and the message that says so.
+struct Weighing {
+    enum class Fault { None, Empty, TooShort, Table, Formula, Entry };
+    Fault fault = Fault::None;
+    QString message;
+    FormulaScan::Result scan;
+    QString weightText, moleText;
+};
+
+// Weighs the typed text with Module2's elements, groups and stack; never
+// throws. A fault of the tables is the table's message, a fault of the
+// formula its own, any other fault a data entry error.
+Weighing weighFormula(const QString& text) {
+    Weighing w;
+    using F = Weighing::Fault;
+    Module2::StackClear();
+    if (text.isEmpty()) return {F::Empty, QStringLiteral("You must enter data into the Enter Formula box.")};
+    if (text.size() < 2) return {F::TooShort, QStringLiteral("Formula must be larger than 1 character.")};
+    bool lookingUp = false;  // a fault while weighing is the tables'
+    try {
+        Module2::SetFormula(text);
+        // Not the student's symbols: the table they are looked up in.
+        if (!Module2::ElementTableFault.isEmpty()) return {F::Table, Module2::ElementTableMessage()};
+        lookingUp = true;
+        w.scan = Module2::Weigh(text);
+        lookingUp = false;
+        if (!w.scan.ok()) return {F::Formula, QString::fromStdString(w.scan.message()), w.scan};
+
+        for (double t : w.scan.terms) {
+            Module2::StackInput = t;
+            Module2::StackPush();
+        }
+        Module2::StackSum();
+        // One rounding of the decimal sum of the stored weights serves both boxes.
+        const double W = Num::roundDecimal(Module2::StackTotal, 3);
+        if (Module2::FormulaCoefficient.toULongLong() == 0) Module2::FormulaCoefficient = QStringLiteral("1");
+        const double k = double(w.scan.coefficient);
+        if (k <= 1) {
+            w.weightText = Num::answer(W, 3);
+            w.moleText = Num::text(W);
+        } else {
+            w.weightText = w.moleText = Num::text(Num::checked(W * k));
+        }
+        Module2::StackClear();
+        return w;
+    } catch (const RuntimeFault& f) {
+        if (lookingUp) return {F::Table, f.description()};
+        return {F::Entry, QStringLiteral("Data entry error")};
+    }
+}
 
 }  // namespace
-
-// ---- Formula box ---------------------------------------------------------
-
-FormulaBox::FormulaBox(frmWeights* form) : QTextEdit(form), m_form(form) {
-    setAcceptRichText(false);
-    setTabChangesFocus(true);
-    setUndoRedoEnabled(false);
-    setLineWrapMode(QTextEdit::NoWrap);
-    setWordWrapMode(QTextOption::NoWrap);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    QFont f = font();
-    f.setPointSize(14);
-    setFont(f);
-    document()->setDefaultFont(f);
-    setFixedHeight(fontMetrics().height() * 2 + 2 * frameWidth() + 8);
-}
-
-void FormulaBox::keyPressEvent(QKeyEvent* e) {
-    if (m_form->RichTextBox1_KeyDown(e)) return;
-    const QString t = e->text();
-    if (t.size() == 1 && t.at(0).isPrint() && !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-        if (m_form->RichTextBox1_KeyPress(t.at(0))) return;
-    }
-    QTextEdit::keyPressEvent(e);
-}
-
-bool FormulaBox::canInsertFromMimeData(const QMimeData* source) const { return source->hasText(); }
-
-void FormulaBox::insertFromMimeData(const QMimeData* source) {
-    // Plain text only, and only a whole formula: a pasted "CuSO4·5H2O" is not
-    // weighed as CuSO45H2O. Blanks and line ends around it are copying's.
-    if (!source->hasText()) return;
-    const QString text = source->text().trimmed();
-    for (const QChar c : text) {
-        if (!admitted(c)) {
-            QApplication::beep();
-            Msg::info(frmWeights::pasteRefusal(c), Title);
-            return;
-        }
-    }
-    const QTextCursor c = textCursor();
-    if (toPlainText().size() - (c.selectionEnd() - c.selectionStart()) + text.size() > frmWeights::FormulaLimit) {
-        QApplication::beep();
-        Msg::info(frmWeights::tooLong(), Title);
-        return;
-    }
-    textCursor().insertText(text);
-}
-
-// ---- Window ----------------------------------------------------------------
 
 frmWeights::frmWeights() {
     setWindowTitle(QStringLiteral("Molecular Weights"));
@@ -90,12 +81,6 @@ frmWeights::frmWeights() {
         b->setAccessibleName(accessible);
         return b;
     };
-    auto button = [this](const char* name, const QString& caption) {
-        auto* b = new QPushButton(caption, this);
-        b->setObjectName(QLatin1String(name));
-        b->setAutoDefault(false);
-        return b;
-    };
 
     lblWeights1 = label("lblWeights1", QStringLiteral("Enter a formula using correct form with capital/small letters."));
     RichTextBox1 = new FormulaBox(this);
@@ -107,7 +92,7 @@ frmWeights::frmWeights() {
     lblWeights2 = label("lblWeights2", QStringLiteral("The weight is"));
     txtWeights2 = box("txtWeights2", lblWeights2->text());
     lblWeights2->setBuddy(txtWeights2);
-    cmdHelp = button("cmdHelp", QStringLiteral("?"));
+    cmdHelp = makeButton(QStringLiteral("cmdHelp"), QStringLiteral("?"));
     cmdHelp->setToolTip(QStringLiteral("Press for help"));
     cmdHelp->setFixedWidth(32);
 
@@ -128,10 +113,10 @@ frmWeights::frmWeights() {
         txtComposition[i]->setAccessibleName(QStringLiteral("Percent composition %1").arg(i + 1));
     }
 
-    cmdCancel = button("cmdCancel", QStringLiteral("Cancel"));
-    cmdClear = button("cmdClear", QStringLiteral("Clear"));
-    cmdPrint = button("cmdPrint", QStringLiteral("Print"));
-    cmdOk = button("cmdOk", QStringLiteral("Ok"));
+    cmdCancel = makeButton(QStringLiteral("cmdCancel"), QStringLiteral("Cancel"));
+    cmdClear = makeButton(QStringLiteral("cmdClear"), QStringLiteral("Clear"));
+    cmdPrint = makeButton(QStringLiteral("cmdPrint"), QStringLiteral("Print"));
+    cmdOk = makeButton(QStringLiteral("cmdOk"), QStringLiteral("Ok"));
 
     auto* v = new QVBoxLayout(this);
     v->addWidget(lblWeights1);
@@ -158,13 +143,9 @@ frmWeights::frmWeights() {
     v->addLayout(buttons);
     setMinimumWidth(480);
 
-    setTabOrder(RichTextBox1, cmdOk);
-    setTabOrder(cmdOk, cmdClear);
-    setTabOrder(cmdClear, cmdPrint);
-    setTabOrder(cmdPrint, cmdCancel);
-    setTabOrder(cmdCancel, chk2);
-    setTabOrder(chk2, chk1);
-    setTabOrder(chk1, cmdHelp);
+    orderTabs({QStringLiteral("RichTextBox1"), QStringLiteral("cmdOk"), QStringLiteral("cmdClear"),
+               QStringLiteral("cmdPrint"), QStringLiteral("cmdCancel"), QStringLiteral("chk2"), QStringLiteral("chk1"),
+               QStringLiteral("cmdHelp")});
 
     setDefaultButton(cmdOk);
     cmdOk->setDefault(true);
@@ -198,53 +179,31 @@ frmWeights::frmWeights() {
         form.inner = r.inner;
         addMessageText(QString::fromStdString(form.message()));
     }
-    addMessageText(pasteRefusal(QStringLiteral("<c>")));
-    addMessageText(tooLong());
-    addMessageText(pasteRefusal(QChar(u' ')));
-    addMessageText(pasteRefusal(QChar(u'\n')));
+    addMessageText(FormulaBox::pasteRefusal(QStringLiteral("<c>")));
+    addMessageText(FormulaBox::tooLong());
+    addMessageText(FormulaBox::pasteRefusal(QChar(u' ')));
+    addMessageText(FormulaBox::pasteRefusal(QChar(u'\n')));
     addMessageText(Module2::ElementTableMessage(QStringLiteral("<reason>")));
-    connect(RichTextBox1, &QTextEdit::textChanged, this, &frmWeights::RichTextBox1_Change);
-}
-
-QString frmWeights::pasteRefusal(const QString& c) {
-    return QStringLiteral("The character %1 cannot be part of a formula.").arg(c);
-}
-
-QString frmWeights::pasteRefusal(QChar c) {
-    const QString code = QStringLiteral("U+%1").arg(c.unicode(), 4, 16, QLatin1Char('0')).toUpper();
-    if (c == QLatin1Char(' ')) return QStringLiteral("A blank cannot be part of a formula.");
-    if (c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QChar(0x2028) || c == QChar(0x2029))
-        return QStringLiteral("A line end cannot be part of a formula.");
-    if (c.isSpace()) return QStringLiteral("A blank (%1) cannot be part of a formula.").arg(code);
-    if (!c.isPrint()) return pasteRefusal(code);
-    return pasteRefusal(QString(c));
-}
-
-QString frmWeights::tooLong() {
-    return QStringLiteral("A formula can hold at most %1 characters.")
-        .arg(Num::regional(QString::number(FormulaLimit), true));
+    connect(RichTextBox1, &FormulaBox::edited, this, &frmWeights::RichTextBox1_Change);
+    connect(RichTextBox1, &FormulaBox::submitted, this, &frmWeights::cmdOk_Click);
 }
 
 void frmWeights::setFormulaText(const QString& text) {
-    m_programmatic = true;
-    RichTextBox1->setPlainText(text);
-    m_programmatic = false;
-    formatFormula();
-    m_accepted = RichTextBox1->toPlainText();
-    Module2::SetFormula(RichTextBox1->toPlainText());
+    RichTextBox1->setFormula(text);
+    Module2::SetFormula(RichTextBox1->formula());
 }
 
-void frmWeights::Form_Load() {
+void frmWeights::reset() {
     setFormulaText(QString());
-    txtWeights2->clear();
-    Text1->clear();
-    for (QLineEdit* b : txtComposition) b->clear();
-    txtHydrate->clear();
+    clearAnswers();
     Module2::FormulaText.clear();
     Module2::FormulaCoefficient = QStringLiteral("0");
     chk1->setChecked(false);
     chk2->setChecked(false);
-    Module2::StackClear();
+}
+
+void frmWeights::Form_Load() {
+    reset();
     try {
         Module2::FillElements();
         cmdPrint->setEnabled(false);
@@ -260,113 +219,12 @@ bool frmWeights::Form_KeyDown(QKeyEvent* e) {
     return Forms::HelpKey(e);
 }
 
-bool frmWeights::RichTextBox1_KeyDown(QKeyEvent* e) {
-    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
-        cmdOk_Click();  // EnterKeySubmit; the box holds one line
-        return true;
-    }
-    return false;
-}
-
-bool frmWeights::RichTextBox1_KeyPress(QChar c) {
-    const QTextCursor caret = RichTextBox1->textCursor();
-    const bool full = RichTextBox1->toPlainText().size() >= FormulaLimit && !caret.hasSelection();
-    if (admitted(c) && !full) return false;
-    QApplication::beep();
-    return true;
-}
-
 void frmWeights::RichTextBox1_Change() {
-    if (m_formatting || m_programmatic) return;
-    // Keys and pastes are held before they reach the box; what gets here with
-    // a character they refuse, or too long, came whole some other way.
-    const QString plain = RichTextBox1->toPlainText();
-    const auto refused = std::find_if(plain.cbegin(), plain.cend(), [](QChar c) { return !admitted(c); });
-    if (refused != plain.cend() || plain.size() > FormulaLimit) {
-        refuseArrival(refused != plain.cend() ? *refused : QChar());
-        return;
-    }
-    m_accepted = plain;
-    formatFormula();
-    Module2::SetFormula(RichTextBox1->toPlainText());
+    Module2::SetFormula(RichTextBox1->formula());
     // A weight belongs to the formula it was weighed for.
-    if (RichTextBox1->toPlainText() != m_weighedText) clearAnswers();
+    if (RichTextBox1->formula() != m_weighedText) clearAnswers();
     cmdOk->setEnabled(true);
     cmdPrint->setEnabled(true);
-}
-
-void frmWeights::refuseArrival(QChar refused) {
-    const int caret = RichTextBox1->textCursor().position();
-    m_formatting = true;
-    QTextCursor all(RichTextBox1->document());
-    all.select(QTextCursor::Document);
-    all.insertText(m_accepted);
-    m_formatting = false;
-    formatFormula();
-    QTextCursor c = RichTextBox1->textCursor();
-    c.setPosition(std::min(caret, int(m_accepted.size())));
-    RichTextBox1->setTextCursor(c);
-    QApplication::beep();
-    const QString message = refused.isNull() ? tooLong() : pasteRefusal(refused);
-    QMetaObject::invokeMethod(this, [message] { Msg::info(message, Title); }, Qt::QueuedConnection);
-}
-
-// Re-formats the whole box from its plain text: what the key rules refuse is
-// taken out, the coefficient and hydrate counts stay on the line, other
-// counts are lowered and the hydrate dot is raised. The text is written anew
-// run by run in one edit (linear in its length); the caret and selection stay
-// where they were.
-void frmWeights::formatFormula() {
-    m_formatting = true;
-    const QTextCursor caret = RichTextBox1->textCursor();
-    int pos = caret.position();
-    int anchor = caret.anchor();
-    const QString plain = RichTextBox1->toPlainText();
-    QString clean;
-    clean.reserve(plain.size());
-    for (int i = 0; i < plain.size(); ++i) {
-        if (admitted(plain.at(i))) {
-            clean.append(plain.at(i));
-        } else {
-            if (i < caret.position()) --pos;
-            if (i < caret.anchor()) --anchor;
-        }
-    }
-    if (clean != plain) QApplication::beep();
-
-    QTextDocument* doc = RichTextBox1->document();
-    const std::vector<FormulaScan::Offset> offsets = FormulaScan::mask(clean.toLatin1().toStdString());
-    QTextCharFormat base;
-    base.setFont(doc->defaultFont());
-    QTextCursor c(doc);
-    c.beginEditBlock();
-    c.select(QTextCursor::Document);
-    c.removeSelectedText();
-    const int n = int(offsets.size());
-    for (int i = 0; i < n;) {
-        int j = i;
-        while (j < n && offsets[size_t(j)] == offsets[size_t(i)]) ++j;
-        QTextCharFormat f = base;
-        switch (offsets[size_t(i)]) {
-        case FormulaScan::Offset::Baseline: f.setVerticalAlignment(QTextCharFormat::AlignNormal); break;
-        case FormulaScan::Offset::Lowered: f.setVerticalAlignment(QTextCharFormat::AlignSubScript); break;
-        case FormulaScan::Offset::Raised: f.setVerticalAlignment(QTextCharFormat::AlignSuperScript); break;
-        }
-        c.insertText(clean.mid(i, j - i), f);
-        i = j;
-    }
-    c.endEditBlock();
-
-    const int len = int(clean.size());
-    QTextCursor restored(doc);
-    restored.setPosition(std::clamp(anchor, 0, len));
-    restored.setPosition(std::clamp(pos, 0, len), QTextCursor::KeepAnchor);
-    // New characters start on the line; the next re-format places them.
-    QTextCharFormat typing = base;
-    typing.setVerticalAlignment(QTextCharFormat::AlignNormal);
-    RichTextBox1->setTextCursor(restored);
-    RichTextBox1->setCurrentCharFormat(typing);
-    m_formatting = false;
 }
 
 float frmWeights::Weight(const QString& group) {
@@ -379,78 +237,36 @@ float frmWeights::Weight(const QString& group) {
 }
 
 void frmWeights::cmdOk_Click() {
-    try {
-        const QString text = RichTextBox1->toPlainText();
-        const int n = int(text.size());
-        Module2::StackClear();
-        if (text.isEmpty()) {
-            clearAnswers();
-            Msg::plain(QStringLiteral("You must enter data into the Enter Formula box."), Title);
-            RichTextBox1->setFocus();
-            return;
-        }
-        if (n < 2) {
-            setFormulaText(QString());
-            Msg::plain(QStringLiteral("Formula must be larger than 1 character."), Title);
-            cmdClear_Click();
-            return;
-        }
-        Module2::SetFormula(text);
-        if (!Module2::ElementTableFault.isEmpty()) {
-            // Not the student's symbols: the table they are looked up in.
-            clearAnswers();
-            Msg::info(Module2::ElementTableMessage(), Title);
-            return;
-        }
-
-        FormulaScan::Result r;
-        try {
-            r = Module2::Weigh(text);
-        } catch (const RuntimeFault& f) {
-            clearAnswers();
-            Msg::info(f.description(), Title);
-            return;
-        }
-        if (!r.ok()) {
-            clearAnswers();
-            Msg::plain(QString::fromStdString(r.message()), Title);
-            RichTextBox1->setFocus();
-            QTextCursor c = RichTextBox1->textCursor();
-            c.setPosition(std::min<int>(int(r.position), n));
-            c.setPosition(std::min<int>(int(r.position + r.length), n), QTextCursor::KeepAnchor);
-            RichTextBox1->setTextCursor(c);
-            return;
-        }
-
-        for (double t : r.terms) {
-            Module2::StackInput = t;
-            Module2::StackPush();
-        }
-        Module2::StackSum();
-        // One rounding of the decimal sum of the stored weights serves both boxes.
-        const double W = Num::roundDecimal(Module2::StackTotal, 3);
-
-        const QString digits = Module2::FormulaCoefficient;
-        if (digits.toULongLong() == 0) Module2::FormulaCoefficient = QStringLiteral("1");
-        const double k = double(r.coefficient);
-        QString weightText, moleText;
-        if (k <= 1) {
-            weightText = Num::answer(W, 3);
-            moleText = Num::text(W);
-        } else {
-            weightText = moleText = Num::text(Num::checked(W * k));
-        }
-        txtWeights2->setText(weightText);
-        Text1->setText(moleText);
-        m_weighed = r;
+    using F = Weighing::Fault;
+    const QString text = RichTextBox1->formula();
+    const Weighing w = weighFormula(text);
+    switch (w.fault) {
+    case F::None:
+        txtWeights2->setText(w.weightText);
+        Text1->setText(w.moleText);
+        m_weighed = w.scan;
         m_weighedText = text;
         showComposition();
         showHydrate();
-        Module2::StackClear();
-    } catch (const RuntimeFault&) {
+        return;
+    case F::TooShort:
+        setFormulaText(QString());
+        Msg::plain(w.message, Title);
+        cmdClear_Click();
+        return;
+    case F::Empty:
+    case F::Formula:
+    case F::Entry:
         clearAnswers();
-        Msg::plain(QStringLiteral("Data entry error"), Title);
+        Msg::plain(w.message, Title);
+        break;
+    case F::Table:
+        clearAnswers();
+        Msg::info(w.message, Title);
+        break;
     }
+    if (w.fault == F::Empty || w.fault == F::Formula) RichTextBox1->setFocus();
+    if (w.fault == F::Formula) RichTextBox1->selectSpan(int(w.scan.position), int(w.scan.length));
 }
 
 // A failed weighing leaves no weight beside the formula it did not weigh.
@@ -495,19 +311,8 @@ void frmWeights::chk1_Click() { showComposition(); }
 void frmWeights::chk2_Click() { showHydrate(); }
 
 void frmWeights::cmdClear_Click() {
-    setFormulaText(QString());
-    txtWeights2->clear();
-    Text1->clear();
-    for (QLineEdit* b : txtComposition) b->clear();
-    txtHydrate->clear();
-    Module2::FormulaText.clear();
-    chk1->setChecked(false);
-    chk2->setChecked(false);
-    m_weighed.reset();
-    m_weighedText.clear();
-    Module2::StackClear();
+    reset();
     RichTextBox1->setFocus();
-    Module2::FormulaCoefficient = QStringLiteral("0");
 }
 
 void frmWeights::cmdPrint_Click() { Print::printWindow(this); }

@@ -216,7 +216,7 @@ private slots:
         auto* w = weights();
         // A diol of 1,000 characters: C332 H666 O2.
         const QString formula = u"HOCH2"_s + u"CH2"_s.repeated(330) + u"CH2OH"_s;
-        QCOMPARE(formula.size(), frmWeights::FormulaLimit);
+        QCOMPARE(formula.size(), FormulaBox::Limit);
         QApplication::clipboard()->setText(formula);
         key(w->RichTextBox1, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(w->RichTextBox1->toPlainText(), formula);
@@ -284,6 +284,42 @@ private slots:
         expectMsg(told, Msg::Icon::Information);
         QVERIFY(w->txtWeights2->text().isEmpty() && w->Text1->text().isEmpty());
         TestSupport::unloadAll();
+    }
+
+    // An element the table names without a readable weight stops Ok with the
+    // table's own message, not as the student's symbol.
+    void unreadableAtomicWeight() {
+        TempDatabase db({"CREATE TABLE GeneralInfo (AtomicNumber INTEGER, Symbol TEXT, AtomicWeight REAL)",
+                         "INSERT INTO GeneralInfo VALUES (1, 'H', 1.008), (8, 'O', NULL)",
+                         "CREATE TABLE MolecularWeights (Substance TEXT, Weight REAL)"});
+        QVERIFY(db.opened);
+        auto* w = weights();
+        QVERIFY(msgs().shown.isEmpty());
+        typeIn(w->RichTextBox1, u"H2"_s);
+        w->cmdOk->click();
+        QCOMPARE(w->txtWeights2->text(), u"2.016"_s);
+        typeIn(w->RichTextBox1, u"O"_s);
+        w->cmdOk->click();
+        QCOMPARE(msgs().shown.size(), 1);
+        expectMsg(u"The element table holds no atomic weight for O."_s, Msg::Icon::Information);
+        QVERIFY(w->txtWeights2->text().isEmpty() && w->Text1->text().isEmpty());
+        QCOMPARE(w->RichTextBox1->toPlainText(), u"H2O"_s);
+        TestSupport::unloadAll();
+    }
+
+    // Tab runs from the formula through the buttons to the check boxes and help.
+    void tabOrder() {
+        auto* w = weights();
+        typeIn(w->RichTextBox1, u"NaCl"_s);
+        QCOMPARE(QApplication::focusWidget(), w->RichTextBox1);
+        QStringList visited;
+        for (int i = 0; i < 7; ++i) {
+            key(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(visited, QStringList({u"cmdOk"_s, u"cmdClear"_s, u"cmdPrint"_s, u"cmdCancel"_s, u"chk2"_s, u"chk1"_s,
+                                       u"cmdHelp"_s}));
+        QCOMPARE(w->RichTextBox1->toPlainText(), u"NaCl"_s);
     }
 
     void unreadableGroupTableWeighsGroupsFromTheirAtoms() {
