@@ -167,7 +167,7 @@ fmrMoles::fmrMoles() : CalculatorForm(moles()) {
         if (!w.isEmpty() && w != txtMoles2->text()) lstList1_Click();
     });
 
-    addCheck([this] { return notAboveZero(txtMoles1); }, QStringLiteral("You must enter a value."));
+    addCheck([this] { return Num::notAboveZero(txtMoles1->text()); }, QStringLiteral("You must enter a value."));
     addCheck([this] { return !optMoles1->isChecked() && !optMoles2->isChecked() && !optMoles3->isChecked(); },
              QStringLiteral("You must make a selection in the From category."));
     addCheck([this] { return !optMoles4->isChecked() && !optMoles5->isChecked() && !optMoles6->isChecked(); },

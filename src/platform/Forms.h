@@ -7,6 +7,8 @@
 #include <functional>
 #include <QStringList>
 
+#include "platform/MessageBox.h"
+
 class QPushButton;
 class QKeyEvent;
 class QScrollArea;
@@ -20,8 +22,29 @@ void unload(Form* form);
 class Form : public QWidget {
     Q_OBJECT
 public:
+    // Style of one message box.
+    struct Style {
+        Msg::Icon icon = Msg::Icon::None;
+        QString title = QStringLiteral("Tessival");
+    };
+
+    // What a window's load or leaving does to another window.
+    enum class Action { Show, Hide, Unload };
+    struct Step {
+        QString window;  // empty: this window
+        Action action;
+    };
+
     explicit Form(QWidget* parent = nullptr);
     ~Form() override;
+
+    // Shows a message in a style.
+    static void say(const QString& text, const Style& style);
+    // One load step of a window.
+    static void doStep(const Step& s, Form* self);
+    // ReturnToParent: shows `parent` and unloads `self`, in the given order;
+    // with no parent it only unloads.
+    static void returnToParent(Form* self, const QString& parent, bool unloadFirst);
 
     // The kind's name, as registered ("frmMain").
     QString formName() const { return objectName(); }
