@@ -174,7 +174,6 @@ fmrMoles::fmrMoles() : CalculatorForm(moles()) {
              QStringLiteral("You must make a selection in the To category."));
     addCheck([this] { return lstList1->currentRow() < 0; }, QStringLiteral("You must select an element from the list."),
              Style{Msg::Icon::Information, QStringLiteral("Moles")});
-    addMessageText(ListError);
     setFixedBorder();
 }
 

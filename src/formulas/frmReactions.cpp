@@ -89,7 +89,6 @@ frmReactions::frmReactions() : CalculatorForm(reactions()) {
     Label4->setObjectName(QStringLiteral("Label4"));
     RichTextBox1 = new EquationBox(this);
     RichTextBox1->setObjectName(QStringLiteral("RichTextBox1"));
-    addMessageText(frmWeights::pasteRefusal(QStringLiteral("<c>")));
     RichTextBox1->setToolTip(QStringLiteral(
         "Be careful to enter the equation as in the example above using the = sign and the > sign."));
     RichTextBox1->setAccessibleName(Label1->text());

@@ -72,8 +72,6 @@ frmCombinedLaws::frmCombinedLaws() : CalculatorForm(combined()) {
     addCheck([this] { return Num::notAboveZero(Text3->text()); }, KelvinMessage, Refused);
     addCheck([this] { return Num::notPositive(Text4->text()); }, required);
     addCheck([this] { return Num::notAboveZero(Text5->text()); }, KelvinMessage, Refused);
-    addMessageText(WaterVapourLookup::noEntryTemplate());
-    addMessageText(NoDryGas);
 }
 
 void frmCombinedLaws::chk1_Click() {

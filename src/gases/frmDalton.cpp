@@ -73,8 +73,6 @@ frmDalton::frmDalton() : CalculatorForm(dalton()) {
                    Num::notPositive(Text3->text()) || Num::notAboveZero(Text5->text());
         },
         Required);
-    addMessageText(WaterVapourLookup::noEntryTemplate());
-    addMessageText(NoDryGas);
 }
 
 void frmDalton::option_Click(int index) {

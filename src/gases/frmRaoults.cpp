@@ -57,7 +57,6 @@ frmRaoults::frmRaoults() : CalculatorForm(raoults()) {
     addCheck([this] { return Num::notAboveZero(Text4->text()); }, positive);
     addCheck([this] { return isEmpty(Text5); }, QStringLiteral("You must enter the molecular weight of the solvent."));
     addCheck([this] { return Num::notAboveZero(Text5->text()); }, positive);
-    addMessageText(WaterVapourLookup::noEntryTemplate());
 }
 
 std::optional<CalculatorForm::Result> frmRaoults::calculate() {

@@ -62,7 +62,6 @@ frmTemperatures::frmTemperatures() : ConversionForm(temperatures()) {
     Label2 = resultLabel;
     Text2 = answerBox;
     Text3 = workLine;
-    addMessageText(BelowZero);
 }
 
 std::optional<ConversionForm::Result> frmTemperatures::convert(int index, const QString& typed) {

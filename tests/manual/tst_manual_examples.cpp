@@ -25,6 +25,7 @@
 #include <QTest>
 #include <QTextEdit>
 
+#include "MessageTexts.h"
 #include "TestSupport.h"
 #include "help/frmHelp.h"
 
@@ -289,7 +290,7 @@ private slots:
         QVERIFY(keyMessages.contains(QStringLiteral("You must enter a valid numerical expression")));
         Form* form = Forms::show(window);
         QVERIFY(form);
-        const QStringList shown = form->messageTexts();
+        const QStringList shown = TestSupport::messageTexts(form);
         for (const QString& q : quotes)
             QVERIFY2(quotesMessage(shown, q), qPrintable(QStringLiteral("%1 never shows \"%2\"").arg(window, q)));
         for (const QString& m : shown)
