@@ -151,9 +151,8 @@ fmrMoles::fmrMoles() : CalculatorForm(moles()) {
     outer->insertLayout(0, top);
     outer->insertLayout(1, resultRow);
 
-    QWidget* order[] = {txtMoles1, optMoles1, optMoles2, optMoles3, optMoles4, optMoles5, optMoles6, lstList1,
-                        txtMoles2, cmdOk,     cmdClear,  cmdPrint,  cmdCancel, cmdHelp,   txtMoles3, Text1};
-    for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+    orderTabs({txtMoles1, optMoles1, optMoles2, optMoles3, optMoles4, optMoles5, optMoles6, lstList1,
+                        txtMoles2, cmdOk,     cmdClear,  cmdPrint,  cmdCancel, cmdHelp,   txtMoles3, Text1});
 
     connect(optMoles1, &QRadioButton::toggled, this, [this](bool on) { if (on) optMoles1_Click(); });
     connect(optMoles2, &QRadioButton::toggled, this, [this](bool on) { if (on) optMoles2_Click(); });

@@ -142,11 +142,7 @@ frmReactions::frmReactions() : CalculatorForm(reactions()) {
              QStringLiteral("You must use the = and > symbols."),
              Style{Msg::Icon::Information, QStringLiteral("Invalid symbol in equation.")}, refused);
 
-    setTabOrder(RichTextBox1, cmdOk);
-    setTabOrder(cmdOk, cmdClear);
-    setTabOrder(cmdClear, cmdPrint);
-    setTabOrder(cmdPrint, cmdHelp);
-    setTabOrder(cmdHelp, cmdCancel);
+    orderTabs({RichTextBox1, cmdOk, cmdClear, cmdPrint, cmdHelp, cmdCancel});
     fitRows();
 }
 

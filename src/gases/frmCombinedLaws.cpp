@@ -57,8 +57,7 @@ frmCombinedLaws::frmCombinedLaws() : CalculatorForm(combined()) {
     chk1 = new QCheckBox(QStringLiteral("Check if collected over water."), this);
     chk1->setObjectName(QStringLiteral("chk1"));
     static_cast<QBoxLayout*>(layout())->insertWidget(0, chk1);
-    setTabOrder(cmdCancel, chk1);
-    setTabOrder(chk1, cmdPrint);
+    orderTabs({cmdCancel, chk1, cmdPrint});
     connect(chk1, &QCheckBox::toggled, this, [this] { chk1_Click(); });
 
     addCheck(

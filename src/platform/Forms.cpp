@@ -255,13 +255,14 @@ void Form::setDesignFont(const QString& family, qreal pointSize) {
 }
 
 void Form::orderTabs(const QStringList& names) {
-    QWidget* prev = nullptr;
-    for (const QString& n : names) {
-        QWidget* w = findChild<QWidget*>(n);
-        if (!w) continue;
-        if (prev) setTabOrder(prev, w);
-        prev = w;
-    }
+    QList<QWidget*> widgets;
+    for (const QString& n : names)
+        if (QWidget* w = findChild<QWidget*>(n)) widgets.append(w);
+    orderTabs(widgets);
+}
+
+void Form::orderTabs(const QList<QWidget*>& widgets) {
+    for (qsizetype i = 1; i < widgets.size(); ++i) setTabOrder(widgets.at(i - 1), widgets.at(i));
 }
 
 void Form::closeEvent(QCloseEvent* e) {

@@ -78,6 +78,8 @@ public:
     QPushButton* makeButton(const QString& name, const QString& caption);
     void setDesignFont(const QString& family, qreal pointSize);
     void orderTabs(const QStringList& names);
+    void orderTabs(const QList<QWidget*>& widgets);
+    void orderTabs(std::initializer_list<QWidget*> widgets) { orderTabs(QList<QWidget*>(widgets)); }
 
     bool isUnloading() const { return m_unloading; }
 

@@ -89,8 +89,7 @@ frmFreezing::frmFreezing() : CalculatorForm(freezing()) {
     auto* outer = static_cast<QBoxLayout*>(layout());
     outer->insertWidget(0, Label6);
     outer->insertWidget(1, lstList1);
-    setTabOrder(cmdOk, lstList1);
-    setTabOrder(lstList1, opt1);
+    orderTabs({cmdOk, lstList1, opt1});
 
     addCheck([this] { return isEmpty(Text1) || isEmpty(Text2) || isEmpty(Text3); },
              QStringLiteral("You must enter data into all three boxes."));
