@@ -83,8 +83,8 @@ public:
 
     bool isUnloading() const { return m_unloading; }
 
-    // Every message text the window can show in a box (for the user manual's
-    // checks); a window adds those it shows outside its declared checks.
+    // The message texts the window declares (for the user manual's checks);
+    // tests/support/MessageTexts.h lists those it shows outside them.
     virtual QStringList messageTexts() const { return m_messageTexts; }
     void addMessageText(const QString& text) {
         if (!m_messageTexts.contains(text)) m_messageTexts.append(text);
