@@ -27,6 +27,8 @@
 
 #include "MessageTexts.h"
 #include "TestSupport.h"
+#include "formulas/frmWeights.h"
+#include "gases/WaterVapourLookup.h"
 #include "help/frmHelp.h"
 
 #include <QTextBlock>
@@ -272,6 +274,14 @@ private slots:
     // Each mapped topic's checks quote only messages its window shows, and
     // every message the window shows, but the key filter's, which the topic
     // "Using" quotes for every window.
+    // The table's texts built from a template are those the windows build.
+    void extraMessageTextsFollowTheirTemplates() {
+        const auto& extra = TestSupport::extraMessageTexts();
+        for (const char* window : {"frmCombinedLaws", "frmDalton", "frmRaoults"})
+            QVERIFY2(extra.value(QLatin1String(window)).contains(WaterVapourLookup::noEntryTemplate()), window);
+        QVERIFY(extra.value(QStringLiteral("frmReactions")).contains(frmWeights::pasteRefusal(QStringLiteral("<c>"))));
+    }
+
     void checksQuoteTheWindowsMessages_data() {
         QTest::addColumn<QString>("window");
         QTest::addColumn<QStringList>("quotes");
