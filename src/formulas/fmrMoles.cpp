@@ -151,9 +151,8 @@ fmrMoles::fmrMoles() : CalculatorForm(moles()) {
     outer->insertLayout(0, top);
     outer->insertLayout(1, resultRow);
 
-    QWidget* order[] = {txtMoles1, optMoles1, optMoles2, optMoles3, optMoles4, optMoles5, optMoles6, lstList1,
-                        txtMoles2, cmdOk,     cmdClear,  cmdPrint,  cmdCancel, cmdHelp,   txtMoles3, Text1};
-    for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+    orderTabs({txtMoles1, optMoles1, optMoles2, optMoles3, optMoles4, optMoles5, optMoles6, lstList1,
+                        txtMoles2, cmdOk,     cmdClear,  cmdPrint,  cmdCancel, cmdHelp,   txtMoles3, Text1});
 
     connect(optMoles1, &QRadioButton::toggled, this, [this](bool on) { if (on) optMoles1_Click(); });
     connect(optMoles2, &QRadioButton::toggled, this, [this](bool on) { if (on) optMoles2_Click(); });
@@ -167,14 +166,13 @@ fmrMoles::fmrMoles() : CalculatorForm(moles()) {
         if (!w.isEmpty() && w != txtMoles2->text()) lstList1_Click();
     });
 
-    addCheck([this] { return notAboveZero(txtMoles1); }, QStringLiteral("You must enter a value."));
+    addCheck([this] { return Num::notAboveZero(txtMoles1->text()); }, QStringLiteral("You must enter a value."));
     addCheck([this] { return !optMoles1->isChecked() && !optMoles2->isChecked() && !optMoles3->isChecked(); },
              QStringLiteral("You must make a selection in the From category."));
     addCheck([this] { return !optMoles4->isChecked() && !optMoles5->isChecked() && !optMoles6->isChecked(); },
              QStringLiteral("You must make a selection in the To category."));
     addCheck([this] { return lstList1->currentRow() < 0; }, QStringLiteral("You must select an element from the list."),
              Style{Msg::Icon::Information, QStringLiteral("Moles")});
-    addMessageText(ListError);
     setFixedBorder();
 }
 

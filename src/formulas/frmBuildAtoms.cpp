@@ -135,9 +135,6 @@ frmBuildAtoms::frmBuildAtoms() {
                QStringLiteral("cmdRemoveElectron"), QStringLiteral("cmdRemoveEnergyLevel"), QStringLiteral("cmdClose"),
                QStringLiteral("cmdPrint"), QStringLiteral("cmdClear"), QStringLiteral("cmdTutorial")});
 
-    addMessageText(NoLevel);
-    addMessageText(TooMany);
-    addMessageText(LevelHoldsElectrons);
 }
 
 void frmBuildAtoms::Form_Load() {

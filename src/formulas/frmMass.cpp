@@ -93,8 +93,8 @@ frmMass::frmMass() : CalculatorForm(mass()) {
              QStringLiteral("You must leave one of the gram boxes empty."));
     addCheck([this] { return isEmpty(Text1) && isEmpty(Text4); },
              QStringLiteral("You must enter data in one of the gram boxes."));
-    addCheck([this] { return notAboveZero(Text6); }, weight);
-    addCheck([this] { return notAboveZero(Text9); }, weight);
+    addCheck([this] { return Num::notAboveZero(Text6->text()); }, weight);
+    addCheck([this] { return Num::notAboveZero(Text9->text()); }, weight);
     addCheck([this] { return m_given < 0; }, QStringLiteral("You must enter a valid number for grams."));
     setFixedBorder();
 }

@@ -87,11 +87,11 @@ frmMassEnergy::frmMassEnergy() : CalculatorForm(massEnergy()) {
     buttons->addLayout(pairs);
     buttons->addStretch();
 
-    addCheck([this] { return notAboveZero(Text1); }, QStringLiteral("You must enter a valid coefficient."));
+    addCheck([this] { return Num::notAboveZero(Text1->text()); }, QStringLiteral("You must enter a valid coefficient."));
     // No mass is negative, and a molecular weight is above 0.
-    addCheck([this] { return isEmpty(Text2) || negative(Text2); },
+    addCheck([this] { return isEmpty(Text2) || Num::negative(Text2->text()); },
              QStringLiteral("You must enter a valid number of grams."));
-    addCheck([this] { return notAboveZero(Text3); }, QStringLiteral("You must enter a valid molecular weight."));
+    addCheck([this] { return Num::notAboveZero(Text3->text()); }, QStringLiteral("You must enter a valid molecular weight."));
     addCheck([this] { return isEmpty(Text4); }, QStringLiteral("You must enter a valid amount of energy."));
     setFixedBorder();
 }

@@ -89,7 +89,6 @@ frmReactions::frmReactions() : CalculatorForm(reactions()) {
     Label4->setObjectName(QStringLiteral("Label4"));
     RichTextBox1 = new EquationBox(this);
     RichTextBox1->setObjectName(QStringLiteral("RichTextBox1"));
-    addMessageText(FormulaBox::pasteRefusal(QStringLiteral("<c>")));
     RichTextBox1->setToolTip(QStringLiteral(
         "Be careful to enter the equation as in the example above using the = sign and the > sign."));
     RichTextBox1->setAccessibleName(Label1->text());
@@ -143,11 +142,7 @@ frmReactions::frmReactions() : CalculatorForm(reactions()) {
              QStringLiteral("You must use the = and > symbols."),
              Style{Msg::Icon::Information, QStringLiteral("Invalid symbol in equation.")}, refused);
 
-    setTabOrder(RichTextBox1, cmdOk);
-    setTabOrder(cmdOk, cmdClear);
-    setTabOrder(cmdClear, cmdPrint);
-    setTabOrder(cmdPrint, cmdHelp);
-    setTabOrder(cmdHelp, cmdCancel);
+    orderTabs({RichTextBox1, cmdOk, cmdClear, cmdPrint, cmdHelp, cmdCancel});
     fitRows();
 }
 

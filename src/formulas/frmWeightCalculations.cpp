@@ -91,9 +91,7 @@ frmWeightCalculations::frmWeightCalculations() : CalculatorForm(makeDesign()) {
     connect(Option4, &QRadioButton::toggled, this, [this](bool on) { if (on) Option4_Click(); });
     connect(Option5, &QRadioButton::toggled, this, [this](bool on) { if (on) Option5_Click(); });
     connect(Option6, &QRadioButton::toggled, this, [this](bool on) { if (on) Option6_Click(); });
-    setTabOrder(Option3, Option4);
-    setTabOrder(Option4, Option5);
-    setTabOrder(Option5, Option6);
+    orderTabs({Option3, Option4, Option5, Option6});
 
     addCheck([this] { return isEmpty(Text1); }, QStringLiteral("You must enter a valid molecular weight."),
              std::nullopt, [this] { Text1->setFocus(); });

@@ -68,7 +68,7 @@ frmBoyles::frmBoyles() : CalculatorForm(boyles()) {
     addCheck([this] { return option() < 0; }, QStringLiteral("You must select one of the options."));
     // No gas has a pressure or volume of 0 or less (the boxes take no "-", but text can be pasted).
     addCheck(
-        [this] { return notPositive(txtInitialVolume) || notPositive(txtInitialPressure) || notPositive(txtFinalEntry); },
+        [this] { return Num::notPositive(txtInitialVolume->text()) || Num::notPositive(txtInitialPressure->text()) || Num::notPositive(txtFinalEntry->text()); },
         valid);
 }
 

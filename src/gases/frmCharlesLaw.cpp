@@ -35,7 +35,7 @@ CalculatorForm::Design charles() {
     s.helpLeftOfResult = true;
     s.singleResult = true;
     s.parent = QStringLiteral("frmGasLaws");
-    s.onLoad = {{QStringLiteral("frmGasLaws"), CalculatorForm::Action::Hide}};
+    s.onLoad = {{QStringLiteral("frmGasLaws"), Form::Action::Hide}};
     s.tabOrder = {QStringLiteral("txtInitialTemperature"), QStringLiteral("txtInitialVolume"),
                   QStringLiteral("txtFinalEntry"),         QStringLiteral("cmdOk"),
                   QStringLiteral("cmdClear"),              QStringLiteral("cmdCancel"),
@@ -66,11 +66,11 @@ frmCharlesLaw::frmCharlesLaw() : CalculatorForm(charles()) {
     addCheck([this] { return isEmpty(txtInitialTemperature) || isEmpty(txtInitialVolume); }, all);
     addCheck([this] { return option() < 0; }, QStringLiteral("You must select one of the options."));
     addCheck([this] { return isEmpty(txtFinalEntry); }, QStringLiteral("You must enter data into the final entry box."));
-    addCheck([this] { return notKelvin(txtInitialTemperature); }, KelvinMessage, kelvin);
+    addCheck([this] { return Num::notKelvin(txtInitialTemperature->text()); }, KelvinMessage, kelvin);
     // No gas has a volume of 0 or less.
-    addCheck([this] { return notPositive(txtInitialVolume); }, all);
-    addCheck([this] { return opt2->isChecked() && notKelvin(txtFinalEntry); }, KelvinMessage, kelvin);
-    addCheck([this] { return opt1->isChecked() && notPositive(txtFinalEntry); }, all);
+    addCheck([this] { return Num::notPositive(txtInitialVolume->text()); }, all);
+    addCheck([this] { return opt2->isChecked() && Num::notKelvin(txtFinalEntry->text()); }, KelvinMessage, kelvin);
+    addCheck([this] { return opt1->isChecked() && Num::notPositive(txtFinalEntry->text()); }, all);
 }
 
 std::optional<CalculatorForm::Result> frmCharlesLaw::calculate() {

@@ -8,7 +8,7 @@ namespace {
 const QString Title = QStringLiteral("Combined Laws");
 const QString NoDryGas =
     QStringLiteral("The original pressure must be larger than the water vapor pressure at this temperature.");
-const CalculatorForm::Style Refused{Msg::Icon::Information, Title};
+const Form::Style Refused{Msg::Icon::Information, Title};
 
 CalculatorForm::Design combined() {
     CalculatorForm::Design s;
@@ -57,8 +57,7 @@ frmCombinedLaws::frmCombinedLaws() : CalculatorForm(combined()) {
     chk1 = new QCheckBox(QStringLiteral("Check if collected over water."), this);
     chk1->setObjectName(QStringLiteral("chk1"));
     static_cast<QBoxLayout*>(layout())->insertWidget(0, chk1);
-    setTabOrder(cmdCancel, chk1);
-    setTabOrder(chk1, cmdPrint);
+    orderTabs({cmdCancel, chk1, cmdPrint});
     connect(chk1, &QCheckBox::toggled, this, [this] { chk1_Click(); });
 
     addCheck(
@@ -67,13 +66,11 @@ frmCombinedLaws::frmCombinedLaws() : CalculatorForm(combined()) {
     // Box by box in screen order: no gas has a volume, pressure or kelvin
     // temperature of 0 or less.
     const QString required = QStringLiteral("You must enter valid data into all required boxes.");
-    addCheck([this] { return notPositive(Text1); }, required);
-    addCheck([this] { return notPositive(Text2); }, required);
-    addCheck([this] { return notAboveZero(Text3); }, KelvinMessage, Refused);
-    addCheck([this] { return notPositive(Text4); }, required);
-    addCheck([this] { return notAboveZero(Text5); }, KelvinMessage, Refused);
-    addMessageText(WaterVapourLookup::noEntryTemplate());
-    addMessageText(NoDryGas);
+    addCheck([this] { return Num::notPositive(Text1->text()); }, required);
+    addCheck([this] { return Num::notPositive(Text2->text()); }, required);
+    addCheck([this] { return Num::notAboveZero(Text3->text()); }, KelvinMessage, Refused);
+    addCheck([this] { return Num::notPositive(Text4->text()); }, required);
+    addCheck([this] { return Num::notAboveZero(Text5->text()); }, KelvinMessage, Refused);
 }
 
 void frmCombinedLaws::chk1_Click() {

@@ -68,13 +68,11 @@ frmDalton::frmDalton() : CalculatorForm(dalton()) {
 
     addCheck(
         [this] {
-            if (opt2->isChecked()) return isEmpty(Text1) || notAboveZero(Text2);
-            return isEmpty(Text1) || isEmpty(Text2) || isEmpty(Text3) || isEmpty(Text5) || notPositive(Text2) ||
-                   notPositive(Text3) || notAboveZero(Text5);
+            if (opt2->isChecked()) return isEmpty(Text1) || Num::notAboveZero(Text2->text());
+            return isEmpty(Text1) || isEmpty(Text2) || isEmpty(Text3) || isEmpty(Text5) || Num::notPositive(Text2->text()) ||
+                   Num::notPositive(Text3->text()) || Num::notAboveZero(Text5->text());
         },
         Required);
-    addMessageText(WaterVapourLookup::noEntryTemplate());
-    addMessageText(NoDryGas);
 }
 
 void frmDalton::option_Click(int index) {

@@ -28,7 +28,7 @@ CalculatorForm::Design gasDensity() {
     s.helpLeftOfResult = true;
     s.singleResult = true;
     s.parent = QStringLiteral("frmGasLaws");
-    s.onLoad = {{QStringLiteral("frmGasLaws"), CalculatorForm::Action::Hide}};
+    s.onLoad = {{QStringLiteral("frmGasLaws"), Form::Action::Hide}};
     s.tabOrder = {QStringLiteral("Text1"), QStringLiteral("Text2"), QStringLiteral("Text3"), QStringLiteral("Text4"),
                   QStringLiteral("cmdOk"), QStringLiteral("cmdClear"), QStringLiteral("cmdCancel"),
                   QStringLiteral("cmdPrint"), QStringLiteral("cmdHelp")};
@@ -55,9 +55,9 @@ frmGasDensity::frmGasDensity() : CalculatorForm(gasDensity()) {
     const auto focusFirst = [this] { Text1->setFocus(); };
     addCheck([this] { return isEmpty(Text1) || isEmpty(Text2) || isEmpty(Text4); },
              QStringLiteral("You must enter data into all the boxes."), std::nullopt, focusFirst);
-    addCheck([this] { return notAboveZero(Text1) || notAboveZero(Text2); },
+    addCheck([this] { return Num::notAboveZero(Text1->text()) || Num::notAboveZero(Text2->text()); },
              QStringLiteral("You must enter valid data into all the boxes."), std::nullopt, focusFirst);
-    addCheck([this] { return notKelvin(Text4); }, KelvinMessage,
+    addCheck([this] { return Num::notKelvin(Text4->text()); }, KelvinMessage,
              Style{Msg::Icon::Information, QStringLiteral("Tessival")}, focusFirst);
 }
 

@@ -68,14 +68,14 @@ frmGayLussac::frmGayLussac() : CalculatorForm(gayLussac()) {
 
     // A temperature (row 1 for the temperature, rows 2 and 3 for the pressure)
     // not above 0 gets the kelvin message where its row is checked.
-    addCheck([this] { return opt2->isChecked() && notKelvin(Text1); }, KelvinMessage);
-    addCheck([this] { return notAboveZero(Text1); }, QStringLiteral("You must enter a valid number in box one."));
-    addCheck([this] { return opt1->isChecked() && notKelvin(Text2); }, KelvinMessage);
-    addCheck([this] { return notAboveZero(Text2); }, QStringLiteral("You must enter a valid number in box two."));
+    addCheck([this] { return opt2->isChecked() && Num::notKelvin(Text1->text()); }, KelvinMessage);
+    addCheck([this] { return Num::notAboveZero(Text1->text()); }, QStringLiteral("You must enter a valid number in box one."));
+    addCheck([this] { return opt1->isChecked() && Num::notKelvin(Text2->text()); }, KelvinMessage);
+    addCheck([this] { return Num::notAboveZero(Text2->text()); }, QStringLiteral("You must enter a valid number in box two."));
     const QString three = QStringLiteral("You must enter a valid number in box three.");
     addCheck([this] { return isEmpty(Text3); }, three);
-    addCheck([this] { return opt1->isChecked() && notKelvin(Text3); }, KelvinMessage);
-    addCheck([this] { return opt2->isChecked() && notPositive(Text3); }, three);
+    addCheck([this] { return opt1->isChecked() && Num::notKelvin(Text3->text()); }, KelvinMessage);
+    addCheck([this] { return opt2->isChecked() && Num::notPositive(Text3->text()); }, three);
 }
 
 std::optional<CalculatorForm::Result> frmGayLussac::calculate() {

@@ -37,7 +37,7 @@ CalculatorForm::Design ideal() {
     s.singleResult = true;
     s.clearFocusesInput = false;
     s.parent = QStringLiteral("frmGasLaws");
-    s.onLoad = {{QStringLiteral("frmGasLaws"), CalculatorForm::Action::Hide}};
+    s.onLoad = {{QStringLiteral("frmGasLaws"), Form::Action::Hide}};
     s.helpText = QStringLiteral("The ideal gas equation combines four factors (pressure, temperature, volume,# moles) "
                                 "plus R into one equation. ") +
                  QStringLiteral("The value of R depends upon the units used to measure the four factors. Usually, it "
@@ -67,11 +67,11 @@ frmIdeal::frmIdeal() : CalculatorForm(ideal()) {
     // Box by box: no gas has a pressure, volume, amount or kelvin temperature
     // of 0 or less. A text that is no number goes to the trap.
     const QString valid = QStringLiteral("You must enter valid data into all the boxes.");
-    addCheck([this] { return notPositive(Text2); }, valid);
-    addCheck([this] { return notPositive(Text3); }, valid);
-    addCheck([this] { return !opt4->isChecked() && notKelvin(Text4); }, KelvinMessage,
+    addCheck([this] { return Num::notPositive(Text2->text()); }, valid);
+    addCheck([this] { return Num::notPositive(Text3->text()); }, valid);
+    addCheck([this] { return !opt4->isChecked() && Num::notKelvin(Text4->text()); }, KelvinMessage,
              Style{Msg::Icon::Information, QStringLiteral("Tessival")});
-    addCheck([this] { return opt4->isChecked() && notPositive(Text4); }, valid);
+    addCheck([this] { return opt4->isChecked() && Num::notPositive(Text4->text()); }, valid);
 }
 
 std::optional<CalculatorForm::Result> frmIdeal::calculate() {

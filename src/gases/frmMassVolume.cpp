@@ -75,13 +75,13 @@ frmMassVolume::frmMassVolume() : CalculatorForm(massVolume()) {
 
     const QString first = QStringLiteral("You must enter a valid, positive number.");
     const QString positive = QStringLiteral("You must enter a valid, positive number .");
-    addCheck([this] { return notAboveZero(Text1); }, first);
-    addCheck([this] { return opt2->isChecked() && notKelvin(Text2); }, KelvinMessage);
-    addCheck([this] { return notAboveZero(Text2); }, positive);
-    addCheck([this] { return notAboveZero(Text3); }, positive);
-    addCheck([this] { return notAboveZero(Text5); }, positive);
-    addCheck([this] { return opt2->isChecked() && notAboveZero(Text6); }, positive);
-    addCheck([this] { return opt2->isChecked() && notAboveZero(Text7); }, positive);
+    addCheck([this] { return Num::notAboveZero(Text1->text()); }, first);
+    addCheck([this] { return opt2->isChecked() && Num::notKelvin(Text2->text()); }, KelvinMessage);
+    addCheck([this] { return Num::notAboveZero(Text2->text()); }, positive);
+    addCheck([this] { return Num::notAboveZero(Text3->text()); }, positive);
+    addCheck([this] { return Num::notAboveZero(Text5->text()); }, positive);
+    addCheck([this] { return opt2->isChecked() && Num::notAboveZero(Text6->text()); }, positive);
+    addCheck([this] { return opt2->isChecked() && Num::notAboveZero(Text7->text()); }, positive);
 }
 
 std::optional<CalculatorForm::Result> frmMassVolume::calculate() {

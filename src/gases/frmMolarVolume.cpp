@@ -26,7 +26,7 @@ CalculatorForm::Design molarVolume() {
     s.workLineName = QStringLiteral("Text4");
     s.helpLeftOfResult = true;
     s.singleResult = true;
-    const CalculatorForm::Style own{Msg::Icon::None, QStringLiteral("Molar Volume")};
+    const Form::Style own{Msg::Icon::None, QStringLiteral("Molar Volume")};
     s.keyStyle = s.checkStyle = s.trapStyle = own;
     s.trapText = QStringLiteral("Data entry error");
     s.unloadBeforeShow = true;
@@ -53,8 +53,8 @@ frmMolarVolume::frmMolarVolume() : CalculatorForm(molarVolume()) {
     addCheck([this] { return isEmpty(Text1) || isEmpty(Text2); }, both);
     // Weights, volumes and masses are never negative; no gas has a molecular
     // weight or a volume of 0.
-    addCheck([this] { return notPositive(Text1) || negative(Text2); }, both);
-    addCheck([this] { return option() == 0 && notPositive(Text2); }, both);
+    addCheck([this] { return Num::notPositive(Text1->text()) || Num::negative(Text2->text()); }, both);
+    addCheck([this] { return option() == 0 && Num::notPositive(Text2->text()); }, both);
 }
 
 std::optional<CalculatorForm::Result> frmMolarVolume::calculate() {

@@ -31,7 +31,7 @@ CalculatorForm::Design molecularWeight() {
     s.trapText = QStringLiteral("Data Entry Error");
     s.clearFocusesInput = false;
     s.parent = QStringLiteral("frmGasLaws");
-    s.onLoad = {{QStringLiteral("frmGasLaws"), CalculatorForm::Action::Hide}};
+    s.onLoad = {{QStringLiteral("frmGasLaws"), Form::Action::Hide}};
     s.helpText = QStringLiteral("The molecular mass of a gas can be determined by using the ideal gas equation.  ");
     return s;
 }
@@ -51,9 +51,9 @@ frmMolecularWeight::frmMolecularWeight() : CalculatorForm(molecularWeight()) {
     const QString valid = QStringLiteral("You must enter valid data into all the boxes.");
     addCheck([this] { return isEmpty(Text6) || isEmpty(Text3) || isEmpty(Text2) || isEmpty(Text4); },
              QStringLiteral("You must enter data into all the boxes."));
-    addCheck([this] { return notAboveZero(Text6) || notAboveZero(Text3) || notAboveZero(Text2); }, valid);
-    addCheck([this] { return notKelvin(Text4); }, KelvinMessage, Style{Msg::Icon::Information, QStringLiteral("Tessival")});
-    addCheck([this] { return notAboveZero(Text4); }, valid);
+    addCheck([this] { return Num::notAboveZero(Text6->text()) || Num::notAboveZero(Text3->text()) || Num::notAboveZero(Text2->text()); }, valid);
+    addCheck([this] { return Num::notKelvin(Text4->text()); }, KelvinMessage, Style{Msg::Icon::Information, QStringLiteral("Tessival")});
+    addCheck([this] { return Num::notAboveZero(Text4->text()); }, valid);
 }
 
 std::optional<CalculatorForm::Result> frmMolecularWeight::calculate() {

@@ -50,14 +50,13 @@ frmRaoults::frmRaoults() : CalculatorForm(raoults()) {
     const QString positive = QStringLiteral("You must enter a positive number.");
     addCheck([this] { return isEmpty(Text1); }, QStringLiteral("You must enter a temperature."));
     addCheck([this] { return isEmpty(Text2); }, QStringLiteral("You must enter a mass for solutes."));
-    addCheck([this] { return notAboveZero(Text2); }, positive);
+    addCheck([this] { return Num::notAboveZero(Text2->text()); }, positive);
     addCheck([this] { return isEmpty(Text3); }, QStringLiteral("You must enter the molecular weight of the solute."));
-    addCheck([this] { return notAboveZero(Text3); }, positive);
+    addCheck([this] { return Num::notAboveZero(Text3->text()); }, positive);
     addCheck([this] { return isEmpty(Text4); }, QStringLiteral("You must enter the mass of the solvent."));
-    addCheck([this] { return notAboveZero(Text4); }, positive);
+    addCheck([this] { return Num::notAboveZero(Text4->text()); }, positive);
     addCheck([this] { return isEmpty(Text5); }, QStringLiteral("You must enter the molecular weight of the solvent."));
-    addCheck([this] { return notAboveZero(Text5); }, positive);
-    addMessageText(WaterVapourLookup::noEntryTemplate());
+    addCheck([this] { return Num::notAboveZero(Text5->text()); }, positive);
 }
 
 std::optional<CalculatorForm::Result> frmRaoults::calculate() {

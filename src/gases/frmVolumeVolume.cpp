@@ -44,9 +44,9 @@ frmVolumeVolume::frmVolumeVolume() : CalculatorForm(volumeVolume()) {
     Text4 = workLine;
 
     const QString coefficient = QStringLiteral("You must enter a valid coefficient.");
-    addCheck([this] { return notAboveZero(Text1); }, QStringLiteral("You must enter a valid volume."));
-    addCheck([this] { return notAboveZero(Text2); }, coefficient);
-    addCheck([this] { return notAboveZero(Text3); }, coefficient);
+    addCheck([this] { return Num::notAboveZero(Text1->text()); }, QStringLiteral("You must enter a valid volume."));
+    addCheck([this] { return Num::notAboveZero(Text2->text()); }, coefficient);
+    addCheck([this] { return Num::notAboveZero(Text3->text()); }, coefficient);
 }
 
 std::optional<CalculatorForm::Result> frmVolumeVolume::calculate() {

@@ -211,16 +211,10 @@ frmHelp::frmHelp() {
     RTB1->setOpenLinks(false);
     RTB1->setUndoRedoEnabled(false);
 
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    cmdPrint = new QPushButton(QStringLiteral("Print"), this);
-    cmdPrint->setObjectName(QStringLiteral("cmdPrint"));
-    cmdClear = new QPushButton(QStringLiteral("Clear"), this);
-    cmdClear->setObjectName(QStringLiteral("cmdClear"));
-    for (QPushButton* b : {cmdCancel, cmdPrint, cmdClear}) {
-        b->setAutoDefault(false);
-        b->setMinimumWidth(90);
-    }
+    cmdCancel = makeButton(QStringLiteral("cmdCancel"), QStringLiteral("Cancel"));
+    cmdPrint = makeButton(QStringLiteral("cmdPrint"), QStringLiteral("Print"));
+    cmdClear = makeButton(QStringLiteral("cmdClear"), QStringLiteral("Clear"));
+    for (QPushButton* b : {cmdCancel, cmdPrint, cmdClear}) b->setMinimumWidth(90);
 
     auto* panes = new QHBoxLayout;
     panes->addWidget(TreeView1, 1);
@@ -238,10 +232,7 @@ frmHelp::frmHelp() {
     v->addLayout(buttons);
     resize(sizeHint());
 
-    setTabOrder(TreeView1, RTB1);
-    setTabOrder(RTB1, cmdCancel);
-    setTabOrder(cmdCancel, cmdPrint);
-    setTabOrder(cmdPrint, cmdClear);
+    orderTabs({TreeView1, RTB1, cmdCancel, cmdPrint, cmdClear});
     setCancelButton(cmdCancel);
 
     connect(cmdClear, &QPushButton::clicked, this, &frmHelp::cmdClear_Click);

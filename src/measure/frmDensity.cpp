@@ -27,8 +27,8 @@ CalculatorForm::Design density() {
     s.singleResult = true;
     s.clearFocusesInput = false;
     s.parent = QStringLiteral("frmGeneralChoice");
-    s.onLoad = {{QStringLiteral("frmSplash"), CalculatorForm::Action::Unload},
-                {QStringLiteral("frmGeneralChoice"), CalculatorForm::Action::Unload}};
+    s.onLoad = {{QStringLiteral("frmSplash"), Form::Action::Unload},
+                {QStringLiteral("frmGeneralChoice"), Form::Action::Unload}};
     s.tabOrder = {QStringLiteral("Text1"),       QStringLiteral("txtDensity1"), QStringLiteral("optDensity3"),
                   QStringLiteral("txtDensity3"), QStringLiteral("cmdOk"),       QStringLiteral("cmdClear"),
                   QStringLiteral("cmdCancel"),   QStringLiteral("optDensity2"), QStringLiteral("optDensity1"),

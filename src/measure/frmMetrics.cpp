@@ -29,8 +29,8 @@ CalculatorForm::Design metrics() {
     s.format = CalculatorForm::Format::DefaultDouble;
     s.trapText = QStringLiteral("Data entry error");
     s.parent = QStringLiteral("frmGeneralChoice");
-    s.onLoad = {{QStringLiteral("frmGeneralChoice"), CalculatorForm::Action::Unload},
-                {QStringLiteral("frmSplash"), CalculatorForm::Action::Unload}};
+    s.onLoad = {{QStringLiteral("frmGeneralChoice"), Form::Action::Unload},
+                {QStringLiteral("frmSplash"), Form::Action::Unload}};
     s.fixedBorder = false;  // fixed once the unit frames are in
     s.helpText = QStringLiteral(
         "All measurements in chemistry must be in metrics. Metric conversions deal with multiplication and division "
@@ -95,7 +95,7 @@ frmMetrics::frmMetrics() : CalculatorForm(metrics()) {
     orderTabs(order);
 
     const Style info{Msg::Icon::Information, QStringLiteral("Tessival")};
-    addCheck([this] { return notAboveZero(txtMetric1); }, QStringLiteral("You must enter valid data into the Enter box."));
+    addCheck([this] { return Num::notAboveZero(txtMetric1->text()); }, QStringLiteral("You must enter valid data into the Enter box."));
     addCheck([this] { return option() < 0; }, QStringLiteral("You must select a metric category."), info);
     addCheck([this] { return fromUnit() == 0; }, QStringLiteral("You must select a 'From' unit."), info);
     addCheck([this] { return toUnit() == 0; }, QStringLiteral("You must select a 'To' unit."), info);

@@ -37,7 +37,7 @@ ConversionForm::Design temperatures() {
                   QStringLiteral("cmdHelp")};
     s.parent = QStringLiteral("frmGeneralChoice");
     s.unloadBeforeShow = true;
-    s.onLoad = {{QStringLiteral("frmGeneralChoice"), CalculatorForm::Action::Hide}};
+    s.onLoad = {{QStringLiteral("frmGeneralChoice"), Form::Action::Hide}};
     s.emptyMessage = QStringLiteral("You must enter a valid temperature.");
     s.emptyStyle = {Msg::Icon::Information, Title};
     s.trapStyle = {Msg::Icon::Exclamation, Title};
@@ -62,7 +62,6 @@ frmTemperatures::frmTemperatures() : ConversionForm(temperatures()) {
     Label2 = resultLabel;
     Text2 = answerBox;
     Text3 = workLine;
-    addMessageText(BelowZero);
 }
 
 std::optional<ConversionForm::Result> frmTemperatures::convert(int index, const QString& typed) {

@@ -34,7 +34,7 @@ ConversionForm::Design timeConversion() {
     s.controlBox = true;
     s.parent = QStringLiteral("frmGeneralChoice");
     s.unloadBeforeShow = true;
-    s.onLoad = {{QStringLiteral("frmGeneralChoice"), CalculatorForm::Action::Hide}};
+    s.onLoad = {{QStringLiteral("frmGeneralChoice"), Form::Action::Hide}};
     s.emptyMessage = QStringLiteral("You must enter a valid number.");
     s.emptyStyle = {Msg::Icon::Information, QStringLiteral("Tessival")};
     s.trapStyle = {Msg::Icon::Exclamation, title};

@@ -53,9 +53,9 @@ frmVolume::frmVolume() : CalculatorForm(volume()) {
     const QString valid = QStringLiteral("You must enter valid data.");
     const Style info{Msg::Icon::Information, QStringLiteral("Tessival")};
     addCheck([this] { return opt1->isChecked() && isEmpty(Text1); }, valid);
-    addCheck([this] { return !isEmpty(Text1) && notAboveZero(Text1); }, valid, info);
+    addCheck([this] { return !isEmpty(Text1) && Num::notAboveZero(Text1->text()); }, valid, info);
     // The cylinder's radius box is read (and shown) only for the cylinder.
-    addCheck([this] { return opt3->isChecked() && !isEmpty(Text2) && notAboveZero(Text2); }, valid, info);
+    addCheck([this] { return opt3->isChecked() && !isEmpty(Text2) && Num::notAboveZero(Text2->text()); }, valid, info);
     addCheck([this] { return opt2->isChecked() && isEmpty(Text1); }, valid);
     addCheck([this] { return opt3->isChecked() && (isEmpty(Text1) || isEmpty(Text2)); }, valid);
 }

@@ -223,20 +223,6 @@ void CalculatorForm::selectOption(int index) {
     options.at(index)->setChecked(true);  // runs option_Click when it was not selected
 }
 
-void CalculatorForm::doStep(const Step& s, Form* self) {
-    switch (s.action) {
-    case Action::Show:
-        if (s.window.isEmpty()) self->show(); else Forms::show(s.window);
-        break;
-    case Action::Hide:
-        if (s.window.isEmpty()) self->hide(); else Forms::hide(s.window);
-        break;
-    case Action::Unload:
-        if (s.window.isEmpty()) Forms::unload(self); else Forms::unload(s.window);
-        break;
-    }
-}
-
 void CalculatorForm::Form_Load() {
     for (const Step& s : m_design.onLoad) doStep(s, this);
     for (QLineEdit* b : inputs) b->clear();
@@ -290,38 +276,10 @@ void CalculatorForm::setResultCaption(const QString& text) {
     answerBox->setAccessibleName(text);
 }
 
-bool CalculatorForm::notAboveZero(const QLineEdit* box) {
-    double v = 0;
-    return !Num::parse(box->text(), &v) || !(v > 0);
-}
-
-bool CalculatorForm::belowZero(const QLineEdit* box) {
-    double v = 0;
-    return !Num::parse(box->text(), &v) || v < 0;
-}
-
-std::optional<double> CalculatorForm::value(const QLineEdit* box) {
-    double v = 0;
-    if (!Num::parse(box->text(), &v)) return std::nullopt;
-    return v;
-}
-
-bool CalculatorForm::notPositive(const QLineEdit* box) {
-    const std::optional<double> v = value(box);
-    return v && !(*v > 0);
-}
-
-bool CalculatorForm::negative(const QLineEdit* box) {
-    const std::optional<double> v = value(box);
-    return v && *v < 0;
-}
-
 void CalculatorForm::addCheck(std::function<bool()> fails, const QString& message, std::optional<Style> style,
                               std::function<void()> after) {
     m_checks.append(Check{std::move(fails), message, std::move(style), std::move(after)});
 }
-
-void CalculatorForm::say(const QString& text, const Style& style) { Msg::show(text, style.title, style.icon); }
 
 QStringList CalculatorForm::messageTexts() const {
     QStringList all = Form::messageTexts();
@@ -402,16 +360,3 @@ void CalculatorForm::cmdPrint_Click() { Print::printWindow(this); }
 void CalculatorForm::cmdHelp_Click() { say(m_design.helpText, m_design.helpStyle); }
 
 void CalculatorForm::cmdCancel_Click() { returnToParent(this, m_design.parent, m_design.unloadBeforeShow); }
-
-void CalculatorForm::returnToParent(Form* self, const QString& parent, bool unloadFirst) {
-    // The parent ends shown and usable in either order.
-    if (parent.isEmpty()) {
-        Forms::unload(self);
-    } else if (unloadFirst) {
-        Forms::unload(self);
-        Forms::show(parent);
-    } else {
-        Forms::show(parent);
-        Forms::unload(self);
-    }
-}

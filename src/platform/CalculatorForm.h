@@ -29,12 +29,6 @@ class NumericKeyFilter;
 class CalculatorForm : public Form {
     Q_OBJECT
 public:
-    // Style of one message box.
-    struct Style {
-        Msg::Icon icon = Msg::Icon::None;
-        QString title = QStringLiteral("Tessival");
-    };
-
     // How an answer value is written.
     enum class Format {
         Fixed,          // regional, grouped, `decimals` decimals ("1,234.568")
@@ -78,13 +72,6 @@ public:
         std::optional<Format> format;     // answer format while selected
         QList<int> hidden;                // input boxes (with their prompts) hidden while selected
         QList<int> emptied;               // input boxes emptied when it is selected
-    };
-
-    // What a window's load or leaving does to another window.
-    enum class Action { Show, Hide, Unload };
-    struct Step {
-        QString window;  // empty: this window
-        Action action;
     };
 
     static constexpr int AnyInput = -2;
@@ -214,22 +201,7 @@ public:
 
     // Helpers for checks and formulas.
     static bool isEmpty(const QLineEdit* box) { return box->text().isEmpty(); }
-    // Text comparisons by character code ("0.0" is not "0"; "" and "-1" sort below "0").
-    static bool textIs(const QLineEdit* box, const QString& t) { return box->text() == t; }
-    static bool textAtOrBelow(const QLineEdit* box, const QString& t) { return box->text() <= t; }
-    static bool textBelow(const QLineEdit* box, const QString& t) { return box->text() < t; }
-    // Number checks: true when the box holds no number above 0 (empty, 0, 0.0,
-    // 00, negative or not a number), or no number at or above 0.
-    static bool notAboveZero(const QLineEdit* box);
-    static bool belowZero(const QLineEdit* box);
-    // The box's number, or nullopt when its text is no number.
-    static std::optional<double> value(const QLineEdit* box);
-    // A number not above 0 (a pressure, volume or amount no gas can have), a
-    // kelvin temperature that is a number not above 0, or a number below 0.
-    // A text that is no number passes all three: the conversion reports it.
-    static bool notPositive(const QLineEdit* box);
-    static bool notKelvin(const QLineEdit* box) { return notPositive(box); }
-    static bool negative(const QLineEdit* box);
+    // The check message of a kelvin temperature not above 0 (Num::notKelvin).
     static inline const QString KelvinMessage = QStringLiteral("The temperature in Kelvin must be larger than 0.");
     static float single(const QLineEdit* box) { return Num::toSingle(box->text()); }
     static double number(const QLineEdit* box) { return Num::toDouble(box->text()); }
@@ -239,17 +211,8 @@ public:
     // The window's description.
     const Design& design() const { return m_design; }
 
-    // Shows a message in a style.
-    static void say(const QString& text, const Style& style);
-
     // The check messages, the key filter's and the trap's texts, and any added.
     QStringList messageTexts() const override;
-
-    // One load step of a window (also used by the other window shapes).
-    static void doStep(const Step& s, Form* self);
-    // ReturnToParent: shows `parent` and unloads `self`, in the given order;
-    // with no parent it only unloads.
-    static void returnToParent(Form* self, const QString& parent, bool unloadFirst);
 
 protected:
     // Ordered checks of Ok, added by the calculator's constructor.

@@ -12,9 +12,7 @@ ChooserForm::ChooserForm(const Design& design, QWidget* parent) : Form(parent), 
     int columns = 1;
     for (int i = 0; i < m_design.targets.size(); ++i) {
         const Target& t = m_design.targets.at(i);
-        auto* b = new QPushButton(t.caption, this);
-        b->setObjectName(t.name);
-        b->setAutoDefault(false);
+        QPushButton* b = makeButton(t.name, t.caption);
         if (m_design.buttonWidth) b->setMinimumWidth(m_design.buttonWidth);
         grid->addWidget(b, rows[t.column]++, t.column, Qt::AlignTop);
         columns = std::max(columns, t.column + 1);
@@ -23,20 +21,20 @@ ChooserForm::ChooserForm(const Design& design, QWidget* parent) : Form(parent), 
     }
     int last = 0;
     for (int r : std::as_const(rows)) last = std::max(last, r);
-    cmdCancel = new QPushButton(m_design.cancelCaption, this);
-    cmdCancel->setObjectName(m_design.cancelName);
-    cmdCancel->setAutoDefault(false);
+    cmdCancel = makeButton(m_design.cancelName, m_design.cancelCaption);
     if (m_design.buttonWidth) cmdCancel->setMinimumWidth(m_design.buttonWidth);
     grid->addWidget(cmdCancel, last, 0, 1, columns, Qt::AlignHCenter);
     connect(cmdCancel, &QPushButton::clicked, this, &ChooserForm::cmdCancel_Click);
 
     // Tab order by tab index.
-    QList<QPair<int, QWidget*>> order;
-    for (int i = 0; i < buttons.size(); ++i) order.append({m_design.targets.at(i).tabIndex, buttons.at(i)});
-    order.append({m_design.cancelTabIndex, cmdCancel});
-    std::stable_sort(order.begin(), order.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (int i = 1; i < order.size(); ++i) setTabOrder(order.at(i - 1).second, order.at(i).second);
-    if (!order.isEmpty()) order.first().second->setFocus();
+    QList<QPair<int, QWidget*>> byIndex;
+    for (int i = 0; i < buttons.size(); ++i) byIndex.append({m_design.targets.at(i).tabIndex, buttons.at(i)});
+    byIndex.append({m_design.cancelTabIndex, cmdCancel});
+    std::stable_sort(byIndex.begin(), byIndex.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    QList<QWidget*> order;
+    for (const auto& [index, w] : std::as_const(byIndex)) order.append(w);
+    orderTabs(order);
+    order.first()->setFocus();
 
     setDefaultButton(button(m_design.defaultButton));
     setCancelButton(cmdCancel);

@@ -125,7 +125,7 @@ int ConversionForm::direction() const {
 }
 
 void ConversionForm::Form_Load() {
-    for (const Step& s : m_design.onLoad) CalculatorForm::doStep(s, this);
+    for (const Step& s : m_design.onLoad) doStep(s, this);
     input->clear();
     answerBox->clear();
     if (unitLabel) unitLabel->clear();
@@ -181,7 +181,7 @@ void ConversionForm::cmdPrint_Click() { Print::printWindow(this); }
 void ConversionForm::cmdHelp_Click() { say(m_design.helpText, m_design.helpStyle); }
 
 void ConversionForm::cmdCancel_Click() {
-    CalculatorForm::returnToParent(this, m_design.parent, m_design.unloadBeforeShow);
+    returnToParent(this, m_design.parent, m_design.unloadBeforeShow);
 }
 
 QStringList ConversionForm::messageTexts() const {

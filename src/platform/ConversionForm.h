@@ -9,14 +9,20 @@
 // a button first checks that the box is not empty, then converts under the
 // error trap; the answer, unit and work line are written only after the
 // conversion completed, so a fault leaves them as they were.
-#include "platform/CalculatorForm.h"
+#include "platform/Forms.h"
+#include "platform/MessageBox.h"
+#include "platform/NumberText.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QList>
+#include <QPushButton>
+#include <QRadioButton>
+#include <optional>
 
 class ConversionForm : public Form {
     Q_OBJECT
 public:
-    using Style = CalculatorForm::Style;
-    using Step = CalculatorForm::Step;
-
     struct Control {
         QString name;     // "cmdFToC"
         QString caption;
@@ -108,7 +114,6 @@ public:
     void cmdHelp_Click();
     void cmdCancel_Click();  // ReturnToParent
 
-    static void say(const QString& text, const Style& style) { CalculatorForm::say(text, style); }
     // The window's description.
     const Design& design() const { return m_design; }
     QStringList messageTexts() const override;

@@ -211,6 +211,35 @@ void Form::setFixedBorder() {
     setFixedSize(sizeHint().expandedTo(size()));
 }
 
+void Form::say(const QString& text, const Style& style) { Msg::show(text, style.title, style.icon); }
+
+void Form::doStep(const Step& s, Form* self) {
+    switch (s.action) {
+    case Action::Show:
+        if (s.window.isEmpty()) self->show(); else Forms::show(s.window);
+        break;
+    case Action::Hide:
+        if (s.window.isEmpty()) self->hide(); else Forms::hide(s.window);
+        break;
+    case Action::Unload:
+        if (s.window.isEmpty()) Forms::unload(self); else Forms::unload(s.window);
+        break;
+    }
+}
+
+void Form::returnToParent(Form* self, const QString& parent, bool unloadFirst) {
+    // The parent ends shown and usable in either order.
+    if (parent.isEmpty()) {
+        Forms::unload(self);
+    } else if (unloadFirst) {
+        Forms::unload(self);
+        Forms::show(parent);
+    } else {
+        Forms::show(parent);
+        Forms::unload(self);
+    }
+}
+
 QPushButton* Form::makeButton(const QString& name, const QString& caption) {
     auto* b = new QPushButton(caption, this);
     b->setObjectName(name);
@@ -226,13 +255,14 @@ void Form::setDesignFont(const QString& family, qreal pointSize) {
 }
 
 void Form::orderTabs(const QStringList& names) {
-    QWidget* prev = nullptr;
-    for (const QString& n : names) {
-        QWidget* w = findChild<QWidget*>(n);
-        if (!w) continue;
-        if (prev) setTabOrder(prev, w);
-        prev = w;
-    }
+    QList<QWidget*> widgets;
+    for (const QString& n : names)
+        if (QWidget* w = findChild<QWidget*>(n)) widgets.append(w);
+    orderTabs(widgets);
+}
+
+void Form::orderTabs(const QList<QWidget*>& widgets) {
+    for (qsizetype i = 1; i < widgets.size(); ++i) setTabOrder(widgets.at(i - 1), widgets.at(i));
 }
 
 void Form::closeEvent(QCloseEvent* e) {

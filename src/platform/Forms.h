@@ -7,6 +7,8 @@
 #include <functional>
 #include <QStringList>
 
+#include "platform/MessageBox.h"
+
 class QPushButton;
 class QKeyEvent;
 class QScrollArea;
@@ -20,8 +22,29 @@ void unload(Form* form);
 class Form : public QWidget {
     Q_OBJECT
 public:
+    // Style of one message box.
+    struct Style {
+        Msg::Icon icon = Msg::Icon::None;
+        QString title = QStringLiteral("Tessival");
+    };
+
+    // What a window's load or leaving does to another window.
+    enum class Action { Show, Hide, Unload };
+    struct Step {
+        QString window;  // empty: this window
+        Action action;
+    };
+
     explicit Form(QWidget* parent = nullptr);
     ~Form() override;
+
+    // Shows a message in a style.
+    static void say(const QString& text, const Style& style);
+    // One load step of a window.
+    static void doStep(const Step& s, Form* self);
+    // ReturnToParent: shows `parent` and unloads `self`, in the given order;
+    // with no parent it only unloads.
+    static void returnToParent(Form* self, const QString& parent, bool unloadFirst);
 
     // The kind's name, as registered ("frmMain").
     QString formName() const { return objectName(); }
@@ -55,11 +78,13 @@ public:
     QPushButton* makeButton(const QString& name, const QString& caption);
     void setDesignFont(const QString& family, qreal pointSize);
     void orderTabs(const QStringList& names);
+    void orderTabs(const QList<QWidget*>& widgets);
+    void orderTabs(std::initializer_list<QWidget*> widgets) { orderTabs(QList<QWidget*>(widgets)); }
 
     bool isUnloading() const { return m_unloading; }
 
-    // Every message text the window can show in a box (for the user manual's
-    // checks); a window adds those it shows outside its declared checks.
+    // The message texts the window declares (for the user manual's checks);
+    // tests/support/MessageTexts.h lists those it shows outside them.
     virtual QStringList messageTexts() const { return m_messageTexts; }
     void addMessageText(const QString& text) {
         if (!m_messageTexts.contains(text)) m_messageTexts.append(text);

@@ -112,7 +112,7 @@ QString format(const QVariant& value, const QString& picture, bool* numeric) {
     else if (picture == Scientific)
         out = scientificCell(v);
     else if (picture == GeneralNumber)
-        out = Num::generalNumber(v);
+        out = Num::text(v);
     else if (isDigitPicture(picture))
         out = digitPicture(v, picture, stored);
     else

@@ -35,6 +35,27 @@ bool parse(const QString& text, double* out) {
     return true;
 }
 
+std::optional<double> value(const QString& text) {
+    double v = 0;
+    if (!parse(text, &v)) return std::nullopt;
+    return v;
+}
+
+bool notAboveZero(const QString& text) {
+    const std::optional<double> v = value(text);
+    return !v || !(*v > 0);
+}
+
+bool notPositive(const QString& text) {
+    const std::optional<double> v = value(text);
+    return v && !(*v > 0);
+}
+
+bool negative(const QString& text) {
+    const std::optional<double> v = value(text);
+    return v && *v < 0;
+}
+
 double toDouble(const QString& text) {
     double v = 0;
     if (!parse(text, &v)) throw RuntimeFault(RuntimeFault::TypeMismatch);
@@ -296,14 +317,10 @@ double roundDecimal(double v, int decimals) {
     return checked(std::round(decimal) / scale);
 }
 
-QString standard(double v) { return fixed(v, 2); }
-
 QString scientific(double v, int decimals) {
     checked(v);
     QString s = QString::number(v, 'E', decimals);  // 4.50E+01
     return withDecimalPoint(s);
 }
-
-QString generalNumber(double v) { return text(v); }
 
 }  // namespace Num

@@ -3,6 +3,7 @@
 // answers are shown in. Faults (overflow, division by zero, text that is no
 // number) are thrown as RuntimeFault for the window's error trap.
 #include <QString>
+#include <optional>
 #include <stdexcept>
 
 class RuntimeFault : public std::runtime_error {
@@ -29,6 +30,18 @@ float toSingle(const QString& text);
 double toDouble(const QString& text);
 // The same without throwing.
 bool parse(const QString& text, double* out);
+
+// The number a typed text holds, or nullopt when it is no number.
+std::optional<double> value(const QString& text);
+// Checks of a typed number. True when the text holds no number above 0
+// (empty, 0, 0.0, 00, negative or no number at all).
+bool notAboveZero(const QString& text);
+// A number not above 0 (a pressure, volume or amount no gas can have), a
+// kelvin temperature that is a number not above 0, or a number below 0.
+// A text that is no number passes all three: the conversion reports it.
+bool notPositive(const QString& text);
+inline bool notKelvin(const QString& text) { return notPositive(text); }
+bool negative(const QString& text);
 
 // Checks a computed value: infinite gives Overflow, not-a-number InvalidCall.
 double checked(double v);
@@ -80,11 +93,7 @@ int significantDigits(double v, int* exp10 = nullptr);
 // A plain number text ("-1234.5", ASCII digits, "." point) in the regional
 // form: its decimal point and, with `group`, its digit grouping.
 QString regional(const QString& plain, bool group);
-// "Standard": grouping and two decimals.
-QString standard(double v);
 // "Scientific": one digit, two decimals, "E", sign and at least two exponent digits.
 QString scientific(double v, int decimals = 2);
-// "General Number": the default text of a double, no grouping.
-QString generalNumber(double v);
 
 }  // namespace Num

@@ -15,10 +15,8 @@ frmAbout::frmAbout() {
         l->setObjectName(QLatin1String(name));
         return l;
     };
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
-    cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
+    cmdOK = makeButton(QStringLiteral("cmdOK"), QStringLiteral("OK"));
+    cmdSysInfo = makeButton(QStringLiteral("cmdSysInfo"), QStringLiteral("&System Info..."));
     lblTitle = label("lblTitle");
     QFont f = lblTitle->font();
     f.setPointSize(18);
@@ -55,7 +53,7 @@ frmAbout::frmAbout() {
     v->addWidget(Line1);
     v->addLayout(foot);
 
-    setTabOrder(cmdOK, cmdSysInfo);
+    orderTabs({cmdOK, cmdSysInfo});
     setDefaultButton(cmdOK);
     setCancelButton(cmdOK);
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOk_Click);

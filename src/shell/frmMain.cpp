@@ -18,9 +18,7 @@ const QStringList CalculatorPrograms = {
 }
 
 QPushButton* frmMain::button(const QString& name, const QString& caption, const QString& target) {
-    auto* b = new QPushButton(caption, this);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
+    QPushButton* b = makeButton(name, caption);
     if (!target.isEmpty()) connect(b, &QPushButton::clicked, this, [target] { Forms::show(target); });
     return b;
 }
@@ -191,11 +189,10 @@ frmMain::frmMain() {
     v->addLayout(lower);
 
     // Tab order as the buttons are numbered.
-    QList<QWidget*> order = {cmdGeneral, cmdPeriodic, cmdMoles, cmdWeights, cmdEquations, cmdGases, cmdSolutions,
+    orderTabs({cmdGeneral, cmdPeriodic, cmdMoles, cmdWeights, cmdEquations, cmdGases, cmdSolutions,
                              cmdAcids, cmdCalculator, cmdHelp, cmdConstants, cmdSpecificHeats, cmdSolubility,
                              cmdIonization, cmdUserManual, cmdGlossary, cmdEnergies, cmdVaporPressure, cmdReduction,
-                             cmdEnthalpies, cmdElectronegativity, cmdAtomicData};
-    for (int i = 0; i + 1 < order.size(); ++i) setTabOrder(order[i], order[i + 1]);
+                             cmdEnthalpies, cmdElectronegativity, cmdAtomicData});
     cmdGeneral->setFocus();
     setFixedBorder();
 }

@@ -102,14 +102,14 @@ frmEquilibriumConstant::frmEquilibriumConstant() : CalculatorForm(equilibrium())
              QStringLiteral("You must enter valid numeric data into the product concentration box"));
     // No concentration is below 0.
     for (QLineEdit* box : {Text5, Text4, Text11, Text12})
-        addCheck([box] { return negative(box); }, QStringLiteral("You must enter valid data."));
+        addCheck([box] { return Num::negative(box->text()); }, QStringLiteral("You must enter valid data."));
     EquilibriumShape::finish(this);
 }
 
 void frmEquilibriumConstant::prepare() {
     // A first coefficient left empty (or 0) is 1, and the box says so.
     for (QLineEdit* box : {Text2, Text8})
-        if (notAboveZero(box)) box->setText(QStringLiteral("1"));
+        if (Num::notAboveZero(box->text())) box->setText(QStringLiteral("1"));
 }
 
 std::optional<CalculatorForm::Result> frmEquilibriumConstant::calculate() {

@@ -49,7 +49,7 @@ CalculatorForm::Design freezing() {
     s.workLineName = QStringLiteral("Text5");
     s.singleResult = true;
     s.parent = QStringLiteral("frmSolutions");
-    s.onLoad = {{QStringLiteral("frmSolutions"), CalculatorForm::Action::Hide}};
+    s.onLoad = {{QStringLiteral("frmSolutions"), Form::Action::Hide}};
     s.fixedBorder = false;  // fixed once the list is filled
     s.tabOrder = {QStringLiteral("Text1"),    QStringLiteral("Text2"),   QStringLiteral("Text3"),
                   QStringLiteral("cmdCancel"), QStringLiteral("cmdClear"), QStringLiteral("cmdOk"),
@@ -89,13 +89,12 @@ frmFreezing::frmFreezing() : CalculatorForm(freezing()) {
     auto* outer = static_cast<QBoxLayout*>(layout());
     outer->insertWidget(0, Label6);
     outer->insertWidget(1, lstList1);
-    setTabOrder(cmdOk, lstList1);
-    setTabOrder(lstList1, opt1);
+    orderTabs({cmdOk, lstList1, opt1});
 
     addCheck([this] { return isEmpty(Text1) || isEmpty(Text2) || isEmpty(Text3); },
              QStringLiteral("You must enter data into all three boxes."));
     // A starting temperature of 0 (or below) is a temperature like any other.
-    addCheck([this] { return notAboveZero(Text1) || notAboveZero(Text3); },
+    addCheck([this] { return Num::notAboveZero(Text1->text()) || Num::notAboveZero(Text3->text()); },
              QStringLiteral("You must enter valid data into all boxes."));
 }
 

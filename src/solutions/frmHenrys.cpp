@@ -36,7 +36,7 @@ frmHenrys::frmHenrys() : CalculatorForm(henrys()) {
     Label4 = resultLabel;
     Text4 = workLine;
 
-    addCheck([this] { return notAboveZero(Text1) || notAboveZero(Text2); },
+    addCheck([this] { return Num::notAboveZero(Text1->text()) || Num::notAboveZero(Text2->text()); },
              QStringLiteral("You must enter valid data into both boxes."));
 }
 

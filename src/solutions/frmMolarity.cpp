@@ -26,8 +26,8 @@ CalculatorForm::Design molarity() {
     s.workLineName = QStringLiteral("Text4");
     s.trapText = QStringLiteral("Data entry error");
     s.parent = QStringLiteral("frmSolutions");
-    s.onLoad = {{QStringLiteral("frmSolutions"), CalculatorForm::Action::Hide},
-                {QStringLiteral("frmSolutions"), CalculatorForm::Action::Unload}};
+    s.onLoad = {{QStringLiteral("frmSolutions"), Form::Action::Hide},
+                {QStringLiteral("frmSolutions"), Form::Action::Unload}};
     s.helpText = QStringLiteral(
         "Determining the concentration of a solution is an important chemical function. Materials must be of a "
         "certain concentration in order to react properly. Molarity refers to the number of moles per liter of "
@@ -48,7 +48,7 @@ frmMolarity::frmMolarity() : CalculatorForm(molarity()) {
     Text4 = workLine;
 
     // Both boxes must hold a number above 0 (0.0 and 00 are 0 too).
-    addCheck([this] { return notAboveZero(Text1) || notAboveZero(Text2); },
+    addCheck([this] { return Num::notAboveZero(Text1->text()) || Num::notAboveZero(Text2->text()); },
              QStringLiteral("You must enter valid data into both boxes."), std::nullopt,
              [this] { Text1->setFocus(); });
 }

@@ -49,7 +49,7 @@ frmSolubilityConstants::frmSolubilityConstants() : CalculatorForm(solubility()) 
 
     // Both concentrations first, then both coefficients.
     const QString valid = QStringLiteral("You must enter valid data.");
-    for (QLineEdit* box : {Text1, Text2, Text5, Text6}) addCheck([box] { return notAboveZero(box); }, valid);
+    for (QLineEdit* box : {Text1, Text2, Text5, Text6}) addCheck([box] { return Num::notAboveZero(box->text()); }, valid);
     EquilibriumShape::finish(this);
 }
 

@@ -77,7 +77,7 @@ frmThermoData::frmThermoData() : CalculatorForm(thermoData()) {
     // The coefficients count only where they are asked for.
     addCheck([this] { return option() == Enthalpy && (isEmpty(Text3) || isEmpty(Text5)); },
              QStringLiteral("You must enter a valid value in the ratio boxes."));
-    addCheck([this] { return option() == Enthalpy && (notAboveZero(Text3) || notAboveZero(Text5)); },
+    addCheck([this] { return option() == Enthalpy && (Num::notAboveZero(Text3->text()) || Num::notAboveZero(Text5->text())); },
              QStringLiteral("You must enter an integer coefficient of one or greater."));
     addCheck([this] { return option() == Gibbs && isEmpty(Text3); },
              QStringLiteral("You must enter a valid value in the entropy box."));

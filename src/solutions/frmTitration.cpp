@@ -91,11 +91,11 @@ frmTitration::frmTitration() : CalculatorForm(titration()) {
     addCheck(
         [this] {
             for (int i = 0; i < DataBoxes; ++i)
-                if (!isEmpty(inputs[i]) && notAboveZero(inputs[i])) return true;
+                if (!isEmpty(inputs[i]) && Num::notAboveZero(inputs[i]->text())) return true;
             return false;
         },
         QStringLiteral("You must enter non-zero numbers. "));
-    addCheck([this] { return notAboveZero(Text6); }, QStringLiteral("Enter a valid number for the ratio."));
+    addCheck([this] { return Num::notAboveZero(Text6->text()); }, QStringLiteral("Enter a valid number for the ratio."));
     EquilibriumShape::finish(this);
 }
 

@@ -54,10 +54,10 @@ frmionizationConstant::frmionizationConstant() : CalculatorForm(ionization()) {
     // is refused, and so are products that use up the reactant.
     const QString valid = QStringLiteral("You must enter a valid number.");
     for (QLineEdit* box : {Text1, Text6, Text2, Text7, Text3, Text8})
-        addCheck([box] { return isEmpty(box) || negative(box); }, valid);
+        addCheck([box] { return isEmpty(box) || Num::negative(box->text()); }, valid);
     addCheck(
         [this] {
-            const std::optional<double> r = value(Text1), x = value(Text6), p1 = value(Text2), y = value(Text7);
+            const std::optional<double> r = Num::value(Text1->text()), x = Num::value(Text6->text()), p1 = Num::value(Text2->text()), y = Num::value(Text7->text());
             // Text that is no number, or a coefficient of 0 to divide by, goes to the trap.
             if (!r || !x || !p1 || !y || *y == 0) return false;
             // As the formula reads them, in single precision.

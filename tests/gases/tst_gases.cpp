@@ -121,6 +121,24 @@ private slots:
         QCOMPARE(TestSupport::printer().printed, QList<QWidget*>{f});
     }
 
+    // The chooser opens with the focus on Cancel, and Tab walks the buttons
+    // in their tab-index order, not their place in the columns.
+    void gasLawsTabOrder() {
+        Form* f = Forms::show(QStringLiteral("frmGasLaws"));
+        QVERIFY(f);
+        QWidget* w = f->focusWidget();
+        QVERIFY(w);
+        QStringList chain;
+        for (int i = 0; i < 15; ++i) {
+            chain << w->objectName();
+            w = w->nextInFocusChain();
+            while (!(w->focusPolicy() & Qt::TabFocus) || !w->isEnabled()) w = w->nextInFocusChain();
+        }
+        QCOMPARE(chain, (QStringList{"cmdCancel", "cmdCharles", "cmdBoyles", "cmdIdeal", "cmdGasDensity", "cmdDaltons",
+                                     "cmdCombined", "cmdMolarVolume", "cmdMolecular", "cmdMassGas", "cmdVolumeVolume",
+                                     "cmdGayLussac", "cmdRaoults", "cmdGrahams", "cmdCancel"}));
+    }
+
     void grahamsTitleTabOrderAndHelp() {
         frmGrahams* f = grahams();
         QCOMPARE(f->windowTitle(), QStringLiteral("Graham's Law"));

@@ -25,7 +25,11 @@
 #include <QTest>
 #include <QTextEdit>
 
+#include "MessageTexts.h"
 #include "TestSupport.h"
+#include "formulas/FormulaBox.h"
+#include "formulas/frmWeights.h"
+#include "gases/WaterVapourLookup.h"
 #include "help/frmHelp.h"
 
 #include <QTextBlock>
@@ -271,6 +275,14 @@ private slots:
     // Each mapped topic's checks quote only messages its window shows, and
     // every message the window shows, but the key filter's, which the topic
     // "Using" quotes for every window.
+    // The table's texts built from a template are those the windows build.
+    void extraMessageTextsFollowTheirTemplates() {
+        const auto& extra = TestSupport::extraMessageTexts();
+        for (const char* window : {"frmCombinedLaws", "frmDalton", "frmRaoults"})
+            QVERIFY2(extra.value(QLatin1String(window)).contains(WaterVapourLookup::noEntryTemplate()), window);
+        QVERIFY(extra.value(QStringLiteral("frmReactions")).contains(FormulaBox::pasteRefusal(QStringLiteral("<c>"))));
+    }
+
     void checksQuoteTheWindowsMessages_data() {
         QTest::addColumn<QString>("window");
         QTest::addColumn<QStringList>("quotes");
@@ -289,7 +301,7 @@ private slots:
         QVERIFY(keyMessages.contains(QStringLiteral("You must enter a valid numerical expression")));
         Form* form = Forms::show(window);
         QVERIFY(form);
-        const QStringList shown = form->messageTexts();
+        const QStringList shown = TestSupport::messageTexts(form);
         for (const QString& q : quotes)
             QVERIFY2(quotesMessage(shown, q), qPrintable(QStringLiteral("%1 never shows \"%2\"").arg(window, q)));
         for (const QString& m : shown)

@@ -3,6 +3,7 @@
 #include <QLocale>
 #include <QtTest>
 
+#include "MessageTexts.h"
 #include "TestSupport.h"
 #include "platform/NumberText.h"
 
@@ -16,7 +17,7 @@ inline void expectOne(const Form* f, const QString& text, const QString& title, 
     TestSupport::expectOne(text, title, icon);
     const bool fault = text == RuntimeFault::describe(RuntimeFault::TypeMismatch) ||
                        text == RuntimeFault::describe(RuntimeFault::Overflow);
-    if (!fault) QVERIFY2(f->messageTexts().contains(text), qPrintable(text));
+    if (!fault) QVERIFY2(TestSupport::messageTexts(f).contains(text), qPrintable(text));
 }
 
 // A shown answer read back as a number (en_US, grouped).

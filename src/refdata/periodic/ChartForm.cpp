@@ -102,10 +102,8 @@ ChartForm::ChartForm(const Chart& chart) : m_chart(chart) {
     // A few hundred items placed once: a plain list is cheaper than the index.
     MSChart1->scene()->setItemIndexMethod(QGraphicsScene::NoIndex);
 
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    cmdDescription = new QPushButton(QStringLiteral("Description"), this);
-    cmdDescription->setObjectName(QStringLiteral("cmdDescription"));
+    cmdCancel = makeButton(QStringLiteral("cmdCancel"), QStringLiteral("Cancel"));
+    cmdDescription = makeButton(QStringLiteral("cmdDescription"), QStringLiteral("Description"));
     connect(cmdCancel, &QPushButton::clicked, this, &ChartForm::cmdCancel_Click);
     connect(cmdDescription, &QPushButton::clicked, this, &ChartForm::cmdDescription_Click);
 
@@ -121,8 +119,7 @@ ChartForm::ChartForm(const Chart& chart) : m_chart(chart) {
 
     setCancelButton(cmdCancel);
     if (chart.cancelIsDefault) setDefaultButton(cmdCancel);
-    setTabOrder(MSChart1, cmdCancel);
-    setTabOrder(cmdCancel, cmdDescription);
+    orderTabs({MSChart1, cmdCancel, cmdDescription});
     resize(sizeHint());
 }
 

@@ -130,8 +130,7 @@ frmPeriodic::frmPeriodic() {
     setPalette(pal);
     setFont(timesFont(8.25));
 
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    cmdCancel = makeButton(QStringLiteral("cmdCancel"), QStringLiteral("Cancel"));
     cmdCancel->setToolTip(QStringLiteral("Close the screen and return to the main screen."));
     cmdCancel->setGeometry(px(120), px(5460), px(1215), px(375));
     connect(cmdCancel, &QPushButton::clicked, this, &frmPeriodic::cmdCancel_Click);
@@ -142,7 +141,7 @@ frmPeriodic::frmPeriodic() {
     // hidden button, kept in the class's first element button; every element
     // button is painted through its class's.
     QHash<int, QPushButton*> looks;
-    QWidget* previous = cmdCancel;
+    QList<QWidget*> order{cmdCancel};
     for (const Element& e : elements()) {
         auto* b = new ElementButton(e.caption, this);
         QPushButton*& look = looks[int(e.kind)];
@@ -160,9 +159,9 @@ frmPeriodic::frmPeriodic() {
         connect(b, &QPushButton::clicked, this, [this, b] { cmdElement_Click(b); });
         ElementButtons.append(b);
         m_byName.insert(e.name, b);
-        setTabOrder(previous, b);
-        previous = b;
+        order.append(b);
     }
+    orderTabs(order);
 
     auto label = [this](const QString& text, const QColor& colour, const QRect& r,
                         Qt::Alignment align = Qt::AlignCenter) {

@@ -41,10 +41,8 @@ frmPeriodicData::frmPeriodicData() {
     }
     grid->setColumnMinimumWidth(2, 90);
 
-    cmdPrint = new QPushButton(QStringLiteral("Print"), this);
-    cmdPrint->setObjectName(QStringLiteral("cmdPrint"));
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    cmdPrint = makeButton(QStringLiteral("cmdPrint"), QStringLiteral("Print"));
+    cmdCancel = makeButton(QStringLiteral("cmdCancel"), QStringLiteral("Cancel"));
     connect(cmdPrint, &QPushButton::clicked, this, &frmPeriodicData::cmdPrint_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmPeriodicData::cmdCancel_Click);
     auto* buttons = new QHBoxLayout;
@@ -59,13 +57,9 @@ frmPeriodicData::frmPeriodicData() {
     v->addLayout(buttons);
     setCancelButton(cmdCancel);
 
-    QWidget* previous = Text[1];
-    for (int i = 2; i <= 14; ++i) {
-        setTabOrder(previous, Text[i]);
-        previous = Text[i];
-    }
-    setTabOrder(previous, cmdPrint);
-    setTabOrder(cmdPrint, cmdCancel);
+    QList<QWidget*> order;
+    for (int i = 1; i <= 14; ++i) order.append(Text[i]);
+    orderTabs(order << cmdPrint << cmdCancel);
 }
 
 void frmPeriodicData::Form_Load() {

@@ -20,13 +20,9 @@ OptionHubForm::OptionHubForm(const QString& caption, const QString& frameCaption
         options.append(b);
     }
 
-    cmdOK = new QPushButton(QStringLiteral("Ok"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setAutoDefault(false);
+    cmdOK = makeButton(QStringLiteral("cmdOK"), QStringLiteral("Ok"));
     cmdOK->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    cmdCancel->setAutoDefault(false);
+    cmdCancel = makeButton(QStringLiteral("cmdCancel"), QStringLiteral("Cancel"));
     setDefaultButton(cmdOK);
     setCancelButton(cmdCancel);
     connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOk_Click(); });

@@ -50,9 +50,7 @@ TableViewerForm::TableViewerForm(Shape shape) : m_shape(std::move(shape)) {
     Label1->setFont(FixedColumnTable::headingFont());
     Label1->setTextFormat(Qt::PlainText);
 
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    cmdCancel->setAutoDefault(false);
+    cmdCancel = makeButton(QStringLiteral("cmdCancel"), QStringLiteral("Cancel"));
     setCancelButton(cmdCancel);
     connect(cmdCancel, &QPushButton::clicked, this, &TableViewerForm::cmdCancel_Click);
 
