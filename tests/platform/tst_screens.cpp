@@ -27,9 +27,9 @@ struct ScreenSize {
 // TESSIVAL_SCREEN: width x height @ scale.
 ScreenSize screenSize() {
     ScreenSize s;
-    const QString spec = qEnvironmentVariable("TESSIVAL_SCREEN");
+    const QString asked = qEnvironmentVariable("TESSIVAL_SCREEN");
     static const QRegularExpression form(QStringLiteral("^(\\d+)x(\\d+)@([0-9.]+)$"));
-    if (const QRegularExpressionMatch m = form.match(spec); m.hasMatch())
+    if (const QRegularExpressionMatch m = form.match(asked); m.hasMatch())
         s = {m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toDouble()};
     return s;
 }
