@@ -386,7 +386,7 @@ private slots:
     }
 
     // Textbook problems worked by hand; the windows' own constants where they
-    // have one (R = 0.083 in the ideal gas law, 0.082 in gas density).
+    // have one (R = 0.0821 in the ideal gas law and gas density).
     void namedAnswers_data() {
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("option");
