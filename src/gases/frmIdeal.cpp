@@ -8,34 +8,52 @@ const QString Moles = QStringLiteral("Enter the number of moles.");
 const QString Kelvin = QStringLiteral("Enter the temperature in K.");
 const QString Pressure = QStringLiteral("Pressure in atmospheres.");
 
-CalculatorForm::Design ideal() {
+CalculatorForm::Design ideal(frmIdeal& w) {
+    using Input = CalculatorForm::Input;
+    using Option = CalculatorForm::Option;
     CalculatorForm::Design s;
     s.caption = QStringLiteral("Ideal Gas Law");
     const QString tip = QStringLiteral("Be sure to enter the requested quantity.");
-    CalculatorForm::Input first{QStringLiteral("Text2"), QString(), QStringLiteral("Label3"), tip};
-    CalculatorForm::Input second{QStringLiteral("Text3"), QString(), QStringLiteral("Label4"), tip};
-    CalculatorForm::Input third{QStringLiteral("Text4"), QString(), QStringLiteral("Label5"), tip};
-    third.keys = QStringLiteral(".-\b\r");
-    s.inputs = {first, second, third};
-    s.constants = {{QStringLiteral("Text1"), QStringLiteral("Ideal Gas Constant (R)"), QStringLiteral("Label2"),
-                    QLatin1String(GasFormulas::RAtmosphereText), 0}};
+    s.inputs = {
+        Input{.name = QStringLiteral("Text2"), .promptName = QStringLiteral("Label3"), .toolTip = tip,
+              .box = &w.Text2, .label = &w.Label3},
+        Input{.name = QStringLiteral("Text3"), .promptName = QStringLiteral("Label4"), .toolTip = tip,
+              .box = &w.Text3, .label = &w.Label4},
+        Input{.name = QStringLiteral("Text4"), .promptName = QStringLiteral("Label5"), .toolTip = tip,
+              .keys = QStringLiteral(".-\b\r"), .box = &w.Text4, .label = &w.Label5},
+    };
+    s.constants = {{.name = QStringLiteral("Text1"),
+                    .prompt = QStringLiteral("Ideal Gas Constant (R)"),
+                    .promptName = QStringLiteral("Label2"),
+                    .text = QLatin1String(GasFormulas::RAtmosphereText),
+                    .box = &w.Text1,
+                    .label = &w.Label2}};
+    s.frameBox = &w.Frame1;
     s.options = {
-        {QStringLiteral("opt1"), QStringLiteral("Pressure"), QString(), {Volume, Moles, Kelvin},
-         QStringLiteral(" The final pressure is "), QStringLiteral("atmospheres")},
-        {QStringLiteral("opt2"), QStringLiteral("Volume"), QString(), {Pressure, Moles, Kelvin},
-         QStringLiteral(" The final volume is "), QStringLiteral("Liters")},
-        {QStringLiteral("opt3"), QStringLiteral("# of Moles"), QString(), {Volume, Pressure, Kelvin},
-         QStringLiteral(" The final number of moles is "), QStringLiteral("")},
-        {QStringLiteral("opt4"), QStringLiteral("Temperature"), QString(), {Volume, Moles, Pressure},
-         QStringLiteral(" The final temperature is "), QStringLiteral("Kelvin")},
+        Option{.name = QStringLiteral("opt1"), .caption = QStringLiteral("Pressure"), .prompts = {Volume, Moles, Kelvin},
+               .result = QStringLiteral(" The final pressure is "), .unit = QStringLiteral("atmospheres"),
+               .button = &w.opt1},
+        Option{.name = QStringLiteral("opt2"), .caption = QStringLiteral("Volume"), .prompts = {Pressure, Moles, Kelvin},
+               .result = QStringLiteral(" The final volume is "), .unit = QStringLiteral("Liters"), .button = &w.opt2},
+        Option{.name = QStringLiteral("opt3"), .caption = QStringLiteral("# of Moles"),
+               .prompts = {Volume, Pressure, Kelvin}, .result = QStringLiteral(" The final number of moles is "),
+               .unit = QStringLiteral(""), .button = &w.opt3},
+        Option{.name = QStringLiteral("opt4"), .caption = QStringLiteral("Temperature"),
+               .prompts = {Volume, Moles, Pressure}, .result = QStringLiteral(" The final temperature is "),
+               .unit = QStringLiteral("Kelvin"), .button = &w.opt4},
     };
     s.answerName = QStringLiteral("Text5");
     s.resultName = QStringLiteral("Label6");
     s.unitName = QStringLiteral("Label7");
     s.workLineName = QStringLiteral("Text6");
+    s.result = &w.Label6;
+    s.answer = &w.Text5;
+    s.unit = &w.Label7;
+    s.work = &w.Text6;
     s.helpLeftOfResult = true;
     s.singleResult = true;
     s.clearFocusesInput = false;
+    s.clearSelectsFirstOption = true;
     s.parent = QStringLiteral("frmGasLaws");
     s.onLoad = {{QStringLiteral("frmGasLaws"), Form::Action::Hide}};
     s.helpText = QStringLiteral("The ideal gas equation combines four factors (pressure, temperature, volume,# moles) "
@@ -49,18 +67,7 @@ CalculatorForm::Design ideal() {
 }
 }  // namespace
 
-frmIdeal::frmIdeal() : CalculatorForm(ideal()) {
-    Frame1 = frame;
-    bind(options, opt1, opt2, opt3, opt4);
-    Label2 = findChild<QLabel*>(QStringLiteral("Label2"));
-    Text1 = constantBoxes[0];
-    bind(inputs, Text2, Text3, Text4);
-    bind(prompts, Label3, Label4, Label5);
-    Label6 = resultLabel;
-    Text5 = answerBox;
-    Label7 = unitLabel;
-    Text6 = workLine;
-
+frmIdeal::frmIdeal() : CalculatorForm(ideal(*this)) {
     addCheck([this] { return option() < 0; }, QStringLiteral("You must select one of the options."));
     addCheck([this] { return isEmpty(Text2) || isEmpty(Text3) || isEmpty(Text4); },
              QStringLiteral("You must enter data into all the boxes."), std::nullopt, [this] { Text2->setFocus(); });
@@ -70,7 +77,7 @@ frmIdeal::frmIdeal() : CalculatorForm(ideal()) {
     addCheck([this] { return Num::notPositive(Text2->text()); }, valid);
     addCheck([this] { return Num::notPositive(Text3->text()); }, valid);
     addCheck([this] { return !opt4->isChecked() && Num::notKelvin(Text4->text()); }, KelvinMessage,
-             Style{Msg::Icon::Information, QStringLiteral("Tessival")});
+             InformationStyle);
     addCheck([this] { return opt4->isChecked() && Num::notPositive(Text4->text()); }, valid);
 }
 
@@ -98,5 +105,3 @@ std::optional<CalculatorForm::Result> frmIdeal::calculate() {
     }
     return std::nullopt;
 }
-
-void frmIdeal::cleared() { selectOption(0); }

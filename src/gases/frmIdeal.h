@@ -27,5 +27,4 @@ public:
 
 protected:
     std::optional<Result> calculate() override;
-    void cleared() override;
 };

@@ -70,6 +70,8 @@ void CalculatorForm::build() {
             grid->addWidget(label, row, 0);
             grid->addWidget(box, row++, 1);
             constantBoxes.append(box);
+            if (c.box) *c.box = box;
+            if (c.label) *c.label = label;
         }
     };
     QHBoxLayout* shared = nullptr;  // a row of boxes side by side
@@ -178,8 +180,26 @@ void CalculatorForm::build() {
     setDefaultButton(cmdOk);
     if (m_design.escapeCancels) setCancelButton(cmdCancel);
     applyTabOrder();
+    fillMembers();
     reserveCaptionWidths();
     if (m_design.fixedBorder) setFixedBorder();
+}
+
+void CalculatorForm::fillMembers() {
+    auto fill = [](auto** member, auto* control) {
+        if (member) *member = control;
+    };
+    for (int i = 0; i < inputs.size(); ++i) {
+        fill(m_design.inputs.at(i).box, inputs.at(i));
+        fill(m_design.inputs.at(i).label, prompts.at(i));
+    }
+    for (int i = 0; i < options.size(); ++i) fill(m_design.options.at(i).button, options.at(i));
+    fill(m_design.frameBox, frame);
+    fill(m_design.headingLabel, heading);
+    fill(m_design.result, resultLabel);
+    fill(m_design.answer, answerBox);
+    fill(m_design.unit, unitLabel);
+    fill(m_design.work, workLine);
 }
 
 void CalculatorForm::reserveCaptionWidths() {
@@ -351,6 +371,7 @@ void CalculatorForm::cmdClear_Click() {
     for (QLineEdit* b : inputs) b->clear();
     if (answerBox) answerBox->clear();
     if (workLine) workLine->clear();
+    if (m_design.clearSelectsFirstOption) selectOption(0);
     cleared();
     if (m_design.clearFocusesInput && !inputs.isEmpty()) inputs.first()->setFocus();
 }

@@ -48,6 +48,8 @@ public:
         int maxLength = 0;                       // 0: no limit
         QString keyTitle;                        // title of the key filter's message; empty: the Design's
         bool besidePrevious = false;             // stands with its prompt beside the previous box, in its row
+        QLineEdit** box = nullptr;               // the window's member the shape points at the box
+        QLabel** label = nullptr;                // ... and at its prompt
     };
 
     // A read-only box showing a constant (such as R), with its prompt, placed
@@ -59,6 +61,8 @@ public:
         QString text;
         int before = 0;
         bool enterSubmits = false;  // Enter in it runs Ok
+        QLineEdit** box = nullptr;  // the window's members the shape points at the box and its prompt
+        QLabel** label = nullptr;
     };
 
     struct Option {
@@ -72,6 +76,7 @@ public:
         std::optional<Format> format;     // answer format while selected
         QList<int> hidden;                // input boxes (with their prompts) hidden while selected
         QList<int> emptied;               // input boxes emptied when it is selected
+        QRadioButton** button = nullptr;  // the window's member the shape points at the option
     };
 
     static constexpr int AnyInput = -2;
@@ -115,7 +120,7 @@ public:
         QString trapText;  // empty: the fault's own description
 
         QString helpText;
-        Style helpStyle{Msg::Icon::Information, QStringLiteral("Tessival")};
+        Style helpStyle = InformationStyle;
 
         int enablingInput = 0;       // the box whose first change enables Ok and Print (-1: none; AnyInput: every box)
         bool okStartsDisabled = true;
@@ -134,6 +139,18 @@ public:
         // Tab order by control name; empty gives the inputs, Ok, Clear,
         // Cancel, answer, work line, Print, "?", then the options.
         QStringList tabOrder;
+
+        bool clearSelectsFirstOption = false;  // Clear selects the first option again
+
+        // The window's members the shape points at its controls (null: none).
+        // A member filled here must have no initialiser of its own, which
+        // would run after the shape and empty it again.
+        QGroupBox** frameBox = nullptr;
+        QLabel** headingLabel = nullptr;
+        QLabel** result = nullptr;
+        QLineEdit** answer = nullptr;
+        QLabel** unit = nullptr;
+        QLineEdit** work = nullptr;
     };
 
     // One ordered check of Ok: when `fails` is true the message is shown in
@@ -235,6 +252,7 @@ private:
     void build();
     void reserveCaptionWidths();
     void applyTabOrder();
+    void fillMembers();
 
     Design m_design;
 };

@@ -22,6 +22,7 @@ public:
         int column = 0;    // 0 left, 1 right ...
         int tabIndex = 0;
         Leave leave = Leave::Hide;
+        QPushButton** button = nullptr;  // the window's member the chooser points at the button
     };
 
     struct Design {
@@ -36,6 +37,7 @@ public:
         bool fixedBorder = true;
         QString fontFamily;
         qreal pointSize = 0;
+        QPushButton** cancel = nullptr;  // the window's member the chooser points at Cancel
     };
 
     explicit ChooserForm(const Design& design, QWidget* parent = nullptr);

@@ -116,6 +116,19 @@ void ConversionForm::build() {
     }
     orderTabs(order);
     setFixedBorder();
+
+    auto fill = [](auto** member, auto* control) {
+        if (member) *member = control;
+    };
+    for (int i = 0; i < directions.size(); ++i) fill(d.directions.at(i).direction, directions.at(i));
+    for (int i = 0; i < buttons.size(); ++i) fill(d.buttons.at(i).button, buttons.at(i));
+    fill(d.promptLabel, prompt);
+    fill(d.box, input);
+    fill(d.result, resultLabel);
+    fill(d.answer, answerBox);
+    fill(d.unit, unitLabel);
+    fill(d.work, workLine);
+    fill(d.cancel, cmdCancel);
 }
 
 int ConversionForm::direction() const {

@@ -26,6 +26,8 @@ public:
     struct Control {
         QString name;     // "cmdFToC"
         QString caption;
+        QRadioButton** direction = nullptr;  // the window's member the shape points at a direction ...
+        QPushButton** button = nullptr;      // ... or at a conversion button
     };
 
     struct Design {
@@ -73,8 +75,18 @@ public:
         QString trapText;      // empty: the fault's own description
         Style trapStyle;
         QString helpText;
-        Style helpStyle{Msg::Icon::Information, QStringLiteral("Tessival")};
+        Style helpStyle = InformationStyle;
         bool clearFocusesInput = false;
+
+        // The window's members the shape points at its controls (null: none);
+        // such a member must have no initialiser of its own.
+        QLabel** promptLabel = nullptr;
+        QLineEdit** box = nullptr;
+        QLabel** result = nullptr;
+        QLineEdit** answer = nullptr;
+        QLabel** unit = nullptr;
+        QLineEdit** work = nullptr;
+        QPushButton** cancel = nullptr;
     };
 
     // A completed conversion.

@@ -27,6 +27,10 @@ public:
         Msg::Icon icon = Msg::Icon::None;
         QString title = QStringLiteral("Tessival");
     };
+    // The program's title with an icon: the styles most messages use.
+    static const Style InformationStyle;
+    static const Style ExclamationStyle;
+    static const Style CriticalStyle;
 
     // What a window's load or leaving does to another window.
     enum class Action { Show, Hide, Unload };
@@ -114,6 +118,10 @@ private:
     const QEvent* m_lastPreviewed = nullptr;
     QStringList m_messageTexts;
 };
+
+inline const Form::Style Form::InformationStyle{Msg::Icon::Information};
+inline const Form::Style Form::ExclamationStyle{Msg::Icon::Exclamation};
+inline const Form::Style Form::CriticalStyle{Msg::Icon::Critical};
 
 namespace Forms {
 using Factory = std::function<Form*()>;
