@@ -110,14 +110,11 @@ fmrMoles::fmrMoles() : CalculatorForm(moles()) {
 
     // Amount and units at the left, the element list with its weight at the
     // right; the result row, the buttons and the work line below.
-    auto* outer = static_cast<QVBoxLayout*>(layout());
-    auto* grid = static_cast<QGridLayout*>(outer->itemAt(0)->layout());
+    QGridLayout* grid = inputGrid;
     for (QWidget* w : {static_cast<QWidget*>(lblMoles1), static_cast<QWidget*>(txtMoles1),
                        static_cast<QWidget*>(lblMoles4), static_cast<QWidget*>(txtMoles3),
                        static_cast<QWidget*>(lblMoles5), static_cast<QWidget*>(cmdHelp)})
         grid->removeWidget(w);
-    outer->removeItem(grid);
-    delete grid;
 
     auto* amountRow = new QHBoxLayout;
     amountRow->addWidget(lblMoles1);
@@ -148,8 +145,8 @@ fmrMoles::fmrMoles() : CalculatorForm(moles()) {
     lblMoles5->setMinimumWidth(fm.horizontalAdvance(QStringLiteral("Grams")) + 8);
     // Room for a gram answer of fifteen digits.
     txtMoles3->setMinimumWidth(QFontMetrics(txtMoles3->font()).horizontalAdvance(QStringLiteral("1.23456789012345E+21")) + 12);
-    outer->insertLayout(0, top);
-    outer->insertLayout(1, resultRow);
+    rowsAbove->addLayout(top);
+    rowsAbove->addLayout(resultRow);
 
     orderTabs({txtMoles1, optMoles1, optMoles2, optMoles3, optMoles4, optMoles5, optMoles6, lstList1,
                         txtMoles2, cmdOk,     cmdClear,  cmdPrint,  cmdCancel, cmdHelp,   txtMoles3, Text1});

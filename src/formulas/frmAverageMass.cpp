@@ -39,7 +39,7 @@ CalculatorForm::Design averageMass() {
     s.singleResult = true;
     s.checkStyle = {Msg::Icon::Critical, QStringLiteral("Tessival")};
     s.trapStyle = {Msg::Icon::Information, QStringLiteral("Tessival")};
-    s.enablingInput = -1;
+    s.enablingInputs = {};
     s.okStartsDisabled = false;
     s.parent = QStringLiteral("frmMoleChoice");
     s.fixedBorder = false;  // fixed once the layout is complete
@@ -65,10 +65,9 @@ frmAverageMass::frmAverageMass() : CalculatorForm(averageMass()) {
     Text7 = workLine;
 
     Label7 = heading;
-    auto* outer = static_cast<QVBoxLayout*>(layout());
 
     // Each row: the weight at the left, the occurrence at the right; the result below.
-    auto* grid = static_cast<QGridLayout*>(outer->itemAt(1)->layout());
+    QGridLayout* grid = inputGrid;
     for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) grid->removeWidget(w);
     for (int i = 0; i < 12; ++i) {
         grid->addWidget(prompts.at(i), i / 2, (i % 2) * 2);
@@ -78,7 +77,7 @@ frmAverageMass::frmAverageMass() : CalculatorForm(averageMass()) {
     grid->addWidget(Text14, 6, 2, 1, 2);
 
     // Buttons: Cancel, Print, Clear, Ok, and "?" at the right end.
-    auto* buttons = static_cast<QHBoxLayout*>(outer->itemAt(2)->layout());
+    QHBoxLayout* buttons = buttonRow;
     for (QPushButton* b : {cmdCancel, cmdClear, cmdPrint, cmdOk}) buttons->removeWidget(b);
     for (QPushButton* b : {cmdCancel, cmdPrint, cmdClear, cmdOk, cmdHelp}) buttons->addWidget(b);
 

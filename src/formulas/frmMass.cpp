@@ -38,7 +38,7 @@ CalculatorForm::Design mass() {
     s.trapText = QStringLiteral("Data entry error");
     s.parent = QStringLiteral("frmReactionChoice");
     s.unloadBeforeShow = true;
-    s.enablingInput = CalculatorForm::AnyInput;
+    s.enablingInputs = {CalculatorForm::AnyInput};
     s.fixedBorder = false;  // fixed once the rows are laid out
     s.tabOrder = {QStringLiteral("Text14"), QStringLiteral("Text1"), QStringLiteral("Text6"),
                   QStringLiteral("Text17"), QStringLiteral("Text4"), QStringLiteral("Text9"),
@@ -69,11 +69,11 @@ frmMass::frmMass() : CalculatorForm(mass()) {
     Text2 = workLine;
 
     Label1 = heading;
-    auto* outer = static_cast<QVBoxLayout*>(layout());
 
     // Each substance on one row: coefficient, grams, molecular weight; the
     // answer row below them with "?" at its right end.
-    if (auto* grid = qobject_cast<QGridLayout*>(outer->itemAt(1)->layout())) {
+    {
+        QGridLayout* grid = inputGrid;
         QList<QWidget*> all;
         for (int i = 0; i < 6; ++i) all << prompts[i] << inputs[i];
         all << Label14 << Text13 << Label22 << cmdHelp;

@@ -30,7 +30,7 @@ CalculatorForm::Design massEnergy() {
     s.singleResult = true;
     s.checkStyle = {Msg::Icon::Information, QStringLiteral("Tessival")};
     s.trapStyle = {Msg::Icon::Critical, QStringLiteral("Tessival")};
-    s.enablingInput = -1;
+    s.enablingInputs = {};
     s.okStartsDisabled = false;
     s.parent = QStringLiteral("frmMoleChoice");
     s.fixedBorder = false;  // fixed once the layout is complete
@@ -62,10 +62,9 @@ frmMassEnergy::frmMassEnergy() : CalculatorForm(massEnergy()) {
     Text6 = workLine;
 
     Label6 = heading;
-    auto* outer = static_cast<QVBoxLayout*>(layout());
 
     // The note goes under the energy box, the result row below it.
-    auto* grid = static_cast<QGridLayout*>(outer->itemAt(1)->layout());
+    QGridLayout* grid = inputGrid;
     Label7 = new QLabel(QStringLiteral("This value is negative if energy is given off."), this);
     Label7->setObjectName(QStringLiteral("Label7"));
     for (QWidget* w : {static_cast<QWidget*>(Label5), static_cast<QWidget*>(Text5), static_cast<QWidget*>(cmdHelp)})
@@ -76,7 +75,7 @@ frmMassEnergy::frmMassEnergy() : CalculatorForm(massEnergy()) {
     grid->addWidget(cmdHelp, 5, 3);
 
     // Cancel and Print side by side, Clear and Ok under them.
-    auto* buttons = static_cast<QHBoxLayout*>(outer->itemAt(2)->layout());
+    QHBoxLayout* buttons = buttonRow;
     for (QPushButton* b : {cmdCancel, cmdClear, cmdPrint, cmdOk}) buttons->removeWidget(b);
     auto* pairs = new QGridLayout;
     pairs->addWidget(cmdCancel, 0, 0);

@@ -24,7 +24,7 @@ CalculatorForm::Design reactions() {
     s.caption = QStringLiteral("Chemical Reactions");
     s.checkStyle = {Msg::Icon::None, QStringLiteral("Reactions")};
     s.trapStyle = {Msg::Icon::None, QStringLiteral("Reactions")};
-    s.enablingInput = -1;  // the equation box enables Ok and Print
+    s.enablingInputs = {};  // the equation box enables Ok and Print
     s.parent = QStringLiteral("frmReactionChoice");
     s.unloadBeforeShow = true;
     s.helpText =
@@ -82,7 +82,6 @@ bool EquationBox::admitted(QChar c) {
 // ---- Window ----------------------------------------------------------------
 
 frmReactions::frmReactions() : CalculatorForm(reactions()) {
-    auto* outer = static_cast<QVBoxLayout*>(layout());
     Label1 = new QLabel(QStringLiteral("Enter a chemical reaction to balance"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label4 = new QLabel(QStringLiteral("Ex.  CO2 + H2O => C6H12O6 + O2"), this);
@@ -97,10 +96,9 @@ frmReactions::frmReactions() : CalculatorForm(reactions()) {
     big.setPointSizeF(big.pointSizeF() * 1.25);
     RichTextBox1->setFont(big);
 
-    int at = 0;
-    outer->insertWidget(at++, Label1);
-    outer->insertWidget(at++, Label4);
-    outer->insertWidget(at++, RichTextBox1);
+    rowsAbove->addWidget(Label1);
+    rowsAbove->addWidget(Label4);
+    rowsAbove->addWidget(RichTextBox1);
 
     QLineEdit** tips[] = {&txtReactions2, &txtReactions3, &txtReactions4, &txtReactions5, &txtReactions6};
     for (int i = 0; i < 5; ++i) {
@@ -110,7 +108,7 @@ frmReactions::frmReactions() : CalculatorForm(reactions()) {
         t->setFrame(false);
         t->setAccessibleName(QStringLiteral("Tip %1").arg(i + 1));
         *tips[i] = t;
-        outer->insertWidget(at++, t);
+        rowsAbove->addWidget(t);
     }
 
     m_left = Column{nullptr, nullptr, nullptr, &Label2, &Text1, QStringLiteral("Label2"), QStringLiteral("Text1")};
@@ -122,10 +120,10 @@ frmReactions::frmReactions() : CalculatorForm(reactions()) {
     auto* frames = new QHBoxLayout;
     frames->addWidget(fraFrame1);
     frames->addWidget(fraFrame2);
-    outer->insertLayout(at++, frames);
+    rowsAbove->addLayout(frames);
 
     // "?" at the right end of its row.
-    if (auto* grid = qobject_cast<QGridLayout*>(outer->itemAt(at)->layout())) grid->setAlignment(cmdHelp, Qt::AlignRight);
+    inputGrid->setAlignment(cmdHelp, Qt::AlignRight);
 
     connect(RichTextBox1, &QLineEdit::textChanged, this, &frmReactions::RichTextBox1_Change);
 

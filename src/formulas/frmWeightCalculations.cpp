@@ -43,7 +43,7 @@ CalculatorForm::Design makeDesign() {
                  + QStringLiteral("weight of the molecule in question, enter the quantity, select what unit it is in "
                                   "and finally ")
                  + QStringLiteral("select what unit you want to convert it to. Press Ok and the new quantity is given. ");
-    s.enablingInput = -1;
+    s.enablingInputs = {};
     s.okStartsDisabled = false;
     s.escapeCancels = true;
     s.fixedBorder = false;  // fixed once the second frame is in

@@ -77,7 +77,7 @@ frmMetrics::frmMetrics() : CalculatorForm(metrics()) {
     units->addWidget(frmFrom);
     units->addWidget(frmTo);
     // Below the value and answer rows, above the buttons.
-    static_cast<QVBoxLayout*>(layout())->insertLayout(2, units);
+    rowsBelow->addLayout(units);
     for (int p = 1; p <= Positions; ++p) {
         connect(optDistance[p], &QRadioButton::toggled, this, [this, p](bool on) {
             if (on) optDistance_Click(p);

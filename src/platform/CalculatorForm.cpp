@@ -53,7 +53,10 @@ void CalculatorForm::build() {
         outer->addWidget(heading);
     }
 
-    auto* grid = new QGridLayout;
+    rowsAbove = new QVBoxLayout;
+    outer->addLayout(rowsAbove);
+
+    auto* grid = inputGrid = new QGridLayout;
     int row = 0;
     auto addConstants = [&](int before) {
         for (const Constant& c : std::as_const(m_design.constants)) {
@@ -156,14 +159,16 @@ void CalculatorForm::build() {
         grid->addWidget(cmdHelp, row++, 3);
     }
     outer->addLayout(grid);
+    rowsBelow = new QVBoxLayout;
+    outer->addLayout(rowsBelow);
 
     cmdCancel = makeButton(QStringLiteral("cmdCancel"), QStringLiteral("Cancel"));
     cmdClear = makeButton(QStringLiteral("cmdClear"), QStringLiteral("Clear"));
     cmdPrint = makeButton(QStringLiteral("cmdPrint"), QStringLiteral("Print"));
     cmdOk = makeButton(QStringLiteral("cmdOk"), QStringLiteral("Ok"));
-    auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {cmdCancel, cmdClear, cmdPrint, cmdOk}) buttons->addWidget(b);
-    outer->addLayout(buttons);
+    buttonRow = new QHBoxLayout;
+    for (QPushButton* b : {cmdCancel, cmdClear, cmdPrint, cmdOk}) buttonRow->addWidget(b);
+    outer->addLayout(buttonRow);
 
     if (!m_design.workLineName.isEmpty()) {
         workLine = makeShowBox(this, m_design.workLineName, QStringLiteral("Work line"));
@@ -182,6 +187,10 @@ void CalculatorForm::build() {
     applyTabOrder();
     fillMembers();
     reserveCaptionWidths();
+}
+
+void CalculatorForm::constructed() {
+    // After the window's own constructor, so what it added to the shape counts.
     if (m_design.fixedBorder) setFixedBorder();
 }
 
@@ -261,7 +270,7 @@ bool CalculatorForm::Form_KeyDown(QKeyEvent* e) {
 }
 
 void CalculatorForm::input_Change(int index) {
-    if (index == m_design.enablingInput || m_design.enablingInput == AnyInput) {
+    if (m_design.enablingInputs.contains(index) || m_design.enablingInputs.contains(AnyInput)) {
         cmdPrint->setEnabled(true);
         cmdOk->setEnabled(true);
     }

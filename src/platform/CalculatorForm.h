@@ -14,13 +14,16 @@
 #include "platform/MessageBox.h"
 #include "platform/NumberText.h"
 
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QList>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStringList>
+#include <QVBoxLayout>
 #include <functional>
 #include <optional>
 
@@ -122,11 +125,11 @@ public:
         QString helpText;
         Style helpStyle = InformationStyle;
 
-        int enablingInput = 0;       // the box whose first change enables Ok and Print (-1: none; AnyInput: every box)
+        QList<int> enablingInputs{0};  // the boxes whose change enables Ok and Print (AnyInput: every box)
         bool okStartsDisabled = true;
         bool clearFocusesInput = true;  // Clear puts the focus in the first input box
         bool escapeCancels = true;   // Cancel is the window's cancel button
-        bool fixedBorder = true;
+        bool fixedBorder = true;     // fixed once the window's constructor has finished
         QString fontFamily;          // empty: the platform's font
         qreal pointSize = 0;
 
@@ -188,6 +191,15 @@ public:
     QPushButton* cmdHelp;
     QPushButton* cmdCancel;
 
+    // The places a window adds its own controls to, from the top: rows under
+    // the options and the heading, the grid of prompts, boxes and the result
+    // row (prompts in column 0, boxes in 1, the unit in 2, "?" in 3), rows
+    // under the grid, and the row of buttons. The work line stands last.
+    QVBoxLayout* rowsAbove;
+    QGridLayout* inputGrid;
+    QVBoxLayout* rowsBelow;
+    QHBoxLayout* buttonRow;
+
     // Points a window's named members at controls of the shape, in order:
     // bind(inputs, Text1, Text2, Text5).
     template <class T, class... M> static void bind(const QList<T*>& controls, M*&... members) {
@@ -201,6 +213,7 @@ public:
     void selectOption(int index);
 
     // Handlers.
+    void constructed() override;
     void Form_Load() override;
     bool Form_KeyDown(QKeyEvent* e) override;  // HelpKey
     virtual void cmdOk_Click();

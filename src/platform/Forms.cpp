@@ -377,6 +377,7 @@ Form* load(const QString& name) {
     const Factory make = *it;  // loading a part may register the kind anew
     Form* f = make();
     if (!f) return nullptr;
+    f->constructed();
     f->setObjectName(name);
     f->watch(f);
     reg().loaded.append(f);

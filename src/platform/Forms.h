@@ -53,6 +53,8 @@ public:
     // The kind's name, as registered ("frmMain").
     QString formName() const { return objectName(); }
 
+    // Runs once the window's constructor has finished, before Form_Load.
+    virtual void constructed() {}
     // Load handler, run once after construction.
     virtual void Form_Load() {}
     // Runs while the window is being unloaded (all closing paths).

@@ -28,7 +28,7 @@ CalculatorForm::Design equilibrium() {
     };
     s.heading = QStringLiteral("Enter the coefficients and concentrations for each\n"
                                "reactant and product from a BALANCED equation.");
-    s.enablingInput = 1;  // the first reactant concentration
+    s.enablingInputs = {1};  // the first reactant concentration
     s.answerName = QStringLiteral("Text1");
     s.resultName = QStringLiteral("Label2");
     s.resultCaption = QStringLiteral("The equilibrium constant is ");
@@ -84,12 +84,11 @@ frmEquilibriumConstant::frmEquilibriumConstant() : CalculatorForm(equilibrium())
     Label2 = resultLabel;
     Text14 = workLine;
 
-    auto* outer = static_cast<QBoxLayout*>(layout());
-    QLayout* column = outer->itemAt(1)->layout();  // under the heading
+    QLayout* column = inputGrid;
     Frame1 = side(this, column, "Frame1", QStringLiteral("Reactants (maximum of 2)"), 0);
     Frame2 = side(this, column, "Frame2", QStringLiteral("Products (maximum of 2)"), 4);
-    outer->insertWidget(1, Frame1);
-    outer->insertWidget(2, Frame2);
+    rowsAbove->addWidget(Frame1);
+    rowsAbove->addWidget(Frame2);
     Label1 = heading;
 
     // Each check stops Ok at its first failure.

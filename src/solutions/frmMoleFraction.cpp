@@ -25,7 +25,7 @@ CalculatorForm::Design moleFraction() {
     s.singleResult = true;
     s.checkStyle = {Msg::Icon::Information, QStringLiteral("Tessival")};
     s.trapStyle = s.checkStyle;
-    s.enablingInput = -1;
+    s.enablingInputs = {};
     s.okStartsDisabled = false;
     s.fixedBorder = false;  // fixed once the percent box is placed
     s.tabOrder = {QStringLiteral("Text1"), QStringLiteral("Text2"),    QStringLiteral("Text3"),
@@ -37,13 +37,6 @@ CalculatorForm::Design moleFraction() {
         "of the mole fractions must equal 1.");
     return s;
 }
-
-// The layout of the form that holds the widget.
-QBoxLayout* rowOf(QLayout* outer, QWidget* w) {
-    for (int i = 0; i < outer->count(); ++i)
-        if (auto* l = qobject_cast<QBoxLayout*>(outer->itemAt(i)->layout()); l && l->indexOf(w) >= 0) return l;
-    return nullptr;
-}
 }  // namespace
 
 frmMoleFraction::frmMoleFraction() : CalculatorForm(moleFraction()) {
@@ -53,11 +46,10 @@ frmMoleFraction::frmMoleFraction() : CalculatorForm(moleFraction()) {
     Label6 = resultLabel;
     Text5 = workLine;
 
-    auto* outer = static_cast<QBoxLayout*>(layout());
     Label5 = heading;
 
     // The percent beside the fraction; "?" beside the lower boxes.
-    auto* grid = qobject_cast<QGridLayout*>(outer->itemAt(1)->layout());
+    QGridLayout* grid = inputGrid;
     int row = 0, col = 0, rs = 0, cs = 0;
     grid->getItemPosition(grid->indexOf(Text6), &row, &col, &rs, &cs);
     Label7 = new QLabel(QStringLiteral("Mole Percent"), this);
@@ -74,10 +66,8 @@ frmMoleFraction::frmMoleFraction() : CalculatorForm(moleFraction()) {
     grid->addWidget(Text7, row, 3);
 
     // Buttons from the left: Cancel, Print, Clear, Ok.
-    if (QBoxLayout* buttons = rowOf(outer, cmdOk)) {
-        buttons->removeWidget(cmdPrint);
-        buttons->insertWidget(buttons->indexOf(cmdClear), cmdPrint);
-    }
+    buttonRow->removeWidget(cmdPrint);
+    buttonRow->insertWidget(buttonRow->indexOf(cmdClear), cmdPrint);
     setFixedBorder();
 
     const QString quantity = QStringLiteral("You must enter a valid quantity.");

@@ -67,7 +67,7 @@ frmTitration::frmTitration() : CalculatorForm(titration()) {
 
     // A rule between the four data boxes and the ratio: the rows from the
     // ratio down move one row lower.
-    auto* grid = qobject_cast<QGridLayout*>(static_cast<QBoxLayout*>(layout())->itemAt(2)->layout());
+    QGridLayout* grid = inputGrid;
     QList<std::pair<QLayoutItem*, QList<int>>> lower;
     for (int i = grid->count() - 1; i >= 0; --i) {
         int row = 0, col = 0, rows = 0, cols = 0;

@@ -24,7 +24,7 @@ CalculatorForm::Design ionization() {
     };
     s.heading = QStringLiteral("Enter all of the following data from a balanced equation.");
     s.headingName = QStringLiteral("Label8");
-    s.enablingInput = 2;  // the concentration of product 1
+    s.enablingInputs = {2};  // the concentration of product 1
     s.answerName = QStringLiteral("Text4");
     s.resultName = QStringLiteral("Label4");
     s.resultCaption = QStringLiteral("The ionization constant is ");
