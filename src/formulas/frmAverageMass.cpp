@@ -40,6 +40,7 @@ CalculatorForm::Design averageMass() {
     s.checkStyle = {Msg::Icon::Critical, QStringLiteral("Tessival")};
     s.trapStyle = {Msg::Icon::Information, QStringLiteral("Tessival")};
     s.enablingInputs = {};
+    s.inputColumns = 2;
     s.okStartsDisabled = false;
     s.parent = QStringLiteral("frmMoleChoice");
     s.fixedBorder = false;  // fixed once the layout is complete
@@ -67,14 +68,10 @@ frmAverageMass::frmAverageMass() : CalculatorForm(averageMass()) {
     Label7 = heading;
 
     // Each row: the weight at the left, the occurrence at the right; the result below.
-    QGridLayout* grid = inputGrid;
-    for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) grid->removeWidget(w);
-    for (int i = 0; i < 12; ++i) {
-        grid->addWidget(prompts.at(i), i / 2, (i % 2) * 2);
-        grid->addWidget(inputs.at(i), i / 2, (i % 2) * 2 + 1);
-    }
-    grid->addWidget(Label14, 6, 0, 1, 2);
-    grid->addWidget(Text14, 6, 2, 1, 2);
+    for (QWidget* w : {static_cast<QWidget*>(Label14), static_cast<QWidget*>(Text14), static_cast<QWidget*>(cmdHelp)})
+        inputGrid->removeWidget(w);
+    inputGrid->addWidget(Label14, 6, 0, 1, 2);
+    inputGrid->addWidget(Text14, 6, 2, 1, 2);
 
     // Buttons: Cancel, Print, Clear, Ok, and "?" at the right end.
     QHBoxLayout* buttons = buttonRow;

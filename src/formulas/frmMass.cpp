@@ -39,6 +39,10 @@ CalculatorForm::Design mass() {
     s.parent = QStringLiteral("frmReactionChoice");
     s.unloadBeforeShow = true;
     s.enablingInputs = {CalculatorForm::AnyInput};
+    // Each substance on one row: coefficient, grams, molecular weight; the
+    // answer row below them.
+    s.inputColumns = 3;
+    s.resultColumn = 2;
     s.fixedBorder = false;  // fixed once the rows are laid out
     s.tabOrder = {QStringLiteral("Text14"), QStringLiteral("Text1"), QStringLiteral("Text6"),
                   QStringLiteral("Text17"), QStringLiteral("Text4"), QStringLiteral("Text9"),
@@ -70,23 +74,7 @@ frmMass::frmMass() : CalculatorForm(mass()) {
 
     Label1 = heading;
 
-    // Each substance on one row: coefficient, grams, molecular weight; the
-    // answer row below them with "?" at its right end.
-    {
-        QGridLayout* grid = inputGrid;
-        QList<QWidget*> all;
-        for (int i = 0; i < 6; ++i) all << prompts[i] << inputs[i];
-        all << Label14 << Text13 << Label22 << cmdHelp;
-        for (QWidget* w : all) grid->removeWidget(w);
-        for (int i = 0; i < 6; ++i) {
-            grid->addWidget(prompts[i], i / 3, (i % 3) * 2);
-            grid->addWidget(inputs[i], i / 3, (i % 3) * 2 + 1);
-        }
-        grid->addWidget(Label14, 2, 2);
-        grid->addWidget(Text13, 2, 3);
-        grid->addWidget(Label22, 2, 4);
-        grid->addWidget(cmdHelp, 2, 5, Qt::AlignRight);
-    }
+    inputGrid->setAlignment(cmdHelp, Qt::AlignRight);
 
     const QString weight = QStringLiteral("You must enter a valid number for molecular weight.");
     addCheck([this] { return !isEmpty(Text1) && !isEmpty(Text4); },

@@ -77,6 +77,7 @@ void CalculatorForm::build() {
             if (c.label) *c.label = label;
         }
     };
+    const int columns = std::max(1, m_design.inputColumns);
     QHBoxLayout* shared = nullptr;  // a row of boxes side by side
     for (int i = 0; i < m_design.inputs.size(); ++i) {
         addConstants(i);
@@ -104,6 +105,13 @@ void CalculatorForm::build() {
         connect(box, &QLineEdit::textChanged, this, [this, i] { input_Change(i); });
         inputs.append(box);
         prompts.append(label);
+        if (columns > 1) {
+            // Prompt and box pairs side by side, row by row.
+            grid->addWidget(label, i / columns, (i % columns) * 2);
+            grid->addWidget(box, i / columns, (i % columns) * 2 + 1);
+            row = i / columns + 1;
+            continue;
+        }
         if (in.besidePrevious && shared) {
             // Boxes side by side are narrow.
             for (QLineEdit* b : {inputs.at(i - 1), box}) b->setMaximumWidth(b->sizeHint().width() / 2);
@@ -126,6 +134,7 @@ void CalculatorForm::build() {
 
     cmdHelp = makeButton(QStringLiteral("cmdHelp"), QStringLiteral("?"));
     cmdHelp->setToolTip(QStringLiteral("Press for help"));
+    const int at = m_design.resultColumn;
     if (!m_design.answerName.isEmpty()) {
         resultLabel = new QLabel(m_design.resultCaption, this);
         resultLabel->setObjectName(m_design.resultName.isEmpty() ? m_design.answerName + QStringLiteral("Label")
@@ -143,20 +152,20 @@ void CalculatorForm::build() {
             left->addWidget(cmdHelp);
             left->addStretch();
             left->addWidget(resultLabel);
-            grid->addLayout(left, row, 0);
+            grid->addLayout(left, row, at);
         } else {
-            grid->addWidget(resultLabel, row, 0);
+            grid->addWidget(resultLabel, row, at);
         }
-        grid->addWidget(answerBox, row, 1);
+        grid->addWidget(answerBox, row, at + 1);
         if (!m_design.unitName.isEmpty()) {
             unitLabel = new QLabel(m_design.unitCaption, this);
             unitLabel->setObjectName(m_design.unitName);
-            grid->addWidget(unitLabel, row, 2);
+            grid->addWidget(unitLabel, row, at + 2);
         }
-        if (!m_design.helpLeftOfResult) grid->addWidget(cmdHelp, row, 3);
+        if (!m_design.helpLeftOfResult) grid->addWidget(cmdHelp, row, at + 3);
         ++row;
     } else {
-        grid->addWidget(cmdHelp, row++, 3);
+        grid->addWidget(cmdHelp, row++, at + 3);
     }
     outer->addLayout(grid);
     rowsBelow = new QVBoxLayout;

@@ -90,6 +90,7 @@ public:
         QString headingName = QStringLiteral("Label1");
         QList<Input> inputs;
         QList<Constant> constants;
+        int inputColumns = 1;  // prompt and box pairs per row of the grid (constants need 1)
 
         // Options (empty: none). The first is selected by the load.
         QString frameName = QStringLiteral("Frame1");
@@ -106,6 +107,7 @@ public:
         QString unitName;
         QString unitCaption;
         QString answerToolTip;
+        int resultColumn = 0;  // the grid column of the result caption (the answer, unit and "?" follow it)
         int answerChars = 0;   // the answer box shows at least this many digits (0: as the layout gives)
         QString workLineName;  // empty: no work line
         bool helpLeftOfResult = false;  // "?" stands at the left end of the result row, not at its right
