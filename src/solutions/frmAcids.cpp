@@ -3,34 +3,41 @@
 #include <cmath>
 
 namespace {
-CalculatorForm::Design acids() {
+CalculatorForm::Design acids(frmAcids& w) {
     using F = CalculatorForm::Format;
+    using Option = CalculatorForm::Option;
     CalculatorForm::Design s;
     s.caption = QStringLiteral("Acids / Bases");
     s.fontFamily = QStringLiteral("Times New Roman");
     s.pointSize = 9.75;
-    CalculatorForm::Input value{QStringLiteral("Text1"), QString(), QStringLiteral("Label1")};
-    value.keys = QStringLiteral(".E+-\b\r");
-    s.inputs = {value};
+    s.inputs = {CalculatorForm::Input{.name = QStringLiteral("Text1"), .promptName = QStringLiteral("Label1"),
+                                      .keys = QStringLiteral(".E+-\b\r"), .box = &w.Text1, .label = &w.Label1}};
     s.frameCaption = QStringLiteral("Select one of the following options");
     s.frameToolTip = QStringLiteral("Select which option you want and press Ok.");
+    s.frameBox = &w.Frame1;
     s.options = {
-        {QStringLiteral("opt1"), QStringLiteral("Calculate pH from H3O+  ion concentration"), QString(),
-         {QStringLiteral("Enter the H3O+ ion concentration")}, QStringLiteral(" The pH is "), QString(), false},
-        {QStringLiteral("opt2"), QStringLiteral("Calculate pOH from OH-  ion concentration"),
-         QStringLiteral("Make sure the concentration is that of OH- ions."),
-         {QStringLiteral("Enter the OH-  ion concentration")}, QStringLiteral(" The pOH is "), QString(), true},
-        {QStringLiteral("opt3"), QStringLiteral("Determine H3O+  ion concentration from pH"), QString(),
-         {QStringLiteral("Enter the pH")}, QStringLiteral(" The H3O+  concentration is "), QString(), true,
-         F::Scientific},
-        {QStringLiteral("opt4"), QStringLiteral("Determine OH-  ion concentration from pOH"),
-         QStringLiteral("Make sure you enter pOH and not pH."), {QStringLiteral("Enter the pOH")},
-         QStringLiteral(" The OH-  concentration is "), QString(), true, F::Scientific},
+        Option{.name = QStringLiteral("opt1"), .caption = QStringLiteral("Calculate pH from H3O+  ion concentration"),
+               .prompts = {QStringLiteral("Enter the H3O+ ion concentration")},
+               .result = QStringLiteral(" The pH is "), .button = &w.opt1},
+        Option{.name = QStringLiteral("opt2"), .caption = QStringLiteral("Calculate pOH from OH-  ion concentration"),
+               .toolTip = QStringLiteral("Make sure the concentration is that of OH- ions."),
+               .prompts = {QStringLiteral("Enter the OH-  ion concentration")},
+               .result = QStringLiteral(" The pOH is "), .focusInput = true, .button = &w.opt2},
+        Option{.name = QStringLiteral("opt3"), .caption = QStringLiteral("Determine H3O+  ion concentration from pH"),
+               .prompts = {QStringLiteral("Enter the pH")}, .result = QStringLiteral(" The H3O+  concentration is "),
+               .focusInput = true, .format = F::Scientific, .button = &w.opt3},
+        Option{.name = QStringLiteral("opt4"), .caption = QStringLiteral("Determine OH-  ion concentration from pOH"),
+               .toolTip = QStringLiteral("Make sure you enter pOH and not pH."),
+               .prompts = {QStringLiteral("Enter the pOH")}, .result = QStringLiteral(" The OH-  concentration is "),
+               .focusInput = true, .format = F::Scientific, .button = &w.opt4},
     };
     s.answerName = QStringLiteral("Text2");
     s.resultName = QStringLiteral("Label2");
     s.answerToolTip = QStringLiteral("This is your answer.");
     s.workLineName = QStringLiteral("Text3");
+    s.result = &w.Label2;
+    s.answer = &w.Text2;
+    s.work = &w.Text3;
     s.parent = QStringLiteral("frmMain");
     s.helpText = QStringLiteral(
         "A pH value is an indication of whether a substance is acidic or basic. If the value is low (0-6), it is "
@@ -42,24 +49,15 @@ CalculatorForm::Design acids() {
 }
 }  // namespace
 
-frmAcids::frmAcids() : CalculatorForm(acids()) {
-    Frame1 = frame;
-    bind(options, opt1, opt2, opt3, opt4);
-    Text1 = inputs[0];
-    Label1 = prompts[0];
-    Text2 = answerBox;
-    Label2 = resultLabel;
-    Text3 = workLine;
-
+frmAcids::frmAcids() : CalculatorForm(acids(*this)) {
     addCheck([this] { return isEmpty(Text1); }, QStringLiteral("You must enter valid data."),
-             Style{Msg::Icon::None, QStringLiteral("Acids")}, [this] { cmdClear_Click(); });
+             Style{.title = QStringLiteral("Acids")}, [this] { cmdClear_Click(); });
     addCheck(
         [this] {
             const float v = single(Text1);
             return v < 0 || v > 14;
         },
-        QStringLiteral("You must enter a number between 0 and 14."),
-        Style{Msg::Icon::Information, QStringLiteral("Tessival")});
+        QStringLiteral("You must enter a number between 0 and 14."), InformationStyle);
 }
 
 void frmAcids::Form_Load() {

@@ -3,29 +3,42 @@
 #include "EnergyFormulas.h"
 
 namespace {
-CalculatorForm::Design changeOfState() {
+CalculatorForm::Design changeOfState(frmChangeOfState& w) {
+    using Input = CalculatorForm::Input;
+    using Option = CalculatorForm::Option;
     CalculatorForm::Design s;
     s.caption = QStringLiteral("Energy And Change Of State");
-    s.inputs = {{QStringLiteral("Text1"), QString(), QStringLiteral("Label1")},
-                {QStringLiteral("Text2"), QString(), QStringLiteral("Label2")},
-                {QStringLiteral("Text3"), QString(), QStringLiteral("Label3")}};
+    s.inputs = {
+        Input{.name = QStringLiteral("Text1"), .promptName = QStringLiteral("Label1"), .box = &w.Text1,
+              .label = &w.Label1},
+        Input{.name = QStringLiteral("Text2"), .promptName = QStringLiteral("Label2"), .box = &w.Text2,
+              .label = &w.Label2},
+        Input{.name = QStringLiteral("Text3"), .promptName = QStringLiteral("Label3"), .box = &w.Text3,
+              .label = &w.Label3},
+    };
     const QString mass = QStringLiteral("Enter the mass of the material in grams");
     const QString weight = QStringLiteral("Enter the molecular weight.");
     const QString kJ = QStringLiteral("kJ");
+    s.frameBox = &w.Frame1;
     s.options = {
-        {QStringLiteral("opt1"), QStringLiteral("Melting"), QString(),
-         {mass, QStringLiteral("Enter the heat of fusion in kJ/mol"), weight},
-         QStringLiteral("Energy needed to melt is "), kJ},
-        {QStringLiteral("opt2"), QStringLiteral("Boiling"), QString(),
-         {mass, QStringLiteral("Enter the heat of vaporization in kJ/mol"), weight},
-         QStringLiteral("Energy needed to boil is "), kJ, true},
+        Option{.name = QStringLiteral("opt1"), .caption = QStringLiteral("Melting"),
+               .prompts = {mass, QStringLiteral("Enter the heat of fusion in kJ/mol"), weight},
+               .result = QStringLiteral("Energy needed to melt is "), .unit = kJ, .button = &w.opt1},
+        Option{.name = QStringLiteral("opt2"), .caption = QStringLiteral("Boiling"),
+               .prompts = {mass, QStringLiteral("Enter the heat of vaporization in kJ/mol"), weight},
+               .result = QStringLiteral("Energy needed to boil is "), .unit = kJ, .focusInput = true,
+               .button = &w.opt2},
     };
     s.optionsInRow = true;
     s.answerName = QStringLiteral("Text4");
     s.resultName = QStringLiteral("Label4");
     s.unitName = QStringLiteral("Label5");
     s.workLineName = QStringLiteral("Text5");
-    s.checkStyle = {Msg::Icon::Information, QStringLiteral("Tessival")};
+    s.result = &w.Label4;
+    s.answer = &w.Text4;
+    s.unit = &w.Label5;
+    s.work = &w.Text5;
+    s.checkStyle = Form::InformationStyle;
     s.trapText = QStringLiteral("Data entry error");
     s.parent = QStringLiteral("frmEnergy");
     s.unloadBeforeShow = true;
@@ -41,16 +54,7 @@ CalculatorForm::Design changeOfState() {
 }
 }  // namespace
 
-frmChangeOfState::frmChangeOfState() : CalculatorForm(changeOfState()) {
-    Frame1 = frame;
-    bind(options, opt1, opt2);
-    bind(inputs, Text1, Text2, Text3);
-    bind(prompts, Label1, Label2, Label3);
-    Text4 = answerBox;
-    Label4 = resultLabel;
-    Label5 = unitLabel;
-    Text5 = workLine;
-
+frmChangeOfState::frmChangeOfState() : CalculatorForm(changeOfState(*this)) {
     addCheck([this] { return isEmpty(Text1) || isEmpty(Text2) || isEmpty(Text3); },
              QStringLiteral("You need to enter valid data in all boxes."));
     // A text that is no number goes to the trap.

@@ -2,17 +2,21 @@
 
 namespace {
 ChooserForm::Design energy() {
+    using Target = ChooserForm::Target;
     ChooserForm::Design s;
     s.caption = QStringLiteral("Energy Calculations");
-    auto add = [&s](const char* name, const char* caption, const char* window, int tab,
-                    ChooserForm::Leave leave = ChooserForm::Leave::Hide) {
-        s.targets.append({QLatin1String(name), QString::fromUtf8(caption), QLatin1String(window), 0, tab, leave});
+    s.targets = {
+        Target{.name = QStringLiteral("cmdExchange"), .caption = QStringLiteral("Energy Exchange / Transfer"),
+               .window = QStringLiteral("frmEnergyChange"), .tabIndex = 0},
+        Target{.name = QStringLiteral("cmdThermodynamics"), .caption = QStringLiteral("Thermodynamics"),
+               .window = QStringLiteral("frmThermoData"), .tabIndex = 1},
+        Target{.name = QStringLiteral("cmdFaradays"), .caption = QStringLiteral("Faraday's Law"),
+               .window = QStringLiteral("frmFaradays"), .tabIndex = 2},
+        Target{.name = QStringLiteral("cmdChangeOfState"), .caption = QStringLiteral("Energy And Change Of State"),
+               .window = QStringLiteral("frmChangeOfState"), .tabIndex = 3, .leave = ChooserForm::Leave::Unload},
+        Target{.name = QStringLiteral("cmdHalfLife"), .caption = QStringLiteral("Half Life Calculations"),
+               .window = QStringLiteral("frmHalfLife"), .tabIndex = 4},
     };
-    add("cmdExchange", "Energy Exchange / Transfer", "frmEnergyChange", 0);
-    add("cmdThermodynamics", "Thermodynamics", "frmThermoData", 1);
-    add("cmdFaradays", "Faraday's Law", "frmFaradays", 2);
-    add("cmdChangeOfState", "Energy And Change Of State", "frmChangeOfState", 3, ChooserForm::Leave::Unload);
-    add("cmdHalfLife", "Half Life Calculations", "frmHalfLife", 4);
     s.cancelTabIndex = 5;
     s.defaultButton = QStringLiteral("cmdExchange");
     s.cancelShows = QStringLiteral("frmMain");

@@ -1,24 +1,31 @@
 #include "frmEnergyChange.h"
 
 namespace {
-CalculatorForm::Design energyChange() {
+CalculatorForm::Design energyChange(frmEnergyChange& w) {
+    using Input = CalculatorForm::Input;
     CalculatorForm::Design s;
     s.caption = QStringLiteral("Heat Energy Change");
-    CalculatorForm::Input mass{QStringLiteral("Text1"), QStringLiteral("Enter the mass in grams."),
-                               QStringLiteral("Label1")};
-    CalculatorForm::Input change{QStringLiteral("Text2"), QStringLiteral("Temperature change in degrees Celcius."),
-                                 QStringLiteral("Label2")};
-    change.keys = QStringLiteral(".-\b\r");
-    CalculatorForm::Input heat{QStringLiteral("Text3"), QStringLiteral("Enter the specific heat."),
-                               QStringLiteral("Label3"),
-                               QStringLiteral("Use the chart below or one found in a textbook.")};
-    s.inputs = {mass, change, heat};
+    s.inputs = {
+        Input{.name = QStringLiteral("Text1"), .prompt = QStringLiteral("Enter the mass in grams."),
+              .promptName = QStringLiteral("Label1"), .box = &w.Text1, .label = &w.Label1},
+        Input{.name = QStringLiteral("Text2"), .prompt = QStringLiteral("Temperature change in degrees Celcius."),
+              .promptName = QStringLiteral("Label2"), .keys = QStringLiteral(".-\b\r"), .box = &w.Text2,
+              .label = &w.Label2},
+        Input{.name = QStringLiteral("Text3"), .prompt = QStringLiteral("Enter the specific heat."),
+              .promptName = QStringLiteral("Label3"),
+              .toolTip = QStringLiteral("Use the chart below or one found in a textbook."), .box = &w.Text3,
+              .label = &w.Label3},
+    };
     s.answerName = QStringLiteral("Text4");
     s.resultName = QStringLiteral("Label4");
     s.resultCaption = QStringLiteral("The heat energy change is: ");
     s.unitName = QStringLiteral("Label5");
     s.unitCaption = QStringLiteral("Joules");
     s.workLineName = QStringLiteral("Text5");
+    s.result = &w.Label4;
+    s.answer = &w.Text4;
+    s.unit = &w.Label5;
+    s.work = &w.Text5;
     s.singleResult = true;
     s.parent = QStringLiteral("frmEnergy");
     s.helpText = QStringLiteral(
@@ -30,14 +37,7 @@ CalculatorForm::Design energyChange() {
 }
 }  // namespace
 
-frmEnergyChange::frmEnergyChange() : CalculatorForm(energyChange()) {
-    bind(inputs, Text1, Text2, Text3);
-    bind(prompts, Label1, Label2, Label3);
-    Text4 = answerBox;
-    Label4 = resultLabel;
-    Label5 = unitLabel;
-    Text5 = workLine;
-
+frmEnergyChange::frmEnergyChange() : CalculatorForm(energyChange(*this)) {
     addCheck([this] { return isEmpty(Text1) || isEmpty(Text2) || isEmpty(Text3); },
              QStringLiteral("You must enter valid data into all required boxes."));
     addCheck([this] { return !(single(Text1) > 0); }, QStringLiteral("You must enter a positive amount."));

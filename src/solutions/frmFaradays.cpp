@@ -4,39 +4,53 @@
 #include "gases/GasFormulas.h"
 
 namespace {
-CalculatorForm::Design faradays() {
+CalculatorForm::Design faradays(frmFaradays& w) {
+    using Input = CalculatorForm::Input;
+    using Option = CalculatorForm::Option;
     CalculatorForm::Design s;
     s.caption = QStringLiteral("Faraday's Laws");
-    CalculatorForm::Input minutes{QStringLiteral("Text5"), QString(), QStringLiteral("Label5")};
-    minutes.keys = QStringLiteral("\b\r");
-    s.inputs = {{QStringLiteral("Text1"), QString(), QStringLiteral("Label1")},
-                {QStringLiteral("Text2"), QString(), QStringLiteral("Label2")},
-                {QStringLiteral("Text3"), QString(), QStringLiteral("Label3")},
-                minutes};
+    s.inputs = {
+        Input{.name = QStringLiteral("Text1"), .promptName = QStringLiteral("Label1"), .box = &w.Text1,
+              .label = &w.Label1},
+        Input{.name = QStringLiteral("Text2"), .promptName = QStringLiteral("Label2"), .box = &w.Text2,
+              .label = &w.Label2},
+        Input{.name = QStringLiteral("Text3"), .promptName = QStringLiteral("Label3"), .box = &w.Text3,
+              .label = &w.Label3},
+        Input{.name = QStringLiteral("Text5"), .promptName = QStringLiteral("Label5"), .keys = QStringLiteral("\b\r"),
+              .box = &w.Text5, .label = &w.Label5},
+    };
     const QString amps = QStringLiteral("Enter the amps of current flow.");
     const QString time = QStringLiteral("Enter the number of minutes.");
     const QString electrons = QStringLiteral("Enter the moles of electrons released.");
-    s.options = {
-        {QStringLiteral("opt1"), QStringLiteral("Grams"), QString(),
-         {QStringLiteral("Enter the coulombs for the element."), QStringLiteral("Enter the molecular weight."), electrons,
-          QStringLiteral("Enter the minutes.")},
-         QStringLiteral("The number of grams is "), QStringLiteral("grams ")},
-        {QStringLiteral("opt2"), QStringLiteral("Moles"), QString(), {amps, time, electrons, QStringLiteral("")},
-         QStringLiteral("The number of moles is "), QStringLiteral("moles")},
-        {QStringLiteral("opt3"), QStringLiteral("Liters"), QString(), {amps, time, electrons, QStringLiteral("")},
-         QStringLiteral("The volume released is "), QStringLiteral("liters")},
-    };
-    s.options[1].hidden = s.options[2].hidden = {3};
+    s.frameBox = &w.Frame1;
     // A new option starts from empty boxes; the minutes only under Grams.
-    s.options[0].emptied = {0, 1, 2, 3};
-    s.options[1].emptied = s.options[2].emptied = {0, 1, 2};
+    s.options = {
+        Option{.name = QStringLiteral("opt1"), .caption = QStringLiteral("Grams"),
+               .prompts = {QStringLiteral("Enter the coulombs for the element."),
+                           QStringLiteral("Enter the molecular weight."), electrons,
+                           QStringLiteral("Enter the minutes.")},
+               .result = QStringLiteral("The number of grams is "), .unit = QStringLiteral("grams "),
+               .emptied = {0, 1, 2, 3}, .button = &w.opt1},
+        Option{.name = QStringLiteral("opt2"), .caption = QStringLiteral("Moles"),
+               .prompts = {amps, time, electrons, QStringLiteral("")},
+               .result = QStringLiteral("The number of moles is "), .unit = QStringLiteral("moles"), .hidden = {3},
+               .emptied = {0, 1, 2}, .button = &w.opt2},
+        Option{.name = QStringLiteral("opt3"), .caption = QStringLiteral("Liters"),
+               .prompts = {amps, time, electrons, QStringLiteral("")},
+               .result = QStringLiteral("The volume released is "), .unit = QStringLiteral("liters"), .hidden = {3},
+               .emptied = {0, 1, 2}, .button = &w.opt3},
+    };
     s.optionsInRow = true;
     s.digits = Num::SingleDigits;  // the boxes are read in single precision
     s.answerName = QStringLiteral("Text6");
     s.resultName = QStringLiteral("Label6");
     s.unitName = QStringLiteral("Label4");
     s.workLineName = QStringLiteral("Text4");
-    s.checkStyle = {Msg::Icon::Information, QStringLiteral("Tessival")};
+    s.result = &w.Label6;
+    s.answer = &w.Text6;
+    s.unit = &w.Label4;
+    s.work = &w.Text4;
+    s.checkStyle = Form::InformationStyle;
     s.trapText = QStringLiteral("Missing data.");
     s.parent = QStringLiteral("frmEnergy");
     s.unloadBeforeShow = true;
@@ -50,16 +64,7 @@ CalculatorForm::Design faradays() {
 }
 }  // namespace
 
-frmFaradays::frmFaradays() : CalculatorForm(faradays()) {
-    Frame1 = frame;
-    bind(options, opt1, opt2, opt3);
-    bind(inputs, Text1, Text2, Text3, Text5);
-    bind(prompts, Label1, Label2, Label3, Label5);
-    Text6 = answerBox;
-    Label6 = resultLabel;
-    Label4 = unitLabel;
-    Text4 = workLine;
-
+frmFaradays::frmFaradays() : CalculatorForm(faradays(*this)) {
     addCheck([this] { return isEmpty(Text1) || isEmpty(Text2) || isEmpty(Text3); },
              QStringLiteral("You must enter valid data in all boxes."));
 }

@@ -3,38 +3,50 @@
 #include "EnergyFormulas.h"
 
 namespace {
-CalculatorForm::Design halfLife() {
+CalculatorForm::Design halfLife(frmHalfLife& w) {
+    using Input = CalculatorForm::Input;
+    using Option = CalculatorForm::Option;
     CalculatorForm::Design s;
     s.caption = QStringLiteral("Half Life Calculations");
-    CalculatorForm::Input life{QStringLiteral("Text1"), QString(), QStringLiteral("Label2")};
-    CalculatorForm::Input initial{QStringLiteral("Text2"), QString(), QStringLiteral("Label3")};
-    CalculatorForm::Input last{QStringLiteral("Text4"), QString(), QStringLiteral("Label5")};
-    life.keys = last.keys = QStringLiteral("E+-.\b\r");
-    initial.keys = QStringLiteral("E+.\b\r");
-    s.inputs = {life, initial, last};
+    const QString signedKeys = QStringLiteral("E+-.\b\r");
+    s.inputs = {
+        Input{.name = QStringLiteral("Text1"), .promptName = QStringLiteral("Label2"), .keys = signedKeys,
+              .box = &w.Text1, .label = &w.Label2},
+        Input{.name = QStringLiteral("Text2"), .promptName = QStringLiteral("Label3"),
+              .keys = QStringLiteral("E+.\b\r"), .box = &w.Text2, .label = &w.Label3},
+        Input{.name = QStringLiteral("Text4"), .promptName = QStringLiteral("Label5"), .keys = signedKeys,
+              .box = &w.Text4, .label = &w.Label5},
+    };
     const QString halfLife = QStringLiteral("Enter the half life of the element.");
     const QString start = QStringLiteral("Enter the initial quantity of material.");
     s.frameCaption = QStringLiteral("Select one of the following options");
+    s.frameBox = &w.Frame1;
     s.options = {
-        {QStringLiteral("opt1"), QStringLiteral("Time"), QString(),
-         {halfLife, start, QStringLiteral("Enter the final quantity")}, QStringLiteral("The time required is"),
-         QStringLiteral("years")},
-        {QStringLiteral("opt2"), QStringLiteral("Quantity"), QString(),
-         {halfLife, start, QStringLiteral("Enter the time period. ")}, QStringLiteral("The final quantity is "),
-         QStringLiteral("atoms")},
+        Option{.name = QStringLiteral("opt1"), .caption = QStringLiteral("Time"),
+               .prompts = {halfLife, start, QStringLiteral("Enter the final quantity")},
+               .result = QStringLiteral("The time required is"), .unit = QStringLiteral("years"),
+               .emptied = {0, 1, 2}, .button = &w.opt1},
+        Option{.name = QStringLiteral("opt2"), .caption = QStringLiteral("Quantity"),
+               .prompts = {halfLife, start, QStringLiteral("Enter the time period. ")},
+               .result = QStringLiteral("The final quantity is "), .unit = QStringLiteral("atoms"),
+               .emptied = {0, 1, 2}, .button = &w.opt2},
     };
-    s.options[0].emptied = s.options[1].emptied = {0, 1, 2};
     s.optionsInRow = true;
     s.answerName = QStringLiteral("Text3");
     s.resultName = QStringLiteral("Label4");
     s.unitName = QStringLiteral("Label6");
     s.workLineName = QStringLiteral("Text5");
+    s.result = &w.Label4;
+    s.answer = &w.Text3;
+    s.unit = &w.Label6;
+    s.work = &w.Text5;
     s.format = CalculatorForm::Format::DefaultDouble;
     s.answerChars = 21;  // -7.07106781186548E+19
-    s.checkStyle = {Msg::Icon::Information, QStringLiteral("Tessival")};
+    s.checkStyle = Form::InformationStyle;
     s.trapText = QStringLiteral("Data Entry Error.");
     s.parent = QStringLiteral("frmEnergy");
     s.unloadBeforeShow = true;
+    s.clearSelectsFirstOption = true;
     s.tabOrder = QStringList{"Text1", "Text2", "Text4", "cmdOk", "cmdClear", "cmdCancel", "Text3", "opt1", "opt2",
                              "Text5", "cmdPrint", "cmdHelp"};
     s.helpText = QStringLiteral(
@@ -46,16 +58,7 @@ CalculatorForm::Design halfLife() {
 }
 }  // namespace
 
-frmHalfLife::frmHalfLife() : CalculatorForm(halfLife()) {
-    Frame1 = frame;
-    bind(options, opt1, opt2);
-    bind(inputs, Text1, Text2, Text4);
-    bind(prompts, Label2, Label3, Label5);
-    Text3 = answerBox;
-    Label4 = resultLabel;
-    Label6 = unitLabel;
-    Text5 = workLine;
-
+frmHalfLife::frmHalfLife() : CalculatorForm(halfLife(*this)) {
     // In screen order; a text that is no number goes to the trap.
     addCheck(
         [this] {
@@ -69,8 +72,8 @@ frmHalfLife::frmHalfLife() : CalculatorForm(halfLife()) {
              QStringLiteral("The final quantity must be smaller than the initial quantity."));
 }
 
+// After the first option (Time) is selected again.
 void frmHalfLife::cleared() {
-    selectOption(Time);
     setPrompt(2, QStringLiteral("Enter the final quantity."));
     setResultCaption(QStringLiteral("The time required is "));
     unitLabel->setText(QStringLiteral("years"));

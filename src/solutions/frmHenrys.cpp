@@ -1,20 +1,25 @@
 #include "frmHenrys.h"
 
 namespace {
-CalculatorForm::Design henrys() {
+CalculatorForm::Design henrys(frmHenrys& w) {
+    using Input = CalculatorForm::Input;
     CalculatorForm::Design s;
     s.caption = QStringLiteral("Henry's Law - Calculating Solubility");
-    CalculatorForm::Input constant{QStringLiteral("Text1"), QStringLiteral("Enter the molality per atmosphere"),
-                                   QStringLiteral("Label2"),
-                                   QStringLiteral("Molality is moles per kilogram of solvent.")};
-    constant.keys = QStringLiteral(".E-+\b\r");
-    CalculatorForm::Input pressure{QStringLiteral("Text2"), QStringLiteral("Enter the pressure in atmospheres"),
-                                   QStringLiteral("Label3")};
-    s.inputs = {constant, pressure};
+    s.inputs = {
+        Input{.name = QStringLiteral("Text1"), .prompt = QStringLiteral("Enter the molality per atmosphere"),
+              .promptName = QStringLiteral("Label2"),
+              .toolTip = QStringLiteral("Molality is moles per kilogram of solvent."),
+              .keys = QStringLiteral(".E-+\b\r"), .box = &w.Text1, .label = &w.Label2},
+        Input{.name = QStringLiteral("Text2"), .prompt = QStringLiteral("Enter the pressure in atmospheres"),
+              .promptName = QStringLiteral("Label3"), .box = &w.Text2, .label = &w.Label3},
+    };
     s.answerName = QStringLiteral("Text3");
     s.resultName = QStringLiteral("Label4");
     s.resultCaption = QStringLiteral("The solubility is ");
     s.workLineName = QStringLiteral("Text4");
+    s.result = &w.Label4;
+    s.answer = &w.Text3;
+    s.work = &w.Text4;
     s.singleResult = true;
     s.parent = QStringLiteral("frmSolutions");
     s.tabOrder = {QStringLiteral("Text1"), QStringLiteral("Text2"), QStringLiteral("cmdCancel"),
@@ -29,13 +34,7 @@ CalculatorForm::Design henrys() {
 }
 }  // namespace
 
-frmHenrys::frmHenrys() : CalculatorForm(henrys()) {
-    bind(inputs, Text1, Text2);
-    bind(prompts, Label2, Label3);
-    Text3 = answerBox;
-    Label4 = resultLabel;
-    Text4 = workLine;
-
+frmHenrys::frmHenrys() : CalculatorForm(henrys(*this)) {
     addCheck([this] { return Num::notAboveZero(Text1->text()) || Num::notAboveZero(Text2->text()); },
              QStringLiteral("You must enter valid data into both boxes."));
 }

@@ -1,33 +1,43 @@
 #include "frmMolarity.h"
 
 namespace {
-CalculatorForm::Design molarity() {
+CalculatorForm::Design molarity(frmMolarity& w) {
+    using Input = CalculatorForm::Input;
+    using Option = CalculatorForm::Option;
     CalculatorForm::Design s;
     s.caption = QStringLiteral("Molarity / Molality");
     s.fontFamily = QStringLiteral("Times New Roman");
     s.pointSize = 9.75;
-    CalculatorForm::Input moles{QStringLiteral("Text1"), QStringLiteral("Enter the moles of solute"),
-                                QStringLiteral("Label2"), QStringLiteral("Enter a number of moles.")};
-    CalculatorForm::Input amount{QStringLiteral("Text2"), QString(), QStringLiteral("Label3"),
-                                 QStringLiteral("Enter liters or kilograms.")};
-    moles.keys = amount.keys = QStringLiteral(".\b");
-    s.inputs = {moles, amount};
+    const QString keys = QStringLiteral(".\b");
+    s.inputs = {
+        Input{.name = QStringLiteral("Text1"), .prompt = QStringLiteral("Enter the moles of solute"),
+              .promptName = QStringLiteral("Label2"), .toolTip = QStringLiteral("Enter a number of moles."),
+              .keys = keys, .box = &w.Text1, .label = &w.Label2},
+        Input{.name = QStringLiteral("Text2"), .promptName = QStringLiteral("Label3"),
+              .toolTip = QStringLiteral("Enter liters or kilograms."), .keys = keys, .box = &w.Text2,
+              .label = &w.Label3},
+    };
+    s.frameBox = &w.Frame1;
     s.options = {
-        {QStringLiteral("opt1"), QStringLiteral("Molarity"), QString(),
-         {QString(), QStringLiteral("Enters the liters of solution.")}, QStringLiteral("The molarity is "),
-         QStringLiteral("M")},
-        {QStringLiteral("opt2"), QStringLiteral("Molality"), QString(),
-         {QString(), QStringLiteral("Enters the kilograms of solvent.")}, QStringLiteral("The molality is "),
-         QStringLiteral("m")},
+        Option{.name = QStringLiteral("opt1"), .caption = QStringLiteral("Molarity"),
+               .prompts = {QString(), QStringLiteral("Enters the liters of solution.")},
+               .result = QStringLiteral("The molarity is "), .unit = QStringLiteral("M"), .button = &w.opt1},
+        Option{.name = QStringLiteral("opt2"), .caption = QStringLiteral("Molality"),
+               .prompts = {QString(), QStringLiteral("Enters the kilograms of solvent.")},
+               .result = QStringLiteral("The molality is "), .unit = QStringLiteral("m"), .button = &w.opt2},
     };
     s.answerName = QStringLiteral("Text3");
     s.resultName = QStringLiteral("Label4");
     s.unitName = QStringLiteral("Label5");
     s.workLineName = QStringLiteral("Text4");
+    s.result = &w.Label4;
+    s.answer = &w.Text3;
+    s.unit = &w.Label5;
+    s.work = &w.Text4;
     s.trapText = QStringLiteral("Data entry error");
     s.parent = QStringLiteral("frmSolutions");
-    s.onLoad = {{QStringLiteral("frmSolutions"), Form::Action::Hide},
-                {QStringLiteral("frmSolutions"), Form::Action::Unload}};
+    s.onLoad = {Form::Step{.window = QStringLiteral("frmSolutions"), .action = Form::Action::Hide},
+                Form::Step{.window = QStringLiteral("frmSolutions"), .action = Form::Action::Unload}};
     s.helpText = QStringLiteral(
         "Determining the concentration of a solution is an important chemical function. Materials must be of a "
         "certain concentration in order to react properly. Molarity refers to the number of moles per liter of "
@@ -37,16 +47,7 @@ CalculatorForm::Design molarity() {
 }
 }  // namespace
 
-frmMolarity::frmMolarity() : CalculatorForm(molarity()) {
-    Frame1 = frame;
-    bind(options, opt1, opt2);
-    bind(inputs, Text1, Text2);
-    bind(prompts, Label2, Label3);
-    Label4 = resultLabel;
-    Text3 = answerBox;
-    Label5 = unitLabel;
-    Text4 = workLine;
-
+frmMolarity::frmMolarity() : CalculatorForm(molarity(*this)) {
     // Both boxes must hold a number above 0 (0.0 and 00 are 0 too).
     addCheck([this] { return Num::notAboveZero(Text1->text()) || Num::notAboveZero(Text2->text()); },
              QStringLiteral("You must enter valid data into both boxes."), std::nullopt,

@@ -6,25 +6,32 @@ namespace {
 const QString Concentration1 = QStringLiteral("Enter the concentration of product 1.");
 const QString Concentration2 = QStringLiteral("Enter the concentration of product 2.");
 
-CalculatorForm::Design solubility() {
+CalculatorForm::Design solubility(frmSolubilityConstants& w) {
+    using Input = CalculatorForm::Input;
     CalculatorForm::Design s = EquilibriumShape::design(QStringLiteral("Solubility Product Constant"));
     const QString molar = QStringLiteral("Enter the concentration in moles per liter.");
     const QString keys = QStringLiteral(".E+-\b\r");
     s.inputs = {
-        {QStringLiteral("Text1"), Concentration1, QStringLiteral("Label2"), molar, keys},
-        {QStringLiteral("Text5"), QStringLiteral("Enter the coefficient of product 1."), QStringLiteral("Label1"),
-         QString(), keys},
-        {QStringLiteral("Text2"), Concentration2, QStringLiteral("Label3"), molar, keys},
-        {QStringLiteral("Text6"), QStringLiteral("Enter the coefficient of product 2."), QStringLiteral("Label5"),
-         QString(), keys},
+        Input{.name = QStringLiteral("Text1"), .prompt = Concentration1, .promptName = QStringLiteral("Label2"),
+              .toolTip = molar, .keys = keys, .box = &w.Text1, .label = &w.Label2},
+        Input{.name = QStringLiteral("Text5"), .prompt = QStringLiteral("Enter the coefficient of product 1."),
+              .promptName = QStringLiteral("Label1"), .keys = keys, .box = &w.Text5, .label = &w.Label1},
+        Input{.name = QStringLiteral("Text2"), .prompt = Concentration2, .promptName = QStringLiteral("Label3"),
+              .toolTip = molar, .keys = keys, .box = &w.Text2, .label = &w.Label3},
+        Input{.name = QStringLiteral("Text6"), .prompt = QStringLiteral("Enter the coefficient of product 2."),
+              .promptName = QStringLiteral("Label5"), .keys = keys, .box = &w.Text6, .label = &w.Label5},
     };
     s.heading = QStringLiteral("Enter the following data from a balanced equation.");
     s.headingName = QStringLiteral("Label6");
+    s.headingLabel = &w.Label6;
     s.answerName = QStringLiteral("Text3");
     s.resultName = QStringLiteral("Label4");
     s.resultCaption = QStringLiteral("The solubility product constant (Ksp) is ");
     s.workLineName = QStringLiteral("Text4");
-    s.checkStyle = {Msg::Icon::Information, QStringLiteral("Tessival")};
+    s.result = &w.Label4;
+    s.answer = &w.Text3;
+    s.work = &w.Text4;
+    s.checkStyle = Form::InformationStyle;
     s.trapStyle = s.checkStyle;
     s.trapText = QStringLiteral("Data Entry Error");
     s.tabOrder = {QStringLiteral("Text1"),  QStringLiteral("Text5"),     QStringLiteral("Text2"),
@@ -39,14 +46,7 @@ CalculatorForm::Design solubility() {
 }
 }  // namespace
 
-frmSolubilityConstants::frmSolubilityConstants() : CalculatorForm(solubility()) {
-    bind(inputs, Text1, Text5, Text2, Text6);
-    bind(prompts, Label2, Label1, Label3, Label5);
-    Text3 = answerBox;
-    Label4 = resultLabel;
-    Text4 = workLine;
-    Label6 = heading;
-
+frmSolubilityConstants::frmSolubilityConstants() : CalculatorForm(solubility(*this)) {
     // Both concentrations first, then both coefficients.
     const QString valid = QStringLiteral("You must enter valid data.");
     for (QLineEdit* box : {Text1, Text2, Text5, Text6}) addCheck([box] { return Num::notAboveZero(box->text()); }, valid);

@@ -2,23 +2,30 @@
 
 namespace {
 ChooserForm::Design solutions() {
+    using Target = ChooserForm::Target;
     ChooserForm::Design s;
     s.caption = QStringLiteral("Solutions");
     s.fontFamily = QStringLiteral("Times New Roman");
     s.pointSize = 9.75;
-    auto add = [&s](const char* name, const char* caption, const char* window, int column, int tab,
-                    ChooserForm::Leave leave = ChooserForm::Leave::Hide) {
-        s.targets.append({QLatin1String(name), QString::fromUtf8(caption), QLatin1String(window), column, tab, leave});
+    s.targets = {
+        Target{.name = QStringLiteral("cmdMolarity"), .caption = QStringLiteral("Molarity / Molality"),
+               .window = QStringLiteral("frmMolarity"), .tabIndex = 1},
+        Target{.name = QStringLiteral("cmdHenrys"), .caption = QStringLiteral("Henry's Law"),
+               .window = QStringLiteral("frmHenrys"), .tabIndex = 2},
+        // The freezing-point calculator hides the chooser from its own load.
+        Target{.name = QStringLiteral("cmdFp"), .caption = QStringLiteral("FP / BP Changes"),
+               .window = QStringLiteral("frmFreezing"), .tabIndex = 3, .leave = ChooserForm::Leave::Stay},
+        Target{.name = QStringLiteral("cmdSolubility"), .caption = QStringLiteral("Solubility Constant"),
+               .window = QStringLiteral("frmSolubilityConstants"), .tabIndex = 4},
+        Target{.name = QStringLiteral("cmdEquilibrium"), .caption = QStringLiteral("Equilibrium Constant"),
+               .window = QStringLiteral("frmEquilibriumConstant"), .column = 1, .tabIndex = 5},
+        Target{.name = QStringLiteral("cmdTitration"), .caption = QStringLiteral("Titration"),
+               .window = QStringLiteral("frmTitration"), .column = 1, .tabIndex = 6},
+        Target{.name = QStringLiteral("cmdIonization"), .caption = QStringLiteral("Ionization Constant"),
+               .window = QStringLiteral("frmionizationConstant"), .column = 1, .tabIndex = 7},
+        Target{.name = QStringLiteral("cmdMoleFraction"), .caption = QStringLiteral("Mole Fraction / Percent"),
+               .window = QStringLiteral("frmMoleFraction"), .column = 1, .tabIndex = 9},
     };
-    add("cmdMolarity", "Molarity / Molality", "frmMolarity", 0, 1);
-    add("cmdHenrys", "Henry's Law", "frmHenrys", 0, 2);
-    // The freezing-point calculator hides the chooser from its own load.
-    add("cmdFp", "FP / BP Changes", "frmFreezing", 0, 3, ChooserForm::Leave::Stay);
-    add("cmdSolubility", "Solubility Constant", "frmSolubilityConstants", 0, 4);
-    add("cmdEquilibrium", "Equilibrium Constant", "frmEquilibriumConstant", 1, 5);
-    add("cmdTitration", "Titration", "frmTitration", 1, 6);
-    add("cmdIonization", "Ionization Constant", "frmionizationConstant", 1, 7);
-    add("cmdMoleFraction", "Mole Fraction / Percent", "frmMoleFraction", 1, 9);
     s.cancelTabIndex = 8;
     s.defaultButton = QStringLiteral("cmdMolarity");
     return s;

@@ -6,45 +6,55 @@ namespace {
 const QString Ratio = QStringLiteral("Ratio of reactant to product.");
 const QString To = QStringLiteral(" to ");
 
-CalculatorForm::Design thermoData() {
+CalculatorForm::Design thermoData(frmThermoData& w) {
+    using Input = CalculatorForm::Input;
+    using Option = CalculatorForm::Option;
     CalculatorForm::Design s;
     s.caption = QStringLiteral("Thermodynamic Calculations");
-    CalculatorForm::Input reactant{QStringLiteral("Text1"), QString(), QStringLiteral("Label1")};
-    CalculatorForm::Input product{QStringLiteral("Text2"), QString(), QStringLiteral("Label2")};
-    CalculatorForm::Input left{QStringLiteral("Text3"), QString(), QStringLiteral("Label3")};
-    CalculatorForm::Input right{QStringLiteral("Text5"), QString(), QStringLiteral("Label5")};
-    reactant.keys = product.keys = QStringLiteral(".-\b\r");
-    left.keys = QStringLiteral("-.\b\r");
-    right.keys = QStringLiteral("\b\r");
-    right.besidePrevious = true;  // the ratio row: Text3 " to " Text5
-    s.inputs = {reactant, product, left, right};
-    const QString kJ = QStringLiteral("kJ");
-    s.options = {
-        {QStringLiteral("opt1"), QStringLiteral("Enthalpy"), QString(),
-         {QStringLiteral("Enter the enthalpy value for the reactant in kJ."),
-          QStringLiteral("Enter the enthalpy value for the product in kJ."), Ratio, To},
-         QStringLiteral("The enthalpy change is "), kJ},
-        {QStringLiteral("opt2"), QStringLiteral("Entropy"), QString(),
-         {QStringLiteral("Enter the sum of the entropies for the products."),
-          QStringLiteral("Enter the sum of the entropies for the reactants."), QStringLiteral(""), QStringLiteral("")},
-         QStringLiteral("The entropy for the overall reaction is "), QStringLiteral("J/K")},
-        {QStringLiteral("opt3"), QStringLiteral("Gibbs Free Energy"), QString(),
-         {QStringLiteral("Enter the enthalpy change for the reaction."),
-          QStringLiteral("Enter the temperature in degrees Kelvin."), QStringLiteral("Enter the entropy for the reaction."),
-          QStringLiteral("")},
-         QStringLiteral("The free energy for the reaction is "), kJ},
+    const QString signedKeys = QStringLiteral(".-\b\r");
+    s.inputs = {
+        Input{.name = QStringLiteral("Text1"), .promptName = QStringLiteral("Label1"), .keys = signedKeys,
+              .box = &w.Text1, .label = &w.Label1},
+        Input{.name = QStringLiteral("Text2"), .promptName = QStringLiteral("Label2"), .keys = signedKeys,
+              .box = &w.Text2, .label = &w.Label2},
+        Input{.name = QStringLiteral("Text3"), .promptName = QStringLiteral("Label3"), .keys = QStringLiteral("-.\b\r"),
+              .box = &w.Text3, .label = &w.Label3},
+        // The ratio row: Text3 " to " Text5.
+        Input{.name = QStringLiteral("Text5"), .promptName = QStringLiteral("Label5"), .keys = QStringLiteral("\b\r"),
+              .besidePrevious = true, .box = &w.Text5, .label = &w.Label5},
     };
-    s.options[1].hidden = {2, 3};
-    s.options[2].hidden = {3};
-    s.options[0].emptied = {2, 3};
+    const QString kJ = QStringLiteral("kJ");
+    s.frameBox = &w.Frame1;
+    s.options = {
+        Option{.name = QStringLiteral("opt1"), .caption = QStringLiteral("Enthalpy"),
+               .prompts = {QStringLiteral("Enter the enthalpy value for the reactant in kJ."),
+                           QStringLiteral("Enter the enthalpy value for the product in kJ."), Ratio, To},
+               .result = QStringLiteral("The enthalpy change is "), .unit = kJ, .emptied = {2, 3}, .button = &w.opt1},
+        Option{.name = QStringLiteral("opt2"), .caption = QStringLiteral("Entropy"),
+               .prompts = {QStringLiteral("Enter the sum of the entropies for the products."),
+                           QStringLiteral("Enter the sum of the entropies for the reactants."), QStringLiteral(""),
+                           QStringLiteral("")},
+               .result = QStringLiteral("The entropy for the overall reaction is "), .unit = QStringLiteral("J/K"),
+               .hidden = {2, 3}, .button = &w.opt2},
+        Option{.name = QStringLiteral("opt3"), .caption = QStringLiteral("Gibbs Free Energy"),
+               .prompts = {QStringLiteral("Enter the enthalpy change for the reaction."),
+                           QStringLiteral("Enter the temperature in degrees Kelvin."),
+                           QStringLiteral("Enter the entropy for the reaction."), QStringLiteral("")},
+               .result = QStringLiteral("The free energy for the reaction is "), .unit = kJ, .hidden = {3},
+               .button = &w.opt3},
+    };
     s.optionsInRow = true;
     s.answerName = QStringLiteral("Text4");
     s.resultName = QStringLiteral("Label4");
     s.unitName = QStringLiteral("Label6");
     s.workLineName = QStringLiteral("Text6");
+    s.result = &w.Label4;
+    s.answer = &w.Text4;
+    s.unit = &w.Label6;
+    s.work = &w.Text6;
     s.format = CalculatorForm::Format::DefaultSingle;
     s.keyStyle.title = QStringLiteral("ThermoData");
-    s.checkStyle = {Msg::Icon::Information, QStringLiteral("Tessival")};
+    s.checkStyle = Form::InformationStyle;
     s.trapText = QStringLiteral("Data entry error.");
     s.parent = QStringLiteral("frmEnergy");
     s.unloadBeforeShow = true;
@@ -59,16 +69,7 @@ CalculatorForm::Design thermoData() {
 }
 }  // namespace
 
-frmThermoData::frmThermoData() : CalculatorForm(thermoData()) {
-    Frame1 = frame;
-    bind(options, opt1, opt2, opt3);
-    bind(inputs, Text1, Text2, Text3, Text5);
-    bind(prompts, Label1, Label2, Label3, Label5);
-    Text4 = answerBox;
-    Label4 = resultLabel;
-    Label6 = unitLabel;
-    Text6 = workLine;
-
+frmThermoData::frmThermoData() : CalculatorForm(thermoData(*this)) {
     // An element in its standard state has an enthalpy (and free energy) of 0.
     addCheck([this] { return isEmpty(Text1); }, QStringLiteral("You must enter a valid value all boxes."));
     addCheck([this] { return isEmpty(Text2); }, QStringLiteral("You must enter a valid value in all boxes."));

@@ -3,34 +3,46 @@
 #include "EquilibriumShape.h"
 
 namespace {
-CalculatorForm::Design ionization() {
+CalculatorForm::Design ionization(frmionizationConstant& w) {
+    using Input = CalculatorForm::Input;
     CalculatorForm::Design s = EquilibriumShape::design(QStringLiteral("Ionization Constant"));
     const QString molar = QStringLiteral("Moles per liter.");
     const QString integer = QStringLiteral("Enter an integer from a balanced equation.");
-    auto input = [](const char* name, const char* prompt, const char* label, const QString& tip, const char* keys,
-                    bool enter) {
-        CalculatorForm::Input in{QLatin1String(name), QLatin1String(prompt), QLatin1String(label), tip,
-                                 QLatin1String(keys)};
-        in.enterSubmits = enter;
-        return in;
-    };
+    const QString coefficientKeys = QStringLiteral(".E-\b\r");
+    // Enter in a coefficient box does not run Ok.
     s.inputs = {
-        input("Text1", "Enter the concentration of the reactant.", "Label1", molar, ".E-+\b\r", true),
-        input("Text6", "Enter the coefficient of the reactant.", "Label5", integer, ".E-\b\r", false),
-        input("Text2", "Enter the concentration of product 1.", "Label2", molar, ".E-+\b\r", true),
-        input("Text7", "Enter the coefficient of product 1.", "Label6", integer, ".E-\b\r", false),
-        input("Text3", "Enter the concentration of product 2.", "Label3", molar, ".E-\b\r", true),
-        input("Text8", "Enter the coefficient of product 2.", "Label7", integer, ".E-\b\r", false),
+        Input{.name = QStringLiteral("Text1"), .prompt = QStringLiteral("Enter the concentration of the reactant."),
+              .promptName = QStringLiteral("Label1"), .toolTip = molar, .keys = QStringLiteral(".E-+\b\r"),
+              .box = &w.Text1, .label = &w.Label1},
+        Input{.name = QStringLiteral("Text6"), .prompt = QStringLiteral("Enter the coefficient of the reactant."),
+              .promptName = QStringLiteral("Label5"), .toolTip = integer, .keys = coefficientKeys,
+              .enterSubmits = false, .box = &w.Text6, .label = &w.Label5},
+        Input{.name = QStringLiteral("Text2"), .prompt = QStringLiteral("Enter the concentration of product 1."),
+              .promptName = QStringLiteral("Label2"), .toolTip = molar, .keys = QStringLiteral(".E-+\b\r"),
+              .box = &w.Text2, .label = &w.Label2},
+        Input{.name = QStringLiteral("Text7"), .prompt = QStringLiteral("Enter the coefficient of product 1."),
+              .promptName = QStringLiteral("Label6"), .toolTip = integer, .keys = coefficientKeys,
+              .enterSubmits = false, .box = &w.Text7, .label = &w.Label6},
+        Input{.name = QStringLiteral("Text3"), .prompt = QStringLiteral("Enter the concentration of product 2."),
+              .promptName = QStringLiteral("Label3"), .toolTip = molar, .keys = QStringLiteral(".E-\b\r"),
+              .box = &w.Text3, .label = &w.Label3},
+        Input{.name = QStringLiteral("Text8"), .prompt = QStringLiteral("Enter the coefficient of product 2."),
+              .promptName = QStringLiteral("Label7"), .toolTip = integer, .keys = coefficientKeys,
+              .enterSubmits = false, .box = &w.Text8, .label = &w.Label7},
     };
     s.heading = QStringLiteral("Enter all of the following data from a balanced equation.");
     s.headingName = QStringLiteral("Label8");
+    s.headingLabel = &w.Label8;
     s.enablingInputs = {2};  // the concentration of product 1
     s.answerName = QStringLiteral("Text4");
     s.resultName = QStringLiteral("Label4");
     s.resultCaption = QStringLiteral("The ionization constant is ");
     s.workLineName = QStringLiteral("Text5");
+    s.result = &w.Label4;
+    s.answer = &w.Text4;
+    s.work = &w.Text5;
     s.singleResult = true;
-    s.checkStyle = {Msg::Icon::Information, QStringLiteral("Tessival")};
+    s.checkStyle = Form::InformationStyle;
     s.trapText = QStringLiteral("Data Entry Error");
     s.unloadBeforeShow = true;
     s.helpText = QStringLiteral(
@@ -42,14 +54,7 @@ CalculatorForm::Design ionization() {
 }
 }  // namespace
 
-frmionizationConstant::frmionizationConstant() : CalculatorForm(ionization()) {
-    bind(inputs, Text1, Text6, Text2, Text7, Text3, Text8);
-    bind(prompts, Label1, Label5, Label2, Label6, Label3, Label7);
-    Text4 = answerBox;
-    Label4 = resultLabel;
-    Text5 = workLine;
-    Label8 = heading;
-
+frmionizationConstant::frmionizationConstant() : CalculatorForm(ionization(*this)) {
     // A 0 is accepted; an empty box or a negative concentration or coefficient
     // is refused, and so are products that use up the reactant.
     const QString valid = QStringLiteral("You must enter a valid number.");
