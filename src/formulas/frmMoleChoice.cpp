@@ -1,29 +1,26 @@
 #include "frmMoleChoice.h"
 
 namespace {
-ChooserForm::Design moleChoice() {
+ChooserForm::Design moleChoice(frmMoleChoice& w) {
+    using Target = ChooserForm::Target;
     ChooserForm::Design d;
     d.caption = QStringLiteral("Mole Calculations");
     // Each button hides the chooser; the chosen window shows it again on closing.
-    auto add = [&d](const char* name, const char* caption, const char* window) {
-        const int tab = int(d.targets.size());
-        d.targets.append({QLatin1String(name), QLatin1String(caption), QLatin1String(window), 0, tab,
-                          ChooserForm::Leave::Hide});
+    d.targets = {
+        Target{.name = QStringLiteral("cmdMoles"), .caption = QStringLiteral("Moles - Elements"),
+               .window = QStringLiteral("fmrMoles"), .button = &w.cmdMoles},
+        Target{.name = QStringLiteral("cmdAveAtMass"), .caption = QStringLiteral("Average Atomic Mass"),
+               .window = QStringLiteral("frmAverageMass"), .tabIndex = 1, .button = &w.cmdAveAtMass},
+        Target{.name = QStringLiteral("cmdMassEnergy"), .caption = QStringLiteral("Mass - Energy"),
+               .window = QStringLiteral("frmMassEnergy"), .tabIndex = 2, .button = &w.cmdMassEnergy},
+        Target{.name = QStringLiteral("cmdAtom"), .caption = QStringLiteral("Build An Atom"),
+               .window = QStringLiteral("frmBuildAtoms"), .tabIndex = 3, .button = &w.cmdAtom},
     };
-    add("cmdMoles", "Moles - Elements", "fmrMoles");
-    add("cmdAveAtMass", "Average Atomic Mass", "frmAverageMass");
-    add("cmdMassEnergy", "Mass - Energy", "frmMassEnergy");
-    add("cmdAtom", "Build An Atom", "frmBuildAtoms");
-    d.cancelTabIndex = int(d.targets.size());
+    d.cancelTabIndex = 4;
     d.defaultButton = QStringLiteral("cmdMoles");
     d.buttonWidth = 180;
     return d;
 }
 }  // namespace
 
-frmMoleChoice::frmMoleChoice() : ChooserForm(moleChoice()) {
-    cmdMoles = button(QStringLiteral("cmdMoles"));
-    cmdAveAtMass = button(QStringLiteral("cmdAveAtMass"));
-    cmdMassEnergy = button(QStringLiteral("cmdMassEnergy"));
-    cmdAtom = button(QStringLiteral("cmdAtom"));
-}
+frmMoleChoice::frmMoleChoice() : ChooserForm(moleChoice(*this)) {}

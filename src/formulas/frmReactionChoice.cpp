@@ -1,14 +1,15 @@
 #include "frmReactionChoice.h"
 
 namespace {
-ChooserForm::Design reactionChoice() {
+ChooserForm::Design reactionChoice(frmReactionChoice& w) {
+    using Target = ChooserForm::Target;
     ChooserForm::Design d;
     d.caption = QStringLiteral("Reaction Problems");
     d.targets = {
-        {QStringLiteral("cmdBalancing"), QStringLiteral("Balancing Reactions"), QStringLiteral("frmReactions"), 0, 1,
-         ChooserForm::Leave::Hide},
-        {QStringLiteral("cmdMassMass"), QStringLiteral("Mass/Mass Relationships"), QStringLiteral("frmMass"), 0, 2,
-         ChooserForm::Leave::Hide},
+        Target{.name = QStringLiteral("cmdBalancing"), .caption = QStringLiteral("Balancing Reactions"),
+               .window = QStringLiteral("frmReactions"), .tabIndex = 1, .button = &w.cmdBalancing},
+        Target{.name = QStringLiteral("cmdMassMass"), .caption = QStringLiteral("Mass/Mass Relationships"),
+               .window = QStringLiteral("frmMass"), .tabIndex = 2, .button = &w.cmdMassMass},
     };
     d.cancelTabIndex = 0;
     d.defaultButton = QStringLiteral("cmdBalancing");
@@ -17,7 +18,4 @@ ChooserForm::Design reactionChoice() {
 }
 }  // namespace
 
-frmReactionChoice::frmReactionChoice() : ChooserForm(reactionChoice()) {
-    cmdBalancing = button(QStringLiteral("cmdBalancing"));
-    cmdMassMass = button(QStringLiteral("cmdMassMass"));
-}
+frmReactionChoice::frmReactionChoice() : ChooserForm(reactionChoice(*this)) {}

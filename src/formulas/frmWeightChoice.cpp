@@ -1,26 +1,26 @@
 #include "frmWeightChoice.h"
 
 namespace {
-ChooserForm::Design weightChoice() {
+ChooserForm::Design weightChoice(frmWeightChoice& w) {
+    using Target = ChooserForm::Target;
     ChooserForm::Design d;
     d.caption = QStringLiteral("Molecular Weight Calculations");
     // Each button closes the chooser before it opens its window.
     d.targets = {
-        {QStringLiteral("cmdCalculateWeight"), QStringLiteral("Calculate MolecularWeight"), QStringLiteral("frmWeights"),
-         0, 0, ChooserForm::Leave::Unload},
-        {QStringLiteral("cmdCalculate"), QStringLiteral("Weight Calculations"), QStringLiteral("frmWeightCalculations"), 0,
-         1, ChooserForm::Leave::Unload},
+        Target{.name = QStringLiteral("cmdCalculateWeight"), .caption = QStringLiteral("Calculate MolecularWeight"),
+               .window = QStringLiteral("frmWeights"), .leave = ChooserForm::Leave::Unload,
+               .button = &w.cmdCalculateWeight},
+        Target{.name = QStringLiteral("cmdCalculate"), .caption = QStringLiteral("Weight Calculations"),
+               .window = QStringLiteral("frmWeightCalculations"), .tabIndex = 1, .leave = ChooserForm::Leave::Unload,
+               .button = &w.cmdCalculate},
     };
     d.cancelName = QStringLiteral("cmdClose");
     d.cancelCaption = QStringLiteral("Close");
     d.cancelTabIndex = 2;
     d.buttonWidth = 220;
+    d.cancel = &w.cmdClose;
     return d;
 }
 }  // namespace
 
-frmWeightChoice::frmWeightChoice() : ChooserForm(weightChoice()) {
-    cmdCalculateWeight = button(QStringLiteral("cmdCalculateWeight"));
-    cmdCalculate = button(QStringLiteral("cmdCalculate"));
-    cmdClose = cmdCancel;
-}
+frmWeightChoice::frmWeightChoice() : ChooserForm(weightChoice(*this)) {}

@@ -3,27 +3,38 @@
 namespace {
 enum { Density, Mass, Volume };  // the options, from the left
 
-CalculatorForm::Design density() {
+CalculatorForm::Design density(frmDensity& w) {
+    using Input = CalculatorForm::Input;
+    using Option = CalculatorForm::Option;
     CalculatorForm::Design s;
     s.caption = QStringLiteral("Density Calculations");
-    s.inputs = {{QStringLiteral("Text1"), QString(), QStringLiteral("Label1")},
-                {QStringLiteral("txtDensity1"), QString(), QStringLiteral("lblDensity2")}};
+    s.inputs = {
+        Input{.name = QStringLiteral("Text1"), .promptName = QStringLiteral("Label1"), .box = &w.Text1,
+              .label = &w.Label1},
+        Input{.name = QStringLiteral("txtDensity1"), .promptName = QStringLiteral("lblDensity2"), .box = &w.txtDensity1,
+              .label = &w.lblDensity2},
+    };
     s.frameName = QStringLiteral("frmDensity");
     s.optionsInRow = true;
     const QString theDensity = QStringLiteral("Enter the density"), theMass = QStringLiteral("Enter the mass"),
                   theVolume = QStringLiteral("Enter the volume");
     s.options = {
-        {QStringLiteral("optDensity3"), QStringLiteral("Density"), QString(), {theMass, theVolume},
-         QStringLiteral("The density is "), QString(), true},
-        {QStringLiteral("optDensity1"), QStringLiteral("Mass"), QString(), {theDensity, theVolume},
-         QStringLiteral("The mass is "), QString(), false},
-        {QStringLiteral("optDensity2"), QStringLiteral("Volume"), QString(), {theDensity, theMass},
-         QStringLiteral("The volume is "), QString(), true},
+        Option{.name = QStringLiteral("optDensity3"), .caption = QStringLiteral("Density"),
+               .prompts = {theMass, theVolume}, .result = QStringLiteral("The density is "), .focusInput = true,
+               .button = &w.optDensity3},
+        Option{.name = QStringLiteral("optDensity1"), .caption = QStringLiteral("Mass"),
+               .prompts = {theDensity, theVolume}, .result = QStringLiteral("The mass is "), .button = &w.optDensity1},
+        Option{.name = QStringLiteral("optDensity2"), .caption = QStringLiteral("Volume"),
+               .prompts = {theDensity, theMass}, .result = QStringLiteral("The volume is "), .focusInput = true,
+               .button = &w.optDensity2},
     };
     s.loadOption = Mass;
     s.answerName = QStringLiteral("txtDensity3");
     s.resultName = QStringLiteral("lblDensity3");
     s.workLineName = QStringLiteral("Text2");
+    s.result = &w.lblDensity3;
+    s.answer = &w.txtDensity3;
+    s.work = &w.Text2;
     s.singleResult = true;
     s.clearFocusesInput = false;
     s.parent = QStringLiteral("frmGeneralChoice");
@@ -42,16 +53,7 @@ CalculatorForm::Design density() {
 }
 }  // namespace
 
-frmDensity::frmDensity() : CalculatorForm(density()) {
-    optDensity3 = options[Density];
-    optDensity1 = options[Mass];
-    optDensity2 = options[Volume];
-    bind(prompts, Label1, lblDensity2);
-    bind(inputs, Text1, txtDensity1);
-    lblDensity3 = resultLabel;
-    txtDensity3 = answerBox;
-    Text2 = workLine;
-
+frmDensity::frmDensity() : CalculatorForm(density(*this)) {
     const QString both = QStringLiteral("You must enter valid data into both boxes.");
     addCheck([this] { return isEmpty(Text1) || isEmpty(txtDensity1); }, both);
     addCheck([this] { return !(single(Text1) > 0) || !(single(txtDensity1) > 0); }, both);

@@ -2,16 +2,26 @@
 #include "UnitConversions.h"
 
 namespace {
-ConversionForm::Design massToWeight() {
+ConversionForm::Design massToWeight(frmMassToWeight& w) {
+    using Control = ConversionForm::Control;
     ConversionForm::Design s;
     s.caption = QStringLiteral("Mass / Weight Conversion");
     s.prompt = QStringLiteral("Enter a number of kilograms or Newtons.");
     s.keyFilter = false;
-    s.buttons = {{QStringLiteral("cmdKToN"), QStringLiteral("Kilograms To Newtons")},
-                 {QStringLiteral("cmdNToK"), QStringLiteral("Newtons To Kilograms")}};
+    s.promptLabel = &w.Label1;
+    s.box = &w.Text1;
+    s.buttons = {
+        Control{.name = QStringLiteral("cmdKToN"), .caption = QStringLiteral("Kilograms To Newtons"),
+                .button = &w.cmdKToN},
+        Control{.name = QStringLiteral("cmdNToK"), .caption = QStringLiteral("Newtons To Kilograms"),
+                .button = &w.cmdNToK},
+    };
     s.resultName = QStringLiteral("Label2");
     s.resultCaption = QStringLiteral("The answer is");
+    s.result = &w.Label2;
+    s.answer = &w.Text2;
     s.unitName = QStringLiteral("Label3");
+    s.unit = &w.Label3;
     s.bottomRow = {QStringLiteral("cmdCancel"), QStringLiteral("cmdClear")};
     s.tabOrder = {QStringLiteral("Text1"),    QStringLiteral("cmdKToN"),   QStringLiteral("cmdNToK"),
                   QStringLiteral("cmdClear"), QStringLiteral("cmdCancel"), QStringLiteral("cmdHelp")};
@@ -19,8 +29,8 @@ ConversionForm::Design massToWeight() {
     s.parent = QStringLiteral("frmGeneralChoice");
     s.unloadBeforeShow = true;
     s.emptyMessage = QStringLiteral("You must enter a valid number.");
-    s.emptyStyle = {Msg::Icon::Information, QStringLiteral("Tessival")};
-    s.trapStyle = {Msg::Icon::Exclamation, QStringLiteral("Tessival")};
+    s.emptyStyle = Form::InformationStyle;
+    s.trapStyle = Form::ExclamationStyle;
     s.helpText = QStringLiteral(
         "Mass and weight are often confused. What you want to measure is the mass of a substance.  It is usually "
         "given in grams or kilograms. Weight in the English system is given in pounds or ounces. In the metric system, "
@@ -30,15 +40,7 @@ ConversionForm::Design massToWeight() {
 }
 }  // namespace
 
-frmMassToWeight::frmMassToWeight() : ConversionForm(massToWeight()) {
-    Label1 = prompt;
-    Text1 = input;
-    cmdKToN = buttons[0];
-    cmdNToK = buttons[1];
-    Label2 = resultLabel;
-    Text2 = answerBox;
-    Label3 = unitLabel;
-}
+frmMassToWeight::frmMassToWeight() : ConversionForm(massToWeight(*this)) {}
 
 std::optional<ConversionForm::Result> frmMassToWeight::convert(int index, const QString& typed) {
     // A conversion puts the chooser out of the way, loading it hidden if need be.
@@ -46,11 +48,13 @@ std::optional<ConversionForm::Result> frmMassToWeight::convert(int index, const 
     const float x = Num::toSingle(typed);
     // No mass and no weight is negative.
     if (x < 0) {
-        say(QStringLiteral("You must enter a valid number."), {Msg::Icon::Information, QStringLiteral("Tessival")});
+        say(QStringLiteral("You must enter a valid number."), InformationStyle);
         return std::nullopt;
     }
     // The typed value is read in single precision: seven digits hold.
     if (index == 0)
-        return Result{MassWeight::kilogramsToNewtons(x), QStringLiteral("Newtons"), QString(), -1, Num::SingleDigits};
-    return Result{MassWeight::newtonsToKilograms(x), QStringLiteral("kilograms"), QString(), -1, Num::SingleDigits};
+        return Result{.value = MassWeight::kilogramsToNewtons(x), .unit = QStringLiteral("Newtons"),
+                      .digits = Num::SingleDigits};
+    return Result{.value = MassWeight::newtonsToKilograms(x), .unit = QStringLiteral("kilograms"),
+                  .digits = Num::SingleDigits};
 }

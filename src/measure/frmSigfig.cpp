@@ -4,15 +4,17 @@
 namespace {
 const QString Title = QStringLiteral("Significant Figures");
 
-CalculatorForm::Design sigfig() {
+CalculatorForm::Design sigfig(frmSigfig& w) {
+    using Input = CalculatorForm::Input;
     CalculatorForm::Design s;
     s.caption = Title;
-    CalculatorForm::Input number{QStringLiteral("txtSigfig1"), QStringLiteral("Enter a number"),
-                                 QStringLiteral("lblsigfig1"), QStringLiteral("Enter a number.")};
-    number.maxLength = 20;
-    s.inputs = {number};
+    s.inputs = {Input{.name = QStringLiteral("txtSigfig1"), .prompt = QStringLiteral("Enter a number"),
+                      .promptName = QStringLiteral("lblsigfig1"), .toolTip = QStringLiteral("Enter a number."),
+                      .maxLength = 20, .box = &w.txtSigfig1, .label = &w.lblsigfig1}};
     s.answerName = QStringLiteral("txtSigfig2");
     s.resultName = QStringLiteral("lblSigfig2");
+    s.result = &w.lblSigfig2;
+    s.answer = &w.txtSigfig2;
     s.resultCaption = QStringLiteral("Significant figures");
     s.format = CalculatorForm::Format::Integer;
     s.keyStyle = {Msg::Icon::None, Title};
@@ -28,11 +30,7 @@ CalculatorForm::Design sigfig() {
 }
 }  // namespace
 
-frmSigfig::frmSigfig() : CalculatorForm(sigfig()) {
-    lblsigfig1 = prompts[0];
-    txtSigfig1 = inputs[0];
-    lblSigfig2 = resultLabel;
-    txtSigfig2 = answerBox;
+frmSigfig::frmSigfig() : CalculatorForm(sigfig(*this)) {
     QFont bold = cmdHelp->font();
     bold.setBold(true);
     bold.setPointSize(18);
@@ -57,7 +55,7 @@ std::optional<CalculatorForm::Result> frmSigfig::calculate() {
     if (!c.complete) {
         // A character that is neither digit nor point stops the count: the
         // fault is told, and the count reached before it is shown.
-        say(RuntimeFault::describe(RuntimeFault::TypeMismatch), Style{Msg::Icon::Information, QStringLiteral("Tessival")});
+        say(RuntimeFault::describe(RuntimeFault::TypeMismatch), InformationStyle);
     }
     return Result{double(c.figures), QString()};
 }

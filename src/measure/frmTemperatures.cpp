@@ -15,19 +15,30 @@ constexpr Conversion Conversions[] = {
     {Scale::Celsius, Scale::Kelvin},     {Scale::Kelvin, Scale::Fahrenheit}, {Scale::Kelvin, Scale::Celsius},
 };
 
-ConversionForm::Design temperatures() {
+ConversionForm::Design temperatures(frmTemperatures& w) {
+    using Control = ConversionForm::Control;
     ConversionForm::Design s;
     s.caption = QStringLiteral("Temperature Conversion");
     s.prompt = QStringLiteral("Enter a temperature value.");
     s.keys = QStringLiteral(".-\b\r");
     s.keyStyle = {Msg::Icon::None, Title};
-    s.buttons = {{QStringLiteral("cmdFToC"), QStringLiteral("F To C")}, {QStringLiteral("cmdFToK"), QStringLiteral("F To K")},
-                 {QStringLiteral("cmdCToF"), QStringLiteral("C To F")}, {QStringLiteral("cmdCToK"), QStringLiteral("C To K")},
-                 {QStringLiteral("cmdKToF"), QStringLiteral("K To F")}, {QStringLiteral("cmdKToC"), QStringLiteral("K To C")}};
+    s.promptLabel = &w.Label1;
+    s.box = &w.Text1;
+    s.buttons = {
+        Control{.name = QStringLiteral("cmdFToC"), .caption = QStringLiteral("F To C"), .button = &w.cmdFToC},
+        Control{.name = QStringLiteral("cmdFToK"), .caption = QStringLiteral("F To K"), .button = &w.cmdFToK},
+        Control{.name = QStringLiteral("cmdCToF"), .caption = QStringLiteral("C To F"), .button = &w.cmdCToF},
+        Control{.name = QStringLiteral("cmdCToK"), .caption = QStringLiteral("C To K"), .button = &w.cmdCToK},
+        Control{.name = QStringLiteral("cmdKToF"), .caption = QStringLiteral("K To F"), .button = &w.cmdKToF},
+        Control{.name = QStringLiteral("cmdKToC"), .caption = QStringLiteral("K To C"), .button = &w.cmdKToC},
+    };
     s.defaultButton = QStringLiteral("cmdFToC");
     s.resultName = QStringLiteral("Label2");
     s.resultCaption = QStringLiteral("The new temperature is");
     s.workLineName = QStringLiteral("Text3");
+    s.result = &w.Label2;
+    s.answer = &w.Text2;
+    s.work = &w.Text3;
     s.print = true;
     s.bottomRow = {QStringLiteral("cmdCancel"), QStringLiteral("cmdPrint"), QStringLiteral("cmdClear")};
     s.tabOrder = {QStringLiteral("Text1"),    QStringLiteral("cmdFToC"),  QStringLiteral("cmdFToK"),
@@ -50,19 +61,7 @@ ConversionForm::Design temperatures() {
 }
 }  // namespace
 
-frmTemperatures::frmTemperatures() : ConversionForm(temperatures()) {
-    Label1 = prompt;
-    Text1 = input;
-    cmdFToC = buttons[0];
-    cmdFToK = buttons[1];
-    cmdCToF = buttons[2];
-    cmdCToK = buttons[3];
-    cmdKToF = buttons[4];
-    cmdKToC = buttons[5];
-    Label2 = resultLabel;
-    Text2 = answerBox;
-    Text3 = workLine;
-}
+frmTemperatures::frmTemperatures() : ConversionForm(temperatures(*this)) {}
 
 std::optional<ConversionForm::Result> frmTemperatures::convert(int index, const QString& typed) {
     const Conversion c = Conversions[index];
@@ -88,5 +87,5 @@ std::optional<ConversionForm::Result> frmTemperatures::convert(int index, const 
         work = tt + QStringLiteral(" + ") + offset + equals + ut;
     else
         work = tt + QStringLiteral(" - ") + offset + equals + ut;
-    return Result{u, QString(), work};
+    return Result{.value = u, .work = work};
 }

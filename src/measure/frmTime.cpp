@@ -2,7 +2,8 @@
 #include "UnitConversions.h"
 
 namespace {
-ConversionForm::Design timeConversion() {
+ConversionForm::Design timeConversion(frmTime& w) {
+    using Control = ConversionForm::Control;
     const QString title = QStringLiteral("Time");
     ConversionForm::Design s;
     s.caption = QStringLiteral("Time Conversion");
@@ -10,21 +11,29 @@ ConversionForm::Design timeConversion() {
     s.keys = QStringLiteral(".E+-\b\r");
     s.keyMessage = QStringLiteral("You must enter a valid number value");
     s.keyStyle = {Msg::Icon::None, title};
-    s.buttons = {{QStringLiteral("cmdYToD"), QStringLiteral("Years - Days")},
-                 {QStringLiteral("cmdDToH"), QStringLiteral("Days-Hours")},
-                 {QStringLiteral("cmdHToM"), QStringLiteral("Hours-Minutes")},
-                 {QStringLiteral("cmdMToS"), QStringLiteral("Minutes-Seconds")},
-                 {QStringLiteral("cmdSToM"), QStringLiteral("Seconds-Minutes")},
-                 {QStringLiteral("cmdMToH"), QStringLiteral("Minutes-Hours")},
-                 {QStringLiteral("cmdHToD"), QStringLiteral("Hours-Days")},
-                 {QStringLiteral("cmdDToY"), QStringLiteral("Days-Years")}};
+    s.promptLabel = &w.Label1;
+    s.box = &w.Text1;
+    s.buttons = {
+        Control{.name = QStringLiteral("cmdYToD"), .caption = QStringLiteral("Years - Days"), .button = &w.cmdYToD},
+        Control{.name = QStringLiteral("cmdDToH"), .caption = QStringLiteral("Days-Hours"), .button = &w.cmdDToH},
+        Control{.name = QStringLiteral("cmdHToM"), .caption = QStringLiteral("Hours-Minutes"), .button = &w.cmdHToM},
+        Control{.name = QStringLiteral("cmdMToS"), .caption = QStringLiteral("Minutes-Seconds"), .button = &w.cmdMToS},
+        Control{.name = QStringLiteral("cmdSToM"), .caption = QStringLiteral("Seconds-Minutes"), .button = &w.cmdSToM},
+        Control{.name = QStringLiteral("cmdMToH"), .caption = QStringLiteral("Minutes-Hours"), .button = &w.cmdMToH},
+        Control{.name = QStringLiteral("cmdHToD"), .caption = QStringLiteral("Hours-Days"), .button = &w.cmdHToD},
+        Control{.name = QStringLiteral("cmdDToY"), .caption = QStringLiteral("Days-Years"), .button = &w.cmdDToY},
+    };
     s.resultName = QStringLiteral("Label2");
     s.resultCaption = QStringLiteral("The new time value is");
     s.answerEnabled = true;
     s.unitName = QStringLiteral("Label3");
+    s.result = &w.Label2;
+    s.answer = &w.Text2;
+    s.unit = &w.Label3;
     s.decimals = 5;
     s.singleResult = true;
     s.cancelName = QStringLiteral("cmdClose");
+    s.cancel = &w.cmdClose;
     s.bottomRow = {QStringLiteral("cmdClose"), QStringLiteral("cmdClear"), QStringLiteral("cmdHelp")};
     s.tabOrder = {QStringLiteral("Text1"),   QStringLiteral("cmdYToD"), QStringLiteral("cmdDToH"),
                   QStringLiteral("cmdHToM"), QStringLiteral("cmdMToS"), QStringLiteral("cmdSToM"),
@@ -36,7 +45,7 @@ ConversionForm::Design timeConversion() {
     s.unloadBeforeShow = true;
     s.onLoad = {{QStringLiteral("frmGeneralChoice"), Form::Action::Hide}};
     s.emptyMessage = QStringLiteral("You must enter a valid number.");
-    s.emptyStyle = {Msg::Icon::Information, QStringLiteral("Tessival")};
+    s.emptyStyle = Form::InformationStyle;
     s.trapStyle = {Msg::Icon::Exclamation, title};
     s.clearFocusesInput = true;
     s.helpText = QStringLiteral(
@@ -48,24 +57,9 @@ ConversionForm::Design timeConversion() {
 }
 }  // namespace
 
-frmTime::frmTime() : ConversionForm(timeConversion()) {
-    Label1 = prompt;
-    Text1 = input;
-    cmdYToD = buttons[0];
-    cmdDToH = buttons[1];
-    cmdHToM = buttons[2];
-    cmdMToS = buttons[3];
-    cmdSToM = buttons[4];
-    cmdMToH = buttons[5];
-    cmdHToD = buttons[6];
-    cmdDToY = buttons[7];
-    Label2 = resultLabel;
-    Text2 = answerBox;
-    Label3 = unitLabel;
-    cmdClose = cmdCancel;
-}
+frmTime::frmTime() : ConversionForm(timeConversion(*this)) {}
 
 std::optional<ConversionForm::Result> frmTime::convert(int index, const QString& typed) {
     const auto step = TimeUnits::Step(index);
-    return Result{TimeUnits::convert(step, Num::toSingle(typed)), TimeUnits::unit(step), QString()};
+    return Result{.value = TimeUnits::convert(step, Num::toSingle(typed)), .unit = TimeUnits::unit(step)};
 }

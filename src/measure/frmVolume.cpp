@@ -1,32 +1,42 @@
 #include "frmVolume.h"
 
 namespace {
-enum { Sphere, Block, Cylinder };
-
-CalculatorForm::Design volume() {
+CalculatorForm::Design volume(frmVolume& w) {
+    using Input = CalculatorForm::Input;
+    using Option = CalculatorForm::Option;
     CalculatorForm::Design s;
     s.caption = QStringLiteral("Volume Calculation");
-    s.inputs = {{QStringLiteral("Text1"), QString(), QStringLiteral("Label2")},
-                {QStringLiteral("Text2"), QString(), QStringLiteral("Label3")}};
+    s.inputs = {
+        Input{.name = QStringLiteral("Text1"), .promptName = QStringLiteral("Label2"), .box = &w.Text1,
+              .label = &w.Label2},
+        Input{.name = QStringLiteral("Text2"), .promptName = QStringLiteral("Label3"), .box = &w.Text2,
+              .label = &w.Label3},
+    };
     s.frameCaption = QStringLiteral("Select one of the following options");
+    s.frameBox = &w.Frame1;
     s.optionsInRow = true;
-    CalculatorForm::Option sphere{QStringLiteral("opt1"), QStringLiteral("Sphere"), QString(),
-                                  {QStringLiteral("Enter the radius of the sphere."), QStringLiteral("")},
-                                  QStringLiteral("The volume of the sphere is : ")};
-    CalculatorForm::Option block{QStringLiteral("opt2"), QStringLiteral("Block"), QString(),
-                                 {QStringLiteral("Enter the length of the side of the block."), QStringLiteral("")},
-                                 QStringLiteral("The volume of the block is: ")};
-    CalculatorForm::Option cylinder{QStringLiteral("opt3"), QStringLiteral("Cylinder"), QString(),
-                                    {QStringLiteral("Enter the height of the cylinder."),
-                                     QStringLiteral("Enter the radius of the cylinder.")},
-                                    QStringLiteral("The volume of the cylinder is: ")};
-    sphere.hidden = block.hidden = {1};
-    s.options = {sphere, block, cylinder};
+    // The cylinder alone reads the second box.
+    s.options = {
+        Option{.name = QStringLiteral("opt1"), .caption = QStringLiteral("Sphere"),
+               .prompts = {QStringLiteral("Enter the radius of the sphere."), QStringLiteral("")},
+               .result = QStringLiteral("The volume of the sphere is : "), .hidden = {1}, .button = &w.opt1},
+        Option{.name = QStringLiteral("opt2"), .caption = QStringLiteral("Block"),
+               .prompts = {QStringLiteral("Enter the length of the side of the block."), QStringLiteral("")},
+               .result = QStringLiteral("The volume of the block is: "), .hidden = {1}, .button = &w.opt2},
+        Option{.name = QStringLiteral("opt3"), .caption = QStringLiteral("Cylinder"),
+               .prompts = {QStringLiteral("Enter the height of the cylinder."),
+                           QStringLiteral("Enter the radius of the cylinder.")},
+               .result = QStringLiteral("The volume of the cylinder is: "), .button = &w.opt3},
+    };
     s.digits = Num::SingleDigits;  // the boxes are read in single precision
     s.answerName = QStringLiteral("Text3");
     s.resultName = QStringLiteral("Label4");
     s.workLineName = QStringLiteral("Text4");
+    s.result = &w.Label4;
+    s.answer = &w.Text3;
+    s.work = &w.Text4;
     s.trapText = QStringLiteral("Data Entry Error.");
+    s.clearSelectsFirstOption = true;
     s.parent = QStringLiteral("frmGeneralChoice");
     s.tabOrder = {QStringLiteral("Text1"),  QStringLiteral("Text2"), QStringLiteral("cmdOk"),
                   QStringLiteral("cmdClear"), QStringLiteral("cmdCancel"), QStringLiteral("Text3"),
@@ -39,28 +49,16 @@ CalculatorForm::Design volume() {
 }
 }  // namespace
 
-frmVolume::frmVolume() : CalculatorForm(volume()) {
-    Frame1 = frame;
-    opt1 = options[Sphere];
-    opt2 = options[Block];
-    opt3 = options[Cylinder];
-    bind(prompts, Label2, Label3);
-    bind(inputs, Text1, Text2);
-    Label4 = resultLabel;
-    Text3 = answerBox;
-    Text4 = workLine;
-
+frmVolume::frmVolume() : CalculatorForm(volume(*this)) {
     const QString valid = QStringLiteral("You must enter valid data.");
-    const Style info{Msg::Icon::Information, QStringLiteral("Tessival")};
     addCheck([this] { return opt1->isChecked() && isEmpty(Text1); }, valid);
-    addCheck([this] { return !isEmpty(Text1) && Num::notAboveZero(Text1->text()); }, valid, info);
+    addCheck([this] { return !isEmpty(Text1) && Num::notAboveZero(Text1->text()); }, valid, InformationStyle);
     // The cylinder's radius box is read (and shown) only for the cylinder.
-    addCheck([this] { return opt3->isChecked() && !isEmpty(Text2) && Num::notAboveZero(Text2->text()); }, valid, info);
+    addCheck([this] { return opt3->isChecked() && !isEmpty(Text2) && Num::notAboveZero(Text2->text()); }, valid,
+             InformationStyle);
     addCheck([this] { return opt2->isChecked() && isEmpty(Text1); }, valid);
     addCheck([this] { return opt3->isChecked() && (isEmpty(Text1) || isEmpty(Text2)); }, valid);
 }
-
-void frmVolume::cleared() { selectOption(Sphere); }
 
 std::optional<CalculatorForm::Result> frmVolume::calculate() {
     const QString pi = Num::text(Pi);
