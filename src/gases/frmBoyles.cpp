@@ -3,33 +3,46 @@
 #include "GasFormulas.h"
 
 namespace {
-CalculatorForm::Design boyles() {
+CalculatorForm::Design boyles(frmBoyles& w) {
+    using Input = CalculatorForm::Input;
+    using Option = CalculatorForm::Option;
     CalculatorForm::Design s;
     s.caption = QStringLiteral("Boyle's Law");
     const QString tip = QStringLiteral("Millimeters for pressure or liters for volume.");
-    CalculatorForm::Input row1{QStringLiteral("txtInitialVolume"), QString(), QStringLiteral("Label3"), tip};
-    CalculatorForm::Input row2{QStringLiteral("txtInitialPressure"), QString(), QStringLiteral("Label4"), tip};
-    CalculatorForm::Input row3{QStringLiteral("txtFinalEntry"), QString(), QStringLiteral("Label1"), tip};
-    row1.keys = QStringLiteral(".E+\b");
-    row2.keys = row3.keys = QStringLiteral(".E+\b\r");
-    row1.enterSubmits = row2.enterSubmits = row3.enterSubmits = false;
-    s.inputs = {row1, row2, row3};
+    s.inputs = {
+        Input{.name = QStringLiteral("txtInitialVolume"), .promptName = QStringLiteral("Label3"), .toolTip = tip,
+              .keys = QStringLiteral(".E+\b"), .enterSubmits = false, .box = &w.txtInitialVolume,
+              .label = &w.Label3},
+        Input{.name = QStringLiteral("txtInitialPressure"), .promptName = QStringLiteral("Label4"), .toolTip = tip,
+              .keys = QStringLiteral(".E+\b\r"), .enterSubmits = false, .box = &w.txtInitialPressure,
+              .label = &w.Label4},
+        Input{.name = QStringLiteral("txtFinalEntry"), .promptName = QStringLiteral("Label1"), .toolTip = tip,
+              .keys = QStringLiteral(".E+\b\r"), .enterSubmits = false, .box = &w.txtFinalEntry,
+              .label = &w.Label1},
+    };
     s.frameToolTip = QStringLiteral("Choose what you want to find.");
+    s.frameBox = &w.Frame1;
     s.options = {
-        {QStringLiteral("opt1"), QStringLiteral("Find final pressure"),
-         QStringLiteral("SChose which option you want to find."),
-         {QStringLiteral("Enter an initial volume in liters"), QStringLiteral("Enter an initial pressure in mm Hg"),
-          QStringLiteral("Enter a final volume in liters")},
-         QStringLiteral("The final pressure is ")},
-        {QStringLiteral("opt2"), QStringLiteral("Find final volume"), QString(),
-         {QStringLiteral("Enter an initial pressure in mm Hg."), QStringLiteral("Enter an initial volume in liters"),
-          QStringLiteral("Enter a final pressure in mm Hg")},
-         QStringLiteral("The final volume is "), QString(), true},
+        Option{.name = QStringLiteral("opt1"), .caption = QStringLiteral("Find final pressure"),
+               .toolTip = QStringLiteral("SChose which option you want to find."),
+               .prompts = {QStringLiteral("Enter an initial volume in liters"),
+                           QStringLiteral("Enter an initial pressure in mm Hg"),
+                           QStringLiteral("Enter a final volume in liters")},
+               .result = QStringLiteral("The final pressure is "), .button = &w.opt1},
+        Option{.name = QStringLiteral("opt2"), .caption = QStringLiteral("Find final volume"),
+               .prompts = {QStringLiteral("Enter an initial pressure in mm Hg."),
+                           QStringLiteral("Enter an initial volume in liters"),
+                           QStringLiteral("Enter a final pressure in mm Hg")},
+               .result = QStringLiteral("The final volume is "), .focusInput = true, .button = &w.opt2},
     };
     s.answerName = QStringLiteral("txtFinalAnswer");
     s.resultName = QStringLiteral("Label2");
     s.unitName = QStringLiteral("Label5");
     s.workLineName = QStringLiteral("Text1");
+    s.result = &w.Label2;
+    s.answer = &w.txtFinalAnswer;
+    s.unit = &w.Label5;
+    s.work = &w.Text1;
     s.helpLeftOfResult = true;
     s.singleResult = true;
     s.fixedBorder = false;
@@ -49,15 +62,7 @@ CalculatorForm::Design boyles() {
 }
 }  // namespace
 
-frmBoyles::frmBoyles() : CalculatorForm(boyles()) {
-    Frame1 = frame;
-    bind(options, opt1, opt2);
-    bind(inputs, txtInitialVolume, txtInitialPressure, txtFinalEntry);
-    bind(prompts, Label3, Label4, Label1);
-    Label2 = resultLabel;
-    txtFinalAnswer = answerBox;
-    Label5 = unitLabel;
-    Text1 = workLine;
+frmBoyles::frmBoyles() : CalculatorForm(boyles(*this)) {
     cmdOk->setToolTip(QStringLiteral("Press to calculate your answer."));
     cmdClear->setToolTip(QStringLiteral("Clear the boxes and start over."));
     cmdCancel->setToolTip(QStringLiteral("Close the screen and return to the Gas Laws screen."));
@@ -92,6 +97,9 @@ void frmBoyles::option_Click(int index) {
 }
 
 void frmBoyles::cleared() {
+    // Clear on the first option gives it short prompts; Clear on the second
+    // selects the first with its own. clearSelectsFirstOption would select it
+    // before this runs, so the choice is made here.
     Label5->clear();
     if (opt1->isChecked()) {
         const QStringList captions = {QStringLiteral("Enter an initial volume."),

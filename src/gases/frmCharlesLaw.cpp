@@ -3,39 +3,61 @@
 #include "GasFormulas.h"
 
 namespace {
-CalculatorForm::Design charles() {
+CalculatorForm::Design charles(frmCharlesLaw& w) {
+    using Input = CalculatorForm::Input;
+    using Option = CalculatorForm::Option;
     CalculatorForm::Design s;
     s.caption = QStringLiteral("Charles's Law");
-    CalculatorForm::Input t1{QStringLiteral("txtInitialTemperature"),
-                             QStringLiteral("Enter initial temperature in degrees Kelvin"), QStringLiteral("Label1"),
-                             QStringLiteral("Kelvin is Celcius + 273.")};
-    CalculatorForm::Input v1{QStringLiteral("txtInitialVolume"), QStringLiteral("Enter the initial volume in liters."),
-                             QStringLiteral("Label2")};
-    CalculatorForm::Input last{QStringLiteral("txtFinalEntry"), QString(), QStringLiteral("Label3"),
-                               QStringLiteral("Enter a valid number.")};
-    t1.keys = QStringLiteral(".-\b\r");
-    v1.keys = QStringLiteral(".E+\b\r");
-    v1.keyTitle = QStringLiteral("Charles");
-    last.keys = QStringLiteral(".E+-\b\r");
-    t1.enterSubmits = v1.enterSubmits = last.enterSubmits = false;
-    s.inputs = {t1, v1, last};
+    s.inputs = {
+        Input{.name = QStringLiteral("txtInitialTemperature"),
+              .prompt = QStringLiteral("Enter initial temperature in degrees Kelvin"),
+              .promptName = QStringLiteral("Label1"),
+              .toolTip = QStringLiteral("Kelvin is Celcius + 273."),
+              .keys = QStringLiteral(".-\b\r"),
+              .enterSubmits = false,
+              .box = &w.txtInitialTemperature,
+              .label = &w.Label1},
+        Input{.name = QStringLiteral("txtInitialVolume"),
+              .prompt = QStringLiteral("Enter the initial volume in liters."),
+              .promptName = QStringLiteral("Label2"),
+              .keys = QStringLiteral(".E+\b\r"),
+              .enterSubmits = false,
+              .keyTitle = QStringLiteral("Charles"),
+              .box = &w.txtInitialVolume,
+              .label = &w.Label2},
+        Input{.name = QStringLiteral("txtFinalEntry"),
+              .promptName = QStringLiteral("Label3"),
+              .toolTip = QStringLiteral("Enter a valid number."),
+              .keys = QStringLiteral(".E+-\b\r"),
+              .enterSubmits = false,
+              .box = &w.txtFinalEntry,
+              .label = &w.Label3},
+    };
     s.frameToolTip = QStringLiteral("Chose what you want to find.");
+    s.frameBox = &w.Frame1;
     s.options = {
-        {QStringLiteral("opt1"), QStringLiteral("Find final temperature"), QString(),
-         {QString(), QString(), QStringLiteral("Enter a final volume.")}, QStringLiteral("The final temperature is "),
-         QStringLiteral("Kelvin")},
-        {QStringLiteral("opt2"), QStringLiteral("Find final volume"), QString(),
-         {QString(), QString(), QStringLiteral("Enter a final temperature in degrees Kelvin.")},
-         QStringLiteral("The final volume is "), QStringLiteral("Liters")},
+        Option{.name = QStringLiteral("opt1"), .caption = QStringLiteral("Find final temperature"),
+               .prompts = {QString(), QString(), QStringLiteral("Enter a final volume.")},
+               .result = QStringLiteral("The final temperature is "), .unit = QStringLiteral("Kelvin"),
+               .button = &w.opt1},
+        Option{.name = QStringLiteral("opt2"), .caption = QStringLiteral("Find final volume"),
+               .prompts = {QString(), QString(), QStringLiteral("Enter a final temperature in degrees Kelvin.")},
+               .result = QStringLiteral("The final volume is "), .unit = QStringLiteral("Liters"),
+               .button = &w.opt2},
     };
     s.answerName = QStringLiteral("txtFinalAnswer");
     s.resultName = QStringLiteral("Label4");
     s.unitName = QStringLiteral("Label5");
     s.workLineName = QStringLiteral("Text1");
+    s.result = &w.Label4;
+    s.answer = &w.txtFinalAnswer;
+    s.unit = &w.Label5;
+    s.work = &w.Text1;
     s.helpLeftOfResult = true;
     s.singleResult = true;
+    s.clearSelectsFirstOption = true;
     s.parent = QStringLiteral("frmGasLaws");
-    s.onLoad = {{QStringLiteral("frmGasLaws"), Form::Action::Hide}};
+    s.onLoad = {{.window = QStringLiteral("frmGasLaws"), .action = Form::Action::Hide}};
     s.tabOrder = {QStringLiteral("txtInitialTemperature"), QStringLiteral("txtInitialVolume"),
                   QStringLiteral("txtFinalEntry"),         QStringLiteral("cmdOk"),
                   QStringLiteral("cmdClear"),              QStringLiteral("cmdCancel"),
@@ -48,28 +70,19 @@ CalculatorForm::Design charles() {
 }
 }  // namespace
 
-frmCharlesLaw::frmCharlesLaw() : CalculatorForm(charles()) {
-    Frame1 = frame;
-    bind(options, opt1, opt2);
-    bind(inputs, txtInitialTemperature, txtInitialVolume, txtFinalEntry);
-    bind(prompts, Label1, Label2, Label3);
-    Label4 = resultLabel;
-    txtFinalAnswer = answerBox;
-    Label5 = unitLabel;
-    Text1 = workLine;
+frmCharlesLaw::frmCharlesLaw() : CalculatorForm(charles(*this)) {
     cmdOk->setToolTip(QStringLiteral("Press to calculate the answer."));
     cmdClear->setToolTip(QStringLiteral("Clear the entries and start over."));
     cmdCancel->setToolTip(QStringLiteral("Close the screen and return to the Gas Laws screen."));
 
     const QString all = QStringLiteral("You must enter valid data into all data boxes.");
-    const Style kelvin{Msg::Icon::Information, QStringLiteral("Tessival")};
     addCheck([this] { return isEmpty(txtInitialTemperature) || isEmpty(txtInitialVolume); }, all);
     addCheck([this] { return option() < 0; }, QStringLiteral("You must select one of the options."));
     addCheck([this] { return isEmpty(txtFinalEntry); }, QStringLiteral("You must enter data into the final entry box."));
-    addCheck([this] { return Num::notKelvin(txtInitialTemperature->text()); }, KelvinMessage, kelvin);
+    addCheck([this] { return Num::notKelvin(txtInitialTemperature->text()); }, KelvinMessage, InformationStyle);
     // No gas has a volume of 0 or less.
     addCheck([this] { return Num::notPositive(txtInitialVolume->text()); }, all);
-    addCheck([this] { return opt2->isChecked() && Num::notKelvin(txtFinalEntry->text()); }, KelvinMessage, kelvin);
+    addCheck([this] { return opt2->isChecked() && Num::notKelvin(txtFinalEntry->text()); }, KelvinMessage, InformationStyle);
     addCheck([this] { return opt1->isChecked() && Num::notPositive(txtFinalEntry->text()); }, all);
 }
 
@@ -84,5 +97,3 @@ std::optional<CalculatorForm::Result> frmCharlesLaw::calculate() {
                                                              QStringLiteral(" / ") + Num::text(over) +
                                                              QStringLiteral(")")};
 }
-
-void frmCharlesLaw::cleared() { selectOption(0); }

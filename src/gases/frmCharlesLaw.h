@@ -23,5 +23,4 @@ public:
 
 protected:
     std::optional<Result> calculate() override;
-    void cleared() override;
 };

@@ -8,22 +8,25 @@ namespace {
 const QString Title = QStringLiteral("Combined Laws");
 const QString NoDryGas =
     QStringLiteral("The original pressure must be larger than the water vapor pressure at this temperature.");
-const Form::Style Refused{Msg::Icon::Information, Title};
+const Form::Style Refused{.icon = Msg::Icon::Information, .title = Title};
 
-CalculatorForm::Design combined() {
+CalculatorForm::Design combined(frmCombinedLaws& w) {
+    using Input = CalculatorForm::Input;
     CalculatorForm::Design s;
     s.caption = QStringLiteral("Combined Gas Laws");
-    CalculatorForm::Input t1{QStringLiteral("Text3"), QStringLiteral("Original temperature in Kelvin"),
-                             QStringLiteral("Label5")};
-    CalculatorForm::Input t2{QStringLiteral("Text5"), QStringLiteral("New temperature in Kelvin"),
-                             QStringLiteral("Label6")};
-    t1.keys = t2.keys = QStringLiteral(".-\b\r");
     s.inputs = {
-        {QStringLiteral("Text1"), QStringLiteral("Original volume in liters"), QStringLiteral("Label2")},
-        {QStringLiteral("Text2"), QStringLiteral("Original pressure in kPa"), QStringLiteral("Label3")},
-        t1,
-        {QStringLiteral("Text4"), QStringLiteral("New pressure in kPa"), QStringLiteral("Label4")},
-        t2,
+        Input{.name = QStringLiteral("Text1"), .prompt = QStringLiteral("Original volume in liters"),
+              .promptName = QStringLiteral("Label2"), .box = &w.Text1, .label = &w.Label2},
+        Input{.name = QStringLiteral("Text2"), .prompt = QStringLiteral("Original pressure in kPa"),
+              .promptName = QStringLiteral("Label3"), .box = &w.Text2, .label = &w.Label3},
+        Input{.name = QStringLiteral("Text3"), .prompt = QStringLiteral("Original temperature in Kelvin"),
+              .promptName = QStringLiteral("Label5"), .keys = QStringLiteral(".-\b\r"), .box = &w.Text3,
+              .label = &w.Label5},
+        Input{.name = QStringLiteral("Text4"), .prompt = QStringLiteral("New pressure in kPa"),
+              .promptName = QStringLiteral("Label4"), .box = &w.Text4, .label = &w.Label4},
+        Input{.name = QStringLiteral("Text5"), .prompt = QStringLiteral("New temperature in Kelvin"),
+              .promptName = QStringLiteral("Label6"), .keys = QStringLiteral(".-\b\r"), .box = &w.Text5,
+              .label = &w.Label6},
     };
     s.answerName = QStringLiteral("Text7");
     s.resultName = QStringLiteral("Label8");
@@ -31,11 +34,15 @@ CalculatorForm::Design combined() {
     s.unitName = QStringLiteral("Label7");
     s.unitCaption = QStringLiteral("Liters");
     s.workLineName = QStringLiteral("Text6");
+    s.result = &w.Label8;
+    s.answer = &w.Text7;
+    s.unit = &w.Label7;
+    s.work = &w.Text6;
     s.helpLeftOfResult = true;
     s.decimals = 2;
     s.singleResult = true;
-    s.keyStyle = {Msg::Icon::None, Title};
-    s.checkStyle = {Msg::Icon::None, Title};
+    s.keyStyle = {.title = Title};
+    s.checkStyle = {.title = Title};
     s.parent = QStringLiteral("frmGasLaws");
     s.unloadBeforeShow = true;
     s.helpText = QStringLiteral(
@@ -46,14 +53,7 @@ CalculatorForm::Design combined() {
 }
 }  // namespace
 
-frmCombinedLaws::frmCombinedLaws() : CalculatorForm(combined()) {
-    bind(inputs, Text1, Text2, Text3, Text4, Text5);
-    bind(prompts, Label2, Label3, Label5, Label4, Label6);
-    Label8 = resultLabel;
-    Text7 = answerBox;
-    Label7 = unitLabel;
-    Text6 = workLine;
-
+frmCombinedLaws::frmCombinedLaws() : CalculatorForm(combined(*this)) {
     chk1 = new QCheckBox(QStringLiteral("Check if collected over water."), this);
     chk1->setObjectName(QStringLiteral("chk1"));
     static_cast<QBoxLayout*>(layout())->insertWidget(0, chk1);

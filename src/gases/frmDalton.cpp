@@ -8,40 +8,46 @@ const QString Required = QStringLiteral("You must enter valid data into all requ
 const QString NoDryGas =
     QStringLiteral("The total pressure must be larger than the water vapor pressure at this temperature.");
 
-CalculatorForm::Design dalton() {
+CalculatorForm::Design dalton(frmDalton& w) {
+    using Input = CalculatorForm::Input;
+    using Option = CalculatorForm::Option;
     CalculatorForm::Design s;
     s.caption = QStringLiteral("Dalton's Law Of Partial Pressure");
-    CalculatorForm::Input celsius{QStringLiteral("Text1"), QStringLiteral("Enter the initial temperature in Celsius."),
-                                  QStringLiteral("Label1")};
-    celsius.keys = QStringLiteral(".-\b\r");
     s.inputs = {
-        celsius,
-        {QStringLiteral("Text2"), QStringLiteral("Enter the initial volume in liters."), QStringLiteral("Label2")},
-        {QStringLiteral("Text3"), TotalPressure, QStringLiteral("Label3")},
-        {QStringLiteral("Text5"), QStringLiteral("Enter the total pressure in kPa"), QStringLiteral("Label5")},
+        Input{.name = QStringLiteral("Text1"), .prompt = QStringLiteral("Enter the initial temperature in Celsius."),
+              .promptName = QStringLiteral("Label1"), .keys = QStringLiteral(".-\b\r"), .box = &w.Text1,
+              .label = &w.Label1},
+        Input{.name = QStringLiteral("Text2"), .prompt = QStringLiteral("Enter the initial volume in liters."),
+              .promptName = QStringLiteral("Label2"), .box = &w.Text2, .label = &w.Label2},
+        Input{.name = QStringLiteral("Text3"), .prompt = TotalPressure, .promptName = QStringLiteral("Label3"),
+              .box = &w.Text3, .label = &w.Label3},
+        Input{.name = QStringLiteral("Text5"), .prompt = QStringLiteral("Enter the total pressure in kPa"),
+              .promptName = QStringLiteral("Label5"), .box = &w.Text5, .label = &w.Label5},
     };
-    CalculatorForm::Option volume{QStringLiteral("opt1"), QStringLiteral("Calculate volume")};
-    volume.prompts = {QString(), QStringLiteral("Enter the initial volume in liters"), TotalPressure,
-                      QStringLiteral("Enter the final pressure in kPa")};
-    volume.result = QStringLiteral("The final volume is ");
-    volume.unit = QStringLiteral("Liters");
-    // The dry gas's pressure needs the temperature and the total pressure only.
-    CalculatorForm::Option pressure{QStringLiteral("opt2"), QStringLiteral("Calculate pressure")};
-    pressure.prompts = {QString(), TotalPressure, QStringLiteral(""), QStringLiteral("")};
-    pressure.result = QStringLiteral("The final pressure is ");
-    pressure.unit = QStringLiteral("kPa");
-    pressure.focusInput = true;
-    pressure.hidden = {2, 3};
+    s.frameBox = &w.Frame1;
     // Text2 holds a volume under one option and a pressure under the other.
-    volume.emptied = {1, 3};
-    pressure.emptied = {1};
-    s.options = {volume, pressure};
+    s.options = {
+        Option{.name = QStringLiteral("opt1"), .caption = QStringLiteral("Calculate volume"),
+               .prompts = {QString(), QStringLiteral("Enter the initial volume in liters"), TotalPressure,
+                           QStringLiteral("Enter the final pressure in kPa")},
+               .result = QStringLiteral("The final volume is "), .unit = QStringLiteral("Liters"),
+               .emptied = {1, 3}, .button = &w.opt1},
+        // The dry gas's pressure needs the temperature and the total pressure only.
+        Option{.name = QStringLiteral("opt2"), .caption = QStringLiteral("Calculate pressure"),
+               .prompts = {QString(), TotalPressure, QStringLiteral(""), QStringLiteral("")},
+               .result = QStringLiteral("The final pressure is "), .unit = QStringLiteral("kPa"), .focusInput = true,
+               .hidden = {2, 3}, .emptied = {1}, .button = &w.opt2},
+    };
     s.digits = Num::SingleDigits;  // the dry pressure and the volume are read in single precision
     s.answerName = QStringLiteral("Text6");
     s.resultName = QStringLiteral("Label6");
     s.resultCaption = QStringLiteral("The final volume is");
     s.unitName = QStringLiteral("Label7");
     s.workLineName = QStringLiteral("Text7");
+    s.result = &w.Label6;
+    s.answer = &w.Text6;
+    s.unit = &w.Label7;
+    s.work = &w.Text7;
     s.parent = QStringLiteral("frmGasLaws");
     s.unloadBeforeShow = true;
     s.tabOrder = {QStringLiteral("Text1"), QStringLiteral("Text2"), QStringLiteral("Text3"), QStringLiteral("Text5"),
@@ -56,16 +62,7 @@ CalculatorForm::Design dalton() {
 }
 }  // namespace
 
-frmDalton::frmDalton() : CalculatorForm(dalton()) {
-    Frame1 = frame;
-    bind(options, opt1, opt2);
-    bind(inputs, Text1, Text2, Text3, Text5);
-    bind(prompts, Label1, Label2, Label3, Label5);
-    Label6 = resultLabel;
-    Text6 = answerBox;
-    Label7 = unitLabel;
-    Text7 = workLine;
-
+frmDalton::frmDalton() : CalculatorForm(dalton(*this)) {
     addCheck(
         [this] {
             if (opt2->isChecked()) return isEmpty(Text1) || Num::notAboveZero(Text2->text());

@@ -5,30 +5,45 @@
 namespace {
 constexpr double R = GasFormulas::RAtmosphere;
 
-CalculatorForm::Design gasDensity() {
+CalculatorForm::Design gasDensity(frmGasDensity& w) {
+    using Input = CalculatorForm::Input;
     CalculatorForm::Design s;
     s.caption = QStringLiteral("Gas Density");
     s.heading = QStringLiteral("Enter the following data for gas density");
-    CalculatorForm::Input mw{QStringLiteral("Text1"), QStringLiteral("Enter the molecular weight"),
-                             QStringLiteral("Label2")};
-    CalculatorForm::Input p{QStringLiteral("Text2"), QStringLiteral("Enter the pressure in atmospheres"),
-                            QStringLiteral("Label3"), QStringLiteral("Divide mm of Hg by 760.")};
-    CalculatorForm::Input t{QStringLiteral("Text4"), QStringLiteral("Enter the temperature in degrees K"),
-                            QStringLiteral("Label5"), QStringLiteral("Kelvin is Celcius + 273")};
-    t.enterSubmits = false;  // Enter reaches Ok only as the default button
-    s.inputs = {mw, p, t};
-    s.constants = {{QStringLiteral("Text3"), QStringLiteral("Ideal Gas constant (R)"), QStringLiteral("Label4"),
-                    QLatin1String(GasFormulas::RAtmosphereText), 2, true}};
+    s.headingLabel = &w.Label1;
+    s.inputs = {
+        Input{.name = QStringLiteral("Text1"), .prompt = QStringLiteral("Enter the molecular weight"),
+              .promptName = QStringLiteral("Label2"), .box = &w.Text1, .label = &w.Label2},
+        Input{.name = QStringLiteral("Text2"), .prompt = QStringLiteral("Enter the pressure in atmospheres"),
+              .promptName = QStringLiteral("Label3"), .toolTip = QStringLiteral("Divide mm of Hg by 760."),
+              .box = &w.Text2, .label = &w.Label3},
+        // Enter reaches Ok only as the default button.
+        Input{.name = QStringLiteral("Text4"), .prompt = QStringLiteral("Enter the temperature in degrees K"),
+              .promptName = QStringLiteral("Label5"), .toolTip = QStringLiteral("Kelvin is Celcius + 273"),
+              .enterSubmits = false, .box = &w.Text4, .label = &w.Label5},
+    };
+    s.constants = {{.name = QStringLiteral("Text3"),
+                    .prompt = QStringLiteral("Ideal Gas constant (R)"),
+                    .promptName = QStringLiteral("Label4"),
+                    .text = QLatin1String(GasFormulas::RAtmosphereText),
+                    .before = 2,
+                    .enterSubmits = true,
+                    .box = &w.Text3,
+                    .label = &w.Label4}};
     s.answerName = QStringLiteral("Text5");
     s.resultName = QStringLiteral("Label6");
     s.resultCaption = QStringLiteral("The density of the gas is ");
     s.unitName = QStringLiteral("Label7");
     s.unitCaption = QStringLiteral("g / L");
     s.workLineName = QStringLiteral("Text6");
+    s.result = &w.Label6;
+    s.answer = &w.Text5;
+    s.unit = &w.Label7;
+    s.work = &w.Text6;
     s.helpLeftOfResult = true;
     s.singleResult = true;
     s.parent = QStringLiteral("frmGasLaws");
-    s.onLoad = {{QStringLiteral("frmGasLaws"), Form::Action::Hide}};
+    s.onLoad = {{.window = QStringLiteral("frmGasLaws"), .action = Form::Action::Hide}};
     s.tabOrder = {QStringLiteral("Text1"), QStringLiteral("Text2"), QStringLiteral("Text3"), QStringLiteral("Text4"),
                   QStringLiteral("cmdOk"), QStringLiteral("cmdClear"), QStringLiteral("cmdCancel"),
                   QStringLiteral("cmdPrint"), QStringLiteral("cmdHelp")};
@@ -41,24 +56,13 @@ CalculatorForm::Design gasDensity() {
 }
 }  // namespace
 
-frmGasDensity::frmGasDensity() : CalculatorForm(gasDensity()) {
-    Label1 = heading;
-    bind(inputs, Text1, Text2, Text4);
-    bind(prompts, Label2, Label3, Label5);
-    Text3 = constantBoxes[0];
-    Label4 = findChild<QLabel*>(QStringLiteral("Label4"));
-    Label6 = resultLabel;
-    Text5 = answerBox;
-    Label7 = unitLabel;
-    Text6 = workLine;
-
+frmGasDensity::frmGasDensity() : CalculatorForm(gasDensity(*this)) {
     const auto focusFirst = [this] { Text1->setFocus(); };
     addCheck([this] { return isEmpty(Text1) || isEmpty(Text2) || isEmpty(Text4); },
              QStringLiteral("You must enter data into all the boxes."), std::nullopt, focusFirst);
     addCheck([this] { return Num::notAboveZero(Text1->text()) || Num::notAboveZero(Text2->text()); },
              QStringLiteral("You must enter valid data into all the boxes."), std::nullopt, focusFirst);
-    addCheck([this] { return Num::notKelvin(Text4->text()); }, KelvinMessage,
-             Style{Msg::Icon::Information, QStringLiteral("Tessival")}, focusFirst);
+    addCheck([this] { return Num::notKelvin(Text4->text()); }, KelvinMessage, InformationStyle, focusFirst);
 }
 
 std::optional<CalculatorForm::Result> frmGasDensity::calculate() {

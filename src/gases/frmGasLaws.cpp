@@ -2,25 +2,37 @@
 
 namespace {
 ChooserForm::Design gasLaws() {
+    using Target = ChooserForm::Target;
     ChooserForm::Design s;
     s.caption = QStringLiteral("Gas Laws");
-    auto add = [&s](const char* name, const char* caption, const char* window, int column, int tab) {
-        s.targets.append({QLatin1String(name), QString::fromUtf8(caption), QLatin1String(window), column, tab,
-                          ChooserForm::Leave::Hide});
+    s.targets = {
+        Target{.name = QStringLiteral("cmdCharles"), .caption = QStringLiteral("Charles's Law"),
+               .window = QStringLiteral("frmCharlesLaw"), .tabIndex = 1},
+        Target{.name = QStringLiteral("cmdBoyles"), .caption = QStringLiteral("Boyle's Law"),
+               .window = QStringLiteral("frmBoyles"), .tabIndex = 2},
+        Target{.name = QStringLiteral("cmdIdeal"), .caption = QStringLiteral("Ideal Gas Law"),
+               .window = QStringLiteral("frmIdeal"), .tabIndex = 3},
+        Target{.name = QStringLiteral("cmdMolecular"), .caption = QStringLiteral("Molecular Weight"),
+               .window = QStringLiteral("frmMolecularWeight"), .tabIndex = 8},
+        Target{.name = QStringLiteral("cmdGasDensity"), .caption = QStringLiteral("Gas Density"),
+               .window = QStringLiteral("frmGasDensity"), .tabIndex = 4},
+        Target{.name = QStringLiteral("cmdDaltons"), .caption = QStringLiteral("Dalton's Law"),
+               .window = QStringLiteral("frmDalton"), .tabIndex = 5},
+        Target{.name = QStringLiteral("cmdCombined"), .caption = QStringLiteral("Combined Gas Law"),
+               .window = QStringLiteral("frmCombinedLaws"), .tabIndex = 6},
+        Target{.name = QStringLiteral("cmdMolarVolume"), .caption = QStringLiteral("Molar Volume"),
+               .window = QStringLiteral("frmMolarVolume"), .column = 1, .tabIndex = 7},
+        Target{.name = QStringLiteral("cmdMassGas"), .caption = QStringLiteral("Mass-Gas Volume"),
+               .window = QStringLiteral("frmMassVolume"), .column = 1, .tabIndex = 9},
+        Target{.name = QStringLiteral("cmdVolumeVolume"), .caption = QStringLiteral("Volume - Volume"),
+               .window = QStringLiteral("frmVolumeVolume"), .column = 1, .tabIndex = 10},
+        Target{.name = QStringLiteral("cmdGayLussac"), .caption = QStringLiteral("Gay-Lussac's Law"),
+               .window = QStringLiteral("frmGayLussac"), .column = 1, .tabIndex = 11},
+        Target{.name = QStringLiteral("cmdRaoults"), .caption = QStringLiteral("Raoult's Law"),
+               .window = QStringLiteral("frmRaoults"), .column = 1, .tabIndex = 12},
+        Target{.name = QStringLiteral("cmdGrahams"), .caption = QStringLiteral("Graham's Law"),
+               .window = QStringLiteral("frmGrahams"), .column = 1, .tabIndex = 13},
     };
-    add("cmdCharles", "Charles's Law", "frmCharlesLaw", 0, 1);
-    add("cmdBoyles", "Boyle's Law", "frmBoyles", 0, 2);
-    add("cmdIdeal", "Ideal Gas Law", "frmIdeal", 0, 3);
-    add("cmdMolecular", "Molecular Weight", "frmMolecularWeight", 0, 8);
-    add("cmdGasDensity", "Gas Density", "frmGasDensity", 0, 4);
-    add("cmdDaltons", "Dalton's Law", "frmDalton", 0, 5);
-    add("cmdCombined", "Combined Gas Law", "frmCombinedLaws", 0, 6);
-    add("cmdMolarVolume", "Molar Volume", "frmMolarVolume", 1, 7);
-    add("cmdMassGas", "Mass-Gas Volume", "frmMassVolume", 1, 9);
-    add("cmdVolumeVolume", "Volume - Volume", "frmVolumeVolume", 1, 10);
-    add("cmdGayLussac", "Gay-Lussac's Law", "frmGayLussac", 1, 11);
-    add("cmdRaoults", "Raoult's Law", "frmRaoults", 1, 12);
-    add("cmdGrahams", "Graham's Law", "frmGrahams", 1, 13);
     s.cancelTabIndex = 0;
     s.defaultButton = QStringLiteral("cmdCharles");
     return s;

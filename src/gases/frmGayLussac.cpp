@@ -6,33 +6,46 @@ namespace {
 const QString Pressure = QStringLiteral("Enter the initial pressure in atmospheres.");
 const QString Temperature = QStringLiteral("Enter the initial temperature in Kelvin.");
 
-CalculatorForm::Design gayLussac() {
+CalculatorForm::Design gayLussac(frmGayLussac& w) {
+    using Input = CalculatorForm::Input;
+    using Option = CalculatorForm::Option;
     CalculatorForm::Design s;
     s.caption = QStringLiteral("Gay-Lussac's Law");
-    CalculatorForm::Input row1{QStringLiteral("Text1"), QString(), QStringLiteral("Label2"),
-                               QStringLiteral("Enter the number of atmosphere the gas is presently under.")};
-    CalculatorForm::Input row2{QStringLiteral("Text2"), QString(), QStringLiteral("Label3"),
-                               QStringLiteral("Kelvin is Celcius + 273.")};
-    CalculatorForm::Input row3{QStringLiteral("Text3"), QString(), QStringLiteral("Label4"),
-                               QStringLiteral("Enter a temperature in degrees Kelvin.")};
-    row2.keys = row3.keys = QStringLiteral(".-\b\r");
-    s.inputs = {row1, row2, row3};
+    s.inputs = {
+        Input{.name = QStringLiteral("Text1"), .promptName = QStringLiteral("Label2"),
+              .toolTip = QStringLiteral("Enter the number of atmosphere the gas is presently under."),
+              .box = &w.Text1, .label = &w.Label2},
+        Input{.name = QStringLiteral("Text2"), .promptName = QStringLiteral("Label3"),
+              .toolTip = QStringLiteral("Kelvin is Celcius + 273."), .keys = QStringLiteral(".-\b\r"),
+              .box = &w.Text2, .label = &w.Label3},
+        Input{.name = QStringLiteral("Text3"), .promptName = QStringLiteral("Label4"),
+              .toolTip = QStringLiteral("Enter a temperature in degrees Kelvin."), .keys = QStringLiteral(".-\b\r"),
+              .box = &w.Text3, .label = &w.Label4},
+    };
+    s.frameBox = &w.Frame1;
     s.options = {
-        {QStringLiteral("opt1"), QStringLiteral("Find pressure"), QString(),
-         {Pressure, Temperature, QStringLiteral("Enter the final temperature in Kelvin.")},
-         QStringLiteral("The final pressure is "), QStringLiteral("Atm.")},
-        {QStringLiteral("opt2"), QStringLiteral("Find temperature"), QString(),
-         {Temperature, Pressure, QStringLiteral("Enter the final pressure in atmospheres.")},
-         QStringLiteral("The final temperature is "), QStringLiteral("K."), true},
+        Option{.name = QStringLiteral("opt1"), .caption = QStringLiteral("Find pressure"),
+               .prompts = {Pressure, Temperature, QStringLiteral("Enter the final temperature in Kelvin.")},
+               .result = QStringLiteral("The final pressure is "), .unit = QStringLiteral("Atm."),
+               .button = &w.opt1},
+        Option{.name = QStringLiteral("opt2"), .caption = QStringLiteral("Find temperature"),
+               .prompts = {Temperature, Pressure, QStringLiteral("Enter the final pressure in atmospheres.")},
+               .result = QStringLiteral("The final temperature is "), .unit = QStringLiteral("K."),
+               .focusInput = true, .button = &w.opt2},
     };
     s.answerName = QStringLiteral("Text4");
     s.resultName = QStringLiteral("Label5");
     s.resultCaption = QStringLiteral("The final pressure is ");
     s.unitName = QStringLiteral("Label6");
     s.workLineName = QStringLiteral("Text5");
+    s.result = &w.Label5;
+    s.answer = &w.Text4;
+    s.unit = &w.Label6;
+    s.work = &w.Text5;
     s.helpLeftOfResult = true;
     s.singleResult = true;
-    s.checkStyle = {Msg::Icon::Information, QStringLiteral("Tessival")};
+    s.clearSelectsFirstOption = true;
+    s.checkStyle = Form::InformationStyle;
     s.trapText = QStringLiteral("Data Entry Error.");
     s.parent = QStringLiteral("frmGasLaws");
     s.unloadBeforeShow = true;
@@ -53,15 +66,7 @@ CalculatorForm::Design gayLussac() {
 }
 }  // namespace
 
-frmGayLussac::frmGayLussac() : CalculatorForm(gayLussac()) {
-    Frame1 = frame;
-    bind(options, opt1, opt2);
-    bind(inputs, Text1, Text2, Text3);
-    bind(prompts, Label2, Label3, Label4);
-    Label5 = resultLabel;
-    Text4 = answerBox;
-    Label6 = unitLabel;
-    Text5 = workLine;
+frmGayLussac::frmGayLussac() : CalculatorForm(gayLussac(*this)) {
     cmdOk->setToolTip(QStringLiteral("Calculate the final pressure."));
     cmdClear->setToolTip(QStringLiteral("Clear all boxes and start over."));
     cmdCancel->setToolTip(QStringLiteral("Close screen and return to Gas Laws screen."));
@@ -86,5 +91,3 @@ std::optional<CalculatorForm::Result> frmGayLussac::calculate() {
     return Result{GasFormulas::scaled(a, c, b), Num::text(a) + QStringLiteral(" * (") + Num::text(c) +
                                                     QStringLiteral(" / ") + Num::text(b) + QStringLiteral(")")};
 }
-
-void frmGayLussac::cleared() { selectOption(0); }

@@ -3,21 +3,29 @@
 #include <cmath>
 
 namespace {
-CalculatorForm::Design grahams() {
+CalculatorForm::Design grahams(frmGrahams& w) {
+    using Input = CalculatorForm::Input;
     CalculatorForm::Design s;
     s.caption = QStringLiteral("Graham's Law");
     s.inputs = {
-        {QStringLiteral("Text1"), QStringLiteral("Enter the molecular weight for molecule #1"), QStringLiteral("Label2"),
-         QStringLiteral("Enter the weight for a complete molecule  (Br2 not just Br).")},
-        {QStringLiteral("Text2"), QStringLiteral("Enter the molecular weight for molecule #2"), QStringLiteral("Label3"),
-         QStringLiteral("Enter the molecular weight for a complete molecule.")},
+        Input{.name = QStringLiteral("Text1"), .prompt = QStringLiteral("Enter the molecular weight for molecule #1"),
+              .promptName = QStringLiteral("Label2"),
+              .toolTip = QStringLiteral("Enter the weight for a complete molecule  (Br2 not just Br)."),
+              .box = &w.Text1, .label = &w.Label2},
+        Input{.name = QStringLiteral("Text2"), .prompt = QStringLiteral("Enter the molecular weight for molecule #2"),
+              .promptName = QStringLiteral("Label3"),
+              .toolTip = QStringLiteral("Enter the molecular weight for a complete molecule."), .box = &w.Text2,
+              .label = &w.Label3},
     };
     s.answerName = QStringLiteral("Text5");
     s.resultName = QStringLiteral("Label6");
     s.resultCaption = QStringLiteral("The diffusion rate is ");
     s.workLineName = QStringLiteral("Text3");
+    s.result = &w.Label6;
+    s.answer = &w.Text5;
+    s.work = &w.Text3;
     s.singleResult = true;
-    s.checkStyle = {Msg::Icon::Information, QStringLiteral("Tessival")};
+    s.checkStyle = Form::InformationStyle;
     s.trapText = QStringLiteral("Data entry error");
     s.escapeCancels = false;
     s.parent = QStringLiteral("frmGasLaws");
@@ -33,13 +41,7 @@ CalculatorForm::Design grahams() {
 }
 }  // namespace
 
-frmGrahams::frmGrahams() : CalculatorForm(grahams()) {
-    bind(inputs, Text1, Text2);
-    bind(prompts, Label2, Label3);
-    Text5 = answerBox;
-    Label6 = resultLabel;
-    Text3 = workLine;
-
+frmGrahams::frmGrahams() : CalculatorForm(grahams(*this)) {
     const QString positive = QStringLiteral("You must enter a number larger than 0.");
     addCheck([this] { return isEmpty(Text1); }, QStringLiteral("You must enter a valid molecular weight in box one."));
     addCheck([this] { return !(single(Text1) > 0); }, positive);

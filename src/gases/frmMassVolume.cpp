@@ -6,39 +6,53 @@ namespace {
 const QString Grams = QStringLiteral("Enter the mass of the reactant in grams.");
 const QString Weight = QStringLiteral("Enter the molecular weight of the reactant.");
 
-CalculatorForm::Design massVolume() {
+CalculatorForm::Design massVolume(frmMassVolume& w) {
+    using Input = CalculatorForm::Input;
+    using Option = CalculatorForm::Option;
     CalculatorForm::Design s;
     s.caption = QStringLiteral("Mass - Volume");
-    CalculatorForm::Input t1{QStringLiteral("Text1"), QString(), QStringLiteral("Label1")};
-    CalculatorForm::Input t2{QStringLiteral("Text2"), QString(), QStringLiteral("Label2")};
-    CalculatorForm::Input t3{QStringLiteral("Text3"), QString(), QStringLiteral("Label3")};
-    CalculatorForm::Input t5{QStringLiteral("Text5"), QStringLiteral("to"), QStringLiteral("Label5")};
-    t5.besidePrevious = true;  // the ratio row: product coefficient "to" reactant coefficient
-    CalculatorForm::Input t6{QStringLiteral("Text6"), QString(), QStringLiteral("Label6")};
-    CalculatorForm::Input t7{QStringLiteral("Text7"), QString(), QStringLiteral("Label7")};
-    t2.keys = QStringLiteral(".-\b\r");
-    t3.keys = t5.keys = QStringLiteral("\b\r");
-    s.inputs = {t1, t2, t3, t5, t6, t7};
-    s.frameCaption = QStringLiteral("Select one of the following options");
-    s.options = {
-        {QStringLiteral("opt1"), QStringLiteral("Volume"), QString(),
-         {Grams, Weight, QStringLiteral("Enter the ratio of product to reactant.")},
-         QStringLiteral("The volume of the gas is "), QStringLiteral("Liters"), false, std::nullopt, {4, 5}},
-        {QStringLiteral("opt2"), QStringLiteral("Mass"), QString(),
-         {QStringLiteral("Enter the volume in liters."), QStringLiteral("Enter the initial temperature in Kelvin."),
-          QStringLiteral("Enter the product to reactant ratio."), QString(), Weight,
-          QStringLiteral("Enter the initial pressure in kPa.")},
-         QStringLiteral("The mass of the reactant is "), QStringLiteral("grams")},
+    s.inputs = {
+        Input{.name = QStringLiteral("Text1"), .promptName = QStringLiteral("Label1"), .box = &w.Text1,
+              .label = &w.Label1},
+        Input{.name = QStringLiteral("Text2"), .promptName = QStringLiteral("Label2"),
+              .keys = QStringLiteral(".-\b\r"), .box = &w.Text2, .label = &w.Label2},
+        Input{.name = QStringLiteral("Text3"), .promptName = QStringLiteral("Label3"), .keys = QStringLiteral("\b\r"),
+              .box = &w.Text3, .label = &w.Label3},
+        // The ratio row: product coefficient "to" reactant coefficient.
+        Input{.name = QStringLiteral("Text5"), .prompt = QStringLiteral("to"), .promptName = QStringLiteral("Label5"),
+              .keys = QStringLiteral("\b\r"), .besidePrevious = true, .box = &w.Text5, .label = &w.Label5},
+        Input{.name = QStringLiteral("Text6"), .promptName = QStringLiteral("Label6"), .box = &w.Text6,
+              .label = &w.Label6},
+        Input{.name = QStringLiteral("Text7"), .promptName = QStringLiteral("Label7"), .box = &w.Text7,
+              .label = &w.Label7},
     };
+    s.frameCaption = QStringLiteral("Select one of the following options");
+    s.frameBox = &w.Frame1;
     // A new option starts from empty boxes; the hidden ones keep their text.
-    s.options[0].emptied = {0, 1, 2, 3};
-    s.options[1].emptied = {0, 1, 2, 3, 4, 5};
+    s.options = {
+        Option{.name = QStringLiteral("opt1"), .caption = QStringLiteral("Volume"),
+               .prompts = {Grams, Weight, QStringLiteral("Enter the ratio of product to reactant.")},
+               .result = QStringLiteral("The volume of the gas is "), .unit = QStringLiteral("Liters"),
+               .hidden = {4, 5}, .emptied = {0, 1, 2, 3}, .button = &w.opt1},
+        Option{.name = QStringLiteral("opt2"), .caption = QStringLiteral("Mass"),
+               .prompts = {QStringLiteral("Enter the volume in liters."),
+                           QStringLiteral("Enter the initial temperature in Kelvin."),
+                           QStringLiteral("Enter the product to reactant ratio."), QString(), Weight,
+                           QStringLiteral("Enter the initial pressure in kPa.")},
+               .result = QStringLiteral("The mass of the reactant is "), .unit = QStringLiteral("grams"),
+               .emptied = {0, 1, 2, 3, 4, 5}, .button = &w.opt2},
+    };
     s.answerName = QStringLiteral("Text4");
     s.resultName = QStringLiteral("Label4");
     s.unitName = QStringLiteral("Label8");
     s.workLineName = QStringLiteral("Text8");
+    s.result = &w.Label4;
+    s.answer = &w.Text4;
+    s.unit = &w.Label8;
+    s.work = &w.Text8;
     s.helpLeftOfResult = true;
-    s.checkStyle = {Msg::Icon::Information, QStringLiteral("Tessival")};
+    s.clearSelectsFirstOption = true;
+    s.checkStyle = Form::InformationStyle;
     s.trapText = QStringLiteral("Data entry error");
     s.unloadBeforeShow = true;
     s.parent = QStringLiteral("frmGasLaws");
@@ -53,16 +67,7 @@ CalculatorForm::Design massVolume() {
 }
 }  // namespace
 
-frmMassVolume::frmMassVolume() : CalculatorForm(massVolume()) {
-    Frame1 = frame;
-    bind(options, opt1, opt2);
-    bind(inputs, Text1, Text2, Text3, Text5, Text6, Text7);
-    bind(prompts, Label1, Label2, Label3, Label5, Label6, Label7);
-    Label4 = resultLabel;
-    Text4 = answerBox;
-    Label8 = unitLabel;
-    Text8 = workLine;
-
+frmMassVolume::frmMassVolume() : CalculatorForm(massVolume(*this)) {
     Label5->setAlignment(Qt::AlignCenter);
 
     // The Mass rows keep their place while the Volume option hides them.
@@ -106,6 +111,6 @@ std::optional<CalculatorForm::Result> frmMassVolume::calculate() {
 }
 
 void frmMassVolume::cleared() {
-    selectOption(0);
+    // Clear has selected the first option; the first box then has Clear's own prompt.
     setPrompt(0, QStringLiteral("Enter the mass of the reactant."));
 }

@@ -3,30 +3,42 @@
 #include "GasFormulas.h"
 
 namespace {
-CalculatorForm::Design molarVolume() {
+CalculatorForm::Design molarVolume(frmMolarVolume& w) {
+    using Input = CalculatorForm::Input;
+    using Option = CalculatorForm::Option;
     CalculatorForm::Design s;
     s.caption = QStringLiteral(" Molar Volume");
-    CalculatorForm::Input mw{QStringLiteral("Text1"), QString(), QStringLiteral("Label2")};
-    CalculatorForm::Input second{QStringLiteral("Text2"), QString(), QStringLiteral("Label3")};
-    s.inputs = {mw, second};
+    s.inputs = {
+        Input{.name = QStringLiteral("Text1"), .promptName = QStringLiteral("Label2"), .box = &w.Text1,
+              .label = &w.Label2},
+        Input{.name = QStringLiteral("Text2"), .promptName = QStringLiteral("Label3"), .box = &w.Text2,
+              .label = &w.Label3},
+    };
     const QString weight = QStringLiteral("Enter the molecular weight of the gas.");
     const QString mass = QStringLiteral("Enter the mass of the gas.");
+    s.frameBox = &w.Frame1;
     s.options = {
-        {QStringLiteral("opt1"), QStringLiteral("Mass"), QString(),
-         {weight, QStringLiteral("Enter the volume of the gas in liters.")}, QStringLiteral("The mass of the gas is "),
-         QStringLiteral("grams")},
-        {QStringLiteral("opt2"), QStringLiteral("Moles"), QString(), {weight, mass}, QStringLiteral("There are "),
-         QStringLiteral("moles")},
-        {QStringLiteral("opt3"), QStringLiteral("Volume"), QString(), {weight, mass},
-         QStringLiteral("The volume  is "), QStringLiteral("liters")},
+        Option{.name = QStringLiteral("opt1"), .caption = QStringLiteral("Mass"),
+               .prompts = {weight, QStringLiteral("Enter the volume of the gas in liters.")},
+               .result = QStringLiteral("The mass of the gas is "), .unit = QStringLiteral("grams"),
+               .button = &w.opt1},
+        Option{.name = QStringLiteral("opt2"), .caption = QStringLiteral("Moles"), .prompts = {weight, mass},
+               .result = QStringLiteral("There are "), .unit = QStringLiteral("moles"), .button = &w.opt2},
+        Option{.name = QStringLiteral("opt3"), .caption = QStringLiteral("Volume"), .prompts = {weight, mass},
+               .result = QStringLiteral("The volume  is "), .unit = QStringLiteral("liters"), .button = &w.opt3},
     };
     s.answerName = QStringLiteral("Text3");
     s.resultName = QStringLiteral("Label4");
     s.unitName = QStringLiteral("Label1");
     s.workLineName = QStringLiteral("Text4");
+    s.result = &w.Label4;
+    s.answer = &w.Text3;
+    s.unit = &w.Label1;
+    s.work = &w.Text4;
     s.helpLeftOfResult = true;
     s.singleResult = true;
-    const Form::Style own{Msg::Icon::None, QStringLiteral("Molar Volume")};
+    s.clearSelectsFirstOption = true;
+    const Form::Style own{.title = QStringLiteral("Molar Volume")};
     s.keyStyle = s.checkStyle = s.trapStyle = own;
     s.trapText = QStringLiteral("Data entry error");
     s.unloadBeforeShow = true;
@@ -38,16 +50,7 @@ CalculatorForm::Design molarVolume() {
 }
 }  // namespace
 
-frmMolarVolume::frmMolarVolume() : CalculatorForm(molarVolume()) {
-    Frame1 = frame;
-    bind(options, opt1, opt2, opt3);
-    bind(inputs, Text1, Text2);
-    bind(prompts, Label2, Label3);
-    Label4 = resultLabel;
-    Text3 = answerBox;
-    Label1 = unitLabel;
-    Text4 = workLine;
-
+frmMolarVolume::frmMolarVolume() : CalculatorForm(molarVolume(*this)) {
     const QString both = QStringLiteral("You must enter valid data into both boxes.");
     addCheck([this] { return option() < 0; }, QStringLiteral("You must select one of the options."));
     addCheck([this] { return isEmpty(Text1) || isEmpty(Text2); }, both);
@@ -71,5 +74,3 @@ std::optional<CalculatorForm::Result> frmMolarVolume::calculate() {
     }
     return std::nullopt;
 }
-
-void frmMolarVolume::cleared() { selectOption(0); }

@@ -4,29 +4,36 @@
 #include "refdata/ReferenceDatabase.h"
 
 namespace {
-CalculatorForm::Design raoults() {
+CalculatorForm::Design raoults(frmRaoults& w) {
+    using Input = CalculatorForm::Input;
     CalculatorForm::Design s;
     s.caption = QStringLiteral("Raoult's Law");
-    CalculatorForm::Input celsius{QStringLiteral("Text1"), QStringLiteral("Enter the temperature in Celsius."),
-                                  QStringLiteral("Label2")};
-    celsius.keys = QStringLiteral(".-\b\r");
     s.inputs = {
-        celsius,
-        {QStringLiteral("Text2"), QStringLiteral("Enter the mass of solute in grams."), QStringLiteral("Label3")},
-        {QStringLiteral("Text3"), QStringLiteral("Enter the molecular weight of the solute."), QStringLiteral("Label4"),
-         QStringLiteral("Enter a valid number.")},
+        Input{.name = QStringLiteral("Text1"), .prompt = QStringLiteral("Enter the temperature in Celsius."),
+              .promptName = QStringLiteral("Label2"), .keys = QStringLiteral(".-\b\r"), .box = &w.Text1,
+              .label = &w.Label2},
+        Input{.name = QStringLiteral("Text2"), .prompt = QStringLiteral("Enter the mass of solute in grams."),
+              .promptName = QStringLiteral("Label3"), .box = &w.Text2, .label = &w.Label3},
+        Input{.name = QStringLiteral("Text3"), .prompt = QStringLiteral("Enter the molecular weight of the solute."),
+              .promptName = QStringLiteral("Label4"), .toolTip = QStringLiteral("Enter a valid number."),
+              .box = &w.Text3, .label = &w.Label4},
         // The vapour pressure is water's, so the solvent is water.
-        {QStringLiteral("Text4"), QStringLiteral("Enter the mass in grams of the solvent (water)."),
-         QStringLiteral("Label5")},
-        {QStringLiteral("Text5"), QStringLiteral("Enter the molecular weight of the solvent (water)."),
-         QStringLiteral("Label6")},
+        Input{.name = QStringLiteral("Text4"),
+              .prompt = QStringLiteral("Enter the mass in grams of the solvent (water)."),
+              .promptName = QStringLiteral("Label5"), .box = &w.Text4, .label = &w.Label5},
+        Input{.name = QStringLiteral("Text5"),
+              .prompt = QStringLiteral("Enter the molecular weight of the solvent (water)."),
+              .promptName = QStringLiteral("Label6"), .box = &w.Text5, .label = &w.Label6},
     };
     s.answerName = QStringLiteral("Text6");
     s.resultName = QStringLiteral("Label7");
     s.resultCaption = QStringLiteral("The vapor pressure is ");
     s.workLineName = QStringLiteral("Text7");
+    s.result = &w.Label7;
+    s.answer = &w.Text6;
+    s.work = &w.Text7;
     s.singleResult = true;
-    s.checkStyle = {Msg::Icon::Information, QStringLiteral("Tessival")};
+    s.checkStyle = Form::InformationStyle;
     s.trapText = QStringLiteral("Error in data entry.");
     s.parent = QStringLiteral("frmGasLaws");
     s.unloadBeforeShow = true;
@@ -40,13 +47,7 @@ CalculatorForm::Design raoults() {
 }
 }  // namespace
 
-frmRaoults::frmRaoults() : CalculatorForm(raoults()) {
-    bind(inputs, Text1, Text2, Text3, Text4, Text5);
-    bind(prompts, Label2, Label3, Label4, Label5, Label6);
-    Label7 = resultLabel;
-    Text6 = answerBox;
-    Text7 = workLine;
-
+frmRaoults::frmRaoults() : CalculatorForm(raoults(*this)) {
     const QString positive = QStringLiteral("You must enter a positive number.");
     addCheck([this] { return isEmpty(Text1); }, QStringLiteral("You must enter a temperature."));
     addCheck([this] { return isEmpty(Text2); }, QStringLiteral("You must enter a mass for solutes."));

@@ -3,28 +3,34 @@
 #include "GasFormulas.h"
 
 namespace {
-CalculatorForm::Design volumeVolume() {
+CalculatorForm::Design volumeVolume(frmVolumeVolume& w) {
+    using Input = CalculatorForm::Input;
     CalculatorForm::Design s;
     s.caption = QStringLiteral("Volume - Volume Problems");
     s.heading = QStringLiteral("Enter data from a balanced equation. (Temperature and pressure constant)");
-    CalculatorForm::Input v{QStringLiteral("Text1"), QStringLiteral("Enter the original volume in liters."),
-                            QStringLiteral("Label2")};
-    CalculatorForm::Input given{QStringLiteral("Text2"), QStringLiteral("Enter the coefficient of the given gas."),
-                                QStringLiteral("Label3"),
-                                QStringLiteral("Enter the coefficient for the molecule that you know.")};
-    CalculatorForm::Input needed{QStringLiteral("Text3"), QStringLiteral("Enter the coefficient of the gas you need."),
-                                 QStringLiteral("Label4"),
-                                 QStringLiteral("Enter the coefficient for the molecule you want to know about.")};
-    given.keys = needed.keys = QStringLiteral("\b\r");
-    needed.keyTitle = QStringLiteral("v");
-    s.inputs = {v, given, needed};
+    s.headingLabel = &w.Label1;
+    s.inputs = {
+        Input{.name = QStringLiteral("Text1"), .prompt = QStringLiteral("Enter the original volume in liters."),
+              .promptName = QStringLiteral("Label2"), .box = &w.Text1, .label = &w.Label2},
+        Input{.name = QStringLiteral("Text2"), .prompt = QStringLiteral("Enter the coefficient of the given gas."),
+              .promptName = QStringLiteral("Label3"),
+              .toolTip = QStringLiteral("Enter the coefficient for the molecule that you know."),
+              .keys = QStringLiteral("\b\r"), .box = &w.Text2, .label = &w.Label3},
+        Input{.name = QStringLiteral("Text3"), .prompt = QStringLiteral("Enter the coefficient of the gas you need."),
+              .promptName = QStringLiteral("Label4"),
+              .toolTip = QStringLiteral("Enter the coefficient for the molecule you want to know about."),
+              .keys = QStringLiteral("\b\r"), .keyTitle = QStringLiteral("v"), .box = &w.Text3, .label = &w.Label4},
+    };
     s.answerName = QStringLiteral("Text13");
     s.resultName = QStringLiteral("Label14");
     s.resultCaption = QStringLiteral("The new volume is ");
     s.workLineName = QStringLiteral("Text4");
+    s.result = &w.Label14;
+    s.answer = &w.Text13;
+    s.work = &w.Text4;
     s.helpLeftOfResult = true;
     s.format = CalculatorForm::Format::DefaultDouble;
-    s.checkStyle = {Msg::Icon::Information, QStringLiteral("Tessival")};
+    s.checkStyle = Form::InformationStyle;
     s.trapText = QStringLiteral("Data Entry Error.");
     s.unloadBeforeShow = true;
     s.parent = QStringLiteral("frmGasLaws");
@@ -35,14 +41,7 @@ CalculatorForm::Design volumeVolume() {
 }
 }  // namespace
 
-frmVolumeVolume::frmVolumeVolume() : CalculatorForm(volumeVolume()) {
-    Label1 = heading;
-    bind(inputs, Text1, Text2, Text3);
-    bind(prompts, Label2, Label3, Label4);
-    Label14 = resultLabel;
-    Text13 = answerBox;
-    Text4 = workLine;
-
+frmVolumeVolume::frmVolumeVolume() : CalculatorForm(volumeVolume(*this)) {
     const QString coefficient = QStringLiteral("You must enter a valid coefficient.");
     addCheck([this] { return Num::notAboveZero(Text1->text()); }, QStringLiteral("You must enter a valid volume."));
     addCheck([this] { return Num::notAboveZero(Text2->text()); }, coefficient);

@@ -3,8 +3,7 @@
 #include <QtTest>
 
 #include "TestSupport.h"
-#include "gases/frmGasLaws.h"
-#include "gases/frmGrahams.h"
+#include "gases/GasWindows.h"
 #include "shell/frmMain.h"
 
 using TestSupport::messages;
@@ -16,6 +15,65 @@ frmGrahams* grahams() {
     TestSupport::settle();
     return f;
 }
+
+// A calculator's named members, which its checks and formula read, with the
+// names they stand for.
+using Named = QList<std::pair<QString, QWidget*>>;
+#define MEMBER(m) std::pair<QString, QWidget*>(QStringLiteral(#m), w->m)
+Named namedMembers(Form* f) {
+    if (auto* w = qobject_cast<frmBoyles*>(f))
+        return {MEMBER(Frame1), MEMBER(opt1),   MEMBER(opt2),   MEMBER(Label3), MEMBER(txtInitialVolume),
+                MEMBER(Label4), MEMBER(txtInitialPressure),     MEMBER(Label1), MEMBER(txtFinalEntry),
+                MEMBER(Label2), MEMBER(txtFinalAnswer),         MEMBER(Label5), MEMBER(Text1)};
+    if (auto* w = qobject_cast<frmCharlesLaw*>(f))
+        return {MEMBER(Frame1), MEMBER(opt1),   MEMBER(opt2),   MEMBER(Label1), MEMBER(txtInitialTemperature),
+                MEMBER(Label2), MEMBER(txtInitialVolume),       MEMBER(Label3), MEMBER(txtFinalEntry),
+                MEMBER(Label4), MEMBER(txtFinalAnswer),         MEMBER(Label5), MEMBER(Text1)};
+    if (auto* w = qobject_cast<frmCombinedLaws*>(f))
+        return {MEMBER(chk1),   MEMBER(Label2), MEMBER(Text1),  MEMBER(Label3), MEMBER(Text2), MEMBER(Label5),
+                MEMBER(Text3),  MEMBER(Label4), MEMBER(Text4),  MEMBER(Label6), MEMBER(Text5), MEMBER(Label8),
+                MEMBER(Text7),  MEMBER(Label7), MEMBER(Text6)};
+    if (auto* w = qobject_cast<frmDalton*>(f))
+        return {MEMBER(Frame1), MEMBER(opt1),   MEMBER(opt2),  MEMBER(Label1), MEMBER(Text1), MEMBER(Label2),
+                MEMBER(Text2),  MEMBER(Label3), MEMBER(Text3), MEMBER(Label5), MEMBER(Text5), MEMBER(Label6),
+                MEMBER(Text6),  MEMBER(Label7), MEMBER(Text7)};
+    if (auto* w = qobject_cast<frmGasDensity*>(f))
+        return {MEMBER(Label1), MEMBER(Label2), MEMBER(Text1), MEMBER(Label3), MEMBER(Text2), MEMBER(Label4),
+                MEMBER(Text3),  MEMBER(Label5), MEMBER(Text4), MEMBER(Label6), MEMBER(Text5), MEMBER(Label7),
+                MEMBER(Text6)};
+    if (auto* w = qobject_cast<frmGayLussac*>(f))
+        return {MEMBER(Frame1), MEMBER(opt1),  MEMBER(opt2),   MEMBER(Label2), MEMBER(Text1), MEMBER(Label3),
+                MEMBER(Text2),  MEMBER(Label4), MEMBER(Text3), MEMBER(Label5), MEMBER(Text4), MEMBER(Label6),
+                MEMBER(Text5)};
+    if (auto* w = qobject_cast<frmGrahams*>(f))
+        return {MEMBER(Label2), MEMBER(Text1), MEMBER(Label3), MEMBER(Text2), MEMBER(Label6), MEMBER(Text5),
+                MEMBER(Text3)};
+    if (auto* w = qobject_cast<frmIdeal*>(f))
+        return {MEMBER(Frame1), MEMBER(opt1),  MEMBER(opt2),   MEMBER(opt3),  MEMBER(opt4),   MEMBER(Label2),
+                MEMBER(Text1),  MEMBER(Label3), MEMBER(Text2), MEMBER(Label4), MEMBER(Text3), MEMBER(Label5),
+                MEMBER(Text4),  MEMBER(Label6), MEMBER(Text5), MEMBER(Label7), MEMBER(Text6)};
+    if (auto* w = qobject_cast<frmMassVolume*>(f))
+        return {MEMBER(Frame1), MEMBER(opt1),  MEMBER(opt2),   MEMBER(Label1), MEMBER(Text1),  MEMBER(Label2),
+                MEMBER(Text2),  MEMBER(Label3), MEMBER(Text3), MEMBER(Label5), MEMBER(Text5),  MEMBER(Label6),
+                MEMBER(Text6),  MEMBER(Label7), MEMBER(Text7), MEMBER(Label4), MEMBER(Text4),  MEMBER(Label8),
+                MEMBER(Text8)};
+    if (auto* w = qobject_cast<frmMolarVolume*>(f))
+        return {MEMBER(Frame1), MEMBER(opt1),  MEMBER(opt2),   MEMBER(opt3),  MEMBER(Label2), MEMBER(Text1),
+                MEMBER(Label3), MEMBER(Text2), MEMBER(Label4), MEMBER(Text3), MEMBER(Label1), MEMBER(Text4)};
+    if (auto* w = qobject_cast<frmMolecularWeight*>(f))
+        return {MEMBER(Label1), MEMBER(Label8), MEMBER(Text6), MEMBER(Label4), MEMBER(Text3), MEMBER(Label3),
+                MEMBER(Text2),  MEMBER(Label5), MEMBER(Text4), MEMBER(Label2), MEMBER(Text1), MEMBER(Label6),
+                MEMBER(Text5),  MEMBER(Label7), MEMBER(Text7)};
+    if (auto* w = qobject_cast<frmRaoults*>(f))
+        return {MEMBER(Label2), MEMBER(Text1), MEMBER(Label3), MEMBER(Text2), MEMBER(Label4), MEMBER(Text3),
+                MEMBER(Label5), MEMBER(Text4), MEMBER(Label6), MEMBER(Text5), MEMBER(Label7), MEMBER(Text6),
+                MEMBER(Text7)};
+    if (auto* w = qobject_cast<frmVolumeVolume*>(f))
+        return {MEMBER(Label1), MEMBER(Label2), MEMBER(Text1),   MEMBER(Label3), MEMBER(Text2),
+                MEMBER(Label4), MEMBER(Text3),  MEMBER(Label14), MEMBER(Text13), MEMBER(Text4)};
+    return {};
+}
+#undef MEMBER
 
 void expectLast(int count, const QString& text, Msg::Icon icon) {
     QCOMPARE(messages().shown.size(), count);
@@ -119,6 +177,29 @@ private slots:
         QCOMPARE(messages().lastText(), QStringLiteral("You must enter a valid molecular weight in box one."));
         f->cmdPrint->click();
         QCOMPARE(TestSupport::printer().printed, QList<QWidget*>{f});
+    }
+
+    // Every named member of a calculator is the control of that name in its
+    // own window, so its checks and formula read the boxes the student types
+    // into and write the answer the student sees.
+    void membersAreTheirControls_data() {
+        QTest::addColumn<QString>("window");
+        for (const char* w : {"frmBoyles", "frmCharlesLaw", "frmCombinedLaws", "frmDalton", "frmGasDensity",
+                              "frmGayLussac", "frmGrahams", "frmIdeal", "frmMassVolume", "frmMolarVolume",
+                              "frmMolecularWeight", "frmRaoults", "frmVolumeVolume"})
+            QTest::newRow(w) << w;
+    }
+    void membersAreTheirControls() {
+        QFETCH(QString, window);
+        Form* f = Forms::show(window);
+        TestSupport::settle();
+        const Named members = namedMembers(f);
+        QVERIFY(!members.isEmpty());
+        for (const auto& [name, control] : members) {
+            QVERIFY2(control, qPrintable(name));
+            QCOMPARE(control->objectName(), name);
+            QVERIFY2(f->isAncestorOf(control), qPrintable(name));
+        }
     }
 
     // The chooser opens with the focus on Cancel, and Tab walks the buttons

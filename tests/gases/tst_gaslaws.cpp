@@ -254,6 +254,16 @@ private slots:
             "Enter the mass of the reactant.|Enter the molecular weight of the reactant.|Enter the ratio of product "
             "to reactant.|to",
             "Text1");
+        row("frmGayLussac", "opt2",
+            "Enter the initial temperature in Kelvin.|Enter the initial pressure in atmospheres.|Enter the final "
+            "pressure in atmospheres.",
+            "The final temperature is ", "K.",
+            "Enter the initial pressure in atmospheres.|Enter the initial temperature in Kelvin.|Enter the final "
+            "temperature in Kelvin.",
+            "Text1");
+        row("frmMolarVolume", "opt3", "Enter the molecular weight of the gas.|Enter the mass of the gas.",
+            "The volume  is ", "liters",
+            "Enter the molecular weight of the gas.|Enter the volume of the gas in liters.", "Text1");
     }
     void optionThenClear() {
         QFETCH(QString, window);
