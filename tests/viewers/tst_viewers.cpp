@@ -193,7 +193,7 @@ private slots:
         if (!heading.isEmpty()) QCOMPARE(label->text(), heading);
         QCOMPARE(child<QPushButton>(f, "cmdCancel")->text(), QStringLiteral("Cancel"));
         QCOMPARE(messages().shown.size(), 0);
-        QCOMPARE(ReferenceDatabase::sharedSql(), "SELECT * FROM " + f->shape().table);
+        QCOMPARE(ReferenceDatabase::sharedSql(), "SELECT * FROM " + f->design().table);
         QVERIFY(!ReferenceDatabase::sharedRecordset().isOpen());
     }
 

@@ -24,7 +24,7 @@
 // itself stays hidden: Qt Charts would lay each label out as rich text.
 class ChartForm::AxisLabels : public QGraphicsItem {
 public:
-    AxisLabels(QChart* chart, QCategoryAxis* axis) : QGraphicsItem(chart), m_chart(chart), m_axis(axis) {
+    AxisLabels(QChart* chart, QCategoryAxis* axis) : QGraphicsItem(chart), m_design(chart), m_axis(axis) {
         setFlag(ItemHasNoContents, false);
         m_labelFont = axis->labelsFont();
         m_titleFont = axis->titleFont();
@@ -41,7 +41,7 @@ public:
     qreal height() const { return Padding + m_labelsWidth + m_titleHeight + 1; }
     void place() {
         prepareGeometryChange();
-        m_plot = m_chart->plotArea();
+        m_plot = m_design->plotArea();
     }
 
     QRectF boundingRect() const override {
@@ -81,7 +81,7 @@ private:
     static constexpr qreal Padding = 5;    // tick length, and from the line to the labels
     static constexpr qreal TitleGap = 4.5;  // from the labels to the title
     qreal titleTop() const { return m_plot.bottom() + Padding + m_labelsWidth + TitleGap; }
-    QChart* m_chart;
+    QChart* m_design;
     QCategoryAxis* m_axis;
     QFont m_labelFont, m_titleFont;
     QStringList m_labels;
@@ -89,15 +89,15 @@ private:
     QRectF m_plot;
 };
 
-ChartForm::ChartForm(const Chart& chart) : m_chart(chart) {
+ChartForm::ChartForm(const Design& design) : m_design(design) {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint);
-    setWindowTitle(chart.caption);
+    setWindowTitle(design.caption);
 
     // The view shows this chart (it would build a default one of its own).
     MSChart1 = new QChartView(new QChart, this);
     MSChart1->setObjectName(QStringLiteral("MSChart1"));
     MSChart1->setRenderHint(QPainter::Antialiasing);
-    MSChart1->setToolTip(chart.toolTip);
+    MSChart1->setToolTip(design.toolTip);
     MSChart1->setFocusPolicy(Qt::StrongFocus);
     // A few hundred items placed once: a plain list is cheaper than the index.
     MSChart1->scene()->setItemIndexMethod(QGraphicsScene::NoIndex);
@@ -118,7 +118,7 @@ ChartForm::ChartForm(const Chart& chart) : m_chart(chart) {
     v->addLayout(buttons);
 
     setCancelButton(cmdCancel);
-    if (chart.cancelIsDefault) setDefaultButton(cmdCancel);
+    if (design.cancelIsDefault) setDefaultButton(cmdCancel);
     orderTabs({MSChart1, cmdCancel, cmdDescription});
     resize(sizeHint());
 }
@@ -136,11 +136,11 @@ void ChartForm::readTable() {
     // The leading rows that exist, up to the chart's count; a missing table
     // or field charts nothing for it rather than failing.
     m_table.clear();
-    const QString field = m_chart.field;
+    const QString field = m_design.field;
     const QString number = QStringLiteral("AtomicNumber");
     try {
-        ReferenceDatabase::fullWalk(m_chart.query, [&](const Recordset& rs) {
-            if (m_table.size() >= m_chart.rows) return;
+        ReferenceDatabase::fullWalk(m_design.query, [&](const Recordset& rs) {
+            if (m_table.size() >= m_design.rows) return;
             ChartRow row;
             row.value = rs.hasField(field) ? rs.field(field) : QVariant();
             // The atomic number labels its point only when it is a number.
@@ -156,7 +156,7 @@ void ChartForm::readTable() {
 
 void ChartForm::plot() {
     QChart* chart = MSChart1->chart();
-    chart->setTitle(m_chart.title);
+    chart->setTitle(m_design.title);
     QFont tf = chart->titleFont();
     tf.setPointSizeF(tf.pointSizeF() * 1.4);
     tf.setBold(true);
@@ -186,7 +186,7 @@ void ChartForm::plot() {
     axisX->setGridLineVisible(false);
     axisX->setVisible(false);  // drawn by AxisLabels
     auto* axisY = new QValueAxis;
-    axisY->setTitleText(m_chart.valueTitle);
+    axisY->setTitleText(m_design.valueTitle);
     chart->addAxis(axisX, Qt::AlignBottom);
     chart->addAxis(axisY, Qt::AlignLeft);
 
@@ -236,7 +236,7 @@ void ChartForm::plot() {
 }
 
 void ChartForm::cmdDescription_Click() {
-    Msg::show(m_chart.description, QStringLiteral("Tessival"), Msg::Icon::Information);
+    Msg::show(m_design.description, QStringLiteral("Tessival"), Msg::Icon::Information);
 }
 
 void ChartForm::cmdCancel_Click() {

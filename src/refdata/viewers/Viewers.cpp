@@ -4,16 +4,16 @@ namespace {
 using Cell = FixedColumnLine::Cell;
 using Title = TableViewerForm::Title;
 using Order = TableViewerForm::Order;
-using Shape = TableViewerForm::Shape;
+using Design = TableViewerForm::Design;
 using Picture::zeros;
 
 const QString Standard = Picture::Standard;
 const QString Scientific = Picture::Scientific;
 const QString GeneralNumber = Picture::GeneralNumber;
 
-Shape viewer(const QString& caption, const QString& table, QList<Title> heading, QList<Cell> cells,
+Design viewer(const QString& caption, const QString& table, QList<Title> heading, QList<Cell> cells,
             const QString& parent = QString()) {
-    Shape s;
+    Design s;
     s.caption = caption;
     s.table = table;
     s.heading = std::move(heading);
@@ -22,14 +22,14 @@ Shape viewer(const QString& caption, const QString& table, QList<Title> heading,
     return s;
 }
 
-Shape sorted(Shape s, Order order, const QString& field = QString()) {
+Design sorted(Design s, Order order, const QString& field = QString()) {
     s.order = order;
     s.orderField = field;
     return s;
 }
 
-Shape reductions() {
-    Shape s = viewer(QStringLiteral("Standard Reduction Potentials"), QStringLiteral("StandardReductions"),
+Design reductions() {
+    Design s = viewer(QStringLiteral("Standard Reduction Potentials"), QStringLiteral("StandardReductions"),
                     {{2, QStringLiteral("Half-Reactions")}, {109, QStringLiteral("Volts")}},
                     {{QStringLiteral("HalfReaction"), 45, zeros(45), 0}, {QStringLiteral("Volts"), 7, QStringLiteral("##.####"), 4}});
     s.zeroPotential = true;
