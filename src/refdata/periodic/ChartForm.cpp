@@ -256,60 +256,87 @@ void registerChartWindows() {
 extern "C" Q_DECL_EXPORT void tessival_register_windows() { registerChartWindows(); }
 
 frmPTable2::frmPTable2()
-    : ChartForm({QStringLiteral("Periodic Table - Atomic Radii"), QStringLiteral("SELECT * FROM AtomicRadii"),
-                 QStringLiteral("AtomicRadii"), 93, QStringLiteral("Atomic Number v. Atomic Radius"),
-                 QStringLiteral("Atomic Radius"),
-                 QStringLiteral("As the attraction for electrons changes, so does the radius of the atom."),
-                 QStringLiteral("The atomic radius is a function of the attraction between the nucleus and the "
-                                "electrons. The stronger the attraction ")
-                     + QStringLiteral("the smaller the radius and the weaker the attraction, the larger the radius. "
-                                      "The radius shows a distinct ")
-                     + QStringLiteral("periodic pattern. There are ups and downs corresponding to the different "
-                                      "periods of the table. The more ")
-                     + QStringLiteral("energy levels an element has, the weaker the attraction and the larger the "
-                                      "radius. ")}) {}
+    : ChartForm({.caption = QStringLiteral("Periodic Table - Atomic Radii"),
+                 .query = QStringLiteral("SELECT * FROM AtomicRadii"),
+                 .field = QStringLiteral("AtomicRadii"),
+                 .rows = 93,
+                 .title = QStringLiteral("Atomic Number v. Atomic Radius"),
+                 .valueTitle = QStringLiteral("Atomic Radius"),
+                 .toolTip = QStringLiteral("As the attraction for electrons changes, so does the radius of the atom."),
+                 .description =
+                     QStringLiteral("The atomic radius is a function of the attraction between the nucleus and the "
+                                    "electrons. The stronger the attraction ") +
+                     QStringLiteral("the smaller the radius and the weaker the attraction, the larger the radius. "
+                                    "The radius shows a distinct ") +
+                     QStringLiteral("periodic pattern. There are ups and downs corresponding to the different "
+                                    "periods of the table. The more ") +
+                     QStringLiteral("energy levels an element has, the weaker the attraction and the larger the "
+                                    "radius. ")}) {}
 
 frmPTable3::frmPTable3()
-    : ChartForm({QStringLiteral("Periodic Table - Electronegativity"),
-                 QStringLiteral("SELECT * FROM Electronegativities"), QStringLiteral("Electronegativity"), 95,
-                 QStringLiteral("Atomic Number v. Electronegativity"), QStringLiteral("Electronegativity"),
-                 QStringLiteral("Atoms tend to attract electrons from the atom they are bonded to."),
-                 QStringLiteral("Electronegativity is the attraction that an atom has for an electron when it is "
-                                "bonded to another atom.  ")}) {}
+    : ChartForm({.caption = QStringLiteral("Periodic Table - Electronegativity"),
+                 .query = QStringLiteral("SELECT * FROM Electronegativities"),
+                 .field = QStringLiteral("Electronegativity"),
+                 .rows = 95,
+                 .title = QStringLiteral("Atomic Number v. Electronegativity"),
+                 .valueTitle = QStringLiteral("Electronegativity"),
+                 .toolTip = QStringLiteral("Atoms tend to attract electrons from the atom they are bonded to."),
+                 .description =
+                     QStringLiteral("Electronegativity is the attraction that an atom has for an electron when it is "
+                                    "bonded to another atom.  ")}) {}
 
 frmPTable4::frmPTable4()
-    : ChartForm({QStringLiteral("Periodic Table - Affinities"), QStringLiteral("SELECT * FROM Affinities"),
-                 QStringLiteral("Affinity"), 88, QStringLiteral("Atomic Number v. Affinity"),
-                 QStringLiteral("Affinity"),
-                 QStringLiteral("Atoms try to attract electrons in order to fill their outer energy levels."),
-                 QStringLiteral("Affinity is the attraction that an atom has for an electron. The stronger the "
-                                "attraction, the higher  ")
-                     + QStringLiteral("the electronegativity value. Atoms try to fill their outer energy levels in "
-                                      "order to become ")
-                     + QStringLiteral("more stable. ")}) {}
+    : ChartForm(
+          {.caption = QStringLiteral("Periodic Table - Affinities"),
+           .query = QStringLiteral("SELECT * FROM Affinities"),
+           .field = QStringLiteral("Affinity"),
+           .rows = 88,
+           .title = QStringLiteral("Atomic Number v. Affinity"),
+           .valueTitle = QStringLiteral("Affinity"),
+           .toolTip = QStringLiteral("Atoms try to attract electrons in order to fill their outer energy levels."),
+           .description =
+               QStringLiteral("Affinity is the attraction that an atom has for an electron. The stronger the "
+                              "attraction, the higher  ") +
+               QStringLiteral("the electronegativity value. Atoms try to fill their outer energy levels in "
+                              "order to become ") +
+               QStringLiteral("more stable. ")}) {}
 
 frmPTable5::frmPTable5()
-    : ChartForm({QStringLiteral("Periodic Table - Ionization Energies"),
-                 QStringLiteral("SELECT * FROM IonizationEnergy"), QStringLiteral("FIE"), 103,
-                 QStringLiteral("Atomic Number v. Ionization Energy"), QStringLiteral("Ionization Energy"),
-                 QStringLiteral("The ionization energy is a measure of how tightly the electron is held to the atom."),
-                 QStringLiteral("Ionization energy is the energy required to remove an electron. The more tightly "
-                                "held the electron,  ")
-                     + QStringLiteral("the higher the ionization energy. "),
-                 true}) {}
+    : ChartForm({.caption = QStringLiteral("Periodic Table - Ionization Energies"),
+                 .query = QStringLiteral("SELECT * FROM IonizationEnergy"),
+                 .field = QStringLiteral("FIE"),
+                 .rows = 103,
+                 .title = QStringLiteral("Atomic Number v. Ionization Energy"),
+                 .valueTitle = QStringLiteral("Ionization Energy"),
+                 .toolTip = QStringLiteral(
+                     "The ionization energy is a measure of how tightly the electron is held to the atom."),
+                 .description =
+                     QStringLiteral("Ionization energy is the energy required to remove an electron. The more tightly "
+                                    "held the electron,  ") +
+                     QStringLiteral("the higher the ionization energy. "),
+                 .cancelIsDefault = true}) {}
 
 frmPTable6::frmPTable6()
-    : ChartForm({QStringLiteral("Periodic Table - Density"), QStringLiteral("SELECT * FROM GeneralInfo"),
-                 QStringLiteral("Density"), 103, QStringLiteral("Atomic Number v. Density"),
-                 QStringLiteral("Density"),
-                 QStringLiteral("As you go through the periodic table, you have more particles in a small volume."),
-                 QStringLiteral("Density is the mass divided by the volume. The more atomic particles in a tiny "
-                                "volume like an atom, the higher the density.  ")}) {}
+    : ChartForm({.caption = QStringLiteral("Periodic Table - Density"),
+                 .query = QStringLiteral("SELECT * FROM GeneralInfo"),
+                 .field = QStringLiteral("Density"),
+                 .rows = 103,
+                 .title = QStringLiteral("Atomic Number v. Density"),
+                 .valueTitle = QStringLiteral("Density"),
+                 .toolTip =
+                     QStringLiteral("As you go through the periodic table, you have more particles in a small volume."),
+                 .description =
+                     QStringLiteral("Density is the mass divided by the volume. The more atomic particles in a tiny "
+                                    "volume like an atom, the higher the density.  ")}) {}
 
 frmPTable7::frmPTable7()
-    : ChartForm({QStringLiteral("Periodic Table - Boiling Point"), QStringLiteral("SELECT * FROM GeneralInfo"),
-                 QStringLiteral("BoilingPoint"), 103, QStringLiteral("Atomic Number v. Boiling Point"),
-                 QStringLiteral("Booiling point"),
-                 QStringLiteral("The ups and downs in boiling point illustrate the periodic nature of the table."),
-                 QStringLiteral("The boiling point is another property of an element that shows a periodic "
-                                "nature.  ")}) {}
+    : ChartForm(
+          {.caption = QStringLiteral("Periodic Table - Boiling Point"),
+           .query = QStringLiteral("SELECT * FROM GeneralInfo"),
+           .field = QStringLiteral("BoilingPoint"),
+           .rows = 103,
+           .title = QStringLiteral("Atomic Number v. Boiling Point"),
+           .valueTitle = QStringLiteral("Booiling point"),
+           .toolTip = QStringLiteral("The ups and downs in boiling point illustrate the periodic nature of the table."),
+           .description = QStringLiteral("The boiling point is another property of an element that shows a periodic "
+                                         "nature.  ")}) {}

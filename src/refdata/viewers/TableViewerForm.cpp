@@ -49,6 +49,7 @@ TableViewerForm::TableViewerForm(Design design) : m_design(std::move(design)) {
     Label1->setObjectName(m_design.headingName);
     Label1->setFont(FixedColumnTable::headingFont());
     Label1->setTextFormat(Qt::PlainText);
+    if (m_design.headingLabel) *m_design.headingLabel = Label1;
 
     cmdCancel = makeButton(QStringLiteral("cmdCancel"), QStringLiteral("Cancel"));
     setCancelButton(cmdCancel);

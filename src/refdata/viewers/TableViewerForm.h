@@ -29,6 +29,7 @@ public:
         QString orderField;                 // for Order::Number
         bool zeroPotential = false;         // a 0 in the second cell reads "0.000"
         QString headingName = QStringLiteral("Label1");
+        QLabel** headingLabel = nullptr;    // the window's member the viewer points at the heading
     };
 
     explicit TableViewerForm(Design design);
