@@ -1,7 +1,6 @@
 #include "frmWeights.h"
 #include "Module2.h"
 
-#include "platform/MessageBox.h"
 #include "platform/NumberText.h"
 #include "platform/PrintService.h"
 #include "refdata/ReferenceDatabase.h"
@@ -11,8 +10,6 @@
 #include <QVBoxLayout>
 
 namespace {
-const QString Title = QStringLiteral("Tessival");
-
 // One press of Ok on a formula: the texts of its weight, or the fault that
 // refuses it and the message that says so.
 struct Weighing {
@@ -209,7 +206,7 @@ void frmWeights::Form_Load() {
         cmdPrint->setEnabled(false);
         cmdOk->setEnabled(false);
     } catch (const RuntimeFault&) {
-        Msg::info(Module2::ElementTableMessage(), Title);
+        say(Module2::ElementTableMessage(), InformationStyle);
     }
     setFixedBorder();
     RichTextBox1->setFocus();
@@ -231,7 +228,7 @@ float frmWeights::Weight(const QString& group) {
     try {
         return float(Module2::FindGroup(group).value_or(0.0));
     } catch (const RuntimeFault& f) {
-        Msg::info(f.description(), Title);
+        say(f.description(), InformationStyle);
         return 0;
     }
 }
@@ -251,18 +248,18 @@ void frmWeights::cmdOk_Click() {
         return;
     case F::TooShort:
         setFormulaText(QString());
-        Msg::plain(w.message, Title);
+        say(w.message, Style{});
         cmdClear_Click();
         return;
     case F::Empty:
     case F::Formula:
     case F::Entry:
         clearAnswers();
-        Msg::plain(w.message, Title);
+        say(w.message, Style{});
         break;
     case F::Table:
         clearAnswers();
-        Msg::info(w.message, Title);
+        say(w.message, InformationStyle);
         break;
     }
     if (w.fault == F::Empty || w.fault == F::Formula) RichTextBox1->setFocus();
@@ -318,20 +315,20 @@ void frmWeights::cmdClear_Click() {
 void frmWeights::cmdPrint_Click() { Print::printWindow(this); }
 
 void frmWeights::cmdHelp_Click() {
-    Msg::info(QStringLiteral("The molecular weight, as the name implies, is the weight of the molecule. To determine "
-                             "the weight of the molecule,  ")
-                  + QStringLiteral("you must add together the weights of all the atoms in that molecule. The first "
-                                   "step is to determine the ")
-                  + QStringLiteral("number of each kind of atom. That sometimes can be a little confusing. Once  you "
-                                   "have the total weight ")
-                  + QStringLiteral("of the molecule and the number of each type of atom, you can determine the "
-                                   "percentage composition ")
-                  + QStringLiteral("of the molecule. It will tell you what percent of the molecule is made up by "
-                                   "each type of atom. If the ")
-                  + QStringLiteral("molecule contains H2O, you can determine that as well. This is the percent "
-                                   "hydrate. It will tell you what ")
-                  + QStringLiteral("percent of the molecule is made up of H2O."),
-              Title);
+    say(QStringLiteral("The molecular weight, as the name implies, is the weight of the molecule. To determine "
+                       "the weight of the molecule,  ")
+            + QStringLiteral("you must add together the weights of all the atoms in that molecule. The first "
+                             "step is to determine the ")
+            + QStringLiteral("number of each kind of atom. That sometimes can be a little confusing. Once  you "
+                             "have the total weight ")
+            + QStringLiteral("of the molecule and the number of each type of atom, you can determine the "
+                             "percentage composition ")
+            + QStringLiteral("of the molecule. It will tell you what percent of the molecule is made up by "
+                             "each type of atom. If the ")
+            + QStringLiteral("molecule contains H2O, you can determine that as well. This is the percent "
+                             "hydrate. It will tell you what ")
+            + QStringLiteral("percent of the molecule is made up of H2O."),
+        InformationStyle);
 }
 
 void frmWeights::cmdCancel_Click() {

@@ -1,7 +1,6 @@
 #include "frmHelp.h"
 
 #include "HelpText.h"
-#include "platform/MessageBox.h"
 #include "platform/PrintService.h"
 #include "platform/Program.h"
 
@@ -333,8 +332,7 @@ void frmHelp::TreeView1_DblClick() {
 void frmHelp::LoadHelpTopic(const QString& fileName) {
     // A file that cannot be shown is named with the reason; the pane keeps its topic.
     auto refuse = [&fileName](const QString& why) {
-        Msg::show(QStringLiteral("The help file \"%1\" cannot be shown: %2.").arg(fileName, why),
-                  QStringLiteral("Tessival"), Msg::Icon::Information);
+        say(QStringLiteral("The help file \"%1\" cannot be shown: %2.").arg(fileName, why), InformationStyle);
     };
     // A folder or a pipe is never opened: a pipe would wait for a writer.
     const QFileInfo info(Program::path(fileName));

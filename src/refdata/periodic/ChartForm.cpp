@@ -1,7 +1,6 @@
 #include "ChartForm.h"
 #include "ChartWindows.h"
 
-#include "platform/MessageBox.h"
 #include <cmath>
 #include "platform/NumberPicture.h"
 #include "refdata/ReferenceDatabase.h"
@@ -150,7 +149,7 @@ void ChartForm::readTable() {
         });
     } catch (const RuntimeFault& f) {
         m_table.clear();
-        if (!isMissingPart(f)) Msg::info(f.description(), QStringLiteral("Tessival"));
+        if (!isMissingPart(f)) say(f.description(), InformationStyle);
     }
 }
 
@@ -236,7 +235,7 @@ void ChartForm::plot() {
 }
 
 void ChartForm::cmdDescription_Click() {
-    Msg::show(m_design.description, QStringLiteral("Tessival"), Msg::Icon::Information);
+    say(m_design.description, InformationStyle);
 }
 
 void ChartForm::cmdCancel_Click() {

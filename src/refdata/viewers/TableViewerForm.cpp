@@ -8,7 +8,6 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "platform/MessageBox.h"
 
 namespace {
 
@@ -96,7 +95,7 @@ void TableViewerForm::fill() {
     } catch (const RuntimeFault& f) {
         // A table that cannot be read lists nothing: never part of it. A
         // damaged one says so; one that is not there is just empty.
-        if (!isMissingPart(f)) Msg::info(f.description(), QStringLiteral("Tessival"));
+        if (!isMissingPart(f)) say(f.description(), InformationStyle);
     }
     // A zero potential is written apart and does not widen its column.
     for (int i = 0; i < table.rows().size(); ++i)
