@@ -154,33 +154,6 @@ frmWeights::frmWeights() {
     connect(cmdCancel, &QPushButton::clicked, this, &frmWeights::cmdCancel_Click);
     connect(chk1, &QCheckBox::toggled, this, &frmWeights::chk1_Click);
     connect(chk2, &QCheckBox::toggled, this, &frmWeights::chk2_Click);
-    for (const QString& m : {QStringLiteral("You must enter data into the Enter Formula box."),
-                             QStringLiteral("Formula must be larger than 1 character."),
-                             QStringLiteral("Data entry error")})
-        addMessageText(m);
-    // The weigher's refusals, their variable parts named as the manual names them.
-    using F = FormulaScan::Fault;
-    const struct {
-        F fault;
-        const char* subject;
-        const char* inner;
-    } refusals[] = {{F::NoElement, "", ""},       {F::UnknownSymbol, "<s>", ""},  {F::LowerCaseSymbol, "<s>", ""},
-                    {F::UnknownGroup, "<g>", "<s>"}, {F::UnclosedGroup, "(<g>", ""}, {F::UnopenedGroup, "", ""},
-                    {F::EmptyGroup, "", ""},      {F::StrayNumber, "<n>", ""},    {F::ZeroCount, "<n>", "<s>"},
-                    {F::ZeroCount, "0", "."},     {F::NumberTooLarge, "<n>", ""}, {F::EmptyPart, "", ""},
-                    {F::BadCharacter, "<c>", ""}, {F::TooLarge, "", ""}};
-    for (const auto& r : refusals) {
-        FormulaScan::Result form;
-        form.fault = r.fault;
-        form.subject = r.subject;
-        form.inner = r.inner;
-        addMessageText(QString::fromStdString(form.message()));
-    }
-    addMessageText(FormulaBox::pasteRefusal(QStringLiteral("<c>")));
-    addMessageText(FormulaBox::tooLong());
-    addMessageText(FormulaBox::pasteRefusal(QChar(u' ')));
-    addMessageText(FormulaBox::pasteRefusal(QChar(u'\n')));
-    addMessageText(Module2::ElementTableMessage(QStringLiteral("<reason>")));
     connect(RichTextBox1, &FormulaBox::edited, this, &frmWeights::RichTextBox1_Change);
     connect(RichTextBox1, &FormulaBox::submitted, this, &frmWeights::cmdOk_Click);
 }
