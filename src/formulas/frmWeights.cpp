@@ -27,17 +27,21 @@ Weighing weighFormula(const QString& text) {
     Weighing w;
     using F = Weighing::Fault;
     Module2::StackClear();
-    if (text.isEmpty()) return {F::Empty, QStringLiteral("You must enter data into the Enter Formula box.")};
-    if (text.size() < 2) return {F::TooShort, QStringLiteral("Formula must be larger than 1 character.")};
+    if (text.isEmpty())
+        return {.fault = F::Empty, .message = QStringLiteral("You must enter data into the Enter Formula box.")};
+    if (text.size() < 2)
+        return {.fault = F::TooShort, .message = QStringLiteral("Formula must be larger than 1 character.")};
     bool lookingUp = false;  // a fault while weighing is the tables'
     try {
         Module2::SetFormula(text);
         // Not the student's symbols: the table they are looked up in.
-        if (!Module2::ElementTableFault.isEmpty()) return {F::Table, Module2::ElementTableMessage()};
+        if (!Module2::ElementTableFault.isEmpty())
+            return {.fault = F::Table, .message = Module2::ElementTableMessage()};
         lookingUp = true;
         w.scan = Module2::Weigh(text);
         lookingUp = false;
-        if (!w.scan.ok()) return {F::Formula, QString::fromStdString(w.scan.message()), w.scan};
+        if (!w.scan.ok())
+            return {.fault = F::Formula, .message = QString::fromStdString(w.scan.message()), .scan = w.scan};
 
         for (double t : w.scan.terms) {
             Module2::StackInput = t;
@@ -57,8 +61,8 @@ Weighing weighFormula(const QString& text) {
         Module2::StackClear();
         return w;
     } catch (const RuntimeFault& f) {
-        if (lookingUp) return {F::Table, f.description()};
-        return {F::Entry, QStringLiteral("Data entry error")};
+        if (lookingUp) return {.fault = F::Table, .message = f.description()};
+        return {.fault = F::Entry, .message = QStringLiteral("Data entry error")};
     }
 }
 
