@@ -1,7 +1,7 @@
 #include "FormulaBox.h"
 #include "FormulaScan.h"
 
-#include "platform/MessageBox.h"
+#include "platform/Forms.h"
 #include "platform/NumberText.h"
 
 #include <QApplication>
@@ -9,10 +9,6 @@
 #include <QMimeData>
 #include <QTextCursor>
 #include <algorithm>
-
-namespace {
-const QString Title = QStringLiteral("Tessival");
-}  // namespace
 
 bool FormulaBox::admits(QChar c) {
     return c.unicode() < 128 && FormulaScan::isFormulaCharacter(char(c.unicode()));
@@ -79,14 +75,14 @@ void FormulaBox::insertFromMimeData(const QMimeData* source) {
     for (const QChar c : text) {
         if (!admits(c)) {
             QApplication::beep();
-            Msg::info(pasteRefusal(c), Title);
+            Form::say(pasteRefusal(c), Form::InformationStyle);
             return;
         }
     }
     const QTextCursor c = textCursor();
     if (toPlainText().size() - (c.selectionEnd() - c.selectionStart()) + text.size() > Limit) {
         QApplication::beep();
-        Msg::info(tooLong(), Title);
+        Form::say(tooLong(), Form::InformationStyle);
         return;
     }
     textCursor().insertText(text);
@@ -136,7 +132,7 @@ void FormulaBox::refuseArrival(QChar refused) {
     setTextCursor(c);
     QApplication::beep();
     const QString message = refused.isNull() ? tooLong() : pasteRefusal(refused);
-    QMetaObject::invokeMethod(this, [message] { Msg::info(message, Title); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, [message] { Form::say(message, Form::InformationStyle); }, Qt::QueuedConnection);
 }
 
 // Re-formats the whole box from its plain text: what the key rules refuse is

@@ -2,7 +2,7 @@
 
 #include <QHash>
 
-#include "platform/MessageBox.h"
+#include "platform/Forms.h"
 #include "platform/NumberPicture.h"
 #include "platform/NumberText.h"
 #include "refdata/ReferenceDatabase.h"
@@ -117,7 +117,7 @@ double ElementWeight(const QVariant& symbol) {
             if (sameSymbol(symbol, Elements[i][1])) return toNumber(Elements[i][2]);
         return 0;
     } catch (const RuntimeFault& f) {
-        Msg::info(f.description(), QStringLiteral("Tessival"));
+        Form::say(f.description(), Form::InformationStyle);
         return 0;
     }
 }
@@ -134,7 +134,7 @@ bool IsElementSymbol(const QVariant& symbol) {
             if (sameSymbol(symbol, Elements[j][1])) return true;
         return false;
     } catch (const RuntimeFault& f) {
-        Msg::info(f.description(), QStringLiteral("Tessival"));
+        Form::say(f.description(), Form::InformationStyle);
         return false;
     }
 }

@@ -183,9 +183,9 @@ void frmBuildAtoms::drawAtom() {
         qsizetype places;
         QColor colour;
     };
-    for (const Kind& kind : {Kind{m_atom.protons, Atom::ProtonPlaces, Red},
-                             Kind{m_atom.neutrons, Atom::NeutronPlaces, Blue},
-                             Kind{m_atom.electrons, m_atom.electrons.size(), Yellow}}) {
+    for (const Kind& kind : {Kind{.discs = m_atom.protons, .places = Atom::ProtonPlaces, .colour = Red},
+                             Kind{.discs = m_atom.neutrons, .places = Atom::NeutronPlaces, .colour = Blue},
+                             Kind{.discs = m_atom.electrons, .places = m_atom.electrons.size(), .colour = Yellow}}) {
         Picture1->setDrawing(kind.colour, Solid, Black);
         for (qsizetype n = std::max<qsizetype>(0, kind.discs.size() - kind.places); n < kind.discs.size(); ++n)
             Picture1->Circle(kind.discs[n].x, kind.discs[n].y, kind.discs[n].radius);

@@ -1,7 +1,6 @@
 #include "frmWeights.h"
 #include "Module2.h"
 
-#include "platform/MessageBox.h"
 #include "platform/NumberText.h"
 #include "platform/PrintService.h"
 #include "refdata/ReferenceDatabase.h"
@@ -11,8 +10,6 @@
 #include <QVBoxLayout>
 
 namespace {
-const QString Title = QStringLiteral("Tessival");
-
 // One press of Ok on a formula: the texts of its weight, or the fault that
 // refuses it and the message that says so.
 struct Weighing {
@@ -30,17 +27,21 @@ Weighing weighFormula(const QString& text) {
     Weighing w;
     using F = Weighing::Fault;
     Module2::StackClear();
-    if (text.isEmpty()) return {F::Empty, QStringLiteral("You must enter data into the Enter Formula box.")};
-    if (text.size() < 2) return {F::TooShort, QStringLiteral("Formula must be larger than 1 character.")};
+    if (text.isEmpty())
+        return {.fault = F::Empty, .message = QStringLiteral("You must enter data into the Enter Formula box.")};
+    if (text.size() < 2)
+        return {.fault = F::TooShort, .message = QStringLiteral("Formula must be larger than 1 character.")};
     bool lookingUp = false;  // a fault while weighing is the tables'
     try {
         Module2::SetFormula(text);
         // Not the student's symbols: the table they are looked up in.
-        if (!Module2::ElementTableFault.isEmpty()) return {F::Table, Module2::ElementTableMessage()};
+        if (!Module2::ElementTableFault.isEmpty())
+            return {.fault = F::Table, .message = Module2::ElementTableMessage()};
         lookingUp = true;
         w.scan = Module2::Weigh(text);
         lookingUp = false;
-        if (!w.scan.ok()) return {F::Formula, QString::fromStdString(w.scan.message()), w.scan};
+        if (!w.scan.ok())
+            return {.fault = F::Formula, .message = QString::fromStdString(w.scan.message()), .scan = w.scan};
 
         for (double t : w.scan.terms) {
             Module2::StackInput = t;
@@ -60,8 +61,8 @@ Weighing weighFormula(const QString& text) {
         Module2::StackClear();
         return w;
     } catch (const RuntimeFault& f) {
-        if (lookingUp) return {F::Table, f.description()};
-        return {F::Entry, QStringLiteral("Data entry error")};
+        if (lookingUp) return {.fault = F::Table, .message = f.description()};
+        return {.fault = F::Entry, .message = QStringLiteral("Data entry error")};
     }
 }
 
@@ -157,33 +158,6 @@ frmWeights::frmWeights() {
     connect(cmdCancel, &QPushButton::clicked, this, &frmWeights::cmdCancel_Click);
     connect(chk1, &QCheckBox::toggled, this, &frmWeights::chk1_Click);
     connect(chk2, &QCheckBox::toggled, this, &frmWeights::chk2_Click);
-    for (const QString& m : {QStringLiteral("You must enter data into the Enter Formula box."),
-                             QStringLiteral("Formula must be larger than 1 character."),
-                             QStringLiteral("Data entry error")})
-        addMessageText(m);
-    // The weigher's refusals, their variable parts named as the manual names them.
-    using F = FormulaScan::Fault;
-    const struct {
-        F fault;
-        const char* subject;
-        const char* inner;
-    } refusals[] = {{F::NoElement, "", ""},       {F::UnknownSymbol, "<s>", ""},  {F::LowerCaseSymbol, "<s>", ""},
-                    {F::UnknownGroup, "<g>", "<s>"}, {F::UnclosedGroup, "(<g>", ""}, {F::UnopenedGroup, "", ""},
-                    {F::EmptyGroup, "", ""},      {F::StrayNumber, "<n>", ""},    {F::ZeroCount, "<n>", "<s>"},
-                    {F::ZeroCount, "0", "."},     {F::NumberTooLarge, "<n>", ""}, {F::EmptyPart, "", ""},
-                    {F::BadCharacter, "<c>", ""}, {F::TooLarge, "", ""}};
-    for (const auto& r : refusals) {
-        FormulaScan::Result form;
-        form.fault = r.fault;
-        form.subject = r.subject;
-        form.inner = r.inner;
-        addMessageText(QString::fromStdString(form.message()));
-    }
-    addMessageText(FormulaBox::pasteRefusal(QStringLiteral("<c>")));
-    addMessageText(FormulaBox::tooLong());
-    addMessageText(FormulaBox::pasteRefusal(QChar(u' ')));
-    addMessageText(FormulaBox::pasteRefusal(QChar(u'\n')));
-    addMessageText(Module2::ElementTableMessage(QStringLiteral("<reason>")));
     connect(RichTextBox1, &FormulaBox::edited, this, &frmWeights::RichTextBox1_Change);
     connect(RichTextBox1, &FormulaBox::submitted, this, &frmWeights::cmdOk_Click);
 }
@@ -209,7 +183,7 @@ void frmWeights::Form_Load() {
         cmdPrint->setEnabled(false);
         cmdOk->setEnabled(false);
     } catch (const RuntimeFault&) {
-        Msg::info(Module2::ElementTableMessage(), Title);
+        say(Module2::ElementTableMessage(), InformationStyle);
     }
     setFixedBorder();
     RichTextBox1->setFocus();
@@ -231,7 +205,7 @@ float frmWeights::Weight(const QString& group) {
     try {
         return float(Module2::FindGroup(group).value_or(0.0));
     } catch (const RuntimeFault& f) {
-        Msg::info(f.description(), Title);
+        say(f.description(), InformationStyle);
         return 0;
     }
 }
@@ -251,18 +225,18 @@ void frmWeights::cmdOk_Click() {
         return;
     case F::TooShort:
         setFormulaText(QString());
-        Msg::plain(w.message, Title);
+        say(w.message, Style{});
         cmdClear_Click();
         return;
     case F::Empty:
     case F::Formula:
     case F::Entry:
         clearAnswers();
-        Msg::plain(w.message, Title);
+        say(w.message, Style{});
         break;
     case F::Table:
         clearAnswers();
-        Msg::info(w.message, Title);
+        say(w.message, InformationStyle);
         break;
     }
     if (w.fault == F::Empty || w.fault == F::Formula) RichTextBox1->setFocus();
@@ -318,20 +292,20 @@ void frmWeights::cmdClear_Click() {
 void frmWeights::cmdPrint_Click() { Print::printWindow(this); }
 
 void frmWeights::cmdHelp_Click() {
-    Msg::info(QStringLiteral("The molecular weight, as the name implies, is the weight of the molecule. To determine "
-                             "the weight of the molecule,  ")
-                  + QStringLiteral("you must add together the weights of all the atoms in that molecule. The first "
-                                   "step is to determine the ")
-                  + QStringLiteral("number of each kind of atom. That sometimes can be a little confusing. Once  you "
-                                   "have the total weight ")
-                  + QStringLiteral("of the molecule and the number of each type of atom, you can determine the "
-                                   "percentage composition ")
-                  + QStringLiteral("of the molecule. It will tell you what percent of the molecule is made up by "
-                                   "each type of atom. If the ")
-                  + QStringLiteral("molecule contains H2O, you can determine that as well. This is the percent "
-                                   "hydrate. It will tell you what ")
-                  + QStringLiteral("percent of the molecule is made up of H2O."),
-              Title);
+    say(QStringLiteral("The molecular weight, as the name implies, is the weight of the molecule. To determine "
+                       "the weight of the molecule,  ")
+            + QStringLiteral("you must add together the weights of all the atoms in that molecule. The first "
+                             "step is to determine the ")
+            + QStringLiteral("number of each kind of atom. That sometimes can be a little confusing. Once  you "
+                             "have the total weight ")
+            + QStringLiteral("of the molecule and the number of each type of atom, you can determine the "
+                             "percentage composition ")
+            + QStringLiteral("of the molecule. It will tell you what percent of the molecule is made up by "
+                             "each type of atom. If the ")
+            + QStringLiteral("molecule contains H2O, you can determine that as well. This is the percent "
+                             "hydrate. It will tell you what ")
+            + QStringLiteral("percent of the molecule is made up of H2O."),
+        InformationStyle);
 }
 
 void frmWeights::cmdCancel_Click() {

@@ -1,7 +1,6 @@
 #include "frmHelp.h"
 
 #include "HelpText.h"
-#include "platform/MessageBox.h"
 #include "platform/PrintService.h"
 #include "platform/Program.h"
 
@@ -92,11 +91,11 @@ QPixmap outlinedSign(bool plus) {
 
 struct Node {
     const char* text;
-    char prefix;        // 'r', 's' or 't'
-    const char* parent; // key of the parent; nullptr for the root
-    int picture;        // position in the image list
+    char prefix;                   // 'r', 's' or 't'
+    const char* parent = nullptr;  // key of the parent; nullptr for the root
+    int picture;                   // position in the image list
     int selected;
-    const char* file;   // nullptr: a double-click loads nothing
+    const char* file = nullptr;    // nullptr: a double-click loads nothing
 };
 
 const char* const Root = "r Tessival";
@@ -111,60 +110,84 @@ const char* const Energy = "s Energy";
 
 // The topic tree, in the order the nodes are added.
 const Node Nodes[] = {
-    {"Tessival", 'r', nullptr, 2, 1, nullptr},
-    {"Introduction", 's', Root, 2, 1, "ReadMe.txt"},
-    {"Using", 's', Root, 2, 1, "Using.txt"},
-    {"General Problems", 's', Root, 2, 1, "General.txt"},
-    {"Significant Figures", 't', General, 3, 3, "Significant.txt"},
-    {"Time Conversions", 't', General, 3, 3, "TimeConversions.txt"},
-    {"Temperature Conversions", 't', General, 3, 3, "Temperature Conversions.txt"},
-    {"Density", 't', General, 3, 3, "Density.txt"},
-    {"Metric Conversions", 't', General, 3, 3, "MetricConversion.txt"},
-    {"Volume", 't', General, 3, 3, "Volume.txt"},
-    {"English - Metrics", 't', General, 3, 3, "EnglishMetrics.txt"},
-    {"Mass & Weight", 't', General, 3, 3, "MassWeight.txt"},
-    {"Tables", 's', Root, 2, 1, nullptr},
-    {"Regular Periodic Table", 't', Tables, 3, 3, "RegularPeriodicTable.txt"},
-    {"Moles", 's', Root, 2, 1, "Moles.txt"},
-    {"Average Atomic Mass", 't', Moles, 2, 1, "AverageAtomicMass.txt"},
-    {"Mass Energy", 't', Moles, 2, 1, "MassEnergy.txt"},
-    {"Build An Atom", 't', Moles, 2, 1, "Build An Atom.txt"},
-    {"Weights", 's', Root, 2, 1, "Weights.txt"},
-    {"Weight Calculations", 't', Weights, 2, 1, "Weight Calculations.txt"},
-    {"Reactions", 's', Root, 2, 1, nullptr},
-    {"Balancing Reactions", 's', Reactions, 3, 3, "BalancingReactions.txt"},
-    {"Mass/Mass Relationships", 's', Reactions, 3, 3, "MassMassRelationship.txt"},
-    {"Solutions", 's', Root, 2, 1, nullptr},
-    {"Molarity/Molality", 's', Solutions, 3, 3, "MolarityMolality.txt"},
-    {"Henry's Law", 's', Solutions, 3, 3, "Henry'sLaw.txt"},
-    {"FP/BP Changes", 's', Solutions, 3, 3, "FPBPChanges.txt"},
-    {"Solubility Constant", 's', Solutions, 3, 3, "SolubilityConstant.txt"},
-    {"Equilibrium Constant", 's', Solutions, 3, 3, "EquilibriumConstant.txt"},
-    {"Titration", 's', Solutions, 3, 3, "Titration.txt"},
-    {"Ionization Constant", 's', Solutions, 3, 3, "IonizationConstant.txt"},
-    {"Mole Fraction/Percent", 's', Solutions, 3, 3, "MoleFractionPercent.txt"},
-    {"Gases", 's', Root, 2, 1, nullptr},
-    {"Charles's Law", 's', Gases, 3, 3, "Charles'sLaw.txt"},
-    {"Boyle's Law", 's', Gases, 3, 3, "Boyle'sLaw.txt"},
-    {"Ideal Gas Law", 's', Gases, 3, 3, "IdealGasLaw.txt"},
-    {"Molecular  Weight", 's', Gases, 3, 3, "MolecularWeight.txt"},
-    {"Gas Density", 's', Gases, 3, 3, "Gas Density.txt"},
-    {"Dalton's Law", 's', Gases, 3, 3, "Dalton'sLaw.txt"},
-    {"Combined Gas Law", 's', Gases, 3, 3, "CombinedGasLaw.txt"},
-    {"Molar Volume", 's', Gases, 3, 3, "MolarVolume.txt"},
-    {"Mass-Gas Volume", 's', Gases, 3, 3, "MassGasVolume.txt"},
-    {"Volume-Volume", 's', Gases, 3, 3, "VolumeVolume.txt"},
-    {"Gay-Lussac's Law", 's', Gases, 3, 3, "GayLussac'sLaw.txt"},
-    {"Raoult's Law", 's', Gases, 3, 3, "Raoult'sLaw.txt"},
-    {"Graham's Law", 's', Gases, 3, 3, "Graham'sLaw.txt"},
-    {"Acids", 's', Root, 2, 1, "Acids.txt"},
-    {"Energy", 's', Root, 2, 1, nullptr},
-    {"Energy Exchange / Transfer", 's', Energy, 3, 3, "EnergyExchangeTransfer.txt"},
-    {"Thermodynamics", 's', Energy, 3, 3, "Thermodynamics.txt"},
-    {"Faraday's Law", 's', Energy, 3, 3, "Faraday'sLaw.txt"},
-    {"Energy And Change Of State", 's', Energy, 3, 3, "EnergyAndChangeOfState.txt"},
-    {"Half Life Calculations", 's', Energy, 3, 3, "HalfLifeCalculations.txt"},
-    {"Data Tables", 's', Root, 2, 1, "DataTables.txt"},
+    {.text = "Tessival", .prefix = 'r', .picture = 2, .selected = 1},
+    {.text = "Introduction", .prefix = 's', .parent = Root, .picture = 2, .selected = 1, .file = "ReadMe.txt"},
+    {.text = "Using", .prefix = 's', .parent = Root, .picture = 2, .selected = 1, .file = "Using.txt"},
+    {.text = "General Problems", .prefix = 's', .parent = Root, .picture = 2, .selected = 1, .file = "General.txt"},
+    {.text = "Significant Figures", .prefix = 't', .parent = General, .picture = 3, .selected = 3,
+     .file = "Significant.txt"},
+    {.text = "Time Conversions", .prefix = 't', .parent = General, .picture = 3, .selected = 3,
+     .file = "TimeConversions.txt"},
+    {.text = "Temperature Conversions", .prefix = 't', .parent = General, .picture = 3, .selected = 3,
+     .file = "Temperature Conversions.txt"},
+    {.text = "Density", .prefix = 't', .parent = General, .picture = 3, .selected = 3, .file = "Density.txt"},
+    {.text = "Metric Conversions", .prefix = 't', .parent = General, .picture = 3, .selected = 3,
+     .file = "MetricConversion.txt"},
+    {.text = "Volume", .prefix = 't', .parent = General, .picture = 3, .selected = 3, .file = "Volume.txt"},
+    {.text = "English - Metrics", .prefix = 't', .parent = General, .picture = 3, .selected = 3,
+     .file = "EnglishMetrics.txt"},
+    {.text = "Mass & Weight", .prefix = 't', .parent = General, .picture = 3, .selected = 3, .file = "MassWeight.txt"},
+    {.text = "Tables", .prefix = 's', .parent = Root, .picture = 2, .selected = 1},
+    {.text = "Regular Periodic Table", .prefix = 't', .parent = Tables, .picture = 3, .selected = 3,
+     .file = "RegularPeriodicTable.txt"},
+    {.text = "Moles", .prefix = 's', .parent = Root, .picture = 2, .selected = 1, .file = "Moles.txt"},
+    {.text = "Average Atomic Mass", .prefix = 't', .parent = Moles, .picture = 2, .selected = 1,
+     .file = "AverageAtomicMass.txt"},
+    {.text = "Mass Energy", .prefix = 't', .parent = Moles, .picture = 2, .selected = 1, .file = "MassEnergy.txt"},
+    {.text = "Build An Atom", .prefix = 't', .parent = Moles, .picture = 2, .selected = 1, .file = "Build An Atom.txt"},
+    {.text = "Weights", .prefix = 's', .parent = Root, .picture = 2, .selected = 1, .file = "Weights.txt"},
+    {.text = "Weight Calculations", .prefix = 't', .parent = Weights, .picture = 2, .selected = 1,
+     .file = "Weight Calculations.txt"},
+    {.text = "Reactions", .prefix = 's', .parent = Root, .picture = 2, .selected = 1},
+    {.text = "Balancing Reactions", .prefix = 's', .parent = Reactions, .picture = 3, .selected = 3,
+     .file = "BalancingReactions.txt"},
+    {.text = "Mass/Mass Relationships", .prefix = 's', .parent = Reactions, .picture = 3, .selected = 3,
+     .file = "MassMassRelationship.txt"},
+    {.text = "Solutions", .prefix = 's', .parent = Root, .picture = 2, .selected = 1},
+    {.text = "Molarity/Molality", .prefix = 's', .parent = Solutions, .picture = 3, .selected = 3,
+     .file = "MolarityMolality.txt"},
+    {.text = "Henry's Law", .prefix = 's', .parent = Solutions, .picture = 3, .selected = 3, .file = "Henry'sLaw.txt"},
+    {.text = "FP/BP Changes", .prefix = 's', .parent = Solutions, .picture = 3, .selected = 3,
+     .file = "FPBPChanges.txt"},
+    {.text = "Solubility Constant", .prefix = 's', .parent = Solutions, .picture = 3, .selected = 3,
+     .file = "SolubilityConstant.txt"},
+    {.text = "Equilibrium Constant", .prefix = 's', .parent = Solutions, .picture = 3, .selected = 3,
+     .file = "EquilibriumConstant.txt"},
+    {.text = "Titration", .prefix = 's', .parent = Solutions, .picture = 3, .selected = 3, .file = "Titration.txt"},
+    {.text = "Ionization Constant", .prefix = 's', .parent = Solutions, .picture = 3, .selected = 3,
+     .file = "IonizationConstant.txt"},
+    {.text = "Mole Fraction/Percent", .prefix = 's', .parent = Solutions, .picture = 3, .selected = 3,
+     .file = "MoleFractionPercent.txt"},
+    {.text = "Gases", .prefix = 's', .parent = Root, .picture = 2, .selected = 1},
+    {.text = "Charles's Law", .prefix = 's', .parent = Gases, .picture = 3, .selected = 3, .file = "Charles'sLaw.txt"},
+    {.text = "Boyle's Law", .prefix = 's', .parent = Gases, .picture = 3, .selected = 3, .file = "Boyle'sLaw.txt"},
+    {.text = "Ideal Gas Law", .prefix = 's', .parent = Gases, .picture = 3, .selected = 3, .file = "IdealGasLaw.txt"},
+    {.text = "Molecular  Weight", .prefix = 's', .parent = Gases, .picture = 3, .selected = 3,
+     .file = "MolecularWeight.txt"},
+    {.text = "Gas Density", .prefix = 's', .parent = Gases, .picture = 3, .selected = 3, .file = "Gas Density.txt"},
+    {.text = "Dalton's Law", .prefix = 's', .parent = Gases, .picture = 3, .selected = 3, .file = "Dalton'sLaw.txt"},
+    {.text = "Combined Gas Law", .prefix = 's', .parent = Gases, .picture = 3, .selected = 3,
+     .file = "CombinedGasLaw.txt"},
+    {.text = "Molar Volume", .prefix = 's', .parent = Gases, .picture = 3, .selected = 3, .file = "MolarVolume.txt"},
+    {.text = "Mass-Gas Volume", .prefix = 's', .parent = Gases, .picture = 3, .selected = 3,
+     .file = "MassGasVolume.txt"},
+    {.text = "Volume-Volume", .prefix = 's', .parent = Gases, .picture = 3, .selected = 3, .file = "VolumeVolume.txt"},
+    {.text = "Gay-Lussac's Law", .prefix = 's', .parent = Gases, .picture = 3, .selected = 3,
+     .file = "GayLussac'sLaw.txt"},
+    {.text = "Raoult's Law", .prefix = 's', .parent = Gases, .picture = 3, .selected = 3, .file = "Raoult'sLaw.txt"},
+    {.text = "Graham's Law", .prefix = 's', .parent = Gases, .picture = 3, .selected = 3, .file = "Graham'sLaw.txt"},
+    {.text = "Acids", .prefix = 's', .parent = Root, .picture = 2, .selected = 1, .file = "Acids.txt"},
+    {.text = "Energy", .prefix = 's', .parent = Root, .picture = 2, .selected = 1},
+    {.text = "Energy Exchange / Transfer", .prefix = 's', .parent = Energy, .picture = 3, .selected = 3,
+     .file = "EnergyExchangeTransfer.txt"},
+    {.text = "Thermodynamics", .prefix = 's', .parent = Energy, .picture = 3, .selected = 3,
+     .file = "Thermodynamics.txt"},
+    {.text = "Faraday's Law", .prefix = 's', .parent = Energy, .picture = 3, .selected = 3, .file = "Faraday'sLaw.txt"},
+    {.text = "Energy And Change Of State", .prefix = 's', .parent = Energy, .picture = 3, .selected = 3,
+     .file = "EnergyAndChangeOfState.txt"},
+    {.text = "Half Life Calculations", .prefix = 's', .parent = Energy, .picture = 3, .selected = 3,
+     .file = "HalfLifeCalculations.txt"},
+    {.text = "Data Tables", .prefix = 's', .parent = Root, .picture = 2, .selected = 1, .file = "DataTables.txt"},
 };
 
 QString keyOf(const Node& n) {
@@ -309,8 +332,7 @@ void frmHelp::TreeView1_DblClick() {
 void frmHelp::LoadHelpTopic(const QString& fileName) {
     // A file that cannot be shown is named with the reason; the pane keeps its topic.
     auto refuse = [&fileName](const QString& why) {
-        Msg::show(QStringLiteral("The help file \"%1\" cannot be shown: %2.").arg(fileName, why),
-                  QStringLiteral("Tessival"), Msg::Icon::Information);
+        say(QStringLiteral("The help file \"%1\" cannot be shown: %2.").arg(fileName, why), InformationStyle);
     };
     // A folder or a pipe is never opened: a pipe would wait for a writer.
     const QFileInfo info(Program::path(fileName));

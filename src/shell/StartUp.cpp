@@ -10,7 +10,6 @@
 #include <QWindow>
 
 #include "platform/Forms.h"
-#include "platform/MessageBox.h"
 #include "platform/Program.h"
 #include "refdata/ReferenceDatabase.h"
 
@@ -23,7 +22,7 @@ bool OpenDatabaseFile() {
         QFileInfo::exists(path)
             ? ReferenceDatabase::cannotOpenMessage(path, why)
             : QStringLiteral("Cannot locate the database. Please check to make sure it is installed in the correct location.");
-    Msg::show(text, QStringLiteral("Tessival"), Msg::Icon::None, Msg::Buttons::Ok);
+    Form::say(text, Form::Style{});
     return false;
 }
 

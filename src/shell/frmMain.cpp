@@ -1,7 +1,6 @@
 #include "frmMain.h"
 #include "Pictures.h"
 
-#include "platform/MessageBox.h"
 #include "platform/Program.h"
 
 #include <QApplication>
@@ -214,13 +213,11 @@ void frmMain::Form_Unload() {
 
 void frmMain::cmdCalculator_Click() {
     if (!Program::startFirst(CalculatorPrograms))
-        Msg::show(QStringLiteral("The calculator program could not be started."), QStringLiteral("Tessival"),
-                  Msg::Icon::Exclamation);
+        say(QStringLiteral("The calculator program could not be started."), ExclamationStyle);
 }
 
 void frmMain::cmdUserManual_Click() {
-    Msg::show(QStringLiteral("For Help, read the User Manual\n\ror press the ? button.\n\ror press F1."),
-              QStringLiteral("Tessival"), Msg::Icon::Information);
+    say(QStringLiteral("For Help, read the User Manual\n\ror press the ? button.\n\ror press F1."), InformationStyle);
 }
 
 void frmMain::mnuExit_Click() { Forms::unload(this); }

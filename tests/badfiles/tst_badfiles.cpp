@@ -550,6 +550,7 @@ private slots:
             QCOMPARE(messages().shown.size(), 1);
             const Msg::Box box = messages().shown.first();
             QCOMPARE(box.title, QStringLiteral("Tessival"));
+            QCOMPARE(box.icon, Msg::Icon::None);
             QCOMPARE(box.buttons, Msg::Buttons::Ok);
             if (c.start == Start::Missing) {
                 QCOMPARE(box.text, QStringLiteral("Cannot locate the database. Please check to make sure it is installed "

@@ -6,6 +6,7 @@
 #include <QSqlQuery>
 #include <QTest>
 
+#include "MessageTexts.h"
 #include "TestSupport.h"
 #include "formulas/Module2.h"
 #include "platform/NumberText.h"
@@ -453,6 +454,50 @@ private slots:
         key(w->RichTextBox1, Qt::Key_Return);  // Enter with Ok still disabled runs Ok too
         QCOMPARE(msgs().lastText(), u"You must enter data into the Enter Formula box."_s);
         QCOMPARE(w->RichTextBox1->toPlainText(), QString());
+    }
+
+    // The manual's catalogue of the weigher's messages holds what the weigher
+    // says, its variable parts named as the manual names them, and nothing else.
+    void manualCatalogueIsWhatTheWeigherSays() {
+        QStringList said;
+        auto add = [&said](const QString& text) {
+            if (!said.contains(text)) said.append(text);
+        };
+        // Typed, Ok: the two formulas too short to weigh.
+        auto* w = weights();
+        typeIn(w->RichTextBox1, u"H"_s);
+        w->cmdOk->click();
+        w->cmdOk->click();
+        QCOMPARE(msgs().shown.size(), 2);
+        for (const Msg::Box& box : std::as_const(msgs().shown)) add(box.text);
+        add(u"Data entry error"_s);
+        using F = FormulaScan::Fault;
+        const struct {
+            F fault;
+            const char* subject;
+            const char* inner;
+        } refusals[] = {{F::NoElement, "", ""},          {F::UnknownSymbol, "<s>", ""},  {F::LowerCaseSymbol, "<s>", ""},
+                        {F::UnknownGroup, "<g>", "<s>"}, {F::UnclosedGroup, "(<g>", ""}, {F::UnopenedGroup, "", ""},
+                        {F::EmptyGroup, "", ""},         {F::StrayNumber, "<n>", ""},    {F::ZeroCount, "<n>", "<s>"},
+                        {F::ZeroCount, "0", "."},        {F::NumberTooLarge, "<n>", ""}, {F::EmptyPart, "", ""},
+                        {F::BadCharacter, "<c>", ""},    {F::TooLarge, "", ""}};
+        for (const auto& r : refusals) {
+            FormulaScan::Result form;
+            form.fault = r.fault;
+            form.subject = r.subject;
+            form.inner = r.inner;
+            add(QString::fromStdString(form.message()));
+        }
+        add(FormulaBox::pasteRefusal(u"<c>"_s));
+        add(FormulaBox::tooLong());
+        add(FormulaBox::pasteRefusal(QChar(u' ')));
+        add(FormulaBox::pasteRefusal(QChar(u'\n')));
+        add(Module2::ElementTableMessage(u"<reason>"_s));
+
+        QStringList catalogue = TestSupport::messageTexts(w);
+        catalogue.sort();
+        said.sort();
+        QCOMPARE(catalogue, said);
     }
 
     void compositionAndHydrateBoxes() {

@@ -403,6 +403,7 @@ private slots:
         QCOMPARE(messages().shown.size(), 1);
         QCOMPARE(messages().lastText(), "The help file \"Using.txt\" cannot be shown: " + reason + ".");
         QCOMPARE(messages().shown.last().icon, Msg::Icon::Information);
+        QCOMPARE(messages().shown.last().title, QStringLiteral("Tessival"));
         QCOMPARE(h->RTB1->toPlainText(), before);
     }
 

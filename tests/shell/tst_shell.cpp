@@ -211,6 +211,8 @@ private slots:
         m->cmdCalculator->click();
         QCOMPARE(msgs().shown.size(), 1);
         QCOMPARE(msgs().shown.last().title, QStringLiteral("Tessival"));
+        QCOMPARE(msgs().lastText(), QStringLiteral("The calculator program could not be started."));
+        QCOMPARE(msgs().shown.last().icon, Msg::Icon::Exclamation);
         QVERIFY(m->isVisible());
     }
 

@@ -45,15 +45,15 @@ private slots:
         QFETCH(QString, window);
         auto* f = qobject_cast<TableViewerForm*>(Forms::show(window));
         QVERIFY(f);
-        const QList<QSqlRecord> rows = rowsOf("SELECT * FROM " + f->shape().table);
-        QVERIFY2(!rows.isEmpty(), qPrintable(f->shape().table));
+        const QList<QSqlRecord> rows = rowsOf("SELECT * FROM " + f->design().table);
+        QVERIFY2(!rows.isEmpty(), qPrintable(f->design().table));
         QCOMPARE(f->List1->count(), rows.size());
         QStringList lines = f->lines();
-        const QList<FixedColumnLine::Cell>& cells = f->shape().cells;
+        const QList<FixedColumnLine::Cell>& cells = f->design().cells;
         for (const QSqlRecord& r : rows) {
             QStringList expected;
             for (const FixedColumnLine::Cell& c : cells) {
-                QVERIFY2(r.indexOf(c.field) >= 0, qPrintable(f->shape().table + "." + c.field));
+                QVERIFY2(r.indexOf(c.field) >= 0, qPrintable(f->design().table + "." + c.field));
                 const QVariant v = r.value(c.field);
                 bool numeric = false;
                 const QString text = Picture::format(v, c.picture, &numeric);

@@ -10,6 +10,7 @@
 #include "refdata/ReferenceDatabase.h"
 #include "refdata/viewers/OptionHubForm.h"
 #include "refdata/viewers/TableViewerForm.h"
+#include "refdata/viewers/Viewers.h"
 
 using namespace TestSupport;
 
@@ -193,7 +194,7 @@ private slots:
         if (!heading.isEmpty()) QCOMPARE(label->text(), heading);
         QCOMPARE(child<QPushButton>(f, "cmdCancel")->text(), QStringLiteral("Cancel"));
         QCOMPARE(messages().shown.size(), 0);
-        QCOMPARE(ReferenceDatabase::sharedSql(), "SELECT * FROM " + f->shape().table);
+        QCOMPARE(ReferenceDatabase::sharedSql(), "SELECT * FROM " + f->design().table);
         QVERIFY(!ReferenceDatabase::sharedRecordset().isOpen());
     }
 
@@ -362,6 +363,48 @@ private slots:
         pressAndSettle(hub->opt2, Qt::Key_Escape);
         QVERIFY(!Forms::isLoaded("frmMiscellaneous"));
         QCOMPARE(Forms::loadedForms().size(), before - 1);
+    }
+
+    // The members a hub names its options by are the options the student
+    // sees: picking one through its member and pressing Enter opens its viewer.
+    void hubMembersAreTheOptionsShown() {
+        using Member = QRadioButton* (*)(Form*);
+        struct Case {
+            const char* hub;
+            const char* option;
+            Member member;
+            const char* viewer;
+        };
+        const Case cases[] = {
+            {"frmAtomicData", "opt1", [](Form* f) { return qobject_cast<frmAtomicData*>(f)->opt1; }, "frmRadii"},
+            {"frmAtomicData", "opt2", [](Form* f) { return qobject_cast<frmAtomicData*>(f)->opt2; }, "frmBonds"},
+            {"frmAtomicData", "opt3", [](Form* f) { return qobject_cast<frmAtomicData*>(f)->opt3; }, "frmAffinities"},
+            {"frmAtomicData", "opt4", [](Form* f) { return qobject_cast<frmAtomicData*>(f)->opt4; }, "frmCharacter"},
+            {"frmAtomicData", "opt5", [](Form* f) { return qobject_cast<frmAtomicData*>(f)->opt5; }, "frmHalfLives"},
+            {"frmMiscellaneous", "opt1", [](Form* f) { return qobject_cast<frmMiscellaneous*>(f)->opt1; }, "frmExtraData"},
+            {"frmMiscellaneous", "opt2", [](Form* f) { return qobject_cast<frmMiscellaneous*>(f)->opt2; }, "frmExtra2"},
+        };
+        Forms::show("frmMain");
+        for (const Case& c : cases) {
+            Form* hub = Forms::show(c.hub);
+            QRadioButton* opt = c.member(hub);
+            QCOMPARE(opt, child<QRadioButton>(hub, c.option));
+            QTest::mouseClick(opt, Qt::LeftButton, {}, QPoint(4, opt->height() / 2));
+            pressAndSettle(opt, Qt::Key_Return);
+            QVERIFY2(!Forms::isLoaded(c.hub), c.option);
+            QVERIFY2(showing(c.viewer), c.viewer);
+            Forms::unload(c.viewer);
+            settle();
+        }
+        QCOMPARE(messages().shown.size(), 0);
+    }
+
+    // The reduction potentials name their heading Label2: the heading shown.
+    void reductionHeadingMember() {
+        auto* f = qobject_cast<frmStandard*>(showViewer("frmStandard"));
+        QVERIFY(f);
+        QCOMPARE(f->Label2, child<QLabel>(f, "Label2"));
+        QCOMPARE(f->Label2->text(), blanks(2) + "Half-Reactions" + blanks(109) + "Volts");
     }
 
     void unreadableTablesGiveEmptyLists() {

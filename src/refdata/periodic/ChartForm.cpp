@@ -1,7 +1,6 @@
 #include "ChartForm.h"
 #include "ChartWindows.h"
 
-#include "platform/MessageBox.h"
 #include <cmath>
 #include "platform/NumberPicture.h"
 #include "refdata/ReferenceDatabase.h"
@@ -24,7 +23,7 @@
 // itself stays hidden: Qt Charts would lay each label out as rich text.
 class ChartForm::AxisLabels : public QGraphicsItem {
 public:
-    AxisLabels(QChart* chart, QCategoryAxis* axis) : QGraphicsItem(chart), m_chart(chart), m_axis(axis) {
+    AxisLabels(QChart* chart, QCategoryAxis* axis) : QGraphicsItem(chart), m_design(chart), m_axis(axis) {
         setFlag(ItemHasNoContents, false);
         m_labelFont = axis->labelsFont();
         m_titleFont = axis->titleFont();
@@ -41,7 +40,7 @@ public:
     qreal height() const { return Padding + m_labelsWidth + m_titleHeight + 1; }
     void place() {
         prepareGeometryChange();
-        m_plot = m_chart->plotArea();
+        m_plot = m_design->plotArea();
     }
 
     QRectF boundingRect() const override {
@@ -81,7 +80,7 @@ private:
     static constexpr qreal Padding = 5;    // tick length, and from the line to the labels
     static constexpr qreal TitleGap = 4.5;  // from the labels to the title
     qreal titleTop() const { return m_plot.bottom() + Padding + m_labelsWidth + TitleGap; }
-    QChart* m_chart;
+    QChart* m_design;
     QCategoryAxis* m_axis;
     QFont m_labelFont, m_titleFont;
     QStringList m_labels;
@@ -89,15 +88,15 @@ private:
     QRectF m_plot;
 };
 
-ChartForm::ChartForm(const Chart& chart) : m_chart(chart) {
+ChartForm::ChartForm(const Design& design) : m_design(design) {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint);
-    setWindowTitle(chart.caption);
+    setWindowTitle(design.caption);
 
     // The view shows this chart (it would build a default one of its own).
     MSChart1 = new QChartView(new QChart, this);
     MSChart1->setObjectName(QStringLiteral("MSChart1"));
     MSChart1->setRenderHint(QPainter::Antialiasing);
-    MSChart1->setToolTip(chart.toolTip);
+    MSChart1->setToolTip(design.toolTip);
     MSChart1->setFocusPolicy(Qt::StrongFocus);
     // A few hundred items placed once: a plain list is cheaper than the index.
     MSChart1->scene()->setItemIndexMethod(QGraphicsScene::NoIndex);
@@ -118,7 +117,7 @@ ChartForm::ChartForm(const Chart& chart) : m_chart(chart) {
     v->addLayout(buttons);
 
     setCancelButton(cmdCancel);
-    if (chart.cancelIsDefault) setDefaultButton(cmdCancel);
+    if (design.cancelIsDefault) setDefaultButton(cmdCancel);
     orderTabs({MSChart1, cmdCancel, cmdDescription});
     resize(sizeHint());
 }
@@ -136,11 +135,11 @@ void ChartForm::readTable() {
     // The leading rows that exist, up to the chart's count; a missing table
     // or field charts nothing for it rather than failing.
     m_table.clear();
-    const QString field = m_chart.field;
+    const QString field = m_design.field;
     const QString number = QStringLiteral("AtomicNumber");
     try {
-        ReferenceDatabase::fullWalk(m_chart.query, [&](const Recordset& rs) {
-            if (m_table.size() >= m_chart.rows) return;
+        ReferenceDatabase::fullWalk(m_design.query, [&](const Recordset& rs) {
+            if (m_table.size() >= m_design.rows) return;
             ChartRow row;
             row.value = rs.hasField(field) ? rs.field(field) : QVariant();
             // The atomic number labels its point only when it is a number.
@@ -150,13 +149,13 @@ void ChartForm::readTable() {
         });
     } catch (const RuntimeFault& f) {
         m_table.clear();
-        if (!isMissingPart(f)) Msg::info(f.description(), QStringLiteral("Tessival"));
+        if (!isMissingPart(f)) say(f.description(), InformationStyle);
     }
 }
 
 void ChartForm::plot() {
     QChart* chart = MSChart1->chart();
-    chart->setTitle(m_chart.title);
+    chart->setTitle(m_design.title);
     QFont tf = chart->titleFont();
     tf.setPointSizeF(tf.pointSizeF() * 1.4);
     tf.setBold(true);
@@ -186,7 +185,7 @@ void ChartForm::plot() {
     axisX->setGridLineVisible(false);
     axisX->setVisible(false);  // drawn by AxisLabels
     auto* axisY = new QValueAxis;
-    axisY->setTitleText(m_chart.valueTitle);
+    axisY->setTitleText(m_design.valueTitle);
     chart->addAxis(axisX, Qt::AlignBottom);
     chart->addAxis(axisY, Qt::AlignLeft);
 
@@ -236,7 +235,7 @@ void ChartForm::plot() {
 }
 
 void ChartForm::cmdDescription_Click() {
-    Msg::show(m_chart.description, QStringLiteral("Tessival"), Msg::Icon::Information);
+    say(m_design.description, InformationStyle);
 }
 
 void ChartForm::cmdCancel_Click() {
@@ -256,60 +255,87 @@ void registerChartWindows() {
 extern "C" Q_DECL_EXPORT void tessival_register_windows() { registerChartWindows(); }
 
 frmPTable2::frmPTable2()
-    : ChartForm({QStringLiteral("Periodic Table - Atomic Radii"), QStringLiteral("SELECT * FROM AtomicRadii"),
-                 QStringLiteral("AtomicRadii"), 93, QStringLiteral("Atomic Number v. Atomic Radius"),
-                 QStringLiteral("Atomic Radius"),
-                 QStringLiteral("As the attraction for electrons changes, so does the radius of the atom."),
-                 QStringLiteral("The atomic radius is a function of the attraction between the nucleus and the "
-                                "electrons. The stronger the attraction ")
-                     + QStringLiteral("the smaller the radius and the weaker the attraction, the larger the radius. "
-                                      "The radius shows a distinct ")
-                     + QStringLiteral("periodic pattern. There are ups and downs corresponding to the different "
-                                      "periods of the table. The more ")
-                     + QStringLiteral("energy levels an element has, the weaker the attraction and the larger the "
-                                      "radius. ")}) {}
+    : ChartForm({.caption = QStringLiteral("Periodic Table - Atomic Radii"),
+                 .query = QStringLiteral("SELECT * FROM AtomicRadii"),
+                 .field = QStringLiteral("AtomicRadii"),
+                 .rows = 93,
+                 .title = QStringLiteral("Atomic Number v. Atomic Radius"),
+                 .valueTitle = QStringLiteral("Atomic Radius"),
+                 .toolTip = QStringLiteral("As the attraction for electrons changes, so does the radius of the atom."),
+                 .description =
+                     QStringLiteral("The atomic radius is a function of the attraction between the nucleus and the "
+                                    "electrons. The stronger the attraction ") +
+                     QStringLiteral("the smaller the radius and the weaker the attraction, the larger the radius. "
+                                    "The radius shows a distinct ") +
+                     QStringLiteral("periodic pattern. There are ups and downs corresponding to the different "
+                                    "periods of the table. The more ") +
+                     QStringLiteral("energy levels an element has, the weaker the attraction and the larger the "
+                                    "radius. ")}) {}
 
 frmPTable3::frmPTable3()
-    : ChartForm({QStringLiteral("Periodic Table - Electronegativity"),
-                 QStringLiteral("SELECT * FROM Electronegativities"), QStringLiteral("Electronegativity"), 95,
-                 QStringLiteral("Atomic Number v. Electronegativity"), QStringLiteral("Electronegativity"),
-                 QStringLiteral("Atoms tend to attract electrons from the atom they are bonded to."),
-                 QStringLiteral("Electronegativity is the attraction that an atom has for an electron when it is "
-                                "bonded to another atom.  ")}) {}
+    : ChartForm({.caption = QStringLiteral("Periodic Table - Electronegativity"),
+                 .query = QStringLiteral("SELECT * FROM Electronegativities"),
+                 .field = QStringLiteral("Electronegativity"),
+                 .rows = 95,
+                 .title = QStringLiteral("Atomic Number v. Electronegativity"),
+                 .valueTitle = QStringLiteral("Electronegativity"),
+                 .toolTip = QStringLiteral("Atoms tend to attract electrons from the atom they are bonded to."),
+                 .description =
+                     QStringLiteral("Electronegativity is the attraction that an atom has for an electron when it is "
+                                    "bonded to another atom.  ")}) {}
 
 frmPTable4::frmPTable4()
-    : ChartForm({QStringLiteral("Periodic Table - Affinities"), QStringLiteral("SELECT * FROM Affinities"),
-                 QStringLiteral("Affinity"), 88, QStringLiteral("Atomic Number v. Affinity"),
-                 QStringLiteral("Affinity"),
-                 QStringLiteral("Atoms try to attract electrons in order to fill their outer energy levels."),
-                 QStringLiteral("Affinity is the attraction that an atom has for an electron. The stronger the "
-                                "attraction, the higher  ")
-                     + QStringLiteral("the electronegativity value. Atoms try to fill their outer energy levels in "
-                                      "order to become ")
-                     + QStringLiteral("more stable. ")}) {}
+    : ChartForm(
+          {.caption = QStringLiteral("Periodic Table - Affinities"),
+           .query = QStringLiteral("SELECT * FROM Affinities"),
+           .field = QStringLiteral("Affinity"),
+           .rows = 88,
+           .title = QStringLiteral("Atomic Number v. Affinity"),
+           .valueTitle = QStringLiteral("Affinity"),
+           .toolTip = QStringLiteral("Atoms try to attract electrons in order to fill their outer energy levels."),
+           .description =
+               QStringLiteral("Affinity is the attraction that an atom has for an electron. The stronger the "
+                              "attraction, the higher  ") +
+               QStringLiteral("the electronegativity value. Atoms try to fill their outer energy levels in "
+                              "order to become ") +
+               QStringLiteral("more stable. ")}) {}
 
 frmPTable5::frmPTable5()
-    : ChartForm({QStringLiteral("Periodic Table - Ionization Energies"),
-                 QStringLiteral("SELECT * FROM IonizationEnergy"), QStringLiteral("FIE"), 103,
-                 QStringLiteral("Atomic Number v. Ionization Energy"), QStringLiteral("Ionization Energy"),
-                 QStringLiteral("The ionization energy is a measure of how tightly the electron is held to the atom."),
-                 QStringLiteral("Ionization energy is the energy required to remove an electron. The more tightly "
-                                "held the electron,  ")
-                     + QStringLiteral("the higher the ionization energy. "),
-                 true}) {}
+    : ChartForm({.caption = QStringLiteral("Periodic Table - Ionization Energies"),
+                 .query = QStringLiteral("SELECT * FROM IonizationEnergy"),
+                 .field = QStringLiteral("FIE"),
+                 .rows = 103,
+                 .title = QStringLiteral("Atomic Number v. Ionization Energy"),
+                 .valueTitle = QStringLiteral("Ionization Energy"),
+                 .toolTip = QStringLiteral(
+                     "The ionization energy is a measure of how tightly the electron is held to the atom."),
+                 .description =
+                     QStringLiteral("Ionization energy is the energy required to remove an electron. The more tightly "
+                                    "held the electron,  ") +
+                     QStringLiteral("the higher the ionization energy. "),
+                 .cancelIsDefault = true}) {}
 
 frmPTable6::frmPTable6()
-    : ChartForm({QStringLiteral("Periodic Table - Density"), QStringLiteral("SELECT * FROM GeneralInfo"),
-                 QStringLiteral("Density"), 103, QStringLiteral("Atomic Number v. Density"),
-                 QStringLiteral("Density"),
-                 QStringLiteral("As you go through the periodic table, you have more particles in a small volume."),
-                 QStringLiteral("Density is the mass divided by the volume. The more atomic particles in a tiny "
-                                "volume like an atom, the higher the density.  ")}) {}
+    : ChartForm({.caption = QStringLiteral("Periodic Table - Density"),
+                 .query = QStringLiteral("SELECT * FROM GeneralInfo"),
+                 .field = QStringLiteral("Density"),
+                 .rows = 103,
+                 .title = QStringLiteral("Atomic Number v. Density"),
+                 .valueTitle = QStringLiteral("Density"),
+                 .toolTip =
+                     QStringLiteral("As you go through the periodic table, you have more particles in a small volume."),
+                 .description =
+                     QStringLiteral("Density is the mass divided by the volume. The more atomic particles in a tiny "
+                                    "volume like an atom, the higher the density.  ")}) {}
 
 frmPTable7::frmPTable7()
-    : ChartForm({QStringLiteral("Periodic Table - Boiling Point"), QStringLiteral("SELECT * FROM GeneralInfo"),
-                 QStringLiteral("BoilingPoint"), 103, QStringLiteral("Atomic Number v. Boiling Point"),
-                 QStringLiteral("Booiling point"),
-                 QStringLiteral("The ups and downs in boiling point illustrate the periodic nature of the table."),
-                 QStringLiteral("The boiling point is another property of an element that shows a periodic "
-                                "nature.  ")}) {}
+    : ChartForm(
+          {.caption = QStringLiteral("Periodic Table - Boiling Point"),
+           .query = QStringLiteral("SELECT * FROM GeneralInfo"),
+           .field = QStringLiteral("BoilingPoint"),
+           .rows = 103,
+           .title = QStringLiteral("Atomic Number v. Boiling Point"),
+           .valueTitle = QStringLiteral("Booiling point"),
+           .toolTip = QStringLiteral("The ups and downs in boiling point illustrate the periodic nature of the table."),
+           .description = QStringLiteral("The boiling point is another property of an element that shows a periodic "
+                                         "nature.  ")}) {}

@@ -12,7 +12,7 @@ class ChartForm : public Form {
     Q_OBJECT
 public:
     // What makes one chart window.
-    struct Chart {
+    struct Design {
         QString caption;
         QString query;
         QString field;
@@ -30,15 +30,15 @@ public:
         QVariant value;
     };
 
-    explicit ChartForm(const Chart& chart);
+    explicit ChartForm(const Design& design);
     void Form_Load() override;
     QSize sizeHint() const override { return QSize(960, 640); }
 
     void cmdDescription_Click();
     void cmdCancel_Click();
 
-    const Chart& chart() const { return m_chart; }
-    // The rows read at load, at most the chart's row count, in stored order.
+    const Design& design() const { return m_design; }
+    // The rows read at load, at most the design's row count, in stored order.
     const QVector<ChartRow>& chartTable() const { return m_table; }
 
     QChartView* MSChart1;
@@ -51,7 +51,7 @@ private:
     void plot();
 
     AxisLabels* m_axisLabels = nullptr;
-    Chart m_chart;
+    Design m_design;
     QVector<ChartRow> m_table;
 };
 

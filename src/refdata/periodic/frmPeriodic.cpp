@@ -58,20 +58,30 @@ QList<frmPeriodic::Element> buildElements() {
         QStringList symbols;
     };
     const QList<Run> runs = {
-        {1, 1, {"H"}},
-        {1, 18, {"He"}},
-        {2, 1, {"Li", "Be"}},
-        {2, 13, {"B", "C", "N", "O", "F", "Ne"}},
-        {3, 1, {"Na", "Mg"}},
-        {3, 13, {"Al", "Si", "P", "S", "Cl", "Ar"}},
-        {4, 1, {"K", "Ca", "Sc", "Ti", "V", "Cr", "Mn", "Fe", "Co", "Ni", "Cu", "Zn", "Ga", "Ge", "As", "Se", "Br", "Kr"}},
-        {5, 1, {"Rb", "Sr", "Y", "Zr", "Nb", "Mo", "Tc", "Ru", "Rh", "Pd", "Ag", "Cd", "In", "Sn", "Sb", "Te", "I", "Xe"}},
-        {6, 1, {"Cs", "Ba", "La"}},
-        {8, 5, {"Ce", "Pr", "Nd", "Pm", "Sm", "Eu", "Gd", "Tb", "Dy", "Ho", "Er", "Tm", "Yb", "Lu"}},
-        {6, 4, {"Hf", "Ta", "W", "Re", "Os", "Ir", "Pt", "Au", "Hg", "Tl", "Pb", "Bi", "Po", "At", "Rn"}},
-        {7, 1, {"Fr", "Ra", "Ac"}},
-        {9, 5, {"Th", "Pa", "U", "Np", "Pu", "Am", "Cm", "Bk", "Cf", "Es", "Fm", "Md", "No", "Lr"}},
-        {7, 4, {"Rf", "Db", "Sg", "Bh", "Hs", "Mt"}},
+        {.row = 1, .column = 1, .symbols = {"H"}},
+        {.row = 1, .column = 18, .symbols = {"He"}},
+        {.row = 2, .column = 1, .symbols = {"Li", "Be"}},
+        {.row = 2, .column = 13, .symbols = {"B", "C", "N", "O", "F", "Ne"}},
+        {.row = 3, .column = 1, .symbols = {"Na", "Mg"}},
+        {.row = 3, .column = 13, .symbols = {"Al", "Si", "P", "S", "Cl", "Ar"}},
+        {.row = 4, .column = 1,
+         .symbols = {"K", "Ca", "Sc", "Ti", "V", "Cr", "Mn", "Fe", "Co",
+                     "Ni", "Cu", "Zn", "Ga", "Ge", "As", "Se", "Br", "Kr"}},
+        {.row = 5, .column = 1,
+         .symbols = {"Rb", "Sr", "Y", "Zr", "Nb", "Mo", "Tc", "Ru", "Rh",
+                     "Pd", "Ag", "Cd", "In", "Sn", "Sb", "Te", "I", "Xe"}},
+        {.row = 6, .column = 1, .symbols = {"Cs", "Ba", "La"}},
+        {.row = 8, .column = 5,
+         .symbols = {"Ce", "Pr", "Nd", "Pm", "Sm", "Eu", "Gd",
+                     "Tb", "Dy", "Ho", "Er", "Tm", "Yb", "Lu"}},
+        {.row = 6, .column = 4,
+         .symbols = {"Hf", "Ta", "W", "Re", "Os", "Ir", "Pt", "Au",
+                     "Hg", "Tl", "Pb", "Bi", "Po", "At", "Rn"}},
+        {.row = 7, .column = 1, .symbols = {"Fr", "Ra", "Ac"}},
+        {.row = 9, .column = 5,
+         .symbols = {"Th", "Pa", "U", "Np", "Pu", "Am", "Cm",
+                     "Bk", "Cf", "Es", "Fm", "Md", "No", "Lr"}},
+        {.row = 7, .column = 4, .symbols = {"Rf", "Db", "Sg", "Bh", "Hs", "Mt"}},
     };
     // Elements 104 to 109 keep their older control names.
     const QHash<QString, QString> names = {{"Rf", "cmdRf"},  {"Db", "cmdHa"},  {"Sg", "cmdUnh"},
@@ -91,7 +101,11 @@ QList<frmPeriodic::Element> buildElements() {
             else if (liquids.contains(s)) kind = K::Liquid;
             else if (synthetic.contains(s)) kind = K::Synthetic;
             else if (metalloids.contains(s)) kind = K::Metalloid;
-            out.append({names.value(s, QStringLiteral("cmd") + s), s, run.row, column++, kind});
+            out.append({.name = names.value(s, QStringLiteral("cmd") + s),
+                        .caption = s,
+                        .row = run.row,
+                        .column = column++,
+                        .kind = kind});
         }
     }
     return out;
@@ -215,9 +229,11 @@ frmPeriodic::frmPeriodic() {
         QColor colour;
     };
     const Legend legend[] = {
-        {"lblSolids", "Gray = solids", QColor(64, 64, 64)}, {"lblLiquids", "Liquids", QColor(0, 192, 192)},
-        {"lblGases", "Gases", QColor(0, 255, 0)},           {"lblSynthetic", "Synthetic", QColor(255, 255, 0)},
-        {"lblMetalloids", "Metalloids", QColor(0, 0, 255)},
+        {.name = "lblSolids", .text = "Gray = solids", .colour = QColor(64, 64, 64)},
+        {.name = "lblLiquids", .text = "Liquids", .colour = QColor(0, 192, 192)},
+        {.name = "lblGases", .text = "Gases", .colour = QColor(0, 255, 0)},
+        {.name = "lblSynthetic", .text = "Synthetic", .colour = QColor(255, 255, 0)},
+        {.name = "lblMetalloids", .text = "Metalloids", .colour = QColor(0, 0, 255)},
     };
     const QFont legendFont = timesFont(9.75, true);
     const QFontMetrics fm(legendFont);

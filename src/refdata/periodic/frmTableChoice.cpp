@@ -1,19 +1,27 @@
 #include "frmTableChoice.h"
 
 namespace {
-ChooserForm::Design tableChoice() {
+ChooserForm::Design tableChoice(frmTableChoice& w) {
     using L = ChooserForm::Leave;
+    using Target = ChooserForm::Target;
     ChooserForm::Design d;
     d.caption = QStringLiteral("Versions of Periodic Table");
     d.targets = {
-        {QStringLiteral("cmdRegular"), QStringLiteral("Regular Periodic Table"), QStringLiteral("frmPeriodic"), 0, 0, L::Stay},
-        {QStringLiteral("cmdAtomicRadii"), QStringLiteral("Atomic Radii Table"), QStringLiteral("frmPTable2"), 0, 1, L::Stay},
-        {QStringLiteral("cmdElectronegativity"), QStringLiteral("Electronegativity Table"), QStringLiteral("frmPTable3"), 0,
-         2, L::Stay},
-        {QStringLiteral("cmdAffinity"), QStringLiteral("Affinity Table"), QStringLiteral("frmPTable4"), 0, 3, L::Stay},
-        {QStringLiteral("cmdIonization"), QStringLiteral("Ionization Table"), QStringLiteral("frmPTable5"), 0, 4, L::Stay},
-        {QStringLiteral("cmdDensity"), QStringLiteral("Density Table"), QStringLiteral("frmPTable6"), 0, 5, L::Stay},
-        {QStringLiteral("cmdBoing"), QStringLiteral("Boiling Point Table"), QStringLiteral("frmPTable7"), 0, 6, L::Stay},
+        Target{.name = QStringLiteral("cmdRegular"), .caption = QStringLiteral("Regular Periodic Table"),
+               .window = QStringLiteral("frmPeriodic"), .tabIndex = 0, .leave = L::Stay, .button = &w.cmdRegular},
+        Target{.name = QStringLiteral("cmdAtomicRadii"), .caption = QStringLiteral("Atomic Radii Table"),
+               .window = QStringLiteral("frmPTable2"), .tabIndex = 1, .leave = L::Stay, .button = &w.cmdAtomicRadii},
+        Target{.name = QStringLiteral("cmdElectronegativity"), .caption = QStringLiteral("Electronegativity Table"),
+               .window = QStringLiteral("frmPTable3"), .tabIndex = 2, .leave = L::Stay,
+               .button = &w.cmdElectronegativity},
+        Target{.name = QStringLiteral("cmdAffinity"), .caption = QStringLiteral("Affinity Table"),
+               .window = QStringLiteral("frmPTable4"), .tabIndex = 3, .leave = L::Stay, .button = &w.cmdAffinity},
+        Target{.name = QStringLiteral("cmdIonization"), .caption = QStringLiteral("Ionization Table"),
+               .window = QStringLiteral("frmPTable5"), .tabIndex = 4, .leave = L::Stay, .button = &w.cmdIonization},
+        Target{.name = QStringLiteral("cmdDensity"), .caption = QStringLiteral("Density Table"),
+               .window = QStringLiteral("frmPTable6"), .tabIndex = 5, .leave = L::Stay, .button = &w.cmdDensity},
+        Target{.name = QStringLiteral("cmdBoing"), .caption = QStringLiteral("Boiling Point Table"),
+               .window = QStringLiteral("frmPTable7"), .tabIndex = 6, .leave = L::Stay, .button = &w.cmdBoing},
     };
     d.cancelTabIndex = 7;
     d.defaultButton = QStringLiteral("cmdRegular");
@@ -23,13 +31,6 @@ ChooserForm::Design tableChoice() {
 }
 }  // namespace
 
-frmTableChoice::frmTableChoice() : ChooserForm(tableChoice()) {
+frmTableChoice::frmTableChoice() : ChooserForm(tableChoice(*this)) {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    cmdRegular = button(QStringLiteral("cmdRegular"));
-    cmdAtomicRadii = button(QStringLiteral("cmdAtomicRadii"));
-    cmdElectronegativity = button(QStringLiteral("cmdElectronegativity"));
-    cmdAffinity = button(QStringLiteral("cmdAffinity"));
-    cmdIonization = button(QStringLiteral("cmdIonization"));
-    cmdDensity = button(QStringLiteral("cmdDensity"));
-    cmdBoing = button(QStringLiteral("cmdBoing"));
 }

@@ -5,19 +5,18 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-OptionHubForm::OptionHubForm(const QString& caption, const QString& frameCaption, const QList<Option>& options_,
-                             bool sideBySide)
-    : m_options(options_) {
-    setWindowTitle(caption);
-    Frame1 = new QGroupBox(frameCaption, this);
+OptionHubForm::OptionHubForm(const Design& design) : m_options(design.options) {
+    setWindowTitle(design.caption);
+    Frame1 = new QGroupBox(design.frameCaption, this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    QBoxLayout* inner = sideBySide ? static_cast<QBoxLayout*>(new QHBoxLayout(Frame1))
-                                   : static_cast<QBoxLayout*>(new QVBoxLayout(Frame1));
+    QBoxLayout* inner = design.sideBySide ? static_cast<QBoxLayout*>(new QHBoxLayout(Frame1))
+                                          : static_cast<QBoxLayout*>(new QVBoxLayout(Frame1));
     for (const Option& o : m_options) {
         auto* b = new QRadioButton(o.caption, Frame1);
         b->setObjectName(o.name);
         inner->addWidget(b);
         options.append(b);
+        if (o.button) *o.button = b;
     }
 
     cmdOK = makeButton(QStringLiteral("cmdOK"), QStringLiteral("Ok"));
@@ -65,18 +64,18 @@ void OptionHubForm::cmdOk_Click() {
 void OptionHubForm::cmdCancel_Click() { Forms::unload(this); }
 
 frmAtomicData::frmAtomicData()
-    : OptionHubForm(QStringLiteral("Atomic Data"), QStringLiteral("Select one of the following."),
-                    {{QStringLiteral("opt1"), QStringLiteral("Atomic Radii"), QStringLiteral("frmRadii")},
-                     {QStringLiteral("opt2"), QStringLiteral("Bond Lengths"), QStringLiteral("frmBonds")},
-                     {QStringLiteral("opt3"), QStringLiteral("Electron Affinities"), QStringLiteral("frmAffinities")},
-                     {QStringLiteral("opt4"), QStringLiteral("Bond Characters"), QStringLiteral("frmCharacter")},
-                     {QStringLiteral("opt5"), QStringLiteral("Half Lives"), QStringLiteral("frmHalfLives")}},
-                    false) {
-    opt1 = options.at(0);
-    opt2 = options.at(1);
-    opt3 = options.at(2);
-    opt4 = options.at(3);
-    opt5 = options.at(4);
+    : OptionHubForm({.caption = QStringLiteral("Atomic Data"),
+                     .frameCaption = QStringLiteral("Select one of the following."),
+                     .options = {{.name = QStringLiteral("opt1"), .caption = QStringLiteral("Atomic Radii"),
+                                  .target = QStringLiteral("frmRadii"), .button = &opt1},
+                                 {.name = QStringLiteral("opt2"), .caption = QStringLiteral("Bond Lengths"),
+                                  .target = QStringLiteral("frmBonds"), .button = &opt2},
+                                 {.name = QStringLiteral("opt3"), .caption = QStringLiteral("Electron Affinities"),
+                                  .target = QStringLiteral("frmAffinities"), .button = &opt3},
+                                 {.name = QStringLiteral("opt4"), .caption = QStringLiteral("Bond Characters"),
+                                  .target = QStringLiteral("frmCharacter"), .button = &opt4},
+                                 {.name = QStringLiteral("opt5"), .caption = QStringLiteral("Half Lives"),
+                                  .target = QStringLiteral("frmHalfLives"), .button = &opt5}}}) {
     Frame1->setToolTip(QStringLiteral("Select an option and press Ok."));
     cmdOK->setToolTip(QStringLiteral("Press to go to the selected option screen."));
     cmdCancel->setToolTip(QStringLiteral("Close screen and return the main screen."));
@@ -88,13 +87,13 @@ void frmAtomicData::cmdCancel_Click() {
 }
 
 frmMiscellaneous::frmMiscellaneous()
-    : OptionHubForm(QStringLiteral("Miscellaneous Data"), QStringLiteral("Select one of the following"),
-                    {{QStringLiteral("opt1"), QStringLiteral("Gas Density"), QStringLiteral("frmExtraData")},
-                     {QStringLiteral("opt2"), QStringLiteral("Water Density"), QStringLiteral("frmExtra2")}},
-                    true) {
-    opt1 = options.at(0);
-    opt2 = options.at(1);
-}
+    : OptionHubForm({.caption = QStringLiteral("Miscellaneous Data"),
+                     .frameCaption = QStringLiteral("Select one of the following"),
+                     .options = {{.name = QStringLiteral("opt1"), .caption = QStringLiteral("Gas Density"),
+                                  .target = QStringLiteral("frmExtraData"), .button = &opt1},
+                                 {.name = QStringLiteral("opt2"), .caption = QStringLiteral("Water Density"),
+                                  .target = QStringLiteral("frmExtra2"), .button = &opt2}},
+                     .sideBySide = true}) {}
 
 void frmMiscellaneous::cmdOk_Click() {
     if (!selected()) {

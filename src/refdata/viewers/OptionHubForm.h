@@ -15,9 +15,15 @@ public:
         QString name;     // opt1
         QString caption;
         QString target;   // the window it opens
+        QRadioButton** button = nullptr;  // the window's member the hub points at the option
     };
-    OptionHubForm(const QString& caption, const QString& frameCaption, const QList<Option>& options,
-                  bool sideBySide);
+    struct Design {
+        QString caption;
+        QString frameCaption;
+        QList<Option> options;
+        bool sideBySide = false;  // the options in a row, not a column
+    };
+    explicit OptionHubForm(const Design& design);
 
     void Form_Load() override;
     virtual void cmdOk_Click();

@@ -8,7 +8,6 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "platform/MessageBox.h"
 
 namespace {
 
@@ -36,19 +35,20 @@ public:
 
 }  // namespace
 
-TableViewerForm::TableViewerForm(Shape shape) : m_shape(std::move(shape)) {
+TableViewerForm::TableViewerForm(Design design) : m_design(std::move(design)) {
     List1 = new QListWidget(this);
     List1->setObjectName(QStringLiteral("List1"));
     List1->setFont(FixedColumnTable::listFont());
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
     List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    List1->setSortingEnabled(m_shape.order != Order::Stored);
+    List1->setSortingEnabled(m_design.order != Order::Stored);
     List1->setUniformItemSizes(true);  // one line each: no item is measured
 
     Label1 = new QLabel(this);
-    Label1->setObjectName(m_shape.headingName);
+    Label1->setObjectName(m_design.headingName);
     Label1->setFont(FixedColumnTable::headingFont());
     Label1->setTextFormat(Qt::PlainText);
+    if (m_design.headingLabel) *m_design.headingLabel = Label1;
 
     cmdCancel = makeButton(QStringLiteral("cmdCancel"), QStringLiteral("Cancel"));
     setCancelButton(cmdCancel);
@@ -64,7 +64,7 @@ TableViewerForm::TableViewerForm(Shape shape) : m_shape(std::move(shape)) {
 }
 
 void TableViewerForm::Form_Load() {
-    setWindowTitle(m_shape.caption);
+    setWindowTitle(m_design.caption);
     fill();
     FixedColumnTable::fitWidth(List1, Label1);
     List1->setMinimumHeight(int(QFontMetricsF(List1->font()).lineSpacing() * 18));
@@ -72,21 +72,21 @@ void TableViewerForm::Form_Load() {
 }
 
 void TableViewerForm::fill() {
-    const QList<FixedColumnLine::Cell>& cells = m_shape.cells;
-    FixedColumnTable table(cells, m_shape.table);
+    const QList<FixedColumnLine::Cell>& cells = m_design.cells;
+    FixedColumnTable table(cells, m_design.table);
     QList<QVariant> keys;
     QList<bool> zeros;
     try {
-        table.read(QStringLiteral("SELECT * FROM ") + m_shape.table, true, [&](const Recordset& rs) {
+        table.read(QStringLiteral("SELECT * FROM ") + m_design.table, true, [&](const Recordset& rs) {
             auto value = [&](const QString& name) { return rs.hasField(name) ? rs.field(name) : QVariant(); };
             QVariant key;
-            if (m_shape.order == Order::Number) {
+            if (m_design.order == Order::Number) {
                 double k = 0;
-                if (Picture::readsAsNumber(value(m_shape.orderField), &k)) key = k;
+                if (Picture::readsAsNumber(value(m_design.orderField), &k)) key = k;
             }
             keys.append(key);
             bool zero = false;
-            if (m_shape.zeroPotential && cells.size() > 1) {
+            if (m_design.zeroPotential && cells.size() > 1) {
                 double v = 1;
                 zero = Picture::readsAsNumber(value(cells.at(1).field), &v) && v == 0.0;
             }
@@ -95,7 +95,7 @@ void TableViewerForm::fill() {
     } catch (const RuntimeFault& f) {
         // A table that cannot be read lists nothing: never part of it. A
         // damaged one says so; one that is not there is just empty.
-        if (!isMissingPart(f)) Msg::info(f.description(), QStringLiteral("Tessival"));
+        if (!isMissingPart(f)) say(f.description(), InformationStyle);
     }
     // A zero potential is written apart and does not widen its column.
     for (int i = 0; i < table.rows().size(); ++i)
@@ -118,10 +118,10 @@ void TableViewerForm::fill() {
             text = Picture::fit(r.texts.at(0), m_widths.at(0)) + QStringLiteral("   0.000");
         else
             text = table.line(r, m_widths);
-        out.push_back({text, m_shape.order == Order::Number ? keys.at(i) : QVariant()});
+        out.push_back({text, m_design.order == Order::Number ? keys.at(i) : QVariant()});
     }
     // Sorted once, in its order, before the lines go in.
-    if (m_shape.order != Order::Stored)
+    if (m_design.order != Order::Stored)
         std::stable_sort(out.begin(), out.end(),
                          [](const Line& a, const Line& b) { return before(a.key, a.text, b.key, b.text); });
     for (const Line& l : out) {
@@ -129,8 +129,8 @@ void TableViewerForm::fill() {
         if (l.key.isValid()) item->setData(Qt::UserRole, l.key);
         List1->addItem(item);
     }
-    List1->setSortingEnabled(m_shape.order != Order::Stored);
-    Label1->setText(table.heading(m_shape.heading, m_widths, List1->font(), Label1->font()));
+    List1->setSortingEnabled(m_design.order != Order::Stored);
+    Label1->setText(table.heading(m_design.heading, m_widths, List1->font(), Label1->font()));
 }
 
 QStringList TableViewerForm::lines() const {
@@ -140,6 +140,6 @@ QStringList TableViewerForm::lines() const {
 }
 
 void TableViewerForm::cmdCancel_Click() {
-    if (!m_shape.parent.isEmpty()) Forms::show(m_shape.parent);
+    if (!m_design.parent.isEmpty()) Forms::show(m_design.parent);
     Forms::unload(this);
 }

@@ -1,8 +1,8 @@
 #pragma once
 // A window that lists one table of the reference database as lines of
-// fixed-width columns under a heading. A viewer is its table, its cells
-// (field, width, picture, blanks before) and its heading; it reads the table
-// when it loads and Cancel closes it, showing the window it belongs to.
+// fixed-width columns under a heading. A viewer's design is its table, its
+// cells (field, width, picture, blanks before) and its heading; it reads the
+// table when it loads and Cancel closes it, showing the window it belongs to.
 #include "platform/Forms.h"
 #include "refdata/FixedColumnTable.h"
 
@@ -19,7 +19,7 @@ public:
         Number,  // the list keeps its lines in the numeric order of one field
     };
     using Title = FixedColumnTable::Title;
-    struct Shape {
+    struct Design {
         QString caption;
         QString table;
         QList<Title> heading;               // one title per cell
@@ -29,15 +29,16 @@ public:
         QString orderField;                 // for Order::Number
         bool zeroPotential = false;         // a 0 in the second cell reads "0.000"
         QString headingName = QStringLiteral("Label1");
+        QLabel** headingLabel = nullptr;    // the window's member the viewer points at the heading
     };
 
-    explicit TableViewerForm(Shape shape);
+    explicit TableViewerForm(Design design);
 
     void Form_Load() override;
     void cmdCancel_Click();
 
-    const Shape& shape() const { return m_shape; }
-    // The cell widths of the current list (wider than the shape's where a
+    const Design& design() const { return m_design; }
+    // The cell widths of the current list (wider than the design's where a
     // formatted number needs more room).
     QList<int> widths() const { return m_widths; }
     // The lines of the list, top to bottom.
@@ -50,6 +51,6 @@ public:
 private:
     void fill();
 
-    Shape m_shape;
+    Design m_design;
     QList<int> m_widths;
 };

@@ -1,150 +1,199 @@
 #include "Viewers.h"
 
 namespace {
-using Cell = FixedColumnLine::Cell;
-using Title = TableViewerForm::Title;
 using Order = TableViewerForm::Order;
-using Shape = TableViewerForm::Shape;
 using Picture::zeros;
 
 const QString Standard = Picture::Standard;
 const QString Scientific = Picture::Scientific;
 const QString GeneralNumber = Picture::GeneralNumber;
-
-Shape viewer(const QString& caption, const QString& table, QList<Title> heading, QList<Cell> cells,
-            const QString& parent = QString()) {
-    Shape s;
-    s.caption = caption;
-    s.table = table;
-    s.heading = std::move(heading);
-    s.cells = std::move(cells);
-    s.parent = parent;
-    return s;
-}
-
-Shape sorted(Shape s, Order order, const QString& field = QString()) {
-    s.order = order;
-    s.orderField = field;
-    return s;
-}
-
-Shape reductions() {
-    Shape s = viewer(QStringLiteral("Standard Reduction Potentials"), QStringLiteral("StandardReductions"),
-                    {{2, QStringLiteral("Half-Reactions")}, {109, QStringLiteral("Volts")}},
-                    {{QStringLiteral("HalfReaction"), 45, zeros(45), 0}, {QStringLiteral("Volts"), 7, QStringLiteral("##.####"), 4}});
-    s.zeroPotential = true;
-    s.headingName = QStringLiteral("Label2");
-    return s;
-}
 }  // namespace
 
 frmConstants::frmConstants()
-    : TableViewerForm(sorted(viewer(QStringLiteral("Common Physical Constants"), QStringLiteral("Constants"),
-                                   {{1, QStringLiteral("Constant")}, {69, QStringLiteral("Value")}},
-                                   {{QStringLiteral("Constant"), 25, zeros(25), 0}, {QStringLiteral("value"), 17, Scientific, 6}},
-                                   QStringLiteral("frmMain")),
-                             Order::Text)) {}
+    : TableViewerForm(
+          {.caption = QStringLiteral("Common Physical Constants"),
+           .table = QStringLiteral("Constants"),
+           .heading = {{.blanksBefore = 1, .text = QStringLiteral("Constant")},
+                       {.blanksBefore = 69, .text = QStringLiteral("Value")}},
+           .cells = {{.field = QStringLiteral("Constant"), .width = 25, .picture = zeros(25)},
+                     {.field = QStringLiteral("value"), .width = 17, .picture = Scientific, .blanksBefore = 6}},
+           .parent = QStringLiteral("frmMain"),
+           .order = Order::Text}) {}
 
 frmSpecificHeats::frmSpecificHeats()
-    : TableViewerForm(viewer(QStringLiteral("Specific Heat Values"), QStringLiteral("SpecificHeats"),
-                            {{1, QStringLiteral("Substance")}, {31, QStringLiteral("J/g*C")}},
-                            {{QStringLiteral("Substance"), 15, zeros(15), 0}, {QStringLiteral("SpecificHeat"), 7, Standard, 4}})) {}
+    : TableViewerForm(
+          {.caption = QStringLiteral("Specific Heat Values"),
+           .table = QStringLiteral("SpecificHeats"),
+           .heading = {{.blanksBefore = 1, .text = QStringLiteral("Substance")},
+                       {.blanksBefore = 31, .text = QStringLiteral("J/g*C")}},
+           .cells = {{.field = QStringLiteral("Substance"), .width = 15, .picture = zeros(15)},
+                     {.field = QStringLiteral("SpecificHeat"), .width = 7, .picture = Standard, .blanksBefore = 4}}}) {}
 
 frmSolConstants::frmSolConstants()
-    : TableViewerForm(viewer(QStringLiteral("Solubility Constants"), QStringLiteral("SolubilityConstants"),
-                            {{1, QStringLiteral("Substance")}, {19, QStringLiteral("Solubility")}},
-                            {{QStringLiteral("Substance"), 10, zeros(10), 0}, {QStringLiteral("Ksp"), 12, Scientific, 3}})) {}
+    : TableViewerForm(
+          {.caption = QStringLiteral("Solubility Constants"),
+           .table = QStringLiteral("SolubilityConstants"),
+           .heading = {{.blanksBefore = 1, .text = QStringLiteral("Substance")},
+                       {.blanksBefore = 19, .text = QStringLiteral("Solubility")}},
+           .cells = {{.field = QStringLiteral("Substance"), .width = 10, .picture = zeros(10)},
+                     {.field = QStringLiteral("Ksp"), .width = 12, .picture = Scientific, .blanksBefore = 3}}}) {}
 
 frmIonization::frmIonization()
-    : TableViewerForm(viewer(QStringLiteral("First Ionization Energy"), QStringLiteral("IonizationEnergy"),
-                            {{1, QStringLiteral("Substance")}, {33, QStringLiteral("Energy (kJ/mol)")}},
-                            {{QStringLiteral("Substance"), 10, zeros(10), 0}, {QStringLiteral("FIE"), 12, Standard, 8}})) {}
+    : TableViewerForm(
+          {.caption = QStringLiteral("First Ionization Energy"),
+           .table = QStringLiteral("IonizationEnergy"),
+           .heading = {{.blanksBefore = 1, .text = QStringLiteral("Substance")},
+                       {.blanksBefore = 33, .text = QStringLiteral("Energy (kJ/mol)")}},
+           .cells = {{.field = QStringLiteral("Substance"), .width = 10, .picture = zeros(10)},
+                     {.field = QStringLiteral("FIE"), .width = 12, .picture = Standard, .blanksBefore = 8}}}) {}
 
 frmThermodynamics::frmThermodynamics()
-    : TableViewerForm(viewer(QStringLiteral("Thermodynamic Data"), QStringLiteral("ThermodynamicData"),
-                            {{0, QStringLiteral("Substance")}, {31, QStringLiteral("Hf")}, {30, QStringLiteral("Gf")}, {33, QStringLiteral("S")}},
-                            {{QStringLiteral("Substance"), 12, zeros(12), 0},
-                             {QStringLiteral("Hf"), 12, Standard, 3},
-                             {QStringLiteral("Gf"), 12, Standard, 2},
-                             {QStringLiteral("S"), 12, Standard, 2}})) {}
+    : TableViewerForm(
+          {.caption = QStringLiteral("Thermodynamic Data"),
+           .table = QStringLiteral("ThermodynamicData"),
+           .heading = {{.blanksBefore = 0, .text = QStringLiteral("Substance")},
+                       {.blanksBefore = 31, .text = QStringLiteral("Hf")},
+                       {.blanksBefore = 30, .text = QStringLiteral("Gf")},
+                       {.blanksBefore = 33, .text = QStringLiteral("S")}},
+           .cells = {{.field = QStringLiteral("Substance"), .width = 12, .picture = zeros(12)},
+                     {.field = QStringLiteral("Hf"), .width = 12, .picture = Standard, .blanksBefore = 3},
+                     {.field = QStringLiteral("Gf"), .width = 12, .picture = Standard, .blanksBefore = 2},
+                     {.field = QStringLiteral("S"), .width = 12, .picture = Standard, .blanksBefore = 2}}}) {}
 
 // Listed in the numeric order of the temperature (100 after 99).
 frmVaporPressure::frmVaporPressure()
-    : TableViewerForm(sorted(viewer(QStringLiteral("Vapor Pressure of Water"), QStringLiteral("VaporPressure"),
-                                   {{0, QStringLiteral("Temperature (C)")}, {9, QStringLiteral("Pressure kPa")}},
-                                   {{QStringLiteral("Temperature"), 3, GeneralNumber, 0}, {QStringLiteral("Pressure"), 6, Standard, 11}}),
-                             Order::Number, QStringLiteral("Temperature"))) {}
+    : TableViewerForm(
+          {.caption = QStringLiteral("Vapor Pressure of Water"),
+           .table = QStringLiteral("VaporPressure"),
+           .heading = {{.blanksBefore = 0, .text = QStringLiteral("Temperature (C)")},
+                       {.blanksBefore = 9, .text = QStringLiteral("Pressure kPa")}},
+           .cells = {{.field = QStringLiteral("Temperature"), .width = 3, .picture = GeneralNumber},
+                     {.field = QStringLiteral("Pressure"), .width = 6, .picture = Standard, .blanksBefore = 11}},
+           .order = Order::Number,
+           .orderField = QStringLiteral("Temperature")}) {}
 
-frmStandard::frmStandard() : TableViewerForm(reductions()) { Label2 = Label1; }
+frmStandard::frmStandard()
+    : TableViewerForm({.caption = QStringLiteral("Standard Reduction Potentials"),
+                       .table = QStringLiteral("StandardReductions"),
+                       .heading = {{.blanksBefore = 2, .text = QStringLiteral("Half-Reactions")},
+                                   {.blanksBefore = 109, .text = QStringLiteral("Volts")}},
+                       .cells = {{.field = QStringLiteral("HalfReaction"), .width = 45, .picture = zeros(45)},
+                                 {.field = QStringLiteral("Volts"),
+                                  .width = 7,
+                                  .picture = QStringLiteral("##.####"),
+                                  .blanksBefore = 4}},
+                       .zeroPotential = true,
+                       .headingName = QStringLiteral("Label2"),
+                       .headingLabel = &Label2}) {}
 
 frmEnthalpies::frmEnthalpies()
-    : TableViewerForm(viewer(QStringLiteral("Enthalpies"), QStringLiteral("Enthalpies"),
-                            {{2, QStringLiteral("Element")}, {10, QStringLiteral("Heat of Fusion (kJ/mol)")}, {5, QStringLiteral("Heat of Vaporization (kJ/mol)")}},
-                            {{QStringLiteral("Element"), 12, zeros(12), 0},
-                             {QStringLiteral("EofFusion"), 12, Standard, 4},
-                             {QStringLiteral("EofVaporization"), 12, Standard, 7}},
-                            QStringLiteral("frmMain"))) {}
+    : TableViewerForm(
+          {.caption = QStringLiteral("Enthalpies"),
+           .table = QStringLiteral("Enthalpies"),
+           .heading = {{.blanksBefore = 2, .text = QStringLiteral("Element")},
+                       {.blanksBefore = 10, .text = QStringLiteral("Heat of Fusion (kJ/mol)")},
+                       {.blanksBefore = 5, .text = QStringLiteral("Heat of Vaporization (kJ/mol)")}},
+           .cells = {{.field = QStringLiteral("Element"), .width = 12, .picture = zeros(12)},
+                     {.field = QStringLiteral("EofFusion"), .width = 12, .picture = Standard, .blanksBefore = 4},
+                     {.field = QStringLiteral("EofVaporization"), .width = 12, .picture = Standard, .blanksBefore = 7}},
+           .parent = QStringLiteral("frmMain")}) {}
 
 frmelectronegativities::frmelectronegativities()
-    : TableViewerForm(viewer(QStringLiteral("Electronegativities"), QStringLiteral("Electronegativities"),
-                            {{1, QStringLiteral("Element")}, {15, QStringLiteral("Electronegativity")}},
-                            {{QStringLiteral("Element"), 12, zeros(12), 0}, {QStringLiteral("Electronegativity"), 12, Standard, 6}},
-                            QStringLiteral("frmMain"))) {}
+    : TableViewerForm(
+          {.caption = QStringLiteral("Electronegativities"),
+           .table = QStringLiteral("Electronegativities"),
+           .heading = {{.blanksBefore = 1, .text = QStringLiteral("Element")},
+                       {.blanksBefore = 15, .text = QStringLiteral("Electronegativity")}},
+           .cells =
+               {{.field = QStringLiteral("Element"), .width = 12, .picture = zeros(12)},
+                {.field = QStringLiteral("Electronegativity"), .width = 12, .picture = Standard, .blanksBefore = 6}},
+           .parent = QStringLiteral("frmMain")}) {}
 
 frmRadii::frmRadii()
-    : TableViewerForm(viewer(QStringLiteral("Atomic Radii"), QStringLiteral("AtomicRadii"),
-                            {{1, QStringLiteral("Element")}, {27, QStringLiteral("Radius (pm)")}},
-                            {{QStringLiteral("Substance"), 13, zeros(13), 0}, {QStringLiteral("AtomicRadii"), 5, Standard, 2}},
-                            QStringLiteral("frmAtomicData"))) {}
+    : TableViewerForm(
+          {.caption = QStringLiteral("Atomic Radii"),
+           .table = QStringLiteral("AtomicRadii"),
+           .heading = {{.blanksBefore = 1, .text = QStringLiteral("Element")},
+                       {.blanksBefore = 27, .text = QStringLiteral("Radius (pm)")}},
+           .cells = {{.field = QStringLiteral("Substance"), .width = 13, .picture = zeros(13)},
+                     {.field = QStringLiteral("AtomicRadii"), .width = 5, .picture = Standard, .blanksBefore = 2}},
+           .parent = QStringLiteral("frmAtomicData")}) {}
 
 frmBonds::frmBonds()
-    : TableViewerForm(viewer(QStringLiteral("Bond Length and Energy"), QStringLiteral("Bonds"),
-                            {{2, QStringLiteral("Bond")}, {17, QStringLiteral("KJ/Mole")}, {13, QStringLiteral("Length(pm)")}},
-                            {{QStringLiteral("Bond"), 7, zeros(7), 0},
-                             {QStringLiteral("Energy"), 3, Standard, 4},
-                             {QStringLiteral("Length"), 3, Standard, 8}},
-                            QStringLiteral("frmAtomicData"))) {
+    : TableViewerForm(
+          {.caption = QStringLiteral("Bond Length and Energy"),
+           .table = QStringLiteral("Bonds"),
+           .heading = {{.blanksBefore = 2, .text = QStringLiteral("Bond")},
+                       {.blanksBefore = 17, .text = QStringLiteral("KJ/Mole")},
+                       {.blanksBefore = 13, .text = QStringLiteral("Length(pm)")}},
+           .cells = {{.field = QStringLiteral("Bond"), .width = 7, .picture = zeros(7)},
+                     {.field = QStringLiteral("Energy"), .width = 3, .picture = Standard, .blanksBefore = 4},
+                     {.field = QStringLiteral("Length"), .width = 3, .picture = Standard, .blanksBefore = 8}},
+           .parent = QStringLiteral("frmAtomicData")}) {
     cmdCancel->setToolTip(QStringLiteral("Close the screen and return to the Atomic Data screen."));
     List1->setToolTip(QStringLiteral("Find the energy and bond length for the type of bond you chose."));
 }
 
 frmExtraData::frmExtraData()
-    : TableViewerForm(viewer(QStringLiteral("Extra Data"), QStringLiteral("GasDensity"),
-                            {{0, QStringLiteral("Gas")}, {52, QStringLiteral("Density")}},
-                            {{QStringLiteral("Gas"), 20, zeros(20), 0}, {QStringLiteral("Density"), 7, Standard, 2}},
-                            QStringLiteral("frmMiscellaneous"))) {}
+    : TableViewerForm(
+          {.caption = QStringLiteral("Extra Data"),
+           .table = QStringLiteral("GasDensity"),
+           .heading = {{.blanksBefore = 0, .text = QStringLiteral("Gas")},
+                       {.blanksBefore = 52, .text = QStringLiteral("Density")}},
+           .cells = {{.field = QStringLiteral("Gas"), .width = 20, .picture = zeros(20)},
+                     {.field = QStringLiteral("Density"), .width = 7, .picture = Standard, .blanksBefore = 2}},
+           .parent = QStringLiteral("frmMiscellaneous")}) {}
 
 frmExtra2::frmExtra2()
-    : TableViewerForm(viewer(QStringLiteral("Water Density"), QStringLiteral("WaterDensity"),
-                            {{0, QStringLiteral("Temperature")}, {20, QStringLiteral("Density")}},
-                            {{QStringLiteral("Temperature"), 5, GeneralNumber, 0}, {QStringLiteral("Density"), 8, QStringLiteral("#.#####"), 9}},
-                            QStringLiteral("frmMiscellaneous"))) {}
+    : TableViewerForm({.caption = QStringLiteral("Water Density"),
+                       .table = QStringLiteral("WaterDensity"),
+                       .heading = {{.blanksBefore = 0, .text = QStringLiteral("Temperature")},
+                                   {.blanksBefore = 20, .text = QStringLiteral("Density")}},
+                       .cells = {{.field = QStringLiteral("Temperature"), .width = 5, .picture = GeneralNumber},
+                                 {.field = QStringLiteral("Density"),
+                                  .width = 8,
+                                  .picture = QStringLiteral("#.#####"),
+                                  .blanksBefore = 9}},
+                       .parent = QStringLiteral("frmMiscellaneous")}) {}
 
 frmAffinities::frmAffinities()
-    : TableViewerForm(viewer(QStringLiteral("Electron Affinities"), QStringLiteral("Affinities"),
-                            {{1, QStringLiteral("Element")}, {25, QStringLiteral("KiloJoules/Mole")}},
-                            {{QStringLiteral("Element"), 12, zeros(5), 0}, {QStringLiteral("Affinity"), 6, Standard, 5}},
-                            QStringLiteral("frmAtomicData"))) {
+    : TableViewerForm(
+          {.caption = QStringLiteral("Electron Affinities"),
+           .table = QStringLiteral("Affinities"),
+           .heading = {{.blanksBefore = 1, .text = QStringLiteral("Element")},
+                       {.blanksBefore = 25, .text = QStringLiteral("KiloJoules/Mole")}},
+           .cells = {{.field = QStringLiteral("Element"), .width = 12, .picture = zeros(5)},
+                     {.field = QStringLiteral("Affinity"), .width = 6, .picture = Standard, .blanksBefore = 5}},
+           .parent = QStringLiteral("frmAtomicData")}) {
     cmdCancel->setToolTip(QStringLiteral("Close screen and return to the main screen."));
     List1->setToolTip(QStringLiteral("Look up the affinity for the element you chose."));
 }
 
 frmCharacter::frmCharacter()
-    : TableViewerForm(viewer(QStringLiteral("Bond Character"), QStringLiteral("Character"),
-                            {{0, QStringLiteral("Difference")}, {15, QStringLiteral("%Ionic")}, {14, QStringLiteral("% Covalent")}},
-                            {{QStringLiteral("Difference"), 4, Standard, 0},
-                             {QStringLiteral("Ionic"), 4, Standard, 7},
-                             {QStringLiteral("Covalent"), 4, Standard, 7}},
-                            QStringLiteral("frmAtomicData"))) {
+    : TableViewerForm(
+          {.caption = QStringLiteral("Bond Character"),
+           .table = QStringLiteral("Character"),
+           .heading = {{.blanksBefore = 0, .text = QStringLiteral("Difference")},
+                       {.blanksBefore = 15, .text = QStringLiteral("%Ionic")},
+                       {.blanksBefore = 14, .text = QStringLiteral("% Covalent")}},
+           .cells = {{.field = QStringLiteral("Difference"), .width = 4, .picture = Standard},
+                     {.field = QStringLiteral("Ionic"), .width = 4, .picture = Standard, .blanksBefore = 7},
+                     {.field = QStringLiteral("Covalent"), .width = 4, .picture = Standard, .blanksBefore = 7}},
+           .parent = QStringLiteral("frmAtomicData")}) {
     cmdCancel->setToolTip(QStringLiteral("Close screen and return to the main screen."));
-    List1->setToolTip(QStringLiteral("Shows the difference in electronegativities and the precent of each type of bond."));
+    List1->setToolTip(
+        QStringLiteral("Shows the difference in electronegativities and the precent of each type of bond."));
 }
 
 frmHalfLives::frmHalfLives()
-    : TableViewerForm(sorted(viewer(QStringLiteral("Half Lives"), QStringLiteral("HalfLives"),
-                                   {{2, QStringLiteral("Element")}, {26, QStringLiteral("Half Life")}, {28, QStringLiteral("Decay Mode")}},
-                                   {{QStringLiteral("Substance"), 10, zeros(10), 0},
-                                    {QStringLiteral("HalfLife"), 12, Standard, 2},
-                                    {QStringLiteral("DecayMode"), 12, Standard, 4}},
-                                   QStringLiteral("frmAtomicData")),
-                             Order::Text)) {}
+    : TableViewerForm(
+          {.caption = QStringLiteral("Half Lives"),
+           .table = QStringLiteral("HalfLives"),
+           .heading = {{.blanksBefore = 2, .text = QStringLiteral("Element")},
+                       {.blanksBefore = 26, .text = QStringLiteral("Half Life")},
+                       {.blanksBefore = 28, .text = QStringLiteral("Decay Mode")}},
+           .cells = {{.field = QStringLiteral("Substance"), .width = 10, .picture = zeros(10)},
+                     {.field = QStringLiteral("HalfLife"), .width = 12, .picture = Standard, .blanksBefore = 2},
+                     {.field = QStringLiteral("DecayMode"), .width = 12, .picture = Standard, .blanksBefore = 4}},
+           .parent = QStringLiteral("frmAtomicData"),
+           .order = Order::Text}) {}
