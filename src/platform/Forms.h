@@ -91,10 +91,7 @@ public:
 
     // The message texts the window declares (for the user manual's checks);
     // tests/support/MessageTexts.h lists those it shows outside them.
-    virtual QStringList messageTexts() const { return m_messageTexts; }
-    void addMessageText(const QString& text) {
-        if (!m_messageTexts.contains(text)) m_messageTexts.append(text);
-    }
+    virtual QStringList messageTexts() const { return {}; }
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -118,7 +115,6 @@ private:
     bool m_placed = false;
     bool m_keepQueued = false;
     const QEvent* m_lastPreviewed = nullptr;
-    QStringList m_messageTexts;
 };
 
 inline const Form::Style Form::InformationStyle{Msg::Icon::Information};
