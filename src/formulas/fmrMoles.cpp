@@ -10,25 +10,31 @@
 namespace {
 const QString ListError = QStringLiteral("List Selection Error");
 
-CalculatorForm::Design moles() {
+CalculatorForm::Design moles(fmrMoles& w) {
+    using Input = CalculatorForm::Input;
     CalculatorForm::Design s;
     s.caption = QStringLiteral("Mole Calculations - Elements Only");
-    CalculatorForm::Input amount{QStringLiteral("txtMoles1"), QStringLiteral("Enter an amount"),
-                                 QStringLiteral("lblMoles1"),
-                                 QStringLiteral("Enter a number of grams, atoms or moles for elements only.")};
-    amount.keys = QStringLiteral(".E+\b\r");  // Enter runs Ok, also while Ok is disabled
-    s.inputs = {amount};
+    s.inputs = {
+        Input{.name = QStringLiteral("txtMoles1"), .prompt = QStringLiteral("Enter an amount"),
+              .promptName = QStringLiteral("lblMoles1"),
+              .toolTip = QStringLiteral("Enter a number of grams, atoms or moles for elements only."),
+              .keys = QStringLiteral(".E+\b\r"),  // Enter runs Ok, also while Ok is disabled
+              .box = &w.txtMoles1, .label = &w.lblMoles1},
+    };
     s.answerName = QStringLiteral("txtMoles3");
     s.resultName = QStringLiteral("lblMoles4");
     s.resultCaption = QStringLiteral("The result is");
     s.answerToolTip = QStringLiteral("This is your final answer.");
     s.unitName = QStringLiteral("lblMoles5");
     s.workLineName = QStringLiteral("Text1");
-    s.checkStyle = {Msg::Icon::None, QStringLiteral("Moles")};
+    s.result = &w.lblMoles4;
+    s.answer = &w.txtMoles3;
+    s.unit = &w.lblMoles5;
+    s.work = &w.Text1;
+    s.checkStyle = {.title = QStringLiteral("Moles")};
     s.trapText = QStringLiteral("Data Entry Error");
     s.escapeCancels = false;
     s.parent = QStringLiteral("frmMoleChoice");
-    s.fixedBorder = false;  // fixed once the layout is complete
     s.helpText = QStringLiteral(
         "A mole is a convenient unit of measurement in chemistry. It is equivalent to 1 gram molecular weight of "
         "that element. It is also equal to 6.02E23 atoms of that element. For example, 1 mole of carbon is equal to "
@@ -66,13 +72,7 @@ QString weightText(const QVariant& stored) {
 const FixedColumnLine fmrMoles::ElementLine({{QStringLiteral("Symbol"), 2, QStringLiteral("00"), 0},
                                              {QStringLiteral("ElementName"), 12, Picture::zeros(12), 2}});
 
-fmrMoles::fmrMoles() : CalculatorForm(moles()) {
-    txtMoles1 = inputs.at(0);
-    lblMoles1 = prompts.at(0);
-    lblMoles4 = resultLabel;
-    txtMoles3 = answerBox;
-    lblMoles5 = unitLabel;
-    Text1 = workLine;
+fmrMoles::fmrMoles() : CalculatorForm(moles(*this)) {
     cmdOk->setToolTip(QStringLiteral("Press to calculate your answer."));
     cmdClear->setToolTip(QStringLiteral("Clear all entries to start over."));
     cmdCancel->setToolTip(QStringLiteral("Close this screen and return to the main screen."));
@@ -111,9 +111,7 @@ fmrMoles::fmrMoles() : CalculatorForm(moles()) {
     // Amount and units at the left, the element list with its weight at the
     // right; the result row, the buttons and the work line below.
     QGridLayout* grid = inputGrid;
-    for (QWidget* w : {static_cast<QWidget*>(lblMoles1), static_cast<QWidget*>(txtMoles1),
-                       static_cast<QWidget*>(lblMoles4), static_cast<QWidget*>(txtMoles3),
-                       static_cast<QWidget*>(lblMoles5), static_cast<QWidget*>(cmdHelp)})
+    for (QWidget* w : QList<QWidget*>{lblMoles1, txtMoles1, lblMoles4, txtMoles3, lblMoles5, cmdHelp})
         grid->removeWidget(w);
 
     auto* amountRow = new QHBoxLayout;
@@ -169,8 +167,7 @@ fmrMoles::fmrMoles() : CalculatorForm(moles()) {
     addCheck([this] { return !optMoles4->isChecked() && !optMoles5->isChecked() && !optMoles6->isChecked(); },
              QStringLiteral("You must make a selection in the To category."));
     addCheck([this] { return lstList1->currentRow() < 0; }, QStringLiteral("You must select an element from the list."),
-             Style{Msg::Icon::Information, QStringLiteral("Moles")});
-    setFixedBorder();
+             Style{.icon = Msg::Icon::Information, .title = QStringLiteral("Moles")});
 }
 
 void fmrMoles::Form_Load() {
@@ -186,7 +183,7 @@ void fmrMoles::Form_Load() {
                                         lstList1->addItem(item);
                                     });
     } catch (const RuntimeFault& f) {
-        say(f.description(), Style{Msg::Icon::Information, QStringLiteral("Tessival")});
+        say(f.description(), InformationStyle);
     }
     Text1->clear();
 }
@@ -197,7 +194,7 @@ void fmrMoles::lstList1_Click() {
     emptyAnswer();                 // an answer belongs to the element it was worked for
     const QString w = weightText(lstList1->item(ListPosition)->data(Qt::UserRole));
     if (w.isEmpty()) {
-        say(ListError, Style{Msg::Icon::Information, QStringLiteral("Tessival")});
+        say(ListError, InformationStyle);
         return;
     }
     txtMoles2->setText(w);

@@ -9,25 +9,33 @@ namespace {
 // Weight and occurrence box numbers of the six rows.
 constexpr int Rows[6][2] = {{1, 2}, {3, 4}, {5, 6}, {8, 9}, {10, 11}, {12, 13}};
 
-CalculatorForm::Design averageMass() {
+CalculatorForm::Design averageMass(frmAverageMass& w) {
     CalculatorForm::Design s;
     s.caption = QStringLiteral("Average Atomic Mass");
     s.heading = QStringLiteral("Enter the weight and percentage for up to six isotopes.");
     s.headingName = QStringLiteral("Label7");
+    s.headingLabel = &w.Label7;
+    // Weight and occurrence boxes and prompts of the six rows, in screen order.
+    QLineEdit** boxes[6][2] = {{&w.Text1, &w.Text2},   {&w.Text3, &w.Text4},   {&w.Text5, &w.Text6},
+                               {&w.Text8, &w.Text9},   {&w.Text10, &w.Text11}, {&w.Text12, &w.Text13}};
+    QLabel** labels[6][2] = {{&w.Label1, &w.Label2},   {&w.Label3, &w.Label4},   {&w.Label5, &w.Label6},
+                             {&w.Label8, &w.Label9},   {&w.Label10, &w.Label11}, {&w.Label12, &w.Label13}};
     for (int r = 0; r < 6; ++r) {
         for (int k = 0; k < 2; ++k) {
             const int n = Rows[r][k];
-            CalculatorForm::Input in;
-            in.name = QStringLiteral("Text%1").arg(n);
-            in.promptName = QStringLiteral("Label%1").arg(n);
-            in.prompt = k == 0 ? QStringLiteral("Weight of %1 #%2").arg(r == 0 ? QStringLiteral("isotope")
-                                                                              : QStringLiteral("Isotope"))
-                                     .arg(r + 1)
-                               : QStringLiteral("Occurence of isotope #%1").arg(r + 1);
-            in.keys = QStringLiteral(".E\r\b");
-            in.enterSubmits = false;  // Enter reaches Ok as the default button
-            s.inputs.append(in);
-            s.tabOrder.append(in.name);
+            const QString prompt =
+                k == 0 ? QStringLiteral("Weight of %1 #%2")
+                             .arg(r == 0 ? QStringLiteral("isotope") : QStringLiteral("Isotope"))
+                             .arg(r + 1)
+                       : QStringLiteral("Occurence of isotope #%1").arg(r + 1);
+            s.inputs.append(CalculatorForm::Input{.name = QStringLiteral("Text%1").arg(n),
+                                                  .prompt = prompt,
+                                                  .promptName = QStringLiteral("Label%1").arg(n),
+                                                  .keys = QStringLiteral(".E\r\b"),
+                                                  .enterSubmits = false,  // Enter reaches Ok as the default button
+                                                  .box = boxes[r][k],
+                                                  .label = labels[r][k]});
+            s.tabOrder.append(s.inputs.last().name);
         }
     }
     s.tabOrder << QStringLiteral("cmdOk") << QStringLiteral("cmdClear") << QStringLiteral("cmdPrint")
@@ -36,14 +44,16 @@ CalculatorForm::Design averageMass() {
     s.resultName = QStringLiteral("Label14");
     s.resultCaption = QStringLiteral("The average atomic mass is ");
     s.workLineName = QStringLiteral("Text7");
+    s.result = &w.Label14;
+    s.answer = &w.Text14;
+    s.work = &w.Text7;
     s.singleResult = true;
-    s.checkStyle = {Msg::Icon::Critical, QStringLiteral("Tessival")};
-    s.trapStyle = {Msg::Icon::Information, QStringLiteral("Tessival")};
+    s.checkStyle = Form::CriticalStyle;
+    s.trapStyle = Form::InformationStyle;
     s.enablingInputs = {};
     s.inputColumns = 2;
     s.okStartsDisabled = false;
     s.parent = QStringLiteral("frmMoleChoice");
-    s.fixedBorder = false;  // fixed once the layout is complete
     s.helpText = QStringLiteral(
         "The atomic mass as seen on the periodic table is not a whole number but a decimal number. The reason is "
         "that there are different isotopes of each atom with different weights  plus the fact that each isotope "
@@ -53,30 +63,15 @@ CalculatorForm::Design averageMass() {
 }
 }  // namespace
 
-frmAverageMass::frmAverageMass() : CalculatorForm(averageMass()) {
-    QLineEdit** boxes[] = {&Text1, &Text2, &Text3, &Text4, &Text5, &Text6, &Text8, &Text9, &Text10, &Text11, &Text12, &Text13};
-    QLabel** labels[] = {&Label1, &Label2, &Label3, &Label4, &Label5, &Label6,
-                         &Label8, &Label9, &Label10, &Label11, &Label12, &Label13};
-    for (int i = 0; i < 12; ++i) {
-        *boxes[i] = inputs.at(i);
-        *labels[i] = prompts.at(i);
-    }
-    Label14 = resultLabel;
-    Text14 = answerBox;
-    Text7 = workLine;
-
-    Label7 = heading;
-
+frmAverageMass::frmAverageMass() : CalculatorForm(averageMass(*this)) {
     // Each row: the weight at the left, the occurrence at the right; the result below.
-    for (QWidget* w : {static_cast<QWidget*>(Label14), static_cast<QWidget*>(Text14), static_cast<QWidget*>(cmdHelp)})
-        inputGrid->removeWidget(w);
+    for (QWidget* w : QList<QWidget*>{Label14, Text14, cmdHelp}) inputGrid->removeWidget(w);
     inputGrid->addWidget(Label14, 6, 0, 1, 2);
     inputGrid->addWidget(Text14, 6, 2, 1, 2);
 
     // Buttons: Cancel, Print, Clear, Ok, and "?" at the right end.
-    QHBoxLayout* buttons = buttonRow;
-    for (QPushButton* b : {cmdCancel, cmdClear, cmdPrint, cmdOk}) buttons->removeWidget(b);
-    for (QPushButton* b : {cmdCancel, cmdPrint, cmdClear, cmdOk, cmdHelp}) buttons->addWidget(b);
+    for (QPushButton* b : {cmdCancel, cmdClear, cmdPrint, cmdOk}) buttonRow->removeWidget(b);
+    for (QPushButton* b : {cmdCancel, cmdPrint, cmdClear, cmdOk, cmdHelp}) buttonRow->addWidget(b);
 
     const QString weight = QStringLiteral("You must enter valid data for the weight.");
     const QString occurrence = QStringLiteral("You must enter valid data for the occurence.");
@@ -84,7 +79,6 @@ frmAverageMass::frmAverageMass() : CalculatorForm(averageMass()) {
     addCheck([this] { return isEmpty(Text2); }, occurrence);
     addCheck([this] { return isEmpty(Text3); }, weight);
     addCheck([this] { return isEmpty(Text4); }, occurrence);
-    setFixedBorder();
 }
 
 std::optional<CalculatorForm::Result> frmAverageMass::calculate() {

@@ -4,28 +4,37 @@
 #include <QVBoxLayout>
 
 namespace {
-CalculatorForm::Design mass() {
+CalculatorForm::Design mass(frmMass& w) {
+    using Input = CalculatorForm::Input;
     CalculatorForm::Design s;
     s.caption = QStringLiteral("Mass - Mass Relationships");
     s.heading = QStringLiteral("Enter data from a BALANCED equation in all boxes except the gram entry you wish to find.");
+    s.headingLabel = &w.Label1;
     const QString coefficientKeys = QStringLiteral("\b\r");
     const QString gramKeys = QStringLiteral(".E+-\b\r");
     const QString weightKeys = QStringLiteral(".\b\r");
     s.inputs = {
-        {QStringLiteral("Text14"), QStringLiteral("Coefficient for the reactant."), QStringLiteral("Label15"),
-         QStringLiteral("Enter the coefficient of one of the reactant molecules."), coefficientKeys},
-        {QStringLiteral("Text1"), QStringLiteral("Grams"), QStringLiteral("Label2"),
-         QStringLiteral("Enter a valid number unless you wish to find this value."), gramKeys},
-        {QStringLiteral("Text6"), QStringLiteral("M.W."), QStringLiteral("Label7"),
-         QStringLiteral("Enter the molecular weight of the reactant molecule."), weightKeys},
-        {QStringLiteral("Text17"), QStringLiteral("Coefficient for the product."), QStringLiteral("Label18"),
-         QStringLiteral("Enter the coefficient of the other molecule."), coefficientKeys},
-        {QStringLiteral("Text4"), QStringLiteral("Grams"), QStringLiteral("Label5"),
-         QStringLiteral("Enter a valid number if other gram entry is empty or leave empty if you wish to find this "
-                        "value."),
-         gramKeys},
-        {QStringLiteral("Text9"), QStringLiteral("M.W."), QStringLiteral("Label10"),
-         QStringLiteral("Enter the molecular weight of the other molecule."), weightKeys},
+        Input{.name = QStringLiteral("Text14"), .prompt = QStringLiteral("Coefficient for the reactant."),
+              .promptName = QStringLiteral("Label15"),
+              .toolTip = QStringLiteral("Enter the coefficient of one of the reactant molecules."),
+              .keys = coefficientKeys, .box = &w.Text14, .label = &w.Label15},
+        Input{.name = QStringLiteral("Text1"), .prompt = QStringLiteral("Grams"), .promptName = QStringLiteral("Label2"),
+              .toolTip = QStringLiteral("Enter a valid number unless you wish to find this value."),
+              .keys = gramKeys, .box = &w.Text1, .label = &w.Label2},
+        Input{.name = QStringLiteral("Text6"), .prompt = QStringLiteral("M.W."), .promptName = QStringLiteral("Label7"),
+              .toolTip = QStringLiteral("Enter the molecular weight of the reactant molecule."),
+              .keys = weightKeys, .box = &w.Text6, .label = &w.Label7},
+        Input{.name = QStringLiteral("Text17"), .prompt = QStringLiteral("Coefficient for the product."),
+              .promptName = QStringLiteral("Label18"),
+              .toolTip = QStringLiteral("Enter the coefficient of the other molecule."),
+              .keys = coefficientKeys, .box = &w.Text17, .label = &w.Label18},
+        Input{.name = QStringLiteral("Text4"), .prompt = QStringLiteral("Grams"), .promptName = QStringLiteral("Label5"),
+              .toolTip = QStringLiteral("Enter a valid number if other gram entry is empty or leave empty if you wish "
+                                        "to find this value."),
+              .keys = gramKeys, .box = &w.Text4, .label = &w.Label5},
+        Input{.name = QStringLiteral("Text9"), .prompt = QStringLiteral("M.W."), .promptName = QStringLiteral("Label10"),
+              .toolTip = QStringLiteral("Enter the molecular weight of the other molecule."),
+              .keys = weightKeys, .box = &w.Text9, .label = &w.Label10},
     };
     s.answerName = QStringLiteral("Text13");
     s.resultName = QStringLiteral("Label14");
@@ -33,8 +42,12 @@ CalculatorForm::Design mass() {
     s.unitName = QStringLiteral("Label22");
     s.unitCaption = QStringLiteral("grams");
     s.workLineName = QStringLiteral("Text2");
+    s.result = &w.Label14;
+    s.answer = &w.Text13;
+    s.unit = &w.Label22;
+    s.work = &w.Text2;
     s.singleResult = true;
-    s.checkStyle = {Msg::Icon::Information, QStringLiteral("Tessival")};
+    s.checkStyle = Form::InformationStyle;
     s.trapText = QStringLiteral("Data entry error");
     s.parent = QStringLiteral("frmReactionChoice");
     s.unloadBeforeShow = true;
@@ -43,7 +56,6 @@ CalculatorForm::Design mass() {
     // answer row below them.
     s.inputColumns = 3;
     s.resultColumn = 2;
-    s.fixedBorder = false;  // fixed once the rows are laid out
     s.tabOrder = {QStringLiteral("Text14"), QStringLiteral("Text1"), QStringLiteral("Text6"),
                   QStringLiteral("Text17"), QStringLiteral("Text4"), QStringLiteral("Text9"),
                   QStringLiteral("cmdOk"),  QStringLiteral("cmdClear"), QStringLiteral("cmdCancel"),
@@ -64,16 +76,8 @@ void defaultCoefficient(QLineEdit* box) {
 }
 }  // namespace
 
-frmMass::frmMass() : CalculatorForm(mass()) {
-    bind(inputs, Text14, Text1, Text6, Text17, Text4, Text9);
-    bind(prompts, Label15, Label2, Label7, Label18, Label5, Label10);
-    Label14 = resultLabel;
-    Text13 = answerBox;
-    Label22 = unitLabel;
-    Text2 = workLine;
-
-    Label1 = heading;
-
+frmMass::frmMass() : CalculatorForm(mass(*this)) {
+    // "?" at the right end of the answer row.
     inputGrid->setAlignment(cmdHelp, Qt::AlignRight);
 
     const QString weight = QStringLiteral("You must enter a valid number for molecular weight.");
@@ -84,7 +88,6 @@ frmMass::frmMass() : CalculatorForm(mass()) {
     addCheck([this] { return Num::notAboveZero(Text6->text()); }, weight);
     addCheck([this] { return Num::notAboveZero(Text9->text()); }, weight);
     addCheck([this] { return m_given < 0; }, QStringLiteral("You must enter a valid number for grams."));
-    setFixedBorder();
 }
 
 void frmMass::prepare() {

@@ -22,8 +22,8 @@ const QString Arrow = QStringLiteral("=>");
 CalculatorForm::Design reactions() {
     CalculatorForm::Design s;
     s.caption = QStringLiteral("Chemical Reactions");
-    s.checkStyle = {Msg::Icon::None, QStringLiteral("Reactions")};
-    s.trapStyle = {Msg::Icon::None, QStringLiteral("Reactions")};
+    s.checkStyle = {.title = QStringLiteral("Reactions")};
+    s.trapStyle = {.title = QStringLiteral("Reactions")};
     s.enablingInputs = {};  // the equation box enables Ok and Print
     s.parent = QStringLiteral("frmReactionChoice");
     s.unloadBeforeShow = true;
@@ -111,8 +111,10 @@ frmReactions::frmReactions() : CalculatorForm(reactions()) {
         rowsAbove->addWidget(t);
     }
 
-    m_left = Column{nullptr, nullptr, nullptr, &Label2, &Text1, QStringLiteral("Label2"), QStringLiteral("Text1")};
-    m_right = Column{nullptr, nullptr, nullptr, &Label3, &Text2, QStringLiteral("Label3"), QStringLiteral("Text2")};
+    m_left = Column{.symbols = &Label2, .counts = &Text1, .name = QStringLiteral("Label2"),
+                    .boxName = QStringLiteral("Text1")};
+    m_right = Column{.symbols = &Label3, .counts = &Text2, .name = QStringLiteral("Label3"),
+                     .boxName = QStringLiteral("Text2")};
     fraFrame1 = makeColumn(m_left, QStringLiteral("Atoms on the left"));
     fraFrame1->setObjectName(QStringLiteral("fraFrame1"));
     fraFrame2 = makeColumn(m_right, QStringLiteral("Atoms on the right"));
@@ -138,7 +140,7 @@ frmReactions::frmReactions() : CalculatorForm(reactions()) {
              std::nullopt, refused);
     addCheck([this] { return RichTextBox1->text().count(Arrow) != 1; },
              QStringLiteral("You must use the = and > symbols."),
-             Style{Msg::Icon::Information, QStringLiteral("Invalid symbol in equation.")}, refused);
+             Style{.icon = Msg::Icon::Information, .title = QStringLiteral("Invalid symbol in equation.")}, refused);
 
     orderTabs({RichTextBox1, cmdOk, cmdClear, cmdPrint, cmdHelp, cmdCancel});
     fitRows();
@@ -263,7 +265,7 @@ std::optional<CalculatorForm::Result> frmReactions::calculate() {
     try {
         symbols = elementSymbols();
     } catch (const RuntimeFault& f) {
-        Msg::info(f.description(), QStringLiteral("Tessival"));
+        say(f.description(), InformationStyle);
         return std::nullopt;
     }
     const AtomCounter::SymbolTest isElement = [&symbols](std::string_view s) {
@@ -280,7 +282,7 @@ std::optional<CalculatorForm::Result> frmReactions::calculate() {
     QStringList faults;
     if (!left.ok()) faults << sideFault(QStringLiteral("Left"), left);
     if (!right.ok()) faults << sideFault(QStringLiteral("Right"), right);
-    if (!faults.isEmpty()) Msg::info(faults.join(QStringLiteral("\n\r")), QStringLiteral("Tessival"));
+    if (!faults.isEmpty()) say(faults.join(QStringLiteral("\n\r")), InformationStyle);
     return std::nullopt;
 }
 

@@ -64,11 +64,11 @@ protected:
 
 private:
     struct Column {
-        QGroupBox* frame;
-        QScrollArea* scroll;
-        QGridLayout* grid;
-        QList<QLabel*>* symbols;
-        QList<QLineEdit*>* counts;
+        QGroupBox* frame = nullptr;
+        QScrollArea* scroll = nullptr;
+        QGridLayout* grid = nullptr;
+        QList<QLabel*>* symbols = nullptr;
+        QList<QLineEdit*>* counts = nullptr;
         QString name;   // "Label2"
         QString boxName;  // "Text1"
     };

@@ -1,39 +1,46 @@
 #include "frmWeightCalculations.h"
 
 #include <QHBoxLayout>
-#include <QVBoxLayout>
 
 namespace {
 const QString Molecules = QStringLiteral("The number of molecules is ");
 const QString Grams = QStringLiteral("The number of grams is ");
 const QString Moles = QStringLiteral("The number of moles is ");
 
-CalculatorForm::Design makeDesign() {
+CalculatorForm::Design makeDesign(frmWeightCalculations& w) {
+    using Input = CalculatorForm::Input;
+    using Option = CalculatorForm::Option;
     CalculatorForm::Design s;
     s.caption = QStringLiteral("Molecular Weight Calculations");
-    CalculatorForm::Input weight;
-    weight.name = QStringLiteral("Text1");
-    weight.promptName = QStringLiteral("Label1");
-    weight.prompt = QStringLiteral("Enter the molecular weight");
-    weight.keys = QStringLiteral(".Ee\b\r");
-    weight.enterSubmits = false;  // Enter reaches Ok through the default button
-    CalculatorForm::Input quantity = weight;
-    quantity.name = QStringLiteral("Text2");
-    quantity.promptName = QStringLiteral("Label2");
-    quantity.prompt = QStringLiteral("Enter the quantity in question");
-    s.inputs = {weight, quantity};
+    const QString keys = QStringLiteral(".Ee\b\r");
+    // Enter reaches Ok through the default button.
+    s.inputs = {
+        Input{.name = QStringLiteral("Text1"), .prompt = QStringLiteral("Enter the molecular weight"),
+              .promptName = QStringLiteral("Label1"), .keys = keys, .enterSubmits = false, .box = &w.Text1,
+              .label = &w.Label1},
+        Input{.name = QStringLiteral("Text2"), .prompt = QStringLiteral("Enter the quantity in question"),
+              .promptName = QStringLiteral("Label2"), .keys = keys, .enterSubmits = false, .box = &w.Text2,
+              .label = &w.Label2},
+    };
     s.frameName = QStringLiteral("Frame1");
     s.frameCaption = QStringLiteral("Select the unit for the quantity");
-    s.options = {{QStringLiteral("Option1"), QStringLiteral("Molecules")},
-                 {QStringLiteral("Option2"), QStringLiteral("Grams")},
-                 {QStringLiteral("Option3"), QStringLiteral("Moles")}};
+    s.frameBox = &w.Frame1;
+    s.options = {
+        Option{.name = QStringLiteral("Option1"), .caption = QStringLiteral("Molecules"), .button = &w.Option1},
+        Option{.name = QStringLiteral("Option2"), .caption = QStringLiteral("Grams"), .button = &w.Option2},
+        Option{.name = QStringLiteral("Option3"), .caption = QStringLiteral("Moles"), .button = &w.Option3},
+    };
+    s.optionsInRow = true;
     s.answerName = QStringLiteral("Text3");
     s.resultName = QStringLiteral("Label3");
     s.resultCaption = Molecules;
     s.workLineName = QStringLiteral("Text4");
+    s.result = &w.Label3;
+    s.answer = &w.Text3;
+    s.work = &w.Text4;
     s.format = CalculatorForm::Format::DefaultSingle;
-    s.checkStyle = {Msg::Icon::Critical, QStringLiteral("Tessival")};
-    s.trapStyle = {Msg::Icon::Information, QStringLiteral("Tessival")};
+    s.checkStyle = Form::CriticalStyle;
+    s.trapStyle = Form::InformationStyle;
     s.helpText = QStringLiteral(
                      "If you are given a quantity of a molecule in one unit, sometimes you need to have that quantity in ")
                  + QStringLiteral("another unit. For example, if you are given a quantity of a molecule in grams, you "
@@ -46,47 +53,30 @@ CalculatorForm::Design makeDesign() {
     s.enablingInputs = {};
     s.okStartsDisabled = false;
     s.escapeCancels = true;
-    s.fixedBorder = false;  // fixed once the second frame is in
+    s.clearSelectsFirstOption = true;
     s.parent = QStringLiteral("frmWeightChoice");
     s.unloadBeforeShow = true;
     return s;
 }
 }  // namespace
 
-frmWeightCalculations::frmWeightCalculations() : CalculatorForm(makeDesign()) {
-    Text1 = inputs.at(0);
-    Text2 = inputs.at(1);
-    Label1 = prompts.at(0);
-    Label2 = prompts.at(1);
-    Frame1 = frame;
-    Option1 = options.at(0);
-    Option2 = options.at(1);
-    Option3 = options.at(2);
-    Label3 = resultLabel;
-    Text3 = answerBox;
-    Text4 = workLine;
+frmWeightCalculations::frmWeightCalculations() : CalculatorForm(makeDesign(*this)) {
     cmdPrint->setText(QStringLiteral("  Print"));
 
-    // The options of both frames stand left to right.
-    delete Frame1->layout();
-    auto* h1 = new QHBoxLayout(Frame1);
-    for (QRadioButton* r : {Option1, Option2, Option3}) h1->addWidget(r);
-
+    // The desired unit, its options left to right as the first frame's.
     Frame2 = new QGroupBox(QStringLiteral("Select the desired unit"), this);
     Frame2->setObjectName(QStringLiteral("Frame2"));
     auto* h2 = new QHBoxLayout(Frame2);
-    auto option = [this, h2](const char* name) {
-        auto* r = new QRadioButton(QStringLiteral("Molecules"), Frame2);
+    auto option = [this, h2](const char* name, const char* caption) {
+        auto* r = new QRadioButton(QLatin1String(caption), Frame2);
         r->setObjectName(QLatin1String(name));
         h2->addWidget(r);
         return r;
     };
-    Option4 = option("Option4");
-    Option5 = option("Option5");
-    Option5->setText(QStringLiteral("Grams"));
-    Option6 = option("Option6");
-    Option6->setText(QStringLiteral("Moles"));
-    if (auto* outer = qobject_cast<QVBoxLayout*>(layout())) outer->insertWidget(outer->indexOf(Frame1) + 1, Frame2);
+    Option4 = option("Option4", "Molecules");
+    Option5 = option("Option5", "Grams");
+    Option6 = option("Option6", "Moles");
+    rowsAbove->addWidget(Frame2);
     // On the change of state, however the option was selected.
     connect(Option4, &QRadioButton::toggled, this, [this](bool on) { if (on) Option4_Click(); });
     connect(Option5, &QRadioButton::toggled, this, [this](bool on) { if (on) Option5_Click(); });
@@ -101,7 +91,6 @@ frmWeightCalculations::frmWeightCalculations() : CalculatorForm(makeDesign()) {
              [this] { Text2->setFocus(); });
     addCheck([this] { return m_quantity < 0; }, QStringLiteral("You must enter a valid quantity."), std::nullopt,
              [this] { Text2->setFocus(); });
-    setFixedBorder();
 }
 
 void frmWeightCalculations::Form_Load() {
@@ -110,7 +99,7 @@ void frmWeightCalculations::Form_Load() {
 }
 
 void frmWeightCalculations::cleared() {
-    Option1->setChecked(true);
+    // The first unit is selected again by the shape; the desired unit here.
     Option4->setChecked(true);
     setResultCaption(Molecules);
 }

@@ -45,7 +45,7 @@ CalculatorForm::Design boyles(frmBoyles& w) {
     s.work = &w.Text1;
     s.helpLeftOfResult = true;
     s.singleResult = true;
-    s.fixedBorder = false;
+    s.fixedBorder = false;  // the one calculator whose border the student can drag
     s.parent = QStringLiteral("frmGasLaws");
     s.tabOrder = {QStringLiteral("txtInitialVolume"), QStringLiteral("txtInitialPressure"),
                   QStringLiteral("txtFinalEntry"),    QStringLiteral("cmdOk"),

@@ -2,8 +2,6 @@
 
 #include "WaterVapourLookup.h"
 
-#include <QBoxLayout>
-
 namespace {
 const QString Title = QStringLiteral("Combined Laws");
 const QString NoDryGas =
@@ -56,7 +54,7 @@ CalculatorForm::Design combined(frmCombinedLaws& w) {
 frmCombinedLaws::frmCombinedLaws() : CalculatorForm(combined(*this)) {
     chk1 = new QCheckBox(QStringLiteral("Check if collected over water."), this);
     chk1->setObjectName(QStringLiteral("chk1"));
-    static_cast<QBoxLayout*>(layout())->insertWidget(0, chk1);
+    rowsAbove->addWidget(chk1);  // above the boxes
     orderTabs({cmdCancel, chk1, cmdPrint});
     connect(chk1, &QCheckBox::toggled, this, [this] { chk1_Click(); });
 

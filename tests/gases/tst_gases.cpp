@@ -202,6 +202,47 @@ private slots:
         }
     }
 
+    // Every gas calculator has a fixed border around its controls at their
+    // full height, except Boyle's law, whose border the student can drag.
+    void borders_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<bool>("sizable");
+        for (const char* w : {"frmBoyles", "frmCharlesLaw", "frmCombinedLaws", "frmDalton", "frmGasDensity",
+                              "frmGayLussac", "frmGrahams", "frmIdeal", "frmMassVolume", "frmMolarVolume",
+                              "frmMolecularWeight", "frmRaoults", "frmVolumeVolume"})
+            QTest::newRow(w) << w << (QLatin1String(w) == "frmBoyles");
+    }
+    void borders() {
+        QFETCH(QString, window);
+        QFETCH(bool, sizable);
+        Form* f = Forms::show(window);
+        TestSupport::settle();
+        QVERIFY(f);
+        QCOMPARE(f->minimumSize() != f->maximumSize(), sizable);
+        QStringList squeezed;
+        for (QLineEdit* b : f->findChildren<QLineEdit*>())
+            if (b->isVisible() && b->height() < b->minimumSizeHint().height()) squeezed << b->objectName();
+        QVERIFY2(squeezed.isEmpty(), qPrintable(squeezed.join(QStringLiteral(", "))));
+        if (!sizable) return;
+        // Dragged larger, every control stays in the window.
+        f->resize(f->size() + QSize(120, 80));
+        TestSupport::settle();
+        for (QWidget* w : f->findChildren<QWidget*>())
+            if (w->isVisible()) QVERIFY2(f->rect().contains(QRect(w->mapTo(f, QPoint(0, 0)), w->size())),
+                                         qPrintable(w->objectName()));
+    }
+
+    // The "collected over water" box stands above the boxes, the full width of the window.
+    void combinedLawsCheckBoxOnTop() {
+        auto* f = qobject_cast<frmCombinedLaws*>(Forms::show(QStringLiteral("frmCombinedLaws")));
+        TestSupport::settle();
+        QVERIFY(f);
+        const int top = f->chk1->mapTo(f, QPoint(0, f->chk1->height())).y();
+        for (QWidget* w : f->findChildren<QWidget*>())
+            if (w != f->chk1 && w->isVisible() && w->parentWidget() == f) QVERIFY(w->mapTo(f, QPoint(0, 0)).y() >= top);
+        QCOMPARE(f->chk1->width(), f->Text6->width());
+    }
+
     // The chooser opens with the focus on Cancel, and Tab walks the buttons
     // in their tab-index order, not their place in the columns.
     void gasLawsTabOrder() {
