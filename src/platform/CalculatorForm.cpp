@@ -73,8 +73,8 @@ void CalculatorForm::build() {
             grid->addWidget(label, row, 0);
             grid->addWidget(box, row++, 1);
             constantBoxes.append(box);
-            if (c.box) *c.box = box;
-            if (c.label) *c.label = label;
+            fillMember(c.box, box);
+            fillMember(c.label, label);
         }
     };
     const int columns = std::max(1, m_design.inputColumns);
@@ -204,20 +204,17 @@ void CalculatorForm::constructed() {
 }
 
 void CalculatorForm::fillMembers() {
-    auto fill = [](auto** member, auto* control) {
-        if (member) *member = control;
-    };
     for (int i = 0; i < inputs.size(); ++i) {
-        fill(m_design.inputs.at(i).box, inputs.at(i));
-        fill(m_design.inputs.at(i).label, prompts.at(i));
+        fillMember(m_design.inputs.at(i).box, inputs.at(i));
+        fillMember(m_design.inputs.at(i).label, prompts.at(i));
     }
-    for (int i = 0; i < options.size(); ++i) fill(m_design.options.at(i).button, options.at(i));
-    fill(m_design.frameBox, frame);
-    fill(m_design.headingLabel, heading);
-    fill(m_design.result, resultLabel);
-    fill(m_design.answer, answerBox);
-    fill(m_design.unit, unitLabel);
-    fill(m_design.work, workLine);
+    for (int i = 0; i < options.size(); ++i) fillMember(m_design.options.at(i).button, options.at(i));
+    fillMember(m_design.frameBox, frame);
+    fillMember(m_design.headingLabel, heading);
+    fillMember(m_design.result, resultLabel);
+    fillMember(m_design.answer, answerBox);
+    fillMember(m_design.unit, unitLabel);
+    fillMember(m_design.work, workLine);
 }
 
 void CalculatorForm::reserveCaptionWidths() {

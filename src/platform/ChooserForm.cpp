@@ -18,12 +18,12 @@ ChooserForm::ChooserForm(const Design& design, QWidget* parent) : Form(parent), 
         columns = std::max(columns, t.column + 1);
         connect(b, &QPushButton::clicked, this, [this, i] { target_Click(i); });
         buttons.append(b);
-        if (t.button) *t.button = b;
+        fillMember(t.button, b);
     }
     int last = 0;
     for (int r : std::as_const(rows)) last = std::max(last, r);
     cmdCancel = makeButton(m_design.cancelName, m_design.cancelCaption);
-    if (m_design.cancel) *m_design.cancel = cmdCancel;
+    fillMember(m_design.cancel, cmdCancel);
     if (m_design.buttonWidth) cmdCancel->setMinimumWidth(m_design.buttonWidth);
     grid->addWidget(cmdCancel, last, 0, 1, columns, Qt::AlignHCenter);
     connect(cmdCancel, &QPushButton::clicked, this, &ChooserForm::cmdCancel_Click);

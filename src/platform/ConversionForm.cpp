@@ -117,18 +117,15 @@ void ConversionForm::build() {
     orderTabs(order);
     setFixedBorder();
 
-    auto fill = [](auto** member, auto* control) {
-        if (member) *member = control;
-    };
-    for (int i = 0; i < directions.size(); ++i) fill(d.directions.at(i).direction, directions.at(i));
-    for (int i = 0; i < buttons.size(); ++i) fill(d.buttons.at(i).button, buttons.at(i));
-    fill(d.promptLabel, prompt);
-    fill(d.box, input);
-    fill(d.result, resultLabel);
-    fill(d.answer, answerBox);
-    fill(d.unit, unitLabel);
-    fill(d.work, workLine);
-    fill(d.cancel, cmdCancel);
+    for (int i = 0; i < directions.size(); ++i) fillMember(d.directions.at(i).direction, directions.at(i));
+    for (int i = 0; i < buttons.size(); ++i) fillMember(d.buttons.at(i).button, buttons.at(i));
+    fillMember(d.promptLabel, prompt);
+    fillMember(d.box, input);
+    fillMember(d.result, resultLabel);
+    fillMember(d.answer, answerBox);
+    fillMember(d.unit, unitLabel);
+    fillMember(d.work, workLine);
+    fillMember(d.cancel, cmdCancel);
 }
 
 int ConversionForm::direction() const {

@@ -86,6 +86,11 @@ public:
     void orderTabs(const QStringList& names);
     void orderTabs(const QList<QWidget*>& widgets);
     void orderTabs(std::initializer_list<QWidget*> widgets) { orderTabs(QList<QWidget*>(widgets)); }
+    // Points a window's member named in a design at the control made for it
+    // (nothing when the design names no member).
+    template <class T> static void fillMember(T** member, T* control) {
+        if (member) *member = control;
+    }
 
     bool isUnloading() const { return m_unloading; }
 

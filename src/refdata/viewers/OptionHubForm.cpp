@@ -16,7 +16,7 @@ OptionHubForm::OptionHubForm(const Design& design) : m_options(design.options) {
         b->setObjectName(o.name);
         inner->addWidget(b);
         options.append(b);
-        if (o.button) *o.button = b;
+        fillMember(o.button, b);
     }
 
     cmdOK = makeButton(QStringLiteral("cmdOK"), QStringLiteral("Ok"));
