@@ -42,6 +42,9 @@ CalculatorForm::Design metrics(frmMetrics& w) {
     s.parent = QStringLiteral("frmGeneralChoice");
     s.onLoad = {{QStringLiteral("frmGeneralChoice"), Form::Action::Unload},
                 {QStringLiteral("frmSplash"), Form::Action::Unload}};
+    // Fixed once the load has captioned the unit options, which have no
+    // caption before.
+    s.fixedBorder = false;
     s.helpText = QStringLiteral(
         "All measurements in chemistry must be in metrics. Metric conversions deal with multiplication and division "
         "by 10 or multiples of 10. To convert a measurement from one unit to another, you must determine whether to "
@@ -116,6 +119,7 @@ int frmMetrics::toUnit() const {
 void frmMetrics::Form_Load() {
     CalculatorForm::Form_Load();
     for (int p = 1; p <= Positions; ++p) optDistance[p + Positions]->setEnabled(p != 1);
+    setFixedBorder();
 }
 
 void frmMetrics::option_Click(int index) {
