@@ -5,6 +5,7 @@
 #include "measure/frmMetrics.h"
 
 #include <QPushButton>
+#include <QScreen>
 
 using namespace MeasureTests;
 
@@ -110,6 +111,21 @@ private slots:
             QVERIFY2(r->width() >= r->sizeHint().width(), qPrintable(r->text()));
         }
         QCOMPARE(cut(f), QString());
+    }
+
+    // Sized before it is placed, so it opens centred on the screen as the
+    // density window does (within a few pixels of rounding and title bar).
+    void metricsOpensCentred() {
+        auto offset = [](const char* window) {
+            Form* f = TestSupport::open(QLatin1String(window));
+            const QPoint off = f->geometry().center() - f->screen()->availableGeometry().center();
+            TestSupport::unloadAll();
+            return off;
+        };
+        const QPoint metrics = offset("frmMetrics"), density = offset("frmDensity");
+        QVERIFY2((metrics - density).manhattanLength() <= 8,
+                 qPrintable(QStringLiteral("%1,%2 from the centre; the density window %3,%4")
+                                .arg(metrics.x()).arg(metrics.y()).arg(density.x()).arg(density.y())));
     }
 
     // The chooser opens at the size its buttons need; the student may make it
