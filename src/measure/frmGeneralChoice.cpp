@@ -2,23 +2,33 @@
 
 namespace {
 ChooserForm::Design generalChoice() {
+    using Target = ChooserForm::Target;
     ChooserForm::Design s;
     s.caption = QStringLiteral("General Problems");
     s.fontFamily = QStringLiteral("Times New Roman");
     s.pointSize = 9.75;
+    // Unlike the other choosers, this one keeps a sizable border.
     s.fixedBorder = false;
-    auto add = [&s](const char* name, const char* caption, const char* window, int column, int tab) {
-        s.targets.append({QLatin1String(name), QString::fromUtf8(caption), QLatin1String(window), column, tab,
-                          ChooserForm::Leave::Hide});
+    // Two columns (0 at the left, 1 at the right), the tab order across them row
+    // by row; each target hides the chooser.
+    s.targets = {
+        Target{.name = QStringLiteral("cmdSigfigs"), .caption = QStringLiteral("Significant Figures"),
+               .window = QStringLiteral("frmSigfig")},
+        Target{.name = QStringLiteral("cmdTemperatures"), .caption = QStringLiteral("Temperature Conversions"),
+               .window = QStringLiteral("frmTemperatures"), .tabIndex = 2},
+        Target{.name = QStringLiteral("cmdMetrics"), .caption = QStringLiteral("Metric Conversions"),
+               .window = QStringLiteral("frmMetrics"), .tabIndex = 4},
+        Target{.name = QStringLiteral("cmdEnglish"), .caption = QStringLiteral("English - Metrics"),
+               .window = QStringLiteral("frmEnglish"), .tabIndex = 6},
+        Target{.name = QStringLiteral("cmdTime"), .caption = QStringLiteral("Time Conversions"),
+               .window = QStringLiteral("frmTime"), .column = 1, .tabIndex = 1},
+        Target{.name = QStringLiteral("cmdDensity"), .caption = QStringLiteral("Density"),
+               .window = QStringLiteral("frmDensity"), .column = 1, .tabIndex = 3},
+        Target{.name = QStringLiteral("cmdVolume"), .caption = QStringLiteral("Volumes"),
+               .window = QStringLiteral("frmVolume"), .column = 1, .tabIndex = 5},
+        Target{.name = QStringLiteral("cmdMass"), .caption = QStringLiteral("Mass And Weight"),
+               .window = QStringLiteral("frmMassToWeight"), .column = 1, .tabIndex = 7},
     };
-    add("cmdSigfigs", "Significant Figures", "frmSigfig", 0, 0);
-    add("cmdTemperatures", "Temperature Conversions", "frmTemperatures", 0, 2);
-    add("cmdMetrics", "Metric Conversions", "frmMetrics", 0, 4);
-    add("cmdEnglish", "English - Metrics", "frmEnglish", 0, 6);
-    add("cmdTime", "Time Conversions", "frmTime", 1, 1);
-    add("cmdDensity", "Density", "frmDensity", 1, 3);
-    add("cmdVolume", "Volumes", "frmVolume", 1, 5);
-    add("cmdMass", "Mass And Weight", "frmMassToWeight", 1, 7);
     s.cancelTabIndex = 8;
     s.defaultButton = QStringLiteral("cmdSigfigs");
     return s;

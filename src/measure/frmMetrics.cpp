@@ -8,30 +8,43 @@
 namespace {
 using MetricPrefix::Positions;
 
-CalculatorForm::Design metrics() {
+CalculatorForm::Design metrics(frmMetrics& w) {
     CalculatorForm::Design s;
     s.caption = QStringLiteral("Metric Conversion");
     s.fontFamily = QStringLiteral("Times New Roman");
     s.pointSize = 9.75;
-    CalculatorForm::Input value{QStringLiteral("txtMetric1"), QStringLiteral("Enter a value"),
-                                QStringLiteral("lblMetric1"), QStringLiteral("Enter a valid, positive number.")};
-    value.keys = QStringLiteral(".E+\b");
-    value.enterSubmits = false;
-    s.inputs = {value};
+    s.inputs = {CalculatorForm::Input{.name = QStringLiteral("txtMetric1"),
+                                      .prompt = QStringLiteral("Enter a value"),
+                                      .promptName = QStringLiteral("lblMetric1"),
+                                      .toolTip = QStringLiteral("Enter a valid, positive number."),
+                                      .keys = QStringLiteral(".E+\b"),
+                                      .enterSubmits = false,
+                                      .box = &w.txtMetric1,
+                                      .label = &w.lblMetric1}};
     s.frameCaption = QStringLiteral("Select one of the following options");
+    s.frameBox = &w.Frame1;
     s.optionsInRow = true;
+    // Mass, distance, volume.
+    QRadioButton** categories[] = {&w.Option1, &w.Option2, &w.Option3};
     for (int c = 0; c < 3; ++c)
-        s.options.append({QStringLiteral("Option%1").arg(c + 1), MetricPrefix::categoryName(MetricPrefix::Category(c))});
+        s.options.append(CalculatorForm::Option{.name = QStringLiteral("Option%1").arg(c + 1),
+                                                .caption = MetricPrefix::categoryName(MetricPrefix::Category(c)),
+                                                .button = categories[c]});
     s.answerName = QStringLiteral("txtMetric2");
     s.resultName = QStringLiteral("lblMetric2");
     s.resultCaption = QStringLiteral("New Value");
     s.workLineName = QStringLiteral("Text1");
+    s.result = &w.lblMetric2;
+    s.answer = &w.txtMetric2;
+    s.work = &w.Text1;
     s.format = CalculatorForm::Format::DefaultDouble;
     s.trapText = QStringLiteral("Data entry error");
     s.parent = QStringLiteral("frmGeneralChoice");
     s.onLoad = {{QStringLiteral("frmGeneralChoice"), Form::Action::Unload},
                 {QStringLiteral("frmSplash"), Form::Action::Unload}};
-    s.fixedBorder = false;  // fixed once the unit frames are in
+    // Fixed once the load has captioned the unit options, which have no
+    // caption before.
+    s.fixedBorder = false;
     s.helpText = QStringLiteral(
         "All measurements in chemistry must be in metrics. Metric conversions deal with multiplication and division "
         "by 10 or multiples of 10. To convert a measurement from one unit to another, you must determine whether to "
@@ -58,15 +71,7 @@ QGroupBox* unitFrame(QWidget* parent, const QString& caption, const QString& inn
 }
 }  // namespace
 
-frmMetrics::frmMetrics() : CalculatorForm(metrics()) {
-    Frame1 = frame;
-    bind(options, Option1, Option2, Option3);
-    lblMetric1 = prompts[0];
-    txtMetric1 = inputs[0];
-    lblMetric2 = resultLabel;
-    txtMetric2 = answerBox;
-    Text1 = workLine;
-
+frmMetrics::frmMetrics() : CalculatorForm(metrics(*this)) {
     optDistance.append(nullptr);
     frmFrom = unitFrame(this, QStringLiteral("From"), QStringLiteral("frmDistance1"), &frmDistance1, &optDistance, 1);
     frmFrom->setObjectName(QStringLiteral("frmFrom"));
@@ -86,7 +91,6 @@ frmMetrics::frmMetrics() : CalculatorForm(metrics()) {
             if (on) optTo_Click();
         });
     }
-    setFixedBorder();
     QStringList order{QStringLiteral("txtMetric1")};
     for (int i = 1; i <= 2 * Positions; ++i) order << QStringLiteral("optDistance%1").arg(i);
     order << QStringLiteral("cmdOk") << QStringLiteral("cmdClear") << QStringLiteral("cmdCancel")
@@ -94,11 +98,10 @@ frmMetrics::frmMetrics() : CalculatorForm(metrics()) {
           << QStringLiteral("cmdPrint") << QStringLiteral("cmdHelp");
     orderTabs(order);
 
-    const Style info{Msg::Icon::Information, QStringLiteral("Tessival")};
     addCheck([this] { return Num::notAboveZero(txtMetric1->text()); }, QStringLiteral("You must enter valid data into the Enter box."));
-    addCheck([this] { return option() < 0; }, QStringLiteral("You must select a metric category."), info);
-    addCheck([this] { return fromUnit() == 0; }, QStringLiteral("You must select a 'From' unit."), info);
-    addCheck([this] { return toUnit() == 0; }, QStringLiteral("You must select a 'To' unit."), info);
+    addCheck([this] { return option() < 0; }, QStringLiteral("You must select a metric category."), InformationStyle);
+    addCheck([this] { return fromUnit() == 0; }, QStringLiteral("You must select a 'From' unit."), InformationStyle);
+    addCheck([this] { return toUnit() == 0; }, QStringLiteral("You must select a 'To' unit."), InformationStyle);
 }
 
 int frmMetrics::fromUnit() const {
@@ -116,6 +119,7 @@ int frmMetrics::toUnit() const {
 void frmMetrics::Form_Load() {
     CalculatorForm::Form_Load();
     for (int p = 1; p <= Positions; ++p) optDistance[p + Positions]->setEnabled(p != 1);
+    setFixedBorder();
 }
 
 void frmMetrics::option_Click(int index) {

@@ -9,7 +9,6 @@ CalculatorForm::Design design(const QString& caption) {
     s.pointSize = 9.75;
     s.format = CalculatorForm::Format::Scientific;
     s.parent = QStringLiteral("frmSolutions");
-    s.fixedBorder = false;
     return s;
 }
 
@@ -18,7 +17,6 @@ void finish(CalculatorForm* form) {
     f.setBold(true);
     f.setPointSizeF(18);
     form->cmdHelp->setFont(f);
-    form->setFixedBorder();
 }
 
 }  // namespace EquilibriumShape

@@ -6,9 +6,10 @@
 
 namespace EquilibriumShape {
 
-// The common design; the window fixes its border once its controls are placed.
+// The common design.
 CalculatorForm::Design design(const QString& caption);
-// Makes "?" bold 18 pt and fixes the window's border.
+// Makes "?" bold 18 pt; called at the end of the window's constructor, so the
+// border the shape fixes afterwards makes room for it.
 void finish(CalculatorForm* form);
 
 }  // namespace EquilibriumShape

@@ -2,29 +2,44 @@
 
 #include "EquilibriumShape.h"
 
-#include <QBoxLayout>
 #include <QGridLayout>
 
 namespace {
 const QString Title = QStringLiteral("Equilibrium constant.");
 
-CalculatorForm::Design equilibrium() {
+CalculatorForm::Design equilibrium(frmEquilibriumConstant& w) {
+    using Input = CalculatorForm::Input;
     CalculatorForm::Design s = EquilibriumShape::design(QStringLiteral("Equilibrium Constant"));
     const QString coefficientTip = QStringLiteral("Be sure to enter all coefficients even if they are 1's.");
     const QString molarityTip = QStringLiteral("Enter the molarity.");
-    auto coefficient = [&](const char* name, const char* prompt, const char* label) {
-        return CalculatorForm::Input{QLatin1String(name), QLatin1String(prompt), QLatin1String(label), coefficientTip,
-                                     QStringLiteral("\b\r")};
-    };
-    auto concentration = [&](const char* name, const char* prompt, const char* label) {
-        return CalculatorForm::Input{QLatin1String(name), QLatin1String(prompt), QLatin1String(label), molarityTip,
-                                     QStringLiteral(".E-+\b\r")};
-    };
+    const QString coefficientKeys = QStringLiteral("\b\r");
+    const QString concentrationKeys = QStringLiteral(".E-+\b\r");
+    // Reactants, then products: each a coefficient and its concentration.
     s.inputs = {
-        coefficient("Text2", "1st coefficient", "Label3"),   concentration("Text5", "1st concentration (M)", "Label6"),
-        coefficient("Text3", "2nd Coefficient", "Label4"),   concentration("Text4", "2nd Concentration (M)", "Label5"),
-        coefficient("Text8", "1st coefficient", "Label9"),   concentration("Text11", "1st concentration (M)", "Label12"),
-        coefficient("Text9", "2nd coefficient", "Label10"),  concentration("Text12", "2nd concentration (M)", "Label13"),
+        Input{.name = QStringLiteral("Text2"), .prompt = QStringLiteral("1st coefficient"),
+              .promptName = QStringLiteral("Label3"), .toolTip = coefficientTip, .keys = coefficientKeys,
+              .box = &w.Text2, .label = &w.Label3},
+        Input{.name = QStringLiteral("Text5"), .prompt = QStringLiteral("1st concentration (M)"),
+              .promptName = QStringLiteral("Label6"), .toolTip = molarityTip, .keys = concentrationKeys,
+              .box = &w.Text5, .label = &w.Label6},
+        Input{.name = QStringLiteral("Text3"), .prompt = QStringLiteral("2nd Coefficient"),
+              .promptName = QStringLiteral("Label4"), .toolTip = coefficientTip, .keys = coefficientKeys,
+              .box = &w.Text3, .label = &w.Label4},
+        Input{.name = QStringLiteral("Text4"), .prompt = QStringLiteral("2nd Concentration (M)"),
+              .promptName = QStringLiteral("Label5"), .toolTip = molarityTip, .keys = concentrationKeys,
+              .box = &w.Text4, .label = &w.Label5},
+        Input{.name = QStringLiteral("Text8"), .prompt = QStringLiteral("1st coefficient"),
+              .promptName = QStringLiteral("Label9"), .toolTip = coefficientTip, .keys = coefficientKeys,
+              .box = &w.Text8, .label = &w.Label9},
+        Input{.name = QStringLiteral("Text11"), .prompt = QStringLiteral("1st concentration (M)"),
+              .promptName = QStringLiteral("Label12"), .toolTip = molarityTip, .keys = concentrationKeys,
+              .box = &w.Text11, .label = &w.Label12},
+        Input{.name = QStringLiteral("Text9"), .prompt = QStringLiteral("2nd coefficient"),
+              .promptName = QStringLiteral("Label10"), .toolTip = coefficientTip, .keys = coefficientKeys,
+              .box = &w.Text9, .label = &w.Label10},
+        Input{.name = QStringLiteral("Text12"), .prompt = QStringLiteral("2nd concentration (M)"),
+              .promptName = QStringLiteral("Label13"), .toolTip = molarityTip, .keys = concentrationKeys,
+              .box = &w.Text12, .label = &w.Label13},
     };
     s.heading = QStringLiteral("Enter the coefficients and concentrations for each\n"
                                "reactant and product from a BALANCED equation.");
@@ -33,6 +48,10 @@ CalculatorForm::Design equilibrium() {
     s.resultName = QStringLiteral("Label2");
     s.resultCaption = QStringLiteral("The equilibrium constant is ");
     s.workLineName = QStringLiteral("Text14");
+    s.headingLabel = &w.Label1;
+    s.result = &w.Label2;
+    s.answer = &w.Text1;
+    s.work = &w.Text14;
     s.singleResult = true;
     s.keyStyle = {Msg::Icon::None, Title};
     s.checkStyle = {Msg::Icon::None, Title};
@@ -51,16 +70,17 @@ CalculatorForm::Design equilibrium() {
     return s;
 }
 
-// A frame holding two rows of coefficient and concentration, moved out of the window's column.
-QGroupBox* side(CalculatorForm* form, QLayout* column, const char* name, const QString& caption, int first) {
+// A frame holding two rows of coefficient and concentration, taken out of the
+// shape's input grid.
+QGroupBox* side(CalculatorForm* form, const char* name, const QString& caption, int first) {
     auto* frame = new QGroupBox(caption, form);
     frame->setObjectName(QLatin1String(name));
     auto* grid = new QGridLayout(frame);
     for (int i = 0; i < 4; ++i) {
         QWidget* prompt = form->prompts.at(first + i);
         QWidget* box = form->inputs.at(first + i);
-        column->removeWidget(prompt);
-        column->removeWidget(box);
+        form->inputGrid->removeWidget(prompt);
+        form->inputGrid->removeWidget(box);
         grid->addWidget(prompt, i / 2, (i % 2) * 2);
         grid->addWidget(box, i / 2, (i % 2) * 2 + 1);
     }
@@ -77,19 +97,12 @@ double term(float c1, float a1, bool second, float c2, float a2) {
 float amount(const QLineEdit* box) { return box->text().isEmpty() ? 0.0f : Num::toSingle(box->text()); }
 }  // namespace
 
-frmEquilibriumConstant::frmEquilibriumConstant() : CalculatorForm(equilibrium()) {
-    bind(inputs, Text2, Text5, Text3, Text4, Text8, Text11, Text9, Text12);
-    bind(prompts, Label3, Label6, Label4, Label5, Label9, Label12, Label10, Label13);
-    Text1 = answerBox;
-    Label2 = resultLabel;
-    Text14 = workLine;
-
-    QLayout* column = inputGrid;
-    Frame1 = side(this, column, "Frame1", QStringLiteral("Reactants (maximum of 2)"), 0);
-    Frame2 = side(this, column, "Frame2", QStringLiteral("Products (maximum of 2)"), 4);
+frmEquilibriumConstant::frmEquilibriumConstant() : CalculatorForm(equilibrium(*this)) {
+    // Under the heading: the reactants' frame, then the products'.
+    Frame1 = side(this, "Frame1", QStringLiteral("Reactants (maximum of 2)"), 0);
+    Frame2 = side(this, "Frame2", QStringLiteral("Products (maximum of 2)"), 4);
     rowsAbove->addWidget(Frame1);
     rowsAbove->addWidget(Frame2);
-    Label1 = heading;
 
     // Each check stops Ok at its first failure.
     const QString reactant = QStringLiteral("You must enter valid numeric data into the reactant concentration box");

@@ -2,7 +2,6 @@
 
 #include "refdata/FixedColumnTable.h"
 
-#include <QBoxLayout>
 #include <QFontMetricsF>
 
 namespace {
@@ -25,21 +24,30 @@ QList<FixedColumnTable::Title> titles() {
     };
 }
 
-CalculatorForm::Design freezing() {
+CalculatorForm::Design freezing(frmFreezing& w) {
+    using Input = CalculatorForm::Input;
+    using Option = CalculatorForm::Option;
     CalculatorForm::Design s;
     s.caption = QStringLiteral("Freezing Point / Boiling Point Changes");
     s.fontFamily = QStringLiteral("Times New Roman");
     s.pointSize = 9.75;
-    CalculatorForm::Input constant{QStringLiteral("Text1"), QStringLiteral("Enter one of the above temperature changes."),
-                                   QStringLiteral("Label2"), QStringLiteral("Enter a temperature change.")};
-    CalculatorForm::Input start{QStringLiteral("Text2"), QStringLiteral("Enter the original temperature in Celsius"),
-                                QStringLiteral("Label3"), QStringLiteral("Enter a valid temperature.")};
-    start.keys = QStringLiteral(".-\b\r");  // the list shows freezing points below 0
-    CalculatorForm::Input molality{QStringLiteral("Text3"), QStringLiteral("Enter the molality"),
-                                   QStringLiteral("Label4"), QStringLiteral("Enter a valid molality.")};
-    s.inputs = {constant, start, molality};
-    s.options = {{QStringLiteral("opt1"), QStringLiteral("Freezing point")},
-                 {QStringLiteral("opt2"), QStringLiteral("Boiling point")}};
+    s.inputs = {
+        Input{.name = QStringLiteral("Text1"), .prompt = QStringLiteral("Enter one of the above temperature changes."),
+              .promptName = QStringLiteral("Label2"), .toolTip = QStringLiteral("Enter a temperature change."),
+              .box = &w.Text1, .label = &w.Label2},
+        // The list shows freezing points below 0.
+        Input{.name = QStringLiteral("Text2"), .prompt = QStringLiteral("Enter the original temperature in Celsius"),
+              .promptName = QStringLiteral("Label3"), .toolTip = QStringLiteral("Enter a valid temperature."),
+              .keys = QStringLiteral(".-\b\r"), .box = &w.Text2, .label = &w.Label3},
+        Input{.name = QStringLiteral("Text3"), .prompt = QStringLiteral("Enter the molality"),
+              .promptName = QStringLiteral("Label4"), .toolTip = QStringLiteral("Enter a valid molality."),
+              .box = &w.Text3, .label = &w.Label4},
+    };
+    s.frameBox = &w.Frame1;
+    s.options = {
+        Option{.name = QStringLiteral("opt1"), .caption = QStringLiteral("Freezing point"), .button = &w.opt1},
+        Option{.name = QStringLiteral("opt2"), .caption = QStringLiteral("Boiling point"), .button = &w.opt2},
+    };
     s.optionsInRow = true;
     s.answerName = QStringLiteral("Text4");
     s.resultName = QStringLiteral("Label5");
@@ -47,10 +55,16 @@ CalculatorForm::Design freezing() {
     s.unitName = QStringLiteral("Label1");
     s.unitCaption = QStringLiteral("Celsius");
     s.workLineName = QStringLiteral("Text5");
+    s.result = &w.Label5;
+    s.answer = &w.Text4;
+    s.unit = &w.Label1;
+    s.work = &w.Text5;
     s.singleResult = true;
     s.parent = QStringLiteral("frmSolutions");
     s.onLoad = {{QStringLiteral("frmSolutions"), Form::Action::Hide}};
-    s.fixedBorder = false;  // fixed once the list is filled
+    // Fixed once the load has filled the list: the widest stored name or number
+    // widens the list and the window with it.
+    s.fixedBorder = false;
     s.tabOrder = {QStringLiteral("Text1"),    QStringLiteral("Text2"),   QStringLiteral("Text3"),
                   QStringLiteral("cmdCancel"), QStringLiteral("cmdClear"), QStringLiteral("cmdOk"),
                   QStringLiteral("lstList1"), QStringLiteral("opt1"),    QStringLiteral("opt2"),
@@ -65,17 +79,8 @@ CalculatorForm::Design freezing() {
 }
 }  // namespace
 
-frmFreezing::frmFreezing() : CalculatorForm(freezing()) {
-    Frame1 = frame;
-    bind(options, opt1, opt2);
-    bind(inputs, Text1, Text2, Text3);
-    bind(prompts, Label2, Label3, Label4);
-    Text4 = answerBox;
-    Label5 = resultLabel;
-    Label1 = unitLabel;
-    Text5 = workLine;
-
-    // The solvent list with its heading, above the options.
+frmFreezing::frmFreezing() : CalculatorForm(freezing(*this)) {
+    // The solvent list with its heading at the top, the options under it.
     Label6 = new QLabel(this);
     Label6->setObjectName(QStringLiteral("Label6"));
     Label6->setTextFormat(Qt::PlainText);
@@ -86,9 +91,10 @@ frmFreezing::frmFreezing() : CalculatorForm(freezing()) {
     lstList1->setAccessibleName(QStringLiteral("Solvents"));
     lstList1->setUniformItemSizes(true);  // one line each: no item is measured
     lstList1->setMinimumHeight(int(QFontMetricsF(lstList1->font()).lineSpacing() * 8));
-    auto* outer = static_cast<QBoxLayout*>(layout());
-    outer->insertWidget(0, Label6);
-    outer->insertWidget(1, lstList1);
+    rowsAbove->addWidget(Label6);
+    rowsAbove->addWidget(lstList1);
+    layout()->removeWidget(frame);
+    rowsAbove->addWidget(frame);
     orderTabs({cmdOk, lstList1, opt1});
 
     addCheck([this] { return isEmpty(Text1) || isEmpty(Text2) || isEmpty(Text3); },
@@ -111,7 +117,7 @@ void frmFreezing::fillList() {
         table.read(QStringLiteral("SELECT *  FROM Temperatures"), false);
     } catch (const RuntimeFault& f) {
         // The calculator stays usable without its list.
-        Msg::show(f.description(), QStringLiteral("Tessival"), Msg::Icon::Information);
+        say(f.description(), InformationStyle);
     }
     // No stored value is cut: names and numbers widen their columns.
     m_widths = table.widths(true);

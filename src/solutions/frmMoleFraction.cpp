@@ -1,33 +1,38 @@
 #include "frmMoleFraction.h"
 
-#include <QBoxLayout>
-#include <QGridLayout>
-
 namespace {
-CalculatorForm::Design moleFraction() {
+CalculatorForm::Design moleFraction(frmMoleFraction& w) {
+    using Input = CalculatorForm::Input;
     CalculatorForm::Design s;
     s.caption = QStringLiteral("Mole Fraction / Percent");
     s.fontFamily = QStringLiteral("Times New Roman");
     s.pointSize = 9.75;
-    auto input = [](const char* name, const char* prompt, const char* label) {
-        CalculatorForm::Input in{QLatin1String(name), QLatin1String(prompt), QLatin1String(label)};
-        in.enterSubmits = false;  // Enter runs Ok as the default button only
-        return in;
+    // Enter runs Ok as the default button only.
+    s.inputs = {
+        Input{.name = QStringLiteral("Text1"), .prompt = QStringLiteral("Mass of solute"),
+              .promptName = QStringLiteral("Label1"), .enterSubmits = false, .box = &w.Text1, .label = &w.Label1},
+        Input{.name = QStringLiteral("Text2"), .prompt = QStringLiteral("Molecular weight of solute"),
+              .promptName = QStringLiteral("Label2"), .enterSubmits = false, .box = &w.Text2, .label = &w.Label2},
+        Input{.name = QStringLiteral("Text3"), .prompt = QStringLiteral("Mass of solvent"),
+              .promptName = QStringLiteral("Label3"), .enterSubmits = false, .box = &w.Text3, .label = &w.Label3},
+        Input{.name = QStringLiteral("Text4"), .prompt = QStringLiteral("Molecular weight of solvent"),
+              .promptName = QStringLiteral("Label4"), .enterSubmits = false, .box = &w.Text4, .label = &w.Label4},
     };
-    s.inputs = {input("Text1", "Mass of solute", "Label1"), input("Text2", "Molecular weight of solute", "Label2"),
-                input("Text3", "Mass of solvent", "Label3"), input("Text4", "Molecular weight of solvent", "Label4")};
     s.heading = QStringLiteral("Enter the mass and molecular weight for the solute and the solvent.");
     s.headingName = QStringLiteral("Label5");
     s.answerName = QStringLiteral("Text6");
     s.resultName = QStringLiteral("Label6");
     s.resultCaption = QStringLiteral("Mole Fraction");
     s.workLineName = QStringLiteral("Text5");
+    s.headingLabel = &w.Label5;
+    s.result = &w.Label6;
+    s.answer = &w.Text6;
+    s.work = &w.Text5;
     s.singleResult = true;
-    s.checkStyle = {Msg::Icon::Information, QStringLiteral("Tessival")};
-    s.trapStyle = s.checkStyle;
+    s.checkStyle = Form::InformationStyle;
+    s.trapStyle = Form::InformationStyle;
     s.enablingInputs = {};
     s.okStartsDisabled = false;
-    s.fixedBorder = false;  // fixed once the percent box is placed
     s.tabOrder = {QStringLiteral("Text1"), QStringLiteral("Text2"),    QStringLiteral("Text3"),
                   QStringLiteral("Text4"), QStringLiteral("cmdOk"),    QStringLiteral("cmdClear"),
                   QStringLiteral("cmdPrint"), QStringLiteral("cmdCancel"), QStringLiteral("cmdHelp")};
@@ -39,19 +44,10 @@ CalculatorForm::Design moleFraction() {
 }
 }  // namespace
 
-frmMoleFraction::frmMoleFraction() : CalculatorForm(moleFraction()) {
-    bind(inputs, Text1, Text2, Text3, Text4);
-    bind(prompts, Label1, Label2, Label3, Label4);
-    Text6 = answerBox;
-    Label6 = resultLabel;
-    Text5 = workLine;
-
-    Label5 = heading;
-
+frmMoleFraction::frmMoleFraction() : CalculatorForm(moleFraction(*this)) {
     // The percent beside the fraction; "?" beside the lower boxes.
-    QGridLayout* grid = inputGrid;
-    int row = 0, col = 0, rs = 0, cs = 0;
-    grid->getItemPosition(grid->indexOf(Text6), &row, &col, &rs, &cs);
+    int row = 0, col = 0, rows = 0, cols = 0;
+    inputGrid->getItemPosition(inputGrid->indexOf(Text6), &row, &col, &rows, &cols);
     Label7 = new QLabel(QStringLiteral("Mole Percent"), this);
     Label7->setObjectName(QStringLiteral("Label7"));
     Label7->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -60,15 +56,14 @@ frmMoleFraction::frmMoleFraction() : CalculatorForm(moleFraction()) {
     Text7->setEnabled(false);
     Text7->setAccessibleName(Label7->text());
     Label7->setBuddy(Text7);
-    grid->removeWidget(cmdHelp);
-    grid->addWidget(cmdHelp, row - 1, 2);
-    grid->addWidget(Label7, row, 2);
-    grid->addWidget(Text7, row, 3);
+    inputGrid->removeWidget(cmdHelp);
+    inputGrid->addWidget(cmdHelp, row - 1, 2);
+    inputGrid->addWidget(Label7, row, 2);
+    inputGrid->addWidget(Text7, row, 3);
 
     // Buttons from the left: Cancel, Print, Clear, Ok.
     buttonRow->removeWidget(cmdPrint);
     buttonRow->insertWidget(buttonRow->indexOf(cmdClear), cmdPrint);
-    setFixedBorder();
 
     const QString quantity = QStringLiteral("You must enter a valid quantity.");
     const QString weight = QStringLiteral("You must enter a valid molecular weight.");

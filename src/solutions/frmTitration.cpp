@@ -2,46 +2,59 @@
 
 #include "EquilibriumShape.h"
 
-#include <QBoxLayout>
-#include <QGridLayout>
-
 namespace {
 const int DataBoxes = 4;
+const QString MolarityResult = QStringLiteral("The molarity of the acid is ");
 
-CalculatorForm::Design titration() {
+CalculatorForm::Design titration(frmTitration& w) {
+    using Input = CalculatorForm::Input;
+    using Option = CalculatorForm::Option;
     CalculatorForm::Design s = EquilibriumShape::design(QStringLiteral("Titration"));
     s.format = CalculatorForm::Format::Fixed;
     const QString concentrationTip = QStringLiteral("Enter the molarity/molality.");
     const QString volumeTip = QStringLiteral("Enter a valid number for the volume.");
-    auto input = [](const char* name, const QString& prompt, const char* label, const QString& tip, bool enter) {
-        CalculatorForm::Input in{QLatin1String(name), prompt, QLatin1String(label), tip,
-                                 enter ? QStringLiteral(".\b\r") : QStringLiteral(".\b")};
-        in.enterSubmits = enter;
-        return in;
-    };
+    // Enter runs Ok from the base's boxes and the ratio, not from the acid's.
+    const QString noEnter = QStringLiteral(".\b");
     s.inputs = {
-        input("Text1", QString(), "Label2", concentrationTip, false),
-        input("Text2", QStringLiteral("Enter the volume of the acid."), "Label3", volumeTip, false),
-        input("Text3", QString(), "Label4", concentrationTip, true),
-        input("Text4", QStringLiteral("Enter the volume of the base."), "Label5", volumeTip, true),
-        input("Text6", QStringLiteral("Moles of base per mole of acid."), "Label7",
-              QStringLiteral("Enter a number that represents the moles of base for each mole of acid."), true),
+        Input{.name = QStringLiteral("Text1"), .promptName = QStringLiteral("Label2"), .toolTip = concentrationTip,
+              .keys = noEnter, .enterSubmits = false, .box = &w.Text1, .label = &w.Label2},
+        Input{.name = QStringLiteral("Text2"), .prompt = QStringLiteral("Enter the volume of the acid."),
+              .promptName = QStringLiteral("Label3"), .toolTip = volumeTip, .keys = noEnter, .enterSubmits = false,
+              .box = &w.Text2, .label = &w.Label3},
+        Input{.name = QStringLiteral("Text3"), .promptName = QStringLiteral("Label4"), .toolTip = concentrationTip,
+              .box = &w.Text3, .label = &w.Label4},
+        Input{.name = QStringLiteral("Text4"), .prompt = QStringLiteral("Enter the volume of the base."),
+              .promptName = QStringLiteral("Label5"), .toolTip = volumeTip, .box = &w.Text4, .label = &w.Label5},
+        Input{.name = QStringLiteral("Text6"), .prompt = QStringLiteral("Moles of base per mole of acid."),
+              .promptName = QStringLiteral("Label7"),
+              .toolTip = QStringLiteral("Enter a number that represents the moles of base for each mole of acid."),
+              .box = &w.Text6, .label = &w.Label7},
     };
+    // Any of the four data boxes enables Ok and Print; the ratio does not.
+    s.enablingInputs = {0, 1, 2, 3};
+    s.frameBox = &w.Frame1;
     s.options = {
-        {QStringLiteral("opt1"), QStringLiteral("Molarity"), QString(),
-         {QStringLiteral("Enter the molarity of the acid."), QString(), QStringLiteral("Enter the molarity of the base.")},
-         QStringLiteral("The molarity of the acid is ")},
-        {QStringLiteral("opt2"), QStringLiteral("Molality"), QString(),
-         {QStringLiteral("Enter the molality of the acid."), QString(), QStringLiteral("Enter the molality of the base.")},
-         QStringLiteral("The molality of the acid is ")},
+        Option{.name = QStringLiteral("opt1"), .caption = QStringLiteral("Molarity"),
+               .prompts = {QStringLiteral("Enter the molarity of the acid."), QString(),
+                           QStringLiteral("Enter the molarity of the base.")},
+               .result = MolarityResult, .button = &w.opt1},
+        Option{.name = QStringLiteral("opt2"), .caption = QStringLiteral("Molality"),
+               .prompts = {QStringLiteral("Enter the molality of the acid."), QString(),
+                           QStringLiteral("Enter the molality of the base.")},
+               .result = QStringLiteral("The molality of the acid is "), .button = &w.opt2},
     };
     s.heading = QStringLiteral("Leave one of the first four boxes empty.");
+    s.headingLabel = &w.Label1;
     s.optionsInRow = true;
     s.answerName = QStringLiteral("Text5");
     s.resultName = QStringLiteral("Label6");
     s.workLineName = QStringLiteral("Text7");
+    s.result = &w.Label6;
+    s.answer = &w.Text5;
+    s.work = &w.Text7;
     s.singleResult = true;
-    s.checkStyle = {Msg::Icon::Information, QStringLiteral("Tessival")};
+    s.checkStyle = Form::InformationStyle;
+    s.clearSelectsFirstOption = true;
     s.trapText = QStringLiteral("Data Entry Error.");
     s.tabOrder = {QStringLiteral("Text1"),  QStringLiteral("Text2"),    QStringLiteral("Text3"),
                   QStringLiteral("Text4"),  QStringLiteral("Text6"),    QStringLiteral("cmdOk"),
@@ -55,31 +68,21 @@ CalculatorForm::Design titration() {
 }
 }  // namespace
 
-frmTitration::frmTitration() : CalculatorForm(titration()) {
-    Frame1 = frame;
-    bind(options, opt1, opt2);
-    bind(inputs, Text1, Text2, Text3, Text4, Text6);
-    bind(prompts, Label2, Label3, Label4, Label5, Label7);
-    Text5 = answerBox;
-    Label6 = resultLabel;
-    Text7 = workLine;
-    Label1 = heading;
-
-    // A rule between the four data boxes and the ratio: the rows from the
-    // ratio down move one row lower.
-    QGridLayout* grid = inputGrid;
-    QList<std::pair<QLayoutItem*, QList<int>>> lower;
-    for (int i = grid->count() - 1; i >= 0; --i) {
+frmTitration::frmTitration() : CalculatorForm(titration(*this)) {
+    // A rule between the four data boxes and the ratio: the ratio and the
+    // result row move one row lower.
+    const QList<QWidget*> lower{Label7, Text6, Label6, Text5, cmdHelp};
+    for (QWidget* w : lower) {
         int row = 0, col = 0, rows = 0, cols = 0;
-        grid->getItemPosition(i, &row, &col, &rows, &cols);
-        if (row >= DataBoxes) lower.append({grid->takeAt(i), {row + 1, col, rows, cols}});
+        inputGrid->getItemPosition(inputGrid->indexOf(w), &row, &col, &rows, &cols);
+        inputGrid->removeWidget(w);
+        inputGrid->addWidget(w, row + 1, col, rows, cols);
     }
-    for (const auto& [item, at] : lower) grid->addItem(item, at[0], at[1], at[2], at[3]);
     Line1 = new QFrame(this);
     Line1->setObjectName(QStringLiteral("Line1"));
     Line1->setFrameShape(QFrame::HLine);
     Line1->setFrameShadow(QFrame::Sunken);
-    grid->addWidget(Line1, DataBoxes, 0, 1, grid->columnCount());
+    inputGrid->addWidget(Line1, DataBoxes, 0, 1, inputGrid->columnCount());
 
     auto empty = [this] {
         int n = 0;
@@ -97,14 +100,6 @@ frmTitration::frmTitration() : CalculatorForm(titration()) {
         QStringLiteral("You must enter non-zero numbers. "));
     addCheck([this] { return Num::notAboveZero(Text6->text()); }, QStringLiteral("Enter a valid number for the ratio."));
     EquilibriumShape::finish(this);
-}
-
-void frmTitration::input_Change(int index) {
-    // Any of the four data boxes enables Ok and Print; the ratio does not.
-    if (index < DataBoxes) {
-        cmdPrint->setEnabled(true);
-        cmdOk->setEnabled(true);
-    }
 }
 
 std::optional<CalculatorForm::Result> frmTitration::calculate() {
@@ -139,10 +134,6 @@ void frmTitration::showResult(const Result& r) {
     setResultCaption(m_caption);
 }
 
-void frmTitration::cleared() {
-    // Back to Molarity with the captions of the load.
-    if (opt1->isChecked())
-        option_Click(0);
-    else
-        opt1->setChecked(true);
-}
+// After Molarity is selected again: its caption replaces the one of the
+// quantity last computed, also when Molarity stayed selected.
+void frmTitration::cleared() { setResultCaption(MolarityResult); }

@@ -29,8 +29,6 @@ public:
     QLineEdit* Text5;  // the answer
     QLineEdit* Text7;  // the work line
 
-    void input_Change(int index) override;
-
 protected:
     std::optional<Result> calculate() override;
     void showResult(const Result& r) override;

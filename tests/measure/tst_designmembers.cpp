@@ -8,6 +8,7 @@
 #include "measure/frmDensity.h"
 #include "measure/frmEnglish.h"
 #include "measure/frmMassToWeight.h"
+#include "measure/frmMetrics.h"
 #include "measure/frmSigfig.h"
 #include "measure/frmTemperatures.h"
 #include "measure/frmTime.h"
@@ -42,6 +43,11 @@ const QList<Window>& windows() {
          })},
         {"frmMassToWeight", of<frmMassToWeight>([](frmMassToWeight* f) {
              return Members{M(Label1), M(Text1), M(cmdKToN), M(cmdNToK), M(Label2), M(Text2), M(Label3)};
+         })},
+        {"frmMetrics", of<frmMetrics>([](frmMetrics* f) {
+             return Members{M(Frame1),     M(Option1),    M(Option2),      M(Option3), M(lblMetric1),
+                            M(txtMetric1), M(lblMetric2), M(txtMetric2),   M(Text1),   M(frmFrom),
+                            M(frmDistance1), M(frmTo),    M(frmDistance2)};
          })},
         {"frmSigfig", of<frmSigfig>([](frmSigfig* f) {
              return Members{M(lblsigfig1), M(txtSigfig1), M(lblSigfig2), M(txtSigfig2)};

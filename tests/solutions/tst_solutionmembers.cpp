@@ -10,12 +10,16 @@
 #include "solutions/frmAcids.h"
 #include "solutions/frmChangeOfState.h"
 #include "solutions/frmEnergyChange.h"
+#include "solutions/frmEquilibriumConstant.h"
 #include "solutions/frmFaradays.h"
+#include "solutions/frmFreezing.h"
 #include "solutions/frmHalfLife.h"
 #include "solutions/frmHenrys.h"
 #include "solutions/frmMolarity.h"
+#include "solutions/frmMoleFraction.h"
 #include "solutions/frmSolubilityConstants.h"
 #include "solutions/frmThermoData.h"
+#include "solutions/frmTitration.h"
 #include "solutions/frmionizationConstant.h"
 
 namespace {
@@ -55,11 +59,23 @@ private slots:
             return Members{MEMBER(Label1), MEMBER(Text1), MEMBER(Label2), MEMBER(Text2),  MEMBER(Label3),
                            MEMBER(Text3),  MEMBER(Label4), MEMBER(Text4), MEMBER(Label5), MEMBER(Text5)};
         });
+        row<frmEquilibriumConstant>("frmEquilibriumConstant", [](frmEquilibriumConstant* w) {
+            return Members{MEMBER(Label1),  MEMBER(Frame1), MEMBER(Label3),  MEMBER(Text2),   MEMBER(Label6),
+                           MEMBER(Text5),   MEMBER(Label4), MEMBER(Text3),   MEMBER(Label5),  MEMBER(Text4),
+                           MEMBER(Frame2),  MEMBER(Label9), MEMBER(Text8),   MEMBER(Label12), MEMBER(Text11),
+                           MEMBER(Label10), MEMBER(Text9),  MEMBER(Label13), MEMBER(Text12),  MEMBER(Label2),
+                           MEMBER(Text1),   MEMBER(Text14)};
+        });
         row<frmFaradays>("frmFaradays", [](frmFaradays* w) {
             return Members{MEMBER(Frame1), MEMBER(opt1),   MEMBER(opt2),  MEMBER(opt3),   MEMBER(Label1),
                            MEMBER(Text1),  MEMBER(Label2), MEMBER(Text2), MEMBER(Label3), MEMBER(Text3),
                            MEMBER(Label5), MEMBER(Text5),  MEMBER(Label6), MEMBER(Text6), MEMBER(Label4),
                            MEMBER(Text4)};
+        });
+        row<frmFreezing>("frmFreezing", [](frmFreezing* w) {
+            return Members{MEMBER(Label6), MEMBER(lstList1), MEMBER(Frame1), MEMBER(opt1),   MEMBER(opt2),
+                           MEMBER(Label2), MEMBER(Text1),    MEMBER(Label3), MEMBER(Text2),  MEMBER(Label4),
+                           MEMBER(Text3),  MEMBER(Label5),   MEMBER(Text4),  MEMBER(Label1), MEMBER(Text5)};
         });
         row<frmHalfLife>("frmHalfLife", [](frmHalfLife* w) {
             return Members{MEMBER(Frame1), MEMBER(opt1),  MEMBER(opt2),   MEMBER(Label2), MEMBER(Text1),
@@ -75,6 +91,11 @@ private slots:
                            MEMBER(Label3), MEMBER(Text2), MEMBER(Label4), MEMBER(Text3),  MEMBER(Label5),
                            MEMBER(Text4)};
         });
+        row<frmMoleFraction>("frmMoleFraction", [](frmMoleFraction* w) {
+            return Members{MEMBER(Label5), MEMBER(Label1), MEMBER(Text1), MEMBER(Label2), MEMBER(Text2),
+                           MEMBER(Label3), MEMBER(Text3),  MEMBER(Label4), MEMBER(Text4), MEMBER(Label6),
+                           MEMBER(Text6),  MEMBER(Label7), MEMBER(Text7),  MEMBER(Text5)};
+        });
         row<frmSolubilityConstants>("frmSolubilityConstants", [](frmSolubilityConstants* w) {
             return Members{MEMBER(Label6), MEMBER(Label2), MEMBER(Text1), MEMBER(Label1), MEMBER(Text5),
                            MEMBER(Label3), MEMBER(Text2),  MEMBER(Label5), MEMBER(Text6), MEMBER(Label4),
@@ -85,6 +106,12 @@ private slots:
                            MEMBER(Text1),  MEMBER(Label2), MEMBER(Text2), MEMBER(Label3), MEMBER(Text3),
                            MEMBER(Label5), MEMBER(Text5),  MEMBER(Label4), MEMBER(Text4), MEMBER(Label6),
                            MEMBER(Text6)};
+        });
+        row<frmTitration>("frmTitration", [](frmTitration* w) {
+            return Members{MEMBER(Frame1), MEMBER(opt1),   MEMBER(opt2),  MEMBER(Label1), MEMBER(Label2),
+                           MEMBER(Text1),  MEMBER(Label3), MEMBER(Text2), MEMBER(Label4), MEMBER(Text3),
+                           MEMBER(Label5), MEMBER(Text4),  MEMBER(Line1), MEMBER(Label7), MEMBER(Text6),
+                           MEMBER(Label6), MEMBER(Text5),  MEMBER(Text7)};
         });
         row<frmionizationConstant>("frmionizationConstant", [](frmionizationConstant* w) {
             return Members{MEMBER(Label8), MEMBER(Label1), MEMBER(Text1), MEMBER(Label5), MEMBER(Text6),
