@@ -202,12 +202,6 @@ public:
     QVBoxLayout* rowsBelow;
     QHBoxLayout* buttonRow;
 
-    // Points a window's named members at controls of the shape, in order:
-    // bind(inputs, Text1, Text2, Text5).
-    template <class T, class... M> static void bind(const QList<T*>& controls, M*&... members) {
-        qsizetype i = 0;
-        ((members = controls.at(i++)), ...);
-    }
 
     // The selected option (0-based), -1 with none.
     int option() const;

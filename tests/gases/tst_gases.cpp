@@ -18,57 +18,57 @@ frmGrahams* grahams() {
 
 // A calculator's named members, which its checks and formula read, with the
 // names they stand for.
-using Named = QList<std::pair<QString, QWidget*>>;
-#define MEMBER(m) std::pair<QString, QWidget*>(QStringLiteral(#m), w->m)
-Named namedMembers(Form* f) {
-    if (auto* w = qobject_cast<frmBoyles*>(f))
+using TestSupport::Members;
+#define MEMBER TS_MEMBER
+Members namedMembers(Form* form) {
+    if (auto* f = qobject_cast<frmBoyles*>(form))
         return {MEMBER(Frame1), MEMBER(opt1),   MEMBER(opt2),   MEMBER(Label3), MEMBER(txtInitialVolume),
                 MEMBER(Label4), MEMBER(txtInitialPressure),     MEMBER(Label1), MEMBER(txtFinalEntry),
                 MEMBER(Label2), MEMBER(txtFinalAnswer),         MEMBER(Label5), MEMBER(Text1)};
-    if (auto* w = qobject_cast<frmCharlesLaw*>(f))
+    if (auto* f = qobject_cast<frmCharlesLaw*>(form))
         return {MEMBER(Frame1), MEMBER(opt1),   MEMBER(opt2),   MEMBER(Label1), MEMBER(txtInitialTemperature),
                 MEMBER(Label2), MEMBER(txtInitialVolume),       MEMBER(Label3), MEMBER(txtFinalEntry),
                 MEMBER(Label4), MEMBER(txtFinalAnswer),         MEMBER(Label5), MEMBER(Text1)};
-    if (auto* w = qobject_cast<frmCombinedLaws*>(f))
+    if (auto* f = qobject_cast<frmCombinedLaws*>(form))
         return {MEMBER(chk1),   MEMBER(Label2), MEMBER(Text1),  MEMBER(Label3), MEMBER(Text2), MEMBER(Label5),
                 MEMBER(Text3),  MEMBER(Label4), MEMBER(Text4),  MEMBER(Label6), MEMBER(Text5), MEMBER(Label8),
                 MEMBER(Text7),  MEMBER(Label7), MEMBER(Text6)};
-    if (auto* w = qobject_cast<frmDalton*>(f))
+    if (auto* f = qobject_cast<frmDalton*>(form))
         return {MEMBER(Frame1), MEMBER(opt1),   MEMBER(opt2),  MEMBER(Label1), MEMBER(Text1), MEMBER(Label2),
                 MEMBER(Text2),  MEMBER(Label3), MEMBER(Text3), MEMBER(Label5), MEMBER(Text5), MEMBER(Label6),
                 MEMBER(Text6),  MEMBER(Label7), MEMBER(Text7)};
-    if (auto* w = qobject_cast<frmGasDensity*>(f))
+    if (auto* f = qobject_cast<frmGasDensity*>(form))
         return {MEMBER(Label1), MEMBER(Label2), MEMBER(Text1), MEMBER(Label3), MEMBER(Text2), MEMBER(Label4),
                 MEMBER(Text3),  MEMBER(Label5), MEMBER(Text4), MEMBER(Label6), MEMBER(Text5), MEMBER(Label7),
                 MEMBER(Text6)};
-    if (auto* w = qobject_cast<frmGayLussac*>(f))
+    if (auto* f = qobject_cast<frmGayLussac*>(form))
         return {MEMBER(Frame1), MEMBER(opt1),  MEMBER(opt2),   MEMBER(Label2), MEMBER(Text1), MEMBER(Label3),
                 MEMBER(Text2),  MEMBER(Label4), MEMBER(Text3), MEMBER(Label5), MEMBER(Text4), MEMBER(Label6),
                 MEMBER(Text5)};
-    if (auto* w = qobject_cast<frmGrahams*>(f))
+    if (auto* f = qobject_cast<frmGrahams*>(form))
         return {MEMBER(Label2), MEMBER(Text1), MEMBER(Label3), MEMBER(Text2), MEMBER(Label6), MEMBER(Text5),
                 MEMBER(Text3)};
-    if (auto* w = qobject_cast<frmIdeal*>(f))
+    if (auto* f = qobject_cast<frmIdeal*>(form))
         return {MEMBER(Frame1), MEMBER(opt1),  MEMBER(opt2),   MEMBER(opt3),  MEMBER(opt4),   MEMBER(Label2),
                 MEMBER(Text1),  MEMBER(Label3), MEMBER(Text2), MEMBER(Label4), MEMBER(Text3), MEMBER(Label5),
                 MEMBER(Text4),  MEMBER(Label6), MEMBER(Text5), MEMBER(Label7), MEMBER(Text6)};
-    if (auto* w = qobject_cast<frmMassVolume*>(f))
+    if (auto* f = qobject_cast<frmMassVolume*>(form))
         return {MEMBER(Frame1), MEMBER(opt1),  MEMBER(opt2),   MEMBER(Label1), MEMBER(Text1),  MEMBER(Label2),
                 MEMBER(Text2),  MEMBER(Label3), MEMBER(Text3), MEMBER(Label5), MEMBER(Text5),  MEMBER(Label6),
                 MEMBER(Text6),  MEMBER(Label7), MEMBER(Text7), MEMBER(Label4), MEMBER(Text4),  MEMBER(Label8),
                 MEMBER(Text8)};
-    if (auto* w = qobject_cast<frmMolarVolume*>(f))
+    if (auto* f = qobject_cast<frmMolarVolume*>(form))
         return {MEMBER(Frame1), MEMBER(opt1),  MEMBER(opt2),   MEMBER(opt3),  MEMBER(Label2), MEMBER(Text1),
                 MEMBER(Label3), MEMBER(Text2), MEMBER(Label4), MEMBER(Text3), MEMBER(Label1), MEMBER(Text4)};
-    if (auto* w = qobject_cast<frmMolecularWeight*>(f))
+    if (auto* f = qobject_cast<frmMolecularWeight*>(form))
         return {MEMBER(Label1), MEMBER(Label8), MEMBER(Text6), MEMBER(Label4), MEMBER(Text3), MEMBER(Label3),
                 MEMBER(Text2),  MEMBER(Label5), MEMBER(Text4), MEMBER(Label2), MEMBER(Text1), MEMBER(Label6),
                 MEMBER(Text5),  MEMBER(Label7), MEMBER(Text7)};
-    if (auto* w = qobject_cast<frmRaoults*>(f))
+    if (auto* f = qobject_cast<frmRaoults*>(form))
         return {MEMBER(Label2), MEMBER(Text1), MEMBER(Label3), MEMBER(Text2), MEMBER(Label4), MEMBER(Text3),
                 MEMBER(Label5), MEMBER(Text4), MEMBER(Label6), MEMBER(Text5), MEMBER(Label7), MEMBER(Text6),
                 MEMBER(Text7)};
-    if (auto* w = qobject_cast<frmVolumeVolume*>(f))
+    if (auto* f = qobject_cast<frmVolumeVolume*>(form))
         return {MEMBER(Label1), MEMBER(Label2), MEMBER(Text1),   MEMBER(Label3), MEMBER(Text2),
                 MEMBER(Label4), MEMBER(Text3),  MEMBER(Label14), MEMBER(Text13), MEMBER(Text4)};
     return {};
@@ -193,13 +193,7 @@ private slots:
         QFETCH(QString, window);
         Form* f = Forms::show(window);
         TestSupport::settle();
-        const Named members = namedMembers(f);
-        QVERIFY(!members.isEmpty());
-        for (const auto& [name, control] : members) {
-            QVERIFY2(control, qPrintable(name));
-            QCOMPARE(control->objectName(), name);
-            QVERIFY2(f->isAncestorOf(control), qPrintable(name));
-        }
+        TestSupport::checkMembers(f, namedMembers(f));
     }
 
     // Every gas calculator has a fixed border around its controls at their

@@ -14,11 +14,10 @@
 #include "measure/frmTime.h"
 #include "measure/frmVolume.h"
 
-#include <functional>
-
 namespace {
-using Members = QList<QPair<const char*, QWidget*>>;
-#define M(member) Members::value_type{#member, f->member}
+using TestSupport::Members;
+#define M TS_MEMBER
+using TestSupport::membersOf;
 
 // The window's name and its members, by name.
 struct Window {
@@ -26,51 +25,47 @@ struct Window {
     std::function<Members(Form*)> members;
 };
 
-template <class T> std::function<Members(Form*)> of(std::function<Members(T*)> list) {
-    return [list](Form* f) { return list(qobject_cast<T*>(f)); };
-}
-
 const QList<Window>& windows() {
     static const QList<Window> all{
-        {"frmDensity", of<frmDensity>([](frmDensity* f) {
+        {"frmDensity", membersOf<frmDensity>([](frmDensity* f) {
              return Members{M(optDensity3), M(optDensity1), M(optDensity2), M(Label1),      M(Text1),
                             M(lblDensity2), M(txtDensity1), M(lblDensity3), M(txtDensity3), M(Text2)};
          })},
-        {"frmEnglish", of<frmEnglish>([](frmEnglish* f) {
+        {"frmEnglish", membersOf<frmEnglish>([](frmEnglish* f) {
              return Members{M(Label1),  M(Text1),   M(Option1), M(Option2), M(cmdPToK), M(cmdPToG),
                             M(cmdOToK), M(cmdOToG), M(cmdFToM), M(cmdFToC), M(cmdIToM), M(cmdIToC),
                             M(cmdLToG), M(cmdLToOunces), M(cmdMToG), M(cmdMToO), M(Text2), M(Label3)};
          })},
-        {"frmMassToWeight", of<frmMassToWeight>([](frmMassToWeight* f) {
+        {"frmMassToWeight", membersOf<frmMassToWeight>([](frmMassToWeight* f) {
              return Members{M(Label1), M(Text1), M(cmdKToN), M(cmdNToK), M(Label2), M(Text2), M(Label3)};
          })},
-        {"frmMetrics", of<frmMetrics>([](frmMetrics* f) {
+        {"frmMetrics", membersOf<frmMetrics>([](frmMetrics* f) {
              return Members{M(Frame1),     M(Option1),    M(Option2),      M(Option3), M(lblMetric1),
                             M(txtMetric1), M(lblMetric2), M(txtMetric2),   M(Text1),   M(frmFrom),
                             M(frmDistance1), M(frmTo),    M(frmDistance2)};
          })},
-        {"frmSigfig", of<frmSigfig>([](frmSigfig* f) {
+        {"frmSigfig", membersOf<frmSigfig>([](frmSigfig* f) {
              return Members{M(lblsigfig1), M(txtSigfig1), M(lblSigfig2), M(txtSigfig2)};
          })},
-        {"frmTemperatures", of<frmTemperatures>([](frmTemperatures* f) {
+        {"frmTemperatures", membersOf<frmTemperatures>([](frmTemperatures* f) {
              return Members{M(Label1),  M(Text1),   M(cmdFToC), M(cmdFToK), M(cmdCToF), M(cmdCToK),
                             M(cmdKToF), M(cmdKToC), M(Label2),  M(Text2),   M(Text3)};
          })},
-        {"frmTime", of<frmTime>([](frmTime* f) {
+        {"frmTime", membersOf<frmTime>([](frmTime* f) {
              return Members{M(Label1),  M(Text1),   M(cmdYToD), M(cmdDToH), M(cmdHToM), M(cmdMToS), M(cmdSToM),
                             M(cmdMToH), M(cmdHToD), M(cmdDToY), M(Label2),  M(Text2),   M(Label3),  M(cmdClose)};
          })},
-        {"frmVolume", of<frmVolume>([](frmVolume* f) {
+        {"frmVolume", membersOf<frmVolume>([](frmVolume* f) {
              return Members{M(Frame1), M(opt1),  M(opt2),   M(opt3),  M(Label2), M(Text1),
                             M(Label3), M(Text2), M(Label4), M(Text3), M(Text4)};
          })},
-        {"frmMoleChoice", of<frmMoleChoice>([](frmMoleChoice* f) {
+        {"frmMoleChoice", membersOf<frmMoleChoice>([](frmMoleChoice* f) {
              return Members{M(cmdMoles), M(cmdAveAtMass), M(cmdMassEnergy), M(cmdAtom)};
          })},
-        {"frmWeightChoice", of<frmWeightChoice>([](frmWeightChoice* f) {
+        {"frmWeightChoice", membersOf<frmWeightChoice>([](frmWeightChoice* f) {
              return Members{M(cmdCalculateWeight), M(cmdCalculate), M(cmdClose)};
          })},
-        {"frmReactionChoice", of<frmReactionChoice>([](frmReactionChoice* f) {
+        {"frmReactionChoice", membersOf<frmReactionChoice>([](frmReactionChoice* f) {
              return Members{M(cmdBalancing), M(cmdMassMass)};
          })},
     };
@@ -94,16 +89,7 @@ private slots:
         const Window& w = windows().at(window);
         Form* f = TestSupport::open(QLatin1String(w.name));
         QVERIFY(f);
-        QSet<QWidget*> seen;
-        for (const auto& [name, control] : w.members(f)) {
-            QVERIFY2(control, name);
-            QCOMPARE(control->objectName(), QLatin1String(name));
-            QCOMPARE(control->window(), f);
-            // The one control of that name in the window.
-            QCOMPARE(f->findChildren<QWidget*>(QLatin1String(name)).size(), 1);
-            QVERIFY2(!seen.contains(control), name);
-            seen.insert(control);
-        }
+        TestSupport::checkMembers(f, w.members(f));
     }
 };
 

@@ -23,15 +23,13 @@
 #include "solutions/frmionizationConstant.h"
 
 namespace {
-// A member's control and the member's name.
-using Members = QList<std::pair<QWidget*, QString>>;
+using TestSupport::Members;
 using Reader = std::function<Members(Form*)>;
 
-#define MEMBER(m) std::pair<QWidget*, QString>(w->m, QStringLiteral(#m))
+#define MEMBER TS_MEMBER
 
 template <class T> void row(const char* window, std::function<Members(T*)> read) {
-    QTest::newRow(window) << QString::fromLatin1(window)
-                          << Reader([read](Form* f) { return read(qobject_cast<T*>(f)); });
+    QTest::newRow(window) << QString::fromLatin1(window) << TestSupport::membersOf<T>(read);
 }
 }  // namespace
 
@@ -46,74 +44,74 @@ private slots:
     void membersAreTheirControls_data() {
         QTest::addColumn<QString>("window");
         QTest::addColumn<Reader>("members");
-        row<frmAcids>("frmAcids", [](frmAcids* w) {
+        row<frmAcids>("frmAcids", [](frmAcids* f) {
             return Members{MEMBER(Frame1), MEMBER(opt1),   MEMBER(opt2),  MEMBER(opt3),  MEMBER(opt4),
                            MEMBER(Label1), MEMBER(Text1),  MEMBER(Label2), MEMBER(Text2), MEMBER(Text3)};
         });
-        row<frmChangeOfState>("frmChangeOfState", [](frmChangeOfState* w) {
+        row<frmChangeOfState>("frmChangeOfState", [](frmChangeOfState* f) {
             return Members{MEMBER(Frame1), MEMBER(opt1),  MEMBER(opt2),   MEMBER(Label1), MEMBER(Text1),
                            MEMBER(Label2), MEMBER(Text2), MEMBER(Label3), MEMBER(Text3),  MEMBER(Label4),
                            MEMBER(Text4),  MEMBER(Label5), MEMBER(Text5)};
         });
-        row<frmEnergyChange>("frmEnergyChange", [](frmEnergyChange* w) {
+        row<frmEnergyChange>("frmEnergyChange", [](frmEnergyChange* f) {
             return Members{MEMBER(Label1), MEMBER(Text1), MEMBER(Label2), MEMBER(Text2),  MEMBER(Label3),
                            MEMBER(Text3),  MEMBER(Label4), MEMBER(Text4), MEMBER(Label5), MEMBER(Text5)};
         });
-        row<frmEquilibriumConstant>("frmEquilibriumConstant", [](frmEquilibriumConstant* w) {
+        row<frmEquilibriumConstant>("frmEquilibriumConstant", [](frmEquilibriumConstant* f) {
             return Members{MEMBER(Label1),  MEMBER(Frame1), MEMBER(Label3),  MEMBER(Text2),   MEMBER(Label6),
                            MEMBER(Text5),   MEMBER(Label4), MEMBER(Text3),   MEMBER(Label5),  MEMBER(Text4),
                            MEMBER(Frame2),  MEMBER(Label9), MEMBER(Text8),   MEMBER(Label12), MEMBER(Text11),
                            MEMBER(Label10), MEMBER(Text9),  MEMBER(Label13), MEMBER(Text12),  MEMBER(Label2),
                            MEMBER(Text1),   MEMBER(Text14)};
         });
-        row<frmFaradays>("frmFaradays", [](frmFaradays* w) {
+        row<frmFaradays>("frmFaradays", [](frmFaradays* f) {
             return Members{MEMBER(Frame1), MEMBER(opt1),   MEMBER(opt2),  MEMBER(opt3),   MEMBER(Label1),
                            MEMBER(Text1),  MEMBER(Label2), MEMBER(Text2), MEMBER(Label3), MEMBER(Text3),
                            MEMBER(Label5), MEMBER(Text5),  MEMBER(Label6), MEMBER(Text6), MEMBER(Label4),
                            MEMBER(Text4)};
         });
-        row<frmFreezing>("frmFreezing", [](frmFreezing* w) {
+        row<frmFreezing>("frmFreezing", [](frmFreezing* f) {
             return Members{MEMBER(Label6), MEMBER(lstList1), MEMBER(Frame1), MEMBER(opt1),   MEMBER(opt2),
                            MEMBER(Label2), MEMBER(Text1),    MEMBER(Label3), MEMBER(Text2),  MEMBER(Label4),
                            MEMBER(Text3),  MEMBER(Label5),   MEMBER(Text4),  MEMBER(Label1), MEMBER(Text5)};
         });
-        row<frmHalfLife>("frmHalfLife", [](frmHalfLife* w) {
+        row<frmHalfLife>("frmHalfLife", [](frmHalfLife* f) {
             return Members{MEMBER(Frame1), MEMBER(opt1),  MEMBER(opt2),   MEMBER(Label2), MEMBER(Text1),
                            MEMBER(Label3), MEMBER(Text2), MEMBER(Label5), MEMBER(Text4),  MEMBER(Label4),
                            MEMBER(Text3),  MEMBER(Label6), MEMBER(Text5)};
         });
-        row<frmHenrys>("frmHenrys", [](frmHenrys* w) {
+        row<frmHenrys>("frmHenrys", [](frmHenrys* f) {
             return Members{MEMBER(Label2), MEMBER(Text1), MEMBER(Label3), MEMBER(Text2),
                            MEMBER(Label4), MEMBER(Text3), MEMBER(Text4)};
         });
-        row<frmMolarity>("frmMolarity", [](frmMolarity* w) {
+        row<frmMolarity>("frmMolarity", [](frmMolarity* f) {
             return Members{MEMBER(Frame1), MEMBER(opt1),  MEMBER(opt2),   MEMBER(Label2), MEMBER(Text1),
                            MEMBER(Label3), MEMBER(Text2), MEMBER(Label4), MEMBER(Text3),  MEMBER(Label5),
                            MEMBER(Text4)};
         });
-        row<frmMoleFraction>("frmMoleFraction", [](frmMoleFraction* w) {
+        row<frmMoleFraction>("frmMoleFraction", [](frmMoleFraction* f) {
             return Members{MEMBER(Label5), MEMBER(Label1), MEMBER(Text1), MEMBER(Label2), MEMBER(Text2),
                            MEMBER(Label3), MEMBER(Text3),  MEMBER(Label4), MEMBER(Text4), MEMBER(Label6),
                            MEMBER(Text6),  MEMBER(Label7), MEMBER(Text7),  MEMBER(Text5)};
         });
-        row<frmSolubilityConstants>("frmSolubilityConstants", [](frmSolubilityConstants* w) {
+        row<frmSolubilityConstants>("frmSolubilityConstants", [](frmSolubilityConstants* f) {
             return Members{MEMBER(Label6), MEMBER(Label2), MEMBER(Text1), MEMBER(Label1), MEMBER(Text5),
                            MEMBER(Label3), MEMBER(Text2),  MEMBER(Label5), MEMBER(Text6), MEMBER(Label4),
                            MEMBER(Text3),  MEMBER(Text4)};
         });
-        row<frmThermoData>("frmThermoData", [](frmThermoData* w) {
+        row<frmThermoData>("frmThermoData", [](frmThermoData* f) {
             return Members{MEMBER(Frame1), MEMBER(opt1),   MEMBER(opt2),  MEMBER(opt3),   MEMBER(Label1),
                            MEMBER(Text1),  MEMBER(Label2), MEMBER(Text2), MEMBER(Label3), MEMBER(Text3),
                            MEMBER(Label5), MEMBER(Text5),  MEMBER(Label4), MEMBER(Text4), MEMBER(Label6),
                            MEMBER(Text6)};
         });
-        row<frmTitration>("frmTitration", [](frmTitration* w) {
+        row<frmTitration>("frmTitration", [](frmTitration* f) {
             return Members{MEMBER(Frame1), MEMBER(opt1),   MEMBER(opt2),  MEMBER(Label1), MEMBER(Label2),
                            MEMBER(Text1),  MEMBER(Label3), MEMBER(Text2), MEMBER(Label4), MEMBER(Text3),
                            MEMBER(Label5), MEMBER(Text4),  MEMBER(Line1), MEMBER(Label7), MEMBER(Text6),
                            MEMBER(Label6), MEMBER(Text5),  MEMBER(Text7)};
         });
-        row<frmionizationConstant>("frmionizationConstant", [](frmionizationConstant* w) {
+        row<frmionizationConstant>("frmionizationConstant", [](frmionizationConstant* f) {
             return Members{MEMBER(Label8), MEMBER(Label1), MEMBER(Text1), MEMBER(Label5), MEMBER(Text6),
                            MEMBER(Label2), MEMBER(Text2),  MEMBER(Label6), MEMBER(Text7), MEMBER(Label3),
                            MEMBER(Text3),  MEMBER(Label7), MEMBER(Text8), MEMBER(Label4), MEMBER(Text4),
@@ -125,12 +123,7 @@ private slots:
         QFETCH(Reader, members);
         Form* f = Forms::show(window);
         QVERIFY(f);
-        for (const auto& [control, name] : members(f)) {
-            QVERIFY2(control, qPrintable(name + QStringLiteral(" is not set")));
-            QCOMPARE(control->objectName(), name);
-            QCOMPARE(f->findChildren<QWidget*>(name).size(), 1);
-            QCOMPARE(f->findChild<QWidget*>(name), control);
-        }
+        TestSupport::checkMembers(f, members(f));
     }
 };
 

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QLocale>
+#include <QSet>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 
@@ -153,5 +154,19 @@ void reset() {
     unloadAll();
     messages().clear();
     printer().printed.clear();
+}
+
+void checkMembers(Form* f, const Members& members) {
+    QVERIFY(f);
+    QVERIFY(!members.isEmpty());
+    QSet<QWidget*> seen;
+    for (const auto& [name, control] : members) {
+        QVERIFY2(control, name);
+        QCOMPARE(control->objectName(), QLatin1String(name));
+        QCOMPARE(control->window(), f);
+        QCOMPARE(f->findChildren<QWidget*>(QLatin1String(name)).size(), 1);
+        QVERIFY2(!seen.contains(control), name);
+        seen.insert(control);
+    }
 }
 }  // namespace TestSupport
