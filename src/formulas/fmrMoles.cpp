@@ -69,8 +69,10 @@ QString weightText(const QVariant& stored) {
 }
 }  // namespace
 
-const FixedColumnLine fmrMoles::ElementLine({{QStringLiteral("Symbol"), 2, QStringLiteral("00"), 0},
-                                             {QStringLiteral("ElementName"), 12, Picture::zeros(12), 2}});
+const FixedColumnLine fmrMoles::ElementLine({
+    {.field = QStringLiteral("Symbol"), .width = 2, .picture = QStringLiteral("00")},
+    {.field = QStringLiteral("ElementName"), .width = 12, .picture = Picture::zeros(12), .blanksBefore = 2},
+});
 
 fmrMoles::fmrMoles() : CalculatorForm(moles(*this)) {
     cmdOk->setToolTip(QStringLiteral("Press to calculate your answer."));

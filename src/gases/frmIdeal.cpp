@@ -55,7 +55,7 @@ CalculatorForm::Design ideal(frmIdeal& w) {
     s.clearFocusesInput = false;
     s.clearSelectsFirstOption = true;
     s.parent = QStringLiteral("frmGasLaws");
-    s.onLoad = {{QStringLiteral("frmGasLaws"), Form::Action::Hide}};
+    s.onLoad = {{.window = QStringLiteral("frmGasLaws"), .action = Form::Action::Hide}};
     s.helpText = QStringLiteral("The ideal gas equation combines four factors (pressure, temperature, volume,# moles) "
                                 "plus R into one equation. ") +
                  QStringLiteral("The value of R depends upon the units used to measure the four factors. Usually, it "

@@ -38,8 +38,8 @@ CalculatorForm::Design density(frmDensity& w) {
     s.singleResult = true;
     s.clearFocusesInput = false;
     s.parent = QStringLiteral("frmGeneralChoice");
-    s.onLoad = {{QStringLiteral("frmSplash"), Form::Action::Unload},
-                {QStringLiteral("frmGeneralChoice"), Form::Action::Unload}};
+    s.onLoad = {{.window = QStringLiteral("frmSplash"), .action = Form::Action::Unload},
+                {.window = QStringLiteral("frmGeneralChoice"), .action = Form::Action::Unload}};
     s.tabOrder = {QStringLiteral("Text1"),       QStringLiteral("txtDensity1"), QStringLiteral("optDensity3"),
                   QStringLiteral("txtDensity3"), QStringLiteral("cmdOk"),       QStringLiteral("cmdClear"),
                   QStringLiteral("cmdCancel"),   QStringLiteral("optDensity2"), QStringLiteral("optDensity1"),

@@ -40,8 +40,8 @@ CalculatorForm::Design metrics(frmMetrics& w) {
     s.format = CalculatorForm::Format::DefaultDouble;
     s.trapText = QStringLiteral("Data entry error");
     s.parent = QStringLiteral("frmGeneralChoice");
-    s.onLoad = {{QStringLiteral("frmGeneralChoice"), Form::Action::Unload},
-                {QStringLiteral("frmSplash"), Form::Action::Unload}};
+    s.onLoad = {{.window = QStringLiteral("frmGeneralChoice"), .action = Form::Action::Unload},
+                {.window = QStringLiteral("frmSplash"), .action = Form::Action::Unload}};
     // Fixed once the load has captioned the unit options, which have no
     // caption before.
     s.fixedBorder = false;

@@ -21,7 +21,7 @@ CalculatorForm::Design sigfig(frmSigfig& w) {
     s.checkStyle = {Msg::Icon::None, Title};
     s.trapStyle = {Msg::Icon::Information, Title};
     s.parent = QStringLiteral("frmGeneralChoice");
-    s.onLoad = {{QStringLiteral("frmGeneralChoice"), Form::Action::Hide}};
+    s.onLoad = {{.window = QStringLiteral("frmGeneralChoice"), .action = Form::Action::Hide}};
     s.helpText = QStringLiteral(
         "A significant figure is one that you can have a high degree of confidence in. It is not a guess. "
         "Calculations in chemistry depend upon numbers that are real , dependable numbers and not guesses or "

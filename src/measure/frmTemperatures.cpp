@@ -48,7 +48,7 @@ ConversionForm::Design temperatures(frmTemperatures& w) {
                   QStringLiteral("cmdHelp")};
     s.parent = QStringLiteral("frmGeneralChoice");
     s.unloadBeforeShow = true;
-    s.onLoad = {{QStringLiteral("frmGeneralChoice"), Form::Action::Hide}};
+    s.onLoad = {{.window = QStringLiteral("frmGeneralChoice"), .action = Form::Action::Hide}};
     s.emptyMessage = QStringLiteral("You must enter a valid temperature.");
     s.emptyStyle = {Msg::Icon::Information, Title};
     s.trapStyle = {Msg::Icon::Exclamation, Title};
@@ -67,7 +67,7 @@ std::optional<ConversionForm::Result> frmTemperatures::convert(int index, const 
     const Conversion c = Conversions[index];
     const double t = Num::toDouble(typed);
     if (t < Temperature::absoluteZero(c.from)) {
-        say(BelowZero, Style{Msg::Icon::Information, Title});
+        say(BelowZero, Style{.icon = Msg::Icon::Information, .title = Title});
         return std::nullopt;
     }
     const double u = Temperature::convert(c.from, c.to, t);

@@ -43,7 +43,7 @@ ConversionForm::Design timeConversion(frmTime& w) {
     s.controlBox = true;
     s.parent = QStringLiteral("frmGeneralChoice");
     s.unloadBeforeShow = true;
-    s.onLoad = {{QStringLiteral("frmGeneralChoice"), Form::Action::Hide}};
+    s.onLoad = {{.window = QStringLiteral("frmGeneralChoice"), .action = Form::Action::Hide}};
     s.emptyMessage = QStringLiteral("You must enter a valid number.");
     s.emptyStyle = Form::InformationStyle;
     s.trapStyle = {Msg::Icon::Exclamation, title};

@@ -10,17 +10,20 @@ using Cell = FixedColumnTable::Cell;
 // Solvent, freezing point, its constant, boiling point, its constant.
 QList<Cell> cells() {
     return {
-        {QStringLiteral("Compound"), 12, Picture::zeros(13), 0},
-        {QStringLiteral("FreezingPoint"), 6, Picture::Standard, 3},
-        {QStringLiteral("FPDepression"), 5, Picture::Standard, 3},
-        {QStringLiteral("BoilingPoint"), 5, Picture::Standard, 3},
-        {QStringLiteral("BPElevation"), 8, Picture::Standard, 3},
+        {.field = QStringLiteral("Compound"), .width = 12, .picture = Picture::zeros(13)},
+        {.field = QStringLiteral("FreezingPoint"), .width = 6, .picture = Picture::Standard, .blanksBefore = 3},
+        {.field = QStringLiteral("FPDepression"), .width = 5, .picture = Picture::Standard, .blanksBefore = 3},
+        {.field = QStringLiteral("BoilingPoint"), .width = 5, .picture = Picture::Standard, .blanksBefore = 3},
+        {.field = QStringLiteral("BPElevation"), .width = 8, .picture = Picture::Standard, .blanksBefore = 3},
     };
 }
 QList<FixedColumnTable::Title> titles() {
     return {
-        {1, QStringLiteral("Substance")}, {24, QStringLiteral("F.P.")},  {11, QStringLiteral("Depression")},
-        {9, QStringLiteral("B.P.")},      {7, QStringLiteral("Elevation")},
+        {.blanksBefore = 1, .text = QStringLiteral("Substance")},
+        {.blanksBefore = 24, .text = QStringLiteral("F.P.")},
+        {.blanksBefore = 11, .text = QStringLiteral("Depression")},
+        {.blanksBefore = 9, .text = QStringLiteral("B.P.")},
+        {.blanksBefore = 7, .text = QStringLiteral("Elevation")},
     };
 }
 
@@ -61,7 +64,7 @@ CalculatorForm::Design freezing(frmFreezing& w) {
     s.work = &w.Text5;
     s.singleResult = true;
     s.parent = QStringLiteral("frmSolutions");
-    s.onLoad = {{QStringLiteral("frmSolutions"), Form::Action::Hide}};
+    s.onLoad = {{.window = QStringLiteral("frmSolutions"), .action = Form::Action::Hide}};
     // Fixed once the load has filled the list: the widest stored name or number
     // widens the list and the window with it.
     s.fixedBorder = false;
