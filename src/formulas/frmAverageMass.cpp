@@ -51,7 +51,13 @@ CalculatorForm::Design averageMass(frmAverageMass& w) {
     s.checkStyle = Form::CriticalStyle;
     s.trapStyle = Form::InformationStyle;
     s.enablingInputs = {};
+    // Each row: the weight at the left, the occurrence at the right; the
+    // result below across both.
     s.inputColumns = 2;
+    s.resultSpan = 2;
+    // Buttons: Cancel, Print, Clear, Ok, and "?" at the right end.
+    s.buttonOrder = {QStringLiteral("cmdCancel"), QStringLiteral("cmdPrint"), QStringLiteral("cmdClear"),
+                     QStringLiteral("cmdOk"), QStringLiteral("cmdHelp")};
     s.okStartsDisabled = false;
     s.parent = QStringLiteral("frmMoleChoice");
     s.helpText = QStringLiteral(
@@ -64,15 +70,6 @@ CalculatorForm::Design averageMass(frmAverageMass& w) {
 }  // namespace
 
 frmAverageMass::frmAverageMass() : CalculatorForm(averageMass(*this)) {
-    // Each row: the weight at the left, the occurrence at the right; the result below.
-    for (QWidget* w : QList<QWidget*>{Label14, Text14, cmdHelp}) inputGrid->removeWidget(w);
-    inputGrid->addWidget(Label14, 6, 0, 1, 2);
-    inputGrid->addWidget(Text14, 6, 2, 1, 2);
-
-    // Buttons: Cancel, Print, Clear, Ok, and "?" at the right end.
-    for (QPushButton* b : {cmdCancel, cmdClear, cmdPrint, cmdOk}) buttonRow->removeWidget(b);
-    for (QPushButton* b : {cmdCancel, cmdPrint, cmdClear, cmdOk, cmdHelp}) buttonRow->addWidget(b);
-
     const QString weight = QStringLiteral("You must enter valid data for the weight.");
     const QString occurrence = QStringLiteral("You must enter valid data for the occurence.");
     addCheck([this] { return isEmpty(Text1); }, weight);

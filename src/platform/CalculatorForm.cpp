@@ -25,6 +25,8 @@ void CalculatorForm::build() {
     setWindowTitle(m_design.caption);
     setDesignFont(m_design.fontFamily, m_design.pointSize);
     auto* outer = new QVBoxLayout(this);
+    rowsTop = new QVBoxLayout;
+    outer->addLayout(rowsTop);
 
     if (!m_design.options.isEmpty()) {
         frame = new QGroupBox(m_design.frameCaption, this);
@@ -134,7 +136,15 @@ void CalculatorForm::build() {
 
     cmdHelp = makeButton(QStringLiteral("cmdHelp"), QStringLiteral("?"));
     cmdHelp->setToolTip(QStringLiteral("Press for help"));
+    if (m_design.helpPointSize > 0) {
+        QFont f = cmdHelp->font();
+        f.setBold(true);
+        f.setPointSizeF(m_design.helpPointSize);
+        cmdHelp->setFont(f);
+    }
+    const bool helpInButtonRow = m_design.buttonOrder.contains(QStringLiteral("cmdHelp"));
     const int at = m_design.resultColumn;
+    const int span = m_design.resultSpan;
     if (!m_design.answerName.isEmpty()) {
         resultLabel = new QLabel(m_design.resultCaption, this);
         resultLabel->setObjectName(m_design.resultName.isEmpty() ? m_design.answerName + QStringLiteral("Label")
@@ -152,19 +162,19 @@ void CalculatorForm::build() {
             left->addWidget(cmdHelp);
             left->addStretch();
             left->addWidget(resultLabel);
-            grid->addLayout(left, row, at);
+            grid->addLayout(left, row, at, 1, span);
         } else {
-            grid->addWidget(resultLabel, row, at);
+            grid->addWidget(resultLabel, row, at, 1, span);
         }
-        grid->addWidget(answerBox, row, at + 1);
+        grid->addWidget(answerBox, row, at + span, 1, span);
         if (!m_design.unitName.isEmpty()) {
             unitLabel = new QLabel(m_design.unitCaption, this);
             unitLabel->setObjectName(m_design.unitName);
-            grid->addWidget(unitLabel, row, at + 2);
+            grid->addWidget(unitLabel, row, at + 2 * span);
         }
-        if (!m_design.helpLeftOfResult) grid->addWidget(cmdHelp, row, at + 3);
+        if (!m_design.helpLeftOfResult && !helpInButtonRow) grid->addWidget(cmdHelp, row, at + 2 * span + 1);
         ++row;
-    } else {
+    } else if (!helpInButtonRow) {
         grid->addWidget(cmdHelp, row++, at + 3);
     }
     outer->addLayout(grid);
@@ -176,7 +186,11 @@ void CalculatorForm::build() {
     cmdPrint = makeButton(QStringLiteral("cmdPrint"), QStringLiteral("Print"));
     cmdOk = makeButton(QStringLiteral("cmdOk"), QStringLiteral("Ok"));
     buttonRow = new QHBoxLayout;
-    for (QPushButton* b : {cmdCancel, cmdClear, cmdPrint, cmdOk}) buttonRow->addWidget(b);
+    if (m_design.buttonOrder.isEmpty()) {
+        for (QPushButton* b : {cmdCancel, cmdClear, cmdPrint, cmdOk}) buttonRow->addWidget(b);
+    } else {
+        for (const QString& name : m_design.buttonOrder) buttonRow->addWidget(findChild<QPushButton*>(name));
+    }
     outer->addLayout(buttonRow);
 
     if (!m_design.workLineName.isEmpty()) {

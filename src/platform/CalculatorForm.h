@@ -108,6 +108,7 @@ public:
         QString unitCaption;
         QString answerToolTip;
         int resultColumn = 0;  // the grid column of the result caption (the answer, unit and "?" follow it)
+        int resultSpan = 1;    // grid columns the result caption and the answer each take
         int answerChars = 0;   // the answer box shows at least this many digits (0: as the layout gives)
         QString workLineName;  // empty: no work line
         bool helpLeftOfResult = false;  // "?" stands at the left end of the result row, not at its right
@@ -123,6 +124,11 @@ public:
         Style checkStyle;
         Style trapStyle;
         QString trapText;  // empty: the fault's own description
+
+        // The buttons from the left by name (empty: Cancel, Clear, Print, Ok);
+        // "cmdHelp" named here stands in this row, not in the result row.
+        QStringList buttonOrder;
+        qreal helpPointSize = 0;  // "?" in bold at this size (0: as the other buttons)
 
         QString helpText;
         Style helpStyle = InformationStyle;
@@ -193,10 +199,12 @@ public:
     QPushButton* cmdHelp;
     QPushButton* cmdCancel;
 
-    // The places a window adds its own controls to, from the top: rows under
-    // the options and the heading, the grid of prompts, boxes and the result
-    // row (prompts in column 0, boxes in 1, the unit in 2, "?" in 3), rows
-    // under the grid, and the row of buttons. The work line stands last.
+    // The places a window adds its own controls to, from the top: rows above
+    // the options, rows under the options and the heading, the grid of
+    // prompts, boxes and the result row (prompts in column 0, boxes in 1, the
+    // unit in 2, "?" in 3), rows under the grid, and the row of buttons. The
+    // work line stands last.
+    QVBoxLayout* rowsTop;
     QVBoxLayout* rowsAbove;
     QGridLayout* inputGrid;
     QVBoxLayout* rowsBelow;

@@ -9,14 +9,8 @@ CalculatorForm::Design design(const QString& caption) {
     s.pointSize = 9.75;
     s.format = CalculatorForm::Format::Scientific;
     s.parent = QStringLiteral("frmSolutions");
+    s.helpPointSize = 18;
     return s;
-}
-
-void finish(CalculatorForm* form) {
-    QFont f = form->cmdHelp->font();
-    f.setBold(true);
-    f.setPointSizeF(18);
-    form->cmdHelp->setFont(f);
 }
 
 }  // namespace EquilibriumShape

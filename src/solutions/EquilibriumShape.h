@@ -8,8 +8,5 @@ namespace EquilibriumShape {
 
 // The common design.
 CalculatorForm::Design design(const QString& caption);
-// Makes "?" bold 18 pt; called at the end of the window's constructor, so the
-// border the shape fixes afterwards makes room for it.
-void finish(CalculatorForm* form);
 
 }  // namespace EquilibriumShape

@@ -115,7 +115,6 @@ frmEquilibriumConstant::frmEquilibriumConstant() : CalculatorForm(equilibrium(*t
     // No concentration is below 0.
     for (QLineEdit* box : {Text5, Text4, Text11, Text12})
         addCheck([box] { return Num::negative(box->text()); }, QStringLiteral("You must enter valid data."));
-    EquilibriumShape::finish(this);
 }
 
 void frmEquilibriumConstant::prepare() {

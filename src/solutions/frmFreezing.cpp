@@ -94,10 +94,8 @@ frmFreezing::frmFreezing() : CalculatorForm(freezing(*this)) {
     lstList1->setAccessibleName(QStringLiteral("Solvents"));
     lstList1->setUniformItemSizes(true);  // one line each: no item is measured
     lstList1->setMinimumHeight(int(QFontMetricsF(lstList1->font()).lineSpacing() * 8));
-    rowsAbove->addWidget(Label6);
-    rowsAbove->addWidget(lstList1);
-    layout()->removeWidget(frame);
-    rowsAbove->addWidget(frame);
+    rowsTop->addWidget(Label6);
+    rowsTop->addWidget(lstList1);
     orderTabs({cmdOk, lstList1, opt1});
 
     addCheck([this] { return isEmpty(Text1) || isEmpty(Text2) || isEmpty(Text3); },

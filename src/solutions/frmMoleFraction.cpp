@@ -40,6 +40,9 @@ CalculatorForm::Design moleFraction(frmMoleFraction& w) {
         " Another way to express solution concentration is through the mole fraction.  The Mole Fraction is the "
         "moles of solute divided by the sum of the moles of solute and moles of solvent.   In a solution, the total "
         "of the mole fractions must equal 1.");
+    // Buttons from the left: Cancel, Print, Clear, Ok.
+    s.buttonOrder = {QStringLiteral("cmdCancel"), QStringLiteral("cmdPrint"), QStringLiteral("cmdClear"),
+                     QStringLiteral("cmdOk")};
     return s;
 }
 }  // namespace
@@ -60,10 +63,6 @@ frmMoleFraction::frmMoleFraction() : CalculatorForm(moleFraction(*this)) {
     inputGrid->addWidget(cmdHelp, row - 1, 2);
     inputGrid->addWidget(Label7, row, 2);
     inputGrid->addWidget(Text7, row, 3);
-
-    // Buttons from the left: Cancel, Print, Clear, Ok.
-    buttonRow->removeWidget(cmdPrint);
-    buttonRow->insertWidget(buttonRow->indexOf(cmdClear), cmdPrint);
 
     const QString quantity = QStringLiteral("You must enter a valid quantity.");
     const QString weight = QStringLiteral("You must enter a valid molecular weight.");

@@ -50,7 +50,6 @@ frmSolubilityConstants::frmSolubilityConstants() : CalculatorForm(solubility(*th
     // Both concentrations first, then both coefficients.
     const QString valid = QStringLiteral("You must enter valid data.");
     for (QLineEdit* box : {Text1, Text2, Text5, Text6}) addCheck([box] { return Num::notAboveZero(box->text()); }, valid);
-    EquilibriumShape::finish(this);
 }
 
 std::optional<CalculatorForm::Result> frmSolubilityConstants::calculate() {

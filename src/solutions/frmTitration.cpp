@@ -99,7 +99,6 @@ frmTitration::frmTitration() : CalculatorForm(titration(*this)) {
         },
         QStringLiteral("You must enter non-zero numbers. "));
     addCheck([this] { return Num::notAboveZero(Text6->text()); }, QStringLiteral("Enter a valid number for the ratio."));
-    EquilibriumShape::finish(this);
 }
 
 std::optional<CalculatorForm::Result> frmTitration::calculate() {

@@ -70,7 +70,6 @@ frmionizationConstant::frmionizationConstant() : CalculatorForm(ionization(*this
             return !(f(*r) - f(*x) / f(*y) * f(*p1) > 0);
         },
         valid);
-    EquilibriumShape::finish(this);
 }
 
 std::optional<CalculatorForm::Result> frmionizationConstant::calculate() {
