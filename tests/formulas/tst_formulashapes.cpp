@@ -23,6 +23,7 @@ namespace {
 using TestSupport::Members;
 #define M TS_MEMBER
 using TestSupport::membersOf;
+using TestSupport::placed;
 
 const QMap<QString, std::function<Members(Form*)>>& windows() {
     static const QMap<QString, std::function<Members(Form*)>> all{
@@ -61,7 +62,6 @@ const QMap<QString, std::function<Members(Form*)>>& windows() {
 }
 #undef M
 
-QRect placeOf(QWidget* w) { return QRect(w->mapTo(w->window(), QPoint(0, 0)), w->size()); }
 }  // namespace
 
 class TstFormulaShapes : public QObject {
@@ -102,7 +102,7 @@ private slots:
             if (!w->isVisible() || w->objectName().isEmpty()) continue;
             if (!qobject_cast<QLineEdit*>(w) && !qobject_cast<QAbstractButton*>(w) && !qobject_cast<QListWidget*>(w))
                 continue;
-            if (w->height() < w->minimumSizeHint().height() || !f->rect().contains(placeOf(w)))
+            if (w->height() < w->minimumSizeHint().height() || !f->rect().contains(placed(w)))
                 squeezed << w->objectName();
         }
         QVERIFY2(squeezed.isEmpty(), qPrintable(squeezed.join(u", "_s)));
@@ -113,16 +113,16 @@ private slots:
     void weightCalculationsFrames() {
         auto* f = TestSupport::open<frmWeightCalculations>(u"frmWeightCalculations"_s);
         QVERIFY(f);
-        const QRect first = placeOf(f->Frame1), second = placeOf(f->Frame2), box = placeOf(f->Text1);
+        const QRect first = placed(f->Frame1), second = placed(f->Frame2), box = placed(f->Text1);
         QVERIFY(first.bottom() < second.top());
         QVERIFY(second.bottom() < box.top());
         QCOMPARE(second.left(), first.left());
         QCOMPARE(second.width(), first.width());
         for (const auto& row : {QList<QRadioButton*>{f->Option1, f->Option2, f->Option3},
                                 QList<QRadioButton*>{f->Option4, f->Option5, f->Option6}}) {
-            for (QRadioButton* r : row) QCOMPARE(placeOf(r).top(), placeOf(row.first()).top());
-            QVERIFY(placeOf(row.at(0)).right() < placeOf(row.at(1)).left());
-            QVERIFY(placeOf(row.at(1)).right() < placeOf(row.at(2)).left());
+            for (QRadioButton* r : row) QCOMPARE(placed(r).top(), placed(row.first()).top());
+            QVERIFY(placed(row.at(0)).right() < placed(row.at(1)).left());
+            QVERIFY(placed(row.at(1)).right() < placed(row.at(2)).left());
         }
         QCOMPARE(f->Option4->text(), u"Molecules"_s);
         QCOMPARE(f->Option5->text(), u"Grams"_s);

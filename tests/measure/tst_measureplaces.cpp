@@ -10,7 +10,7 @@
 using namespace MeasureTests;
 
 namespace {
-QRect placed(const QWidget* w, const QWidget* window) { return QRect(w->mapTo(window, QPoint(0, 0)), w->size()); }
+using TestSupport::placed;
 
 // Every visible named control lies wholly inside the window, at no less than
 // its smallest size.
@@ -19,7 +19,7 @@ QString cut(QWidget* f) {
     for (QWidget* w : f->findChildren<QWidget*>()) {
         if (w->objectName().isEmpty() || !w->isVisibleTo(f)) continue;
         const QSize least = w->minimumSizeHint();
-        if (!f->rect().contains(placed(w, f)) || w->width() < least.width() || w->height() < least.height())
+        if (!f->rect().contains(placed(w)) || w->width() < least.width() || w->height() < least.height())
             out << w->objectName();
     }
     return out.join(QLatin1Char(' '));
@@ -71,21 +71,7 @@ private slots:
         QFETCH(QString, second);
         auto* f = open<frmMetrics>("frmMetrics");
         QVERIFY(f && f->isVisible());
-        QWidget* a = f->findChild<QWidget*>(first);
-        QWidget* b = f->findChild<QWidget*>(second);
-        QVERIFY(a && b && a->isVisible() && b->isVisible());
-        const QRect ra = placed(a, f), rb = placed(b, f);
-        const QString where = QStringLiteral("%1 at %2,%3 %4x%5; %6 at %7,%8 %9x%10")
-                                  .arg(first).arg(ra.x()).arg(ra.y()).arg(ra.width()).arg(ra.height())
-                                  .arg(second).arg(rb.x()).arg(rb.y()).arg(rb.width()).arg(rb.height());
-        if (relation == QLatin1String("above")) {
-            QVERIFY2(ra.bottom() < rb.top(), qPrintable(where));
-        } else if (relation == QLatin1String("left of")) {
-            QVERIFY2(ra.right() < rb.left(), qPrintable(where));
-            QVERIFY2(ra.center().y() >= rb.top() && ra.center().y() <= rb.bottom(), qPrintable(where));
-        } else {
-            QVERIFY2(b->isAncestorOf(a) && rb.contains(ra), qPrintable(where));
-        }
+        TestSupport::checkPlace(f, first, relation, second);
     }
 
     // The border is fixed once the load has captioned the twelve units; every

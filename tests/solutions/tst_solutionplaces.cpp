@@ -13,7 +13,7 @@ using TestSupport::messages;
 namespace {
 template <class T = CalculatorForm> T* open(const char* name) { return TestSupport::open<T>(QLatin1String(name)); }
 
-QRect placed(const QWidget* w, const QWidget* window) { return QRect(w->mapTo(window, QPoint(0, 0)), w->size()); }
+using TestSupport::placed;
 
 QWidget* control(QWidget* f, const QString& name) {
     QWidget* w = f->findChild<QWidget*>(name);
@@ -26,7 +26,7 @@ QString outside(QWidget* f) {
     QStringList out;
     for (QWidget* w : f->findChildren<QWidget*>()) {
         if (w->objectName().isEmpty() || !w->isVisibleTo(f)) continue;
-        if (!f->rect().contains(placed(w, f))) out << w->objectName();
+        if (!f->rect().contains(placed(w))) out << w->objectName();
     }
     return out.join(QLatin1Char(' '));
 }
@@ -92,22 +92,7 @@ private slots:
         QFETCH(QString, second);
         Form* f = TestSupport::open(window);
         QVERIFY(f && f->isVisible());
-        QWidget* a = control(f, first);
-        QWidget* b = control(f, second);
-        QVERIFY(a && b);
-        QVERIFY(a->isVisible() && b->isVisible());
-        const QRect ra = placed(a, f), rb = placed(b, f);
-        const QString where = QStringLiteral("%1 at %2,%3 %4x%5; %6 at %7,%8 %9x%10")
-                                  .arg(first).arg(ra.x()).arg(ra.y()).arg(ra.width()).arg(ra.height())
-                                  .arg(second).arg(rb.x()).arg(rb.y()).arg(rb.width()).arg(rb.height());
-        if (relation == QLatin1String("above")) {
-            QVERIFY2(ra.bottom() < rb.top(), qPrintable(where));
-        } else if (relation == QLatin1String("left of")) {
-            QVERIFY2(ra.right() < rb.left(), qPrintable(where));
-            QVERIFY2(ra.center().y() >= rb.top() && ra.center().y() <= rb.bottom(), qPrintable(where));
-        } else {
-            QVERIFY2(b->isAncestorOf(a) && rb.contains(ra), qPrintable(where));
-        }
+        TestSupport::checkPlace(f, first, relation, second);
     }
 
     // The shape fixes the border once the window has added its controls: the

@@ -169,4 +169,26 @@ void checkMembers(Form* f, const Members& members) {
         seen.insert(control);
     }
 }
+
+QRect placed(const QWidget* w) { return QRect(w->mapTo(w->window(), QPoint(0, 0)), w->size()); }
+
+void checkPlace(QWidget* window, const QString& first, const QString& relation, const QString& second) {
+    QWidget* a = window->findChild<QWidget*>(first);
+    QWidget* b = window->findChild<QWidget*>(second);
+    QVERIFY2(a && b, qPrintable(first + QStringLiteral(", ") + second));
+    QVERIFY(a->isVisible() && b->isVisible());
+    const QRect ra = placed(a), rb = placed(b);
+    const QString where = QStringLiteral("%1 at %2,%3 %4x%5; %6 at %7,%8 %9x%10")
+                              .arg(first).arg(ra.x()).arg(ra.y()).arg(ra.width()).arg(ra.height())
+                              .arg(second).arg(rb.x()).arg(rb.y()).arg(rb.width()).arg(rb.height());
+    if (relation == QLatin1String("above")) {
+        QVERIFY2(ra.bottom() < rb.top(), qPrintable(where));
+    } else if (relation == QLatin1String("left of")) {
+        QVERIFY2(ra.right() < rb.left(), qPrintable(where));
+        QVERIFY2(ra.center().y() >= rb.top() && ra.center().y() <= rb.bottom(), qPrintable(where));
+    } else {
+        QVERIFY2(relation == QLatin1String("inside"), qPrintable(relation));
+        QVERIFY2(b->isAncestorOf(a) && rb.contains(ra), qPrintable(where));
+    }
+}
 }  // namespace TestSupport

@@ -116,6 +116,12 @@ template <class T> std::function<Members(Form*)> membersOf(std::function<Members
 // stands for no other member.
 void checkMembers(Form* f, const Members& members);
 
+// Where a control stands in its window.
+QRect placed(const QWidget* w);
+// Control `first` of the window stands "above", "left of" (beside, at its
+// height) or "inside" control `second`.
+void checkPlace(QWidget* window, const QString& first, const QString& relation, const QString& second);
+
 template <class T> T* child(QWidget* form, const char* name) {
     T* c = form->findChild<T*>(QLatin1String(name));
     if (!c) qWarning("no control %s in %s", name, qPrintable(form->objectName()));
