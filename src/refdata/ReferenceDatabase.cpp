@@ -3,15 +3,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QUrl>
+#include <QHash>
 #include <QSqlError>
-#include <QSqlDriver>
 #include <QSqlQuery>
+#include <QUrl>
 #include <cmath>
-#include <cstring>
-#include <dlfcn.h>
-#include <utility>
-#include <sqlite3.h>
 
 namespace {
 const QString ConnectionName = QStringLiteral("VeriRezi");
@@ -24,70 +20,94 @@ QString faultText(const QSqlError& e) {
     return QStringLiteral("the database engine gave no reason");
 }
 
-// The SQLite calls that copy a file's bytes into a connection, taken from
-// the library the Qt driver has loaded (so that both are one SQLite, and the
-// program does not load it before its window shows).
-struct SqliteCalls {
-    decltype(&sqlite3_malloc64) malloc64 = nullptr;
-    decltype(&sqlite3_free) free = nullptr;
-    decltype(&sqlite3_deserialize) deserialize = nullptr;
-    decltype(&sqlite3_errstr) errstr = nullptr;
-    bool ok() const { return malloc64 && free && deserialize && errstr; }
-};
-
-const SqliteCalls& sqliteCalls() {
-    static const SqliteCalls calls = [] {
-        SqliteCalls c;
-        if (void* lib = dlopen("libsqlite3.so.0", RTLD_LAZY | RTLD_NOLOAD)) {
-            c.malloc64 = reinterpret_cast<decltype(c.malloc64)>(dlsym(lib, "sqlite3_malloc64"));
-            c.free = reinterpret_cast<decltype(c.free)>(dlsym(lib, "sqlite3_free"));
-            c.deserialize = reinterpret_cast<decltype(c.deserialize)>(dlsym(lib, "sqlite3_deserialize"));
-            c.errstr = reinterpret_cast<decltype(c.errstr)>(dlsym(lib, "sqlite3_errstr"));
-        }
-        return c;
-    }();
-    return calls;
+// Tables whose rows could not be copied (a damaged file), with what the
+// engine said; a read of one is that fault, never part of the table.
+QHash<QString, QString>& unreadableTables() {
+    static QHash<QString, QString> tables;
+    return tables;
 }
 
-// The file's bytes, read whole with no lock, in memory SQLite frees.
-struct Image {
-    unsigned char* bytes = nullptr;
-    sqlite3_int64 size = 0;
-    ~Image() {
-        if (bytes) sqliteCalls().free(bytes);
+// The fault of a table left out of the copy, when the engine's text says a
+// query reads it ("no such table: Constants"); else an empty text.
+QString copyFault(const QString& engineText) {
+    static const QLatin1String noTable("no such table: ");
+    if (!engineText.startsWith(noTable)) return QString();
+    QString name = engineText.mid(noTable.size()).toLower();
+    if (name.startsWith(QLatin1String("main."))) name.remove(0, 5);
+    return unreadableTables().value(name);
+}
+
+// Runs one statement on the copy; false with the engine's words in `why`.
+bool run(QSqlQuery& q, const QString& sql, QString& why, const QVariantList& binds = {}) {
+    bool ok = false;
+    if (binds.isEmpty()) {
+        ok = q.exec(sql);
+    } else {
+        ok = q.prepare(sql);
+        for (const QVariant& b : binds) q.addBindValue(b);
+        ok = ok && q.exec();
     }
-};
-
-QString readImage(const QString& path, Image& image) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return file.errorString();
-    const qint64 size = file.size();
-    if (size <= 0) return QStringLiteral("the file is empty");
-    image.bytes = static_cast<unsigned char*>(sqliteCalls().malloc64(sqlite3_uint64(size)));
-    if (!image.bytes) return QStringLiteral("out of memory");
-    // A file cut short meanwhile reads as far as it goes.
-    const qint64 got = file.read(reinterpret_cast<char*>(image.bytes), size);
-    if (got < 0) return file.errorString();
-    if (got == 0) return QStringLiteral("the file is empty");
-    image.size = got;
-    // A file left in write-ahead mode reads as an ordinary one: a copy in
-    // memory has no log beside it.
-    if (got >= 100 && memcmp(image.bytes, "SQLite format 3", 16) == 0 && image.bytes[18] == 2 && image.bytes[19] == 2)
-        image.bytes[18] = image.bytes[19] = 1;
-    return QString();
+    if (!ok) why = faultText(q.lastError());
+    return ok;
 }
 
-// Makes the connection's main database a read-only copy of the image, which
-// it then owns. Returns why it could not, or an empty text.
-QString loadImage(const QSqlDatabase& db, Image& image) {
-    const QVariant h = db.driver()->handle();
-    sqlite3* handle = qstrcmp(h.typeName(), "sqlite3*") == 0 ? *static_cast<sqlite3* const*>(h.constData()) : nullptr;
-    if (!handle) return QStringLiteral("no SQLite connection");
-    unsigned char* bytes = std::exchange(image.bytes, nullptr);  // freed by SQLite, even on failure
-    const int rc = sqliteCalls().deserialize(handle, "main", bytes, image.size, image.size,
-                                             SQLITE_DESERIALIZE_FREEONCLOSE | SQLITE_DESERIALIZE_READONLY);
-    if (rc != SQLITE_OK) return QString::fromUtf8(sqliteCalls().errstr(rc));
-    return QString();
+QString quoted(const QString& name) {
+    return QLatin1Char('"') + QString(name).replace(QLatin1Char('"'), QLatin1String("\"\"")) + QLatin1Char('"');
+}
+
+// Copies the file's tables, in stored order, into the connection's database
+// in memory: the file is attached read-only and unlocked (another program's
+// lock never holds it up; a write-ahead log beside it is not read), its
+// tables and their indexes made anew, and it is detached again. A table that
+// cannot be read to its end is left out and remembered with its fault. A
+// file holding a view or a virtual table is refused: reading one may never
+// end. Returns why the file cannot be used, or an empty text.
+QString copyFile(QSqlDatabase& db, const QString& path) {
+    QSqlQuery q(db);
+    QString why;
+    const QString uri = QStringLiteral("file:") +
+                        QString::fromLatin1(QUrl::toPercentEncoding(QFileInfo(path).absoluteFilePath(), "/")) +
+                        QStringLiteral("?mode=ro&immutable=1");
+    if (!run(q, QStringLiteral("ATTACH DATABASE ? AS file"), why, {uri})) return why;
+    struct Entry {
+        QString type, name, sql;
+    };
+    QList<Entry> entries;
+    if (run(q, QStringLiteral("SELECT type, name, sql FROM file.sqlite_master ORDER BY rowid"), why)) {
+        while (q.next()) entries.append({q.value(0).toString(), q.value(1).toString(), q.value(2).toString()});
+        if (q.lastError().isValid()) why = faultText(q.lastError());
+    }
+    q.finish();
+    for (const Entry& e : std::as_const(entries)) {
+        if (!why.isEmpty()) break;
+        if (e.type == QLatin1String("view"))
+            why = QStringLiteral("\"%1\" is a view, not a table").arg(e.name);
+        else if (e.type == QLatin1String("table") && e.sql.startsWith(QLatin1String("CREATE VIRTUAL"), Qt::CaseInsensitive))
+            why = QStringLiteral("\"%1\" is a virtual table, not a table").arg(e.name);
+    }
+    for (const Entry& e : std::as_const(entries)) {
+        if (!why.isEmpty()) break;
+        if (e.type != QLatin1String("table") || e.name.startsWith(QLatin1String("sqlite_"), Qt::CaseInsensitive)) continue;
+        QString fault;
+        if (!run(q, e.sql, why)) break;
+        if (!run(q, QStringLiteral("INSERT INTO main.%1 SELECT * FROM file.%1").arg(quoted(e.name)), fault)) {
+            run(q, QStringLiteral("DROP TABLE main.") + quoted(e.name), why);
+            unreadableTables().insert(e.name.toLower(), fault);
+        }
+    }
+    // Indexes keep the order a query reads in the same as the file's.
+    for (const Entry& e : std::as_const(entries)) {
+        if (!why.isEmpty()) break;
+        QString ignored;
+        if (e.type == QLatin1String("index") && !e.sql.isEmpty()) run(q, e.sql, ignored);
+    }
+    q.finish();
+    QString detached;
+    run(q, QStringLiteral("DETACH DATABASE file"), detached);
+    if (why.isEmpty()) why = detached;
+    // Nothing writes to the copy.
+    if (why.isEmpty()) run(q, QStringLiteral("PRAGMA query_only = 1"), why);
+    return why;
 }
 
 DbError noCurrentRecord() { return DbError(RuntimeFault::NoCurrentRecord, QStringLiteral("No current record.")); }
@@ -109,6 +129,7 @@ void Recordset::open(const QString& sql, const QVariantList& binds) {
     }
     if (!ok) {
         const QString why = q.lastError().databaseText();
+        if (const QString fault = copyFault(why); !fault.isEmpty()) throw DbError(DbError::Unreadable, fault);
         const bool missing = why.startsWith(QLatin1String("no such table")) || why.startsWith(QLatin1String("no such column"));
         throw DbError(missing ? DbError::MissingPart : DbError::Unreadable, why);
     }
@@ -182,10 +203,16 @@ bool open(const QString& path, QString* reason) {
     // Never opened: a pipe would wait for a writer.
     if (fi.isDir()) return fail(QStringLiteral("it is a folder, not a file"));
     if (!fi.isFile()) return fail(QStringLiteral("it is not a regular file"));
+    // Never given to the engine: it would say less.
+    {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) return fail(file.errorString());
+        if (file.size() <= 0) return fail(QStringLiteral("the file is empty"));
+    }
     QString why;
     // The file is read whole, once, with no lock: later changes to it (an
     // update, a copy over it, a compaction) never reach what the program shows.
-    Image image;
+    unreadableTables().clear();
     {
         QSqlDatabase db = QSqlDatabase::contains(ConnectionName)
                               ? QSqlDatabase::database(ConnectionName, false)
@@ -193,22 +220,21 @@ bool open(const QString& path, QString* reason) {
         db.close();
         if (!db.isValid()) {
             why = QStringLiteral("no SQLite driver");
-        } else if (!sqliteCalls().ok()) {
-            why = QStringLiteral("the SQLite library of the Qt driver was not found");
-        } else if (why = readImage(path, image); why.isEmpty()) {
+        } else {
             db.setDatabaseName(QStringLiteral(":memory:"));
-            db.setConnectOptions(QString());
+            db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI"));
             if (!db.open()) {
                 why = faultText(db.lastError());
-            } else if (!(why = loadImage(db, image)).isEmpty()) {
+            } else if (!(why = copyFile(db, path)).isEmpty()) {
                 db.close();
             } else {
                 ++g_opens;
                 // A file without the element table is not a reference database.
                 QSqlQuery q(db);
-                if (!q.exec(QStringLiteral("SELECT COUNT(*) FROM GeneralInfo")) || !q.next())
-                    why = faultText(q.lastError());
-                else if (q.value(0).toInt() <= 0)
+                if (!q.exec(QStringLiteral("SELECT COUNT(*) FROM GeneralInfo")) || !q.next()) {
+                    why = copyFault(q.lastError().databaseText());
+                    if (why.isEmpty()) why = faultText(q.lastError());
+                } else if (q.value(0).toInt() <= 0)
                     why = QStringLiteral("its element table is empty");
             }
         }
