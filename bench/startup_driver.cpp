@@ -73,7 +73,7 @@ void stop(pid_t pid) {
 long ownerOf(xcb_connection_t* c, xcb_window_t w) {
     static xcb_atom_t pidAtom = [c] {
         auto* r = xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, 11, "_NET_WM_PID"), nullptr);
-        xcb_atom_t a = r ? r->atom : XCB_ATOM_NONE;
+        xcb_atom_t a = r ? r->atom : xcb_atom_t(XCB_ATOM_NONE);
         free(r);
         return a;
     }();

@@ -6,7 +6,8 @@ set -euo pipefail
 ROOT="$(cd "$(dirname "$0")/.." && pwd)"
 BUILD_DIR="${ASAN_BUILD_DIR:-$ROOT/build-asan}"
 SUPP="$ROOT/scripts/sanitizers"
-cmake -S "$ROOT" -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSIVAL_SANITIZE=ON >/dev/null
+cmake -S "$ROOT" -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSIVAL_SANITIZE=ON \
+      -DTESSIVAL_WERROR="${TESSIVAL_WERROR:-OFF}" >/dev/null
 cmake --build "$BUILD_DIR" -j"$(nproc)"
 export ASAN_OPTIONS="detect_leaks=1:check_initialization_order=1:strict_init_order=1:detect_stack_use_after_return=1"
 export LSAN_OPTIONS="suppressions=$SUPP/lsan.supp:print_suppressions=0"

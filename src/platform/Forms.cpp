@@ -274,7 +274,7 @@ void Form::closeEvent(QCloseEvent* e) {
 bool Form::previewKey(QWidget* receiver, QKeyEvent* ke) {
     const int key = ke->key();
     const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
-    if (enter && ke->modifiers() == Qt::NoModifier || (enter && ke->modifiers() == Qt::KeypadModifier)) {
+    if (enter && (ke->modifiers() == Qt::NoModifier || ke->modifiers() == Qt::KeypadModifier)) {
         // A focused button takes Enter itself; otherwise the default button.
         if (auto* b = qobject_cast<QPushButton*>(receiver); b && b->window() == this) {
             if (b->isEnabled()) b->click();

@@ -108,7 +108,7 @@ private slots:
         const QVariant at25 = RD::firstMatch(sql, QStringLiteral("Temperature"), QStringLiteral("25"),
                                              QStringLiteral("Pressure"));
         QVERIFY(qAbs(at25.toDouble() - 3.17) < 0.01);
-        for (const QString key : {QStringLiteral("25.0"), QStringLiteral("025"), QStringLiteral(" 25"),
+        for (const QString& key : {QStringLiteral("25.0"), QStringLiteral("025"), QStringLiteral(" 25"),
                                   QStringLiteral("101")})
             QCOMPARE(RD::firstMatch(sql, QStringLiteral("Temperature"), key, QStringLiteral("Pressure")).toDouble(), 0.0);
         // A computed number compares numerically.

@@ -81,7 +81,7 @@ private slots:
     }
 
     void textThatIsNoNumberIsATypeMismatch() {
-        for (const QString t : {QStringLiteral("1.2.3"), QStringLiteral(""), QStringLiteral("abc"),
+        for (const QString& t : {QStringLiteral("1.2.3"), QStringLiteral(""), QStringLiteral("abc"),
                                 QStringLiteral("1,5"), QStringLiteral("E5"), QStringLiteral("--1")}) {
             try {
                 Num::toDouble(t);
