@@ -7,7 +7,6 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 
-#include "RegisterWindows.h"
 #include "refdata/ReferenceDatabase.h"
 
 TempDatabase::TempDatabase(const QStringList& statements) {
@@ -62,39 +61,14 @@ TempDatabase::~TempDatabase() {
 
 namespace TestSupport {
 
+// LinkedWindows.cpp: the windows of the libraries the test links.
+void registerLinkedWindows();
+
 namespace {
 std::shared_ptr<FakeMessages> g_msgs;
 std::shared_ptr<FakePrinter> g_printer;
 std::shared_ptr<FakeLauncher> g_launcher;
 
-// The windows of the libraries the test links (tests/CMakeLists.txt), once.
-void registerLinkedWindows() {
-    static bool done = false;
-    if (done) return;
-    done = true;
-#ifdef TESSIVAL_CORE_LINKED
-    registerShellWindows();
-#endif
-#ifdef TESSIVAL_REFDATA_LINKED
-    registerRefdataWindows();
-    registerChartWindows();
-#endif
-#ifdef TESSIVAL_FORMULAS_LINKED
-    registerFormulaWindows();
-#endif
-#ifdef TESSIVAL_GASES_LINKED
-    registerGasWindows();
-#endif
-#ifdef TESSIVAL_SOLUTIONS_LINKED
-    registerSolutionWindows();
-#endif
-#ifdef TESSIVAL_MEASURE_LINKED
-    registerMeasureWindows();
-#endif
-#ifdef TESSIVAL_HELP_LINKED
-    registerHelpWindows();
-#endif
-}
 }  // namespace
 
 void init() {
