@@ -5,6 +5,8 @@
 #   scripts/test.sh --quick    the first build and its test suite only
 set -euo pipefail
 ROOT="$(cd "$(dirname "$0")/.." && pwd)"
+# Both builds fail on any compiler warning.
+export TESSIVAL_WERROR=ON
 stage() { echo "== $1 (${SECONDS} s so far)"; }
 "$ROOT/scripts/setup.sh"
 stage "build and test suite"

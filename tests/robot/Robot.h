@@ -24,7 +24,7 @@ namespace Robot {
 const QStringList& pastes();
 
 struct Failure {
-    QString kind;    // "inf or nan shown", "state changed", "slow", "warning", "does not open"
+    QString kind;    // "inf or nan shown", "state changed", "warning", "does not open"
     QString detail;
     int step = -1;   // index of the action in the list that failed
     explicit operator bool() const { return !kind.isEmpty(); }
