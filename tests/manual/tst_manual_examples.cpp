@@ -131,7 +131,7 @@ QStringList shownBlocks(const QString& file) {
     return out;
 }
 
-QString shownTopic(const QString& file) { return shownBlocks(file).join(QLatin1Char('\n')); }
+[[maybe_unused]] QString shownTopic(const QString& file) { return shownBlocks(file).join(QLatin1Char('\n')); }
 
 // "3. Type 2 in ..." -> "Type 2 in ..."; else empty.
 QString stepText(const QString& block) {
