@@ -269,7 +269,7 @@ void frmWeights::showComposition() {
     }
 }
 
-// Mass percent of the part after the hydrate dot, while chk2 is checked.
+// Mass percent of the water of hydration, while chk2 is checked.
 void frmWeights::showHydrate() {
     const bool current = m_weighed && m_weighedText == RichTextBox1->toPlainText();
     if (!chk2->isChecked()) {
@@ -277,8 +277,11 @@ void frmWeights::showHydrate() {
         return;
     }
     if (!current || !(m_weighed->weight > 0)) return;
-    const double pct = m_weighed->hasHydrate ? m_weighed->hydrateWeight / m_weighed->weight * 100.0 : 0.0;
-    txtHydrate->setText(Num::answer(pct, 3) + QLatin1Char('%'));
+    if (!m_weighed->hasHydrate) {
+        txtHydrate->setText(NoWater);
+        return;
+    }
+    txtHydrate->setText(Num::answer(m_weighed->hydrateWeight / m_weighed->weight * 100.0, 3) + QLatin1Char('%'));
 }
 
 void frmWeights::chk1_Click() { showComposition(); }

@@ -1,6 +1,9 @@
 #include "frmTemperatures.h"
 #include "UnitConversions.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 const QString Title = QStringLiteral("Temperatures");
 const QString BelowZero = QStringLiteral("The temperature is below absolute zero.");
@@ -70,7 +73,9 @@ std::optional<ConversionForm::Result> frmTemperatures::convert(int index, const 
         say(BelowZero, Style{.icon = Msg::Icon::Information, .title = Title});
         return std::nullopt;
     }
-    const double u = Temperature::convert(c.from, c.to, t);
+    // The offsets go into the value: it holds no digit past theirs.
+    const double offsetUsed = c.from == Scale::Kelvin || c.to == Scale::Kelvin ? 273.15 : 32.0;
+    const double u = Num::held(Temperature::convert(c.from, c.to, t), std::max(std::fabs(t), offsetUsed));
     const QString tt = Num::text(t), ut = Num::text(u);
     const QString equals = QStringLiteral("  =  ");
     const QString offset = Num::text(273.15);
