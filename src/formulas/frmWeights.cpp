@@ -195,8 +195,8 @@ bool frmWeights::Form_KeyDown(QKeyEvent* e) {
 
 void frmWeights::RichTextBox1_Change() {
     Module2::SetFormula(RichTextBox1->formula());
-    // A weight belongs to the formula it was weighed for.
-    if (RichTextBox1->formula() != m_weighedText) clearAnswers();
+    // A weight belongs to the formula it was weighed for: any change empties it.
+    clearAnswers();
     cmdOk->setEnabled(true);
     cmdPrint->setEnabled(true);
 }
