@@ -195,8 +195,9 @@ bool frmWeights::Form_KeyDown(QKeyEvent* e) {
 
 void frmWeights::RichTextBox1_Change() {
     Module2::SetFormula(RichTextBox1->formula());
-    // A weight belongs to the formula it was weighed for: any change empties it.
-    clearAnswers();
+    // A weight belongs to the formula it was weighed for: a change empties it
+    // (a refused arrival that left the weighed formula in place does not).
+    if (m_weighedText.isEmpty() || RichTextBox1->formula() != m_weighedText) clearAnswers();
     cmdOk->setEnabled(true);
     cmdPrint->setEnabled(true);
 }

@@ -139,16 +139,27 @@ bool roundDigits(QString& d, qsizetype keep) {
 
 Decimal decimalOf(double a, int digits) {
     Decimal out;
-    std::array<char, 40> buf{};
+    // Written without an exponent: a whole number keeps its own digits
+    // (111029448, not the 1.1102945e8 that reads back as it).
+    std::array<char, 400> buf{};
     char* const begin = buf.data();
     const float f = static_cast<float>(a);
     const bool single = digits <= SingleDigits && std::fabs(a) <= FLT_MAX && double(f) == a;
-    const std::to_chars_result r = single ? std::to_chars(begin, begin + buf.size(), f, std::chars_format::scientific)
-                                          : std::to_chars(begin, begin + buf.size(), a, std::chars_format::scientific);
-    const char* const mark = std::find(begin, r.ptr, 'e');
-    std::from_chars(mark + 1 + (mark[1] == '+'), r.ptr, out.exp10);
-    for (const char* c = begin; c < mark; ++c)
-        if (*c >= '0' && *c <= '9') out.digits += QLatin1Char(*c);
+    const std::to_chars_result r = single ? std::to_chars(begin, begin + buf.size(), f, std::chars_format::fixed)
+                                          : std::to_chars(begin, begin + buf.size(), a, std::chars_format::fixed);
+    const char* const point = std::find(begin, r.ptr, '.');
+    bool any = false;  // a digit that is not 0 was met; exp10 is its place from the point
+    for (const char* c = begin; c < r.ptr; ++c) {
+        if (*c < '0' || *c > '9') continue;
+        if (!any && *c == '0') continue;
+        if (!any) out.exp10 = int(c < point ? point - c - 1 : point - c);
+        any = true;
+        out.digits += QLatin1Char(*c);
+    }
+    if (!any) {
+        out.digits = QStringLiteral("0");
+        return out;
+    }
     if (roundDigits(out.digits, DoubleDigits)) {
         out.digits.chop(1);
         ++out.exp10;
