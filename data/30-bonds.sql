@@ -1,6 +1,8 @@
 -- Average bond enthalpies (kJ/mol) and typical bond lengths (pm). C=O energy as in CO2.
 -- Energy: Brown, LeMay et al., Chemistry: The Central Science, table of average bond
---   enthalpies.
+--   enthalpies; no edition was noted, and neither that book nor any table of bond
+--   enthalpies is in a Debian or npm package reachable here. Energy: unverified in
+--   every row.
 -- Length: npm package @exabyte-io/periodic-table.js 2.0.5, file element-bonds.json
 --   ("length", in angstrom, times 100), all 38 rows; the package's README names as their
 --   origin the handout "Selected Bond Energies and Bond Lengths" of a chemistry course at

@@ -1,7 +1,9 @@
 -- Half-lives of common radionuclides, with unit (s, min, h, d, y), and main decay modes
 -- (Beta = beta minus, Positron = beta plus, EC = electron capture, IT = isomeric transition).
 -- Sources: NNDC/NUBASE2020 evaluated half-lives, C-14 as the textbook 5730 y;
--- CRC Handbook of Chemistry and Physics, "Table of the isotopes".
+-- CRC Handbook of Chemistry and Physics, "Table of the isotopes", edition not noted.
+-- Neither source, nor any table of half-lives or decay modes, is in a Debian or npm
+-- package reachable here: HalfLife and DecayMode are unverified in every row.
 CREATE TABLE "HalfLives" ("Substance" TEXT, "HalfLife" TEXT, "DecayMode" TEXT);
 BEGIN;
 INSERT INTO "HalfLives" ("Substance", "HalfLife", "DecayMode") VALUES ('H-3', '12.32 y', 'Beta');

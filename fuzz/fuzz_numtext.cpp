@@ -5,14 +5,17 @@
 // not is refused as a type mismatch; every text form of a finite value reads
 // back to that value within its rounding, stays within its width and never
 // shows "inf" or "nan"; an answer keeps three significant digits, shows none
-// past the precision held and no more than 20, and is scientific below 0.001
+// past the precision held and no more than 20, is rounded once from the
+// value (a tie away from zero), and is scientific below 0.001
 // and from 10^15; digits are Latin in every region; a non-finite value is a
 // fault, never a text.
 #include <QLocale>
 #include <QRegularExpression>
 #include <QString>
 
+#include <algorithm>
 #include <cfloat>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -60,6 +63,58 @@ int faultOf(F fn) {
 
 bool showsInfOrNan(const QString& s) {
     return s.contains(QLatin1String("inf"), Qt::CaseInsensitive) || s.contains(QLatin1String("nan"), Qt::CaseInsensitive);
+}
+
+// A plain decimal text as its significant digits and the exponent of the
+// first ("0.0120" gives "12", -2); zero gives "", 0.
+struct Digits {
+    std::string digits;
+    int exp10 = 0;
+    bool operator==(const Digits&) const = default;
+};
+Digits digitsOf(const std::string& plain) {
+    Digits d;
+    std::string all;
+    int point = -1;
+    for (char c : plain) {
+        if (c == '.') point = int(all.size());
+        else if (c >= '0' && c <= '9') all += c;
+    }
+    if (point < 0) point = int(all.size());
+    std::size_t first = all.find_first_not_of('0');
+    if (first == std::string::npos) return d;
+    d.exp10 = point - 1 - int(first);
+    d.digits = all.substr(first);
+    while (!d.digits.empty() && d.digits.back() == '0') d.digits.pop_back();
+    return d;
+}
+
+// `d` rounded half away from zero at the place 10^place.
+Digits roundedAt(Digits d, int place) {
+    const int keep = d.exp10 - place + 1;  // digits at or above the place
+    if (keep >= int(d.digits.size())) return d;
+    if (keep < 0) return {};
+    const bool up = d.digits[std::size_t(keep)] >= '5';
+    d.digits.resize(std::size_t(keep));
+    if (up) {
+        int i = keep - 1;
+        while (i >= 0 && d.digits[std::size_t(i)] == '9') d.digits[std::size_t(i--)] = '0';
+        if (i >= 0) ++d.digits[std::size_t(i)];
+        else d.digits.insert(d.digits.begin(), '1'), ++d.exp10;
+    }
+    while (!d.digits.empty() && d.digits.back() == '0') d.digits.pop_back();
+    if (d.digits.empty()) d.exp10 = 0;
+    return d;
+}
+
+// The decimal a value stands for: the shortest text that reads back as it,
+// as a float where it holds 7 digits.
+std::string shortestText(double a, int held) {
+    char buf[400];
+    const std::to_chars_result r = held <= Num::SingleDigits
+                                       ? std::to_chars(buf, buf + sizeof buf, float(a), std::chars_format::fixed)
+                                       : std::to_chars(buf, buf + sizeof buf, a, std::chars_format::fixed);
+    return std::string(buf, r.ptr);
 }
 
 void checkForms(double v, int decimals) {
@@ -125,6 +180,17 @@ void checkForms(double v, int decimals) {
             // Rounded once to the digits held, then to the decimals shown.
             FUZZ_CHECK(std::fabs(back - a) <= 0.5 * std::pow(10.0, -decimals) * (1 + 1e-9) +
                                                   std::pow(10.0, 1 - held) * std::fabs(a));
+            // Rounded once, from the value: its shortest text rounded half
+            // away from zero at the last place shown or the last digit held
+            // (a double whose shortest text has more than 15 digits stands
+            // for its 15 first, and is left out here).
+            const Digits value = digitsOf(shortestText(std::fabs(a), held));
+            if (held == Num::SingleDigits || int(value.digits.size()) <= Num::DoubleDigits) {
+                const qsizetype dot = plain.indexOf(QLatin1Char('.'));
+                const int shownPlaces = dot < 0 ? 0 : int(plain.size() - dot - 1);
+                const int place = std::max(-shownPlaces, value.exp10 - held + 1);
+                FUZZ_CHECK(digitsOf(plain.toStdString()) == roundedAt(value, place));
+            }
         }
     }
 

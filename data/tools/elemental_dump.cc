@@ -7,9 +7,11 @@
 //       $(pkg-config --cflags --libs libelemental)
 //   /tmp/elemental_dump > data/tools/libelemental-2.0.2.tsv
 //   /tmp/elemental_dump heats > data/tools/libelemental-2.0.2-heats.tsv
+//   /tmp/elemental_dump specific > data/tools/libelemental-2.0.2-specific.tsv
 // (one command line; the version goes into the table's first line). With
 // "heats" it writes the enthalpies of fusion and vaporization instead, which
-// data/tools/check_tables.py compares with data/26-enthalpies.sql.
+// data/tools/check_tables.py compares with data/26-enthalpies.sql; with
+// "specific" the specific heats, compared with data/21-specificheats.sql.
 //
 // A value is written as the library stores it, followed by "|" and its
 // qualifier: empty for a plain value, or est (estimated), ca (approximate),
@@ -58,7 +60,9 @@ int main(int argc, char** argv) {
                                         {"DensityLiquid", &P_DENSITY_LIQUID},
                                         {"DensityGas", &P_DENSITY_GAS}};
     const std::vector<Column> heats = {{"FusionHeat", &P_FUSION_HEAT}, {"VaporizationHeat", &P_VAPORIZATION_HEAT}};
-    const std::vector<Column>& columns = argc > 1 && std::string(argv[1]) == "heats" ? heats : points;
+    const std::vector<Column> specific = {{"SpecificHeat", &P_SPECIFIC_HEAT}};
+    const std::string mode = argc > 1 ? argv[1] : "";
+    const std::vector<Column>& columns = mode == "heats" ? heats : mode == "specific" ? specific : points;
     std::cout << "# libelemental " << ELEMENTAL_VERSION << "\n";
     for (const Column& c : columns) {
         std::cout << "# " << c.name << ": " << c.property->get_description() << "\n";

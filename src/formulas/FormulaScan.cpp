@@ -134,6 +134,7 @@ Result weigh(std::string_view t, const ElementLookup& element, const GroupLookup
             i = c.end;
         }
 
+        const std::size_t partText = i;  // the part after its count
         std::vector<Frame> frames(1);
         while (i < n) {
             const char c = t[i];
@@ -232,8 +233,11 @@ Result weigh(std::string_view t, const ElementLookup& element, const GroupLookup
             r.terms.push_back(term);
             r.weight += term;
             all.addScaled(top.atoms, static_cast<double>(partCount));
-            r.hasHydrate = true;
-            r.hydrateWeight += term;
+            // Water of hydration: "H2O" after the dot, or a count alone.
+            if (t.substr(partText, i - partText) == "H2O" || t.substr(partText, i - partText).empty()) {
+                r.hasHydrate = true;
+                r.hydrateWeight += term;
+            }
         }
         if (i >= n) break;
         dot = i;  // t[i] is "."

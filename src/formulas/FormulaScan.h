@@ -74,7 +74,8 @@ struct Result {
     std::vector<double> terms;
     // Every element of the formula, in order of first appearance.
     std::vector<ElementShare> elements;
-    // Every part after the first hydrate dot, each times its count.
+    // The water of hydration: the "H2O" parts after a dot (and the counts
+    // alone), each times its count; other parts after a dot are no water.
     bool hasHydrate = false;
     double hydrateWeight = 0;
 

@@ -109,6 +109,7 @@ fmrMoles::fmrMoles() : CalculatorForm(moles(*this)) {
     txtMoles2->setToolTip(QStringLiteral("This is the atomic weight of the element you chose."));
     txtMoles2->setAccessibleName(lblMoles3->text());
     lblMoles3->setBuddy(txtMoles2);
+    answerFollows(txtMoles2);
 
     // Amount and units at the left, the element list with its weight at the
     // right; the result row, the buttons and the work line below.
@@ -142,6 +143,7 @@ fmrMoles::fmrMoles() : CalculatorForm(moles(*this)) {
     resultRow->addWidget(lblMoles4);
     resultRow->addWidget(txtMoles3);
     resultRow->addWidget(lblMoles5);
+    answerShownIn(lblMoles5);  // the answer's unit
     lblMoles5->setMinimumWidth(fm.horizontalAdvance(QStringLiteral("Grams")) + 8);
     // Room for a gram answer of fifteen digits.
     txtMoles3->setMinimumWidth(QFontMetrics(txtMoles3->font()).horizontalAdvance(QStringLiteral("1.23456789012345E+21")) + 12);
@@ -156,7 +158,9 @@ fmrMoles::fmrMoles() : CalculatorForm(moles(*this)) {
     connect(optMoles3, &QRadioButton::toggled, this, [this](bool on) { if (on) optMoles3_Click(); });
     for (QRadioButton* r : toOptions())
         connect(r, &QRadioButton::toggled, this, [this](bool on) { if (on) optTo_Click(); });
-    connect(lstList1, &QListWidget::currentRowChanged, this, [this] { lstList1_Click(); });
+    // A chosen (highlighted) line, not the line the focus rests on: tabbing
+    // into the list chooses nothing.
+    connect(lstList1, &QListWidget::itemSelectionChanged, this, [this] { lstList1_Click(); });
     // Clicking the chosen element again brings back its weight after typing over it.
     connect(lstList1, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
         const QString w = weightText(item->data(Qt::UserRole));
@@ -168,7 +172,7 @@ fmrMoles::fmrMoles() : CalculatorForm(moles(*this)) {
              QStringLiteral("You must make a selection in the From category."));
     addCheck([this] { return !optMoles4->isChecked() && !optMoles5->isChecked() && !optMoles6->isChecked(); },
              QStringLiteral("You must make a selection in the To category."));
-    addCheck([this] { return lstList1->currentRow() < 0; }, QStringLiteral("You must select an element from the list."),
+    addCheck([this] { return chosenRow() < 0; }, QStringLiteral("You must select an element from the list."),
              Style{.icon = Msg::Icon::Information, .title = QStringLiteral("Moles")});
 }
 
@@ -191,7 +195,7 @@ void fmrMoles::Form_Load() {
 }
 
 void fmrMoles::lstList1_Click() {
-    ListPosition = qint16(lstList1->currentRow());
+    ListPosition = qint16(chosenRow());
     if (ListPosition < 0) return;  // the selection was removed
     emptyAnswer();                 // an answer belongs to the element it was worked for
     const QString w = weightText(lstList1->item(ListPosition)->data(Qt::UserRole));
@@ -202,10 +206,9 @@ void fmrMoles::lstList1_Click() {
     txtMoles2->setText(w);
 }
 
-void fmrMoles::emptyAnswer() {
-    txtMoles3->clear();
-    Text1->clear();
-    lblMoles5->clear();
+int fmrMoles::chosenRow() const {
+    const QList<QListWidgetItem*> chosen = lstList1->selectedItems();
+    return chosen.isEmpty() ? -1 : lstList1->row(chosen.first());
 }
 
 void fmrMoles::fromClicked(QRadioButton* twin) {

@@ -51,7 +51,8 @@ protected:
 
 private:
     void fromClicked(QRadioButton* twin);
-    void emptyAnswer();
+    // The highlighted line of the element list, -1 with none.
+    int chosenRow() const;
     QList<QRadioButton*> fromOptions() const { return {optMoles1, optMoles2, optMoles3}; }
     QList<QRadioButton*> toOptions() const { return {optMoles4, optMoles5, optMoles6}; }
 

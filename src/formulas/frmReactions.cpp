@@ -128,6 +128,7 @@ frmReactions::frmReactions() : CalculatorForm(reactions()) {
     inputGrid->setAlignment(cmdHelp, Qt::AlignRight);
 
     connect(RichTextBox1, &QLineEdit::textChanged, this, &frmReactions::RichTextBox1_Change);
+    answerFollows(RichTextBox1);
 
     // A refused equation lists nothing: no rows of an earlier one beside it.
     const auto refused = [this] {
@@ -286,10 +287,15 @@ std::optional<CalculatorForm::Result> frmReactions::calculate() {
     return std::nullopt;
 }
 
-void frmReactions::cleared() {
-    RichTextBox1->clear();
+void frmReactions::emptyAnswer() {
+    CalculatorForm::emptyAnswer();
     list(m_left, {});
     list(m_right, {});
     fitRows();
+}
+
+void frmReactions::cleared() {
+    RichTextBox1->clear();
+    emptyAnswer();
     RichTextBox1->setFocus();
 }

@@ -54,6 +54,8 @@ public:
     void Form_Load() override;
     bool Form_KeyDown(QKeyEvent* e) override;  // F1; Enter in the equation box
     void RichTextBox1_Change();
+    // Both frames: the counts belong to the equation they were made for.
+    void emptyAnswer() override;
 
     // The message for a side that could not be counted.
     static QString sideFault(const QString& side, const AtomCounter::Tally& t);

@@ -195,8 +195,9 @@ bool frmWeights::Form_KeyDown(QKeyEvent* e) {
 
 void frmWeights::RichTextBox1_Change() {
     Module2::SetFormula(RichTextBox1->formula());
-    // A weight belongs to the formula it was weighed for.
-    if (RichTextBox1->formula() != m_weighedText) clearAnswers();
+    // A weight belongs to the formula it was weighed for: a change empties it
+    // (a refused arrival that left the weighed formula in place does not).
+    if (m_weighedText.isEmpty() || RichTextBox1->formula() != m_weighedText) clearAnswers();
     cmdOk->setEnabled(true);
     cmdPrint->setEnabled(true);
 }
@@ -269,7 +270,7 @@ void frmWeights::showComposition() {
     }
 }
 
-// Mass percent of the part after the hydrate dot, while chk2 is checked.
+// Mass percent of the water of hydration, while chk2 is checked.
 void frmWeights::showHydrate() {
     const bool current = m_weighed && m_weighedText == RichTextBox1->toPlainText();
     if (!chk2->isChecked()) {
@@ -277,8 +278,11 @@ void frmWeights::showHydrate() {
         return;
     }
     if (!current || !(m_weighed->weight > 0)) return;
-    const double pct = m_weighed->hasHydrate ? m_weighed->hydrateWeight / m_weighed->weight * 100.0 : 0.0;
-    txtHydrate->setText(Num::answer(pct, 3) + QLatin1Char('%'));
+    if (!m_weighed->hasHydrate) {
+        txtHydrate->setText(NoWater);
+        return;
+    }
+    txtHydrate->setText(Num::answer(m_weighed->hydrateWeight / m_weighed->weight * 100.0, 3) + QLatin1Char('%'));
 }
 
 void frmWeights::chk1_Click() { showComposition(); }

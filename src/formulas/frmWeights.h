@@ -47,6 +47,9 @@ public:
     // Weight of a group from MolecularWeights; 0 when not stored.
     float Weight(const QString& group);
 
+    // What the hydrate box shows for a formula without water of hydration.
+    static inline const QString NoWater = QStringLiteral("no water of hydration");
+
     // Puts text in the formula box from code (formatted, no enabling).
     void setFormulaText(const QString& text);
 

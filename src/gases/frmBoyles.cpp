@@ -63,6 +63,7 @@ CalculatorForm::Design boyles(frmBoyles& w) {
 }  // namespace
 
 frmBoyles::frmBoyles() : CalculatorForm(boyles(*this)) {
+    answerShownIn(Label5);  // the unit goes with the answer
     cmdOk->setToolTip(QStringLiteral("Press to calculate your answer."));
     cmdClear->setToolTip(QStringLiteral("Clear the boxes and start over."));
     cmdCancel->setToolTip(QStringLiteral("Close the screen and return to the Gas Laws screen."));

@@ -19,7 +19,7 @@ CalculatorForm::Design grahams(frmGrahams& w) {
     };
     s.answerName = QStringLiteral("Text5");
     s.resultName = QStringLiteral("Label6");
-    s.resultCaption = QStringLiteral("The diffusion rate is ");
+    s.resultCaption = QStringLiteral("Rate of #1 / rate of #2 is ");
     s.workLineName = QStringLiteral("Text3");
     s.result = &w.Label6;
     s.answer = &w.Text5;
@@ -35,8 +35,8 @@ CalculatorForm::Design grahams(frmGrahams& w) {
         "inversely as the square root of their molecular masses. The smaller the gas molecule, the faster it travels "
         "and the faster it diffuses. The larger the gas molecule, the slower it travels and the slower it diffuses. To "
         "calculate the relative rate of diffusion for two gases, you must have their molecular weights. Divide the "
-        "larger weight by the smaller weight then take the square root. The answer is the rate of diffusion of the "
-        "lighter gas to the hevier gas.");
+        "weight in box two by the weight in box one then take the square root. The answer is the rate of diffusion "
+        "of gas #1 to the rate of gas #2.");
     return s;
 }
 }  // namespace

@@ -29,7 +29,10 @@ CalculatorForm::Design raoults(frmRaoults& w) {
     s.resultName = QStringLiteral("Label7");
     s.resultCaption = QStringLiteral("The vapor pressure is ");
     s.workLineName = QStringLiteral("Text7");
+    s.unitName = QStringLiteral("Label8");
+    s.unitCaption = QStringLiteral("kPa");  // the water table's unit
     s.result = &w.Label7;
+    s.unit = &w.Label8;
     s.answer = &w.Text6;
     s.work = &w.Text7;
     s.singleResult = true;

@@ -20,6 +20,7 @@ public:
     QLineEdit* Text5;  // molecular weight of the solvent
     QLabel* Label7;
     QLineEdit* Text6;  // the answer, kPa
+    QLabel* Label8;    // its unit
     QLineEdit* Text7;  // the work line
 
 protected:

@@ -1,6 +1,9 @@
 #include "frmTemperatures.h"
 #include "UnitConversions.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 const QString Title = QStringLiteral("Temperatures");
 const QString BelowZero = QStringLiteral("The temperature is below absolute zero.");
@@ -70,7 +73,15 @@ std::optional<ConversionForm::Result> frmTemperatures::convert(int index, const 
         say(BelowZero, Style{.icon = Msg::Icon::Information, .title = Title});
         return std::nullopt;
     }
-    const double u = Temperature::convert(c.from, c.to, t);
+    // The value holds no digit past those of the largest term summed into it
+    // (273.1505 - 273.15 is 0.0005): the temperature and the offsets, scaled
+    // by 5/9 or 9/5 where the formula scales them.
+    const double a = std::fabs(t);
+    double scale = std::max(a, 273.15);
+    if (c.from == Scale::Fahrenheit) scale = std::max(std::max(a, 32.0) * 5 / 9, c.to == Scale::Kelvin ? 273.15 : 0.0);
+    else if (c.to == Scale::Fahrenheit) scale = std::max((c.from == Scale::Kelvin ? std::max(a, 273.15) : a) * 9 / 5, 32.0);
+    const double computed = Temperature::convert(c.from, c.to, t);
+    const double u = Num::held(computed, std::max(scale, std::fabs(computed)));
     const QString tt = Num::text(t), ut = Num::text(u);
     const QString equals = QStringLiteral("  =  ");
     const QString offset = Num::text(273.15);

@@ -105,6 +105,7 @@ void CalculatorForm::build() {
             });
         }
         connect(box, &QLineEdit::textChanged, this, [this, i] { input_Change(i); });
+        answerFollows(box);
         inputs.append(box);
         prompts.append(label);
         if (columns > 1) {
@@ -207,6 +208,8 @@ void CalculatorForm::build() {
 
     setDefaultButton(cmdOk);
     if (m_design.escapeCancels) setCancelButton(cmdCancel);
+    answerShownIn(answerBox);
+    answerShownIn(workLine);
     applyTabOrder();
     fillMembers();
     reserveCaptionWidths();
@@ -275,8 +278,7 @@ void CalculatorForm::selectOption(int index) {
 void CalculatorForm::Form_Load() {
     for (const Step& s : m_design.onLoad) doStep(s, this);
     for (QLineEdit* b : inputs) b->clear();
-    if (answerBox) answerBox->clear();
-    if (workLine) workLine->clear();
+    emptyAnswer();
     if (!options.isEmpty()) selectOption(m_design.loadOption);
     if (m_design.okStartsDisabled) {
         cmdPrint->setEnabled(false);
@@ -309,8 +311,7 @@ void CalculatorForm::option_Click(int index) {
     }
     for (const int i : o.emptied) inputs.at(i)->clear();
     // An answer belongs to the option that computed it.
-    if (answerBox) answerBox->clear();
-    if (workLine) workLine->clear();
+    emptyAnswer();
     if (o.focusInput && !inputs.isEmpty()) inputs.first()->setFocus();
 }
 
@@ -342,6 +343,8 @@ QStringList CalculatorForm::messageTexts() const {
 }
 
 void CalculatorForm::cmdOk_Click() {
+    // What Ok writes in the boxes (a tidied text, a 1 in a blank) keeps the answer it gives.
+    const OwnWrite writing(this);
     try {
         prepare();
         for (const Check& c : std::as_const(m_checks)) {
@@ -398,8 +401,7 @@ void CalculatorForm::trap(const RuntimeFault& fault) {
 
 void CalculatorForm::cmdClear_Click() {
     for (QLineEdit* b : inputs) b->clear();
-    if (answerBox) answerBox->clear();
-    if (workLine) workLine->clear();
+    emptyAnswer();
     if (m_design.clearSelectsFirstOption) selectOption(0);
     cleared();
     if (m_design.clearFocusesInput && !inputs.isEmpty()) inputs.first()->setFocus();

@@ -35,10 +35,7 @@ void ConversionForm::build() {
         directions.append(r);
         // An answer belongs to the direction that converted it.
         connect(r, &QRadioButton::toggled, this, [this](bool on) {
-            if (!on) return;
-            answerBox->clear();
-            if (unitLabel) unitLabel->clear();
-            if (workLine) workLine->clear();
+            if (on) emptyAnswer();
         });
     }
     outer->addLayout(top);
@@ -99,6 +96,10 @@ void ConversionForm::build() {
     connect(input, &QLineEdit::textChanged, this, [this] {
         if (cmdPrint) cmdPrint->setEnabled(true);
     });
+    answerFollows(input);
+    answerShownIn(answerBox);
+    answerShownIn(unitLabel);
+    answerShownIn(workLine);
     connect(cmdClear, &QPushButton::clicked, this, [this] { cmdClear_Click(); });
     connect(cmdHelp, &QPushButton::clicked, this, [this] { cmdHelp_Click(); });
     connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
@@ -137,9 +138,7 @@ int ConversionForm::direction() const {
 void ConversionForm::Form_Load() {
     for (const Step& s : m_design.onLoad) doStep(s, this);
     input->clear();
-    answerBox->clear();
-    if (unitLabel) unitLabel->clear();
-    if (workLine) workLine->clear();
+    emptyAnswer();
     if (!directions.isEmpty()) directions.first()->setChecked(true);
     if (cmdPrint) cmdPrint->setEnabled(false);
     input->setFocus();
@@ -161,6 +160,7 @@ void ConversionForm::convert_Click(int index) {
         say(m_design.emptyMessage, m_design.emptyStyle);
         return;
     }
+    const OwnWrite writing(this);
     try {
         const std::optional<Result> r = convert(index, input->text());
         if (!r) return;
@@ -180,9 +180,7 @@ void ConversionForm::convert_Click(int index) {
 void ConversionForm::cmdClear_Click() {
     input->clear();
     if (m_design.clearFocusesInput) input->setFocus();
-    answerBox->clear();
-    if (unitLabel) unitLabel->clear();
-    if (workLine) workLine->clear();
+    emptyAnswer();
     if (!directions.isEmpty()) directions.first()->setChecked(true);
 }
 

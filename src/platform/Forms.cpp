@@ -6,10 +6,13 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStyle>
+#include <QTextEdit>
 #include <QVBoxLayout>
 #include <QWindow>
 #include <algorithm>
@@ -209,6 +212,25 @@ void Form::scrollContent(QSize room) {
 void Form::setFixedBorder() {
     adjustSize();
     setFixedSize(sizeHint().expandedTo(size()));
+}
+
+void Form::answerFollows(QWidget* box) {
+    const auto changed = [this] {
+        if (!m_ownWrite) emptyAnswer();
+    };
+    if (auto* e = qobject_cast<QLineEdit*>(box)) connect(e, &QLineEdit::textChanged, this, changed);
+    else if (auto* t = qobject_cast<QTextEdit*>(box)) connect(t, &QTextEdit::textChanged, this, changed);
+}
+
+void Form::answerShownIn(QWidget* part) {
+    if (part && !m_answerParts.contains(part)) m_answerParts.append(part);
+}
+
+void Form::emptyAnswer() {
+    for (const QPointer<QWidget>& p : std::as_const(m_answerParts)) {
+        if (auto* e = qobject_cast<QLineEdit*>(p.data())) e->clear();
+        else if (auto* l = qobject_cast<QLabel*>(p.data())) l->clear();
+    }
 }
 
 void Form::say(const QString& text, const Style& style) { Msg::show(text, style.title, style.icon); }

@@ -94,6 +94,27 @@ public:
 
     bool isUnloading() const { return m_unloading; }
 
+    // An answer belongs to the boxes beside it: any change of a box's text
+    // (a key, a paste, a deletion, a screen reader's set-text) empties every
+    // part of the answer, except while the window writes itself (OwnWrite).
+    // `box` is a QLineEdit or a QTextEdit; a part is a QLineEdit or a QLabel.
+    void answerFollows(QWidget* box);
+    void answerShownIn(QWidget* part);
+    // Empties the parts of the answer; a window with more to empty adds to it.
+    virtual void emptyAnswer();
+    // Held while the window computes or writes its own boxes.
+    class OwnWrite {
+    public:
+        explicit OwnWrite(Form* f) : m_form(f), m_was(f->m_ownWrite) { f->m_ownWrite = true; }
+        ~OwnWrite() { m_form->m_ownWrite = m_was; }
+        OwnWrite(const OwnWrite&) = delete;
+        OwnWrite& operator=(const OwnWrite&) = delete;
+
+    private:
+        Form* m_form;
+        bool m_was;
+    };
+
     // The message texts the window declares (for the user manual's checks);
     // tests/support/MessageTexts.h lists those it shows outside them.
     virtual QStringList messageTexts() const { return {}; }
@@ -117,6 +138,8 @@ private:
     QPointer<QPushButton> m_cancel;
     QPointer<QScrollArea> m_scroll;
     bool m_unloading = false;
+    bool m_ownWrite = false;
+    QList<QPointer<QWidget>> m_answerParts;
     bool m_placed = false;
     bool m_keepQueued = false;
     const QEvent* m_lastPreviewed = nullptr;

@@ -107,29 +107,76 @@ QString withDecimalPoint(QString s) {
     return s;
 }
 
+// The decimal a computed value stands for, as significant digits and the
+// exponent of the first: the shortest text that reads back as the value held
+// (a single-precision value as a float, with its up to 9 digits), at most 15
+// significant digits, a tie rounded away from zero.
+struct Decimal {
+    QString digits;  // no point, no sign, no trailing zeros
+    int exp10 = 0;
+};
+
+// Rounds a digit string to `keep` digits, half away from zero; true when a
+// carry made it one digit longer.
+bool roundDigits(QString& d, qsizetype keep) {
+    if (keep >= d.size()) return false;
+    if (keep < 0) {
+        d = QStringLiteral("0");
+        return false;
+    }
+    const bool up = d.at(keep) >= QLatin1Char('5');
+    d.truncate(keep);
+    if (!up) return false;
+    qsizetype i = d.size() - 1;
+    while (i >= 0 && d.at(i) == QLatin1Char('9')) d[i--] = QLatin1Char('0');
+    if (i >= 0) {
+        d[i] = QChar(d.at(i).unicode() + 1);
+        return false;
+    }
+    d.prepend(QLatin1Char('1'));
+    return true;
+}
+
+Decimal decimalOf(double a, int digits) {
+    Decimal out;
+    // Written without an exponent: a whole number keeps its own digits
+    // (111029448, not the 1.1102945e8 that reads back as it).
+    std::array<char, 400> buf{};
+    char* const begin = buf.data();
+    const float f = static_cast<float>(a);
+    const bool single = digits <= SingleDigits && std::fabs(a) <= FLT_MAX && double(f) == a;
+    const std::to_chars_result r = single ? std::to_chars(begin, begin + buf.size(), f, std::chars_format::fixed)
+                                          : std::to_chars(begin, begin + buf.size(), a, std::chars_format::fixed);
+    const char* const point = std::find(begin, r.ptr, '.');
+    bool any = false;  // a digit that is not 0 was met; exp10 is its place from the point
+    for (const char* c = begin; c < r.ptr; ++c) {
+        if (*c < '0' || *c > '9') continue;
+        if (!any && *c == '0') continue;
+        if (!any) out.exp10 = int(c < point ? point - c - 1 : point - c);
+        any = true;
+        out.digits += QLatin1Char(*c);
+    }
+    if (!any) {
+        out.digits = QStringLiteral("0");
+        return out;
+    }
+    if (roundDigits(out.digits, DoubleDigits)) {
+        out.digits.chop(1);
+        ++out.exp10;
+    }
+    while (out.digits.size() > 1 && out.digits.endsWith(QLatin1Char('0'))) out.digits.chop(1);
+    return out;
+}
 // Shortest text with at most `digits` significant digits.
 QString defaultText(double v, int digits) {
     checked(v);
     if (v == 0.0) return QStringLiteral("0");
-    // Shortest round-trip representation at the given precision.
-    QString mant;
-    int exp10 = 0;
-    for (int p = 1; p <= digits; ++p) {
-        const QString s = QString::number(v, 'e', p - 1);
-        const double back = s.toDouble();
-        const bool same = digits <= 7 ? static_cast<float>(back) == static_cast<float>(v) : back == v;
-        if (same || p == digits) {
-            mant = s;
-            break;
-        }
-    }
-    const int epos = mant.indexOf(QLatin1Char('e'));
-    exp10 = mant.mid(epos + 1).toInt();
-    QString digitsOnly = mant.left(epos);
-    const bool neg = digitsOnly.startsWith(QLatin1Char('-'));
-    if (neg) digitsOnly.remove(0, 1);
-    digitsOnly.remove(QLatin1Char('.'));
-    while (digitsOnly.size() > 1 && digitsOnly.endsWith(QLatin1Char('0'))) digitsOnly.chop(1);
+    Decimal d = decimalOf(std::fabs(v), digits);
+    if (roundDigits(d.digits, digits)) ++d.exp10;
+    while (d.digits.size() > 1 && d.digits.endsWith(QLatin1Char('0'))) d.digits.chop(1);
+    const QString& digitsOnly = d.digits;
+    const int exp10 = d.exp10;
+    const bool neg = v < 0;
 
     QString out;
     if (exp10 >= digits || exp10 < -4) {
@@ -227,7 +274,8 @@ Exponent exponentForm(double v, int digits) {
 
 int exponent(double v, int digits) {
     if (v == 0.0 || !std::isfinite(v)) return 0;
-    return exponentForm(v, digits).exp10;
+    Decimal d = decimalOf(std::fabs(v), digits);
+    return roundDigits(d.digits, std::clamp(digits, 1, DoubleDigits)) ? d.exp10 + 1 : d.exp10;
 }
 
 int significantDigits(double v, int* exp10) {
@@ -246,28 +294,21 @@ QString decimalDigits(double v, int decimals, int digits) {
     decimals = std::max(0, decimals);
     if (a == 0.0 || !std::isfinite(a))
         return decimals > 0 ? QStringLiteral("0.") + QString(decimals, QLatin1Char('0')) : QStringLiteral("0");
-    const Exponent e = exponentForm(a, digits);  // d.ddde+xx
-    QString mant = QString::fromLatin1(e.text.data(), e.mantissa);
-    mant.remove(QLatin1Char('.'));
-    const int exp10 = e.exp10;
-    // mant[i] stands for 10^(exp10 - i); keep those down to 10^-decimals.
-    const qsizetype keep = qsizetype(exp10) + 1 + decimals;
-    QString kept;
-    if (keep <= 0) {
-        kept = (keep == 0 && mant.at(0) >= QLatin1Char('5')) ? QStringLiteral("1") : QStringLiteral("0");
-    } else if (keep >= mant.size()) {
-        kept = mant + QString(keep - mant.size(), QLatin1Char('0'));
-    } else {
-        kept = mant.left(keep);
-        if (mant.at(keep) >= QLatin1Char('5')) {
-            qsizetype i = kept.size() - 1;
-            while (i >= 0 && kept.at(i) == QLatin1Char('9')) kept[i--] = QLatin1Char('0');
-            if (i >= 0)
-                kept[i] = QChar(kept.at(i).unicode() + 1);
-            else
-                kept.prepend(QLatin1Char('1'));
-        }
-    }
+    // Rounded once, from the decimal the value stands for, to the digits held
+    // or the decimals asked, whichever keeps fewer.
+    const Decimal d = decimalOf(a, digits);
+    QString kept = d.digits;
+    // kept[i] stands for 10^(exp10 - i); keep those down to 10^-decimals.
+    const qsizetype keep = std::min<qsizetype>(qsizetype(d.exp10) + 1 + decimals, std::clamp(digits, 1, DoubleDigits));
+    if (keep < 0) return decimals > 0 ? QStringLiteral("0.") + QString(decimals, QLatin1Char('0')) : QStringLiteral("0");
+    int exp10 = d.exp10;
+    if (keep == 0)
+        kept = kept.at(0) >= QLatin1Char('5') ? QStringLiteral("1") : QStringLiteral("0");
+    else if (roundDigits(kept, keep))
+        ++exp10;  // 9.99 became 10.0
+    // Places past the digits kept, down to 10^-decimals, are zeros.
+    const qsizetype places = qsizetype(exp10) + 1 + decimals;
+    if (kept.size() < places) kept += QString(places - kept.size(), QLatin1Char('0'));
     // kept is the value times 10^decimals, as a whole number.
     if (kept.size() <= decimals) kept = QString(decimals - kept.size() + 1, QLatin1Char('0')) + kept;
     QString ip = kept.left(kept.size() - decimals);
@@ -308,6 +349,17 @@ QString whole(double v) {
     checked(v);
     if (std::fabs(v) >= 1e15) return scientific(v);
     return QString::number(static_cast<qlonglong>(std::llround(v)));
+}
+
+double held(double v, double scale, int digits) {
+    checked(v);
+    const double top = std::max(std::fabs(v), std::fabs(checked(scale)));
+    if (v == 0.0 || top == 0.0) return v;
+    // The last place `digits` digits of the largest magnitude reach.
+    const int place = exponent(top, digits) - (std::clamp(digits, 1, DoubleDigits) - 1);
+    const QString plain = decimalDigits(v, std::max(0, -place), digits);
+    const double a = QLocale::c().toDouble(plain);
+    return v < 0 ? -a : a;
 }
 
 double roundDecimal(double v, int decimals) {

@@ -64,6 +64,10 @@ QString text(double v);
 // (to 15 significant digits): 53.9655 gives 53.966 although its binary
 // value lies just below the tie.
 double roundDecimal(double v, int decimals);
+// A computed value at the digits its operands hold: rounded to `digits`
+// significant digits of `scale`, the largest magnitude that went into it
+// (273.1505 - 273.15 is 0.0005, not 0.00050000000004502).
+double held(double v, double scale, int digits = 15);
 // Significant digits a computed value holds.
 inline constexpr int SingleDigits = 7;
 inline constexpr int DoubleDigits = 15;
@@ -81,10 +85,13 @@ QString fixed(double v, int decimals = 3);
 QString answer(double v, int decimals = 3, int digits = DoubleDigits);
 // A whole-number answer without grouping; from 10^15 up the scientific form.
 QString whole(double v);
-// |v| rounded half away from zero to `decimals` places on its decimal form of
-// `digits` significant digits: plain digits and "." ("0.0899", "1631937000000").
+// |v| rounded once, half away from zero, to `decimals` places or to `digits`
+// significant digits, whichever keeps fewer (the places past them are zeros),
+// from the decimal the value stands for: the shortest text that reads back as
+// it (a value with at most 7 digits held as a float), at most 15 digits.
+// Plain digits and "." ("0.0899", "1631937000000").
 QString decimalDigits(double v, int decimals, int digits = DoubleDigits);
-// The decimal exponent of v's first digit once rounded to `digits`
+// The decimal exponent of v's first digit once rounded so to `digits`
 // significant digits (999999999999999.5 at 15 digits: 15).
 int exponent(double v, int digits = DoubleDigits);
 // The significant digits of the shortest text that reads back as v (0 for 0),

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QScrollBar>
+#include <QStyle>
 #include <cmath>
 
 void FixedColumnTable::read(const QString& sql, bool missingIsEmpty,
@@ -53,22 +54,38 @@ QString FixedColumnTable::line(const Row& row, const QList<int>& widths) const {
 }
 
 QString FixedColumnTable::heading(const QList<Title>& titles, const QList<int>& widths, const QFont& list,
-                                  const QFont& headingFont) const {
-    // Each title stands a number of blanks after the one before it, so it
-    // moves right by as many blanks as the column before it widened.
-    const qreal charWidth = QFontMetricsF(list).horizontalAdvance(QLatin1Char('0'));
-    const qreal blankWidth = std::max<qreal>(1.0, QFontMetricsF(headingFont).horizontalAdvance(QLatin1Char(' ')));
+                                  const QFont& headingFont, qreal inset) const {
+    // Each title is placed from where its column really stands in the list's
+    // font: the first at the column's start, the others centred over theirs,
+    // with the blanks of the heading's font that come nearest, measured on
+    // the heading written so far (no drift, whatever the fonts and scale).
+    const QFontMetricsF lm(list), hm(headingFont);
+    const qreal charWidth = lm.horizontalAdvance(QLatin1Char('0'));
+    const qreal blankWidth = std::max<qreal>(0.5, hm.horizontalAdvance(QLatin1Char(' ')));
     QString text;
+    int at = 0;  // characters of the line before the next cell
     for (int i = 0; i < titles.size(); ++i) {
+        const QString& title = titles.at(i).text;
         int blanks = titles.at(i).blanksBefore;
-        const int before = i - 1;
-        if (before >= 0 && before < widths.size() && before < m_cells.size()) {
-            const int widened = widths.at(before) - m_cells.at(before).width;
-            if (widened > 0) blanks += int(std::lround(widened * charWidth / blankWidth));
+        if (i < m_cells.size()) {
+            const int start = at + m_cells.at(i).blanksBefore;
+            const int width = i < widths.size() ? widths.at(i) : m_cells.at(i).width;
+            at = start + width;
+            const qreal left = i == 0 ? inset + start * charWidth
+                                      : inset + (start + width / 2.0) * charWidth - hm.horizontalAdvance(title) / 2;
+            blanks = int(std::lround((left - hm.horizontalAdvance(text)) / blankWidth));
+            blanks = std::max(blanks, text.isEmpty() ? 0 : 1);
         }
-        text += QString(blanks, QLatin1Char(' ')) + titles.at(i).text;
+        text += QString(blanks, QLatin1Char(' ')) + title;
     }
     return text;
+}
+
+qreal FixedColumnTable::textInset(const QListWidget* list, const QLabel* heading) {
+    // The list's frame and the margin its lines are drawn with, less the
+    // heading's own margins; both stand at the same left edge.
+    const int margin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
+    return list->frameWidth() + margin - heading->contentsMargins().left() - heading->margin();
 }
 
 QFont FixedColumnTable::listFont() {

@@ -2,7 +2,7 @@
 // A table of the reference database read for a fixed-column list: every cell
 // formatted with its picture, then each column widened to its widest value so
 // that no number (and, where asked, no text) comes out cut. The heading's
-// titles move right as far as the columns before them widened.
+// titles stand over their columns.
 #include "platform/NumberPicture.h"
 #include "refdata/ReferenceDatabase.h"
 
@@ -45,9 +45,13 @@ public:
     QList<int> widths(bool wholeText = false) const;
     // The line of a row with those widths.
     QString line(const Row& row, const QList<int>& widths) const;
-    // The heading over lines of those widths.
+    // The heading over lines of those widths: each title over its column,
+    // placed from the column's position in the list's font; `inset` is how
+    // far right of the heading's text the list's lines begin.
     QString heading(const QList<Title>& titles, const QList<int>& widths, const QFont& list,
-                    const QFont& headingFont) const;
+                    const QFont& headingFont, qreal inset = 0) const;
+    // That inset for a list with its heading above it.
+    static qreal textInset(const QListWidget* list, const QLabel* heading);
 
     // The fixed-pitch font of the lists, and the font of their headings.
     static QFont listFont();

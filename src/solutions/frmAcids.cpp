@@ -40,8 +40,8 @@ CalculatorForm::Design acids(frmAcids& w) {
     s.work = &w.Text3;
     s.parent = QStringLiteral("frmMain");
     s.helpText = QStringLiteral(
-        "A pH value is an indication of whether a substance is acidic or basic. If the value is low (0-6), it is "
-        "considered to be an acid. 7 is neutral. Values greater than 7 are referred to as basic. To determine the pH "
+        "A pH value is an indication of whether a substance is acidic or basic. If the value is below 7, it is "
+        "considered to be an acid; a strong, concentrated acid can go below 0. 7 is neutral. Values greater than 7 are referred to as basic. To determine the pH "
         "of a substance, you must have the concentration of hydronium ions (H3O+) or hydroxide ions (OH-). If you "
         "have the pH, you can determine the concentration of the hydronium ions and hydroxide ions.  The equations "
         "for pH is the -Log(Hydronium Ion Concentration).");

@@ -33,6 +33,7 @@ CalculatorForm::Design changeOfState(frmChangeOfState& w) {
     s.answerName = QStringLiteral("Text4");
     s.resultName = QStringLiteral("Label4");
     s.unitName = QStringLiteral("Label5");
+    s.helpLeftOfResult = true;
     s.workLineName = QStringLiteral("Text5");
     s.result = &w.Label4;
     s.answer = &w.Text4;

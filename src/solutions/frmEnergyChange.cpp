@@ -21,6 +21,7 @@ CalculatorForm::Design energyChange(frmEnergyChange& w) {
     s.resultCaption = QStringLiteral("The heat energy change is: ");
     s.unitName = QStringLiteral("Label5");
     s.unitCaption = QStringLiteral("Joules");
+    s.helpLeftOfResult = true;
     s.workLineName = QStringLiteral("Text5");
     s.result = &w.Label4;
     s.answer = &w.Text4;

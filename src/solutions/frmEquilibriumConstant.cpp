@@ -1,5 +1,7 @@
 #include "frmEquilibriumConstant.h"
 
+#include <utility>
+
 #include "EquilibriumShape.h"
 
 #include <QGridLayout>
@@ -47,6 +49,7 @@ CalculatorForm::Design equilibrium(frmEquilibriumConstant& w) {
     s.answerName = QStringLiteral("Text1");
     s.resultName = QStringLiteral("Label2");
     s.resultCaption = QStringLiteral("The equilibrium constant is ");
+    s.helpLeftOfResult = true;
     s.workLineName = QStringLiteral("Text14");
     s.headingLabel = &w.Label1;
     s.result = &w.Label2;
@@ -62,9 +65,9 @@ CalculatorForm::Design equilibrium(frmEquilibriumConstant& w) {
                   QStringLiteral("cmdOk"),  QStringLiteral("cmdPrint"), QStringLiteral("cmdClear"),
                   QStringLiteral("cmdCancel"), QStringLiteral("cmdHelp")};
     s.helpText = QStringLiteral(
-        "The equilibrium  constant shows the extent to which the reactants are converted into products. If the "
-        "constant is equal to 1, then the reaction is at equilibrium and the amount of reactants being formed is the "
-        "same as the amount of products being formed. A large value means that most of the reactants are being "
+        "The equilibrium  constant shows the extent to which the reactants are converted into products. Every "
+        "reaction at equilibrium has its constant; a constant equal to 1 only means that the products' terms and the "
+        "reactants' terms are equal. A large value means that most of the reactants are being "
         "converted into products. A small value means that only a small amount of reactant is being converted into "
         "a product. ");
     return s;
@@ -121,6 +124,9 @@ void frmEquilibriumConstant::prepare() {
     // A first coefficient left empty (or 0) is 1, and the box says so.
     for (QLineEdit* box : {Text2, Text8})
         if (Num::notAboveZero(box->text())) box->setText(QStringLiteral("1"));
+    // A second coefficient left empty beside a typed concentration is 1 too.
+    for (auto [coefficient, concentration] : {std::pair{Text3, Text4}, std::pair{Text9, Text12}})
+        if (isEmpty(coefficient) && !isEmpty(concentration)) coefficient->setText(QStringLiteral("1"));
 }
 
 std::optional<CalculatorForm::Result> frmEquilibriumConstant::calculate() {

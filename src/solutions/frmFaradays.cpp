@@ -45,6 +45,7 @@ CalculatorForm::Design faradays(frmFaradays& w) {
     s.answerName = QStringLiteral("Text6");
     s.resultName = QStringLiteral("Label6");
     s.unitName = QStringLiteral("Label4");
+    s.helpLeftOfResult = true;
     s.workLineName = QStringLiteral("Text4");
     s.result = &w.Label6;
     s.answer = &w.Text6;

@@ -7,26 +7,6 @@
 namespace {
 using Cell = FixedColumnTable::Cell;
 
-// Solvent, freezing point, its constant, boiling point, its constant.
-QList<Cell> cells() {
-    return {
-        {.field = QStringLiteral("Compound"), .width = 12, .picture = Picture::zeros(13)},
-        {.field = QStringLiteral("FreezingPoint"), .width = 6, .picture = Picture::Standard, .blanksBefore = 3},
-        {.field = QStringLiteral("FPDepression"), .width = 5, .picture = Picture::Standard, .blanksBefore = 3},
-        {.field = QStringLiteral("BoilingPoint"), .width = 5, .picture = Picture::Standard, .blanksBefore = 3},
-        {.field = QStringLiteral("BPElevation"), .width = 8, .picture = Picture::Standard, .blanksBefore = 3},
-    };
-}
-QList<FixedColumnTable::Title> titles() {
-    return {
-        {.blanksBefore = 1, .text = QStringLiteral("Substance")},
-        {.blanksBefore = 24, .text = QStringLiteral("F.P.")},
-        {.blanksBefore = 11, .text = QStringLiteral("Depression")},
-        {.blanksBefore = 9, .text = QStringLiteral("B.P.")},
-        {.blanksBefore = 7, .text = QStringLiteral("Elevation")},
-    };
-}
-
 CalculatorForm::Design freezing(frmFreezing& w) {
     using Input = CalculatorForm::Input;
     using Option = CalculatorForm::Option;
@@ -82,6 +62,27 @@ CalculatorForm::Design freezing(frmFreezing& w) {
 }
 }  // namespace
 
+// Solvent, freezing point, its constant, boiling point, its constant.
+QList<FixedColumnTable::Cell> frmFreezing::cells() {
+    return {
+        {.field = QStringLiteral("Compound"), .width = 12, .picture = Picture::zeros(13)},
+        {.field = QStringLiteral("FreezingPoint"), .width = 6, .picture = Picture::Standard, .blanksBefore = 3},
+        {.field = QStringLiteral("FPDepression"), .width = 5, .picture = Picture::Standard, .blanksBefore = 3},
+        {.field = QStringLiteral("BoilingPoint"), .width = 5, .picture = Picture::Standard, .blanksBefore = 3},
+        {.field = QStringLiteral("BPElevation"), .width = 8, .picture = Picture::Standard, .blanksBefore = 3},
+    };
+}
+QList<FixedColumnTable::Title> frmFreezing::titles() {
+    return {
+        {.blanksBefore = 1, .text = QStringLiteral("Substance")},
+        {.blanksBefore = 24, .text = QStringLiteral("F.P.")},
+        {.blanksBefore = 11, .text = QStringLiteral("Depression")},
+        {.blanksBefore = 9, .text = QStringLiteral("B.P.")},
+        {.blanksBefore = 7, .text = QStringLiteral("Elevation")},
+    };
+}
+
+
 frmFreezing::frmFreezing() : CalculatorForm(freezing(*this)) {
     // The solvent list with its heading at the top, the options under it.
     Label6 = new QLabel(this);
@@ -123,7 +124,8 @@ void frmFreezing::fillList() {
     // No stored value is cut: names and numbers widen their columns.
     m_widths = table.widths(true);
     for (const FixedColumnTable::Row& r : table.rows()) lstList1->addItem(table.line(r, m_widths));
-    Label6->setText(table.heading(titles(), m_widths, lstList1->font(), Label6->font()));
+    Label6->setText(table.heading(titles(), m_widths, lstList1->font(), Label6->font(),
+                                  FixedColumnTable::textInset(lstList1, Label6)));
     FixedColumnTable::fitWidth(lstList1, Label6);
 }
 

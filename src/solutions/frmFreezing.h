@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/CalculatorForm.h"
+#include "refdata/FixedColumnTable.h"
 
 #include <QListWidget>
 
@@ -14,6 +15,9 @@ public:
     // The solvent list's lines, top to bottom, and its cell widths.
     QStringList lines() const;
     QList<int> widths() const { return m_widths; }
+    // The solvent list's cells and the titles over them.
+    static QList<FixedColumnTable::Cell> cells();
+    static QList<FixedColumnTable::Title> titles();
 
     QLabel* Label6;  // heading of the list
     QListWidget* lstList1;

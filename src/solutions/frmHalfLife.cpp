@@ -35,6 +35,7 @@ CalculatorForm::Design halfLife(frmHalfLife& w) {
     s.answerName = QStringLiteral("Text3");
     s.resultName = QStringLiteral("Label4");
     s.unitName = QStringLiteral("Label6");
+    s.helpLeftOfResult = true;
     s.workLineName = QStringLiteral("Text5");
     s.result = &w.Label4;
     s.answer = &w.Text3;

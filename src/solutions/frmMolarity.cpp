@@ -41,7 +41,7 @@ CalculatorForm::Design molarity(frmMolarity& w) {
     s.helpText = QStringLiteral(
         "Determining the concentration of a solution is an important chemical function. Materials must be of a "
         "certain concentration in order to react properly. Molarity refers to the number of moles per liter of "
-        "solvent. Molality is the number of moles per kilogram of solvent. Knowing these allows you to prepare a "
+        "solution. Molality is the number of moles per kilogram of solvent. Knowing these allows you to prepare a "
         "solution correctly.");
     return s;
 }

@@ -59,6 +59,7 @@ frmMoleFraction::frmMoleFraction() : CalculatorForm(moleFraction(*this)) {
     Text7->setEnabled(false);
     Text7->setAccessibleName(Label7->text());
     Label7->setBuddy(Text7);
+    answerShownIn(Text7);
     inputGrid->removeWidget(cmdHelp);
     inputGrid->addWidget(cmdHelp, row - 1, 2);
     inputGrid->addWidget(Label7, row, 2);

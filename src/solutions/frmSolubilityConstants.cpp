@@ -27,6 +27,7 @@ CalculatorForm::Design solubility(frmSolubilityConstants& w) {
     s.answerName = QStringLiteral("Text3");
     s.resultName = QStringLiteral("Label4");
     s.resultCaption = QStringLiteral("The solubility product constant (Ksp) is ");
+    s.helpLeftOfResult = true;
     s.workLineName = QStringLiteral("Text4");
     s.result = &w.Label4;
     s.answer = &w.Text3;

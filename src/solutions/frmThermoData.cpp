@@ -47,6 +47,7 @@ CalculatorForm::Design thermoData(frmThermoData& w) {
     s.answerName = QStringLiteral("Text4");
     s.resultName = QStringLiteral("Label4");
     s.unitName = QStringLiteral("Label6");
+    s.helpLeftOfResult = true;
     s.workLineName = QStringLiteral("Text6");
     s.result = &w.Label4;
     s.answer = &w.Text4;

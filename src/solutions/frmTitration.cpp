@@ -48,6 +48,7 @@ CalculatorForm::Design titration(frmTitration& w) {
     s.optionsInRow = true;
     s.answerName = QStringLiteral("Text5");
     s.resultName = QStringLiteral("Label6");
+    s.helpLeftOfResult = true;
     s.workLineName = QStringLiteral("Text7");
     s.result = &w.Label6;
     s.answer = &w.Text5;
@@ -71,13 +72,17 @@ CalculatorForm::Design titration(frmTitration& w) {
 frmTitration::frmTitration() : CalculatorForm(titration(*this)) {
     // A rule between the four data boxes and the ratio: the ratio and the
     // result row move one row lower.
-    const QList<QWidget*> lower{Label7, Text6, Label6, Text5, cmdHelp};
-    for (QWidget* w : lower) {
+    struct Placed {
+        QLayoutItem* item;
+        int row, col, rows, cols;
+    };
+    QList<Placed> lower;
+    for (int i = inputGrid->count() - 1; i >= 0; --i) {
         int row = 0, col = 0, rows = 0, cols = 0;
-        inputGrid->getItemPosition(inputGrid->indexOf(w), &row, &col, &rows, &cols);
-        inputGrid->removeWidget(w);
-        inputGrid->addWidget(w, row + 1, col, rows, cols);
+        inputGrid->getItemPosition(i, &row, &col, &rows, &cols);
+        if (row >= DataBoxes) lower.append({inputGrid->takeAt(i), row, col, rows, cols});
     }
+    for (const Placed& p : std::as_const(lower)) inputGrid->addItem(p.item, p.row + 1, p.col, p.rows, p.cols);
     Line1 = new QFrame(this);
     Line1->setObjectName(QStringLiteral("Line1"));
     Line1->setFrameShape(QFrame::HLine);

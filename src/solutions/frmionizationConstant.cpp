@@ -37,6 +37,7 @@ CalculatorForm::Design ionization(frmionizationConstant& w) {
     s.answerName = QStringLiteral("Text4");
     s.resultName = QStringLiteral("Label4");
     s.resultCaption = QStringLiteral("The ionization constant is ");
+    s.helpLeftOfResult = true;
     s.workLineName = QStringLiteral("Text5");
     s.result = &w.Label4;
     s.answer = &w.Text4;

@@ -96,7 +96,8 @@ private slots:
         QCOMPARE(order, QStringList({"Cu1", "S1", "O9", "H10"}));
         QVERIFY(r.hasHydrate);
         QVERIFY(qAbs(r.hydrateWeight - 5 * (2 * a("H") + a("O"))) < 0.001);
-        QVERIFY(qAbs(Module2::Weigh(QStringLiteral("CaCl2.8NH3")).hydrateWeight - 8 * (a("N") + 3 * a("H"))) < 0.001);
+        // Only water is water of hydration.
+        QVERIFY(!Module2::Weigh(QStringLiteral("CaCl2.8NH3")).hasHydrate);
         QVERIFY(!Module2::Weigh(QStringLiteral("NaCl")).hasHydrate);
     }
 

@@ -263,7 +263,8 @@ private slots:
             QVERIFY(w->Text1->text() == typed[1] && w->Text4->text() == typed[4]);  // the empty gram box stays empty
         } else {
             expectOne(expected, u"Tessival"_s, expected == u"Data entry error"_s ? Msg::Icon::None : Msg::Icon::Information);
-            QCOMPARE(shown, u"35.744 | (4 / 2.016) * (2 / 2) * 18.015"_s);
+            // The edit emptied the first answer; the refused Ok keeps that.
+            QCOMPARE(shown, u" | "_s);
             // The coefficient defaults come before the checks, after reading the grams.
             QCOMPARE(w->Text14->text(), typed[1] == u"-"_s ? QString() : typed[0].isEmpty() ? u"1"_s : typed[0]);
         }

@@ -1,5 +1,6 @@
 // The weight windows as a student uses them: the chooser, the molecular
 // weight calculator with its live formatting, and the weight calculations.
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QHash>
@@ -255,8 +256,63 @@ private slots:
         QCOMPARE(w->Text1->text(), weight);
     }
 
-    // The hydrate is everything after the first dot; the boxes follow their
-    // check boxes however these are set.
+    // The % hydrate is the water of hydration: the H2O parts after a dot,
+    // not a salt or ammonia after one.
+    void hydrateCountsOnlyWater_data() {
+        QTest::addColumn<QString>("formula");
+        QTest::addColumn<QString>("water");     // the water's formula units, as "6"
+        QTest::addColumn<QString>("shown");     // empty: computed from the water
+        QTest::newRow("Mohr's salt written with a dot") << u"(NH4)2SO4.FeSO4.6H2O"_s << u"6"_s << QString();
+        QTest::newRow("Mohr's salt in one part") << u"(NH4)2Fe(SO4)2.6H2O"_s << u"6"_s << QString();
+        QTest::newRow("potassium alum") << u"K2SO4.Al2(SO4)3.24H2O"_s << u"24"_s << QString();
+        QTest::newRow("a count alone is water") << u"CuSO4.5"_s << u"5"_s << QString();
+        QTest::newRow("ammonia is no water") << u"CaCl2.8NH3"_s << QString() << frmWeights::NoWater;
+        QTest::newRow("no dot") << u"NaCl"_s << QString() << frmWeights::NoWater;
+    }
+    void hydrateCountsOnlyWater() {
+        QFETCH(QString, formula);
+        QFETCH(QString, water);
+        QFETCH(QString, shown);
+        auto* w = weights();
+        typeIn(w->RichTextBox1, formula);
+        w->chk2->setChecked(true);
+        w->cmdOk->click();
+        QVERIFY2(msgs().shown.isEmpty(), qPrintable(msgs().lastText()));
+        if (shown.isEmpty()) {
+            const double total = Module2::Weigh(formula).weight;
+            shown = fixed3(water.toDouble() * this->water() / total * 100) + u"%"_s;
+        }
+        QCOMPARE(w->txtHydrate->text(), shown);
+    }
+
+    // Mohr's salt, worked by hand: 6 x 18.015 / 392.125 = 27.565 %.
+    void mohrsSaltByHand() {
+        auto* w = weights();
+        typeIn(w->RichTextBox1, u"(NH4)2SO4.FeSO4.6H2O"_s);
+        w->chk2->setChecked(true);
+        w->cmdOk->click();
+        QCOMPARE(w->txtHydrate->text(), u"27.565%"_s);
+    }
+
+    // A formula a screen reader sets that the box refuses leaves the formula
+    // and its weights as they were.
+    void refusedScreenReaderTextKeepsTheFormula() {
+        auto* w = weights();
+        typeIn(w->RichTextBox1, u"H2O"_s);
+        w->cmdOk->click();
+        const QString weight = w->txtWeights2->text(), mole = w->Text1->text();
+        QVERIFY(!weight.isEmpty());
+        QAccessibleInterface* i = QAccessible::queryAccessibleInterface(w->RichTextBox1);
+        QVERIFY(i);
+        i->setText(QAccessible::Value, u"H2O + NaCl"_s);
+        TestSupport::settle();
+        QCOMPARE(w->RichTextBox1->formula(), u"H2O"_s);
+        QCOMPARE(w->txtWeights2->text(), weight);
+        QCOMPARE(w->Text1->text(), mole);
+        QVERIFY(!msgs().shown.isEmpty());
+    }
+
+    // The boxes follow their check boxes however these are set.
     void hydrateCountsEveryPartAfterTheDot() {
         auto* w = weights();
         typeIn(w->RichTextBox1, u"CaCl2.2H2O.2H2O"_s);
@@ -519,12 +575,12 @@ private slots:
         QCOMPARE(w->txtComposition[0]->text(), shares[0]);
         w->chk2->click();
         QCOMPARE(w->txtHydrate->text(), QString());
-        // Seven elements: the first six are shown; no hydrate part is 0 %.
+        // Seven elements: the first six are shown; no water of hydration says so.
         w->setFormulaText(u"KNaLiCsRbFrH"_s);
         w->cmdOk->click();
         QCOMPARE(w->txtComposition[5]->text().section(' ', 0, 0), u"Fr"_s);
         w->chk2->click();
-        QCOMPARE(w->txtHydrate->text(), u"0.000%"_s);
+        QCOMPARE(w->txtHydrate->text(), frmWeights::NoWater);
         w->cmdClear_Click();
         QVERIFY(!w->chk1->isChecked() && !w->chk2->isChecked());
         for (QLineEdit* e : {w->txtComposition[0], w->txtHydrate, w->txtWeights2, w->Text1})
@@ -636,19 +692,21 @@ private slots:
         c->Option6->click();
         c->cmdOk->click();
         QCOMPARE(c->Text3->text(), u"2"_s);
-        // Weights not above 0 and negative amounts get the window's own messages.
+        QCOMPARE(c->Text4->text(), u"36 / 18"_s);
+        // Weights not above 0 and negative amounts get the window's own
+        // messages; the edit emptied the answer, and the failed Ok keeps that.
         for (const char* weight : {"0", "0.0", "-18"}) {
             c->Text1->setText(QLatin1String(weight));
             c->cmdOk->click();
             expectMsg(u"You must enter a valid molecular weight."_s, Msg::Icon::Critical);
-            QCOMPARE(c->Text3->text(), u"2"_s);
-            QCOMPARE(c->Text4->text(), u"36 / 18"_s);
+            QCOMPARE(c->Text3->text(), QString());
+            QCOMPARE(c->Text4->text(), QString());
         }
         c->Text1->setText(u"18"_s);
         c->Text2->setText(u"-36"_s);
         c->cmdOk->click();
         expectMsg(u"You must enter a valid quantity."_s, Msg::Icon::Critical);
-        QCOMPARE(c->Text3->text(), u"2"_s);
+        QCOMPARE(c->Text3->text(), QString());
         c->Text2->setText(u"1.8E38"_s);
         c->Option4->setChecked(true);
         QVERIFY(c->Text3->text().isEmpty() && c->Text4->text().isEmpty());
@@ -667,9 +725,10 @@ private slots:
         c->cmdOk->click();
         QCOMPARE(c->Text3->text(), u"2"_s);
         c->Text1->setText(u"E"_s);
+        QCOMPARE(c->Text3->text(), QString());
         c->cmdOk->click();
         QCOMPARE(msgs().lastText(), u"Type mismatch"_s);
-        QCOMPARE(c->Text3->text(), u"2"_s);
+        QCOMPARE(c->Text3->text(), QString());
     }
 };
 

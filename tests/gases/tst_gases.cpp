@@ -127,8 +127,11 @@ private slots:
         TestSupport::type(f->Text1, QStringLiteral("2"));
         TestSupport::type(f->Text2, QStringLiteral("32"));
         f->cmdOk->click();
+        const bool edited = m1 != f->Text1->text() || m2 != f->Text2->text();
         f->Text1->setText(m1);
         f->Text2->setText(m2);
+        // An edit empties the first answer: a refused row written as keeping it shows nothing.
+        if (edited && !message.isEmpty() && answer == QLatin1String("4.000")) answer = work = QString();
         TestSupport::press(f->Text2, Qt::Key_Return);  // Ok is enabled: the default button
         if (message.isEmpty())
             QVERIFY(messages().shown.isEmpty());
@@ -274,7 +277,7 @@ private slots:
         f->cmdHelp->click();
         QCOMPARE(messages().shown.size(), 1);
         QVERIFY(messages().lastText().startsWith(QStringLiteral("When two gases are introduced into a vacuum")));
-        QVERIFY(messages().lastText().endsWith(QStringLiteral("the lighter gas to the hevier gas.")));
+        QVERIFY(messages().lastText().endsWith(QStringLiteral("of gas #1 to the rate of gas #2.")));
         QCOMPARE(messages().shown.last().icon, Msg::Icon::Information);
         QCOMPARE(messages().shown.last().title, QStringLiteral("Tessival"));
     }

@@ -2,6 +2,8 @@
 // F1 in every calculator reaches the real user manual, and the manual keeps
 // its topic whoever shows it.
 #include <QAction>
+#include <QLabel>
+#include <QPushButton>
 #include <QMenu>
 #include <QRadioButton>
 #include <QSet>
@@ -23,6 +25,53 @@ class TstProgram : public QObject {
 private slots:
     void initTestCase() { TestSupport::init(); }
     void cleanup() { TestSupport::unloadAll(); }
+
+    // What a window's "?" (or Description) says, and the captions beside its
+    // answer, teach true chemistry: no row's wrong words stay, its right ones show.
+    void sentencesTeachTrueChemistry_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("control");  // a button showing a message, or a label
+        QTest::addColumn<QString>("wrong");
+        QTest::addColumn<QString>("right");
+        auto row = [](const char* tag, const char* window, const char* control, const char* wrong, const char* right) {
+            QTest::newRow(tag) << QString::fromLatin1(window) << QString::fromLatin1(control)
+                               << QString::fromUtf8(wrong) << QString::fromUtf8(right);
+        };
+        row("molarity is per litre of solution", "frmMolarity", "cmdHelp", "moles per liter of solvent",
+            "moles per liter of solution");
+        row("every equilibrium has its K", "frmEquilibriumConstant", "cmdHelp",
+            "constant is equal to 1, then the reaction is at equilibrium", "Every reaction at equilibrium has its constant");
+        row("acids go below 0", "frmAcids", "cmdHelp", "low (0-6)", "below 7");
+        row("Graham's help says what the window computes", "frmGrahams", "cmdHelp", "larger weight by the smaller",
+            "weight in box two by the weight in box one");
+        row("Graham's caption says what the window computes", "frmGrahams", "Label6", "The diffusion rate is",
+            "Rate of #1 / rate of #2 is");
+        row("Raoult's answer in kPa", "frmRaoults", "Label8", "", "kPa");
+        row("affinity is not electronegativity", "frmPTable4", "cmdDescription", "electronegativity", "energy");
+        row("the solubility products' column holds Ksp", "frmSolConstants", "Label1", "Solubility", "Ksp");
+    }
+    void sentencesTeachTrueChemistry() {
+        QFETCH(QString, window);
+        QFETCH(QString, control);
+        QFETCH(QString, wrong);
+        QFETCH(QString, right);
+        Form* f = Forms::show(window);
+        QVERIFY(f);
+        TestSupport::settle();
+        QString text;
+        if (auto* l = f->findChild<QLabel*>(control)) {
+            text = l->text();
+        } else {
+            auto* b = f->findChild<QPushButton*>(control);
+            QVERIFY(b);
+            TestSupport::messages().clear();
+            b->click();
+            QCOMPARE(TestSupport::messages().shown.size(), 1);
+            text = TestSupport::messages().lastText();
+        }
+        if (!wrong.isEmpty()) QVERIFY2(!text.contains(wrong), qPrintable(text));
+        QVERIFY2(text.contains(right), qPrintable(text));
+    }
 
     void f1InEveryCalculatorShowsTheManual() {
         int calculators = 0;

@@ -96,7 +96,7 @@ const ChartCase Charts[] = {
     {"frmPTable4", "mnuAffinity", "Periodic Table - Affinities", "Affinities", "Affinity", 88,
      "Atomic Number v. Affinity", "Affinity",
      "Atoms try to attract electrons in order to fill their outer energy levels.", "Affinity is the attraction that "
-     "an atom has for an electron. The stronger the attraction, the higher  the electronegativity value. Atoms try "
+     "an atom has for an electron. The stronger the attraction, the more energy  is released when the atom gains an electron. Atoms try "
      "to fill their outer energy levels in order to become more stable. "},
     {"frmPTable5", "mnuIonization", "Periodic Table - Ionization Energies", "IonizationEnergy", "FIE", 103,
      "Atomic Number v. Ionization Energy", "Ionization Energy",

@@ -441,6 +441,90 @@ private slots:
         row("molarity 1E-40 / 1E40", "frmMolarity", "opt1", "Text1=0." + zeros(39) + "1;Text2=1" + zeros(40),
             "cmdOk", "Text3", "1.00E-80");
         row("1E15 kg to N", "frmMassToWeight", "", "Text1=1" + zeros(15), "cmdKToN", "Text2", "9.81E+15");
+        // Rounded once, from the value: 8.00 / 31.998 x -890.3 / 2 = -111.29446
+        row("mass-energy of 8.00 g CH4", "frmMassEnergy", "", "Text1=2;Text2=8.00;Text3=31.998;Text4=-890.3", "cmdOk",
+            "Text5", "-111.294");
+        // 2 C8H18 + 25 O2 -> 16 CO2 + 18 H2O: 44.0 / 114.232 x 16 / 2 x 44.009 = 135.611457
+        row("CO2 from 44.0 g octane", "frmMass", "", "Text14=2;Text1=44.0;Text6=114.232;Text17=16;Text9=44.009",
+            "cmdOk", "Text13", "135.611");
+        // 5730 x 365.25 = 2,092,882.5: a tie rounds away from zero, as at three decimals
+        row("5730 years to days", "frmTime", "", "Text1=5730", "cmdYToD", "Text2", "2,092,883");
+        // A blank coefficient beside a typed concentration counts as 1:
+        // PCl5 = PCl3 + Cl2, 0.0130^2 / 0.0420 = 4.024E-3
+        row("PCl5 with blank coefficients", "frmEquilibriumConstant", "", "Text5=0.0420;Text11=0.0130;Text12=0.0130",
+            "cmdOk", "Text1", "4.02E-03");
+        // H2 + I2 = 2 HI, 0.156^2 / (0.0222 x 0.0222) = 49.38
+        row("HI with the reactants' second coefficient blank", "frmEquilibriumConstant", "",
+            "Text5=0.0222;Text4=0.0222;Text8=2;Text11=0.156", "cmdOk", "Text1", "4.94E+01");
+    }
+
+    // The 1 a blank coefficient counted as is written in its box.
+    void equilibriumWritesTheOneItUsed() {
+        QCOMPARE(run(QStringLiteral("frmEquilibriumConstant"), QString(),
+                     QStringLiteral("Text5=0.0222;Text4=0.0222;Text8=2;Text11=0.156"), QStringLiteral("cmdOk"),
+                     QStringLiteral("Text1")),
+                 QStringLiteral("4.94E+01"));
+        Form* f = Forms::loaded(QStringLiteral("frmEquilibriumConstant"));
+        QCOMPARE(child<QLineEdit>(f, "Text2")->text(), QStringLiteral("1"));
+        QCOMPARE(child<QLineEdit>(f, "Text3")->text(), QStringLiteral("1"));
+        QCOMPARE(child<QLineEdit>(f, "Text9")->text(), QString());  // no second product
+        QCOMPARE(child<QLineEdit>(f, "Text14")->text(), QStringLiteral("0.024336 / 0.00049284"));
+    }
+
+    // A work line that prints a computed value shows no digit the
+    // computation does not hold (15 for a double, 7 for a float), in every
+    // window whose work line prints one.
+    void workLinesHoldTheirDigits_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("inputs");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("work");
+        QTest::addColumn<QString>("shown");
+        auto row = [](const char* tag, const char* window, const char* option, const char* inputs, const char* button,
+                      const char* work, const char* shown) {
+            QTest::newRow(tag) << QString::fromLatin1(window) << QString::fromLatin1(option) << QString::fromLatin1(inputs)
+                               << QString::fromLatin1(button) << QString::fromLatin1(work) << QString::fromUtf8(shown);
+        };
+        row("273.1505 K to C", "frmTemperatures", "", "Text1=273.1505", "cmdKToC", "Text3", "273.1505 - 273.15  =  0.0005");
+        // (32.0001 - 32) x 5/9 = 0.0000555555555..., to the 13th decimal 32.0001 holds
+        row("32.0001 F to C", "frmTemperatures", "", "Text1=32.0001", "cmdFToC", "Text3",
+            "5/9  x  (32.0001- 32)  =  5.55555556E-05");
+        row("0.0001 C to K", "frmTemperatures", "", "Text1=0.0001", "cmdCToK", "Text3", "0.0001 + 273.15  =  273.1501");
+        // 101.3 - 3.17 kPa of dry gas
+        row("Dalton's dry pressure", "frmDalton", "opt1", "Text1=25;Text2=1;Text3=101.3;Text5=101.3", "cmdOk", "Text7",
+            "1 x 98.13 / 101.3 ");
+        // 1 / 58.44 and 1000 / 18.02 in single precision (18.02 is held as
+        // 18.0200005, so 55.493894 and the float nearest it, 55.4938927)
+        row("mole fraction's moles", "frmMoleFraction", "", "Text1=1;Text2=58.44;Text3=1000;Text4=18.02", "cmdOk",
+            "Text5", "0.01711157 /  (0.01711157 + 55.49389)");
+        row("equilibrium's terms", "frmEquilibriumConstant", "", "Text5=0.0420;Text11=0.0130;Text12=0.0130", "cmdOk",
+            "Text14", "0.000169 / 0.042");
+    }
+    void workLinesHoldTheirDigits() {
+        QFETCH(QString, window);
+        QFETCH(QString, option);
+        QFETCH(QString, inputs);
+        QFETCH(QString, button);
+        QFETCH(QString, work);
+        QVERIFY(!run(window, option, inputs, button, work).startsWith(u'<'));
+        QTEST(child<QLineEdit>(Forms::loaded(window), work.toLatin1().constData())->text(), "shown");
+    }
+
+    // Tabbing into the element list chooses no element: Ok asks for one.
+    void moleCalculatorWithoutAChosenLine() {
+        auto* m = open<fmrMoles>(QStringLiteral("fmrMoles"));
+        type(m->txtMoles1, QStringLiteral("12"));
+        m->optMoles2->click();
+        m->optMoles4->click();
+        m->lstList1->setFocus(Qt::TabFocusReason);
+        press(m->lstList1, Qt::Key_Tab);
+        QVERIFY(m->lstList1->selectedItems().isEmpty());
+        QCOMPARE(m->txtMoles2->text(), QString());
+        m->cmdOk->click();
+        expectOne(QStringLiteral("You must select an element from the list."), QStringLiteral("Moles"),
+                  Msg::Icon::Information);
+        QCOMPARE(m->txtMoles3->text(), QString());
     }
     void namedAnswers() {
         QFETCH(QString, window);

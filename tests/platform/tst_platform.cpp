@@ -193,6 +193,14 @@ private slots:
         QTest::newRow("answer fifteen digits") << Num::answer(999999999999999.4) << "999,999,999,999,999";
         QTest::newRow("single, five decimals") << Num::answer(double(74074.02344f), 5, Num::SingleDigits) << "74,074.02";
         QTest::newRow("single, decimals held") << Num::answer(48.0, 5, Num::SingleDigits) << "48.00000";
+        // Rounded once, from the value, not first to seven digits.
+        QTest::newRow("single, rounded once") << Num::answer(double(-111.29446f), 3, Num::SingleDigits) << "-111.294";
+        QTest::newRow("single, rounded once up") << Num::answer(double(135.611457f), 3, Num::SingleDigits) << "135.611";
+        // A tie rounds away from zero at the seventh digit as at the third decimal.
+        QTest::newRow("single, a tie at the seventh digit") << Num::answer(2092882.5, 3, Num::SingleDigits) << "2,092,883";
+        QTest::newRow("a tie at the third decimal") << Num::answer(1.0625) << "1.063";
+        QTest::newRow("text of a single-precision tie") << Num::text(2092882.5f) << "2092883";
+        QTest::newRow("held to its operands") << Num::text(Num::held(273.1505 - 273.15, 273.1505)) << "0.0005";
         QTest::newRow("single, noise dropped") << Num::answer(double(499.400024f), 6, Num::SingleDigits) << "499.4";
         QTest::newRow("single, three digits stay") << Num::answer(0.5, 14, Num::SingleDigits) << "0.500";
         QTest::newRow("single, whole digits")

@@ -17,6 +17,14 @@
 #include <QTextEdit>
 
 #include "TestSupport.h"
+#include "refdata/viewers/TableViewerForm.h"
+#include "solutions/frmFreezing.h"
+
+#include <QFontMetricsF>
+#include <QLabel>
+#include <QListWidget>
+#include <QStyle>
+#include <optional>
 
 namespace {
 struct ScreenSize {
@@ -42,6 +50,22 @@ bool isControl(QWidget* w) {
 
 QString describe(const QRect& r) {
     return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
+
+// A list with titles over its columns, and what places them.
+struct Headed {
+    QLabel* heading;
+    QListWidget* list;
+    QList<FixedColumnTable::Title> titles;
+    QList<FixedColumnTable::Cell> cells;
+    QList<int> widths;
+};
+std::optional<Headed> headed(Form* f) {
+    if (auto* v = qobject_cast<TableViewerForm*>(f))
+        return Headed{v->Label1, v->List1, v->design().heading, v->design().cells, v->widths()};
+    if (auto* z = qobject_cast<frmFreezing*>(f))
+        return Headed{z->Label6, z->lstList1, frmFreezing::titles(), frmFreezing::cells(), z->widths()};
+    return std::nullopt;
 }
 
 QRect globalRect(QWidget* w) { return QRect(w->mapToGlobal(QPoint(0, 0)), w->size()); }
@@ -71,6 +95,58 @@ private slots:
         }
     }
     void cleanup() { TestSupport::reset(); }
+
+    // Every list with titles over its columns, whatever the fonts and the
+    // scale: the column nearest each title's middle is its own, as the list
+    // draws it (a title wider than its column may reach past it).
+    void headingsStandOverTheirColumns_data() {
+        QTest::addColumn<QString>("name");
+        int lists = 0;
+        for (const QString& name : Forms::registeredKinds()) {
+            if (!headed(Forms::load(name))) continue;
+            QTest::newRow(qPrintable(name)) << name;
+            ++lists;
+        }
+        TestSupport::unloadAll();
+        QVERIFY2(lists >= 17, qPrintable(QString::number(lists)));
+    }
+    void headingsStandOverTheirColumns() {
+        QFETCH(QString, name);
+        Form* f = Forms::show(name);
+        QVERIFY(QTest::qWaitForWindowExposed(f));
+        const std::optional<Headed> h = headed(f);
+        QVERIFY(h && h->list->count() > 0);
+        const QFontMetricsF lm(h->list->font()), hm(h->heading->font());
+        const qreal charWidth = lm.horizontalAdvance(QLatin1Char('0'));
+        // Where the list's lines and the heading's text begin, in the window.
+        const int margin = h->list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, h->list) + 1;
+        const qreal lineX =
+            h->list->viewport()->mapTo(f, QPoint(h->list->visualItemRect(h->list->item(0)).left(), 0)).x() + margin;
+        const qreal headX = h->heading->mapTo(f, h->heading->contentsRect().topLeft()).x();
+        // The middle of each column as the list draws it.
+        QList<qreal> middles;
+        int at = 0;
+        for (int i = 0; i < h->cells.size(); ++i) {
+            const int start = at + h->cells.at(i).blanksBefore;
+            at = start + h->widths.value(i, h->cells.at(i).width);
+            middles << lineX + (start + at) / 2.0 * charWidth;
+        }
+        const QString text = h->heading->text();
+        qsizetype from = 0;
+        for (int i = 0; i < h->titles.size() && i < middles.size(); ++i) {
+            const QString& title = h->titles.at(i).text;
+            const qsizetype pos = text.indexOf(title, from);
+            QVERIFY2(pos >= 0, qPrintable(title));
+            from = pos + title.size();
+            const qreal middle = headX + hm.horizontalAdvance(text.left(pos)) + hm.horizontalAdvance(title) / 2;
+            int nearest = 0;
+            for (int c = 1; c < middles.size(); ++c)
+                if (qAbs(middles.at(c) - middle) < qAbs(middles.at(nearest) - middle)) nearest = c;
+            QVERIFY2(nearest == i, qPrintable(QStringLiteral("%1 at %2 stands nearest column %3 (middle %4), not %5 (%6)")
+                                                  .arg(title).arg(middle).arg(nearest + 1).arg(middles.at(nearest))
+                                                  .arg(i + 1).arg(middles.at(i))));
+        }
+    }
 
     void everyWindowFitsAndEveryControlIsReachable_data() {
         QTest::addColumn<QString>("name");

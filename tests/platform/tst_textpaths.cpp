@@ -2,6 +2,7 @@
 // method, set by a screen reader) is held to the characters the box's keys
 // admit: refused whole with the box's own message, or taken whole.
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 #include <QTextEdit>
@@ -12,6 +13,7 @@
 #include "formulas/frmReactions.h"
 #include "formulas/frmWeights.h"
 #include "platform/CalculatorForm.h"
+#include "platform/ConversionForm.h"
 #include "platform/NumericKeyFilter.h"
 
 using namespace Qt::StringLiterals;
@@ -31,6 +33,42 @@ QChar refusedBy(const NumericKeyFilter* f) {
     for (QChar c : u"-x,"_s)
         if (!f->admits(c)) return c;
     return QChar();
+}
+// The boxes a student types in: enabled and writable (a conversion's answer is not one).
+QStringList typedBoxes(Form* f) {
+    QStringList out;
+    const auto* c = qobject_cast<ConversionForm*>(f);
+    for (QWidget* w : f->findChildren<QWidget*>()) {
+        auto* e = qobject_cast<QLineEdit*>(w);
+        auto* t = qobject_cast<QTextEdit*>(w);
+        if (!(e && !e->isReadOnly()) && !(t && !t->isReadOnly())) continue;
+        if (!w->isEnabled() || (c && w == c->answerBox)) continue;
+        out << w->objectName();
+    }
+    out.sort();
+    return out;
+}
+
+// Where a window shows an answer: the boxes the student cannot type in that
+// are empty once it is loaded, and a conversion's answer and unit.
+QList<QWidget*> answerParts(Form* f) {
+    QList<QWidget*> out;
+    for (QLineEdit* e : f->findChildren<QLineEdit*>())
+        if ((e->isReadOnly() || !e->isEnabled()) && e->text().isEmpty()) out << e;
+    if (auto* c = qobject_cast<ConversionForm*>(f)) {
+        if (!out.contains(c->answerBox)) out << c->answerBox;
+        if (c->unitLabel) out << c->unitLabel;
+    }
+    return out;
+}
+
+QString textOf(QWidget* w) {
+    if (auto* l = qobject_cast<QLabel*>(w)) return l->text();
+    return TextPaths::textOf(w);
+}
+void setText(QWidget* w, const QString& t) {
+    if (auto* l = qobject_cast<QLabel*>(w)) l->setText(t);
+    else if (auto* e = qobject_cast<QLineEdit*>(w)) e->setText(t);
 }
 }  // namespace
 
@@ -220,6 +258,55 @@ private slots:
         QVERIFY2(msgs().shown.isEmpty(), qPrintable(describe(msgs().shown)));
         QCOMPARE(w->Text1.at(0)->text(), u"2"_s);
         QCOMPARE(w->Text2.at(0)->text(), u"2"_s);
+    }
+
+    // An answer belongs to the boxes beside it: in every window, a key, a
+    // deletion, a paste or a screen reader's set-text in any box the student
+    // types in empties every box showing an answer (and a conversion's unit).
+    void anEditEmptiesTheAnswer_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("box");
+        int rows = 0;
+        for (const QString& name : Forms::registeredKinds()) {
+            Form* f = Forms::load(name);
+            if (!f) continue;
+            const QStringList boxes = typedBoxes(f);
+            if (!answerParts(f).isEmpty())
+                for (const QString& b : boxes) {
+                    QTest::newRow(qPrintable(name + u'.' + b)) << name << b;
+                    ++rows;
+                }
+            TestSupport::unloadAll();
+        }
+        QVERIFY2(rows > 90, qPrintable(QString::number(rows)));
+    }
+    void anEditEmptiesTheAnswer() {
+        QFETCH(QString, window);
+        QFETCH(QString, box);
+        Form* f = TestSupport::open(window);
+        QVERIFY(f);
+        auto* b = f->findChild<QWidget*>(box);
+        QVERIFY(b);
+        const QList<QWidget*> parts = answerParts(f);
+        struct Way {
+            const char* name;
+            std::function<void()> edit;
+        };
+        const QList<Way> ways{
+            {"typed key", [b] { TestSupport::type(b, u"7"_s); }},
+            {"Backspace", [b] { TestSupport::press(b, Qt::Key_Backspace); }},
+            {"Ctrl+V", [b] { TextPaths::enter(b, Path::KeyPaste, u"8"_s); }},
+            {"screen reader set-text", [b] { TextPaths::enter(b, Path::AccessibleSet, u"9"_s); }},
+        };
+        for (const Way& way : ways) {
+            for (QWidget* p : parts) setText(p, u"1.234"_s);
+            const QString before = TextPaths::textOf(b);
+            way.edit();
+            QVERIFY2(TextPaths::textOf(b) != before, way.name);
+            for (QWidget* p : parts)
+                QVERIFY2(textOf(p).isEmpty(), qPrintable(u"%1 after a %2: %3"_s.arg(p->objectName(), QLatin1String(way.name), textOf(p))));
+            msgs().clear();
+        }
     }
 
     // A screen reader reads the guarded box as it reads any line edit.

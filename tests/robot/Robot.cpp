@@ -923,7 +923,15 @@ Failure Runner::step(const QString& line) {
     }
     if (!shown.isEmpty() && f && m_form == f && Forms::loaded(m_window) == f) {
         const QStringList after = answerState(f);
-        if (after != before && !allowed(m_window, shown, before, after)) {
+        // An answer belongs to the boxes beside it: an action that changed a
+        // box's text (and then met a message) leaves it emptied, nothing else.
+        bool edited = false;
+        for (QWidget* w : f->findChildren<QWidget*>())
+            if (isInput(w) && typed.contains(w) && typed.value(w) != textOf(w)) edited = true;
+        bool emptiedOnly = before.size() == after.size();
+        for (int i = 0; emptiedOnly && i < after.size(); ++i)
+            emptiedOnly = after.at(i) == before.at(i) || after.at(i).endsWith(QLatin1String(": "));
+        if (after != before && !(edited && emptiedOnly) && !allowed(m_window, shown, before, after)) {
             QStringList diff;
             for (int i = 0; i < qMax(before.size(), after.size()); ++i)
                 if (before.value(i) != after.value(i))

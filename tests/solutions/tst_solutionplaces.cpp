@@ -61,7 +61,7 @@ private slots:
         row("frmTitration", "Text4", "above", "Line1");
         row("frmTitration", "Line1", "above", "Text6");
         row("frmTitration", "Text6", "above", "Text5");
-        row("frmTitration", "Text5", "left of", "cmdHelp");
+        row("frmTitration", "cmdHelp", "left of", "Text5");
         row("frmTitration", "cmdHelp", "above", "cmdOk");
         // Reactants, then products, each in its frame, under the heading.
         row("frmEquilibriumConstant", "Label1", "above", "Frame1");
@@ -73,7 +73,7 @@ private slots:
         row("frmEquilibriumConstant", "Text12", "inside", "Frame2");
         row("frmEquilibriumConstant", "Text2", "left of", "Text5");
         row("frmEquilibriumConstant", "Text3", "left of", "Text4");
-        row("frmEquilibriumConstant", "Text1", "left of", "cmdHelp");
+        row("frmEquilibriumConstant", "cmdHelp", "left of", "Text1");
         // The percent beside the fraction, "?" beside the last box; Print second.
         row("frmMoleFraction", "Label5", "above", "Text1");
         row("frmMoleFraction", "Text4", "left of", "cmdHelp");
@@ -93,6 +93,28 @@ private slots:
         Form* f = TestSupport::open(window);
         QVERIFY(f && f->isVisible());
         TestSupport::checkPlace(f, first, relation, second);
+    }
+
+    // "?" stands at the left end of the result row, before its caption, as in
+    // the gas windows.
+    void helpLeftOfTheResult_data() {
+        QTest::addColumn<QString>("window");
+        for (const char* w : {"frmSolubilityConstants", "frmEquilibriumConstant", "frmionizationConstant",
+                              "frmTitration", "frmEnergyChange", "frmThermoData", "frmFaradays", "frmChangeOfState",
+                              "frmHalfLife"})
+            QTest::newRow(w) << w;
+    }
+    void helpLeftOfTheResult() {
+        QFETCH(QString, window);
+        auto* f = open(qPrintable(window));
+        QVERIFY(f && f->isVisible());
+        const QRect help = placed(f->cmdHelp), caption = placed(f->resultLabel), answer = placed(f->answerBox);
+        QVERIFY(f->cmdHelp->isVisible());
+        const auto at = [](const QRect& r) { return QStringLiteral("%1..%2").arg(r.left()).arg(r.right()); };
+        QVERIFY2(help.right() < caption.left() && help.right() < answer.left(),
+                 qPrintable(QStringLiteral("? %1, caption %2, answer %3").arg(at(help), at(caption), at(answer))));
+        QVERIFY(help.top() <= answer.center().y() && answer.center().y() <= help.bottom());
+        QVERIFY(f->rect().contains(help));
     }
 
     // The shape fixes the border once the window has added its controls: the

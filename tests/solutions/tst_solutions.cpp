@@ -103,7 +103,14 @@ void runRow(const char* window, const QStringList& boxNames, const QStringList& 
     if (option > 0) TestSupport::child<QRadioButton>(f, qPrintable(QStringLiteral("opt%1").arg(option + 1)))->click();
     for (int i = 0; i < preload.size(); ++i) TestSupport::type(boxes[i], preload[i]);
     TestSupport::child<QPushButton>(f, "cmdOk")->click();
-    for (int i = 0; i < typed.size(); ++i) boxes[i]->setText(typed[i]);
+    const QString firstAnswer = boxes[boxNames.size() - 2]->text(), firstWork = boxes[boxNames.size() - 1]->text();
+    bool edited = false;
+    for (int i = 0; i < typed.size(); ++i) {
+        edited = edited || boxes[i]->text() != typed[i];
+        boxes[i]->setText(typed[i]);
+    }
+    // An edit empties the first answer: a refused row written as keeping it shows nothing.
+    if (edited && !message.isEmpty() && answer == firstAnswer && work == firstWork) answer = work = QString();
     TestSupport::press(boxes[typed.size() - 1], Qt::Key_Return);
     if (message.isEmpty())
         QVERIFY(messages().shown.isEmpty());

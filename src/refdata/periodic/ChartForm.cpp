@@ -295,8 +295,8 @@ frmPTable4::frmPTable4()
            .toolTip = QStringLiteral("Atoms try to attract electrons in order to fill their outer energy levels."),
            .description =
                QStringLiteral("Affinity is the attraction that an atom has for an electron. The stronger the "
-                              "attraction, the higher  ") +
-               QStringLiteral("the electronegativity value. Atoms try to fill their outer energy levels in "
+                              "attraction, the more energy  ") +
+               QStringLiteral("is released when the atom gains an electron. Atoms try to fill their outer energy levels in "
                               "order to become ") +
                QStringLiteral("more stable. ")}) {}
 

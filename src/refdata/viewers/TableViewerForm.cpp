@@ -130,7 +130,8 @@ void TableViewerForm::fill() {
         List1->addItem(item);
     }
     List1->setSortingEnabled(m_design.order != Order::Stored);
-    Label1->setText(table.heading(m_design.heading, m_widths, List1->font(), Label1->font()));
+    Label1->setText(table.heading(m_design.heading, m_widths, List1->font(), Label1->font(),
+                                  FixedColumnTable::textInset(List1, Label1)));
 }
 
 QStringList TableViewerForm::lines() const {

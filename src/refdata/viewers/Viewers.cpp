@@ -34,7 +34,7 @@ frmSolConstants::frmSolConstants()
           {.caption = QStringLiteral("Solubility Constants"),
            .table = QStringLiteral("SolubilityConstants"),
            .heading = {{.blanksBefore = 1, .text = QStringLiteral("Substance")},
-                       {.blanksBefore = 19, .text = QStringLiteral("Solubility")}},
+                       {.blanksBefore = 19, .text = QStringLiteral("Ksp")}},
            .cells = {{.field = QStringLiteral("Substance"), .width = 10, .picture = zeros(10)},
                      {.field = QStringLiteral("Ksp"), .width = 12, .picture = Scientific, .blanksBefore = 3}}}) {}
 
