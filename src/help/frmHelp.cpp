@@ -4,13 +4,17 @@
 #include "platform/PrintService.h"
 #include "platform/Program.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QHash>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
@@ -197,6 +201,123 @@ QString keyOf(const Node& n) {
     return QChar::fromLatin1(n.prefix) + QLatin1Char(' ') + text;
 }
 
+// The viewer a tree node belongs to.
+frmHelp* viewerOf(const QTreeWidget* tree) { return tree ? qobject_cast<frmHelp*>(tree->parentWidget()) : nullptr; }
+
+// A node as a screen reader sees it: Press opens its topic as a double-click
+// does; Toggle selects it or takes the selection away.
+class TopicNodeAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
+public:
+    TopicNodeAccessible(QTreeWidget* tree, QTreeWidgetItem* item) : m_tree(tree), m_item(item) {}
+
+    bool isValid() const override { return m_tree && m_item; }
+    QObject* object() const override { return nullptr; }
+    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(m_tree.data()); }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QString text(QAccessible::Text t) const override {
+        return isValid() && t == QAccessible::Name ? m_item->text(0) : QString();
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override {
+        if (!isValid()) return {};
+        const QRect r = m_tree->visualItemRect(m_item);
+        return r.isEmpty() ? QRect() : QRect(m_tree->viewport()->mapToGlobal(r.topLeft()), r.size());
+    }
+    QAccessible::Role role() const override { return QAccessible::TreeItem; }
+    QAccessible::State state() const override {
+        QAccessible::State s;
+        if (!isValid()) return s;
+        s.selectable = s.focusable = true;
+        s.selected = m_item->isSelected();
+        s.focused = m_tree->hasFocus() && m_tree->currentItem() == m_item;
+        s.expandable = m_item->childCount() > 0;
+        s.expanded = s.expandable && m_item->isExpanded();
+        s.collapsed = s.expandable && !m_item->isExpanded();
+        s.invisible = rect().isEmpty();
+        return s;
+    }
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        return t == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this) : nullptr;
+    }
+
+    QStringList actionNames() const override { return {pressAction(), toggleAction()}; }
+    QStringList keyBindingsForAction(const QString& name) const override {
+        return name == pressAction() ? QStringList{QStringLiteral("Return")} : QStringList();
+    }
+    void doAction(const QString& name) override {
+        frmHelp* help = viewerOf(m_tree);
+        if (!isValid() || !help) return;
+        if (name == pressAction()) {
+            m_tree->setCurrentItem(m_item);
+            help->TreeView1_DblClick();
+        } else if (name == toggleAction()) {
+            if (m_item->isSelected()) m_item->setSelected(false);
+            else m_tree->setCurrentItem(m_item);
+        }
+    }
+
+private:
+    QPointer<QTreeWidget> m_tree;
+    QTreeWidgetItem* m_item;  // lives as long as the tree
+};
+
+// The topic tree: one child per node on screen (under open sections), in
+// screen order, as the view counts its rows in its own focus events.
+class TopicTreeAccessible : public QAccessibleWidget {
+public:
+    explicit TopicTreeAccessible(QTreeWidget* tree) : QAccessibleWidget(tree, QAccessible::Tree) {}
+    ~TopicTreeAccessible() override {
+        for (QAccessible::Id id : std::as_const(m_ids)) QAccessible::deleteAccessibleInterface(id);
+    }
+
+    int childCount() const override { return int(rows().size()); }
+    QAccessibleInterface* child(int index) const override {
+        const QList<QTreeWidgetItem*> all = rows();
+        return index >= 0 && index < all.size() ? node(all.at(index)) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        for (auto it = m_ids.cbegin(); it != m_ids.cend(); ++it)
+            if (QAccessible::accessibleInterface(it.value()) == child) return int(rows().indexOf(it.key()));
+        return -1;
+    }
+    QAccessibleInterface* childAt(int x, int y) const override {
+        QTreeWidgetItem* item = tree()->itemAt(tree()->viewport()->mapFromGlobal(QPoint(x, y)));
+        return item ? node(item) : nullptr;
+    }
+    QAccessibleInterface* focusChild() const override {
+        QTreeWidgetItem* current = tree()->currentItem();
+        return tree()->hasFocus() && current ? node(current) : nullptr;
+    }
+
+private:
+    QTreeWidget* tree() const { return static_cast<QTreeWidget*>(widget()); }
+    QList<QTreeWidgetItem*> rows() const {
+        QList<QTreeWidgetItem*> out;
+        for (QTreeWidgetItemIterator it(tree()); *it; ++it) {
+            bool shown = !(*it)->isHidden();
+            for (QTreeWidgetItem* p = (*it)->parent(); p && shown; p = p->parent()) shown = p->isExpanded() && !p->isHidden();
+            if (shown) out.append(*it);
+        }
+        return out;
+    }
+    QAccessibleInterface* node(QTreeWidgetItem* item) const {
+        if (const auto id = m_ids.value(item)) return QAccessible::accessibleInterface(id);
+        auto* i = new TopicNodeAccessible(tree(), item);
+        m_ids.insert(item, QAccessible::registerAccessibleInterface(i));
+        return i;
+    }
+    mutable QHash<QTreeWidgetItem*, QAccessible::Id> m_ids;
+};
+
+QAccessibleInterface* topicTreeFactory(const QString&, QObject* object) {
+    auto* tree = qobject_cast<QTreeWidget*>(object);
+    return tree && viewerOf(tree) && tree->objectName() == QLatin1String("TreeView1") ? new TopicTreeAccessible(tree)
+                                                                                      : nullptr;
+}
+
 }  // namespace
 
 frmHelp::frmHelp() {
@@ -227,6 +348,12 @@ frmHelp::frmHelp() {
     // A double-click opens a topic; the branch signs and arrow keys open and close sections.
     TreeView1->setExpandsOnDoubleClick(false);
     TreeView1->viewport()->installEventFilter(this);
+    // Enter and a screen reader's Press open a topic too.
+    static const bool accessible = (QAccessible::installFactory(topicTreeFactory), true);
+    Q_UNUSED(accessible);
+    if (QAccessibleInterface* i = QAccessible::queryAccessibleInterface(TreeView1);
+        i && !dynamic_cast<TopicTreeAccessible*>(i))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(i));
 
     RTB1 = new QTextBrowser(this);
     RTB1->setObjectName(QStringLiteral("RTB1"));
@@ -315,6 +442,16 @@ bool frmHelp::eventFilter(QObject* obj, QEvent* ev) {
         TreeView1_DblClick();
     }
     return Form::eventFilter(obj, ev);
+}
+
+bool frmHelp::Form_KeyDown(QKeyEvent* e) {
+    // Enter (or Space) on a node opens its topic as a double-click does.
+    const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter || e->key() == Qt::Key_Space;
+    if (!enter || (e->modifiers() & ~Qt::KeypadModifier) || !TreeView1->hasFocus() || !TreeView1->currentItem())
+        return Form::Form_KeyDown(e);
+    TreeView1->setCurrentItem(TreeView1->currentItem());
+    TreeView1_DblClick();
+    return true;
 }
 
 void frmHelp::TreeView1_DblClick() {

@@ -16,6 +16,7 @@ public:
     frmHelp();
 
     void Form_Load() override;
+    bool Form_KeyDown(QKeyEvent* e) override;
     void TreeView1_DblClick();
     void LoadHelpTopic(const QString& fileName);
     void cmdClear_Click();

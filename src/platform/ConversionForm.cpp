@@ -57,6 +57,7 @@ void ConversionForm::build() {
     answerBox = new QLineEdit(this);
     answerBox->setObjectName(d.answerName);
     answerBox->setEnabled(d.answerEnabled);
+    answerBox->setReadOnly(true);
     answerBox->setAccessibleName(d.resultCaption.isEmpty() ? QStringLiteral("Answer") : d.resultCaption);
     if (resultLabel) resultLabel->setBuddy(answerBox);
     if (!d.unitName.isEmpty()) {

@@ -49,7 +49,7 @@ public:
         QString defaultButton;      // Enter presses it; empty: Enter presses no button
 
         QString answerName = QStringLiteral("Text2");
-        bool answerEnabled = false;  // an answer box the user can type into
+        bool answerEnabled = false;  // an answer box that takes the focus (read-only all the same)
         QString resultName;          // caption label of the answer (empty: none)
         QString resultCaption;
         QString unitName;            // unit label (empty: none)

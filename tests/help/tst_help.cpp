@@ -5,6 +5,7 @@
 #include "help/frmHelp.h"
 #include "shell/frmMain.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QScrollBar>
 #include <QFile>
@@ -96,6 +97,27 @@ void doubleClick(frmHelp* h, const QString& key) {
     QTest::mouseClick(h->TreeView1->viewport(), Qt::LeftButton, Qt::NoModifier, at);
     QTest::mouseDClick(h->TreeView1->viewport(), Qt::LeftButton, Qt::NoModifier, at);
     QTest::mouseRelease(h->TreeView1->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+}
+
+// The student walks the tree with the arrow keys to the node: Down to the
+// next row, Right to open the section that holds it.
+void walkTo(frmHelp* h, const QString& key) {
+    QTreeWidgetItem* target = h->node(key);
+    h->TreeView1->setFocus();
+    for (int i = 0; i < 100 && h->TreeView1->currentItem() != target; ++i) {
+        QTreeWidgetItem* at = h->TreeView1->currentItem();
+        bool holds = false;
+        for (QTreeWidgetItem* p = target->parent(); p && at; p = p->parent()) holds = holds || p == at;
+        press(h->TreeView1, holds && !at->isExpanded() ? Qt::Key_Right : Qt::Key_Down);
+    }
+}
+
+// The node as a screen reader finds it among the tree's rows, by its name.
+QAccessibleInterface* accessibleNode(frmHelp* h, const QString& key) {
+    QAccessibleInterface* tree = QAccessible::queryAccessibleInterface(h->TreeView1);
+    for (int i = 0; tree && i < tree->childCount(); ++i)
+        if (QAccessibleInterface* c = tree->child(i); c && c->text(QAccessible::Name) == h->node(key)->text(0)) return c;
+    return nullptr;
 }
 
 // Every topic file written with a line that names it, as a Markdown page.
@@ -233,6 +255,82 @@ private slots:
             QVERIFY2(h->RTB1->toPlainText() == weights, key);
         }
         QVERIFY(messages().shown.isEmpty());
+    }
+
+    // Without a mouse: Enter (or Space) on a node, or a screen reader's Press,
+    // opens its topic as a double-click does; sections neither open nor close.
+    void keyboardAndScreenReaderOpenTopics_data() {
+        QTest::addColumn<int>("key");  // 0: the accessible Press action
+        QTest::addColumn<QString>("node");
+        QTest::addColumn<QString>("file");  // empty: the pane keeps what it shows
+        QTest::newRow("Enter on Using") << int(Qt::Key_Return) << "s Using" << "Using.txt";
+        QTest::newRow("keypad Enter on a topic") << int(Qt::Key_Enter) << "t Density" << "Density.txt";
+        QTest::newRow("Space on a topic") << int(Qt::Key_Space) << "s Molecular Weight" << "MolecularWeight.txt";
+        QTest::newRow("Enter on a section with a text") << int(Qt::Key_Return) << "s Weights" << "Weights.txt";
+        QTest::newRow("Enter on a bare section") << int(Qt::Key_Return) << "s Gases" << "";
+        QTest::newRow("Enter on the root") << int(Qt::Key_Return) << "r Tessival" << "";
+        QTest::newRow("Press on Using") << 0 << "s Using" << "Using.txt";
+        QTest::newRow("Press on a topic") << 0 << "t Significant Figures" << "Significant.txt";
+        QTest::newRow("Press on a section with a text") << 0 << "s Moles" << "Moles.txt";
+        QTest::newRow("Press on a bare section") << 0 << "s Energy" << "";
+    }
+    void keyboardAndScreenReaderOpenTopics() {
+        QFETCH(int, key);
+        QFETCH(QString, node);
+        QFETCH(QString, file);
+        SHOW_HELP(h);
+        doubleClick(h, "s Acids");  // a topic on screen beforehand
+        h->TreeView1->collapseAll();
+        const QString before = h->RTB1->toPlainText();
+        QTreeWidgetItem* item = h->node(node);
+        if (key) {
+            walkTo(h, node);
+            QCOMPARE(h->TreeView1->currentItem(), item);
+        } else {
+            for (QTreeWidgetItem* p = item->parent(); p; p = p->parent()) p->setExpanded(true);
+        }
+        const bool open = item->isExpanded();
+        if (key) {
+            press(h->TreeView1, Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        } else {
+            QAccessibleInterface* a = accessibleNode(h, node);
+            QVERIFY(a && a->role() == QAccessible::TreeItem && a->actionInterface());
+            int row = 0;  // the node's row on screen, as the view counts it in its focus events
+            for (QTreeWidgetItem* n = h->TreeView1->itemAbove(item); n; n = h->TreeView1->itemAbove(n)) ++row;
+            QCOMPARE(a->parent()->indexOfChild(a), row);
+            QVERIFY(a->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+            a->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+            QVERIFY(a->state().selected);
+        }
+        settle();
+        if (file.isEmpty())
+            QCOMPARE(h->RTB1->toPlainText(), before);
+        else
+            QVERIFY2(h->RTB1->toPlainText().contains(QStringLiteral("The file %1.").arg(file)),
+                     qPrintable(h->RTB1->toPlainText()));
+        QCOMPARE(h->TreeView1->selectedItems(), QList<QTreeWidgetItem*>{item});
+        QCOMPARE(item->isExpanded(), open);
+        QVERIFY(messages().shown.isEmpty() && Forms::loadedForms() == QList<Form*>{h});
+    }
+
+    // The walk: F1 in the main window, Right, Down to "Using", Enter.
+    void mainWindowToUsingByKeys() {
+        auto* main = Forms::showAs<frmMain>("frmMain");
+        QVERIFY(main && QTest::qWaitForWindowExposed(main));
+        main->cmdGases->setFocus();
+        press(main->cmdGases, Qt::Key_F1);
+        auto* h = Forms::get<frmHelp>("frmHelp");
+        QVERIFY(h && h->isVisible());
+        h->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(h));
+        h->TreeView1->setFocus();  // as Tab would give it
+        press(h->TreeView1, Qt::Key_Right);
+        press(h->TreeView1, Qt::Key_Down);
+        press(h->TreeView1, Qt::Key_Down);
+        QVERIFY2(h->TreeView1->currentItem() == h->node("s Using"),
+                 qPrintable(h->TreeView1->currentItem() ? h->TreeView1->currentItem()->text(0) : "none"));
+        press(h->TreeView1, Qt::Key_Return);
+        QVERIFY2(h->RTB1->toPlainText().contains("The file Using.txt."), qPrintable(h->RTB1->toPlainText()));
     }
 
     // A double-click opens topics only: sections keep their state, open or closed.

@@ -264,6 +264,66 @@ QString runSteps(Form* form, const QStringList& steps, Expected* out) {
     return {};
 }
 
+// A sentence a topic says about its window, and what the window shows for it.
+// Steps: "Box=text" fills a box, "click:Name" presses a button or option,
+// "keys:Box=text" types into a box key by key, "paste:Box=text" pastes into it.
+// Checks: "Name==text" (a box or label; "frmX.Name" in another window),
+// "Name~=number" (the number shown, rounded to the decimals written),
+// "checked:Name", "prompt:text" (a label on screen reads it), "row:words" (a
+// list line reads them, blanks aside), "message==text".
+struct Claim {
+    const char* file;
+    const char* sentence;
+    const char* window;
+    QStringList steps, checks;
+};
+
+const QList<Claim>& claims() {
+    static const QList<Claim> c = {
+        {"Acids.txt", "1.0E-9 M HCl holds about 1.005E-7 M H₃O⁺, not 1.0E-9 M, and has pH 6.998, not 9.000", "frmAcids",
+         {"click:opt1", "Text1=1.005E-7", "click:cmdOk"}, {"Text2==6.998"}},
+        {"Acids.txt", "has pH 6.998, not 9.000", "frmAcids", {"click:opt1", "Text1=1.0E-9", "click:cmdOk"}, {"Text2==9.000"}},
+        {"Acids.txt", "Invalid procedure call or argument for 0", "frmAcids", {"click:opt1", "Text1=0", "click:cmdOk"},
+         {"message==Invalid procedure call or argument"}},
+        {"RegularPeriodicTable.txt", "For copper (atomic weight 63.546, atomic number 29) it shows 64 − 29 = 35 neutrons",
+         "frmPeriodic", {"click:cmdCu"}, {"frmPeriodicData.Text3==29", "frmPeriodicData.Text11==35"}},
+        {"RegularPeriodicTable.txt", "(-1,+1 for hydrogen", "frmPeriodic", {"click:cmdH"}, {"frmPeriodicData.Text6==-1,+1"}},
+        {"Charles'sLaw.txt", "chooses Find final temperature again", "frmCharlesLaw",
+         {"click:opt2", "txtFinalEntry=300", "click:cmdClear"},
+         {"checked:opt1", "txtFinalEntry==", "prompt:Enter a final volume."}},
+        {"Boyle'sLaw.txt", "chooses Find final pressure again", "frmBoyles", {"click:opt2", "txtFinalEntry=2", "click:cmdClear"},
+         {"checked:opt1", "txtFinalEntry==", "prompt:Enter a final volume in liters"}},
+        {"Boyle'sLaw.txt", "Clear shortens its prompts to \"Enter an initial volume.\", \"Enter an initial pressure\" and \"Enter a final volume\"",
+         "frmBoyles", {"click:opt1", "click:cmdClear"},
+         {"checked:opt1", "prompt:Enter an initial volume.", "prompt:Enter an initial pressure", "prompt:Enter a final volume"}},
+        {"GayLussac'sLaw.txt", "chooses Find pressure again", "frmGayLussac", {"click:opt2", "Text1=2", "click:cmdClear"},
+         {"checked:opt1", "Text1==", "prompt:Enter the final temperature in Kelvin."}},
+        {"TimeConversions.txt", "you can select and copy it, but not type into it", "frmTime",
+         {"Text1=2", "click:cmdDToH", "keys:Text2=12", "paste:Text2=7"}, {"Text2==48.00000", "Label3==hours"}},
+        {"Boyle'sLaw.txt", "Overflow for a number or answer too large", "frmBoyles",
+         {"click:opt1", "txtInitialVolume=1E+39", "txtInitialPressure=2", "txtFinalEntry=3", "click:cmdOk"}, {"message==Overflow"}},
+        {"Charles'sLaw.txt", "Type mismatch for text that is not a number", "frmCharlesLaw",
+         {"click:opt1", "txtInitialTemperature=.", "txtInitialVolume=2", "txtFinalEntry=3", "click:cmdOk"}, {"message==Type mismatch"}},
+        {"MoleFractionPercent.txt", "Division by zero for the zeros", "frmMoleFraction",
+         {"Text1=10", "Text2=0", "Text3=90", "Text4=18", "click:cmdOk"}, {"message==Division by zero"}},
+        {"AverageAtomicMass.txt", "such as fluorine (18.998) or sodium (22.990)", "frmPeriodic", {"click:cmdF"},
+         {"frmPeriodicData.Text4~=18.998"}},
+        {"AverageAtomicMass.txt", "such as fluorine (18.998) or sodium (22.990)", "frmPeriodic", {"click:cmdNa"},
+         {"frmPeriodicData.Text4~=22.990"}},
+        {"DataTables.txt", "for nitrogen the table gives an estimate of that energy as a negative value, -6.80", "frmAffinities",
+         {}, {"row:Nitrogen -6.80", "row:Helium 0.00", "row:Beryllium 0.00", "row:Neon 0.00", "row:Magnesium 0.00", "row:Argon 0.00"}},
+        {"TimeConversions.txt", "(Type mismatch or Overflow)", "frmTime", {"Text1=1E38", "click:cmdDToH"},
+         {"message==Overflow"}},
+    };
+    return c;
+}
+
+QWidget* named(const QString& path, Form* form) {
+    if (!path.contains(QLatin1Char('.'))) return form->findChild<QWidget*>(path);
+    Form* other = Forms::isLoaded(path.section(QLatin1Char('.'), 0, 0)) ? Forms::show(path.section(QLatin1Char('.'), 0, 0)) : nullptr;
+    return other ? other->findChild<QWidget*>(path.section(QLatin1Char('.'), 1)) : nullptr;
+}
+
 }  // namespace
 
 class TstManualExamples : public QObject {
@@ -467,6 +527,82 @@ private slots:
             // A paragraph cannot show blanks at its ends.
             QCOMPARE(shownText(line).trimmed(), expected.workLine);
         }
+    }
+
+    // What a topic says its window does, the window does.
+    void claimsHold_data() {
+        QTest::addColumn<int>("claim");
+        for (int i = 0; i < claims().size(); ++i)
+            QTest::addRow("%s: %s", claims()[i].file, claims()[i].sentence) << i;
+    }
+    void claimsHold() {
+        QFETCH(int, claim);
+        const Claim& c = claims().at(claim);
+        // The sentence as the viewer shows it.
+        QVERIFY2(shownTopic(QString::fromUtf8(c.file)).contains(QString::fromUtf8(c.sentence)), c.file);
+        Form* form = Forms::show(QString::fromLatin1(c.window));
+        QVERIFY(form);
+        TestSupport::messages().clear();
+        for (const QString& step : c.steps) {
+            const QString what = step.section(QLatin1Char(':'), 0, 0), rest = step.section(QLatin1Char(':'), 1);
+            const QString name = rest.section(QLatin1Char('='), 0, 0), value = rest.section(QLatin1Char('='), 1);
+            if (what == QLatin1String("click")) {
+                auto* b = form->findChild<QAbstractButton*>(rest);
+                QVERIFY2(b, qPrintable(step));
+                b->click();
+            } else if (what == QLatin1String("keys") || what == QLatin1String("paste")) {
+                auto* box = form->findChild<QLineEdit*>(name);
+                QVERIFY2(box && box->isEnabled(), qPrintable(step));
+                box->setFocus();
+                if (what == QLatin1String("keys")) {
+                    QTest::keyClicks(box, value);
+                    QTest::keyClick(box, Qt::Key_Backspace);
+                    QTest::keyClick(box, Qt::Key_Home);
+                    QTest::keyClick(box, Qt::Key_Delete);
+                } else {
+                    QApplication::clipboard()->setText(value);
+                    box->selectAll();
+                    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+                }
+            } else {
+                auto* box = form->findChild<QLineEdit*>(step.section(QLatin1Char('='), 0, 0));
+                QVERIFY2(box, qPrintable(step));
+                box->setText(step.section(QLatin1Char('='), 1));
+            }
+            TestSupport::settle();
+        }
+        for (const QString& check : c.checks) {
+            if (check.startsWith(QLatin1String("checked:"))) {
+                auto* b = form->findChild<QAbstractButton*>(check.mid(8));
+                QVERIFY2(b && b->isChecked(), qPrintable(check));
+            } else if (check.startsWith(QLatin1String("prompt:"))) {
+                QStringList prompts;
+                for (QLabel* l : form->findChildren<QLabel*>())
+                    if (l->isVisibleTo(form)) prompts << l->text();
+                QVERIFY2(prompts.contains(check.mid(7)), qPrintable(check + " among " + prompts.join(" | ")));
+            } else if (check.startsWith(QLatin1String("row:"))) {
+                QStringList rows;
+                for (QListWidget* l : form->findChildren<QListWidget*>())
+                    for (int r = 0; r < l->count(); ++r) rows << l->item(r)->text().simplified();
+                QVERIFY2(rows.contains(check.mid(4)), qPrintable(check + " among " + rows.mid(0, 12).join(" | ")));
+            } else if (check.startsWith(QLatin1String("message=="))) {
+                QCOMPARE(TestSupport::messages().lastText(), check.mid(9));
+                QCOMPARE(TestSupport::messages().shown.size(), 1);
+            } else if (check.contains(QLatin1String("~="))) {
+                QWidget* w = named(check.section(QStringLiteral("~="), 0, 0), form);
+                const QString rounded = check.section(QStringLiteral("~="), 1);
+                bool ok = false;
+                const double shown = w ? QLocale().toDouble(shownText(w), &ok) : 0;
+                QVERIFY2(ok, qPrintable(check));
+                QCOMPARE(QLocale().toString(shown, 'f', int(rounded.size() - rounded.indexOf(QLatin1Char('.')) - 1)), rounded);
+            } else {
+                QWidget* w = named(check.section(QStringLiteral("=="), 0, 0), form);
+                QVERIFY2(w, qPrintable(check));
+                QCOMPARE(shownText(w), check.section(QStringLiteral("=="), 1));
+            }
+        }
+        if (!c.checks.join(QString()).contains(QLatin1String("message==")))
+            QVERIFY2(TestSupport::messages().shown.isEmpty(), qPrintable(TestSupport::messages().lastText()));
     }
 
     // Every topic shows each "*" it holds (work lines multiply with it), no

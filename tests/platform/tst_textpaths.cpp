@@ -2,6 +2,7 @@
 // method, set by a screen reader) is held to the characters the box's keys
 // admit: refused whole with the box's own message, or taken whole.
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -141,6 +142,37 @@ private slots:
             QVERIFY2(b->text() == u"12"_s, qPrintable(u"%1 left \"%2\""_s.arg(QLatin1String(TextPaths::name(p)), b->text())));
             QVERIFY2(msgs().shown.isEmpty(), qPrintable(describe(msgs().shown)));
         }
+    }
+
+    // No answer box takes what the student types or pastes into it: the
+    // answer stays the one the window wrote (the time conversion's took keys).
+    void answerBoxesTakeNoTyping_data() {
+        QTest::addColumn<QString>("window");
+        for (const QString& name : Forms::registeredKinds()) {
+            Form* f = Forms::load(name);
+            const bool shaped = qobject_cast<CalculatorForm*>(f) || qobject_cast<ConversionForm*>(f);
+            Forms::unload(f);
+            if (shaped) QTest::newRow(qPrintable(name)) << name;
+        }
+        TestSupport::settle();
+    }
+    void answerBoxesTakeNoTyping() {
+        QFETCH(QString, window);
+        Form* f = TestSupport::open(window);
+        auto* calc = qobject_cast<CalculatorForm*>(f);
+        auto* conv = qobject_cast<ConversionForm*>(f);
+        QLineEdit* answer = calc ? calc->answerBox : conv ? conv->answerBox : nullptr;
+        if (!answer) QSKIP("a window without an answer box");
+        answer->setText(u"5"_s);
+        answer->setFocus();
+        QTest::keyClicks(answer, u"12"_s);
+        QTest::keyClick(answer, Qt::Key_Backspace);
+        QTest::keyClick(answer, Qt::Key_Home);
+        QTest::keyClick(answer, Qt::Key_Delete);
+        QApplication::clipboard()->setText(u"7"_s);
+        QTest::keyClick(answer, Qt::Key_V, Qt::ControlModifier);
+        TestSupport::settle();
+        QCOMPARE(answer->text(), u"5"_s);
     }
 
     // The cases a student met: a negative number pasted where keys refuse "-".
