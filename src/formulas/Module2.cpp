@@ -103,8 +103,10 @@ std::optional<double> FindElement(const QString& symbol) {
         // The symbol is there: a weight that cannot be read is the table's fault.
         const QVariant& w = Elements[i][2];
         double d = 0;
-        if (!Picture::readsAsNumber(w, &d))
-            throw RuntimeFault(w.isNull() ? RuntimeFault::Kind(94) : RuntimeFault::TypeMismatch,
+        const bool number = Picture::readsAsNumber(w, &d);
+        // No atom weighs zero or less: such a weight is as good as none.
+        if (!number || !(d > 0))
+            throw RuntimeFault(w.isNull() || number ? RuntimeFault::Kind(94) : RuntimeFault::TypeMismatch,
                                QStringLiteral("The element table holds no atomic weight for %1.").arg(symbol));
         return d;
     }

@@ -1,4 +1,5 @@
 #include "fmrMoles.h"
+#include "platform/TextGuard.h"
 
 #include "refdata/ReferenceDatabase.h"
 
@@ -64,7 +65,8 @@ QGroupBox* unitFrame(QWidget* parent, const char* name, const char* caption, con
 // Weights go in the box with "." as the decimal point, as the student types them.
 QString weightText(const QVariant& stored) {
     double w = 0;
-    if (!Picture::readsAsNumber(stored, &w)) return QString();
+    // No atom weighs zero or less: such a weight is as good as none.
+    if (!Picture::readsAsNumber(stored, &w) || !(w > 0)) return QString();
     return QString::number(w, 'g', 15);
 }
 }  // namespace
@@ -108,6 +110,7 @@ fmrMoles::fmrMoles() : CalculatorForm(moles(*this)) {
     txtMoles2->setObjectName(QStringLiteral("txtMoles2"));
     txtMoles2->setToolTip(QStringLiteral("This is the atomic weight of the element you chose."));
     txtMoles2->setAccessibleName(lblMoles3->text());
+    TextGuard::lengthOnly(txtMoles2);  // a weight typed over is never cut
     lblMoles3->setBuddy(txtMoles2);
     answerFollows(txtMoles2);
 

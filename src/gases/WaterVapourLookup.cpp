@@ -62,7 +62,8 @@ const QVector<Row>& rows() {
 std::optional<float> pressure(double celsius) {
     for (const Row& r : rows()) {
         if (!r.temperature || *r.temperature != celsius) continue;
-        if (!r.pressure) throw DbError(RuntimeFault::Kind(94), QStringLiteral("Invalid use of Null"));
+        // No vapour pressure is zero or below: such a value is as good as none.
+        if (!r.pressure || !(*r.pressure > 0)) throw DbError(RuntimeFault::Kind(94), QStringLiteral("Invalid use of Null"));
         return r.pressure;
     }
     return std::nullopt;

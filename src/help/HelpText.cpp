@@ -2,6 +2,8 @@
 
 #include <QStringDecoder>
 
+#include <algorithm>
+
 namespace HelpText {
 
 QString notText(const QByteArray& bytes, QString* text) {
@@ -70,19 +72,49 @@ int listNumber(QStringView line, qsizetype* textStart) {
 
 }  // namespace
 
-QString toHtml(const QString& markdown) {
+QString toHtml(const QString& markdown, qsizetype* blocks) {
     // Lines that follow each other make one paragraph, which a blank line
     // ends; a paragraph is cut into blocks of at most BlockChars characters,
-    // so one huge paragraph is not laid out as a whole. List items are
-    // paragraphs that begin with their bullet or number.
-    constexpr qsizetype BlockChars = 2000;
+    // so one huge paragraph (or line) is not laid out as a whole. List items
+    // are paragraphs that begin with their bullet or number.
+    constexpr qsizetype BlockChars = 2000, UnbrokenChars = 200;
     QString out;
     out.reserve(markdown.size() + markdown.size() / 4 + 64);
+    qsizetype count = 0;
     bool open = false;  // a paragraph or item goes on with the next line
     qsizetype blockStart = 0;
     auto close = [&] {
         if (open) out += QStringLiteral("</p>");
         open = false;
+    };
+    // Starts a block with its tag.
+    auto begin = [&](const QString& tag) {
+        out += tag;
+        blockStart = out.size();
+        ++count;
+    };
+    // The text of a line, in blocks of at most BlockChars characters, cut
+    // after a blank where there is one; a run without a blank is cut after
+    // UnbrokenChars, as wrapping a long one costs the layout far more than
+    // its length. `next` ends one block and begins the next.
+    auto appendCut = [&](QStringView text, const QString& next) {
+        qsizetype start = 0, blank = -1;  // the part not yet written, and its last blank
+        qsizetype room = std::max<qsizetype>(BlockChars - (out.size() - blockStart), 0);
+        auto cutAt = [&](qsizetype at) {
+            appendInline(out, text.mid(start, at - start));
+            begin(next);
+            start = at;
+            room = BlockChars;
+        };
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (text.at(i) == u' ') {
+                blank = i;
+                continue;
+            }
+            if (i - std::max(blank + 1, start) >= UnbrokenChars) cutAt(i);
+            else if (i - start >= room) cutAt(blank >= start ? blank + 1 : i);
+        }
+        appendInline(out, text.mid(start));
     };
     const QStringView all(markdown);
     qsizetype pos = 0;
@@ -100,9 +132,10 @@ QString toHtml(const QString& markdown) {
         while (level < trimmed.size() && level < 6 && trimmed.at(level) == u'#') ++level;
         if (level > 0 && level < trimmed.size() && trimmed.at(level) == u' ') {
             close();
-            out += QStringLiteral("<h%1>").arg(level);
-            appendInline(out, trimmed.mid(level + 1).trimmed());
-            out += QStringLiteral("</h%1>").arg(level);
+            const QString tag = QStringLiteral("<h%1>").arg(level), endTag = QStringLiteral("</h%1>").arg(level);
+            begin(tag);
+            appendCut(trimmed.mid(level + 1).trimmed(), endTag + tag);
+            out += endTag;
             continue;
         }
         qsizetype textStart = 0;
@@ -112,35 +145,34 @@ QString toHtml(const QString& markdown) {
         if (bullet || number) {
             close();
             // Items sit close together; a paragraph keeps its distance from them.
-            out += QStringLiteral("<p style=\"margin-top:3px; margin-bottom:3px\">&nbsp;&nbsp;");
+            const QString item = QStringLiteral("<p style=\"margin-top:3px; margin-bottom:3px\">");
+            begin(item + QStringLiteral("&nbsp;&nbsp;"));
             out += bullet ? QStringLiteral("\u2022&nbsp;") : QStringLiteral("%1.&nbsp;").arg(number);
             open = true;
-            blockStart = out.size();
-            appendInline(out, trimmed.mid(bullet ? 2 : textStart));
+            appendCut(trimmed.mid(bullet ? 2 : textStart), QStringLiteral("</p>") + item);
             continue;
         }
         // A worked example starts a paragraph of its own, under a bold "Example:".
         if (trimmed.startsWith(u"Example:")) {
             close();
-            out += QStringLiteral("<p><b>Example:</b>");
+            begin(QStringLiteral("<p><b>Example:</b>"));
             open = true;
-            blockStart = out.size();
-            appendInline(out, trimmed.mid(8));
+            appendCut(trimmed.mid(8), QStringLiteral("</p><p>"));
             continue;
         }
         if (open && out.size() - blockStart > BlockChars) {
-            out += QStringLiteral("</p><p>");
-            blockStart = out.size();
+            out += QStringLiteral("</p>");
+            begin(QStringLiteral("<p>"));
         } else if (open) {
             out += u' ';
         } else {
-            out += QStringLiteral("<p>");
+            begin(QStringLiteral("<p>"));
             open = true;
-            blockStart = out.size();
         }
-        appendInline(out, trimmed);
+        appendCut(trimmed, QStringLiteral("</p><p>"));
     }
     close();
+    if (blocks) *blocks = count;
     return out;
 }
 

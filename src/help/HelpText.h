@@ -17,7 +17,12 @@ constexpr qint64 MaxBytes = 1024 * 1024;
 // or mostly characters that are no text (invalid UTF-8, control codes).
 QString notText(const QByteArray& bytes, QString* text);
 
-// The topic as rich text (HTML).
-QString toHtml(const QString& markdown);
+// Topics of more blocks (headings, paragraphs, list items) than this are
+// refused: the viewer could not lay them out at once.
+constexpr qsizetype MaxBlocks = 5000;
+
+// The topic as rich text (HTML). No block holds more than a few thousand
+// characters: a longer line goes on in blocks of its own. `blocks`: how many.
+QString toHtml(const QString& markdown, qsizetype* blocks = nullptr);
 
 }  // namespace HelpText

@@ -1,8 +1,11 @@
 #include "frmHelp.h"
 
+#include <QLocale>
+
 #include "HelpText.h"
 #include "platform/PrintService.h"
 #include "platform/Program.h"
+#include "platform/TextGuard.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -357,7 +360,7 @@ frmHelp::frmHelp() {
 
     RTB1 = new QTextBrowser(this);
     RTB1->setObjectName(QStringLiteral("RTB1"));
-    RTB1->setReadOnly(true);
+    TextGuard::readOnlyPane(RTB1);
     RTB1->setOpenLinks(false);
     RTB1->setUndoRedoEnabled(false);
 
@@ -484,7 +487,12 @@ void frmHelp::LoadHelpTopic(const QString& fileName) {
     QString text;
     const QString why = HelpText::notText(bytes, &text);
     if (!why.isEmpty()) return refuse(why);
-    RTB1->setHtml(HelpText::toHtml(text));
+    qsizetype blocks = 0;
+    const QString html = HelpText::toHtml(text, &blocks);
+    if (blocks > HelpText::MaxBlocks)
+        return refuse(QStringLiteral("it has more than %1 headings, paragraphs and list items")
+                          .arg(QLocale().toString(HelpText::MaxBlocks)));
+    RTB1->setHtml(html);
     RTB1->moveCursor(QTextCursor::Start);
 }
 

@@ -1,6 +1,7 @@
 #include "ConversionForm.h"
 #include "NumericKeyFilter.h"
 #include "PrintService.h"
+#include "TextGuard.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -25,7 +26,11 @@ void ConversionForm::build() {
     input->setObjectName(d.inputName);
     input->setAccessibleName(d.prompt);
     prompt->setBuddy(input);
-    if (d.keyFilter) NumericKeyFilter::attach(input, d.keys, d.keyMessage, d.keyStyle.title);
+    if (d.keyFilter) {
+        NumericKeyFilter::attach(input, d.keys, d.keyMessage, d.keyStyle.title);
+    } else {
+        TextGuard::lengthOnly(input);  // any character, but never a text cut to the box's length
+    }
     top->addWidget(prompt);
     top->addWidget(input);
     for (const Control& c : d.directions) {

@@ -1,4 +1,5 @@
 #include "Forms.h"
+#include "TextGuard.h"
 
 #include "MessageBox.h"
 #include "Program.h"
@@ -8,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -34,6 +36,8 @@ Registry& reg() {
 
 Form::Form(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_DeleteOnClose, false);
+    // Read-only boxes stay read-only for a screen reader too.
+    TextGuard::installAccessible();
     watch(this);
 }
 
@@ -338,6 +342,11 @@ bool Form::eventFilter(QObject* obj, QEvent* ev) {
         if (!self) return true;
         if (consumed) m_lastPreviewed = nullptr;  // it goes no further
         return consumed || m_unloading;
+    }
+    // An input method writes only where the student may type.
+    if (ev->type() == QEvent::InputMethod) {
+        if (auto* e = qobject_cast<QLineEdit*>(obj); e && (e->isReadOnly() || !e->isEnabled())) return true;
+        if (auto* t = qobject_cast<QTextEdit*>(obj); t && (t->isReadOnly() || !t->isEnabled())) return true;
     }
     if (ev->type() == QEvent::ShortcutOverride && obj != this) {
         // Let the preview see Enter and Escape before line edits claim them.

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
+#include <QScopeGuard>
 
 namespace Msg {
 namespace {
@@ -9,15 +11,18 @@ namespace {
 class QtService : public Service {
 public:
     Answer show(const Box& b) override {
-        QMessageBox box(QApplication::activeWindow());
-        box.setWindowTitle(b.title);
-        box.setText(b.text);
+        // On the heap: the window behind the box may go while it is open (a
+        // screen reader can press Cancel there), and takes its child boxes along.
+        QPointer<QMessageBox> box = new QMessageBox(QApplication::activeWindow());
+        const auto gone = qScopeGuard([&box] { delete box; });
+        box->setWindowTitle(b.title);
+        box->setText(b.text);
         switch (b.icon) {
-        case Icon::Information: box.setIcon(QMessageBox::Information); break;
-        case Icon::Exclamation: box.setIcon(QMessageBox::Warning); break;
-        case Icon::Critical: box.setIcon(QMessageBox::Critical); break;
-        case Icon::Question: box.setIcon(QMessageBox::Question); break;
-        case Icon::None: box.setIcon(QMessageBox::NoIcon); break;
+        case Icon::Information: box->setIcon(QMessageBox::Information); break;
+        case Icon::Exclamation: box->setIcon(QMessageBox::Warning); break;
+        case Icon::Critical: box->setIcon(QMessageBox::Critical); break;
+        case Icon::Question: box->setIcon(QMessageBox::Question); break;
+        case Icon::None: box->setIcon(QMessageBox::NoIcon); break;
         }
         QMessageBox::StandardButtons sb;
         switch (b.buttons) {
@@ -27,8 +32,11 @@ public:
         case Buttons::YesNoCancel: sb = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel; break;
         case Buttons::RetryCancel: sb = QMessageBox::Retry | QMessageBox::Cancel; break;
         }
-        box.setStandardButtons(sb);
-        switch (box.exec()) {
+        box->setStandardButtons(sb);
+        const int answer = box->exec();
+        // A box that went with its window was answered as Escape answers it.
+        if (!box) return b.buttons == Buttons::Ok ? Answer::Ok : b.buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
+        switch (answer) {
         case QMessageBox::Cancel: return Answer::Cancel;
         case QMessageBox::Yes: return Answer::Yes;
         case QMessageBox::No: return Answer::No;

@@ -5,18 +5,24 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QWidget>
 #include <QtGlobal>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace Print {
 namespace {
@@ -51,6 +57,39 @@ std::shared_ptr<Service>& current() {
 
 const QString Title = QStringLiteral("Tessival");
 
+// Writes the bytes to a new file beside `path` and renames it over `path`:
+// the old file stays whole until the new one is complete, and a link at
+// `path` is replaced, never written through. False with the system's reason.
+bool replaceFile(const QString& path, const QByteArray& bytes, QString* why) {
+    const QFileInfo fi(path);
+    const QByteArray target = QFile::encodeName(fi.absoluteFilePath());
+    QByteArray temp = QFile::encodeName(fi.absolutePath() + QStringLiteral("/.") + fi.fileName()) + ".XXXXXX";
+    auto fail = [why](int error) {
+        *why = QString::fromLocal8Bit(std::strerror(error));
+        return false;
+    };
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0) return fail(errno);
+    int error = 0;
+    struct stat old {};
+    const mode_t mode = ::stat(target.constData(), &old) == 0 ? (old.st_mode & 07777) : 0644;
+    if (::fchmod(fd, mode) != 0) error = errno;
+    for (qsizetype done = 0; !error && done < bytes.size();) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) error = n < 0 ? errno : ENOSPC;
+        else done += n;
+    }
+    if (!error && ::fsync(fd) != 0) error = errno;
+    if (::close(fd) != 0 && !error) error = errno;
+    if (!error && ::rename(temp.constData(), target.constData()) != 0) error = errno;
+    if (error) {
+        ::unlink(temp.constData());
+        return fail(error);
+    }
+    return true;
+}
+
 // No printer: the window goes to a PDF file the student sees named in full,
 // and a file already there is replaced only when the student says so.
 void saveAsPdf(QWidget* window) {
@@ -61,7 +100,10 @@ void saveAsPdf(QWidget* window) {
         return;
     const QFileInfo fi(path);
     QString why;
-    if (fi.isDir()) {
+    if (fi.isSymLink()) {
+        // Written through, a link would replace a file the student never saw named.
+        why = QStringLiteral("it is a link to \"%1\"").arg(QDir::toNativeSeparators(fi.symLinkTarget()));
+    } else if (fi.isDir()) {
         why = QStringLiteral("a folder of that name is there");
     } else if (fi.exists() &&
                Msg::show(QStringLiteral("The file \"%1\" is there already. Do you want to replace it?").arg(shown), Title,
@@ -110,12 +152,7 @@ bool writePdf(QWidget* w, const QString& path, QString* why) {
         w->render(&p, QPoint(), QRegion(), QWidget::DrawChildren);
         p.end();
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(pdf.data()) != pdf.data().size() || !file.commit()) {
-        *why = file.errorString();
-        return false;
-    }
-    return true;
+    return replaceFile(path, pdf.data(), why);
 }
 
 void printWindow(QWidget* window) {

@@ -1,12 +1,18 @@
 #include "TextGuard.h"
+#include "MessageBox.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QFontMetrics>
+#include <QLocale>
 #include <QLineEdit>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextEdit>
 #include <QPointer>
 #include <QValidator>
 #include <algorithm>
+#include <limits>
 
 // The box's validator: QLineEdit asks it after a paste, a drop, a middle-button
 // paste and an input method's commit, and undoes the change on Invalid
@@ -34,21 +40,23 @@ private:
 
 namespace {
 
-// What a screen reader sees of a guarded box and how it edits it: as Qt's
-// own line edit, but text it sets or inserts passes the guard.
-class GuardedLineAccessible : public QAccessibleWidget,
-                              public QAccessibleTextInterface,
-                              public QAccessibleEditableTextInterface {
+// What a screen reader sees of a one-line box and how it edits it: as Qt's
+// own line edit, but a read-only or disabled box takes nothing, text set or
+// inserted in a guarded box passes its guard, and a text longer than any
+// other box holds is refused whole, not cut.
+class LineAccessible : public QAccessibleWidget,
+                       public QAccessibleTextInterface,
+                       public QAccessibleEditableTextInterface {
 public:
-    GuardedLineAccessible(QLineEdit* box, TextGuard* guard)
-        : QAccessibleWidget(box, QAccessible::EditableText), m_guard(guard) {}
+    explicit LineAccessible(QLineEdit* box) : QAccessibleWidget(box, QAccessible::EditableText) {}
 
     QLineEdit* line() const { return static_cast<QLineEdit*>(widget()); }
+    bool writable() const { return !line()->isReadOnly() && line()->isEnabled(); }
 
     QAccessible::State state() const override {
         QAccessible::State s = QAccessibleWidget::state();
-        s.editable = !line()->isReadOnly();
-        s.readOnly = line()->isReadOnly();
+        s.editable = writable();
+        s.readOnly = !writable();
         s.selectableText = true;
         s.focusable = true;
         return s;
@@ -62,7 +70,7 @@ public:
             QAccessibleWidget::setText(t, text);
             return;
         }
-        if (m_guard && !line()->isReadOnly()) m_guard->offer(0, int(line()->text().size()), text);
+        edit(0, int(line()->text().size()), text);
     }
     void* interface_cast(QAccessible::InterfaceType t) override {
         if (t == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
@@ -111,42 +119,158 @@ public:
     }
 
     // Editable text interface
-    void deleteText(int start, int end) override {
-        if (m_guard) m_guard->offer(start, end, QString());
+    void deleteText(int start, int end) override { edit(start, end, QString()); }
+    void insertText(int offset, const QString& text) override { edit(offset, offset, text); }
+    void replaceText(int start, int end, const QString& text) override { edit(start, end, text); }
+
+private:
+    void edit(int start, int end, const QString& text) {
+        if (!writable()) return;
+        if (TextGuard* g = TextGuard::of(line())) {
+            g->offer(start, end, text);
+            return;
+        }
+        // A box without a guard: whole or not at all, as its validator allows.
+        QLineEdit* b = line();
+        QString after = b->text();
+        start = std::clamp(start, 0, int(after.size()));
+        end = std::clamp(end, start, int(after.size()));
+        after.replace(start, end - start, text);
+        if (after.size() > b->maxLength()) return;
+        int pos = start + int(text.size());
+        if (const QValidator* v = b->validator(); v && v->validate(after, pos) != QValidator::Acceptable) return;
+        b->setText(after);
+        b->setCursorPosition(pos);
     }
-    void insertText(int offset, const QString& text) override {
-        if (m_guard) m_guard->offer(offset, offset, text);
+};
+
+// What a screen reader sees of a read-only text pane (the help topic): its
+// text to read, select and find, and no way to write in it.
+class PaneAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
+public:
+    explicit PaneAccessible(QTextEdit* pane) : QAccessibleWidget(pane, QAccessible::EditableText) {}
+
+    QTextEdit* pane() const { return static_cast<QTextEdit*>(widget()); }
+    QString plain() const { return pane()->document()->toPlainText(); }
+
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.readOnly = true;
+        s.editable = false;
+        s.selectableText = true;
+        s.multiLine = true;
+        s.focusable = true;
+        return s;
     }
-    void replaceText(int start, int end, const QString& text) override {
-        if (m_guard) m_guard->offer(start, end, text);
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Value) return plain();
+        return QAccessibleWidget::text(t);
+    }
+    void setText(QAccessible::Text t, const QString& text) override {
+        if (t != QAccessible::Value) QAccessibleWidget::setText(t, text);
+    }
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        if (t == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+
+    void selection(int index, int* start, int* end) const override {
+        const QTextCursor c = pane()->textCursor();
+        *start = *end = 0;
+        if (index != 0 || !c.hasSelection()) return;
+        *start = c.selectionStart();
+        *end = c.selectionEnd();
+    }
+    int selectionCount() const override { return pane()->textCursor().hasSelection() ? 1 : 0; }
+    void addSelection(int start, int end) override { setSelection(0, start, end); }
+    void removeSelection(int index) override {
+        if (index != 0) return;
+        QTextCursor c = pane()->textCursor();
+        c.clearSelection();
+        pane()->setTextCursor(c);
+    }
+    void setSelection(int index, int start, int end) override {
+        if (index != 0) return;
+        QTextCursor c = pane()->textCursor();
+        c.setPosition(clamp(start));
+        c.setPosition(clamp(end), QTextCursor::KeepAnchor);
+        pane()->setTextCursor(c);
+    }
+    int cursorPosition() const override { return pane()->textCursor().position(); }
+    void setCursorPosition(int position) override {
+        QTextCursor c = pane()->textCursor();
+        c.setPosition(clamp(position));
+        pane()->setTextCursor(c);
+    }
+    QString text(int start, int end) const override { return plain().mid(start, end - start); }
+    int characterCount() const override { return std::max(pane()->document()->characterCount() - 1, 0); }
+    QRect characterRect(int offset) const override {
+        QTextCursor c(pane()->document());
+        c.setPosition(clamp(offset));
+        const QRect r = pane()->cursorRect(c);
+        return QRect(pane()->viewport()->mapToGlobal(r.topLeft()), r.size());
+    }
+    int offsetAtPoint(const QPoint& point) const override {
+        return pane()->cursorForPosition(pane()->viewport()->mapFromGlobal(point)).position();
+    }
+    void scrollToSubstring(int start, int) override {
+        setCursorPosition(start);
+        pane()->ensureCursorVisible();
+    }
+    QString attributes(int offset, int* start, int* end) const override {
+        *start = *end = offset;
+        return QString();
     }
 
 private:
-    QPointer<TextGuard> m_guard;
+    int clamp(int position) const { return std::clamp(position, 0, characterCount()); }
 };
 
-QAccessibleInterface* guardedFactory(const QString& className, QObject* object) {
-    if (className != QLatin1String("QLineEdit") || !object) return nullptr;
-    TextGuard* g = TextGuard::of(object);
-    return g ? new GuardedLineAccessible(static_cast<QLineEdit*>(object), g) : nullptr;
+QAccessibleInterface* lineFactory(const QString& className, QObject* object) {
+    if (!object || !object->isWidgetType()) return nullptr;
+    if (className == QLatin1String("QLineEdit")) return new LineAccessible(static_cast<QLineEdit*>(object));
+    // A pane read-only from the start (a text browser too) stays so; Qt's own would insert in it.
+    auto* pane = qobject_cast<QTextEdit*>(object);
+    if (pane && className == QLatin1String(object->metaObject()->className()) && pane->isReadOnly())
+        return new PaneAccessible(pane);
+    return nullptr;
 }
 
 }  // namespace
 
 TextGuard::TextGuard(QLineEdit* box, Admits admits, Refuse refuse)
     : QObject(box), m_admits(std::move(admits)), m_refuse(std::move(refuse)), m_shown(box->text()) {
-    static const bool installed = (QAccessible::installFactory(guardedFactory), true);
-    Q_UNUSED(installed);
+    installAccessible();
+    // The guard holds the length: the box's own limit would cut a text in silence.
+    box->setMaxLength(std::numeric_limits<int>::max());
     box->setValidator(new GuardValidator(this));
     connect(box, &QLineEdit::inputRejected, this, &TextGuard::rejected);
     connect(box, &QLineEdit::textChanged, this, &TextGuard::shown);
     connect(box, &QLineEdit::cursorPositionChanged, this, &TextGuard::mark);
     connect(box, &QLineEdit::selectionChanged, this, &TextGuard::mark);
     mark();
-    // An interface made before the guard (naming the box makes one) is Qt's own.
-    if (QAccessibleInterface* i = QAccessible::queryAccessibleInterface(box);
-        i && !dynamic_cast<GuardedLineAccessible*>(i))
+    // An interface made before the factory was installed is Qt's own.
+    if (QAccessibleInterface* i = QAccessible::queryAccessibleInterface(box); i && !dynamic_cast<LineAccessible*>(i))
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(i));
+}
+
+void TextGuard::installAccessible() {
+    static const bool installed = (QAccessible::installFactory(lineFactory), true);
+    Q_UNUSED(installed);
+}
+
+void TextGuard::readOnlyPane(QTextEdit* pane) {
+    installAccessible();
+    pane->setReadOnly(true);
+    // An interface made while the pane could be written in is Qt's own.
+    if (QAccessibleInterface* i = QAccessible::queryAccessibleInterface(pane); i && !dynamic_cast<PaneAccessible*>(i))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(i));
+}
+
+TextGuard* TextGuard::lengthOnly(QLineEdit* box) {
+    return new TextGuard(box, [](QChar) { return true; }, [](QChar) {
+        Msg::info(QStringLiteral("A box holds at most %1 characters.").arg(QLocale().toString(DefaultLimit)));
+    });
 }
 
 TextGuard* TextGuard::of(const QObject* box) {
@@ -188,7 +312,7 @@ TextGuard::Verdict TextGuard::judge(const QString& before, const QString& after,
             return v;
         }
     }
-    if (m_limit > 0 && v.text.size() > m_limit && v.text.size() > nb) v.tooLong = true;
+    if (v.text.size() > limit() && v.text.size() > nb) v.tooLong = true;
     return v;
 }
 

@@ -12,6 +12,7 @@
 #include <functional>
 
 class QLineEdit;
+class QTextEdit;
 
 class TextGuard : public QObject {
     Q_OBJECT
@@ -22,14 +23,24 @@ public:
     using Refuse = std::function<void(QChar)>;
 
     TextGuard(QLineEdit* box, Admits admits, Refuse refuse);
+    // A guard that admits any character and refuses only a text longer than
+    // the box holds, saying so.
+    static TextGuard* lengthOnly(QLineEdit* box);
+    // Makes a text pane read-only on every route, a screen reader's too.
+    static void readOnlyPane(QTextEdit* pane);
     // The guard of a box; null when it has none.
     static TextGuard* of(const QObject* box);
 
     QLineEdit* box() const;
     bool admits(QChar c) const { return m_admits(c); }
-    // The most characters the box holds; 0: no limit.
+    // The most characters the box holds; 0: as many as a line edit holds.
+    static constexpr int DefaultLimit = 32767;
     void setLimit(int n) { m_limit = n; }
-    int limit() const { return m_limit; }
+    int limit() const { return m_limit > 0 ? m_limit : DefaultLimit; }
+
+    // Every one-line box's screen-reader interface: a read-only or disabled
+    // box takes no text, a guarded one only what its guard takes.
+    static void installAccessible();
 
     // A text arriving whole in place of [start, end) of the box's text, as a
     // screen reader gives it. Takes it, or refuses it with the message.

@@ -1,12 +1,18 @@
 // Damaged help topics: each is named with the reason, at once, and the pane
 // keeps the topic it showed.
+#include <QAccessible>
 #include <QDir>
+#include <QScopeGuard>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 
 #include <sys/stat.h>
+
+#include <atomic>
+#include <chrono>
+#include <thread>
 
 #include "NoFileOverride.h"
 #include "TestSupport.h"
@@ -73,6 +79,71 @@ private slots:
         TestSupport::expectOne(QStringLiteral("The help file \"%1\" cannot be shown: %2.").arg(Topic, reason),
                                QStringLiteral("Tessival"), Msg::Icon::Information);
         QCOMPARE(h->RTB1->toPlainText(), before);
+    }
+
+    // Topics the viewer could hang on: one huge line is shown whole, cut into
+    // blocks it can lay out; a topic of more blocks than it can lay out at
+    // once is refused by name. Without and with a screen reader reading every
+    // update. A guard of two minutes stands for "hangs".
+    void oddTopic_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("reason");  // empty: shown
+        QTest::addColumn<bool>("reader");
+        QString words;
+        while (words.size() < 1000000) words += QStringLiteral("word ");
+        words.truncate(1000000);
+        const QString tooMany = QStringLiteral("it has more than 5,000 headings, paragraphs and list items");
+        for (const bool reader : {false, true}) {
+            const char* r = reader ? " (screen reader)" : "";
+            QTest::addRow("one line of 1,000,000 characters%s", r) << words << QString() << reader;
+            QTest::addRow("one line of 1,000,000 \"*\"%s", r) << QString(1000000, u'*') << QString() << reader;
+            QTest::addRow("one line of \"_a\" x 500,000%s", r) << QStringLiteral("_a").repeated(500000) << QString()
+                                                           << reader;
+            QTest::addRow("262,143 headings%s", r) << QStringLiteral("# a\n").repeated(262143) << tooMany << reader;
+        }
+    }
+    void oddTopic() {
+        QFETCH(QString, text);
+        QFETCH(QString, reason);
+        QFETCH(bool, reader);
+        QTemporaryDir dir;
+        QVERIFY(write(dir.filePath(Good), "# Boyle's law\n\nPressure times volume.\n"));
+        QVERIFY(write(dir.filePath(Topic), text.toUtf8()));
+        Program::setFolder(dir.path());
+        auto* h = Forms::showAs<frmHelp>(QStringLiteral("frmHelp"));
+        h->LoadHelpTopic(Good);
+        const QString before = h->RTB1->toPlainText();
+        // A bridge reads the object each update names.
+        QAccessible::installUpdateHandler([](QAccessibleEvent* e) {
+            if (QAccessibleInterface* i = e->accessibleInterface())
+                if (QAccessibleTextInterface* t = i->textInterface()) t->text(0, std::min(t->characterCount(), 4096));
+        });
+        QAccessible::setActive(reader);
+        auto restore = qScopeGuard([] {
+            QAccessible::setActive(false);
+            QAccessible::installUpdateHandler(nullptr);
+        });
+        std::atomic<bool> done = false;
+        std::thread guard([&done] {
+            for (int s = 0; s < 1200 && !done; ++s) std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            if (!done) qFatal("the help topic did not open in two minutes");
+        });
+        h->LoadHelpTopic(Topic);
+        QCoreApplication::processEvents();
+        done = true;
+        guard.join();
+        if (reason.isEmpty()) {
+            QVERIFY2(messages().shown.isEmpty(), qPrintable(messages().lastText()));
+            // Every character is there, cut into blocks where the line was long.
+            QString shown = h->RTB1->toPlainText();
+            shown.remove(u'\n').remove(u' ');
+            QCOMPARE(shown.size(), QString(text).remove(u' ').size());
+            QVERIFY(shown == QString(text).remove(u' '));
+        } else {
+            TestSupport::expectOne(QStringLiteral("The help file \"%1\" cannot be shown: %2.").arg(Topic, reason),
+                                   QStringLiteral("Tessival"), Msg::Icon::Information);
+            QCOMPARE(h->RTB1->toPlainText(), before);
+        }
     }
 };
 

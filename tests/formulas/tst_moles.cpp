@@ -217,9 +217,17 @@ private slots:
     }
 
     // A weight missing for one element: its click says so and the box keeps its text.
+    // A weight no atom can have is a missing one.
+    void missingWeight_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("missing") << u"NULL"_s;
+        QTest::newRow("negative") << u"-1.008"_s;
+        QTest::newRow("zero") << u"0"_s;
+    }
     void missingWeight() {
+        QFETCH(QString, stored);
         TempDatabase db({u"CREATE TABLE GeneralInfo (Symbol TEXT, ElementName TEXT, AtomicWeight REAL)"_s,
-                         u"INSERT INTO GeneralInfo VALUES ('H', 'Hydrogen', 1.008), ('Xx', 'Unknownium', NULL)"_s});
+                         u"INSERT INTO GeneralInfo VALUES ('H', 'Hydrogen', 1.008), ('Xx', 'Unknownium', %1)"_s.arg(stored)});
         auto* m = open<fmrMoles>(u"fmrMoles"_s);
         m->lstList1->setCurrentRow(0);
         m->lstList1->setCurrentRow(1);

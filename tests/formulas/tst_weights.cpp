@@ -345,9 +345,17 @@ private slots:
 
     // An element the table names without a readable weight stops Ok with the
     // table's own message, not as the student's symbol.
+    // A weight no atom can have is a missing one.
+    void unreadableAtomicWeight_data() {
+        QTest::addColumn<QString>("oxygen");
+        QTest::newRow("missing") << u"NULL"_s;
+        QTest::newRow("negative") << u"-15.999"_s;
+        QTest::newRow("zero") << u"0"_s;
+    }
     void unreadableAtomicWeight() {
+        QFETCH(QString, oxygen);
         TempDatabase db({"CREATE TABLE GeneralInfo (AtomicNumber INTEGER, Symbol TEXT, AtomicWeight REAL)",
-                         "INSERT INTO GeneralInfo VALUES (1, 'H', 1.008), (8, 'O', NULL)",
+                         u"INSERT INTO GeneralInfo VALUES (1, 'H', 1.008), (8, 'O', %1)"_s.arg(oxygen),
                          "CREATE TABLE MolecularWeights (Substance TEXT, Weight REAL)"});
         QVERIFY(db.opened);
         auto* w = weights();

@@ -70,6 +70,9 @@ private slots:
                                                           rows + "(25, 3.17)"}
                                            << "Item not found in this collection." << 0.0;
         QTest::newRow("null pressure found") << QStringList{table, rows + "(25, NULL)"} << "Invalid use of Null" << 0.0;
+        // No vapour pressure is zero or below: such a value is a missing one.
+        QTest::newRow("negative pressure found") << QStringList{table, rows + "(25, -3.17)"} << "Invalid use of Null" << 0.0;
+        QTest::newRow("zero pressure found") << QStringList{table, rows + "(25, 0)"} << "Invalid use of Null" << 0.0;
         QTest::newRow("first of two rows, null temperature skipped")
             << QStringList{table, rows + "(NULL, 9.5), (25.0, 4.5), (25, 5.5)"} << "" << 4.5;
     }

@@ -1,4 +1,7 @@
 // The element charts and the table chooser.
+#include <QGraphicsTextItem>
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QtCharts/QCategoryAxis>
@@ -193,6 +196,40 @@ private slots:
         auto* chooser = Forms::get<frmTableChoice>(QStringLiteral("frmTableChoice"));
         QVERIFY(chooser && chooser->isVisible());
         QVERIFY(main->isVisible());
+    }
+
+    // The value axis writes its numbers with the locale's decimal mark, as
+    // the answers and tables do.
+    void axisNumbersFollowTheLocale_data() {
+        QTest::addColumn<int>("i");
+        QTest::addColumn<QString>("locale");
+        for (const char* l : {"en_US", "de_DE", "fr_FR", "ar_EG"})
+            for (int i = 0; i < 6; ++i) QTest::addRow("%s %s", Charts[i].window, l) << i << QString::fromLatin1(l);
+    }
+    void axisNumbersFollowTheLocale() {
+        QFETCH(int, i);
+        QFETCH(QString, locale);
+        const QLocale loc(locale);
+        QLocale::setDefault(loc);
+        auto restore = qScopeGuard([] { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); });
+        auto* f = TestSupport::open<ChartForm>(QLatin1String(Charts[i].window));
+        QVERIFY(f);
+        f->MSChart1->grab();  // laid out as shown
+        QStringList numbers;
+        for (QGraphicsItem* item : f->MSChart1->scene()->items()) {
+            auto* t = dynamic_cast<QGraphicsTextItem*>(item);
+            if (!t || !t->isVisible()) continue;
+            const QString text = t->toPlainText().trimmed();
+            bool ok = false;
+            loc.toDouble(text, &ok);
+            // The value labels: numbers with decimals (atomic numbers are whole).
+            if (ok && text.contains(loc.decimalPoint())) numbers << text;
+            else
+                QVERIFY2(!QRegularExpression(QStringLiteral("^-?[0-9]+\\.[0-9]+$")).match(text).hasMatch() ||
+                             loc.decimalPoint() == QLatin1String("."),
+                         qPrintable(text));
+        }
+        QVERIFY2(numbers.size() >= 3, qPrintable(numbers.join(u' ')));
     }
 
     void chooserOpensEveryChart() {

@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QRegularExpression>
 #include <QFile>
+#include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -79,6 +81,12 @@ private slots:
                                                << QByteArray();
         QTest::newRow("no home folder") << "gone" << Answers{A::Ok} << "Density Calculations.pdf"
                                         << QStringList{Saved, Failed} << QByteArray();
+        // A link is named with the file it stands for, and never written through.
+        const QString linked = Failed.arg("%1", "it is a link to \"%3\"");
+        QTest::newRow("a link to a file") << "docs link" << Answers{A::Ok, A::Yes} << doc << QStringList{Saved, linked}
+                                          << Precious;
+        QTest::newRow("a link to nothing") << "docs dangling" << Answers{A::Ok, A::Yes} << doc
+                                           << QStringList{Saved, linked} << QByteArray();
     }
 
     void withoutAPrinter() {
@@ -98,6 +106,11 @@ private slots:
         const QString path = h.absoluteFilePath(file);
         if (setup.endsWith(QLatin1String("existing"))) QVERIFY(write(path, Precious));
         if (setup.endsWith(QLatin1String("folder"))) QVERIFY(QDir().mkpath(path));
+        // notes.txt, the file a link stands for.
+        const QString notes = h.absoluteFilePath(QStringLiteral("notes.txt"));
+        if (setup.endsWith(QLatin1String("link"))) QVERIFY(write(notes, Precious));
+        if (setup.endsWith(QLatin1String("link")) || setup.endsWith(QLatin1String("dangling")))
+            QVERIFY(QFile::link(notes, path));
         qputenv("HOME", QFile::encodeName(home));
         // A file of the same name in the working folder is never the one meant.
         const QString old = QDir::currentPath();
@@ -113,6 +126,7 @@ private slots:
         QCOMPARE(messages().shown.size(), texts.size());
         for (int i = 0; i < texts.size(); ++i) {
             const Msg::Box& box = messages().shown.at(i);
+            texts[i].replace(QLatin1String("%3"), QDir::toNativeSeparators(notes));
             QCOMPARE(box.title, QStringLiteral("Tessival"));
             if (texts.at(i).contains(QLatin1String("%2")))  // the reason is the system's own, but there
                 QVERIFY2(QRegularExpression(QRegularExpression::anchoredPattern(
@@ -129,6 +143,41 @@ private slots:
         if (after == "%PDF") QVERIFY2(read(path).size() > 8000, qPrintable(QString::number(read(path).size())));
         if (after.isEmpty()) QVERIFY(!QFileInfo(path).isFile());
         QCOMPARE(read(dir.filePath(QStringLiteral("Density Calculations.pdf"))), Precious);
+        if (setup.endsWith(QLatin1String("link"))) QCOMPARE(read(notes), Precious);
+        if (setup.endsWith(QLatin1String("dangling"))) QVERIFY(!QFileInfo::exists(notes));
+    }
+
+    // On a full disk the reason is the system's own and the old file stays whole.
+    void fullDisk() {
+        QTemporaryDir dir;
+        const QString home = dir.filePath(QStringLiteral("home"));
+        QVERIFY(QDir().mkpath(home));
+        // A small file system of the test's own; where none can be made, nothing to test.
+        const int mounted = QProcess::execute(QStringLiteral("mount"),
+                                              {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                                               QStringLiteral("size=256k"), QStringLiteral("tmpfs"), home});
+        if (mounted != 0) QSKIP("no small file system can be made here (mount needs root)");
+        auto unmount = qScopeGuard([&home] { QProcess::execute(QStringLiteral("umount"), {home}); });
+        QDir h(home);
+        QVERIFY(h.mkdir(QStringLiteral("Documents")));
+        const QString path = h.absoluteFilePath(QStringLiteral("Documents/Density Calculations.pdf"));
+        QVERIFY(write(path, Precious));
+        {
+            // The rest of the space taken.
+            QFile filler(h.absoluteFilePath(QStringLiteral("filler")));
+            QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+            const QByteArray block(4096, 'x');
+            while (filler.write(block) == block.size()) {}
+        }
+        qputenv("HOME", QFile::encodeName(home));
+        Print::setService(std::make_shared<NoPrinter>());
+        messages().answers = {Msg::Answer::Ok, Msg::Answer::Yes};
+        printDensity();
+        QCOMPARE(messages().shown.size(), 3);
+        QCOMPARE(messages().shown.at(2).text,
+                 Failed.arg(QDir::toNativeSeparators(path), QStringLiteral("No space left on device")));
+        QCOMPARE(read(path), Precious);
+        QCOMPARE(h.entryList({QStringLiteral(".Density*")}, QDir::Hidden | QDir::Files), QStringList());
     }
 
     // The program's own print service, where the machine has no printer.

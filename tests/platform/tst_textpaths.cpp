@@ -175,6 +175,44 @@ private slots:
         QCOMPARE(answer->text(), u"5"_s);
     }
 
+    // Every box of every window, on every path: a read-only box (a constant,
+    // an answer, a work line) takes nothing; a box the student types in
+    // refuses whole a text longer than it holds ("0" x 40,000 then "5") and
+    // keeps what it held, with one message.
+    void everyBoxOnEveryPath_data() {
+        QTest::addColumn<QString>("window");
+        for (const QString& name : Forms::registeredKinds()) QTest::newRow(qPrintable(name)) << name;
+    }
+    void everyBoxOnEveryPath() {
+        QFETCH(QString, window);
+        Form* f = TestSupport::open(window);
+        if (!f) QSKIP("a stand-in without the window");
+        const QString longText = QString(40000, u'0') + u'5';
+        QList<QWidget*> boxes;
+        for (QWidget* w : f->findChildren<QWidget*>())
+            if (qobject_cast<QLineEdit*>(w) || qobject_cast<QTextEdit*>(w)) boxes << w;
+        for (QWidget* w : std::as_const(boxes)) {
+            auto* line = qobject_cast<QLineEdit*>(w);
+            auto* pane = qobject_cast<QTextEdit*>(w);
+            const bool readOnly = !w->isEnabled() || (line ? line->isReadOnly() : pane->isReadOnly());
+            if (line) line->setText(readOnly ? u"12"_s : u"7"_s);
+            else pane->setPlainText(readOnly ? u"12"_s : u"7"_s);
+            TestSupport::settle();
+            const QString held = TextPaths::textOf(w);
+            for (Path p : TextPaths::all()) {
+                const QString where = u"%1 by %2"_s.arg(w->objectName(), QLatin1String(TextPaths::name(p)));
+                msgs().clear();
+                TextPaths::enter(w, p, readOnly ? u"9666"_s : longText);
+                TestSupport::settle();
+                const QString now = TextPaths::textOf(w);
+                QVERIFY2(now == held, qPrintable(u"%1: held \"%2\", now \"%3\" (%4 characters)"_s.arg(
+                                          where, held, now.left(20)).arg(now.size())));
+                if (!readOnly)
+                    QVERIFY2(msgs().shown.size() == 1, qPrintable(where + u": "_s + describe(msgs().shown)));
+            }
+        }
+    }
+
     // The cases a student met: a negative number pasted where keys refuse "-".
     void negativeNumbersPasted_data() {
         QTest::addColumn<QString>("window");

@@ -126,7 +126,7 @@ void initWindows() {
 
 void reset() {
     unloadAll();
-    messages().clear();
+    messages().reset();
     printer().printed.clear();
 }
 

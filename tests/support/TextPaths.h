@@ -55,6 +55,7 @@ inline QString textOf(QWidget* box) {
 }
 
 inline void menuPaste(QWidget* box) {
+    if (!box->isEnabled()) return;  // a disabled box opens no menu
     std::unique_ptr<QMenu> menu;
     if (auto* e = qobject_cast<QLineEdit*>(box)) menu.reset(e->createStandardContextMenu());
     else if (auto* t = qobject_cast<QTextEdit*>(box)) menu.reset(t->createStandardContextMenu());

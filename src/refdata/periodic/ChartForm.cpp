@@ -15,6 +15,7 @@
 #include <QtCharts/QChart>
 #include <QtCharts/QLineSeries>
 #include <QtCharts/QValueAxis>
+#include <QLocale>
 #include <QtMath>
 #include <limits>
 
@@ -161,6 +162,9 @@ void ChartForm::plot() {
     tf.setBold(true);
     chart->setTitleFont(tf);
     chart->legend()->hide();
+    // Axis numbers with the decimal mark of the answers and tables.
+    chart->setLocale(QLocale());
+    chart->setLocalizeNumbers(true);
 
     // One label per row, standing on the row's point.
     auto* axisX = new QCategoryAxis;
