@@ -9,7 +9,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
