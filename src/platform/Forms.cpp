@@ -444,8 +444,11 @@ void unload(Form* f) {
     if (!guard) return;
     reg().loaded.removeAll(QPointer<Form>(f));
     f->hide();
-    // Deferred: the window may be unloading itself from one of its handlers.
-    f->deleteLater();
+    // Deferred: the window may be unloading itself from one of its handlers,
+    // or from behind a box one of them shows.
+    Msg::whenNoBoxOpen([f = QPointer<Form>(f)] {
+        if (f) f->deleteLater();
+    });
 }
 
 void unload(const QString& name) { unload(loaded(name)); }

@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QScopeGuard>
+#include <utility>
 
 namespace Msg {
 namespace {
@@ -46,6 +47,13 @@ public:
     }
 };
 
+int g_openBoxes = 0;
+
+QList<std::function<void()>>& waiting() {
+    static QList<std::function<void()>> w;
+    return w;
+}
+
 std::shared_ptr<Service>& current() {
     static std::shared_ptr<Service> s = std::make_shared<QtService>();
     return s;
@@ -63,7 +71,17 @@ QString normaliseLines(const QString& text) {
 Answer show(const QString& text, const QString& title, Icon icon, Buttons buttons) {
     Box b{normaliseLines(text), title.isEmpty() ? DefaultTitle : title, icon, buttons};
     std::shared_ptr<Service> s = current();  // keep alive while the box is up
+    ++g_openBoxes;
+    const auto closed = qScopeGuard([] {
+        if (--g_openBoxes > 0) return;
+        for (const std::function<void()>& then : std::exchange(waiting(), {})) then();
+    });
     return s->show(b);
+}
+
+void whenNoBoxOpen(std::function<void()> then) {
+    if (g_openBoxes == 0) then();
+    else waiting().append(std::move(then));
 }
 
 std::shared_ptr<Service> setService(std::shared_ptr<Service> s) {

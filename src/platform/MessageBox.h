@@ -2,6 +2,7 @@
 // Modal message boxes behind one interface, so tests can script the answers.
 #include <QString>
 #include <QList>
+#include <functional>
 #include <memory>
 
 namespace Msg {
@@ -35,6 +36,11 @@ inline Answer info(const QString& text, const QString& title = QStringLiteral("T
 inline Answer plain(const QString& text, const QString& title = QStringLiteral("Tessival")) {
     return show(text, title, Icon::None);
 }
+
+// Runs `then` now, or once no box is open any more: a window closed from
+// behind an open box (a screen reader can press its Cancel) goes only after
+// the box, and the handler that showed it, are done with it.
+void whenNoBoxOpen(std::function<void()> then);
 
 // Replaces the service (tests); returns the previous one. nullptr restores the real boxes.
 std::shared_ptr<Service> setService(std::shared_ptr<Service> s);

@@ -37,16 +37,17 @@ QString copyFault(const QString& engineText) {
     return unreadableTables().value(name);
 }
 
+// Runs one statement, with values bound to its "?" placeholders.
+bool execute(QSqlQuery& q, const QString& sql, const QVariantList& binds) {
+    if (binds.isEmpty()) return q.exec(sql);
+    bool ok = q.prepare(sql);
+    for (const QVariant& b : binds) q.addBindValue(b);
+    return ok && q.exec();
+}
+
 // Runs one statement on the copy; false with the engine's words in `why`.
 bool run(QSqlQuery& q, const QString& sql, QString& why, const QVariantList& binds = {}) {
-    bool ok = false;
-    if (binds.isEmpty()) {
-        ok = q.exec(sql);
-    } else {
-        ok = q.prepare(sql);
-        for (const QVariant& b : binds) q.addBindValue(b);
-        ok = ok && q.exec();
-    }
+    const bool ok = execute(q, sql, binds);
     if (!ok) why = faultText(q.lastError());
     return ok;
 }
@@ -119,15 +120,7 @@ void Recordset::open(const QString& sql, const QVariantList& binds) {
     if (!db.isOpen()) throw DbError(RuntimeFault::Kind(3420), QStringLiteral("Object invalid or no longer set."));
     QSqlQuery q(db);
     q.setForwardOnly(true);
-    bool ok = false;
-    if (binds.isEmpty()) {
-        ok = q.exec(sql);
-    } else {
-        ok = q.prepare(sql);
-        for (const QVariant& b : binds) q.addBindValue(b);
-        ok = ok && q.exec();
-    }
-    if (!ok) {
+    if (!execute(q, sql, binds)) {
         const QString why = q.lastError().databaseText();
         if (const QString fault = copyFault(why); !fault.isEmpty()) throw DbError(DbError::Unreadable, fault);
         const bool missing = why.startsWith(QLatin1String("no such table")) || why.startsWith(QLatin1String("no such column"));

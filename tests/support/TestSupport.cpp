@@ -126,7 +126,7 @@ void initWindows() {
 
 void reset() {
     unloadAll();
-    messages().reset();
+    messages().clear();
     printer().printed.clear();
 }
 
