@@ -622,12 +622,7 @@ private slots:
     // in every box it shows; whatever it answers follows the rules of its format.
     void everyWindowFollowsTheRules_data() {
         QTest::addColumn<QString>("window");
-        for (const QString& name : Forms::registeredKinds()) {
-            Form* f = Forms::load(name);
-            const bool shaped = qobject_cast<CalculatorForm*>(f) || qobject_cast<ConversionForm*>(f);
-            Forms::unload(f);
-            if (shaped) QTest::newRow(qPrintable(name)) << name;
-        }
+        for (const QString& name : TestSupport::shapedWindows()) QTest::newRow(qPrintable(name)) << name;
         settle();
     }
     void everyWindowFollowsTheRules() {

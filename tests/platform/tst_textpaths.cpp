@@ -148,12 +148,7 @@ private slots:
     // answer stays the one the window wrote (the time conversion's took keys).
     void answerBoxesTakeNoTyping_data() {
         QTest::addColumn<QString>("window");
-        for (const QString& name : Forms::registeredKinds()) {
-            Form* f = Forms::load(name);
-            const bool shaped = qobject_cast<CalculatorForm*>(f) || qobject_cast<ConversionForm*>(f);
-            Forms::unload(f);
-            if (shaped) QTest::newRow(qPrintable(name)) << name;
-        }
+        for (const QString& name : TestSupport::shapedWindows()) QTest::newRow(qPrintable(name)) << name;
         TestSupport::settle();
     }
     void answerBoxesTakeNoTyping() {

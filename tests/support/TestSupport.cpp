@@ -7,6 +7,8 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 
+#include "platform/CalculatorForm.h"
+#include "platform/ConversionForm.h"
 #include "refdata/ReferenceDatabase.h"
 
 TempDatabase::TempDatabase(const QStringList& statements) {
@@ -101,6 +103,16 @@ void unloadAll() {
 
 void type(QWidget* box, const QString& text) {
     for (QChar c : text) QTest::keyClick(box, c.toLatin1());
+}
+
+QStringList shapedWindows() {
+    QStringList names;
+    for (const QString& name : Forms::registeredKinds()) {
+        Form* f = Forms::load(name);
+        if (qobject_cast<CalculatorForm*>(f) || qobject_cast<ConversionForm*>(f)) names << name;
+        Forms::unload(f);
+    }
+    return names;
 }
 
 bool shown(const char* name) {

@@ -85,6 +85,8 @@ void press(QWidget* w, Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier)
 
 // Whether the window is loaded and on screen.
 bool shown(const char* name);
+// The registered windows built on the calculator or the conversion shape.
+QStringList shapedWindows();
 
 // Registers a plain window under the name where no real one is built in.
 void standIn(const QString& name, const QString& caption = QString());
