@@ -1,11 +1,13 @@
 #include "Robot.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QGroupBox>
 #include <QHash>
 #include <QLabel>
@@ -17,6 +19,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTextEdit>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QtCharts/QAbstractAxis>
 #include <QtCharts/QCategoryAxis>
@@ -354,6 +357,32 @@ bool performWholeText(const QString& verb, QWidget* w, const QString& text) {
     return true;
 }
 
+// Presses a button as a screen reader does, through its accessibility
+// interface. The press ends a moment later (an animated click), so the events
+// run in an event loop of their own, as in the program, until the button is
+// up again; one still down after a minute is noted in g_stuckPress.
+QString g_stuckPress;
+bool pressAccessibly(QAbstractButton* b) {
+    QAccessibleInterface* i = b ? QAccessible::queryAccessibleInterface(b) : nullptr;
+    QAccessibleActionInterface* a = i ? i->actionInterface() : nullptr;
+    if (!a) return false;
+    QPointer<QAbstractButton> button(b);
+    a->doAction(QAccessibleActionInterface::pressAction());
+    if (!button || !button->isDown()) return true;
+    QEventLoop loop;
+    QObject::connect(button, &QAbstractButton::released, &loop, &QEventLoop::quit);
+    QObject::connect(button, &QObject::destroyed, &loop, &QEventLoop::quit);
+    QTimer::singleShot(60000, &loop, &QEventLoop::quit);
+    loop.exec();
+    if (button && button->isDown() && g_stuckPress.isEmpty())
+        g_stuckPress = QStringLiteral("%1 was pressed through its accessibility interface and is still down a minute later")
+                           .arg(button->objectName());
+    return true;
+}
+
+// Set when a press waiting behind a message box was made during the action.
+bool g_pressedBehind = false;
+
 // What a text-entering action brings into its box ("type", "paste" and the
 // whole-text verbs); nothing for other actions.
 std::optional<QString> enteredBy(const QString& line) {
@@ -540,9 +569,13 @@ Runner::Runner(const QString& window, quint64 seed) : m_window(window), m_rng(se
     g_lines.clear();
 }
 
-Runner::~Runner() { g_window.clear(); }
+Runner::~Runner() {
+    g_window.clear();
+    TestSupport::messages().whileOpen = nullptr;
+}
 
 bool Runner::open(Failure& fail) {
+    TestSupport::messages().whileOpen = nullptr;  // a press waiting behind a box of the last window
     Forms::unloadAll();
     TestSupport::settle();
     TestSupport::messages().clear();
@@ -612,9 +645,12 @@ void Runner::refreshNames() {
 QString Runner::pick() {
     Form* f = m_form;
     const auto& names = m_names;
-    QList<QWidget*> inputs, focusable, toggles, lists, buttons, plain;
+    QList<QWidget*> inputs, focusable, toggles, lists, buttons, plain, shownBoxes;
     for (auto it = names.cbegin(); it != names.cend(); ++it) {
         QWidget* w = it.key();
+        // Boxes the student only reads (answers, work lines, constants), enabled or not.
+        if (w != f && w->isVisibleTo(f) && !isInput(w) && (qobject_cast<QLineEdit*>(w) || qobject_cast<QTextEdit*>(w)))
+            shownBoxes.append(w);
         if (w == f || !usable(w, f)) continue;
         if (isInput(w)) inputs.append(w);
         if (qobject_cast<QRadioButton*>(w) || qobject_cast<QCheckBox*>(w)) toggles.append(w);
@@ -630,7 +666,7 @@ QString Runner::pick() {
     auto byName = [&names](QList<QWidget*>& l) {
         std::sort(l.begin(), l.end(), [&names](QWidget* a, QWidget* b) { return names.value(a) < names.value(b); });
     };
-    for (auto* l : {&inputs, &focusable, &toggles, &lists, &buttons, &plain}) byName(*l);
+    for (auto* l : {&inputs, &focusable, &toggles, &lists, &buttons, &plain, &shownBoxes}) byName(*l);
     if (focusable.isEmpty()) focusable.append(f);
     plain.append(f);
     const QList<QAction*> menu = menuItems(f);
@@ -672,6 +708,12 @@ QString Runner::pick() {
                           return pickWholeText(names.value(any(inputs)), rnd(int(WholeTextVerbs.size())),
                                                rnd(int(pastes().size())));
                       }});
+    // A screen reader, a drop or a paste aimed at a box the student only reads.
+    if (!shownBoxes.isEmpty())
+        kinds.append({2, [&] {
+                          return pickWholeText(names.value(any(shownBoxes)), rnd(int(WholeTextVerbs.size())),
+                                               rnd(int(pastes().size())));
+                      }});
     // Every box filled with a number and Enter pressed: reaches the formulas more often than single keys.
     if (!inputs.isEmpty()) kinds.append({8, [&] { return QStringLiteral("fill %1").arg(rnd(1 << 20)); }});
     if (!toggles.isEmpty())
@@ -691,6 +733,9 @@ QString Runner::pick() {
                               .arg(rnd(count));
                       }});
     if (!buttons.isEmpty()) kinds.append({22, [&] { return QStringLiteral("click %1").arg(names.value(any(buttons))); }});
+    // A screen reader presses a button, now or behind the next message box.
+    if (!buttons.isEmpty()) kinds.append({2, [&] { return QStringLiteral("axpress %1").arg(names.value(any(buttons))); }});
+    if (!buttons.isEmpty()) kinds.append({3, [&] { return QStringLiteral("behind %1").arg(names.value(any(buttons))); }});
     if (!menu.isEmpty()) kinds.append({6, [&] { return QStringLiteral("menu %1").arg(menu.at(rnd(menu.size()))->objectName()); }});
     kinds.append({2, [&] { return QStringLiteral("mouse %1").arg(names.value(any(plain))); }});
     kinds.append({1, [&] { return QStringLiteral("printer %1").arg(rnd(3) ? 1 : 0); }});
@@ -788,6 +833,16 @@ bool Runner::perform(const QString& full) {
         auto* b = qobject_cast<QAbstractButton*>(w);
         if (!b || !b->isEnabled()) return false;
         b->click();
+    } else if (verb == QLatin1String("axpress")) {
+        return pressAccessibly(qobject_cast<QAbstractButton*>(w));
+    } else if (verb == QLatin1String("behind")) {
+        // The next message box, in this action or a later one, has the
+        // button pressed behind it while it is open.
+        QPointer<QAbstractButton> b = qobject_cast<QAbstractButton*>(w);
+        if (!b) return false;
+        TestSupport::messages().whileOpen = [b] {
+            if (b && pressAccessibly(b)) g_pressedBehind = true;
+        };
     } else if (verb == QLatin1String("set")) {
         auto* b = qobject_cast<QAbstractButton*>(w);
         if (!b || !b->isEnabled()) return false;
@@ -852,6 +907,9 @@ Failure Runner::step(const QString& line) {
                 if (isInput(w)) typed.insert(w, textOf(w));
     const QString target = line.section(u' ', 1, 1);
     const QPointer<QWidget> aimed = f ? findWidget(f, m_names, target) : nullptr;
+    // What a box the student only reads showed before a text was aimed at it.
+    const std::optional<QString> shownBefore =
+        aimed && !isInput(aimed) ? std::optional<QString>(textOf(aimed)) : std::nullopt;
     // What the student has typed or pastes now.
     QSet<QString> echo;
     for (const QString& text : std::as_const(typed)) echo.unite(badWords(text));
@@ -863,6 +921,8 @@ Failure Runner::step(const QString& line) {
     TestSupport::printer().printed.clear();
     g_warnings.clear();
     g_collect = true;
+    g_pressedBehind = false;
+    g_stuckPress.clear();
     QElapsedTimer t;
     t.start();
     perform(line);
@@ -883,6 +943,11 @@ Failure Runner::step(const QString& line) {
     }
     const QList<Msg::Box> shown = TestSupport::messages().shown;
     m_stats.messages += int(shown.size());
+    if (!g_stuckPress.isEmpty()) {
+        fail.kind = QStringLiteral("press never ends");
+        fail.detail = g_stuckPress;
+        return fail;
+    }
 
     for (const Msg::Box& b : shown)
         if (b.text.trimmed().isEmpty()) {
@@ -912,7 +977,15 @@ Failure Runner::step(const QString& line) {
             return fail;
         }
     }
-    if (Failure held = checkHeldWhole(line, aimed, typed); held) {
+    if (aimed && !isInput(aimed) && !g_pressedBehind && WholeTextVerbs.contains(line.section(u' ', 0, 0)) &&
+        shownBefore.has_value() && textOf(aimed) != *shownBefore) {
+        fail.kind = QStringLiteral("read-only box changed");
+        fail.detail = QStringLiteral("%1 held \"%2\" and holds \"%3\"")
+                          .arg(target, preview(*shownBefore), preview(textOf(aimed)));
+        return fail;
+    }
+    // A button pressed behind the box (Clear, Cancel) may empty or close it.
+    if (Failure held = g_pressedBehind ? Failure() : checkHeldWhole(line, aimed, typed); held) {
         held.step = fail.step;
         return held;
     }
@@ -921,7 +994,8 @@ Failure Runner::step(const QString& line) {
         fail.detail = g_warnings.join(u'\n').left(600);
         return fail;
     }
-    if (!shown.isEmpty() && f && m_form == f && Forms::loaded(m_window) == f) {
+    // A button pressed behind a message box may change the answer as a press does.
+    if (!shown.isEmpty() && !g_pressedBehind && f && m_form == f && Forms::loaded(m_window) == f) {
         const QStringList after = answerState(f);
         // An answer belongs to the boxes beside it: an action that changed a
         // box's text (and then met a message) leaves it emptied, nothing else.

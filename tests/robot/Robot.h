@@ -1,10 +1,11 @@
 #pragma once
 // A robot that drives one window as a careless student would: it types keys
 // of every kind, pastes odd texts, flips options and check boxes, picks list
-// lines, presses buttons and menu items, and clicks about. After every action
-// it checks what the student sees (no "inf" or "nan", no handler of 2 s or
-// more, no Qt warning, and after a message box the answer and work line as
-// they were before the action).
+// lines, presses buttons and menu items (also as a screen reader does, behind
+// an open message box), and clicks about. After every action
+// it checks what the student sees (no "inf" or "nan", no Qt warning, a box
+// holds its text or the entered text whole, and after a message box the
+// answer and work line as they were before the action).
 //
 // Every action is one line of text ("press cmdOk", "paste Text1 12"), so a
 // run can be written down and replayed exactly.

@@ -83,6 +83,9 @@ private slots:
         if (!fail) return;
         const QStringList full = robot.log();
         const QString fullFile = writeList(QStringLiteral("robot-%1-full.txt").arg(window), window, full);
+        // Said before the shortening, which replays the list up to 200 times.
+        qWarning("robot: %s, action %d: %s: %s (all actions in %s); shortening", qPrintable(window), fail.step + 1,
+                 qPrintable(fail.kind), qPrintable(fail.detail), qPrintable(fullFile));
         const QStringList shortList = Robot::shorten(window, full, fail);
         const QString shortFile = writeList(QStringLiteral("robot-%1.txt").arg(window), window, shortList);
         const QString message =
@@ -151,6 +154,30 @@ private slots:
         QCOMPARE(again.replay(way).kind, fail.kind);
         TestSupport::unloadAll();
         TestSupport::messages().clear();
+    }
+
+    // Buttons pressed by a screen reader while a message box is open: the
+    // key filter's box in weight calculations, Ok pressed behind it, then Cancel.
+    void pressesBehindAMessageBox_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QStringList>("lines");
+        const QStringList typed = {QStringLiteral("type Text2 U+0031"), QStringLiteral("type Text2 U+0045")};
+        QTest::newRow("Ok behind the key's box, then Cancel")
+            << "frmWeightCalculations"
+            << typed + QStringList{"behind cmdOk", "type Text2 U+002d", "type Text2 U+0035", "axpress cmdCancel"};
+        QTest::newRow("Cancel behind the key's box")
+            << "frmWeightCalculations" << typed + QStringList{"behind cmdCancel", "type Text2 U+002d", "axpress cmdOk"};
+        QTest::newRow("Ok behind the check's box") << "frmWeightCalculations"
+                                                   << QStringList{"behind cmdOk", "click cmdOk", "axpress cmdCancel"};
+    }
+    void pressesBehindAMessageBox() {
+        QFETCH(QString, window);
+        QFETCH(QStringList, lines);
+        Robot::Runner robot(window, 0);
+        const Robot::Failure fail = robot.replay(lines);
+        QVERIFY2(!fail, qPrintable(fail.kind + QStringLiteral(": ") + fail.detail));
+        // The press behind the box was made: Ok computed or Cancel left.
+        QVERIFY(!TestSupport::messages().whileOpen);
     }
 
     // Runs the action lines of TESSIVAL_ROBOT_REPLAY (first line "window <name>").

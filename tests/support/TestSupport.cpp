@@ -138,7 +138,7 @@ void initWindows() {
 
 void reset() {
     unloadAll();
-    messages().clear();
+    messages().reset();
     printer().printed.clear();
 }
 

@@ -9,6 +9,7 @@
 #include <QTest>
 #include <functional>
 #include <memory>
+#include <utility>
 
 #include "platform/Forms.h"
 #include "platform/MessageBox.h"
@@ -19,12 +20,20 @@ class FakeMessages : public Msg::Service {
 public:
     QList<Msg::Box> shown;
     QList<Msg::Answer> answers;  // taken in order; Ok when exhausted
+    // Runs once while the next box is open, as a student's hand behind it.
+    std::function<void()> whileOpen;
     Msg::Answer show(const Msg::Box& box) override {
         shown.append(box);
+        if (whileOpen) std::exchange(whileOpen, nullptr)();
         return answers.isEmpty() ? Msg::Answer::Ok : answers.takeFirst();
     }
     QString lastText() const { return shown.isEmpty() ? QString() : shown.last().text; }
     void clear() { shown.clear(); }
+    void reset() {
+        shown.clear();
+        answers.clear();
+        whileOpen = nullptr;
+    }
 };
 
 class FakePrinter : public Print::Service {
