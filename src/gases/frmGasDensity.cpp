@@ -10,36 +10,29 @@ CalculatorForm::Design gasDensity(frmGasDensity& w) {
     CalculatorForm::Design s;
     s.caption = QStringLiteral("Gas Density");
     s.heading = QStringLiteral("Enter the following data for gas density");
-    s.headingLabel = &w.Label1;
+    s.headingName = BIND(w, Label1);
     s.inputs = {
-        Input{.name = QStringLiteral("Text1"), .prompt = QStringLiteral("Enter the molecular weight"),
-              .promptName = QStringLiteral("Label2"), .box = &w.Text1, .label = &w.Label2},
-        Input{.name = QStringLiteral("Text2"), .prompt = QStringLiteral("Enter the pressure in atmospheres"),
-              .promptName = QStringLiteral("Label3"), .toolTip = QStringLiteral("Divide mm of Hg by 760."),
-              .box = &w.Text2, .label = &w.Label3},
+        Input{.name = BIND(w, Text1), .prompt = QStringLiteral("Enter the molecular weight"),
+              .promptName = BIND(w, Label2)},
+        Input{.name = BIND(w, Text2), .prompt = QStringLiteral("Enter the pressure in atmospheres"),
+              .promptName = BIND(w, Label3), .toolTip = QStringLiteral("Divide mm of Hg by 760.")},
         // Enter reaches Ok only as the default button.
-        Input{.name = QStringLiteral("Text4"), .prompt = QStringLiteral("Enter the temperature in degrees K"),
-              .promptName = QStringLiteral("Label5"), .toolTip = QStringLiteral("Kelvin is Celcius + 273"),
-              .enterSubmits = false, .box = &w.Text4, .label = &w.Label5},
+        Input{.name = BIND(w, Text4), .prompt = QStringLiteral("Enter the temperature in degrees K"),
+              .promptName = BIND(w, Label5), .toolTip = QStringLiteral("Kelvin is Celcius + 273"),
+              .enterSubmits = false},
     };
-    s.constants = {{.name = QStringLiteral("Text3"),
+    s.constants = {{.name = BIND(w, Text3),
                     .prompt = QStringLiteral("Ideal Gas constant (R)"),
-                    .promptName = QStringLiteral("Label4"),
+                    .promptName = BIND(w, Label4),
                     .text = QLatin1String(GasFormulas::RAtmosphereText),
                     .before = 2,
-                    .enterSubmits = true,
-                    .box = &w.Text3,
-                    .label = &w.Label4}};
-    s.answerName = QStringLiteral("Text5");
-    s.resultName = QStringLiteral("Label6");
+                    .enterSubmits = true}};
+    s.answerName = BIND(w, Text5);
+    s.resultName = BIND(w, Label6);
     s.resultCaption = QStringLiteral("The density of the gas is ");
-    s.unitName = QStringLiteral("Label7");
+    s.unitName = BIND(w, Label7);
     s.unitCaption = QStringLiteral("g / L");
-    s.workLineName = QStringLiteral("Text6");
-    s.result = &w.Label6;
-    s.answer = &w.Text5;
-    s.unit = &w.Label7;
-    s.work = &w.Text6;
+    s.workLineName = BIND(w, Text6);
     s.helpLeftOfResult = true;
     s.singleResult = true;
     s.parent = QStringLiteral("frmGasLaws");

@@ -8,22 +8,17 @@ CalculatorForm::Design grahams(frmGrahams& w) {
     CalculatorForm::Design s;
     s.caption = QStringLiteral("Graham's Law");
     s.inputs = {
-        Input{.name = QStringLiteral("Text1"), .prompt = QStringLiteral("Enter the molecular weight for molecule #1"),
-              .promptName = QStringLiteral("Label2"),
-              .toolTip = QStringLiteral("Enter the weight for a complete molecule  (Br2 not just Br)."),
-              .box = &w.Text1, .label = &w.Label2},
-        Input{.name = QStringLiteral("Text2"), .prompt = QStringLiteral("Enter the molecular weight for molecule #2"),
-              .promptName = QStringLiteral("Label3"),
-              .toolTip = QStringLiteral("Enter the molecular weight for a complete molecule."), .box = &w.Text2,
-              .label = &w.Label3},
+        Input{.name = BIND(w, Text1), .prompt = QStringLiteral("Enter the molecular weight for molecule #1"),
+              .promptName = BIND(w, Label2),
+              .toolTip = QStringLiteral("Enter the weight for a complete molecule  (Br2 not just Br).")},
+        Input{.name = BIND(w, Text2), .prompt = QStringLiteral("Enter the molecular weight for molecule #2"),
+              .promptName = BIND(w, Label3),
+              .toolTip = QStringLiteral("Enter the molecular weight for a complete molecule.")},
     };
-    s.answerName = QStringLiteral("Text5");
-    s.resultName = QStringLiteral("Label6");
+    s.answerName = BIND(w, Text5);
+    s.resultName = BIND(w, Label6);
     s.resultCaption = QStringLiteral("Rate of #1 / rate of #2 is ");
-    s.workLineName = QStringLiteral("Text3");
-    s.result = &w.Label6;
-    s.answer = &w.Text5;
-    s.work = &w.Text3;
+    s.workLineName = BIND(w, Text3);
     s.singleResult = true;
     s.checkStyle = Form::InformationStyle;
     s.trapText = QStringLiteral("Data entry error");

@@ -9,32 +9,25 @@ CalculatorForm::Design density(frmDensity& w) {
     CalculatorForm::Design s;
     s.caption = QStringLiteral("Density Calculations");
     s.inputs = {
-        Input{.name = QStringLiteral("Text1"), .promptName = QStringLiteral("Label1"), .box = &w.Text1,
-              .label = &w.Label1},
-        Input{.name = QStringLiteral("txtDensity1"), .promptName = QStringLiteral("lblDensity2"), .box = &w.txtDensity1,
-              .label = &w.lblDensity2},
+        Input{.name = BIND(w, Text1), .promptName = BIND(w, Label1)},
+        Input{.name = BIND(w, txtDensity1), .promptName = BIND(w, lblDensity2)},
     };
     s.frameName = QStringLiteral("frmDensity");
     s.optionsInRow = true;
     const QString theDensity = QStringLiteral("Enter the density"), theMass = QStringLiteral("Enter the mass"),
                   theVolume = QStringLiteral("Enter the volume");
     s.options = {
-        Option{.name = QStringLiteral("optDensity3"), .caption = QStringLiteral("Density"),
-               .prompts = {theMass, theVolume}, .result = QStringLiteral("The density is "), .focusInput = true,
-               .button = &w.optDensity3},
-        Option{.name = QStringLiteral("optDensity1"), .caption = QStringLiteral("Mass"),
-               .prompts = {theDensity, theVolume}, .result = QStringLiteral("The mass is "), .button = &w.optDensity1},
-        Option{.name = QStringLiteral("optDensity2"), .caption = QStringLiteral("Volume"),
-               .prompts = {theDensity, theMass}, .result = QStringLiteral("The volume is "), .focusInput = true,
-               .button = &w.optDensity2},
+        Option{.name = BIND(w, optDensity3), .caption = QStringLiteral("Density"),
+               .prompts = {theMass, theVolume}, .result = QStringLiteral("The density is "), .focusInput = true},
+        Option{.name = BIND(w, optDensity1), .caption = QStringLiteral("Mass"),
+               .prompts = {theDensity, theVolume}, .result = QStringLiteral("The mass is ")},
+        Option{.name = BIND(w, optDensity2), .caption = QStringLiteral("Volume"),
+               .prompts = {theDensity, theMass}, .result = QStringLiteral("The volume is "), .focusInput = true},
     };
     s.loadOption = Mass;
-    s.answerName = QStringLiteral("txtDensity3");
-    s.resultName = QStringLiteral("lblDensity3");
-    s.workLineName = QStringLiteral("Text2");
-    s.result = &w.lblDensity3;
-    s.answer = &w.txtDensity3;
-    s.work = &w.Text2;
+    s.answerName = BIND(w, txtDensity3);
+    s.resultName = BIND(w, lblDensity3);
+    s.workLineName = BIND(w, Text2);
     s.singleResult = true;
     s.clearFocusesInput = false;
     s.parent = QStringLiteral("frmGeneralChoice");

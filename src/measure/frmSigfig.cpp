@@ -8,13 +8,11 @@ CalculatorForm::Design sigfig(frmSigfig& w) {
     using Input = CalculatorForm::Input;
     CalculatorForm::Design s;
     s.caption = Title;
-    s.inputs = {Input{.name = QStringLiteral("txtSigfig1"), .prompt = QStringLiteral("Enter a number"),
-                      .promptName = QStringLiteral("lblsigfig1"), .toolTip = QStringLiteral("Enter a number."),
-                      .maxLength = 20, .box = &w.txtSigfig1, .label = &w.lblsigfig1}};
-    s.answerName = QStringLiteral("txtSigfig2");
-    s.resultName = QStringLiteral("lblSigfig2");
-    s.result = &w.lblSigfig2;
-    s.answer = &w.txtSigfig2;
+    s.inputs = {Input{.name = BIND(w, txtSigfig1), .prompt = QStringLiteral("Enter a number"),
+                      .promptName = BIND(w, lblsigfig1), .toolTip = QStringLiteral("Enter a number."),
+                      .maxLength = 20}};
+    s.answerName = BIND(w, txtSigfig2);
+    s.resultName = BIND(w, lblSigfig2);
     s.resultCaption = QStringLiteral("Significant figures");
     s.format = CalculatorForm::Format::Integer;
     s.keyStyle = {Msg::Icon::None, Title};

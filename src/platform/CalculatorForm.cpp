@@ -12,12 +12,15 @@
 CalculatorForm::CalculatorForm(const Design& design, QWidget* parent) : Form(parent), m_design(design) { build(); }
 
 namespace {
-QLineEdit* makeShowBox(QWidget* parent, const QString& name, const QString& accessible) {
+QLineEdit* makeShowBox(QWidget* parent, const QString& accessible) {
     auto* e = new QLineEdit(parent);
-    e->setObjectName(name);
     e->setEnabled(false);
     e->setAccessibleName(accessible);
     return e;
+}
+// A prompt's name: its own, or the box's with "Label".
+Form::Bound<QLabel> promptOf(const Form::Bound<QLabel>& prompt, const QString& box) {
+    return prompt.isEmpty() ? Form::Bound<QLabel>(box + QStringLiteral("Label")) : prompt;
 }
 }  // namespace
 
@@ -29,15 +32,13 @@ void CalculatorForm::build() {
     outer->addLayout(rowsTop);
 
     if (!m_design.options.isEmpty()) {
-        frame = new QGroupBox(m_design.frameCaption, this);
-        frame->setObjectName(m_design.frameName);
+        frame = bind(m_design.frameName, new QGroupBox(m_design.frameCaption, this));
         if (!m_design.frameToolTip.isEmpty()) frame->setToolTip(m_design.frameToolTip);
         QBoxLayout* fl = m_design.optionsInRow ? static_cast<QBoxLayout*>(new QHBoxLayout(frame))
                                                : static_cast<QBoxLayout*>(new QVBoxLayout(frame));
         for (int i = 0; i < m_design.options.size(); ++i) {
             const Option& o = m_design.options.at(i);
-            auto* r = new QRadioButton(o.caption, frame);
-            r->setObjectName(o.name);
+            auto* r = bind(o.name, new QRadioButton(o.caption, frame));
             if (!o.toolTip.isEmpty()) r->setToolTip(o.toolTip);
             fl->addWidget(r);
             options.append(r);
@@ -50,8 +51,7 @@ void CalculatorForm::build() {
     }
 
     if (!m_design.heading.isEmpty()) {
-        heading = new QLabel(m_design.heading, this);
-        heading->setObjectName(m_design.headingName);
+        heading = bind(m_design.headingName, new QLabel(m_design.heading, this));
         outer->addWidget(heading);
     }
 
@@ -63,11 +63,9 @@ void CalculatorForm::build() {
     auto addConstants = [&](int before) {
         for (const Constant& c : std::as_const(m_design.constants)) {
             if (c.before != before) continue;
-            auto* label = new QLabel(c.prompt, this);
-            label->setObjectName(c.promptName.isEmpty() ? c.name + QStringLiteral("Label") : c.promptName);
+            auto* label = bind(promptOf(c.promptName, c.name), new QLabel(c.prompt, this));
             label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            auto* box = new QLineEdit(c.text, this);
-            box->setObjectName(c.name);
+            auto* box = bind(c.name, new QLineEdit(c.text, this));
             box->setReadOnly(true);
             box->setAccessibleName(c.prompt);
             label->setBuddy(box);
@@ -75,8 +73,6 @@ void CalculatorForm::build() {
             grid->addWidget(label, row, 0);
             grid->addWidget(box, row++, 1);
             constantBoxes.append(box);
-            fillMember(c.box, box);
-            fillMember(c.label, label);
         }
     };
     const int columns = std::max(1, m_design.inputColumns);
@@ -84,11 +80,9 @@ void CalculatorForm::build() {
     for (int i = 0; i < m_design.inputs.size(); ++i) {
         addConstants(i);
         const Input& in = m_design.inputs.at(i);
-        auto* label = new QLabel(in.prompt, this);
-        label->setObjectName(in.promptName.isEmpty() ? in.name + QStringLiteral("Label") : in.promptName);
+        auto* label = bind(promptOf(in.promptName, in.name), new QLabel(in.prompt, this));
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        auto* box = new QLineEdit(this);
-        box->setObjectName(in.name);
+        auto* box = bind(in.name, new QLineEdit(this));
         if (!in.toolTip.isEmpty()) box->setToolTip(in.toolTip);
         box->setAccessibleName(in.prompt);
         label->setBuddy(box);
@@ -147,11 +141,9 @@ void CalculatorForm::build() {
     const int at = m_design.resultColumn;
     const int span = m_design.resultSpan;
     if (!m_design.answerName.isEmpty()) {
-        resultLabel = new QLabel(m_design.resultCaption, this);
-        resultLabel->setObjectName(m_design.resultName.isEmpty() ? m_design.answerName + QStringLiteral("Label")
-                                                               : m_design.resultName);
+        resultLabel = bind(promptOf(m_design.resultName, m_design.answerName), new QLabel(m_design.resultCaption, this));
         resultLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        answerBox = makeShowBox(this, m_design.answerName, m_design.resultCaption);
+        answerBox = bind(m_design.answerName, makeShowBox(this, m_design.resultCaption));
         if (!m_design.answerToolTip.isEmpty()) answerBox->setToolTip(m_design.answerToolTip);
         if (m_design.answerChars > 0) {
             const QString digits(m_design.answerChars, QLatin1Char('0'));
@@ -169,8 +161,7 @@ void CalculatorForm::build() {
         }
         grid->addWidget(answerBox, row, at + span, 1, span);
         if (!m_design.unitName.isEmpty()) {
-            unitLabel = new QLabel(m_design.unitCaption, this);
-            unitLabel->setObjectName(m_design.unitName);
+            unitLabel = bind(m_design.unitName, new QLabel(m_design.unitCaption, this));
             grid->addWidget(unitLabel, row, at + 2 * span);
         }
         if (!m_design.helpLeftOfResult && !helpInButtonRow) grid->addWidget(cmdHelp, row, at + 2 * span + 1);
@@ -195,7 +186,7 @@ void CalculatorForm::build() {
     outer->addLayout(buttonRow);
 
     if (!m_design.workLineName.isEmpty()) {
-        workLine = makeShowBox(this, m_design.workLineName, QStringLiteral("Work line"));
+        workLine = bind(m_design.workLineName, makeShowBox(this, QStringLiteral("Work line")));
         workLine->setMinimumWidth(360);
         outer->addWidget(workLine);
     }
@@ -211,27 +202,12 @@ void CalculatorForm::build() {
     answerShownIn(answerBox);
     answerShownIn(workLine);
     applyTabOrder();
-    fillMembers();
     reserveCaptionWidths();
 }
 
-void CalculatorForm::constructed() {
+void CalculatorForm::finishShape() {
     // After the window's own constructor, so what it added to the shape counts.
     if (m_design.fixedBorder) setFixedBorder();
-}
-
-void CalculatorForm::fillMembers() {
-    for (int i = 0; i < inputs.size(); ++i) {
-        fillMember(m_design.inputs.at(i).box, inputs.at(i));
-        fillMember(m_design.inputs.at(i).label, prompts.at(i));
-    }
-    for (int i = 0; i < options.size(); ++i) fillMember(m_design.options.at(i).button, options.at(i));
-    fillMember(m_design.frameBox, frame);
-    fillMember(m_design.headingLabel, heading);
-    fillMember(m_design.result, resultLabel);
-    fillMember(m_design.answer, answerBox);
-    fillMember(m_design.unit, unitLabel);
-    fillMember(m_design.work, workLine);
 }
 
 void CalculatorForm::reserveCaptionWidths() {

@@ -42,34 +42,30 @@ public:
     };
 
     struct Input {
-        QString name;         // "Text1"
-        QString prompt;       // label caption (may be re-captioned by options)
-        QString promptName;   // "Label2"; empty gives "<name>Label"
+        Bound<QLineEdit> name;      // "Text1"
+        QString prompt;             // label caption (may be re-captioned by options)
+        Bound<QLabel> promptName;   // "Label2"; empty gives "<name>Label"
         QString toolTip;
         QString keys = QStringLiteral(".\b\r");  // signs besides digits ("\b" Backspace, "\r" Enter)
         bool enterSubmits = true;                // EnterKeySubmit: Enter runs Ok
         int maxLength = 0;                       // 0: no limit
         QString keyTitle;                        // title of the key filter's message; empty: the Design's
         bool besidePrevious = false;             // stands with its prompt beside the previous box, in its row
-        QLineEdit** box = nullptr;               // the window's member the shape points at the box
-        QLabel** label = nullptr;                // ... and at its prompt
     };
 
     // A read-only box showing a constant (such as R), with its prompt, placed
     // before the input box `before` (the number of inputs: after the last).
     struct Constant {
-        QString name;
+        Bound<QLineEdit> name;
         QString prompt;
-        QString promptName;
+        Bound<QLabel> promptName;
         QString text;
         int before = 0;
         bool enterSubmits = false;  // Enter in it runs Ok
-        QLineEdit** box = nullptr;  // the window's members the shape points at the box and its prompt
-        QLabel** label = nullptr;
     };
 
     struct Option {
-        QString name;      // "opt1"
+        Bound<QRadioButton> name;  // "opt1"
         QString caption;
         QString toolTip;
         QStringList prompts;  // new prompt per input box, in order; a null entry keeps the prompt
@@ -79,7 +75,6 @@ public:
         std::optional<Format> format;     // answer format while selected
         QList<int> hidden;                // input boxes (with their prompts) hidden while selected
         QList<int> emptied;               // input boxes emptied when it is selected
-        QRadioButton** button = nullptr;  // the window's member the shape points at the option
     };
 
     static constexpr int AnyInput = -2;
@@ -87,13 +82,13 @@ public:
     struct Design {
         QString caption;
         QString heading;  // a line of text above the inputs (empty: none)
-        QString headingName = QStringLiteral("Label1");
+        Bound<QLabel> headingName = QStringLiteral("Label1");
         QList<Input> inputs;
         QList<Constant> constants;
         int inputColumns = 1;  // prompt and box pairs per row of the grid (constants need 1)
 
         // Options (empty: none). The first is selected by the load.
-        QString frameName = QStringLiteral("Frame1");
+        Bound<QGroupBox> frameName = QStringLiteral("Frame1");
         QString frameCaption = QStringLiteral("Select one of the following");
         QString frameToolTip;
         QList<Option> options;
@@ -101,16 +96,16 @@ public:
         int loadOption = 0;         // the option the load selects
 
         // Answer: box, its caption label and unit label (empty names: none).
-        QString answerName;
-        QString resultName;
+        Bound<QLineEdit> answerName;
+        Bound<QLabel> resultName;
         QString resultCaption;
-        QString unitName;
+        Bound<QLabel> unitName;
         QString unitCaption;
         QString answerToolTip;
         int resultColumn = 0;  // the grid column of the result caption (the answer, unit and "?" follow it)
         int resultSpan = 1;    // grid columns the result caption and the answer each take
         int answerChars = 0;   // the answer box shows at least this many digits (0: as the layout gives)
-        QString workLineName;  // empty: no work line
+        Bound<QLineEdit> workLineName;  // empty: no work line
         bool helpLeftOfResult = false;  // "?" stands at the left end of the result row, not at its right
 
         Format format = Format::Fixed;
@@ -152,16 +147,6 @@ public:
         QStringList tabOrder;
 
         bool clearSelectsFirstOption = false;  // Clear selects the first option again
-
-        // The window's members the shape points at its controls (null: none).
-        // A member filled here must have no initialiser of its own, which
-        // would run after the shape and empty it again.
-        QGroupBox** frameBox = nullptr;
-        QLabel** headingLabel = nullptr;
-        QLabel** result = nullptr;
-        QLineEdit** answer = nullptr;
-        QLabel** unit = nullptr;
-        QLineEdit** work = nullptr;
     };
 
     // One ordered check of Ok: when `fails` is true the message is shown in
@@ -217,7 +202,6 @@ public:
     void selectOption(int index);
 
     // Handlers.
-    void constructed() override;
     void Form_Load() override;
     bool Form_KeyDown(QKeyEvent* e) override;  // HelpKey
     virtual void cmdOk_Click();
@@ -262,6 +246,7 @@ protected:
     virtual void trap(const RuntimeFault& fault);
     // After Clear emptied the boxes.
     virtual void cleared() {}
+    void finishShape() override;
 
     QList<Check> m_checks;
 
@@ -269,7 +254,6 @@ private:
     void build();
     void reserveCaptionWidths();
     void applyTabOrder();
-    void fillMembers();
 
     Design m_design;
 };

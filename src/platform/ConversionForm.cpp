@@ -19,11 +19,9 @@ void ConversionForm::build() {
 
     // The box with its prompt, and the direction options beside it.
     auto* top = new QHBoxLayout;
-    prompt = new QLabel(d.prompt, this);
-    prompt->setObjectName(d.promptName);
+    prompt = bind(d.promptName, new QLabel(d.prompt, this));
     prompt->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    input = new QLineEdit(this);
-    input->setObjectName(d.inputName);
+    input = bind(d.inputName, new QLineEdit(this));
     input->setAccessibleName(d.prompt);
     prompt->setBuddy(input);
     if (d.keyFilter) {
@@ -33,9 +31,8 @@ void ConversionForm::build() {
     }
     top->addWidget(prompt);
     top->addWidget(input);
-    for (const Control& c : d.directions) {
-        auto* r = new QRadioButton(c.caption, this);
-        r->setObjectName(c.name);
+    for (const Direction& c : d.directions) {
+        auto* r = bind(c.name, new QRadioButton(c.caption, this));
         top->addWidget(r);
         directions.append(r);
         // An answer belongs to the direction that converted it.
@@ -47,7 +44,7 @@ void ConversionForm::build() {
 
     auto* grid = new QGridLayout;
     for (int i = 0; i < d.buttons.size(); ++i) {
-        QPushButton* b = makeButton(d.buttons.at(i).name, d.buttons.at(i).caption);
+        QPushButton* b = bind(d.buttons.at(i).name, makeButton(QString(), d.buttons.at(i).caption));
         grid->addWidget(b, i / d.columns, i % d.columns);
         connect(b, &QPushButton::clicked, this, [this, i] { convert_Click(i); });
         buttons.append(b);
@@ -55,23 +52,20 @@ void ConversionForm::build() {
     outer->addLayout(grid);
 
     if (!d.resultName.isEmpty()) {
-        resultLabel = new QLabel(d.resultCaption, this);
-        resultLabel->setObjectName(d.resultName);
+        resultLabel = bind(d.resultName, new QLabel(d.resultCaption, this));
         resultLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
-    answerBox = new QLineEdit(this);
-    answerBox->setObjectName(d.answerName);
+    answerBox = bind(d.answerName, new QLineEdit(this));
     answerBox->setEnabled(d.answerEnabled);
     answerBox->setReadOnly(true);
     answerBox->setAccessibleName(d.resultCaption.isEmpty() ? QStringLiteral("Answer") : d.resultCaption);
     if (resultLabel) resultLabel->setBuddy(answerBox);
     if (!d.unitName.isEmpty()) {
-        unitLabel = new QLabel(this);
-        unitLabel->setObjectName(d.unitName);
+        unitLabel = bind(d.unitName, new QLabel(this));
     }
     cmdHelp = makeButton(QStringLiteral("cmdHelp"), QStringLiteral("?"));
     cmdHelp->setToolTip(QStringLiteral("Press for help"));
-    cmdCancel = makeButton(d.cancelName, d.cancelCaption);
+    cmdCancel = bind(d.cancelName, makeButton(QString(), d.cancelCaption));
     cmdClear = makeButton(QStringLiteral("cmdClear"), QStringLiteral("Clear"));
     if (d.print) cmdPrint = makeButton(QStringLiteral("cmdPrint"), QStringLiteral("Print"));
 
@@ -91,8 +85,7 @@ void ConversionForm::build() {
     outer->addLayout(bottom);
 
     if (!d.workLineName.isEmpty()) {
-        workLine = new QLineEdit(this);
-        workLine->setObjectName(d.workLineName);
+        workLine = bind(d.workLineName, new QLineEdit(this));
         workLine->setEnabled(false);
         workLine->setAccessibleName(QStringLiteral("Work line"));
         workLine->setMinimumWidth(300);
@@ -117,22 +110,12 @@ void ConversionForm::build() {
     QStringList order = d.tabOrder;
     if (order.isEmpty()) {
         order << d.inputName;
-        for (const Control& c : d.directions) order << c.name;
-        for (const Control& c : d.buttons) order << c.name;
+        for (const Direction& c : d.directions) order << c.name;
+        for (const Button& c : d.buttons) order << c.name;
         order << d.bottomRow << QStringLiteral("cmdHelp");
     }
     orderTabs(order);
     setFixedBorder();
-
-    for (int i = 0; i < directions.size(); ++i) fillMember(d.directions.at(i).direction, directions.at(i));
-    for (int i = 0; i < buttons.size(); ++i) fillMember(d.buttons.at(i).button, buttons.at(i));
-    fillMember(d.promptLabel, prompt);
-    fillMember(d.box, input);
-    fillMember(d.result, resultLabel);
-    fillMember(d.answer, answerBox);
-    fillMember(d.unit, unitLabel);
-    fillMember(d.work, workLine);
-    fillMember(d.cancel, cmdCancel);
 }
 
 int ConversionForm::direction() const {

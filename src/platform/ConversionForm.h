@@ -23,42 +23,43 @@
 class ConversionForm : public Form {
     Q_OBJECT
 public:
-    struct Control {
-        QString name;     // "cmdFToC"
+    // A direction option or a conversion button.
+    template <class T> struct Control {
+        Bound<T> name;  // "cmdFToC"
         QString caption;
-        QRadioButton** direction = nullptr;  // the window's member the shape points at a direction ...
-        QPushButton** button = nullptr;      // ... or at a conversion button
     };
+    using Direction = Control<QRadioButton>;
+    using Button = Control<QPushButton>;
 
     struct Design {
         QString caption;
         QString fontFamily;  // empty: the platform's font
         qreal pointSize = 0;
 
-        QString inputName = QStringLiteral("Text1");
-        QString promptName = QStringLiteral("Label1");
+        Bound<QLineEdit> inputName = QStringLiteral("Text1");
+        Bound<QLabel> promptName = QStringLiteral("Label1");
         QString prompt;
         bool keyFilter = true;  // false: any character can be typed
         QString keys = QStringLiteral(".\b\r");
         QString keyMessage = QStringLiteral("You must enter a valid numerical expression");
         Style keyStyle;
 
-        QList<Control> directions;  // options beside the box; the first is selected by the load and Clear
-        QList<Control> buttons;     // conversion buttons, row by row
+        QList<Direction> directions;  // options beside the box; the first is selected by the load and Clear
+        QList<Button> buttons;        // conversion buttons, row by row
         int columns = 2;
         QString defaultButton;      // Enter presses it; empty: Enter presses no button
 
-        QString answerName = QStringLiteral("Text2");
+        Bound<QLineEdit> answerName = QStringLiteral("Text2");
         bool answerEnabled = false;  // an answer box that takes the focus (read-only all the same)
-        QString resultName;          // caption label of the answer (empty: none)
+        Bound<QLabel> resultName;    // caption label of the answer (empty: none)
         QString resultCaption;
-        QString unitName;            // unit label (empty: none)
-        QString workLineName;        // empty: no work line
+        Bound<QLabel> unitName;      // unit label (empty: none)
+        Bound<QLineEdit> workLineName;  // empty: no work line
         int decimals = 3;
         bool singleResult = false;  // the answers are computed in single precision
 
         bool print = false;  // a Print button, enabled by the first change of the box
-        QString cancelName = QStringLiteral("cmdCancel");
+        Bound<QPushButton> cancelName = QStringLiteral("cmdCancel");
         QString cancelCaption = QStringLiteral("Cancel");
         // The foot row, by control name, from the left; what is not named
         // here stands in the answer row.
@@ -77,16 +78,6 @@ public:
         QString helpText;
         Style helpStyle = InformationStyle;
         bool clearFocusesInput = false;
-
-        // The window's members the shape points at its controls (null: none);
-        // such a member must have no initialiser of its own.
-        QLabel** promptLabel = nullptr;
-        QLineEdit** box = nullptr;
-        QLabel** result = nullptr;
-        QLineEdit** answer = nullptr;
-        QLabel** unit = nullptr;
-        QLineEdit** work = nullptr;
-        QPushButton** cancel = nullptr;
     };
 
     // A completed conversion.

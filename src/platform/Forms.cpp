@@ -212,6 +212,31 @@ void Form::scrollContent(QSize room) {
     });
 }
 
+void Form::constructed() {
+    QHash<const void*, int> members;
+    QHash<QWidget*, int> controls;
+    for (const Binding& b : std::as_const(m_bindings)) {
+        ++members[b.member];
+        ++controls[b.control];
+    }
+    for (const Binding& b : std::as_const(m_bindings)) {
+        const char* fault = nullptr;
+        if (members.value(b.member) > 1) fault = "is bound twice";
+        else if (controls.value(b.control) > 1) fault = "shares its control with another member";
+        else if (!b.read()) fault = "is empty after construction (an initialiser of its own?)";
+        else if (b.read() != b.control) fault = "points at another control than the one made for it";
+        else if (findChildren<QWidget*>(b.name) != QList<QWidget*>{b.control}) fault = "is not the one control of its name";
+        if (fault) qFatal("%s: the member %s %s", qPrintable(objectName()), qPrintable(b.name), fault);
+    }
+    finishShape();
+}
+
+QList<QWidget*> Form::boundControls() const {
+    QList<QWidget*> all;
+    for (const Binding& b : m_bindings) all.append(b.control);
+    return all;
+}
+
 void Form::setFixedBorder() {
     adjustSize();
     setFixedSize(sizeHint().expandedTo(size()));
@@ -407,8 +432,8 @@ Form* load(const QString& name) {
     const Factory make = *it;  // loading a part may register the kind anew
     Form* f = make();
     if (!f) return nullptr;
-    f->constructed();
     f->setObjectName(name);
+    f->constructed();
     f->watch(f);
     reg().loaded.append(f);
     QPointer<Form> guard(f);

@@ -6,20 +6,17 @@ CalculatorForm::Design henrys(frmHenrys& w) {
     CalculatorForm::Design s;
     s.caption = QStringLiteral("Henry's Law - Calculating Solubility");
     s.inputs = {
-        Input{.name = QStringLiteral("Text1"), .prompt = QStringLiteral("Enter the molality per atmosphere"),
-              .promptName = QStringLiteral("Label2"),
+        Input{.name = BIND(w, Text1), .prompt = QStringLiteral("Enter the molality per atmosphere"),
+              .promptName = BIND(w, Label2),
               .toolTip = QStringLiteral("Molality is moles per kilogram of solvent."),
-              .keys = QStringLiteral(".E-+\b\r"), .box = &w.Text1, .label = &w.Label2},
-        Input{.name = QStringLiteral("Text2"), .prompt = QStringLiteral("Enter the pressure in atmospheres"),
-              .promptName = QStringLiteral("Label3"), .box = &w.Text2, .label = &w.Label3},
+              .keys = QStringLiteral(".E-+\b\r")},
+        Input{.name = BIND(w, Text2), .prompt = QStringLiteral("Enter the pressure in atmospheres"),
+              .promptName = BIND(w, Label3)},
     };
-    s.answerName = QStringLiteral("Text3");
-    s.resultName = QStringLiteral("Label4");
+    s.answerName = BIND(w, Text3);
+    s.resultName = BIND(w, Label4);
     s.resultCaption = QStringLiteral("The solubility is ");
-    s.workLineName = QStringLiteral("Text4");
-    s.result = &w.Label4;
-    s.answer = &w.Text3;
-    s.work = &w.Text4;
+    s.workLineName = BIND(w, Text4);
     s.singleResult = true;
     s.parent = QStringLiteral("frmSolutions");
     s.tabOrder = {QStringLiteral("Text1"), QStringLiteral("Text2"), QStringLiteral("cmdCancel"),

@@ -9,25 +9,21 @@ CalculatorForm::Design moleFraction(frmMoleFraction& w) {
     s.pointSize = 9.75;
     // Enter runs Ok as the default button only.
     s.inputs = {
-        Input{.name = QStringLiteral("Text1"), .prompt = QStringLiteral("Mass of solute"),
-              .promptName = QStringLiteral("Label1"), .enterSubmits = false, .box = &w.Text1, .label = &w.Label1},
-        Input{.name = QStringLiteral("Text2"), .prompt = QStringLiteral("Molecular weight of solute"),
-              .promptName = QStringLiteral("Label2"), .enterSubmits = false, .box = &w.Text2, .label = &w.Label2},
-        Input{.name = QStringLiteral("Text3"), .prompt = QStringLiteral("Mass of solvent"),
-              .promptName = QStringLiteral("Label3"), .enterSubmits = false, .box = &w.Text3, .label = &w.Label3},
-        Input{.name = QStringLiteral("Text4"), .prompt = QStringLiteral("Molecular weight of solvent"),
-              .promptName = QStringLiteral("Label4"), .enterSubmits = false, .box = &w.Text4, .label = &w.Label4},
+        Input{.name = BIND(w, Text1), .prompt = QStringLiteral("Mass of solute"),
+              .promptName = BIND(w, Label1), .enterSubmits = false},
+        Input{.name = BIND(w, Text2), .prompt = QStringLiteral("Molecular weight of solute"),
+              .promptName = BIND(w, Label2), .enterSubmits = false},
+        Input{.name = BIND(w, Text3), .prompt = QStringLiteral("Mass of solvent"),
+              .promptName = BIND(w, Label3), .enterSubmits = false},
+        Input{.name = BIND(w, Text4), .prompt = QStringLiteral("Molecular weight of solvent"),
+              .promptName = BIND(w, Label4), .enterSubmits = false},
     };
     s.heading = QStringLiteral("Enter the mass and molecular weight for the solute and the solvent.");
-    s.headingName = QStringLiteral("Label5");
-    s.answerName = QStringLiteral("Text6");
-    s.resultName = QStringLiteral("Label6");
+    s.headingName = BIND(w, Label5);
+    s.answerName = BIND(w, Text6);
+    s.resultName = BIND(w, Label6);
     s.resultCaption = QStringLiteral("Mole Fraction");
-    s.workLineName = QStringLiteral("Text5");
-    s.headingLabel = &w.Label5;
-    s.result = &w.Label6;
-    s.answer = &w.Text6;
-    s.work = &w.Text5;
+    s.workLineName = BIND(w, Text5);
     s.singleResult = true;
     s.checkStyle = Form::InformationStyle;
     s.trapStyle = Form::InformationStyle;
@@ -51,11 +47,9 @@ frmMoleFraction::frmMoleFraction() : CalculatorForm(moleFraction(*this)) {
     // The percent beside the fraction; "?" beside the lower boxes.
     int row = 0, col = 0, rows = 0, cols = 0;
     inputGrid->getItemPosition(inputGrid->indexOf(Text6), &row, &col, &rows, &cols);
-    Label7 = new QLabel(QStringLiteral("Mole Percent"), this);
-    Label7->setObjectName(QStringLiteral("Label7"));
+    bind(BIND(*this, Label7), new QLabel(QStringLiteral("Mole Percent"), this));
     Label7->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Text7 = new QLineEdit(this);
-    Text7->setObjectName(QStringLiteral("Text7"));
+    bind(BIND(*this, Text7), new QLineEdit(this));
     Text7->setEnabled(false);
     Text7->setAccessibleName(Label7->text());
     Label7->setBuddy(Text7);
