@@ -234,7 +234,6 @@ void frmReactions::Form_Load() {
 }
 
 bool frmReactions::Form_KeyDown(QKeyEvent* e) {
-    if (CalculatorForm::Form_KeyDown(e)) return true;
     // Enter in the equation box runs Ok, also while Ok is disabled.
     if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && RichTextBox1->hasFocus()) {
         cmdOk_Click();

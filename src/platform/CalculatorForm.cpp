@@ -1,6 +1,5 @@
 #include "CalculatorForm.h"
 #include "NumericKeyFilter.h"
-#include "PrintService.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -9,15 +8,14 @@
 #include <algorithm>
 #include <cmath>
 
-CalculatorForm::CalculatorForm(const Design& design, QWidget* parent) : Form(parent), m_design(design) { build(); }
+CalculatorForm::CalculatorForm(const Design& design, QWidget* parent)
+    : AnswerForm({design.helpText, design.helpStyle, design.trapText, design.trapStyle},
+                 {design.parent, design.unloadBeforeShow, design.onLoad}, parent),
+      m_design(design) {
+    build();
+}
 
 namespace {
-QLineEdit* makeShowBox(QWidget* parent, const QString& accessible) {
-    auto* e = new QLineEdit(parent);
-    e->setEnabled(false);
-    e->setAccessibleName(accessible);
-    return e;
-}
 // A prompt's name: its own, or the box's with "Label".
 Form::Bound<QLabel> promptOf(const Form::Bound<QLabel>& prompt, const QString& box) {
     return prompt.isEmpty() ? Form::Bound<QLabel>(box + QStringLiteral("Label")) : prompt;
@@ -129,8 +127,7 @@ void CalculatorForm::build() {
     }
     addConstants(m_design.inputs.size());
 
-    cmdHelp = makeButton(QStringLiteral("cmdHelp"), QStringLiteral("?"));
-    cmdHelp->setToolTip(QStringLiteral("Press for help"));
+    cmdHelp = makeHelpButton();
     if (m_design.helpPointSize > 0) {
         QFont f = cmdHelp->font();
         f.setBold(true);
@@ -141,15 +138,13 @@ void CalculatorForm::build() {
     const int at = m_design.resultColumn;
     const int span = m_design.resultSpan;
     if (!m_design.answerName.isEmpty()) {
-        resultLabel = bind(promptOf(m_design.resultName, m_design.answerName), new QLabel(m_design.resultCaption, this));
-        resultLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        answerBox = bind(m_design.answerName, makeShowBox(this, m_design.resultCaption));
+        resultLabel = makeCaption(promptOf(m_design.resultName, m_design.answerName), m_design.resultCaption);
+        answerBox = makeAnswerBox(m_design.answerName, resultLabel, m_design.resultCaption);
         if (!m_design.answerToolTip.isEmpty()) answerBox->setToolTip(m_design.answerToolTip);
         if (m_design.answerChars > 0) {
             const QString digits(m_design.answerChars, QLatin1Char('0'));
             answerBox->setMinimumWidth(answerBox->fontMetrics().horizontalAdvance(digits) + answerBox->sizeHint().height());
         }
-        resultLabel->setBuddy(answerBox);
         if (m_design.helpLeftOfResult) {
             auto* left = new QHBoxLayout;
             left->addWidget(cmdHelp);
@@ -161,7 +156,7 @@ void CalculatorForm::build() {
         }
         grid->addWidget(answerBox, row, at + span, 1, span);
         if (!m_design.unitName.isEmpty()) {
-            unitLabel = bind(m_design.unitName, new QLabel(m_design.unitCaption, this));
+            unitLabel = makeUnit(m_design.unitName, m_design.unitCaption);
             grid->addWidget(unitLabel, row, at + 2 * span);
         }
         if (!m_design.helpLeftOfResult && !helpInButtonRow) grid->addWidget(cmdHelp, row, at + 2 * span + 1);
@@ -186,21 +181,16 @@ void CalculatorForm::build() {
     outer->addLayout(buttonRow);
 
     if (!m_design.workLineName.isEmpty()) {
-        workLine = bind(m_design.workLineName, makeShowBox(this, QStringLiteral("Work line")));
-        workLine->setMinimumWidth(360);
+        workLine = makeWorkLine(m_design.workLineName, 360);
         outer->addWidget(workLine);
     }
 
     connect(cmdOk, &QPushButton::clicked, this, [this] { cmdOk_Click(); });
-    connect(cmdClear, &QPushButton::clicked, this, [this] { cmdClear_Click(); });
-    connect(cmdPrint, &QPushButton::clicked, this, [this] { cmdPrint_Click(); });
-    connect(cmdHelp, &QPushButton::clicked, this, [this] { cmdHelp_Click(); });
-    connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
+    connectButtons();
+    showManualOnF1();
 
     setDefaultButton(cmdOk);
     if (m_design.escapeCancels) setCancelButton(cmdCancel);
-    answerShownIn(answerBox);
-    answerShownIn(workLine);
     applyTabOrder();
     reserveCaptionWidths();
 }
@@ -252,19 +242,13 @@ void CalculatorForm::selectOption(int index) {
 }
 
 void CalculatorForm::Form_Load() {
-    for (const Step& s : m_design.onLoad) doStep(s, this);
-    for (QLineEdit* b : inputs) b->clear();
-    emptyAnswer();
+    beginLoad(inputs);
     if (!options.isEmpty()) selectOption(m_design.loadOption);
     if (m_design.okStartsDisabled) {
         cmdPrint->setEnabled(false);
         cmdOk->setEnabled(false);
     }
     if (!inputs.isEmpty()) inputs.first()->setFocus();
-}
-
-bool CalculatorForm::Form_KeyDown(QKeyEvent* e) {
-    return Forms::HelpKey(e);
 }
 
 void CalculatorForm::input_Change(int index) {
@@ -371,9 +355,7 @@ void CalculatorForm::showResult(const Result& r) {
     }
 }
 
-void CalculatorForm::trap(const RuntimeFault& fault) {
-    say(m_design.trapText.isEmpty() ? fault.description() : m_design.trapText, m_design.trapStyle);
-}
+void CalculatorForm::trap(const RuntimeFault& fault) { sayFault(fault); }
 
 void CalculatorForm::cmdClear_Click() {
     for (QLineEdit* b : inputs) b->clear();
@@ -382,9 +364,3 @@ void CalculatorForm::cmdClear_Click() {
     cleared();
     if (m_design.clearFocusesInput && !inputs.isEmpty()) inputs.first()->setFocus();
 }
-
-void CalculatorForm::cmdPrint_Click() { Print::printWindow(this); }
-
-void CalculatorForm::cmdHelp_Click() { say(m_design.helpText, m_design.helpStyle); }
-
-void CalculatorForm::cmdCancel_Click() { returnToParent(this, m_design.parent, m_design.unloadBeforeShow); }

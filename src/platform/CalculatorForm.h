@@ -10,7 +10,7 @@
 // order (the first failure shows its message and ends Ok), then calculate(),
 // whose result is written only when it completed, so a fault leaves the
 // answer and the work line as they were.
-#include "platform/Forms.h"
+#include "platform/AnswerForm.h"
 #include "platform/MessageBox.h"
 #include "platform/NumberText.h"
 
@@ -29,7 +29,7 @@
 
 class NumericKeyFilter;
 
-class CalculatorForm : public Form {
+class CalculatorForm : public AnswerForm {
     Q_OBJECT
 public:
     // How an answer value is written.
@@ -174,15 +174,7 @@ public:
     QLabel* heading = nullptr;
     QGroupBox* frame = nullptr;
     QList<QRadioButton*> options;
-    QLabel* resultLabel = nullptr;
-    QLineEdit* answerBox = nullptr;
-    QLabel* unitLabel = nullptr;
-    QLineEdit* workLine = nullptr;
     QPushButton* cmdOk;
-    QPushButton* cmdClear;
-    QPushButton* cmdPrint;
-    QPushButton* cmdHelp;
-    QPushButton* cmdCancel;
 
     // The places a window adds its own controls to, from the top: rows above
     // the options, rows under the options and the heading, the grid of
@@ -203,12 +195,8 @@ public:
 
     // Handlers.
     void Form_Load() override;
-    bool Form_KeyDown(QKeyEvent* e) override;  // HelpKey
     virtual void cmdOk_Click();
-    virtual void cmdClear_Click();
-    void cmdPrint_Click();
-    void cmdHelp_Click();
-    void cmdCancel_Click();  // ReturnToParent
+    void cmdClear_Click() override;
     // Re-captions for the option and empties the answer and the work line.
     virtual void option_Click(int index);
     // A new prompt for an input box (the box's accessible name follows it).

@@ -1,6 +1,5 @@
 #include "ConversionForm.h"
 #include "NumericKeyFilter.h"
-#include "PrintService.h"
 #include "TextGuard.h"
 
 #include <QGridLayout>
@@ -8,7 +7,12 @@
 #include <QKeyEvent>
 #include <QVBoxLayout>
 
-ConversionForm::ConversionForm(const Design& design, QWidget* parent) : Form(parent), m_design(design) { build(); }
+ConversionForm::ConversionForm(const Design& design, QWidget* parent)
+    : AnswerForm({design.helpText, design.helpStyle, design.trapText, design.trapStyle},
+                 {design.parent, design.unloadBeforeShow, design.onLoad}, parent),
+      m_design(design) {
+    build();
+}
 
 void ConversionForm::build() {
     const Design& d = m_design;
@@ -51,20 +55,12 @@ void ConversionForm::build() {
     }
     outer->addLayout(grid);
 
-    if (!d.resultName.isEmpty()) {
-        resultLabel = bind(d.resultName, new QLabel(d.resultCaption, this));
-        resultLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    }
-    answerBox = bind(d.answerName, new QLineEdit(this));
-    answerBox->setEnabled(d.answerEnabled);
-    answerBox->setReadOnly(true);
-    answerBox->setAccessibleName(d.resultCaption.isEmpty() ? QStringLiteral("Answer") : d.resultCaption);
-    if (resultLabel) resultLabel->setBuddy(answerBox);
-    if (!d.unitName.isEmpty()) {
-        unitLabel = bind(d.unitName, new QLabel(this));
-    }
-    cmdHelp = makeButton(QStringLiteral("cmdHelp"), QStringLiteral("?"));
-    cmdHelp->setToolTip(QStringLiteral("Press for help"));
+    if (!d.resultName.isEmpty()) resultLabel = makeCaption(d.resultName, d.resultCaption);
+    answerBox = makeAnswerBox(d.answerName, resultLabel,
+                              d.resultCaption.isEmpty() ? QStringLiteral("Answer") : d.resultCaption, d.answerEnabled,
+                              true);
+    if (!d.unitName.isEmpty()) unitLabel = makeUnit(d.unitName);
+    cmdHelp = makeHelpButton();
     cmdCancel = bind(d.cancelName, makeButton(QString(), d.cancelCaption));
     cmdClear = makeButton(QStringLiteral("cmdClear"), QStringLiteral("Clear"));
     if (d.print) cmdPrint = makeButton(QStringLiteral("cmdPrint"), QStringLiteral("Print"));
@@ -85,10 +81,7 @@ void ConversionForm::build() {
     outer->addLayout(bottom);
 
     if (!d.workLineName.isEmpty()) {
-        workLine = bind(d.workLineName, new QLineEdit(this));
-        workLine->setEnabled(false);
-        workLine->setAccessibleName(QStringLiteral("Work line"));
-        workLine->setMinimumWidth(300);
+        workLine = makeWorkLine(d.workLineName, 300);
         outer->addWidget(workLine);
     }
 
@@ -96,15 +89,13 @@ void ConversionForm::build() {
         if (cmdPrint) cmdPrint->setEnabled(true);
     });
     answerFollows(input);
-    answerShownIn(answerBox);
     answerShownIn(unitLabel);
-    answerShownIn(workLine);
-    connect(cmdClear, &QPushButton::clicked, this, [this] { cmdClear_Click(); });
-    connect(cmdHelp, &QPushButton::clicked, this, [this] { cmdHelp_Click(); });
-    connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
-    if (cmdPrint) connect(cmdPrint, &QPushButton::clicked, this, [this] { cmdPrint_Click(); });
+    connectButtons();
+    showManualOnF1();
 
     if (!d.defaultButton.isEmpty()) setDefaultButton(findChild<QPushButton*>(d.defaultButton));
+    // Without a default button Enter presses no button, not even a focused one.
+    else setEnterPressesFocusedButton(false);
     setCancelButton(cmdCancel);
 
     QStringList order = d.tabOrder;
@@ -125,23 +116,10 @@ int ConversionForm::direction() const {
 }
 
 void ConversionForm::Form_Load() {
-    for (const Step& s : m_design.onLoad) doStep(s, this);
-    input->clear();
-    emptyAnswer();
+    beginLoad({input});
     if (!directions.isEmpty()) directions.first()->setChecked(true);
     if (cmdPrint) cmdPrint->setEnabled(false);
     input->setFocus();
-}
-
-bool ConversionForm::Form_KeyDown(QKeyEvent* e) { return Forms::HelpKey(e); }
-
-bool ConversionForm::eventFilter(QObject* obj, QEvent* ev) {
-    // Without a default button Enter presses no button, not even a focused one.
-    if (ev->type() == QEvent::KeyPress && m_design.defaultButton.isEmpty() && qobject_cast<QPushButton*>(obj)) {
-        const int key = static_cast<QKeyEvent*>(ev)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) return true;
-    }
-    return Form::eventFilter(obj, ev);
 }
 
 void ConversionForm::convert_Click(int index) {
@@ -162,7 +140,7 @@ void ConversionForm::convert_Click(int index) {
         if (unitLabel) unitLabel->setText(r->unit);
         if (workLine) workLine->setText(r->work);
     } catch (const RuntimeFault& f) {
-        say(m_design.trapText.isEmpty() ? f.description() : m_design.trapText, m_design.trapStyle);
+        sayFault(f);
     }
 }
 
@@ -171,14 +149,6 @@ void ConversionForm::cmdClear_Click() {
     if (m_design.clearFocusesInput) input->setFocus();
     emptyAnswer();
     if (!directions.isEmpty()) directions.first()->setChecked(true);
-}
-
-void ConversionForm::cmdPrint_Click() { Print::printWindow(this); }
-
-void ConversionForm::cmdHelp_Click() { say(m_design.helpText, m_design.helpStyle); }
-
-void ConversionForm::cmdCancel_Click() {
-    returnToParent(this, m_design.parent, m_design.unloadBeforeShow);
 }
 
 QStringList ConversionForm::messageTexts() const {

@@ -9,7 +9,7 @@
 // a button first checks that the box is not empty, then converts under the
 // error trap; the answer, unit and work line are written only after the
 // conversion completed, so a fault leaves them as they were.
-#include "platform/Forms.h"
+#include "platform/AnswerForm.h"
 #include "platform/MessageBox.h"
 #include "platform/NumberText.h"
 
@@ -20,7 +20,7 @@
 #include <QRadioButton>
 #include <optional>
 
-class ConversionForm : public Form {
+class ConversionForm : public AnswerForm {
     Q_OBJECT
 public:
     // A direction option or a conversion button.
@@ -96,26 +96,14 @@ public:
     QLineEdit* input;
     QList<QRadioButton*> directions;
     QList<QPushButton*> buttons;
-    QLabel* resultLabel = nullptr;
-    QLineEdit* answerBox;
-    QLabel* unitLabel = nullptr;
-    QLineEdit* workLine = nullptr;
-    QPushButton* cmdCancel;
-    QPushButton* cmdClear;
-    QPushButton* cmdPrint = nullptr;
-    QPushButton* cmdHelp;
 
     // The selected direction (0-based), -1 with none.
     int direction() const;
 
     // Handlers.
     void Form_Load() override;
-    bool Form_KeyDown(QKeyEvent* e) override;  // HelpKey
     void convert_Click(int index);
-    void cmdClear_Click();
-    void cmdPrint_Click();
-    void cmdHelp_Click();
-    void cmdCancel_Click();  // ReturnToParent
+    void cmdClear_Click() override;
 
     // The window's description.
     const Design& design() const { return m_design; }
@@ -125,7 +113,6 @@ protected:
     // The conversion of button `index` from the typed text; may throw a
     // RuntimeFault for the trap. nullopt: the window said why, nothing changes.
     virtual std::optional<Result> convert(int index, const QString& typed) = 0;
-    bool eventFilter(QObject* obj, QEvent* ev) override;
 
 private:
     void build();

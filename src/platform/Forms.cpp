@@ -327,7 +327,7 @@ bool Form::previewKey(QWidget* receiver, QKeyEvent* ke) {
     if (enter && (ke->modifiers() == Qt::NoModifier || ke->modifiers() == Qt::KeypadModifier)) {
         // A focused button takes Enter itself; otherwise the default button.
         if (auto* b = qobject_cast<QPushButton*>(receiver); b && b->window() == this) {
-            if (b->isEnabled()) b->click();
+            if (m_enterFocused && b->isEnabled()) b->click();
             return true;
         }
         if (m_default && m_default->isEnabled() && m_default->isVisibleTo(this)) {
@@ -339,6 +339,7 @@ bool Form::previewKey(QWidget* receiver, QKeyEvent* ke) {
         m_cancel->click();
         return true;
     }
+    if (m_f1Manual && Forms::HelpKey(ke)) return true;
     if (Form_KeyDown(ke)) return true;
     const QString t = ke->text();
     if (t.size() == 1 && !(ke->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {

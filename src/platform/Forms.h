@@ -116,6 +116,11 @@ public:
     }
 
     bool isUnloading() const { return m_unloading; }
+    // F1, whatever shift keys are held, shows the user manual (before Form_KeyDown).
+    void showManualOnF1() { m_f1Manual = true; }
+    // Whether Enter on a focused button of the window presses it (else Enter
+    // on a button presses nothing, not even the default button).
+    void setEnterPressesFocusedButton(bool on) { m_enterFocused = on; }
 
     // An answer belongs to the boxes beside it: any change of a box's text
     // (a key, a paste, a deletion, a screen reader's set-text) empties every
@@ -170,6 +175,8 @@ private:
     QPointer<QPushButton> m_cancel;
     QPointer<QScrollArea> m_scroll;
     bool m_unloading = false;
+    bool m_f1Manual = false;
+    bool m_enterFocused = true;
     bool m_ownWrite = false;
     QList<QPointer<QWidget>> m_answerParts;
     bool m_placed = false;

@@ -47,13 +47,8 @@ frmMoleFraction::frmMoleFraction() : CalculatorForm(moleFraction(*this)) {
     // The percent beside the fraction; "?" beside the lower boxes.
     int row = 0, col = 0, rows = 0, cols = 0;
     inputGrid->getItemPosition(inputGrid->indexOf(Text6), &row, &col, &rows, &cols);
-    bind(BIND(*this, Label7), new QLabel(QStringLiteral("Mole Percent"), this));
-    Label7->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    bind(BIND(*this, Text7), new QLineEdit(this));
-    Text7->setEnabled(false);
-    Text7->setAccessibleName(Label7->text());
-    Label7->setBuddy(Text7);
-    answerShownIn(Text7);
+    makeCaption(BIND(*this, Label7), QStringLiteral("Mole Percent"));
+    makeAnswerBox(BIND(*this, Text7), Label7, Label7->text());
     inputGrid->removeWidget(cmdHelp);
     inputGrid->addWidget(cmdHelp, row - 1, 2);
     inputGrid->addWidget(Label7, row, 2);
