@@ -22,17 +22,17 @@ CalculatorForm::Design moles(fmrMoles& w) {
               // Enter runs Ok, also while Ok is disabled.
               .keys = QStringLiteral(".E+\b\r")},
     };
-    s.answerName = BIND(w, txtMoles3);
-    s.resultName = BIND(w, lblMoles4);
-    s.resultCaption = QStringLiteral("The result is");
-    s.answerToolTip = QStringLiteral("This is your final answer.");
-    s.unitName = BIND(w, lblMoles5);
-    s.workLineName = BIND(w, Text1);
-    s.checkStyle = {.title = QStringLiteral("Moles")};
-    s.trapText = QStringLiteral("Data Entry Error");
+    s.answer.box = BIND(w, txtMoles3);
+    s.answer.caption = BIND(w, lblMoles4);
+    s.answer.captionText = QStringLiteral("The result is");
+    s.answer.toolTip = QStringLiteral("This is your final answer.");
+    s.answer.unit = BIND(w, lblMoles5);
+    s.answer.workLine = BIND(w, Text1);
+    s.messages.checkStyle = {.title = QStringLiteral("Moles")};
+    s.messages.trap = QStringLiteral("Data Entry Error");
     s.escapeCancels = false;
-    s.parent = QStringLiteral("frmMoleChoice");
-    s.helpText = QStringLiteral(
+    s.leaving.parent = QStringLiteral("frmMoleChoice");
+    s.messages.help = QStringLiteral(
         "A mole is a convenient unit of measurement in chemistry. It is equivalent to 1 gram molecular weight of "
         "that element. It is also equal to 6.02E23 atoms of that element. For example, 1 mole of carbon is equal to "
         "12.011 grams of carbon. 1 mole of carbon is also equal to 6.02E23 atoms of carbon. The three are equal to "

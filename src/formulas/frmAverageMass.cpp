@@ -34,29 +34,29 @@ CalculatorForm::Design averageMass(frmAverageMass& w) {
                                                   .promptName = labels[r][k],
                                                   .keys = QStringLiteral(".E\r\b"),
                                                   .enterSubmits = false});  // Enter reaches Ok as the default button
-            s.tabOrder.append(s.inputs.last().name);
+            s.layout.tabOrder.append(s.inputs.last().name);
         }
     }
-    s.tabOrder << QStringLiteral("cmdOk") << QStringLiteral("cmdClear") << QStringLiteral("cmdPrint")
+    s.layout.tabOrder << QStringLiteral("cmdOk") << QStringLiteral("cmdClear") << QStringLiteral("cmdPrint")
                << QStringLiteral("cmdCancel") << QStringLiteral("cmdHelp");
-    s.answerName = BIND(w, Text14);
-    s.resultName = BIND(w, Label14);
-    s.resultCaption = QStringLiteral("The average atomic mass is ");
-    s.workLineName = BIND(w, Text7);
-    s.singleResult = true;
-    s.checkStyle = Form::CriticalStyle;
-    s.trapStyle = Form::InformationStyle;
+    s.answer.box = BIND(w, Text14);
+    s.answer.caption = BIND(w, Label14);
+    s.answer.captionText = QStringLiteral("The average atomic mass is ");
+    s.answer.workLine = BIND(w, Text7);
+    s.answer.singleResult = true;
+    s.messages.checkStyle = Form::CriticalStyle;
+    s.messages.trapStyle = Form::InformationStyle;
     s.enablingInputs = {};
     // Each row: the weight at the left, the occurrence at the right; the
     // result below across both.
-    s.inputColumns = 2;
-    s.resultSpan = 2;
+    s.layout.inputColumns = 2;
+    s.layout.resultSpan = 2;
     // Buttons: Cancel, Print, Clear, Ok, and "?" at the right end.
-    s.buttonOrder = {QStringLiteral("cmdCancel"), QStringLiteral("cmdPrint"), QStringLiteral("cmdClear"),
-                     QStringLiteral("cmdOk"), QStringLiteral("cmdHelp")};
+    s.layout.buttonOrder = {QStringLiteral("cmdCancel"), QStringLiteral("cmdPrint"), QStringLiteral("cmdClear"),
+                            QStringLiteral("cmdOk"), QStringLiteral("cmdHelp")};
     s.okStartsDisabled = false;
-    s.parent = QStringLiteral("frmMoleChoice");
-    s.helpText = QStringLiteral(
+    s.leaving.parent = QStringLiteral("frmMoleChoice");
+    s.messages.help = QStringLiteral(
         "The atomic mass as seen on the periodic table is not a whole number but a decimal number. The reason is "
         "that there are different isotopes of each atom with different weights  plus the fact that each isotope "
         "occurs at a different rate. For each isotope, multiple  the weight times the percent of occurence and add "

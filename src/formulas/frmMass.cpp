@@ -36,27 +36,27 @@ CalculatorForm::Design mass(frmMass& w) {
               .toolTip = QStringLiteral("Enter the molecular weight of the other molecule."),
               .keys = weightKeys},
     };
-    s.answerName = BIND(w, Text13);
-    s.resultName = BIND(w, Label14);
-    s.resultCaption = QStringLiteral("The result is ");
-    s.unitName = BIND(w, Label22);
-    s.unitCaption = QStringLiteral("grams");
-    s.workLineName = BIND(w, Text2);
-    s.singleResult = true;
-    s.checkStyle = Form::InformationStyle;
-    s.trapText = QStringLiteral("Data entry error");
-    s.parent = QStringLiteral("frmReactionChoice");
-    s.unloadBeforeShow = true;
+    s.answer.box = BIND(w, Text13);
+    s.answer.caption = BIND(w, Label14);
+    s.answer.captionText = QStringLiteral("The result is ");
+    s.answer.unit = BIND(w, Label22);
+    s.answer.unitText = QStringLiteral("grams");
+    s.answer.workLine = BIND(w, Text2);
+    s.answer.singleResult = true;
+    s.messages.checkStyle = Form::InformationStyle;
+    s.messages.trap = QStringLiteral("Data entry error");
+    s.leaving.parent = QStringLiteral("frmReactionChoice");
+    s.leaving.unloadBeforeShow = true;
     s.enablingInputs = {CalculatorForm::AnyInput};
     // Each substance on one row: coefficient, grams, molecular weight; the
     // answer row below them.
-    s.inputColumns = 3;
-    s.resultColumn = 2;
-    s.tabOrder = {QStringLiteral("Text14"), QStringLiteral("Text1"), QStringLiteral("Text6"),
-                  QStringLiteral("Text17"), QStringLiteral("Text4"), QStringLiteral("Text9"),
-                  QStringLiteral("cmdOk"),  QStringLiteral("cmdClear"), QStringLiteral("cmdCancel"),
-                  QStringLiteral("cmdPrint"), QStringLiteral("cmdHelp")};
-    s.helpText = QStringLiteral("Once an equation is balanced, you can determine a couple of important quantities. "
+    s.layout.inputColumns = 3;
+    s.layout.resultColumn = 2;
+    s.layout.tabOrder = {QStringLiteral("Text14"), QStringLiteral("Text1"), QStringLiteral("Text6"),
+                         QStringLiteral("Text17"), QStringLiteral("Text4"), QStringLiteral("Text9"),
+                         QStringLiteral("cmdOk"),  QStringLiteral("cmdClear"), QStringLiteral("cmdCancel"),
+                         QStringLiteral("cmdPrint"), QStringLiteral("cmdHelp")};
+    s.messages.help = QStringLiteral("Once an equation is balanced, you can determine a couple of important quantities. "
                                 "For example, you can find out ")
                  + QStringLiteral("how many grams of a substance are required to produce a certain quantity of another "
                                   "substance. You ")

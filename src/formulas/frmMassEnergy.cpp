@@ -25,20 +25,20 @@ CalculatorForm::Design massEnergy(frmMassEnergy& w) {
               .keys = QStringLiteral("-.\b\r"),  // energy given off is negative
               .enterSubmits = false},
     };
-    s.answerName = BIND(w, Text5);
-    s.resultName = BIND(w, Label5);
-    s.resultCaption = QStringLiteral("The heat energy is ");
-    s.workLineName = BIND(w, Text6);
-    s.singleResult = true;
-    s.checkStyle = Form::InformationStyle;
-    s.trapStyle = Form::CriticalStyle;
+    s.answer.box = BIND(w, Text5);
+    s.answer.caption = BIND(w, Label5);
+    s.answer.captionText = QStringLiteral("The heat energy is ");
+    s.answer.workLine = BIND(w, Text6);
+    s.answer.singleResult = true;
+    s.messages.checkStyle = Form::InformationStyle;
+    s.messages.trapStyle = Form::CriticalStyle;
     s.enablingInputs = {};
     s.okStartsDisabled = false;
-    s.parent = QStringLiteral("frmMoleChoice");
-    s.tabOrder = {QStringLiteral("Text1"),    QStringLiteral("Text2"),     QStringLiteral("Text3"),
-                  QStringLiteral("Text4"),    QStringLiteral("cmdOk"),     QStringLiteral("cmdClear"),
-                  QStringLiteral("cmdCancel"), QStringLiteral("cmdHelp"),  QStringLiteral("cmdPrint")};
-    s.helpText = QStringLiteral(
+    s.leaving.parent = QStringLiteral("frmMoleChoice");
+    s.layout.tabOrder = {QStringLiteral("Text1"),    QStringLiteral("Text2"),     QStringLiteral("Text3"),
+                         QStringLiteral("Text4"),    QStringLiteral("cmdOk"),     QStringLiteral("cmdClear"),
+                         QStringLiteral("cmdCancel"), QStringLiteral("cmdHelp"),  QStringLiteral("cmdPrint")};
+    s.messages.help = QStringLiteral(
         "When moles of two substances react together, heat is either gained or lost. Which of the two happens  "
         "depends upon the substances reacting. If the product is more stable by releasing energy then that is  what "
         "will happen. If stability is greater when energy is absorbed that is also what will happen.  From  the data "

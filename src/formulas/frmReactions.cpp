@@ -22,12 +22,12 @@ const QString Arrow = QStringLiteral("=>");
 CalculatorForm::Design reactions() {
     CalculatorForm::Design s;
     s.caption = QStringLiteral("Chemical Reactions");
-    s.checkStyle = {.title = QStringLiteral("Reactions")};
-    s.trapStyle = {.title = QStringLiteral("Reactions")};
+    s.messages.checkStyle = {.title = QStringLiteral("Reactions")};
+    s.messages.trapStyle = {.title = QStringLiteral("Reactions")};
     s.enablingInputs = {};  // the equation box enables Ok and Print
-    s.parent = QStringLiteral("frmReactionChoice");
-    s.unloadBeforeShow = true;
-    s.helpText =
+    s.leaving.parent = QStringLiteral("frmReactionChoice");
+    s.leaving.unloadBeforeShow = true;
+    s.messages.help =
         QStringLiteral("Balancing an equation requires counting how many of each type of atom there is on each side "
                        "of the equal sign. ")
         + QStringLiteral("If the number of each type of atom is not the same, then you must add the proper "

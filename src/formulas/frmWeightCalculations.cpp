@@ -27,15 +27,15 @@ CalculatorForm::Design makeDesign(frmWeightCalculations& w) {
         Option{.name = BIND(w, Option2), .caption = QStringLiteral("Grams")},
         Option{.name = BIND(w, Option3), .caption = QStringLiteral("Moles")},
     };
-    s.optionsInRow = true;
-    s.answerName = BIND(w, Text3);
-    s.resultName = BIND(w, Label3);
-    s.resultCaption = Molecules;
-    s.workLineName = BIND(w, Text4);
-    s.format = CalculatorForm::Format::DefaultSingle;
-    s.checkStyle = Form::CriticalStyle;
-    s.trapStyle = Form::InformationStyle;
-    s.helpText = QStringLiteral(
+    s.layout.optionsInRow = true;
+    s.answer.box = BIND(w, Text3);
+    s.answer.caption = BIND(w, Label3);
+    s.answer.captionText = Molecules;
+    s.answer.workLine = BIND(w, Text4);
+    s.answer.format = CalculatorForm::Format::DefaultSingle;
+    s.messages.checkStyle = Form::CriticalStyle;
+    s.messages.trapStyle = Form::InformationStyle;
+    s.messages.help = QStringLiteral(
                      "If you are given a quantity of a molecule in one unit, sometimes you need to have that quantity in ")
                  + QStringLiteral("another unit. For example, if you are given a quantity of a molecule in grams, you "
                                   "might want ")
@@ -48,8 +48,8 @@ CalculatorForm::Design makeDesign(frmWeightCalculations& w) {
     s.okStartsDisabled = false;
     s.escapeCancels = true;
     s.clearSelectsFirstOption = true;
-    s.parent = QStringLiteral("frmWeightChoice");
-    s.unloadBeforeShow = true;
+    s.leaving.parent = QStringLiteral("frmWeightChoice");
+    s.leaving.unloadBeforeShow = true;
     return s;
 }
 }  // namespace

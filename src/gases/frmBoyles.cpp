@@ -32,20 +32,20 @@ CalculatorForm::Design boyles(frmBoyles& w) {
                            QStringLiteral("Enter a final pressure in mm Hg")},
                .result = QStringLiteral("The final volume is "), .focusInput = true},
     };
-    s.answerName = BIND(w, txtFinalAnswer);
-    s.resultName = BIND(w, Label2);
-    s.unitName = BIND(w, Label5);
-    s.workLineName = BIND(w, Text1);
-    s.helpLeftOfResult = true;
-    s.singleResult = true;
-    s.fixedBorder = false;  // the one calculator whose border the student can drag
-    s.parent = QStringLiteral("frmGasLaws");
-    s.tabOrder = {QStringLiteral("txtInitialVolume"), QStringLiteral("txtInitialPressure"),
-                  QStringLiteral("txtFinalEntry"),    QStringLiteral("cmdOk"),
-                  QStringLiteral("cmdClear"),         QStringLiteral("cmdCancel"),
-                  QStringLiteral("opt1"),             QStringLiteral("opt2"),
-                  QStringLiteral("cmdPrint"),         QStringLiteral("cmdHelp")};
-    s.helpText = QStringLiteral("Boyle's law extablishes an inverse relationship between pressure and volume. The "
+    s.answer.box = BIND(w, txtFinalAnswer);
+    s.answer.caption = BIND(w, Label2);
+    s.answer.unit = BIND(w, Label5);
+    s.answer.workLine = BIND(w, Text1);
+    s.layout.helpLeftOfResult = true;
+    s.answer.singleResult = true;
+    s.layout.fixedBorder = false;  // the one calculator whose border the student can drag
+    s.leaving.parent = QStringLiteral("frmGasLaws");
+    s.layout.tabOrder = {QStringLiteral("txtInitialVolume"), QStringLiteral("txtInitialPressure"),
+                         QStringLiteral("txtFinalEntry"),    QStringLiteral("cmdOk"),
+                         QStringLiteral("cmdClear"),         QStringLiteral("cmdCancel"),
+                         QStringLiteral("opt1"),             QStringLiteral("opt2"),
+                         QStringLiteral("cmdPrint"),         QStringLiteral("cmdHelp")};
+    s.messages.help = QStringLiteral("Boyle's law extablishes an inverse relationship between pressure and volume. The "
                                 "pressure is exerted on the gas. The ") +
                  QStringLiteral("higher the pressure, the lower the volume. The lower the pressure, the higher the "
                                 "volume. Imagine ") +

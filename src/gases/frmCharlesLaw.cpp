@@ -37,21 +37,21 @@ CalculatorForm::Design charles(frmCharlesLaw& w) {
                .prompts = {QString(), QString(), QStringLiteral("Enter a final temperature in degrees Kelvin.")},
                .result = QStringLiteral("The final volume is "), .unit = QStringLiteral("Liters")},
     };
-    s.answerName = BIND(w, txtFinalAnswer);
-    s.resultName = BIND(w, Label4);
-    s.unitName = BIND(w, Label5);
-    s.workLineName = BIND(w, Text1);
-    s.helpLeftOfResult = true;
-    s.singleResult = true;
+    s.answer.box = BIND(w, txtFinalAnswer);
+    s.answer.caption = BIND(w, Label4);
+    s.answer.unit = BIND(w, Label5);
+    s.answer.workLine = BIND(w, Text1);
+    s.layout.helpLeftOfResult = true;
+    s.answer.singleResult = true;
     s.clearSelectsFirstOption = true;
-    s.parent = QStringLiteral("frmGasLaws");
-    s.onLoad = {{.window = QStringLiteral("frmGasLaws"), .action = Form::Action::Hide}};
-    s.tabOrder = {QStringLiteral("txtInitialTemperature"), QStringLiteral("txtInitialVolume"),
-                  QStringLiteral("txtFinalEntry"),         QStringLiteral("cmdOk"),
-                  QStringLiteral("cmdClear"),              QStringLiteral("cmdCancel"),
-                  QStringLiteral("opt1"),                  QStringLiteral("opt2"),
-                  QStringLiteral("cmdPrint"),              QStringLiteral("cmdHelp")};
-    s.helpText = QStringLiteral("Charles's Law establishes a direct relationship between the temperature and the "
+    s.leaving.parent = QStringLiteral("frmGasLaws");
+    s.leaving.onLoad = {{.window = QStringLiteral("frmGasLaws"), .action = Form::Action::Hide}};
+    s.layout.tabOrder = {QStringLiteral("txtInitialTemperature"), QStringLiteral("txtInitialVolume"),
+                         QStringLiteral("txtFinalEntry"),         QStringLiteral("cmdOk"),
+                         QStringLiteral("cmdClear"),              QStringLiteral("cmdCancel"),
+                         QStringLiteral("opt1"),                  QStringLiteral("opt2"),
+                         QStringLiteral("cmdPrint"),              QStringLiteral("cmdHelp")};
+    s.messages.help = QStringLiteral("Charles's Law establishes a direct relationship between the temperature and the "
                                 "volume of a gas. The higher the ") +
                  QStringLiteral("temperature the higher the volume. The lower the temperature, the lower the volume. ");
     return s;

@@ -24,20 +24,20 @@ CalculatorForm::Design combined(frmCombinedLaws& w) {
         Input{.name = BIND(w, Text5), .prompt = QStringLiteral("New temperature in Kelvin"),
               .promptName = BIND(w, Label6), .keys = QStringLiteral(".-\b\r")},
     };
-    s.answerName = BIND(w, Text7);
-    s.resultName = BIND(w, Label8);
-    s.resultCaption = QStringLiteral("The new volume is");
-    s.unitName = BIND(w, Label7);
-    s.unitCaption = QStringLiteral("Liters");
-    s.workLineName = BIND(w, Text6);
-    s.helpLeftOfResult = true;
-    s.decimals = 2;
-    s.singleResult = true;
-    s.keyStyle = {.title = Title};
-    s.checkStyle = {.title = Title};
-    s.parent = QStringLiteral("frmGasLaws");
-    s.unloadBeforeShow = true;
-    s.helpText = QStringLiteral(
+    s.answer.box = BIND(w, Text7);
+    s.answer.caption = BIND(w, Label8);
+    s.answer.captionText = QStringLiteral("The new volume is");
+    s.answer.unit = BIND(w, Label7);
+    s.answer.unitText = QStringLiteral("Liters");
+    s.answer.workLine = BIND(w, Text6);
+    s.layout.helpLeftOfResult = true;
+    s.answer.decimals = 2;
+    s.answer.singleResult = true;
+    s.messages.keyStyle = {.title = Title};
+    s.messages.checkStyle = {.title = Title};
+    s.leaving.parent = QStringLiteral("frmGasLaws");
+    s.leaving.unloadBeforeShow = true;
+    s.messages.help = QStringLiteral(
         "The Combined Gas law literally combines Charles law and Boyles law into one. You start with an original "
         "volume and add two ratios. One applies Charles law and the other applies Boyles law. The end result is a "
         "new volume with two changes - one caused by Charles law and one caused by Boyles law. ");

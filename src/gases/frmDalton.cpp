@@ -36,19 +36,19 @@ CalculatorForm::Design dalton(frmDalton& w) {
                .result = QStringLiteral("The final pressure is "), .unit = QStringLiteral("kPa"), .focusInput = true,
                .hidden = {2, 3}, .emptied = {1}},
     };
-    s.digits = Num::SingleDigits;  // the dry pressure and the volume are read in single precision
-    s.answerName = BIND(w, Text6);
-    s.resultName = BIND(w, Label6);
-    s.resultCaption = QStringLiteral("The final volume is");
-    s.unitName = BIND(w, Label7);
-    s.workLineName = BIND(w, Text7);
-    s.parent = QStringLiteral("frmGasLaws");
-    s.unloadBeforeShow = true;
-    s.tabOrder = {QStringLiteral("Text1"), QStringLiteral("Text2"), QStringLiteral("Text3"), QStringLiteral("Text5"),
-                  QStringLiteral("cmdOk"), QStringLiteral("cmdClear"), QStringLiteral("cmdCancel"),
-                  QStringLiteral("Text6"), QStringLiteral("Frame1"), QStringLiteral("opt1"), QStringLiteral("opt2"),
-                  QStringLiteral("Text7"), QStringLiteral("cmdPrint"), QStringLiteral("cmdHelp")};
-    s.helpText = QStringLiteral(
+    s.answer.digits = Num::SingleDigits;  // the dry pressure and the volume are read in single precision
+    s.answer.box = BIND(w, Text6);
+    s.answer.caption = BIND(w, Label6);
+    s.answer.captionText = QStringLiteral("The final volume is");
+    s.answer.unit = BIND(w, Label7);
+    s.answer.workLine = BIND(w, Text7);
+    s.leaving.parent = QStringLiteral("frmGasLaws");
+    s.leaving.unloadBeforeShow = true;
+    s.layout.tabOrder = {QStringLiteral("Text1"), QStringLiteral("Text2"), QStringLiteral("Text3"), QStringLiteral("Text5"),
+                         QStringLiteral("cmdOk"), QStringLiteral("cmdClear"), QStringLiteral("cmdCancel"),
+                         QStringLiteral("Text6"), QStringLiteral("Frame1"), QStringLiteral("opt1"), QStringLiteral("opt2"),
+                         QStringLiteral("Text7"), QStringLiteral("cmdPrint"), QStringLiteral("cmdHelp")};
+    s.messages.help = QStringLiteral(
         "In a mixture of gases, each gas exerts a pressure the same as if it were the only gas in the container. Many "
         "times gas is collected by a method called water displacement and so we need to remove the effect of the "
         "water on the volume. ");

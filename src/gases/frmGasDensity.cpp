@@ -27,20 +27,20 @@ CalculatorForm::Design gasDensity(frmGasDensity& w) {
                     .text = QLatin1String(GasFormulas::RAtmosphereText),
                     .before = 2,
                     .enterSubmits = true}};
-    s.answerName = BIND(w, Text5);
-    s.resultName = BIND(w, Label6);
-    s.resultCaption = QStringLiteral("The density of the gas is ");
-    s.unitName = BIND(w, Label7);
-    s.unitCaption = QStringLiteral("g / L");
-    s.workLineName = BIND(w, Text6);
-    s.helpLeftOfResult = true;
-    s.singleResult = true;
-    s.parent = QStringLiteral("frmGasLaws");
-    s.onLoad = {{.window = QStringLiteral("frmGasLaws"), .action = Form::Action::Hide}};
-    s.tabOrder = {QStringLiteral("Text1"), QStringLiteral("Text2"), QStringLiteral("Text3"), QStringLiteral("Text4"),
-                  QStringLiteral("cmdOk"), QStringLiteral("cmdClear"), QStringLiteral("cmdCancel"),
-                  QStringLiteral("cmdPrint"), QStringLiteral("cmdHelp")};
-    s.helpText = QStringLiteral("The density of a gas can be determined by using a variation of the ideal gas "
+    s.answer.box = BIND(w, Text5);
+    s.answer.caption = BIND(w, Label6);
+    s.answer.captionText = QStringLiteral("The density of the gas is ");
+    s.answer.unit = BIND(w, Label7);
+    s.answer.unitText = QStringLiteral("g / L");
+    s.answer.workLine = BIND(w, Text6);
+    s.layout.helpLeftOfResult = true;
+    s.answer.singleResult = true;
+    s.leaving.parent = QStringLiteral("frmGasLaws");
+    s.leaving.onLoad = {{.window = QStringLiteral("frmGasLaws"), .action = Form::Action::Hide}};
+    s.layout.tabOrder = {QStringLiteral("Text1"), QStringLiteral("Text2"), QStringLiteral("Text3"), QStringLiteral("Text4"),
+                         QStringLiteral("cmdOk"), QStringLiteral("cmdClear"), QStringLiteral("cmdCancel"),
+                         QStringLiteral("cmdPrint"), QStringLiteral("cmdHelp")};
+    s.messages.help = QStringLiteral("The density of a gas can be determined by using a variation of the ideal gas "
                                 "equation in combination with the regular ") +
                  QStringLiteral("density formula. The mass of the gas is replaced by Pressure times Molecular Weight. "
                                 "The volume is ") +

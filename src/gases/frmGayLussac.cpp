@@ -29,23 +29,23 @@ CalculatorForm::Design gayLussac(frmGayLussac& w) {
                .result = QStringLiteral("The final temperature is "), .unit = QStringLiteral("K."),
                .focusInput = true},
     };
-    s.answerName = BIND(w, Text4);
-    s.resultName = BIND(w, Label5);
-    s.resultCaption = QStringLiteral("The final pressure is ");
-    s.unitName = BIND(w, Label6);
-    s.workLineName = BIND(w, Text5);
-    s.helpLeftOfResult = true;
-    s.singleResult = true;
+    s.answer.box = BIND(w, Text4);
+    s.answer.caption = BIND(w, Label5);
+    s.answer.captionText = QStringLiteral("The final pressure is ");
+    s.answer.unit = BIND(w, Label6);
+    s.answer.workLine = BIND(w, Text5);
+    s.layout.helpLeftOfResult = true;
+    s.answer.singleResult = true;
     s.clearSelectsFirstOption = true;
-    s.checkStyle = Form::InformationStyle;
-    s.trapText = QStringLiteral("Data Entry Error.");
-    s.parent = QStringLiteral("frmGasLaws");
-    s.unloadBeforeShow = true;
-    s.tabOrder = {QStringLiteral("Text1"),    QStringLiteral("Text2"),    QStringLiteral("Text3"),
-                  QStringLiteral("cmdOk"),    QStringLiteral("cmdClear"), QStringLiteral("cmdCancel"),
-                  QStringLiteral("opt1"),     QStringLiteral("opt2"),     QStringLiteral("cmdPrint"),
-                  QStringLiteral("cmdHelp")};
-    s.helpText = QStringLiteral("If you have a fixed volume of a gas, the pressure exerted by that gas is directly "
+    s.messages.checkStyle = Form::InformationStyle;
+    s.messages.trap = QStringLiteral("Data Entry Error.");
+    s.leaving.parent = QStringLiteral("frmGasLaws");
+    s.leaving.unloadBeforeShow = true;
+    s.layout.tabOrder = {QStringLiteral("Text1"),    QStringLiteral("Text2"),    QStringLiteral("Text3"),
+                         QStringLiteral("cmdOk"),    QStringLiteral("cmdClear"), QStringLiteral("cmdCancel"),
+                         QStringLiteral("opt1"),     QStringLiteral("opt2"),     QStringLiteral("cmdPrint"),
+                         QStringLiteral("cmdHelp")};
+    s.messages.help = QStringLiteral("If you have a fixed volume of a gas, the pressure exerted by that gas is directly "
                                 "related to the  Kelvin temperature. ") +
                  QStringLiteral("The higher the temperature, the more energy the molecules have and the greater the "
                                 "pressure they apply ") +

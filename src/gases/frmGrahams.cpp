@@ -15,17 +15,17 @@ CalculatorForm::Design grahams(frmGrahams& w) {
               .promptName = BIND(w, Label3),
               .toolTip = QStringLiteral("Enter the molecular weight for a complete molecule.")},
     };
-    s.answerName = BIND(w, Text5);
-    s.resultName = BIND(w, Label6);
-    s.resultCaption = QStringLiteral("Rate of #1 / rate of #2 is ");
-    s.workLineName = BIND(w, Text3);
-    s.singleResult = true;
-    s.checkStyle = Form::InformationStyle;
-    s.trapText = QStringLiteral("Data entry error");
+    s.answer.box = BIND(w, Text5);
+    s.answer.caption = BIND(w, Label6);
+    s.answer.captionText = QStringLiteral("Rate of #1 / rate of #2 is ");
+    s.answer.workLine = BIND(w, Text3);
+    s.answer.singleResult = true;
+    s.messages.checkStyle = Form::InformationStyle;
+    s.messages.trap = QStringLiteral("Data entry error");
     s.escapeCancels = false;
-    s.parent = QStringLiteral("frmGasLaws");
-    s.unloadBeforeShow = true;
-    s.helpText = QStringLiteral(
+    s.leaving.parent = QStringLiteral("frmGasLaws");
+    s.leaving.unloadBeforeShow = true;
+    s.messages.help = QStringLiteral(
         "When two gases are introduced into a vacuum or into each other, the rate at which they diffuse varies "
         "inversely as the square root of their molecular masses. The smaller the gas molecule, the faster it travels "
         "and the faster it diffuses. The larger the gas molecule, the slower it travels and the slower it diffuses. To "

@@ -37,17 +37,17 @@ CalculatorForm::Design ideal(frmIdeal& w) {
                .prompts = {Volume, Moles, Pressure}, .result = QStringLiteral(" The final temperature is "),
                .unit = QStringLiteral("Kelvin")},
     };
-    s.answerName = BIND(w, Text5);
-    s.resultName = BIND(w, Label6);
-    s.unitName = BIND(w, Label7);
-    s.workLineName = BIND(w, Text6);
-    s.helpLeftOfResult = true;
-    s.singleResult = true;
+    s.answer.box = BIND(w, Text5);
+    s.answer.caption = BIND(w, Label6);
+    s.answer.unit = BIND(w, Label7);
+    s.answer.workLine = BIND(w, Text6);
+    s.layout.helpLeftOfResult = true;
+    s.answer.singleResult = true;
     s.clearFocusesInput = false;
     s.clearSelectsFirstOption = true;
-    s.parent = QStringLiteral("frmGasLaws");
-    s.onLoad = {{.window = QStringLiteral("frmGasLaws"), .action = Form::Action::Hide}};
-    s.helpText = QStringLiteral("The ideal gas equation combines four factors (pressure, temperature, volume,# moles) "
+    s.leaving.parent = QStringLiteral("frmGasLaws");
+    s.leaving.onLoad = {{.window = QStringLiteral("frmGasLaws"), .action = Form::Action::Hide}};
+    s.messages.help = QStringLiteral("The ideal gas equation combines four factors (pressure, temperature, volume,# moles) "
                                 "plus R into one equation. ") +
                  QStringLiteral("The value of R depends upon the units used to measure the four factors. Usually, it "
                                 "is .082. Knowing ") +

@@ -38,17 +38,17 @@ CalculatorForm::Design massVolume(frmMassVolume& w) {
                .result = QStringLiteral("The mass of the reactant is "), .unit = QStringLiteral("grams"),
                .emptied = {0, 1, 2, 3, 4, 5}},
     };
-    s.answerName = BIND(w, Text4);
-    s.resultName = BIND(w, Label4);
-    s.unitName = BIND(w, Label8);
-    s.workLineName = BIND(w, Text8);
-    s.helpLeftOfResult = true;
+    s.answer.box = BIND(w, Text4);
+    s.answer.caption = BIND(w, Label4);
+    s.answer.unit = BIND(w, Label8);
+    s.answer.workLine = BIND(w, Text8);
+    s.layout.helpLeftOfResult = true;
     s.clearSelectsFirstOption = true;
-    s.checkStyle = Form::InformationStyle;
-    s.trapText = QStringLiteral("Data entry error");
-    s.unloadBeforeShow = true;
-    s.parent = QStringLiteral("frmGasLaws");
-    s.helpText = QStringLiteral("Gases are involved in many chemical reactions. In some problems you are given a mass "
+    s.messages.checkStyle = Form::InformationStyle;
+    s.messages.trap = QStringLiteral("Data entry error");
+    s.leaving.unloadBeforeShow = true;
+    s.leaving.parent = QStringLiteral("frmGasLaws");
+    s.messages.help = QStringLiteral("Gases are involved in many chemical reactions. In some problems you are given a mass "
                                 "of a substance and are ") +
                  QStringLiteral("asked to determine the volume of a gas that is produced. Likewise, you may be given a "
                                 "volume of a ") +

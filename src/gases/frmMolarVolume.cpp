@@ -24,19 +24,19 @@ CalculatorForm::Design molarVolume(frmMolarVolume& w) {
         Option{.name = BIND(w, opt3), .caption = QStringLiteral("Volume"), .prompts = {weight, mass},
                .result = QStringLiteral("The volume  is "), .unit = QStringLiteral("liters")},
     };
-    s.answerName = BIND(w, Text3);
-    s.resultName = BIND(w, Label4);
-    s.unitName = BIND(w, Label1);
-    s.workLineName = BIND(w, Text4);
-    s.helpLeftOfResult = true;
-    s.singleResult = true;
+    s.answer.box = BIND(w, Text3);
+    s.answer.caption = BIND(w, Label4);
+    s.answer.unit = BIND(w, Label1);
+    s.answer.workLine = BIND(w, Text4);
+    s.layout.helpLeftOfResult = true;
+    s.answer.singleResult = true;
     s.clearSelectsFirstOption = true;
     const Form::Style own{.title = QStringLiteral("Molar Volume")};
-    s.keyStyle = s.checkStyle = s.trapStyle = own;
-    s.trapText = QStringLiteral("Data entry error");
-    s.unloadBeforeShow = true;
-    s.parent = QStringLiteral("frmGasLaws");
-    s.helpText = QStringLiteral("One mole of a gas occupies 22.4 liters at STP. One mole of a gas also contains "
+    s.messages.keyStyle = s.messages.checkStyle = s.messages.trapStyle = own;
+    s.messages.trap = QStringLiteral("Data entry error");
+    s.leaving.unloadBeforeShow = true;
+    s.leaving.parent = QStringLiteral("frmGasLaws");
+    s.messages.help = QStringLiteral("One mole of a gas occupies 22.4 liters at STP. One mole of a gas also contains "
                                 "Avogadros number of molecules ") +
                  QStringLiteral("of that gas. ");
     return s;

@@ -25,19 +25,19 @@ CalculatorForm::Design molecularWeight(frmMolecularWeight& w) {
                     .promptName = BIND(w, Label2),
                     .text = QLatin1String(GasFormulas::RAtmosphereText),
                     .before = 4}};
-    s.answerName = BIND(w, Text5);
-    s.resultName = BIND(w, Label6);
-    s.resultCaption = QStringLiteral("The molecular mass is ");
-    s.unitName = BIND(w, Label7);
-    s.unitCaption = QStringLiteral(" g/mol");
-    s.workLineName = BIND(w, Text7);
-    s.helpLeftOfResult = true;
-    s.singleResult = true;
-    s.trapText = QStringLiteral("Data Entry Error");
+    s.answer.box = BIND(w, Text5);
+    s.answer.caption = BIND(w, Label6);
+    s.answer.captionText = QStringLiteral("The molecular mass is ");
+    s.answer.unit = BIND(w, Label7);
+    s.answer.unitText = QStringLiteral(" g/mol");
+    s.answer.workLine = BIND(w, Text7);
+    s.layout.helpLeftOfResult = true;
+    s.answer.singleResult = true;
+    s.messages.trap = QStringLiteral("Data Entry Error");
     s.clearFocusesInput = false;
-    s.parent = QStringLiteral("frmGasLaws");
-    s.onLoad = {{.window = QStringLiteral("frmGasLaws"), .action = Form::Action::Hide}};
-    s.helpText = QStringLiteral("The molecular mass of a gas can be determined by using the ideal gas equation.  ");
+    s.leaving.parent = QStringLiteral("frmGasLaws");
+    s.leaving.onLoad = {{.window = QStringLiteral("frmGasLaws"), .action = Form::Action::Hide}};
+    s.messages.help = QStringLiteral("The molecular mass of a gas can be determined by using the ideal gas equation.  ");
     return s;
 }
 }  // namespace

@@ -23,18 +23,18 @@ CalculatorForm::Design raoults(frmRaoults& w) {
               .prompt = QStringLiteral("Enter the molecular weight of the solvent (water)."),
               .promptName = BIND(w, Label6)},
     };
-    s.answerName = BIND(w, Text6);
-    s.resultName = BIND(w, Label7);
-    s.resultCaption = QStringLiteral("The vapor pressure is ");
-    s.workLineName = BIND(w, Text7);
-    s.unitName = BIND(w, Label8);
-    s.unitCaption = QStringLiteral("kPa");  // the water table's unit
-    s.singleResult = true;
-    s.checkStyle = Form::InformationStyle;
-    s.trapText = QStringLiteral("Error in data entry.");
-    s.parent = QStringLiteral("frmGasLaws");
-    s.unloadBeforeShow = true;
-    s.helpText = QStringLiteral(
+    s.answer.box = BIND(w, Text6);
+    s.answer.caption = BIND(w, Label7);
+    s.answer.captionText = QStringLiteral("The vapor pressure is ");
+    s.answer.workLine = BIND(w, Text7);
+    s.answer.unit = BIND(w, Label8);
+    s.answer.unitText = QStringLiteral("kPa");  // the water table's unit
+    s.answer.singleResult = true;
+    s.messages.checkStyle = Form::InformationStyle;
+    s.messages.trap = QStringLiteral("Error in data entry.");
+    s.leaving.parent = QStringLiteral("frmGasLaws");
+    s.leaving.unloadBeforeShow = true;
+    s.messages.help = QStringLiteral(
         "When you add a solute to a solvent like water, you affect the rate at which the water molecules can "
         "evaporate. The solute molecules block part of the surface area through which the solvent molecules can "
         "leave. Knowing the  mole fraction of the solvent and the vapor pressure of the solvent at a particular  "

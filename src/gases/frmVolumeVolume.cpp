@@ -21,17 +21,17 @@ CalculatorForm::Design volumeVolume(frmVolumeVolume& w) {
               .toolTip = QStringLiteral("Enter the coefficient for the molecule you want to know about."),
               .keys = QStringLiteral("\b\r"), .keyTitle = QStringLiteral("v")},
     };
-    s.answerName = BIND(w, Text13);
-    s.resultName = BIND(w, Label14);
-    s.resultCaption = QStringLiteral("The new volume is ");
-    s.workLineName = BIND(w, Text4);
-    s.helpLeftOfResult = true;
-    s.format = CalculatorForm::Format::DefaultDouble;
-    s.checkStyle = Form::InformationStyle;
-    s.trapText = QStringLiteral("Data Entry Error.");
-    s.unloadBeforeShow = true;
-    s.parent = QStringLiteral("frmGasLaws");
-    s.helpText = QStringLiteral("In a reaction involving gases, it is possible to determine the volume of one gas "
+    s.answer.box = BIND(w, Text13);
+    s.answer.caption = BIND(w, Label14);
+    s.answer.captionText = QStringLiteral("The new volume is ");
+    s.answer.workLine = BIND(w, Text4);
+    s.layout.helpLeftOfResult = true;
+    s.answer.format = CalculatorForm::Format::DefaultDouble;
+    s.messages.checkStyle = Form::InformationStyle;
+    s.messages.trap = QStringLiteral("Data Entry Error.");
+    s.leaving.unloadBeforeShow = true;
+    s.leaving.parent = QStringLiteral("frmGasLaws");
+    s.messages.help = QStringLiteral("In a reaction involving gases, it is possible to determine the volume of one gas "
                                 "given the volume of another gas. ") +
                  QStringLiteral("Using Avogadros principle, you can convert volumes to moles and moles to volumes. ");
     return s;

@@ -13,7 +13,7 @@ CalculatorForm::Design density(frmDensity& w) {
         Input{.name = BIND(w, txtDensity1), .promptName = BIND(w, lblDensity2)},
     };
     s.frameName = QStringLiteral("frmDensity");
-    s.optionsInRow = true;
+    s.layout.optionsInRow = true;
     const QString theDensity = QStringLiteral("Enter the density"), theMass = QStringLiteral("Enter the mass"),
                   theVolume = QStringLiteral("Enter the volume");
     s.options = {
@@ -25,19 +25,19 @@ CalculatorForm::Design density(frmDensity& w) {
                .prompts = {theDensity, theMass}, .result = QStringLiteral("The volume is "), .focusInput = true},
     };
     s.loadOption = Mass;
-    s.answerName = BIND(w, txtDensity3);
-    s.resultName = BIND(w, lblDensity3);
-    s.workLineName = BIND(w, Text2);
-    s.singleResult = true;
+    s.answer.box = BIND(w, txtDensity3);
+    s.answer.caption = BIND(w, lblDensity3);
+    s.answer.workLine = BIND(w, Text2);
+    s.answer.singleResult = true;
     s.clearFocusesInput = false;
-    s.parent = QStringLiteral("frmGeneralChoice");
-    s.onLoad = {{.window = QStringLiteral("frmSplash"), .action = Form::Action::Unload},
-                {.window = QStringLiteral("frmGeneralChoice"), .action = Form::Action::Unload}};
-    s.tabOrder = {QStringLiteral("Text1"),       QStringLiteral("txtDensity1"), QStringLiteral("optDensity3"),
-                  QStringLiteral("txtDensity3"), QStringLiteral("cmdOk"),       QStringLiteral("cmdClear"),
-                  QStringLiteral("cmdCancel"),   QStringLiteral("optDensity2"), QStringLiteral("optDensity1"),
-                  QStringLiteral("Text2"),       QStringLiteral("cmdPrint"),    QStringLiteral("cmdHelp")};
-    s.helpText = QStringLiteral(
+    s.leaving.parent = QStringLiteral("frmGeneralChoice");
+    s.leaving.onLoad = {{.window = QStringLiteral("frmSplash"), .action = Form::Action::Unload},
+                        {.window = QStringLiteral("frmGeneralChoice"), .action = Form::Action::Unload}};
+    s.layout.tabOrder = {QStringLiteral("Text1"),       QStringLiteral("txtDensity1"), QStringLiteral("optDensity3"),
+                         QStringLiteral("txtDensity3"), QStringLiteral("cmdOk"),       QStringLiteral("cmdClear"),
+                         QStringLiteral("cmdCancel"),   QStringLiteral("optDensity2"), QStringLiteral("optDensity1"),
+                         QStringLiteral("Text2"),       QStringLiteral("cmdPrint"),    QStringLiteral("cmdHelp")};
+    s.messages.help = QStringLiteral(
         "Density refers to the thickness of a substance. Gases are very thin and thus have a low density. Liquids are "
         "a little thicker than gases and so have a little higher density. Solids are a lot thicker than liquids. So "
         "they have a higher density. Density is the amount of matter in a particular volume. If you change the mass "

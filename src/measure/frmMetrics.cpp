@@ -11,8 +11,8 @@ using MetricPrefix::Positions;
 CalculatorForm::Design metrics(frmMetrics& w) {
     CalculatorForm::Design s;
     s.caption = QStringLiteral("Metric Conversion");
-    s.fontFamily = QStringLiteral("Times New Roman");
-    s.pointSize = 9.75;
+    s.layout.fontFamily = QStringLiteral("Times New Roman");
+    s.layout.pointSize = 9.75;
     s.inputs = {CalculatorForm::Input{.name = BIND(w, txtMetric1),
                                       .prompt = QStringLiteral("Enter a value"),
                                       .promptName = BIND(w, lblMetric1),
@@ -21,25 +21,25 @@ CalculatorForm::Design metrics(frmMetrics& w) {
                                       .enterSubmits = false}};
     s.frameCaption = QStringLiteral("Select one of the following options");
     s.frameName = BIND(w, Frame1);
-    s.optionsInRow = true;
+    s.layout.optionsInRow = true;
     // Mass, distance, volume.
     const Form::Bound<QRadioButton> categories[] = {BIND(w, Option1), BIND(w, Option2), BIND(w, Option3)};
     for (int c = 0; c < 3; ++c)
         s.options.append(CalculatorForm::Option{.name = categories[c],
                                                 .caption = MetricPrefix::categoryName(MetricPrefix::Category(c))});
-    s.answerName = BIND(w, txtMetric2);
-    s.resultName = BIND(w, lblMetric2);
-    s.resultCaption = QStringLiteral("New Value");
-    s.workLineName = BIND(w, Text1);
-    s.format = CalculatorForm::Format::DefaultDouble;
-    s.trapText = QStringLiteral("Data entry error");
-    s.parent = QStringLiteral("frmGeneralChoice");
-    s.onLoad = {{.window = QStringLiteral("frmGeneralChoice"), .action = Form::Action::Unload},
-                {.window = QStringLiteral("frmSplash"), .action = Form::Action::Unload}};
+    s.answer.box = BIND(w, txtMetric2);
+    s.answer.caption = BIND(w, lblMetric2);
+    s.answer.captionText = QStringLiteral("New Value");
+    s.answer.workLine = BIND(w, Text1);
+    s.answer.format = CalculatorForm::Format::DefaultDouble;
+    s.messages.trap = QStringLiteral("Data entry error");
+    s.leaving.parent = QStringLiteral("frmGeneralChoice");
+    s.leaving.onLoad = {{.window = QStringLiteral("frmGeneralChoice"), .action = Form::Action::Unload},
+                        {.window = QStringLiteral("frmSplash"), .action = Form::Action::Unload}};
     // Fixed once the load has captioned the unit options, which have no
     // caption before.
-    s.fixedBorder = false;
-    s.helpText = QStringLiteral(
+    s.layout.fixedBorder = false;
+    s.messages.help = QStringLiteral(
         "All measurements in chemistry must be in metrics. Metric conversions deal with multiplication and division "
         "by 10 or multiples of 10. To convert a measurement from one unit to another, you must determine whether to "
         "multiply or divide and by what multiple of 10. ");

@@ -12,7 +12,7 @@ CalculatorForm::Design volume(frmVolume& w) {
     };
     s.frameCaption = QStringLiteral("Select one of the following options");
     s.frameName = BIND(w, Frame1);
-    s.optionsInRow = true;
+    s.layout.optionsInRow = true;
     // The cylinder alone reads the second box.
     s.options = {
         Option{.name = BIND(w, opt1), .caption = QStringLiteral("Sphere"),
@@ -26,18 +26,18 @@ CalculatorForm::Design volume(frmVolume& w) {
                            QStringLiteral("Enter the radius of the cylinder.")},
                .result = QStringLiteral("The volume of the cylinder is: ")},
     };
-    s.digits = Num::SingleDigits;  // the boxes are read in single precision
-    s.answerName = BIND(w, Text3);
-    s.resultName = BIND(w, Label4);
-    s.workLineName = BIND(w, Text4);
-    s.trapText = QStringLiteral("Data Entry Error.");
+    s.answer.digits = Num::SingleDigits;  // the boxes are read in single precision
+    s.answer.box = BIND(w, Text3);
+    s.answer.caption = BIND(w, Label4);
+    s.answer.workLine = BIND(w, Text4);
+    s.messages.trap = QStringLiteral("Data Entry Error.");
     s.clearSelectsFirstOption = true;
-    s.parent = QStringLiteral("frmGeneralChoice");
-    s.tabOrder = {QStringLiteral("Text1"),  QStringLiteral("Text2"), QStringLiteral("cmdOk"),
-                  QStringLiteral("cmdClear"), QStringLiteral("cmdCancel"), QStringLiteral("Text3"),
-                  QStringLiteral("opt1"), QStringLiteral("opt2"), QStringLiteral("opt3"),
-                  QStringLiteral("Text4"), QStringLiteral("cmdPrint"), QStringLiteral("cmdHelp")};
-    s.helpText = QStringLiteral(
+    s.leaving.parent = QStringLiteral("frmGeneralChoice");
+    s.layout.tabOrder = {QStringLiteral("Text1"),  QStringLiteral("Text2"), QStringLiteral("cmdOk"),
+                         QStringLiteral("cmdClear"), QStringLiteral("cmdCancel"), QStringLiteral("Text3"),
+                         QStringLiteral("opt1"), QStringLiteral("opt2"), QStringLiteral("opt3"),
+                         QStringLiteral("Text4"), QStringLiteral("cmdPrint"), QStringLiteral("cmdHelp")};
+    s.messages.help = QStringLiteral(
         "Volume refers to the amount of space an object takes up or contains. Volume is an essential part of density. "
         "Many calculations, particularly gas and pressure problems,  utilize volume. ");
     return s;

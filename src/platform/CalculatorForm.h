@@ -79,73 +79,71 @@ public:
 
     static constexpr int AnyInput = -2;
 
+    // The answer row: the answer box with its caption and unit (empty names:
+    // none), the work line, and how the answer is written.
+    struct Answer {
+        Bound<QLineEdit> box;
+        Bound<QLabel> caption;  // empty: "<box>Label"
+        QString captionText;
+        Bound<QLabel> unit;
+        QString unitText;
+        QString toolTip;
+        Bound<QLineEdit> workLine;  // empty: no work line
+        Format format = Format::Fixed;
+        int decimals = 3;
+        bool singleResult = false;  // the answer is kept in single precision
+        int digits = 0;             // significant digits the answer holds (0: 7 with singleResult, else 15)
+    };
+
+    // The key filter's refusal, the checks' style, the error trap and the help.
+    struct Messages : AnswerForm::Messages {
+        QString key = QStringLiteral("You must enter a valid numerical expression");
+        Style keyStyle;
+        Style checkStyle;
+    };
+
+    // Where the controls stand, and the window's font and border.
+    struct Layout {
+        int inputColumns = 1;           // prompt and box pairs per row of the grid (constants need 1)
+        bool optionsInRow = false;      // the options stand side by side in the frame
+        int resultColumn = 0;           // the grid column of the result caption (the answer, unit and "?" follow it)
+        int resultSpan = 1;             // grid columns the result caption and the answer each take
+        bool helpLeftOfResult = false;  // "?" stands at the left end of the result row, not at its right
+        // The buttons from the left by name (empty: Cancel, Clear, Print, Ok);
+        // "cmdHelp" named here stands in this row, not in the result row.
+        QStringList buttonOrder;
+        qreal helpPointSize = 0;  // "?" in bold at this size (0: as the other buttons)
+        // Tab order by control name; empty gives the inputs, Ok, Clear,
+        // Cancel, answer, work line, Print, "?", then the options.
+        QStringList tabOrder;
+        bool fixedBorder = true;  // fixed once the window's constructor has finished
+        QString fontFamily;       // empty: the platform's font
+        qreal pointSize = 0;
+    };
+
     struct Design {
         QString caption;
         QString heading;  // a line of text above the inputs (empty: none)
         Bound<QLabel> headingName = QStringLiteral("Label1");
         QList<Input> inputs;
         QList<Constant> constants;
-        int inputColumns = 1;  // prompt and box pairs per row of the grid (constants need 1)
 
         // Options (empty: none). The first is selected by the load.
         Bound<QGroupBox> frameName = QStringLiteral("Frame1");
         QString frameCaption = QStringLiteral("Select one of the following");
         QString frameToolTip;
         QList<Option> options;
-        bool optionsInRow = false;  // the options stand side by side in the frame
-        int loadOption = 0;         // the option the load selects
+        int loadOption = 0;  // the option the load selects
 
-        // Answer: box, its caption label and unit label (empty names: none).
-        Bound<QLineEdit> answerName;
-        Bound<QLabel> resultName;
-        QString resultCaption;
-        Bound<QLabel> unitName;
-        QString unitCaption;
-        QString answerToolTip;
-        int resultColumn = 0;  // the grid column of the result caption (the answer, unit and "?" follow it)
-        int resultSpan = 1;    // grid columns the result caption and the answer each take
-        int answerChars = 0;   // the answer box shows at least this many digits (0: as the layout gives)
-        Bound<QLineEdit> workLineName;  // empty: no work line
-        bool helpLeftOfResult = false;  // "?" stands at the left end of the result row, not at its right
-
-        Format format = Format::Fixed;
-        int decimals = 3;
-        bool singleResult = false;  // the answer is kept in single precision
-        int digits = 0;             // significant digits the answer holds (0: 7 with singleResult, else 15)
-
-        // Key filter refusal, check messages and the error trap.
-        QString keyMessage = QStringLiteral("You must enter a valid numerical expression");
-        Style keyStyle;
-        Style checkStyle;
-        Style trapStyle;
-        QString trapText;  // empty: the fault's own description
-
-        // The buttons from the left by name (empty: Cancel, Clear, Print, Ok);
-        // "cmdHelp" named here stands in this row, not in the result row.
-        QStringList buttonOrder;
-        qreal helpPointSize = 0;  // "?" in bold at this size (0: as the other buttons)
-
-        QString helpText;
-        Style helpStyle = InformationStyle;
+        Answer answer;
+        Messages messages;
+        Layout layout;
+        Leaving leaving;
 
         QList<int> enablingInputs{0};  // the boxes whose change enables Ok and Print (AnyInput: every box)
         bool okStartsDisabled = true;
         bool clearFocusesInput = true;  // Clear puts the focus in the first input box
-        bool escapeCancels = true;   // Cancel is the window's cancel button
-        bool fixedBorder = true;     // fixed once the window's constructor has finished
-        QString fontFamily;          // empty: the platform's font
-        qreal pointSize = 0;
-
-        // ReturnToParent: Cancel shows `parent` and unloads this window.
-        QString parent;
-        bool unloadBeforeShow = false;
-        // Done first in the load ("frmGasLaws" hidden, the splash unloaded ...).
-        QList<Step> onLoad;
-
-        // Tab order by control name; empty gives the inputs, Ok, Clear,
-        // Cancel, answer, work line, Print, "?", then the options.
-        QStringList tabOrder;
-
+        bool escapeCancels = true;      // Cancel is the window's cancel button
         bool clearSelectsFirstOption = false;  // Clear selects the first option again
     };
 
@@ -240,6 +238,13 @@ protected:
 
 private:
     void build();
+    void buildOptions(QVBoxLayout* outer);
+    void buildHeading(QVBoxLayout* outer);
+    int buildInputs();
+    void buildAnswerRow(int row);
+    void buildButtons(QVBoxLayout* outer);
+    void buildWorkLine(QVBoxLayout* outer);
+    void wireButtons();
     void reserveCaptionWidths();
     void applyTabOrder();
 

@@ -8,8 +8,8 @@ CalculatorForm::Design acids(frmAcids& w) {
     using Option = CalculatorForm::Option;
     CalculatorForm::Design s;
     s.caption = QStringLiteral("Acids / Bases");
-    s.fontFamily = QStringLiteral("Times New Roman");
-    s.pointSize = 9.75;
+    s.layout.fontFamily = QStringLiteral("Times New Roman");
+    s.layout.pointSize = 9.75;
     s.inputs = {CalculatorForm::Input{.name = BIND(w, Text1), .promptName = BIND(w, Label1),
                                       .keys = QStringLiteral(".E+-\b\r")}};
     s.frameCaption = QStringLiteral("Select one of the following options");
@@ -31,12 +31,12 @@ CalculatorForm::Design acids(frmAcids& w) {
                .prompts = {QStringLiteral("Enter the pOH")}, .result = QStringLiteral(" The OH-  concentration is "),
                .focusInput = true, .format = F::Scientific},
     };
-    s.answerName = BIND(w, Text2);
-    s.resultName = BIND(w, Label2);
-    s.answerToolTip = QStringLiteral("This is your answer.");
-    s.workLineName = BIND(w, Text3);
-    s.parent = QStringLiteral("frmMain");
-    s.helpText = QStringLiteral(
+    s.answer.box = BIND(w, Text2);
+    s.answer.caption = BIND(w, Label2);
+    s.answer.toolTip = QStringLiteral("This is your answer.");
+    s.answer.workLine = BIND(w, Text3);
+    s.leaving.parent = QStringLiteral("frmMain");
+    s.messages.help = QStringLiteral(
         "A pH value is an indication of whether a substance is acidic or basic. If the value is below 7, it is "
         "considered to be an acid; a strong, concentrated acid can go below 0. 7 is neutral. Values greater than 7 are referred to as basic. To determine the pH "
         "of a substance, you must have the concentration of hydronium ions (H3O+) or hydroxide ions (OH-). If you "

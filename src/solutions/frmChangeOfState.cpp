@@ -25,19 +25,19 @@ CalculatorForm::Design changeOfState(frmChangeOfState& w) {
                .prompts = {mass, QStringLiteral("Enter the heat of vaporization in kJ/mol"), weight},
                .result = QStringLiteral("Energy needed to boil is "), .unit = kJ, .focusInput = true},
     };
-    s.optionsInRow = true;
-    s.answerName = BIND(w, Text4);
-    s.resultName = BIND(w, Label4);
-    s.unitName = BIND(w, Label5);
-    s.helpLeftOfResult = true;
-    s.workLineName = BIND(w, Text5);
-    s.checkStyle = Form::InformationStyle;
-    s.trapText = QStringLiteral("Data entry error");
-    s.parent = QStringLiteral("frmEnergy");
-    s.unloadBeforeShow = true;
-    s.tabOrder = QStringList{"Text1", "Text2", "Text3", "cmdOk", "cmdClear", "cmdCancel", "opt1", "opt2",
-                             "Text4", "Text5", "cmdPrint", "cmdHelp"};
-    s.helpText = QStringLiteral(
+    s.layout.optionsInRow = true;
+    s.answer.box = BIND(w, Text4);
+    s.answer.caption = BIND(w, Label4);
+    s.answer.unit = BIND(w, Label5);
+    s.layout.helpLeftOfResult = true;
+    s.answer.workLine = BIND(w, Text5);
+    s.messages.checkStyle = Form::InformationStyle;
+    s.messages.trap = QStringLiteral("Data entry error");
+    s.leaving.parent = QStringLiteral("frmEnergy");
+    s.leaving.unloadBeforeShow = true;
+    s.layout.tabOrder = QStringList{"Text1", "Text2", "Text3", "cmdOk", "cmdClear", "cmdCancel", "opt1", "opt2",
+                                    "Text4", "Text5", "cmdPrint", "cmdHelp"};
+    s.messages.help = QStringLiteral(
         "If a material is heated, the molecules acquire more energy, move faster and tend to move away from each "
         "other. If the increase in energy is great enough, a change of state might occur. If heat is removed from a "
         "substance, it tends to move slower and the loss of energy can also result in a change in state. The amount "

@@ -14,16 +14,16 @@ CalculatorForm::Design energyChange(frmEnergyChange& w) {
               .promptName = BIND(w, Label3),
               .toolTip = QStringLiteral("Use the chart below or one found in a textbook.")},
     };
-    s.answerName = BIND(w, Text4);
-    s.resultName = BIND(w, Label4);
-    s.resultCaption = QStringLiteral("The heat energy change is: ");
-    s.unitName = BIND(w, Label5);
-    s.unitCaption = QStringLiteral("Joules");
-    s.helpLeftOfResult = true;
-    s.workLineName = BIND(w, Text5);
-    s.singleResult = true;
-    s.parent = QStringLiteral("frmEnergy");
-    s.helpText = QStringLiteral(
+    s.answer.box = BIND(w, Text4);
+    s.answer.caption = BIND(w, Label4);
+    s.answer.captionText = QStringLiteral("The heat energy change is: ");
+    s.answer.unit = BIND(w, Label5);
+    s.answer.unitText = QStringLiteral("Joules");
+    s.layout.helpLeftOfResult = true;
+    s.answer.workLine = BIND(w, Text5);
+    s.answer.singleResult = true;
+    s.leaving.parent = QStringLiteral("frmEnergy");
+    s.messages.help = QStringLiteral(
         "When an object gains heat energy, the energy must have been lost by some other object. Also when an object "
         "loses heat energy, it must be gained by another object. There has to be conservation of heat energy. The "
         "heat gained or lost depends upon the mass of the object, the change in temperature, and the specific "

@@ -38,22 +38,22 @@ CalculatorForm::Design equilibrium(frmEquilibriumConstant& w) {
     s.heading = QStringLiteral("Enter the coefficients and concentrations for each\n"
                                "reactant and product from a BALANCED equation.");
     s.enablingInputs = {1};  // the first reactant concentration
-    s.answerName = BIND(w, Text1);
-    s.resultName = BIND(w, Label2);
-    s.resultCaption = QStringLiteral("The equilibrium constant is ");
-    s.helpLeftOfResult = true;
-    s.workLineName = BIND(w, Text14);
+    s.answer.box = BIND(w, Text1);
+    s.answer.caption = BIND(w, Label2);
+    s.answer.captionText = QStringLiteral("The equilibrium constant is ");
+    s.layout.helpLeftOfResult = true;
+    s.answer.workLine = BIND(w, Text14);
     s.headingName = BIND(w, Label1);
-    s.singleResult = true;
-    s.keyStyle = {Msg::Icon::None, Title};
-    s.checkStyle = {Msg::Icon::None, Title};
-    s.trapStyle = {Msg::Icon::None, Title};
-    s.trapText = QStringLiteral("Missing data.");
-    s.tabOrder = {QStringLiteral("Text2"),  QStringLiteral("Text5"),  QStringLiteral("Text3"),   QStringLiteral("Text4"),
-                  QStringLiteral("Text8"),  QStringLiteral("Text11"), QStringLiteral("Text9"),   QStringLiteral("Text12"),
-                  QStringLiteral("cmdOk"),  QStringLiteral("cmdPrint"), QStringLiteral("cmdClear"),
-                  QStringLiteral("cmdCancel"), QStringLiteral("cmdHelp")};
-    s.helpText = QStringLiteral(
+    s.answer.singleResult = true;
+    s.messages.keyStyle = {Msg::Icon::None, Title};
+    s.messages.checkStyle = {Msg::Icon::None, Title};
+    s.messages.trapStyle = {Msg::Icon::None, Title};
+    s.messages.trap = QStringLiteral("Missing data.");
+    s.layout.tabOrder = {QStringLiteral("Text2"),  QStringLiteral("Text5"),  QStringLiteral("Text3"),   QStringLiteral("Text4"),
+                         QStringLiteral("Text8"),  QStringLiteral("Text11"), QStringLiteral("Text9"),   QStringLiteral("Text12"),
+                         QStringLiteral("cmdOk"),  QStringLiteral("cmdPrint"), QStringLiteral("cmdClear"),
+                         QStringLiteral("cmdCancel"), QStringLiteral("cmdHelp")};
+    s.messages.help = QStringLiteral(
         "The equilibrium  constant shows the extent to which the reactants are converted into products. Every "
         "reaction at equilibrium has its constant; a constant equal to 1 only means that the products' terms and the "
         "reactants' terms are equal. A large value means that most of the reactants are being "

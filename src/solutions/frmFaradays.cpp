@@ -36,20 +36,20 @@ CalculatorForm::Design faradays(frmFaradays& w) {
                .result = QStringLiteral("The volume released is "), .unit = QStringLiteral("liters"), .hidden = {3},
                .emptied = {0, 1, 2}},
     };
-    s.optionsInRow = true;
-    s.digits = Num::SingleDigits;  // the boxes are read in single precision
-    s.answerName = BIND(w, Text6);
-    s.resultName = BIND(w, Label6);
-    s.unitName = BIND(w, Label4);
-    s.helpLeftOfResult = true;
-    s.workLineName = BIND(w, Text4);
-    s.checkStyle = Form::InformationStyle;
-    s.trapText = QStringLiteral("Missing data.");
-    s.parent = QStringLiteral("frmEnergy");
-    s.unloadBeforeShow = true;
-    s.tabOrder = QStringList{"Text1", "Text2", "Text3", "Text5", "cmdOk", "cmdClear", "cmdCancel", "opt1", "opt2",
-                             "opt3", "Text6", "Text4", "cmdPrint", "cmdHelp"};
-    s.helpText = QStringLiteral(
+    s.layout.optionsInRow = true;
+    s.answer.digits = Num::SingleDigits;  // the boxes are read in single precision
+    s.answer.box = BIND(w, Text6);
+    s.answer.caption = BIND(w, Label6);
+    s.answer.unit = BIND(w, Label4);
+    s.layout.helpLeftOfResult = true;
+    s.answer.workLine = BIND(w, Text4);
+    s.messages.checkStyle = Form::InformationStyle;
+    s.messages.trap = QStringLiteral("Missing data.");
+    s.leaving.parent = QStringLiteral("frmEnergy");
+    s.leaving.unloadBeforeShow = true;
+    s.layout.tabOrder = QStringList{"Text1", "Text2", "Text3", "Text5", "cmdOk", "cmdClear", "cmdCancel", "opt1", "opt2",
+                                    "opt3", "Text6", "Text4", "cmdPrint", "cmdHelp"};
+    s.messages.help = QStringLiteral(
         "There is a relationship between chemical change and electric energy. This is very useful in electrolysis. "
         "The amount of chemical change produced is proportional to the quantity of electrical charge passing through "
         "a cell. A given quantity of electricity produces the same number of equivalents of any substance.  ");

@@ -12,8 +12,8 @@ CalculatorForm::Design freezing(frmFreezing& w) {
     using Option = CalculatorForm::Option;
     CalculatorForm::Design s;
     s.caption = QStringLiteral("Freezing Point / Boiling Point Changes");
-    s.fontFamily = QStringLiteral("Times New Roman");
-    s.pointSize = 9.75;
+    s.layout.fontFamily = QStringLiteral("Times New Roman");
+    s.layout.pointSize = 9.75;
     s.inputs = {
         Input{.name = BIND(w, Text1), .prompt = QStringLiteral("Enter one of the above temperature changes."),
               .promptName = BIND(w, Label2), .toolTip = QStringLiteral("Enter a temperature change.")},
@@ -29,24 +29,24 @@ CalculatorForm::Design freezing(frmFreezing& w) {
         Option{.name = BIND(w, opt1), .caption = QStringLiteral("Freezing point")},
         Option{.name = BIND(w, opt2), .caption = QStringLiteral("Boiling point")},
     };
-    s.optionsInRow = true;
-    s.answerName = BIND(w, Text4);
-    s.resultName = BIND(w, Label5);
-    s.resultCaption = QStringLiteral("The final temperature is ");
-    s.unitName = BIND(w, Label1);
-    s.unitCaption = QStringLiteral("Celsius");
-    s.workLineName = BIND(w, Text5);
-    s.singleResult = true;
-    s.parent = QStringLiteral("frmSolutions");
-    s.onLoad = {{.window = QStringLiteral("frmSolutions"), .action = Form::Action::Hide}};
+    s.layout.optionsInRow = true;
+    s.answer.box = BIND(w, Text4);
+    s.answer.caption = BIND(w, Label5);
+    s.answer.captionText = QStringLiteral("The final temperature is ");
+    s.answer.unit = BIND(w, Label1);
+    s.answer.unitText = QStringLiteral("Celsius");
+    s.answer.workLine = BIND(w, Text5);
+    s.answer.singleResult = true;
+    s.leaving.parent = QStringLiteral("frmSolutions");
+    s.leaving.onLoad = {{.window = QStringLiteral("frmSolutions"), .action = Form::Action::Hide}};
     // Fixed once the load has filled the list: the widest stored name or number
     // widens the list and the window with it.
-    s.fixedBorder = false;
-    s.tabOrder = {QStringLiteral("Text1"),    QStringLiteral("Text2"),   QStringLiteral("Text3"),
-                  QStringLiteral("cmdCancel"), QStringLiteral("cmdClear"), QStringLiteral("cmdOk"),
-                  QStringLiteral("lstList1"), QStringLiteral("opt1"),    QStringLiteral("opt2"),
-                  QStringLiteral("cmdPrint"), QStringLiteral("cmdHelp")};
-    s.helpText = QStringLiteral(
+    s.layout.fixedBorder = false;
+    s.layout.tabOrder = {QStringLiteral("Text1"),    QStringLiteral("Text2"),   QStringLiteral("Text3"),
+                         QStringLiteral("cmdCancel"), QStringLiteral("cmdClear"), QStringLiteral("cmdOk"),
+                         QStringLiteral("lstList1"), QStringLiteral("opt1"),    QStringLiteral("opt2"),
+                         QStringLiteral("cmdPrint"), QStringLiteral("cmdHelp")};
+    s.messages.help = QStringLiteral(
         "The freezing point and the boiling point of a solution can be changed by adding a quantity of a solute to "
         "it. How much the freezing point and the boiling point change depends upon the substance involved. The "
         "molality of the substance is one factor in determining the amount of change. The other factor is the "

@@ -29,22 +29,21 @@ CalculatorForm::Design halfLife(frmHalfLife& w) {
                .result = QStringLiteral("The final quantity is "), .unit = QStringLiteral("atoms"),
                .emptied = {0, 1, 2}},
     };
-    s.optionsInRow = true;
-    s.answerName = BIND(w, Text3);
-    s.resultName = BIND(w, Label4);
-    s.unitName = BIND(w, Label6);
-    s.helpLeftOfResult = true;
-    s.workLineName = BIND(w, Text5);
-    s.format = CalculatorForm::Format::DefaultDouble;
-    s.answerChars = 21;  // -7.07106781186548E+19
-    s.checkStyle = Form::InformationStyle;
-    s.trapText = QStringLiteral("Data Entry Error.");
-    s.parent = QStringLiteral("frmEnergy");
-    s.unloadBeforeShow = true;
+    s.layout.optionsInRow = true;
+    s.answer.box = BIND(w, Text3);
+    s.answer.caption = BIND(w, Label4);
+    s.answer.unit = BIND(w, Label6);
+    s.layout.helpLeftOfResult = true;
+    s.answer.workLine = BIND(w, Text5);
+    s.answer.format = CalculatorForm::Format::DefaultDouble;
+    s.messages.checkStyle = Form::InformationStyle;
+    s.messages.trap = QStringLiteral("Data Entry Error.");
+    s.leaving.parent = QStringLiteral("frmEnergy");
+    s.leaving.unloadBeforeShow = true;
     s.clearSelectsFirstOption = true;
-    s.tabOrder = QStringList{"Text1", "Text2", "Text4", "cmdOk", "cmdClear", "cmdCancel", "Text3", "opt1", "opt2",
-                             "Text5", "cmdPrint", "cmdHelp"};
-    s.helpText = QStringLiteral(
+    s.layout.tabOrder = QStringList{"Text1", "Text2", "Text4", "cmdOk", "cmdClear", "cmdCancel", "Text3", "opt1", "opt2",
+                                    "Text5", "cmdPrint", "cmdHelp"};
+    s.messages.help = QStringLiteral(
         "Unstable nuclei tend to breakdown into a more stable form. In the process, new elements are formed due to "
         "the new nuclei that are formed. The rate that a nucleus breaks down is its half life. Different elements "
         "break down at different rates. Knowing the half life and the original amount allows you to determine the "
@@ -54,6 +53,7 @@ CalculatorForm::Design halfLife(frmHalfLife& w) {
 }  // namespace
 
 frmHalfLife::frmHalfLife() : CalculatorForm(halfLife(*this)) {
+    widenAnswer();
     // In screen order; a text that is no number goes to the trap.
     addCheck(
         [this] {
@@ -82,4 +82,10 @@ std::optional<CalculatorForm::Result> frmHalfLife::calculate() {
                                                                  QStringLiteral(")")};
     return Result{Energy::halfLifeTime(h, i, last), Num::text(h) + QStringLiteral(" * log2(") + Num::text(i) +
                                                         QStringLiteral(" / ") + Num::text(last) + QStringLiteral(")")};
+}
+
+void frmHalfLife::widenAnswer() {
+    // The longest answer, -7.07106781186548E+19, shows whole.
+    const QString digits(21, QLatin1Char('0'));
+    Text3->setMinimumWidth(Text3->fontMetrics().horizontalAdvance(digits) + Text3->sizeHint().height());
 }

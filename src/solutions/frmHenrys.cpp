@@ -13,16 +13,16 @@ CalculatorForm::Design henrys(frmHenrys& w) {
         Input{.name = BIND(w, Text2), .prompt = QStringLiteral("Enter the pressure in atmospheres"),
               .promptName = BIND(w, Label3)},
     };
-    s.answerName = BIND(w, Text3);
-    s.resultName = BIND(w, Label4);
-    s.resultCaption = QStringLiteral("The solubility is ");
-    s.workLineName = BIND(w, Text4);
-    s.singleResult = true;
-    s.parent = QStringLiteral("frmSolutions");
-    s.tabOrder = {QStringLiteral("Text1"), QStringLiteral("Text2"), QStringLiteral("cmdCancel"),
-                  QStringLiteral("cmdClear"), QStringLiteral("cmdOk"), QStringLiteral("cmdPrint"),
-                  QStringLiteral("cmdHelp")};
-    s.helpText = QStringLiteral(
+    s.answer.box = BIND(w, Text3);
+    s.answer.caption = BIND(w, Label4);
+    s.answer.captionText = QStringLiteral("The solubility is ");
+    s.answer.workLine = BIND(w, Text4);
+    s.answer.singleResult = true;
+    s.leaving.parent = QStringLiteral("frmSolutions");
+    s.layout.tabOrder = {QStringLiteral("Text1"), QStringLiteral("Text2"), QStringLiteral("cmdCancel"),
+                         QStringLiteral("cmdClear"), QStringLiteral("cmdOk"), QStringLiteral("cmdPrint"),
+                         QStringLiteral("cmdHelp")};
+    s.messages.help = QStringLiteral(
         "The amount of a gas that can be dissolved into a liquid depends upon the pressure exerted by the gas. The "
         "greater the pressure, the more of the gas that can be dissolved into the liquid. Carbonated beverages are a "
         "good example. CO2 is forced under pressure into the beverage. The solubility of the gas depends upon the "

@@ -6,8 +6,8 @@ CalculatorForm::Design molarity(frmMolarity& w) {
     using Option = CalculatorForm::Option;
     CalculatorForm::Design s;
     s.caption = QStringLiteral("Molarity / Molality");
-    s.fontFamily = QStringLiteral("Times New Roman");
-    s.pointSize = 9.75;
+    s.layout.fontFamily = QStringLiteral("Times New Roman");
+    s.layout.pointSize = 9.75;
     const QString keys = QStringLiteral(".\b");
     s.inputs = {
         Input{.name = BIND(w, Text1), .prompt = QStringLiteral("Enter the moles of solute"),
@@ -25,15 +25,15 @@ CalculatorForm::Design molarity(frmMolarity& w) {
                .prompts = {QString(), QStringLiteral("Enters the kilograms of solvent.")},
                .result = QStringLiteral("The molality is "), .unit = QStringLiteral("m")},
     };
-    s.answerName = BIND(w, Text3);
-    s.resultName = BIND(w, Label4);
-    s.unitName = BIND(w, Label5);
-    s.workLineName = BIND(w, Text4);
-    s.trapText = QStringLiteral("Data entry error");
-    s.parent = QStringLiteral("frmSolutions");
-    s.onLoad = {Form::Step{.window = QStringLiteral("frmSolutions"), .action = Form::Action::Hide},
-                Form::Step{.window = QStringLiteral("frmSolutions"), .action = Form::Action::Unload}};
-    s.helpText = QStringLiteral(
+    s.answer.box = BIND(w, Text3);
+    s.answer.caption = BIND(w, Label4);
+    s.answer.unit = BIND(w, Label5);
+    s.answer.workLine = BIND(w, Text4);
+    s.messages.trap = QStringLiteral("Data entry error");
+    s.leaving.parent = QStringLiteral("frmSolutions");
+    s.leaving.onLoad = {Form::Step{.window = QStringLiteral("frmSolutions"), .action = Form::Action::Hide},
+                        Form::Step{.window = QStringLiteral("frmSolutions"), .action = Form::Action::Unload}};
+    s.messages.help = QStringLiteral(
         "Determining the concentration of a solution is an important chemical function. Materials must be of a "
         "certain concentration in order to react properly. Molarity refers to the number of moles per liter of "
         "solution. Molality is the number of moles per kilogram of solvent. Knowing these allows you to prepare a "

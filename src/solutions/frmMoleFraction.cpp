@@ -5,8 +5,8 @@ CalculatorForm::Design moleFraction(frmMoleFraction& w) {
     using Input = CalculatorForm::Input;
     CalculatorForm::Design s;
     s.caption = QStringLiteral("Mole Fraction / Percent");
-    s.fontFamily = QStringLiteral("Times New Roman");
-    s.pointSize = 9.75;
+    s.layout.fontFamily = QStringLiteral("Times New Roman");
+    s.layout.pointSize = 9.75;
     // Enter runs Ok as the default button only.
     s.inputs = {
         Input{.name = BIND(w, Text1), .prompt = QStringLiteral("Mass of solute"),
@@ -20,25 +20,25 @@ CalculatorForm::Design moleFraction(frmMoleFraction& w) {
     };
     s.heading = QStringLiteral("Enter the mass and molecular weight for the solute and the solvent.");
     s.headingName = BIND(w, Label5);
-    s.answerName = BIND(w, Text6);
-    s.resultName = BIND(w, Label6);
-    s.resultCaption = QStringLiteral("Mole Fraction");
-    s.workLineName = BIND(w, Text5);
-    s.singleResult = true;
-    s.checkStyle = Form::InformationStyle;
-    s.trapStyle = Form::InformationStyle;
+    s.answer.box = BIND(w, Text6);
+    s.answer.caption = BIND(w, Label6);
+    s.answer.captionText = QStringLiteral("Mole Fraction");
+    s.answer.workLine = BIND(w, Text5);
+    s.answer.singleResult = true;
+    s.messages.checkStyle = Form::InformationStyle;
+    s.messages.trapStyle = Form::InformationStyle;
     s.enablingInputs = {};
     s.okStartsDisabled = false;
-    s.tabOrder = {QStringLiteral("Text1"), QStringLiteral("Text2"),    QStringLiteral("Text3"),
-                  QStringLiteral("Text4"), QStringLiteral("cmdOk"),    QStringLiteral("cmdClear"),
-                  QStringLiteral("cmdPrint"), QStringLiteral("cmdCancel"), QStringLiteral("cmdHelp")};
-    s.helpText = QStringLiteral(
+    s.layout.tabOrder = {QStringLiteral("Text1"), QStringLiteral("Text2"),    QStringLiteral("Text3"),
+                         QStringLiteral("Text4"), QStringLiteral("cmdOk"),    QStringLiteral("cmdClear"),
+                         QStringLiteral("cmdPrint"), QStringLiteral("cmdCancel"), QStringLiteral("cmdHelp")};
+    s.messages.help = QStringLiteral(
         " Another way to express solution concentration is through the mole fraction.  The Mole Fraction is the "
         "moles of solute divided by the sum of the moles of solute and moles of solvent.   In a solution, the total "
         "of the mole fractions must equal 1.");
     // Buttons from the left: Cancel, Print, Clear, Ok.
-    s.buttonOrder = {QStringLiteral("cmdCancel"), QStringLiteral("cmdPrint"), QStringLiteral("cmdClear"),
-                     QStringLiteral("cmdOk")};
+    s.layout.buttonOrder = {QStringLiteral("cmdCancel"), QStringLiteral("cmdPrint"), QStringLiteral("cmdClear"),
+                            QStringLiteral("cmdOk")};
     return s;
 }
 }  // namespace

@@ -23,18 +23,18 @@ CalculatorForm::Design solubility(frmSolubilityConstants& w) {
     };
     s.heading = QStringLiteral("Enter the following data from a balanced equation.");
     s.headingName = BIND(w, Label6);
-    s.answerName = BIND(w, Text3);
-    s.resultName = BIND(w, Label4);
-    s.resultCaption = QStringLiteral("The solubility product constant (Ksp) is ");
-    s.helpLeftOfResult = true;
-    s.workLineName = BIND(w, Text4);
-    s.checkStyle = Form::InformationStyle;
-    s.trapStyle = s.checkStyle;
-    s.trapText = QStringLiteral("Data Entry Error");
-    s.tabOrder = {QStringLiteral("Text1"),  QStringLiteral("Text5"),     QStringLiteral("Text2"),
-                  QStringLiteral("Text6"),  QStringLiteral("cmdOk"),     QStringLiteral("cmdClear"),
-                  QStringLiteral("cmdCancel"), QStringLiteral("cmdPrint"), QStringLiteral("cmdHelp")};
-    s.helpText = QStringLiteral(
+    s.answer.box = BIND(w, Text3);
+    s.answer.caption = BIND(w, Label4);
+    s.answer.captionText = QStringLiteral("The solubility product constant (Ksp) is ");
+    s.layout.helpLeftOfResult = true;
+    s.answer.workLine = BIND(w, Text4);
+    s.messages.checkStyle = Form::InformationStyle;
+    s.messages.trapStyle = s.messages.checkStyle;
+    s.messages.trap = QStringLiteral("Data Entry Error");
+    s.layout.tabOrder = {QStringLiteral("Text1"),  QStringLiteral("Text5"),     QStringLiteral("Text2"),
+                         QStringLiteral("Text6"),  QStringLiteral("cmdOk"),     QStringLiteral("cmdClear"),
+                         QStringLiteral("cmdCancel"), QStringLiteral("cmdPrint"), QStringLiteral("cmdHelp")};
+    s.messages.help = QStringLiteral(
         "The solubility product constant provides the ability to measure the solubility of a salt. It can be used to "
         "determine if  preciptiation will occur when a salt and a solution are  mixed or when two solutions are "
         "mixed. Precipitation will occur if the ion product exceeds the Ksp.  You derive these from a balanced "

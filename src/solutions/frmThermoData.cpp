@@ -39,21 +39,21 @@ CalculatorForm::Design thermoData(frmThermoData& w) {
                            QStringLiteral("Enter the entropy for the reaction."), QStringLiteral("")},
                .result = QStringLiteral("The free energy for the reaction is "), .unit = kJ, .hidden = {3}},
     };
-    s.optionsInRow = true;
-    s.answerName = BIND(w, Text4);
-    s.resultName = BIND(w, Label4);
-    s.unitName = BIND(w, Label6);
-    s.helpLeftOfResult = true;
-    s.workLineName = BIND(w, Text6);
-    s.format = CalculatorForm::Format::DefaultSingle;
-    s.keyStyle.title = QStringLiteral("ThermoData");
-    s.checkStyle = Form::InformationStyle;
-    s.trapText = QStringLiteral("Data entry error.");
-    s.parent = QStringLiteral("frmEnergy");
-    s.unloadBeforeShow = true;
-    s.tabOrder = QStringList{"Text1", "Text2", "Text3", "Text5", "cmdOk", "cmdClear", "cmdCancel", "opt1", "opt2",
-                             "opt3", "Text4", "Text6", "cmdPrint", "cmdHelp"};
-    s.helpText = QStringLiteral(
+    s.layout.optionsInRow = true;
+    s.answer.box = BIND(w, Text4);
+    s.answer.caption = BIND(w, Label4);
+    s.answer.unit = BIND(w, Label6);
+    s.layout.helpLeftOfResult = true;
+    s.answer.workLine = BIND(w, Text6);
+    s.answer.format = CalculatorForm::Format::DefaultSingle;
+    s.messages.keyStyle.title = QStringLiteral("ThermoData");
+    s.messages.checkStyle = Form::InformationStyle;
+    s.messages.trap = QStringLiteral("Data entry error.");
+    s.leaving.parent = QStringLiteral("frmEnergy");
+    s.leaving.unloadBeforeShow = true;
+    s.layout.tabOrder = QStringList{"Text1", "Text2", "Text3", "Text5", "cmdOk", "cmdClear", "cmdCancel", "opt1", "opt2",
+                                    "opt3", "Text4", "Text6", "cmdPrint", "cmdHelp"};
+    s.messages.help = QStringLiteral(
         "Enthalpy is the heat content of a substance. Enthalpy change is the change in heat content. Sometimes heat "
         "is absorbed and sometimes it is given off. Entropy is a measure of  disorder. The more disordered the system "
         "is, the greater the entropy. The more orderly, the lower the entropy. Gibbs free energy considers enthalpy "

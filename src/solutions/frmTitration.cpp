@@ -10,7 +10,7 @@ CalculatorForm::Design titration(frmTitration& w) {
     using Input = CalculatorForm::Input;
     using Option = CalculatorForm::Option;
     CalculatorForm::Design s = EquilibriumShape::design(QStringLiteral("Titration"));
-    s.format = CalculatorForm::Format::Fixed;
+    s.answer.format = CalculatorForm::Format::Fixed;
     const QString concentrationTip = QStringLiteral("Enter the molarity/molality.");
     const QString volumeTip = QStringLiteral("Enter a valid number for the volume.");
     // Enter runs Ok from the base's boxes and the ratio, not from the acid's.
@@ -42,20 +42,20 @@ CalculatorForm::Design titration(frmTitration& w) {
     };
     s.heading = QStringLiteral("Leave one of the first four boxes empty.");
     s.headingName = BIND(w, Label1);
-    s.optionsInRow = true;
-    s.answerName = BIND(w, Text5);
-    s.resultName = BIND(w, Label6);
-    s.helpLeftOfResult = true;
-    s.workLineName = BIND(w, Text7);
-    s.singleResult = true;
-    s.checkStyle = Form::InformationStyle;
+    s.layout.optionsInRow = true;
+    s.answer.box = BIND(w, Text5);
+    s.answer.caption = BIND(w, Label6);
+    s.layout.helpLeftOfResult = true;
+    s.answer.workLine = BIND(w, Text7);
+    s.answer.singleResult = true;
+    s.messages.checkStyle = Form::InformationStyle;
     s.clearSelectsFirstOption = true;
-    s.trapText = QStringLiteral("Data Entry Error.");
-    s.tabOrder = {QStringLiteral("Text1"),  QStringLiteral("Text2"),    QStringLiteral("Text3"),
-                  QStringLiteral("Text4"),  QStringLiteral("Text6"),    QStringLiteral("cmdOk"),
-                  QStringLiteral("cmdPrint"), QStringLiteral("cmdClear"), QStringLiteral("cmdCancel"),
-                  QStringLiteral("opt1"),   QStringLiteral("opt2"),     QStringLiteral("cmdHelp")};
-    s.helpText = QStringLiteral(
+    s.messages.trap = QStringLiteral("Data Entry Error.");
+    s.layout.tabOrder = {QStringLiteral("Text1"),  QStringLiteral("Text2"),    QStringLiteral("Text3"),
+                         QStringLiteral("Text4"),  QStringLiteral("Text6"),    QStringLiteral("cmdOk"),
+                         QStringLiteral("cmdPrint"), QStringLiteral("cmdClear"), QStringLiteral("cmdCancel"),
+                         QStringLiteral("opt1"),   QStringLiteral("opt2"),     QStringLiteral("cmdHelp")};
+    s.messages.help = QStringLiteral(
         "Titration is the procedure by which a solution of known concentration is used to determine the "
         "concentration of an unknown solution. The most common titrations are those between an acid and a base. This "
         "is referred to as neutralization. An indicator is used to help visualize the endpoint. ");

@@ -30,16 +30,16 @@ CalculatorForm::Design ionization(frmionizationConstant& w) {
     s.heading = QStringLiteral("Enter all of the following data from a balanced equation.");
     s.headingName = BIND(w, Label8);
     s.enablingInputs = {2};  // the concentration of product 1
-    s.answerName = BIND(w, Text4);
-    s.resultName = BIND(w, Label4);
-    s.resultCaption = QStringLiteral("The ionization constant is ");
-    s.helpLeftOfResult = true;
-    s.workLineName = BIND(w, Text5);
-    s.singleResult = true;
-    s.checkStyle = Form::InformationStyle;
-    s.trapText = QStringLiteral("Data Entry Error");
-    s.unloadBeforeShow = true;
-    s.helpText = QStringLiteral(
+    s.answer.box = BIND(w, Text4);
+    s.answer.caption = BIND(w, Label4);
+    s.answer.captionText = QStringLiteral("The ionization constant is ");
+    s.layout.helpLeftOfResult = true;
+    s.answer.workLine = BIND(w, Text5);
+    s.answer.singleResult = true;
+    s.messages.checkStyle = Form::InformationStyle;
+    s.messages.trap = QStringLiteral("Data Entry Error");
+    s.leaving.unloadBeforeShow = true;
+    s.messages.help = QStringLiteral(
         "When an ionic molecule dissolves in water, its ions separate into solution. The ionization constant is  the "
         "concentration of the products raised to their coefficients divided by the concentrations of the reactants "
         "raised to their coefficients.  The larger the ionization constant, the more of the ions that are produced "
