@@ -16,27 +16,23 @@ CalculatorForm::Design moles(fmrMoles& w) {
     CalculatorForm::Design s;
     s.caption = QStringLiteral("Mole Calculations - Elements Only");
     s.inputs = {
-        Input{.name = QStringLiteral("txtMoles1"), .prompt = QStringLiteral("Enter an amount"),
-              .promptName = QStringLiteral("lblMoles1"),
+        Input{.name = BIND(w, txtMoles1), .prompt = QStringLiteral("Enter an amount"),
+              .promptName = BIND(w, lblMoles1),
               .toolTip = QStringLiteral("Enter a number of grams, atoms or moles for elements only."),
-              .keys = QStringLiteral(".E+\b\r"),  // Enter runs Ok, also while Ok is disabled
-              .box = &w.txtMoles1, .label = &w.lblMoles1},
+              // Enter runs Ok, also while Ok is disabled.
+              .keys = QStringLiteral(".E+\b\r")},
     };
-    s.answerName = QStringLiteral("txtMoles3");
-    s.resultName = QStringLiteral("lblMoles4");
-    s.resultCaption = QStringLiteral("The result is");
-    s.answerToolTip = QStringLiteral("This is your final answer.");
-    s.unitName = QStringLiteral("lblMoles5");
-    s.workLineName = QStringLiteral("Text1");
-    s.result = &w.lblMoles4;
-    s.answer = &w.txtMoles3;
-    s.unit = &w.lblMoles5;
-    s.work = &w.Text1;
-    s.checkStyle = {.title = QStringLiteral("Moles")};
-    s.trapText = QStringLiteral("Data Entry Error");
+    s.answer.box = BIND(w, txtMoles3);
+    s.answer.caption = BIND(w, lblMoles4);
+    s.answer.captionText = QStringLiteral("The result is");
+    s.answer.toolTip = QStringLiteral("This is your final answer.");
+    s.answer.unit = BIND(w, lblMoles5);
+    s.answer.workLine = BIND(w, Text1);
+    s.messages.checkStyle = {.title = QStringLiteral("Moles")};
+    s.messages.trap = QStringLiteral("Data Entry Error");
     s.escapeCancels = false;
-    s.parent = QStringLiteral("frmMoleChoice");
-    s.helpText = QStringLiteral(
+    s.leaving.parent = QStringLiteral("frmMoleChoice");
+    s.messages.help = QStringLiteral(
         "A mole is a convenient unit of measurement in chemistry. It is equivalent to 1 gram molecular weight of "
         "that element. It is also equal to 6.02E23 atoms of that element. For example, 1 mole of carbon is equal to "
         "12.011 grams of carbon. 1 mole of carbon is also equal to 6.02E23 atoms of carbon. The three are equal to "
@@ -47,19 +43,14 @@ CalculatorForm::Design moles(fmrMoles& w) {
     return s;
 }
 
-QRadioButton* unitOption(QGroupBox* frame, const char* name, const char* caption) {
-    auto* r = new QRadioButton(QLatin1String(caption), frame);
-    r->setObjectName(QLatin1String(name));
-    frame->layout()->addWidget(r);
-    return r;
+void unitOption(Form* form, QGroupBox* frame, const Form::Bound<QRadioButton>& name, const char* caption) {
+    frame->layout()->addWidget(form->bind(name, new QRadioButton(QLatin1String(caption), frame)));
 }
 
-QGroupBox* unitFrame(QWidget* parent, const char* name, const char* caption, const char* tip) {
-    auto* f = new QGroupBox(QLatin1String(caption), parent);
-    f->setObjectName(QLatin1String(name));
+void unitFrame(Form* form, const Form::Bound<QGroupBox>& name, const char* caption, const char* tip) {
+    auto* f = form->bind(name, new QGroupBox(QLatin1String(caption), form));
     f->setToolTip(QLatin1String(tip));
     new QVBoxLayout(f);
-    return f;
 }
 
 // Weights go in the box with "." as the decimal point, as the student types them.
@@ -81,20 +72,18 @@ fmrMoles::fmrMoles() : CalculatorForm(moles(*this)) {
     cmdClear->setToolTip(QStringLiteral("Clear all entries to start over."));
     cmdCancel->setToolTip(QStringLiteral("Close this screen and return to the main screen."));
 
-    Frame1 = unitFrame(this, "Frame1", "From", "Select a unit for the mass you entered.");
-    optMoles1 = unitOption(Frame1, "optMoles1", "Moles");
-    optMoles2 = unitOption(Frame1, "optMoles2", "Grams");
-    optMoles3 = unitOption(Frame1, "optMoles3", "Atoms");
-    Frame2 = unitFrame(this, "Frame2", "To", "Select the unit you want to convert the mass to.");
-    optMoles4 = unitOption(Frame2, "optMoles4", "Moles");
+    unitFrame(this, BIND(*this, Frame1), "From", "Select a unit for the mass you entered.");
+    unitOption(this, Frame1, BIND(*this, optMoles1), "Moles");
+    unitOption(this, Frame1, BIND(*this, optMoles2), "Grams");
+    unitOption(this, Frame1, BIND(*this, optMoles3), "Atoms");
+    unitFrame(this, BIND(*this, Frame2), "To", "Select the unit you want to convert the mass to.");
+    unitOption(this, Frame2, BIND(*this, optMoles4), "Moles");
     optMoles4->setToolTip(QStringLiteral("Select what unit you want to convert the mass to."));
-    optMoles5 = unitOption(Frame2, "optMoles5", "Grams");
-    optMoles6 = unitOption(Frame2, "optMoles6", "Atoms");
+    unitOption(this, Frame2, BIND(*this, optMoles5), "Grams");
+    unitOption(this, Frame2, BIND(*this, optMoles6), "Atoms");
 
-    lblMoles2 = new QLabel(QStringLiteral("Select an element"), this);
-    lblMoles2->setObjectName(QStringLiteral("lblMoles2"));
-    lstList1 = new QListWidget(this);
-    lstList1->setObjectName(QStringLiteral("lstList1"));
+    bind(BIND(*this, lblMoles2), new QLabel(QStringLiteral("Select an element"), this));
+    bind(BIND(*this, lstList1), new QListWidget(this));
     lstList1->setToolTip(QStringLiteral("Select an element whose weight you want to work with."));
     lstList1->setAccessibleName(lblMoles2->text());
     lstList1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
@@ -104,10 +93,8 @@ fmrMoles::fmrMoles() : CalculatorForm(moles(*this)) {
     lstList1->setMinimumWidth(fm.horizontalAdvance(QString(16, QLatin1Char('M'))) + 40);
     lstList1->setMinimumHeight(fm.lineSpacing() * 9);
 
-    lblMoles3 = new QLabel(QStringLiteral("At. Wt."), this);
-    lblMoles3->setObjectName(QStringLiteral("lblMoles3"));
-    txtMoles2 = new QLineEdit(this);
-    txtMoles2->setObjectName(QStringLiteral("txtMoles2"));
+    bind(BIND(*this, lblMoles3), new QLabel(QStringLiteral("At. Wt."), this));
+    bind(BIND(*this, txtMoles2), new QLineEdit(this));
     txtMoles2->setToolTip(QStringLiteral("This is the atomic weight of the element you chose."));
     txtMoles2->setAccessibleName(lblMoles3->text());
     TextGuard::lengthOnly(txtMoles2);  // a weight typed over is never cut

@@ -7,60 +7,56 @@
 
 namespace {
 // Weight and occurrence box numbers of the six rows.
-constexpr int Rows[6][2] = {{1, 2}, {3, 4}, {5, 6}, {8, 9}, {10, 11}, {12, 13}};
 
 CalculatorForm::Design averageMass(frmAverageMass& w) {
     CalculatorForm::Design s;
     s.caption = QStringLiteral("Average Atomic Mass");
     s.heading = QStringLiteral("Enter the weight and percentage for up to six isotopes.");
-    s.headingName = QStringLiteral("Label7");
-    s.headingLabel = &w.Label7;
+    s.headingName = BIND(w, Label7);
     // Weight and occurrence boxes and prompts of the six rows, in screen order.
-    QLineEdit** boxes[6][2] = {{&w.Text1, &w.Text2},   {&w.Text3, &w.Text4},   {&w.Text5, &w.Text6},
-                               {&w.Text8, &w.Text9},   {&w.Text10, &w.Text11}, {&w.Text12, &w.Text13}};
-    QLabel** labels[6][2] = {{&w.Label1, &w.Label2},   {&w.Label3, &w.Label4},   {&w.Label5, &w.Label6},
-                             {&w.Label8, &w.Label9},   {&w.Label10, &w.Label11}, {&w.Label12, &w.Label13}};
+    using Box = Form::Bound<QLineEdit>;
+    using Prompt = Form::Bound<QLabel>;
+    const Box boxes[6][2] = {{BIND(w, Text1), BIND(w, Text2)},   {BIND(w, Text3), BIND(w, Text4)},
+                             {BIND(w, Text5), BIND(w, Text6)},   {BIND(w, Text8), BIND(w, Text9)},
+                             {BIND(w, Text10), BIND(w, Text11)}, {BIND(w, Text12), BIND(w, Text13)}};
+    const Prompt labels[6][2] = {{BIND(w, Label1), BIND(w, Label2)},   {BIND(w, Label3), BIND(w, Label4)},
+                                 {BIND(w, Label5), BIND(w, Label6)},   {BIND(w, Label8), BIND(w, Label9)},
+                                 {BIND(w, Label10), BIND(w, Label11)}, {BIND(w, Label12), BIND(w, Label13)}};
     for (int r = 0; r < 6; ++r) {
         for (int k = 0; k < 2; ++k) {
-            const int n = Rows[r][k];
             const QString prompt =
                 k == 0 ? QStringLiteral("Weight of %1 #%2")
                              .arg(r == 0 ? QStringLiteral("isotope") : QStringLiteral("Isotope"))
                              .arg(r + 1)
                        : QStringLiteral("Occurence of isotope #%1").arg(r + 1);
-            s.inputs.append(CalculatorForm::Input{.name = QStringLiteral("Text%1").arg(n),
+            s.inputs.append(CalculatorForm::Input{.name = boxes[r][k],
                                                   .prompt = prompt,
-                                                  .promptName = QStringLiteral("Label%1").arg(n),
+                                                  .promptName = labels[r][k],
                                                   .keys = QStringLiteral(".E\r\b"),
-                                                  .enterSubmits = false,  // Enter reaches Ok as the default button
-                                                  .box = boxes[r][k],
-                                                  .label = labels[r][k]});
-            s.tabOrder.append(s.inputs.last().name);
+                                                  .enterSubmits = false});  // Enter reaches Ok as the default button
+            s.layout.tabOrder.append(s.inputs.last().name);
         }
     }
-    s.tabOrder << QStringLiteral("cmdOk") << QStringLiteral("cmdClear") << QStringLiteral("cmdPrint")
+    s.layout.tabOrder << QStringLiteral("cmdOk") << QStringLiteral("cmdClear") << QStringLiteral("cmdPrint")
                << QStringLiteral("cmdCancel") << QStringLiteral("cmdHelp");
-    s.answerName = QStringLiteral("Text14");
-    s.resultName = QStringLiteral("Label14");
-    s.resultCaption = QStringLiteral("The average atomic mass is ");
-    s.workLineName = QStringLiteral("Text7");
-    s.result = &w.Label14;
-    s.answer = &w.Text14;
-    s.work = &w.Text7;
-    s.singleResult = true;
-    s.checkStyle = Form::CriticalStyle;
-    s.trapStyle = Form::InformationStyle;
+    s.answer.box = BIND(w, Text14);
+    s.answer.caption = BIND(w, Label14);
+    s.answer.captionText = QStringLiteral("The average atomic mass is ");
+    s.answer.workLine = BIND(w, Text7);
+    s.answer.singleResult = true;
+    s.messages.checkStyle = Form::CriticalStyle;
+    s.messages.trapStyle = Form::InformationStyle;
     s.enablingInputs = {};
     // Each row: the weight at the left, the occurrence at the right; the
     // result below across both.
-    s.inputColumns = 2;
-    s.resultSpan = 2;
+    s.layout.inputColumns = 2;
+    s.layout.resultSpan = 2;
     // Buttons: Cancel, Print, Clear, Ok, and "?" at the right end.
-    s.buttonOrder = {QStringLiteral("cmdCancel"), QStringLiteral("cmdPrint"), QStringLiteral("cmdClear"),
-                     QStringLiteral("cmdOk"), QStringLiteral("cmdHelp")};
+    s.layout.buttonOrder = {QStringLiteral("cmdCancel"), QStringLiteral("cmdPrint"), QStringLiteral("cmdClear"),
+                            QStringLiteral("cmdOk"), QStringLiteral("cmdHelp")};
     s.okStartsDisabled = false;
-    s.parent = QStringLiteral("frmMoleChoice");
-    s.helpText = QStringLiteral(
+    s.leaving.parent = QStringLiteral("frmMoleChoice");
+    s.messages.help = QStringLiteral(
         "The atomic mass as seen on the periodic table is not a whole number but a decimal number. The reason is "
         "that there are different isotopes of each atom with different weights  plus the fact that each isotope "
         "occurs at a different rate. For each isotope, multiple  the weight times the percent of occurence and add "

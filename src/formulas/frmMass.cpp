@@ -9,58 +9,54 @@ CalculatorForm::Design mass(frmMass& w) {
     CalculatorForm::Design s;
     s.caption = QStringLiteral("Mass - Mass Relationships");
     s.heading = QStringLiteral("Enter data from a BALANCED equation in all boxes except the gram entry you wish to find.");
-    s.headingLabel = &w.Label1;
+    s.headingName = BIND(w, Label1);
     const QString coefficientKeys = QStringLiteral("\b\r");
     const QString gramKeys = QStringLiteral(".E+-\b\r");
     const QString weightKeys = QStringLiteral(".\b\r");
     s.inputs = {
-        Input{.name = QStringLiteral("Text14"), .prompt = QStringLiteral("Coefficient for the reactant."),
-              .promptName = QStringLiteral("Label15"),
+        Input{.name = BIND(w, Text14), .prompt = QStringLiteral("Coefficient for the reactant."),
+              .promptName = BIND(w, Label15),
               .toolTip = QStringLiteral("Enter the coefficient of one of the reactant molecules."),
-              .keys = coefficientKeys, .box = &w.Text14, .label = &w.Label15},
-        Input{.name = QStringLiteral("Text1"), .prompt = QStringLiteral("Grams"), .promptName = QStringLiteral("Label2"),
+              .keys = coefficientKeys},
+        Input{.name = BIND(w, Text1), .prompt = QStringLiteral("Grams"), .promptName = BIND(w, Label2),
               .toolTip = QStringLiteral("Enter a valid number unless you wish to find this value."),
-              .keys = gramKeys, .box = &w.Text1, .label = &w.Label2},
-        Input{.name = QStringLiteral("Text6"), .prompt = QStringLiteral("M.W."), .promptName = QStringLiteral("Label7"),
+              .keys = gramKeys},
+        Input{.name = BIND(w, Text6), .prompt = QStringLiteral("M.W."), .promptName = BIND(w, Label7),
               .toolTip = QStringLiteral("Enter the molecular weight of the reactant molecule."),
-              .keys = weightKeys, .box = &w.Text6, .label = &w.Label7},
-        Input{.name = QStringLiteral("Text17"), .prompt = QStringLiteral("Coefficient for the product."),
-              .promptName = QStringLiteral("Label18"),
+              .keys = weightKeys},
+        Input{.name = BIND(w, Text17), .prompt = QStringLiteral("Coefficient for the product."),
+              .promptName = BIND(w, Label18),
               .toolTip = QStringLiteral("Enter the coefficient of the other molecule."),
-              .keys = coefficientKeys, .box = &w.Text17, .label = &w.Label18},
-        Input{.name = QStringLiteral("Text4"), .prompt = QStringLiteral("Grams"), .promptName = QStringLiteral("Label5"),
+              .keys = coefficientKeys},
+        Input{.name = BIND(w, Text4), .prompt = QStringLiteral("Grams"), .promptName = BIND(w, Label5),
               .toolTip = QStringLiteral("Enter a valid number if other gram entry is empty or leave empty if you wish "
                                         "to find this value."),
-              .keys = gramKeys, .box = &w.Text4, .label = &w.Label5},
-        Input{.name = QStringLiteral("Text9"), .prompt = QStringLiteral("M.W."), .promptName = QStringLiteral("Label10"),
+              .keys = gramKeys},
+        Input{.name = BIND(w, Text9), .prompt = QStringLiteral("M.W."), .promptName = BIND(w, Label10),
               .toolTip = QStringLiteral("Enter the molecular weight of the other molecule."),
-              .keys = weightKeys, .box = &w.Text9, .label = &w.Label10},
+              .keys = weightKeys},
     };
-    s.answerName = QStringLiteral("Text13");
-    s.resultName = QStringLiteral("Label14");
-    s.resultCaption = QStringLiteral("The result is ");
-    s.unitName = QStringLiteral("Label22");
-    s.unitCaption = QStringLiteral("grams");
-    s.workLineName = QStringLiteral("Text2");
-    s.result = &w.Label14;
-    s.answer = &w.Text13;
-    s.unit = &w.Label22;
-    s.work = &w.Text2;
-    s.singleResult = true;
-    s.checkStyle = Form::InformationStyle;
-    s.trapText = QStringLiteral("Data entry error");
-    s.parent = QStringLiteral("frmReactionChoice");
-    s.unloadBeforeShow = true;
+    s.answer.box = BIND(w, Text13);
+    s.answer.caption = BIND(w, Label14);
+    s.answer.captionText = QStringLiteral("The result is ");
+    s.answer.unit = BIND(w, Label22);
+    s.answer.unitText = QStringLiteral("grams");
+    s.answer.workLine = BIND(w, Text2);
+    s.answer.singleResult = true;
+    s.messages.checkStyle = Form::InformationStyle;
+    s.messages.trap = QStringLiteral("Data entry error");
+    s.leaving.parent = QStringLiteral("frmReactionChoice");
+    s.leaving.unloadBeforeShow = true;
     s.enablingInputs = {CalculatorForm::AnyInput};
     // Each substance on one row: coefficient, grams, molecular weight; the
     // answer row below them.
-    s.inputColumns = 3;
-    s.resultColumn = 2;
-    s.tabOrder = {QStringLiteral("Text14"), QStringLiteral("Text1"), QStringLiteral("Text6"),
-                  QStringLiteral("Text17"), QStringLiteral("Text4"), QStringLiteral("Text9"),
-                  QStringLiteral("cmdOk"),  QStringLiteral("cmdClear"), QStringLiteral("cmdCancel"),
-                  QStringLiteral("cmdPrint"), QStringLiteral("cmdHelp")};
-    s.helpText = QStringLiteral("Once an equation is balanced, you can determine a couple of important quantities. "
+    s.layout.inputColumns = 3;
+    s.layout.resultColumn = 2;
+    s.layout.tabOrder = {QStringLiteral("Text14"), QStringLiteral("Text1"), QStringLiteral("Text6"),
+                         QStringLiteral("Text17"), QStringLiteral("Text4"), QStringLiteral("Text9"),
+                         QStringLiteral("cmdOk"),  QStringLiteral("cmdClear"), QStringLiteral("cmdCancel"),
+                         QStringLiteral("cmdPrint"), QStringLiteral("cmdHelp")};
+    s.messages.help = QStringLiteral("Once an equation is balanced, you can determine a couple of important quantities. "
                                 "For example, you can find out ")
                  + QStringLiteral("how many grams of a substance are required to produce a certain quantity of another "
                                   "substance. You ")

@@ -11,38 +11,34 @@ CalculatorForm::Design massEnergy(frmMassEnergy& w) {
     CalculatorForm::Design s;
     s.caption = QStringLiteral("Mass - Energy");
     s.heading = QStringLiteral("Enter the following data from a balanced equation.");
-    s.headingName = QStringLiteral("Label6");
-    s.headingLabel = &w.Label6;
+    s.headingName = BIND(w, Label6);
     // Enter reaches Ok as the default button.
     s.inputs = {
-        Input{.name = QStringLiteral("Text1"), .prompt = QStringLiteral("Coefficient for material in question"),
-              .promptName = QStringLiteral("Label1"), .enterSubmits = false, .box = &w.Text1, .label = &w.Label1},
-        Input{.name = QStringLiteral("Text2"), .prompt = QStringLiteral("Grams of material"),
-              .promptName = QStringLiteral("Label2"), .enterSubmits = false, .box = &w.Text2, .label = &w.Label2},
-        Input{.name = QStringLiteral("Text3"), .prompt = QStringLiteral("Molecular weight of material"),
-              .promptName = QStringLiteral("Label3"), .enterSubmits = false, .box = &w.Text3, .label = &w.Label3},
-        Input{.name = QStringLiteral("Text4"), .prompt = QStringLiteral("kJ gained / released"),
-              .promptName = QStringLiteral("Label4"),
+        Input{.name = BIND(w, Text1), .prompt = QStringLiteral("Coefficient for material in question"),
+              .promptName = BIND(w, Label1), .enterSubmits = false},
+        Input{.name = BIND(w, Text2), .prompt = QStringLiteral("Grams of material"),
+              .promptName = BIND(w, Label2), .enterSubmits = false},
+        Input{.name = BIND(w, Text3), .prompt = QStringLiteral("Molecular weight of material"),
+              .promptName = BIND(w, Label3), .enterSubmits = false},
+        Input{.name = BIND(w, Text4), .prompt = QStringLiteral("kJ gained / released"),
+              .promptName = BIND(w, Label4),
               .keys = QStringLiteral("-.\b\r"),  // energy given off is negative
-              .enterSubmits = false, .box = &w.Text4, .label = &w.Label4},
+              .enterSubmits = false},
     };
-    s.answerName = QStringLiteral("Text5");
-    s.resultName = QStringLiteral("Label5");
-    s.resultCaption = QStringLiteral("The heat energy is ");
-    s.workLineName = QStringLiteral("Text6");
-    s.result = &w.Label5;
-    s.answer = &w.Text5;
-    s.work = &w.Text6;
-    s.singleResult = true;
-    s.checkStyle = Form::InformationStyle;
-    s.trapStyle = Form::CriticalStyle;
+    s.answer.box = BIND(w, Text5);
+    s.answer.caption = BIND(w, Label5);
+    s.answer.captionText = QStringLiteral("The heat energy is ");
+    s.answer.workLine = BIND(w, Text6);
+    s.answer.singleResult = true;
+    s.messages.checkStyle = Form::InformationStyle;
+    s.messages.trapStyle = Form::CriticalStyle;
     s.enablingInputs = {};
     s.okStartsDisabled = false;
-    s.parent = QStringLiteral("frmMoleChoice");
-    s.tabOrder = {QStringLiteral("Text1"),    QStringLiteral("Text2"),     QStringLiteral("Text3"),
-                  QStringLiteral("Text4"),    QStringLiteral("cmdOk"),     QStringLiteral("cmdClear"),
-                  QStringLiteral("cmdCancel"), QStringLiteral("cmdHelp"),  QStringLiteral("cmdPrint")};
-    s.helpText = QStringLiteral(
+    s.leaving.parent = QStringLiteral("frmMoleChoice");
+    s.layout.tabOrder = {QStringLiteral("Text1"),    QStringLiteral("Text2"),     QStringLiteral("Text3"),
+                         QStringLiteral("Text4"),    QStringLiteral("cmdOk"),     QStringLiteral("cmdClear"),
+                         QStringLiteral("cmdCancel"), QStringLiteral("cmdHelp"),  QStringLiteral("cmdPrint")};
+    s.messages.help = QStringLiteral(
         "When moles of two substances react together, heat is either gained or lost. Which of the two happens  "
         "depends upon the substances reacting. If the product is more stable by releasing energy then that is  what "
         "will happen. If stability is greater when energy is absorbed that is also what will happen.  From  the data "
@@ -55,8 +51,7 @@ CalculatorForm::Design massEnergy(frmMassEnergy& w) {
 
 frmMassEnergy::frmMassEnergy() : CalculatorForm(massEnergy(*this)) {
     // The note goes under the energy box, the result row below it.
-    Label7 = new QLabel(QStringLiteral("This value is negative if energy is given off."), this);
-    Label7->setObjectName(QStringLiteral("Label7"));
+    bind(BIND(*this, Label7), new QLabel(QStringLiteral("This value is negative if energy is given off."), this));
     const int note = int(inputs.size());
     for (QWidget* w : QList<QWidget*>{Label5, Text5, cmdHelp}) inputGrid->removeWidget(w);
     inputGrid->addWidget(Label7, note, 1);

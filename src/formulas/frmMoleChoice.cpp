@@ -7,14 +7,14 @@ ChooserForm::Design moleChoice(frmMoleChoice& w) {
     d.caption = QStringLiteral("Mole Calculations");
     // Each button hides the chooser; the chosen window shows it again on closing.
     d.targets = {
-        Target{.name = QStringLiteral("cmdMoles"), .caption = QStringLiteral("Moles - Elements"),
-               .window = QStringLiteral("fmrMoles"), .button = &w.cmdMoles},
-        Target{.name = QStringLiteral("cmdAveAtMass"), .caption = QStringLiteral("Average Atomic Mass"),
-               .window = QStringLiteral("frmAverageMass"), .tabIndex = 1, .button = &w.cmdAveAtMass},
-        Target{.name = QStringLiteral("cmdMassEnergy"), .caption = QStringLiteral("Mass - Energy"),
-               .window = QStringLiteral("frmMassEnergy"), .tabIndex = 2, .button = &w.cmdMassEnergy},
-        Target{.name = QStringLiteral("cmdAtom"), .caption = QStringLiteral("Build An Atom"),
-               .window = QStringLiteral("frmBuildAtoms"), .tabIndex = 3, .button = &w.cmdAtom},
+        Target{.name = BIND(w, cmdMoles), .caption = QStringLiteral("Moles - Elements"),
+               .window = QStringLiteral("fmrMoles")},
+        Target{.name = BIND(w, cmdAveAtMass), .caption = QStringLiteral("Average Atomic Mass"),
+               .window = QStringLiteral("frmAverageMass"), .tabIndex = 1},
+        Target{.name = BIND(w, cmdMassEnergy), .caption = QStringLiteral("Mass - Energy"),
+               .window = QStringLiteral("frmMassEnergy"), .tabIndex = 2},
+        Target{.name = BIND(w, cmdAtom), .caption = QStringLiteral("Build An Atom"),
+               .window = QStringLiteral("frmBuildAtoms"), .tabIndex = 3},
     };
     d.cancelTabIndex = 4;
     d.defaultButton = QStringLiteral("cmdMoles");

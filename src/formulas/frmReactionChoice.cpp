@@ -6,10 +6,10 @@ ChooserForm::Design reactionChoice(frmReactionChoice& w) {
     ChooserForm::Design d;
     d.caption = QStringLiteral("Reaction Problems");
     d.targets = {
-        Target{.name = QStringLiteral("cmdBalancing"), .caption = QStringLiteral("Balancing Reactions"),
-               .window = QStringLiteral("frmReactions"), .tabIndex = 1, .button = &w.cmdBalancing},
-        Target{.name = QStringLiteral("cmdMassMass"), .caption = QStringLiteral("Mass/Mass Relationships"),
-               .window = QStringLiteral("frmMass"), .tabIndex = 2, .button = &w.cmdMassMass},
+        Target{.name = BIND(w, cmdBalancing), .caption = QStringLiteral("Balancing Reactions"),
+               .window = QStringLiteral("frmReactions"), .tabIndex = 1},
+        Target{.name = BIND(w, cmdMassMass), .caption = QStringLiteral("Mass/Mass Relationships"),
+               .window = QStringLiteral("frmMass"), .tabIndex = 2},
     };
     d.cancelTabIndex = 0;
     d.defaultButton = QStringLiteral("cmdBalancing");

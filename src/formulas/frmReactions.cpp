@@ -22,12 +22,12 @@ const QString Arrow = QStringLiteral("=>");
 CalculatorForm::Design reactions() {
     CalculatorForm::Design s;
     s.caption = QStringLiteral("Chemical Reactions");
-    s.checkStyle = {.title = QStringLiteral("Reactions")};
-    s.trapStyle = {.title = QStringLiteral("Reactions")};
+    s.messages.checkStyle = {.title = QStringLiteral("Reactions")};
+    s.messages.trapStyle = {.title = QStringLiteral("Reactions")};
     s.enablingInputs = {};  // the equation box enables Ok and Print
-    s.parent = QStringLiteral("frmReactionChoice");
-    s.unloadBeforeShow = true;
-    s.helpText =
+    s.leaving.parent = QStringLiteral("frmReactionChoice");
+    s.leaving.unloadBeforeShow = true;
+    s.messages.help =
         QStringLiteral("Balancing an equation requires counting how many of each type of atom there is on each side "
                        "of the equal sign. ")
         + QStringLiteral("If the number of each type of atom is not the same, then you must add the proper "
@@ -82,12 +82,9 @@ bool EquationBox::admitted(QChar c) {
 // ---- Window ----------------------------------------------------------------
 
 frmReactions::frmReactions() : CalculatorForm(reactions()) {
-    Label1 = new QLabel(QStringLiteral("Enter a chemical reaction to balance"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label4 = new QLabel(QStringLiteral("Ex.  CO2 + H2O => C6H12O6 + O2"), this);
-    Label4->setObjectName(QStringLiteral("Label4"));
-    RichTextBox1 = new EquationBox(this);
-    RichTextBox1->setObjectName(QStringLiteral("RichTextBox1"));
+    bind(BIND(*this, Label1), new QLabel(QStringLiteral("Enter a chemical reaction to balance"), this));
+    bind(BIND(*this, Label4), new QLabel(QStringLiteral("Ex.  CO2 + H2O => C6H12O6 + O2"), this));
+    bind(BIND(*this, RichTextBox1), new EquationBox(this));
     RichTextBox1->setToolTip(QStringLiteral(
         "Be careful to enter the equation as in the example above using the = sign and the > sign."));
     RichTextBox1->setAccessibleName(Label1->text());
@@ -100,14 +97,13 @@ frmReactions::frmReactions() : CalculatorForm(reactions()) {
     rowsAbove->addWidget(Label4);
     rowsAbove->addWidget(RichTextBox1);
 
-    QLineEdit** tips[] = {&txtReactions2, &txtReactions3, &txtReactions4, &txtReactions5, &txtReactions6};
+    const Bound<QLineEdit> tips[] = {BIND(*this, txtReactions2), BIND(*this, txtReactions3), BIND(*this, txtReactions4),
+                                     BIND(*this, txtReactions5), BIND(*this, txtReactions6)};
     for (int i = 0; i < 5; ++i) {
-        auto* t = new QLineEdit(this);
-        t->setObjectName(QStringLiteral("txtReactions%1").arg(i + 2));
+        auto* t = bind(tips[i], new QLineEdit(this));
         t->setReadOnly(true);
         t->setFrame(false);
         t->setAccessibleName(QStringLiteral("Tip %1").arg(i + 1));
-        *tips[i] = t;
         rowsAbove->addWidget(t);
     }
 
@@ -115,10 +111,8 @@ frmReactions::frmReactions() : CalculatorForm(reactions()) {
                     .boxName = QStringLiteral("Text1")};
     m_right = Column{.symbols = &Label3, .counts = &Text2, .name = QStringLiteral("Label3"),
                      .boxName = QStringLiteral("Text2")};
-    fraFrame1 = makeColumn(m_left, QStringLiteral("Atoms on the left"));
-    fraFrame1->setObjectName(QStringLiteral("fraFrame1"));
-    fraFrame2 = makeColumn(m_right, QStringLiteral("Atoms on the right"));
-    fraFrame2->setObjectName(QStringLiteral("fraFrame2"));
+    bind(BIND(*this, fraFrame1), makeColumn(m_left, QStringLiteral("Atoms on the left")));
+    bind(BIND(*this, fraFrame2), makeColumn(m_right, QStringLiteral("Atoms on the right")));
     auto* frames = new QHBoxLayout;
     frames->addWidget(fraFrame1);
     frames->addWidget(fraFrame2);
@@ -240,7 +234,6 @@ void frmReactions::Form_Load() {
 }
 
 bool frmReactions::Form_KeyDown(QKeyEvent* e) {
-    if (CalculatorForm::Form_KeyDown(e)) return true;
     // Enter in the equation box runs Ok, also while Ok is disabled.
     if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && RichTextBox1->hasFocus()) {
         cmdOk_Click();

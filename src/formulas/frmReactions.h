@@ -52,7 +52,7 @@ public:
     QList<QLineEdit*> Text2;
 
     void Form_Load() override;
-    bool Form_KeyDown(QKeyEvent* e) override;  // F1; Enter in the equation box
+    bool Form_KeyDown(QKeyEvent* e) override;  // Enter in the equation box
     void RichTextBox1_Change();
     // Both frames: the counts belong to the equation they were made for.
     void emptyAnswer() override;

@@ -15,33 +15,27 @@ CalculatorForm::Design makeDesign(frmWeightCalculations& w) {
     const QString keys = QStringLiteral(".Ee\b\r");
     // Enter reaches Ok through the default button.
     s.inputs = {
-        Input{.name = QStringLiteral("Text1"), .prompt = QStringLiteral("Enter the molecular weight"),
-              .promptName = QStringLiteral("Label1"), .keys = keys, .enterSubmits = false, .box = &w.Text1,
-              .label = &w.Label1},
-        Input{.name = QStringLiteral("Text2"), .prompt = QStringLiteral("Enter the quantity in question"),
-              .promptName = QStringLiteral("Label2"), .keys = keys, .enterSubmits = false, .box = &w.Text2,
-              .label = &w.Label2},
+        Input{.name = BIND(w, Text1), .prompt = QStringLiteral("Enter the molecular weight"),
+              .promptName = BIND(w, Label1), .keys = keys, .enterSubmits = false},
+        Input{.name = BIND(w, Text2), .prompt = QStringLiteral("Enter the quantity in question"),
+              .promptName = BIND(w, Label2), .keys = keys, .enterSubmits = false},
     };
-    s.frameName = QStringLiteral("Frame1");
+    s.frameName = BIND(w, Frame1);
     s.frameCaption = QStringLiteral("Select the unit for the quantity");
-    s.frameBox = &w.Frame1;
     s.options = {
-        Option{.name = QStringLiteral("Option1"), .caption = QStringLiteral("Molecules"), .button = &w.Option1},
-        Option{.name = QStringLiteral("Option2"), .caption = QStringLiteral("Grams"), .button = &w.Option2},
-        Option{.name = QStringLiteral("Option3"), .caption = QStringLiteral("Moles"), .button = &w.Option3},
+        Option{.name = BIND(w, Option1), .caption = QStringLiteral("Molecules")},
+        Option{.name = BIND(w, Option2), .caption = QStringLiteral("Grams")},
+        Option{.name = BIND(w, Option3), .caption = QStringLiteral("Moles")},
     };
-    s.optionsInRow = true;
-    s.answerName = QStringLiteral("Text3");
-    s.resultName = QStringLiteral("Label3");
-    s.resultCaption = Molecules;
-    s.workLineName = QStringLiteral("Text4");
-    s.result = &w.Label3;
-    s.answer = &w.Text3;
-    s.work = &w.Text4;
-    s.format = CalculatorForm::Format::DefaultSingle;
-    s.checkStyle = Form::CriticalStyle;
-    s.trapStyle = Form::InformationStyle;
-    s.helpText = QStringLiteral(
+    s.layout.optionsInRow = true;
+    s.answer.box = BIND(w, Text3);
+    s.answer.caption = BIND(w, Label3);
+    s.answer.captionText = Molecules;
+    s.answer.workLine = BIND(w, Text4);
+    s.answer.format = CalculatorForm::Format::DefaultSingle;
+    s.messages.checkStyle = Form::CriticalStyle;
+    s.messages.trapStyle = Form::InformationStyle;
+    s.messages.help = QStringLiteral(
                      "If you are given a quantity of a molecule in one unit, sometimes you need to have that quantity in ")
                  + QStringLiteral("another unit. For example, if you are given a quantity of a molecule in grams, you "
                                   "might want ")
@@ -54,8 +48,8 @@ CalculatorForm::Design makeDesign(frmWeightCalculations& w) {
     s.okStartsDisabled = false;
     s.escapeCancels = true;
     s.clearSelectsFirstOption = true;
-    s.parent = QStringLiteral("frmWeightChoice");
-    s.unloadBeforeShow = true;
+    s.leaving.parent = QStringLiteral("frmWeightChoice");
+    s.leaving.unloadBeforeShow = true;
     return s;
 }
 }  // namespace
@@ -64,18 +58,14 @@ frmWeightCalculations::frmWeightCalculations() : CalculatorForm(makeDesign(*this
     cmdPrint->setText(QStringLiteral("  Print"));
 
     // The desired unit, its options left to right as the first frame's.
-    Frame2 = new QGroupBox(QStringLiteral("Select the desired unit"), this);
-    Frame2->setObjectName(QStringLiteral("Frame2"));
+    bind(BIND(*this, Frame2), new QGroupBox(QStringLiteral("Select the desired unit"), this));
     auto* h2 = new QHBoxLayout(Frame2);
-    auto option = [this, h2](const char* name, const char* caption) {
-        auto* r = new QRadioButton(QLatin1String(caption), Frame2);
-        r->setObjectName(QLatin1String(name));
-        h2->addWidget(r);
-        return r;
+    auto option = [this, h2](const Bound<QRadioButton>& name, const char* caption) {
+        h2->addWidget(bind(name, new QRadioButton(QLatin1String(caption), Frame2)));
     };
-    Option4 = option("Option4", "Molecules");
-    Option5 = option("Option5", "Grams");
-    Option6 = option("Option6", "Moles");
+    option(BIND(*this, Option4), "Molecules");
+    option(BIND(*this, Option5), "Grams");
+    option(BIND(*this, Option6), "Moles");
     rowsAbove->addWidget(Frame2);
     // On the change of state, however the option was selected.
     connect(Option4, &QRadioButton::toggled, this, [this](bool on) { if (on) Option4_Click(); });

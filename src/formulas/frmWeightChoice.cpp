@@ -7,18 +7,15 @@ ChooserForm::Design weightChoice(frmWeightChoice& w) {
     d.caption = QStringLiteral("Molecular Weight Calculations");
     // Each button closes the chooser before it opens its window.
     d.targets = {
-        Target{.name = QStringLiteral("cmdCalculateWeight"), .caption = QStringLiteral("Calculate MolecularWeight"),
-               .window = QStringLiteral("frmWeights"), .leave = ChooserForm::Leave::Unload,
-               .button = &w.cmdCalculateWeight},
-        Target{.name = QStringLiteral("cmdCalculate"), .caption = QStringLiteral("Weight Calculations"),
-               .window = QStringLiteral("frmWeightCalculations"), .tabIndex = 1, .leave = ChooserForm::Leave::Unload,
-               .button = &w.cmdCalculate},
+        Target{.name = BIND(w, cmdCalculateWeight), .caption = QStringLiteral("Calculate MolecularWeight"),
+               .window = QStringLiteral("frmWeights"), .leave = ChooserForm::Leave::Unload},
+        Target{.name = BIND(w, cmdCalculate), .caption = QStringLiteral("Weight Calculations"),
+               .window = QStringLiteral("frmWeightCalculations"), .tabIndex = 1, .leave = ChooserForm::Leave::Unload},
     };
-    d.cancelName = QStringLiteral("cmdClose");
+    d.cancelName = BIND(w, cmdClose);
     d.cancelCaption = QStringLiteral("Close");
     d.cancelTabIndex = 2;
     d.buttonWidth = 220;
-    d.cancel = &w.cmdClose;
     return d;
 }
 }  // namespace

@@ -69,6 +69,7 @@ Weighing weighFormula(const QString& text) {
 }  // namespace
 
 frmWeights::frmWeights() {
+    showManualOnF1();
     setWindowTitle(QStringLiteral("Molecular Weights"));
     auto label = [this](const char* name, const QString& caption) {
         auto* l = new QLabel(caption, this);
@@ -187,10 +188,6 @@ void frmWeights::Form_Load() {
     }
     setFixedBorder();
     RichTextBox1->setFocus();
-}
-
-bool frmWeights::Form_KeyDown(QKeyEvent* e) {
-    return Forms::HelpKey(e);
 }
 
 void frmWeights::RichTextBox1_Change() {

@@ -34,7 +34,6 @@ public:
     QPushButton* cmdOk;
 
     void Form_Load() override;
-    bool Form_KeyDown(QKeyEvent* e) override;  // F1
     void cmdOk_Click();
     void cmdClear_Click();
     void cmdPrint_Click();

@@ -10,49 +10,42 @@ CalculatorForm::Design boyles(frmBoyles& w) {
     s.caption = QStringLiteral("Boyle's Law");
     const QString tip = QStringLiteral("Millimeters for pressure or liters for volume.");
     s.inputs = {
-        Input{.name = QStringLiteral("txtInitialVolume"), .promptName = QStringLiteral("Label3"), .toolTip = tip,
-              .keys = QStringLiteral(".E+\b"), .enterSubmits = false, .box = &w.txtInitialVolume,
-              .label = &w.Label3},
-        Input{.name = QStringLiteral("txtInitialPressure"), .promptName = QStringLiteral("Label4"), .toolTip = tip,
-              .keys = QStringLiteral(".E+\b\r"), .enterSubmits = false, .box = &w.txtInitialPressure,
-              .label = &w.Label4},
-        Input{.name = QStringLiteral("txtFinalEntry"), .promptName = QStringLiteral("Label1"), .toolTip = tip,
-              .keys = QStringLiteral(".E+\b\r"), .enterSubmits = false, .box = &w.txtFinalEntry,
-              .label = &w.Label1},
+        Input{.name = BIND(w, txtInitialVolume), .promptName = BIND(w, Label3), .toolTip = tip,
+              .keys = QStringLiteral(".E+\b"), .enterSubmits = false},
+        Input{.name = BIND(w, txtInitialPressure), .promptName = BIND(w, Label4), .toolTip = tip,
+              .keys = QStringLiteral(".E+\b\r"), .enterSubmits = false},
+        Input{.name = BIND(w, txtFinalEntry), .promptName = BIND(w, Label1), .toolTip = tip,
+              .keys = QStringLiteral(".E+\b\r"), .enterSubmits = false},
     };
     s.frameToolTip = QStringLiteral("Choose what you want to find.");
-    s.frameBox = &w.Frame1;
+    s.frameName = BIND(w, Frame1);
     s.options = {
-        Option{.name = QStringLiteral("opt1"), .caption = QStringLiteral("Find final pressure"),
+        Option{.name = BIND(w, opt1), .caption = QStringLiteral("Find final pressure"),
                .toolTip = QStringLiteral("SChose which option you want to find."),
                .prompts = {QStringLiteral("Enter an initial volume in liters"),
                            QStringLiteral("Enter an initial pressure in mm Hg"),
                            QStringLiteral("Enter a final volume in liters")},
-               .result = QStringLiteral("The final pressure is "), .button = &w.opt1},
-        Option{.name = QStringLiteral("opt2"), .caption = QStringLiteral("Find final volume"),
+               .result = QStringLiteral("The final pressure is ")},
+        Option{.name = BIND(w, opt2), .caption = QStringLiteral("Find final volume"),
                .prompts = {QStringLiteral("Enter an initial pressure in mm Hg."),
                            QStringLiteral("Enter an initial volume in liters"),
                            QStringLiteral("Enter a final pressure in mm Hg")},
-               .result = QStringLiteral("The final volume is "), .focusInput = true, .button = &w.opt2},
+               .result = QStringLiteral("The final volume is "), .focusInput = true},
     };
-    s.answerName = QStringLiteral("txtFinalAnswer");
-    s.resultName = QStringLiteral("Label2");
-    s.unitName = QStringLiteral("Label5");
-    s.workLineName = QStringLiteral("Text1");
-    s.result = &w.Label2;
-    s.answer = &w.txtFinalAnswer;
-    s.unit = &w.Label5;
-    s.work = &w.Text1;
-    s.helpLeftOfResult = true;
-    s.singleResult = true;
-    s.fixedBorder = false;  // the one calculator whose border the student can drag
-    s.parent = QStringLiteral("frmGasLaws");
-    s.tabOrder = {QStringLiteral("txtInitialVolume"), QStringLiteral("txtInitialPressure"),
-                  QStringLiteral("txtFinalEntry"),    QStringLiteral("cmdOk"),
-                  QStringLiteral("cmdClear"),         QStringLiteral("cmdCancel"),
-                  QStringLiteral("opt1"),             QStringLiteral("opt2"),
-                  QStringLiteral("cmdPrint"),         QStringLiteral("cmdHelp")};
-    s.helpText = QStringLiteral("Boyle's law extablishes an inverse relationship between pressure and volume. The "
+    s.answer.box = BIND(w, txtFinalAnswer);
+    s.answer.caption = BIND(w, Label2);
+    s.answer.unit = BIND(w, Label5);
+    s.answer.workLine = BIND(w, Text1);
+    s.layout.helpLeftOfResult = true;
+    s.answer.singleResult = true;
+    s.layout.fixedBorder = false;  // the one calculator whose border the student can drag
+    s.leaving.parent = QStringLiteral("frmGasLaws");
+    s.layout.tabOrder = {QStringLiteral("txtInitialVolume"), QStringLiteral("txtInitialPressure"),
+                         QStringLiteral("txtFinalEntry"),    QStringLiteral("cmdOk"),
+                         QStringLiteral("cmdClear"),         QStringLiteral("cmdCancel"),
+                         QStringLiteral("opt1"),             QStringLiteral("opt2"),
+                         QStringLiteral("cmdPrint"),         QStringLiteral("cmdHelp")};
+    s.messages.help = QStringLiteral("Boyle's law extablishes an inverse relationship between pressure and volume. The "
                                 "pressure is exerted on the gas. The ") +
                  QStringLiteral("higher the pressure, the lower the volume. The lower the pressure, the higher the "
                                 "volume. Imagine ") +

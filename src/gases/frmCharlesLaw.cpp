@@ -9,61 +9,49 @@ CalculatorForm::Design charles(frmCharlesLaw& w) {
     CalculatorForm::Design s;
     s.caption = QStringLiteral("Charles's Law");
     s.inputs = {
-        Input{.name = QStringLiteral("txtInitialTemperature"),
+        Input{.name = BIND(w, txtInitialTemperature),
               .prompt = QStringLiteral("Enter initial temperature in degrees Kelvin"),
-              .promptName = QStringLiteral("Label1"),
+              .promptName = BIND(w, Label1),
               .toolTip = QStringLiteral("Kelvin is Celcius + 273."),
               .keys = QStringLiteral(".-\b\r"),
-              .enterSubmits = false,
-              .box = &w.txtInitialTemperature,
-              .label = &w.Label1},
-        Input{.name = QStringLiteral("txtInitialVolume"),
+              .enterSubmits = false},
+        Input{.name = BIND(w, txtInitialVolume),
               .prompt = QStringLiteral("Enter the initial volume in liters."),
-              .promptName = QStringLiteral("Label2"),
+              .promptName = BIND(w, Label2),
               .keys = QStringLiteral(".E+\b\r"),
               .enterSubmits = false,
-              .keyTitle = QStringLiteral("Charles"),
-              .box = &w.txtInitialVolume,
-              .label = &w.Label2},
-        Input{.name = QStringLiteral("txtFinalEntry"),
-              .promptName = QStringLiteral("Label3"),
+              .keyTitle = QStringLiteral("Charles")},
+        Input{.name = BIND(w, txtFinalEntry),
+              .promptName = BIND(w, Label3),
               .toolTip = QStringLiteral("Enter a valid number."),
               .keys = QStringLiteral(".E+-\b\r"),
-              .enterSubmits = false,
-              .box = &w.txtFinalEntry,
-              .label = &w.Label3},
+              .enterSubmits = false},
     };
     s.frameToolTip = QStringLiteral("Chose what you want to find.");
-    s.frameBox = &w.Frame1;
+    s.frameName = BIND(w, Frame1);
     s.options = {
-        Option{.name = QStringLiteral("opt1"), .caption = QStringLiteral("Find final temperature"),
+        Option{.name = BIND(w, opt1), .caption = QStringLiteral("Find final temperature"),
                .prompts = {QString(), QString(), QStringLiteral("Enter a final volume.")},
-               .result = QStringLiteral("The final temperature is "), .unit = QStringLiteral("Kelvin"),
-               .button = &w.opt1},
-        Option{.name = QStringLiteral("opt2"), .caption = QStringLiteral("Find final volume"),
+               .result = QStringLiteral("The final temperature is "), .unit = QStringLiteral("Kelvin")},
+        Option{.name = BIND(w, opt2), .caption = QStringLiteral("Find final volume"),
                .prompts = {QString(), QString(), QStringLiteral("Enter a final temperature in degrees Kelvin.")},
-               .result = QStringLiteral("The final volume is "), .unit = QStringLiteral("Liters"),
-               .button = &w.opt2},
+               .result = QStringLiteral("The final volume is "), .unit = QStringLiteral("Liters")},
     };
-    s.answerName = QStringLiteral("txtFinalAnswer");
-    s.resultName = QStringLiteral("Label4");
-    s.unitName = QStringLiteral("Label5");
-    s.workLineName = QStringLiteral("Text1");
-    s.result = &w.Label4;
-    s.answer = &w.txtFinalAnswer;
-    s.unit = &w.Label5;
-    s.work = &w.Text1;
-    s.helpLeftOfResult = true;
-    s.singleResult = true;
+    s.answer.box = BIND(w, txtFinalAnswer);
+    s.answer.caption = BIND(w, Label4);
+    s.answer.unit = BIND(w, Label5);
+    s.answer.workLine = BIND(w, Text1);
+    s.layout.helpLeftOfResult = true;
+    s.answer.singleResult = true;
     s.clearSelectsFirstOption = true;
-    s.parent = QStringLiteral("frmGasLaws");
-    s.onLoad = {{.window = QStringLiteral("frmGasLaws"), .action = Form::Action::Hide}};
-    s.tabOrder = {QStringLiteral("txtInitialTemperature"), QStringLiteral("txtInitialVolume"),
-                  QStringLiteral("txtFinalEntry"),         QStringLiteral("cmdOk"),
-                  QStringLiteral("cmdClear"),              QStringLiteral("cmdCancel"),
-                  QStringLiteral("opt1"),                  QStringLiteral("opt2"),
-                  QStringLiteral("cmdPrint"),              QStringLiteral("cmdHelp")};
-    s.helpText = QStringLiteral("Charles's Law establishes a direct relationship between the temperature and the "
+    s.leaving.parent = QStringLiteral("frmGasLaws");
+    s.leaving.onLoad = {{.window = QStringLiteral("frmGasLaws"), .action = Form::Action::Hide}};
+    s.layout.tabOrder = {QStringLiteral("txtInitialTemperature"), QStringLiteral("txtInitialVolume"),
+                         QStringLiteral("txtFinalEntry"),         QStringLiteral("cmdOk"),
+                         QStringLiteral("cmdClear"),              QStringLiteral("cmdCancel"),
+                         QStringLiteral("opt1"),                  QStringLiteral("opt2"),
+                         QStringLiteral("cmdPrint"),              QStringLiteral("cmdHelp")};
+    s.messages.help = QStringLiteral("Charles's Law establishes a direct relationship between the temperature and the "
                                 "volume of a gas. The higher the ") +
                  QStringLiteral("temperature the higher the volume. The lower the temperature, the lower the volume. ");
     return s;

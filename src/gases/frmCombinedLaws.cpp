@@ -13,37 +13,31 @@ CalculatorForm::Design combined(frmCombinedLaws& w) {
     CalculatorForm::Design s;
     s.caption = QStringLiteral("Combined Gas Laws");
     s.inputs = {
-        Input{.name = QStringLiteral("Text1"), .prompt = QStringLiteral("Original volume in liters"),
-              .promptName = QStringLiteral("Label2"), .box = &w.Text1, .label = &w.Label2},
-        Input{.name = QStringLiteral("Text2"), .prompt = QStringLiteral("Original pressure in kPa"),
-              .promptName = QStringLiteral("Label3"), .box = &w.Text2, .label = &w.Label3},
-        Input{.name = QStringLiteral("Text3"), .prompt = QStringLiteral("Original temperature in Kelvin"),
-              .promptName = QStringLiteral("Label5"), .keys = QStringLiteral(".-\b\r"), .box = &w.Text3,
-              .label = &w.Label5},
-        Input{.name = QStringLiteral("Text4"), .prompt = QStringLiteral("New pressure in kPa"),
-              .promptName = QStringLiteral("Label4"), .box = &w.Text4, .label = &w.Label4},
-        Input{.name = QStringLiteral("Text5"), .prompt = QStringLiteral("New temperature in Kelvin"),
-              .promptName = QStringLiteral("Label6"), .keys = QStringLiteral(".-\b\r"), .box = &w.Text5,
-              .label = &w.Label6},
+        Input{.name = BIND(w, Text1), .prompt = QStringLiteral("Original volume in liters"),
+              .promptName = BIND(w, Label2)},
+        Input{.name = BIND(w, Text2), .prompt = QStringLiteral("Original pressure in kPa"),
+              .promptName = BIND(w, Label3)},
+        Input{.name = BIND(w, Text3), .prompt = QStringLiteral("Original temperature in Kelvin"),
+              .promptName = BIND(w, Label5), .keys = QStringLiteral(".-\b\r")},
+        Input{.name = BIND(w, Text4), .prompt = QStringLiteral("New pressure in kPa"),
+              .promptName = BIND(w, Label4)},
+        Input{.name = BIND(w, Text5), .prompt = QStringLiteral("New temperature in Kelvin"),
+              .promptName = BIND(w, Label6), .keys = QStringLiteral(".-\b\r")},
     };
-    s.answerName = QStringLiteral("Text7");
-    s.resultName = QStringLiteral("Label8");
-    s.resultCaption = QStringLiteral("The new volume is");
-    s.unitName = QStringLiteral("Label7");
-    s.unitCaption = QStringLiteral("Liters");
-    s.workLineName = QStringLiteral("Text6");
-    s.result = &w.Label8;
-    s.answer = &w.Text7;
-    s.unit = &w.Label7;
-    s.work = &w.Text6;
-    s.helpLeftOfResult = true;
-    s.decimals = 2;
-    s.singleResult = true;
-    s.keyStyle = {.title = Title};
-    s.checkStyle = {.title = Title};
-    s.parent = QStringLiteral("frmGasLaws");
-    s.unloadBeforeShow = true;
-    s.helpText = QStringLiteral(
+    s.answer.box = BIND(w, Text7);
+    s.answer.caption = BIND(w, Label8);
+    s.answer.captionText = QStringLiteral("The new volume is");
+    s.answer.unit = BIND(w, Label7);
+    s.answer.unitText = QStringLiteral("Liters");
+    s.answer.workLine = BIND(w, Text6);
+    s.layout.helpLeftOfResult = true;
+    s.answer.decimals = 2;
+    s.answer.singleResult = true;
+    s.messages.keyStyle = {.title = Title};
+    s.messages.checkStyle = {.title = Title};
+    s.leaving.parent = QStringLiteral("frmGasLaws");
+    s.leaving.unloadBeforeShow = true;
+    s.messages.help = QStringLiteral(
         "The Combined Gas law literally combines Charles law and Boyles law into one. You start with an original "
         "volume and add two ratios. One applies Charles law and the other applies Boyles law. The end result is a "
         "new volume with two changes - one caused by Charles law and one caused by Boyles law. ");
@@ -52,8 +46,7 @@ CalculatorForm::Design combined(frmCombinedLaws& w) {
 }  // namespace
 
 frmCombinedLaws::frmCombinedLaws() : CalculatorForm(combined(*this)) {
-    chk1 = new QCheckBox(QStringLiteral("Check if collected over water."), this);
-    chk1->setObjectName(QStringLiteral("chk1"));
+    bind(BIND(*this, chk1), new QCheckBox(QStringLiteral("Check if collected over water."), this));
     rowsAbove->addWidget(chk1);  // above the boxes
     orderTabs({cmdCancel, chk1, cmdPrint});
     connect(chk1, &QCheckBox::toggled, this, [this] { chk1_Click(); });

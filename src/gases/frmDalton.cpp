@@ -14,47 +14,41 @@ CalculatorForm::Design dalton(frmDalton& w) {
     CalculatorForm::Design s;
     s.caption = QStringLiteral("Dalton's Law Of Partial Pressure");
     s.inputs = {
-        Input{.name = QStringLiteral("Text1"), .prompt = QStringLiteral("Enter the initial temperature in Celsius."),
-              .promptName = QStringLiteral("Label1"), .keys = QStringLiteral(".-\b\r"), .box = &w.Text1,
-              .label = &w.Label1},
-        Input{.name = QStringLiteral("Text2"), .prompt = QStringLiteral("Enter the initial volume in liters."),
-              .promptName = QStringLiteral("Label2"), .box = &w.Text2, .label = &w.Label2},
-        Input{.name = QStringLiteral("Text3"), .prompt = TotalPressure, .promptName = QStringLiteral("Label3"),
-              .box = &w.Text3, .label = &w.Label3},
-        Input{.name = QStringLiteral("Text5"), .prompt = QStringLiteral("Enter the total pressure in kPa"),
-              .promptName = QStringLiteral("Label5"), .box = &w.Text5, .label = &w.Label5},
+        Input{.name = BIND(w, Text1), .prompt = QStringLiteral("Enter the initial temperature in Celsius."),
+              .promptName = BIND(w, Label1), .keys = QStringLiteral(".-\b\r")},
+        Input{.name = BIND(w, Text2), .prompt = QStringLiteral("Enter the initial volume in liters."),
+              .promptName = BIND(w, Label2)},
+        Input{.name = BIND(w, Text3), .prompt = TotalPressure, .promptName = BIND(w, Label3)},
+        Input{.name = BIND(w, Text5), .prompt = QStringLiteral("Enter the total pressure in kPa"),
+              .promptName = BIND(w, Label5)},
     };
-    s.frameBox = &w.Frame1;
+    s.frameName = BIND(w, Frame1);
     // Text2 holds a volume under one option and a pressure under the other.
     s.options = {
-        Option{.name = QStringLiteral("opt1"), .caption = QStringLiteral("Calculate volume"),
+        Option{.name = BIND(w, opt1), .caption = QStringLiteral("Calculate volume"),
                .prompts = {QString(), QStringLiteral("Enter the initial volume in liters"), TotalPressure,
                            QStringLiteral("Enter the final pressure in kPa")},
                .result = QStringLiteral("The final volume is "), .unit = QStringLiteral("Liters"),
-               .emptied = {1, 3}, .button = &w.opt1},
+               .emptied = {1, 3}},
         // The dry gas's pressure needs the temperature and the total pressure only.
-        Option{.name = QStringLiteral("opt2"), .caption = QStringLiteral("Calculate pressure"),
+        Option{.name = BIND(w, opt2), .caption = QStringLiteral("Calculate pressure"),
                .prompts = {QString(), TotalPressure, QStringLiteral(""), QStringLiteral("")},
                .result = QStringLiteral("The final pressure is "), .unit = QStringLiteral("kPa"), .focusInput = true,
-               .hidden = {2, 3}, .emptied = {1}, .button = &w.opt2},
+               .hidden = {2, 3}, .emptied = {1}},
     };
-    s.digits = Num::SingleDigits;  // the dry pressure and the volume are read in single precision
-    s.answerName = QStringLiteral("Text6");
-    s.resultName = QStringLiteral("Label6");
-    s.resultCaption = QStringLiteral("The final volume is");
-    s.unitName = QStringLiteral("Label7");
-    s.workLineName = QStringLiteral("Text7");
-    s.result = &w.Label6;
-    s.answer = &w.Text6;
-    s.unit = &w.Label7;
-    s.work = &w.Text7;
-    s.parent = QStringLiteral("frmGasLaws");
-    s.unloadBeforeShow = true;
-    s.tabOrder = {QStringLiteral("Text1"), QStringLiteral("Text2"), QStringLiteral("Text3"), QStringLiteral("Text5"),
-                  QStringLiteral("cmdOk"), QStringLiteral("cmdClear"), QStringLiteral("cmdCancel"),
-                  QStringLiteral("Text6"), QStringLiteral("Frame1"), QStringLiteral("opt1"), QStringLiteral("opt2"),
-                  QStringLiteral("Text7"), QStringLiteral("cmdPrint"), QStringLiteral("cmdHelp")};
-    s.helpText = QStringLiteral(
+    s.answer.digits = Num::SingleDigits;  // the dry pressure and the volume are read in single precision
+    s.answer.box = BIND(w, Text6);
+    s.answer.caption = BIND(w, Label6);
+    s.answer.captionText = QStringLiteral("The final volume is");
+    s.answer.unit = BIND(w, Label7);
+    s.answer.workLine = BIND(w, Text7);
+    s.leaving.parent = QStringLiteral("frmGasLaws");
+    s.leaving.unloadBeforeShow = true;
+    s.layout.tabOrder = {QStringLiteral("Text1"), QStringLiteral("Text2"), QStringLiteral("Text3"), QStringLiteral("Text5"),
+                         QStringLiteral("cmdOk"), QStringLiteral("cmdClear"), QStringLiteral("cmdCancel"),
+                         QStringLiteral("Text6"), QStringLiteral("Frame1"), QStringLiteral("opt1"), QStringLiteral("opt2"),
+                         QStringLiteral("Text7"), QStringLiteral("cmdPrint"), QStringLiteral("cmdHelp")};
+    s.messages.help = QStringLiteral(
         "In a mixture of gases, each gas exerts a pressure the same as if it were the only gas in the container. Many "
         "times gas is collected by a method called water displacement and so we need to remove the effect of the "
         "water on the volume. ");

@@ -10,44 +10,37 @@ CalculatorForm::Design gasDensity(frmGasDensity& w) {
     CalculatorForm::Design s;
     s.caption = QStringLiteral("Gas Density");
     s.heading = QStringLiteral("Enter the following data for gas density");
-    s.headingLabel = &w.Label1;
+    s.headingName = BIND(w, Label1);
     s.inputs = {
-        Input{.name = QStringLiteral("Text1"), .prompt = QStringLiteral("Enter the molecular weight"),
-              .promptName = QStringLiteral("Label2"), .box = &w.Text1, .label = &w.Label2},
-        Input{.name = QStringLiteral("Text2"), .prompt = QStringLiteral("Enter the pressure in atmospheres"),
-              .promptName = QStringLiteral("Label3"), .toolTip = QStringLiteral("Divide mm of Hg by 760."),
-              .box = &w.Text2, .label = &w.Label3},
+        Input{.name = BIND(w, Text1), .prompt = QStringLiteral("Enter the molecular weight"),
+              .promptName = BIND(w, Label2)},
+        Input{.name = BIND(w, Text2), .prompt = QStringLiteral("Enter the pressure in atmospheres"),
+              .promptName = BIND(w, Label3), .toolTip = QStringLiteral("Divide mm of Hg by 760.")},
         // Enter reaches Ok only as the default button.
-        Input{.name = QStringLiteral("Text4"), .prompt = QStringLiteral("Enter the temperature in degrees K"),
-              .promptName = QStringLiteral("Label5"), .toolTip = QStringLiteral("Kelvin is Celcius + 273"),
-              .enterSubmits = false, .box = &w.Text4, .label = &w.Label5},
+        Input{.name = BIND(w, Text4), .prompt = QStringLiteral("Enter the temperature in degrees K"),
+              .promptName = BIND(w, Label5), .toolTip = QStringLiteral("Kelvin is Celcius + 273"),
+              .enterSubmits = false},
     };
-    s.constants = {{.name = QStringLiteral("Text3"),
+    s.constants = {{.name = BIND(w, Text3),
                     .prompt = QStringLiteral("Ideal Gas constant (R)"),
-                    .promptName = QStringLiteral("Label4"),
+                    .promptName = BIND(w, Label4),
                     .text = QLatin1String(GasFormulas::RAtmosphereText),
                     .before = 2,
-                    .enterSubmits = true,
-                    .box = &w.Text3,
-                    .label = &w.Label4}};
-    s.answerName = QStringLiteral("Text5");
-    s.resultName = QStringLiteral("Label6");
-    s.resultCaption = QStringLiteral("The density of the gas is ");
-    s.unitName = QStringLiteral("Label7");
-    s.unitCaption = QStringLiteral("g / L");
-    s.workLineName = QStringLiteral("Text6");
-    s.result = &w.Label6;
-    s.answer = &w.Text5;
-    s.unit = &w.Label7;
-    s.work = &w.Text6;
-    s.helpLeftOfResult = true;
-    s.singleResult = true;
-    s.parent = QStringLiteral("frmGasLaws");
-    s.onLoad = {{.window = QStringLiteral("frmGasLaws"), .action = Form::Action::Hide}};
-    s.tabOrder = {QStringLiteral("Text1"), QStringLiteral("Text2"), QStringLiteral("Text3"), QStringLiteral("Text4"),
-                  QStringLiteral("cmdOk"), QStringLiteral("cmdClear"), QStringLiteral("cmdCancel"),
-                  QStringLiteral("cmdPrint"), QStringLiteral("cmdHelp")};
-    s.helpText = QStringLiteral("The density of a gas can be determined by using a variation of the ideal gas "
+                    .enterSubmits = true}};
+    s.answer.box = BIND(w, Text5);
+    s.answer.caption = BIND(w, Label6);
+    s.answer.captionText = QStringLiteral("The density of the gas is ");
+    s.answer.unit = BIND(w, Label7);
+    s.answer.unitText = QStringLiteral("g / L");
+    s.answer.workLine = BIND(w, Text6);
+    s.layout.helpLeftOfResult = true;
+    s.answer.singleResult = true;
+    s.leaving.parent = QStringLiteral("frmGasLaws");
+    s.leaving.onLoad = {{.window = QStringLiteral("frmGasLaws"), .action = Form::Action::Hide}};
+    s.layout.tabOrder = {QStringLiteral("Text1"), QStringLiteral("Text2"), QStringLiteral("Text3"), QStringLiteral("Text4"),
+                         QStringLiteral("cmdOk"), QStringLiteral("cmdClear"), QStringLiteral("cmdCancel"),
+                         QStringLiteral("cmdPrint"), QStringLiteral("cmdHelp")};
+    s.messages.help = QStringLiteral("The density of a gas can be determined by using a variation of the ideal gas "
                                 "equation in combination with the regular ") +
                  QStringLiteral("density formula. The mass of the gas is replaced by Pressure times Molecular Weight. "
                                 "The volume is ") +

@@ -12,48 +12,40 @@ CalculatorForm::Design gayLussac(frmGayLussac& w) {
     CalculatorForm::Design s;
     s.caption = QStringLiteral("Gay-Lussac's Law");
     s.inputs = {
-        Input{.name = QStringLiteral("Text1"), .promptName = QStringLiteral("Label2"),
-              .toolTip = QStringLiteral("Enter the number of atmosphere the gas is presently under."),
-              .box = &w.Text1, .label = &w.Label2},
-        Input{.name = QStringLiteral("Text2"), .promptName = QStringLiteral("Label3"),
-              .toolTip = QStringLiteral("Kelvin is Celcius + 273."), .keys = QStringLiteral(".-\b\r"),
-              .box = &w.Text2, .label = &w.Label3},
-        Input{.name = QStringLiteral("Text3"), .promptName = QStringLiteral("Label4"),
-              .toolTip = QStringLiteral("Enter a temperature in degrees Kelvin."), .keys = QStringLiteral(".-\b\r"),
-              .box = &w.Text3, .label = &w.Label4},
+        Input{.name = BIND(w, Text1), .promptName = BIND(w, Label2),
+              .toolTip = QStringLiteral("Enter the number of atmosphere the gas is presently under.")},
+        Input{.name = BIND(w, Text2), .promptName = BIND(w, Label3),
+              .toolTip = QStringLiteral("Kelvin is Celcius + 273."), .keys = QStringLiteral(".-\b\r")},
+        Input{.name = BIND(w, Text3), .promptName = BIND(w, Label4),
+              .toolTip = QStringLiteral("Enter a temperature in degrees Kelvin."), .keys = QStringLiteral(".-\b\r")},
     };
-    s.frameBox = &w.Frame1;
+    s.frameName = BIND(w, Frame1);
     s.options = {
-        Option{.name = QStringLiteral("opt1"), .caption = QStringLiteral("Find pressure"),
+        Option{.name = BIND(w, opt1), .caption = QStringLiteral("Find pressure"),
                .prompts = {Pressure, Temperature, QStringLiteral("Enter the final temperature in Kelvin.")},
-               .result = QStringLiteral("The final pressure is "), .unit = QStringLiteral("Atm."),
-               .button = &w.opt1},
-        Option{.name = QStringLiteral("opt2"), .caption = QStringLiteral("Find temperature"),
+               .result = QStringLiteral("The final pressure is "), .unit = QStringLiteral("Atm.")},
+        Option{.name = BIND(w, opt2), .caption = QStringLiteral("Find temperature"),
                .prompts = {Temperature, Pressure, QStringLiteral("Enter the final pressure in atmospheres.")},
                .result = QStringLiteral("The final temperature is "), .unit = QStringLiteral("K."),
-               .focusInput = true, .button = &w.opt2},
+               .focusInput = true},
     };
-    s.answerName = QStringLiteral("Text4");
-    s.resultName = QStringLiteral("Label5");
-    s.resultCaption = QStringLiteral("The final pressure is ");
-    s.unitName = QStringLiteral("Label6");
-    s.workLineName = QStringLiteral("Text5");
-    s.result = &w.Label5;
-    s.answer = &w.Text4;
-    s.unit = &w.Label6;
-    s.work = &w.Text5;
-    s.helpLeftOfResult = true;
-    s.singleResult = true;
+    s.answer.box = BIND(w, Text4);
+    s.answer.caption = BIND(w, Label5);
+    s.answer.captionText = QStringLiteral("The final pressure is ");
+    s.answer.unit = BIND(w, Label6);
+    s.answer.workLine = BIND(w, Text5);
+    s.layout.helpLeftOfResult = true;
+    s.answer.singleResult = true;
     s.clearSelectsFirstOption = true;
-    s.checkStyle = Form::InformationStyle;
-    s.trapText = QStringLiteral("Data Entry Error.");
-    s.parent = QStringLiteral("frmGasLaws");
-    s.unloadBeforeShow = true;
-    s.tabOrder = {QStringLiteral("Text1"),    QStringLiteral("Text2"),    QStringLiteral("Text3"),
-                  QStringLiteral("cmdOk"),    QStringLiteral("cmdClear"), QStringLiteral("cmdCancel"),
-                  QStringLiteral("opt1"),     QStringLiteral("opt2"),     QStringLiteral("cmdPrint"),
-                  QStringLiteral("cmdHelp")};
-    s.helpText = QStringLiteral("If you have a fixed volume of a gas, the pressure exerted by that gas is directly "
+    s.messages.checkStyle = Form::InformationStyle;
+    s.messages.trap = QStringLiteral("Data Entry Error.");
+    s.leaving.parent = QStringLiteral("frmGasLaws");
+    s.leaving.unloadBeforeShow = true;
+    s.layout.tabOrder = {QStringLiteral("Text1"),    QStringLiteral("Text2"),    QStringLiteral("Text3"),
+                         QStringLiteral("cmdOk"),    QStringLiteral("cmdClear"), QStringLiteral("cmdCancel"),
+                         QStringLiteral("opt1"),     QStringLiteral("opt2"),     QStringLiteral("cmdPrint"),
+                         QStringLiteral("cmdHelp")};
+    s.messages.help = QStringLiteral("If you have a fixed volume of a gas, the pressure exerted by that gas is directly "
                                 "related to the  Kelvin temperature. ") +
                  QStringLiteral("The higher the temperature, the more energy the molecules have and the greater the "
                                 "pressure they apply ") +

@@ -8,29 +8,24 @@ CalculatorForm::Design grahams(frmGrahams& w) {
     CalculatorForm::Design s;
     s.caption = QStringLiteral("Graham's Law");
     s.inputs = {
-        Input{.name = QStringLiteral("Text1"), .prompt = QStringLiteral("Enter the molecular weight for molecule #1"),
-              .promptName = QStringLiteral("Label2"),
-              .toolTip = QStringLiteral("Enter the weight for a complete molecule  (Br2 not just Br)."),
-              .box = &w.Text1, .label = &w.Label2},
-        Input{.name = QStringLiteral("Text2"), .prompt = QStringLiteral("Enter the molecular weight for molecule #2"),
-              .promptName = QStringLiteral("Label3"),
-              .toolTip = QStringLiteral("Enter the molecular weight for a complete molecule."), .box = &w.Text2,
-              .label = &w.Label3},
+        Input{.name = BIND(w, Text1), .prompt = QStringLiteral("Enter the molecular weight for molecule #1"),
+              .promptName = BIND(w, Label2),
+              .toolTip = QStringLiteral("Enter the weight for a complete molecule  (Br2 not just Br).")},
+        Input{.name = BIND(w, Text2), .prompt = QStringLiteral("Enter the molecular weight for molecule #2"),
+              .promptName = BIND(w, Label3),
+              .toolTip = QStringLiteral("Enter the molecular weight for a complete molecule.")},
     };
-    s.answerName = QStringLiteral("Text5");
-    s.resultName = QStringLiteral("Label6");
-    s.resultCaption = QStringLiteral("Rate of #1 / rate of #2 is ");
-    s.workLineName = QStringLiteral("Text3");
-    s.result = &w.Label6;
-    s.answer = &w.Text5;
-    s.work = &w.Text3;
-    s.singleResult = true;
-    s.checkStyle = Form::InformationStyle;
-    s.trapText = QStringLiteral("Data entry error");
+    s.answer.box = BIND(w, Text5);
+    s.answer.caption = BIND(w, Label6);
+    s.answer.captionText = QStringLiteral("Rate of #1 / rate of #2 is ");
+    s.answer.workLine = BIND(w, Text3);
+    s.answer.singleResult = true;
+    s.messages.checkStyle = Form::InformationStyle;
+    s.messages.trap = QStringLiteral("Data entry error");
     s.escapeCancels = false;
-    s.parent = QStringLiteral("frmGasLaws");
-    s.unloadBeforeShow = true;
-    s.helpText = QStringLiteral(
+    s.leaving.parent = QStringLiteral("frmGasLaws");
+    s.leaving.unloadBeforeShow = true;
+    s.messages.help = QStringLiteral(
         "When two gases are introduced into a vacuum or into each other, the rate at which they diffuse varies "
         "inversely as the square root of their molecular masses. The smaller the gas molecule, the faster it travels "
         "and the faster it diffuses. The larger the gas molecule, the slower it travels and the slower it diffuses. To "

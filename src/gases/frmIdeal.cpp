@@ -15,48 +15,39 @@ CalculatorForm::Design ideal(frmIdeal& w) {
     s.caption = QStringLiteral("Ideal Gas Law");
     const QString tip = QStringLiteral("Be sure to enter the requested quantity.");
     s.inputs = {
-        Input{.name = QStringLiteral("Text2"), .promptName = QStringLiteral("Label3"), .toolTip = tip,
-              .box = &w.Text2, .label = &w.Label3},
-        Input{.name = QStringLiteral("Text3"), .promptName = QStringLiteral("Label4"), .toolTip = tip,
-              .box = &w.Text3, .label = &w.Label4},
-        Input{.name = QStringLiteral("Text4"), .promptName = QStringLiteral("Label5"), .toolTip = tip,
-              .keys = QStringLiteral(".-\b\r"), .box = &w.Text4, .label = &w.Label5},
+        Input{.name = BIND(w, Text2), .promptName = BIND(w, Label3), .toolTip = tip},
+        Input{.name = BIND(w, Text3), .promptName = BIND(w, Label4), .toolTip = tip},
+        Input{.name = BIND(w, Text4), .promptName = BIND(w, Label5), .toolTip = tip,
+              .keys = QStringLiteral(".-\b\r")},
     };
-    s.constants = {{.name = QStringLiteral("Text1"),
+    s.constants = {{.name = BIND(w, Text1),
                     .prompt = QStringLiteral("Ideal Gas Constant (R)"),
-                    .promptName = QStringLiteral("Label2"),
-                    .text = QLatin1String(GasFormulas::RAtmosphereText),
-                    .box = &w.Text1,
-                    .label = &w.Label2}};
-    s.frameBox = &w.Frame1;
+                    .promptName = BIND(w, Label2),
+                    .text = QLatin1String(GasFormulas::RAtmosphereText)}};
+    s.frameName = BIND(w, Frame1);
     s.options = {
-        Option{.name = QStringLiteral("opt1"), .caption = QStringLiteral("Pressure"), .prompts = {Volume, Moles, Kelvin},
-               .result = QStringLiteral(" The final pressure is "), .unit = QStringLiteral("atmospheres"),
-               .button = &w.opt1},
-        Option{.name = QStringLiteral("opt2"), .caption = QStringLiteral("Volume"), .prompts = {Pressure, Moles, Kelvin},
-               .result = QStringLiteral(" The final volume is "), .unit = QStringLiteral("Liters"), .button = &w.opt2},
-        Option{.name = QStringLiteral("opt3"), .caption = QStringLiteral("# of Moles"),
+        Option{.name = BIND(w, opt1), .caption = QStringLiteral("Pressure"), .prompts = {Volume, Moles, Kelvin},
+               .result = QStringLiteral(" The final pressure is "), .unit = QStringLiteral("atmospheres")},
+        Option{.name = BIND(w, opt2), .caption = QStringLiteral("Volume"), .prompts = {Pressure, Moles, Kelvin},
+               .result = QStringLiteral(" The final volume is "), .unit = QStringLiteral("Liters")},
+        Option{.name = BIND(w, opt3), .caption = QStringLiteral("# of Moles"),
                .prompts = {Volume, Pressure, Kelvin}, .result = QStringLiteral(" The final number of moles is "),
-               .unit = QStringLiteral(""), .button = &w.opt3},
-        Option{.name = QStringLiteral("opt4"), .caption = QStringLiteral("Temperature"),
+               .unit = QStringLiteral("")},
+        Option{.name = BIND(w, opt4), .caption = QStringLiteral("Temperature"),
                .prompts = {Volume, Moles, Pressure}, .result = QStringLiteral(" The final temperature is "),
-               .unit = QStringLiteral("Kelvin"), .button = &w.opt4},
+               .unit = QStringLiteral("Kelvin")},
     };
-    s.answerName = QStringLiteral("Text5");
-    s.resultName = QStringLiteral("Label6");
-    s.unitName = QStringLiteral("Label7");
-    s.workLineName = QStringLiteral("Text6");
-    s.result = &w.Label6;
-    s.answer = &w.Text5;
-    s.unit = &w.Label7;
-    s.work = &w.Text6;
-    s.helpLeftOfResult = true;
-    s.singleResult = true;
+    s.answer.box = BIND(w, Text5);
+    s.answer.caption = BIND(w, Label6);
+    s.answer.unit = BIND(w, Label7);
+    s.answer.workLine = BIND(w, Text6);
+    s.layout.helpLeftOfResult = true;
+    s.answer.singleResult = true;
     s.clearFocusesInput = false;
     s.clearSelectsFirstOption = true;
-    s.parent = QStringLiteral("frmGasLaws");
-    s.onLoad = {{.window = QStringLiteral("frmGasLaws"), .action = Form::Action::Hide}};
-    s.helpText = QStringLiteral("The ideal gas equation combines four factors (pressure, temperature, volume,# moles) "
+    s.leaving.parent = QStringLiteral("frmGasLaws");
+    s.leaving.onLoad = {{.window = QStringLiteral("frmGasLaws"), .action = Form::Action::Hide}};
+    s.messages.help = QStringLiteral("The ideal gas equation combines four factors (pressure, temperature, volume,# moles) "
                                 "plus R into one equation. ") +
                  QStringLiteral("The value of R depends upon the units used to measure the four factors. Usually, it "
                                 "is .082. Knowing ") +

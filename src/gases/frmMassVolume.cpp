@@ -12,51 +12,43 @@ CalculatorForm::Design massVolume(frmMassVolume& w) {
     CalculatorForm::Design s;
     s.caption = QStringLiteral("Mass - Volume");
     s.inputs = {
-        Input{.name = QStringLiteral("Text1"), .promptName = QStringLiteral("Label1"), .box = &w.Text1,
-              .label = &w.Label1},
-        Input{.name = QStringLiteral("Text2"), .promptName = QStringLiteral("Label2"),
-              .keys = QStringLiteral(".-\b\r"), .box = &w.Text2, .label = &w.Label2},
-        Input{.name = QStringLiteral("Text3"), .promptName = QStringLiteral("Label3"), .keys = QStringLiteral("\b\r"),
-              .box = &w.Text3, .label = &w.Label3},
+        Input{.name = BIND(w, Text1), .promptName = BIND(w, Label1)},
+        Input{.name = BIND(w, Text2), .promptName = BIND(w, Label2),
+              .keys = QStringLiteral(".-\b\r")},
+        Input{.name = BIND(w, Text3), .promptName = BIND(w, Label3), .keys = QStringLiteral("\b\r")},
         // The ratio row: product coefficient "to" reactant coefficient.
-        Input{.name = QStringLiteral("Text5"), .prompt = QStringLiteral("to"), .promptName = QStringLiteral("Label5"),
-              .keys = QStringLiteral("\b\r"), .besidePrevious = true, .box = &w.Text5, .label = &w.Label5},
-        Input{.name = QStringLiteral("Text6"), .promptName = QStringLiteral("Label6"), .box = &w.Text6,
-              .label = &w.Label6},
-        Input{.name = QStringLiteral("Text7"), .promptName = QStringLiteral("Label7"), .box = &w.Text7,
-              .label = &w.Label7},
+        Input{.name = BIND(w, Text5), .prompt = QStringLiteral("to"), .promptName = BIND(w, Label5),
+              .keys = QStringLiteral("\b\r"), .besidePrevious = true},
+        Input{.name = BIND(w, Text6), .promptName = BIND(w, Label6)},
+        Input{.name = BIND(w, Text7), .promptName = BIND(w, Label7)},
     };
     s.frameCaption = QStringLiteral("Select one of the following options");
-    s.frameBox = &w.Frame1;
+    s.frameName = BIND(w, Frame1);
     // A new option starts from empty boxes; the hidden ones keep their text.
     s.options = {
-        Option{.name = QStringLiteral("opt1"), .caption = QStringLiteral("Volume"),
+        Option{.name = BIND(w, opt1), .caption = QStringLiteral("Volume"),
                .prompts = {Grams, Weight, QStringLiteral("Enter the ratio of product to reactant.")},
                .result = QStringLiteral("The volume of the gas is "), .unit = QStringLiteral("Liters"),
-               .hidden = {4, 5}, .emptied = {0, 1, 2, 3}, .button = &w.opt1},
-        Option{.name = QStringLiteral("opt2"), .caption = QStringLiteral("Mass"),
+               .hidden = {4, 5}, .emptied = {0, 1, 2, 3}},
+        Option{.name = BIND(w, opt2), .caption = QStringLiteral("Mass"),
                .prompts = {QStringLiteral("Enter the volume in liters."),
                            QStringLiteral("Enter the initial temperature in Kelvin."),
                            QStringLiteral("Enter the product to reactant ratio."), QString(), Weight,
                            QStringLiteral("Enter the initial pressure in kPa.")},
                .result = QStringLiteral("The mass of the reactant is "), .unit = QStringLiteral("grams"),
-               .emptied = {0, 1, 2, 3, 4, 5}, .button = &w.opt2},
+               .emptied = {0, 1, 2, 3, 4, 5}},
     };
-    s.answerName = QStringLiteral("Text4");
-    s.resultName = QStringLiteral("Label4");
-    s.unitName = QStringLiteral("Label8");
-    s.workLineName = QStringLiteral("Text8");
-    s.result = &w.Label4;
-    s.answer = &w.Text4;
-    s.unit = &w.Label8;
-    s.work = &w.Text8;
-    s.helpLeftOfResult = true;
+    s.answer.box = BIND(w, Text4);
+    s.answer.caption = BIND(w, Label4);
+    s.answer.unit = BIND(w, Label8);
+    s.answer.workLine = BIND(w, Text8);
+    s.layout.helpLeftOfResult = true;
     s.clearSelectsFirstOption = true;
-    s.checkStyle = Form::InformationStyle;
-    s.trapText = QStringLiteral("Data entry error");
-    s.unloadBeforeShow = true;
-    s.parent = QStringLiteral("frmGasLaws");
-    s.helpText = QStringLiteral("Gases are involved in many chemical reactions. In some problems you are given a mass "
+    s.messages.checkStyle = Form::InformationStyle;
+    s.messages.trap = QStringLiteral("Data entry error");
+    s.leaving.unloadBeforeShow = true;
+    s.leaving.parent = QStringLiteral("frmGasLaws");
+    s.messages.help = QStringLiteral("Gases are involved in many chemical reactions. In some problems you are given a mass "
                                 "of a substance and are ") +
                  QStringLiteral("asked to determine the volume of a gas that is produced. Likewise, you may be given a "
                                 "volume of a ") +

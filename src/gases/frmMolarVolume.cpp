@@ -9,41 +9,34 @@ CalculatorForm::Design molarVolume(frmMolarVolume& w) {
     CalculatorForm::Design s;
     s.caption = QStringLiteral(" Molar Volume");
     s.inputs = {
-        Input{.name = QStringLiteral("Text1"), .promptName = QStringLiteral("Label2"), .box = &w.Text1,
-              .label = &w.Label2},
-        Input{.name = QStringLiteral("Text2"), .promptName = QStringLiteral("Label3"), .box = &w.Text2,
-              .label = &w.Label3},
+        Input{.name = BIND(w, Text1), .promptName = BIND(w, Label2)},
+        Input{.name = BIND(w, Text2), .promptName = BIND(w, Label3)},
     };
     const QString weight = QStringLiteral("Enter the molecular weight of the gas.");
     const QString mass = QStringLiteral("Enter the mass of the gas.");
-    s.frameBox = &w.Frame1;
+    s.frameName = BIND(w, Frame1);
     s.options = {
-        Option{.name = QStringLiteral("opt1"), .caption = QStringLiteral("Mass"),
+        Option{.name = BIND(w, opt1), .caption = QStringLiteral("Mass"),
                .prompts = {weight, QStringLiteral("Enter the volume of the gas in liters.")},
-               .result = QStringLiteral("The mass of the gas is "), .unit = QStringLiteral("grams"),
-               .button = &w.opt1},
-        Option{.name = QStringLiteral("opt2"), .caption = QStringLiteral("Moles"), .prompts = {weight, mass},
-               .result = QStringLiteral("There are "), .unit = QStringLiteral("moles"), .button = &w.opt2},
-        Option{.name = QStringLiteral("opt3"), .caption = QStringLiteral("Volume"), .prompts = {weight, mass},
-               .result = QStringLiteral("The volume  is "), .unit = QStringLiteral("liters"), .button = &w.opt3},
+               .result = QStringLiteral("The mass of the gas is "), .unit = QStringLiteral("grams")},
+        Option{.name = BIND(w, opt2), .caption = QStringLiteral("Moles"), .prompts = {weight, mass},
+               .result = QStringLiteral("There are "), .unit = QStringLiteral("moles")},
+        Option{.name = BIND(w, opt3), .caption = QStringLiteral("Volume"), .prompts = {weight, mass},
+               .result = QStringLiteral("The volume  is "), .unit = QStringLiteral("liters")},
     };
-    s.answerName = QStringLiteral("Text3");
-    s.resultName = QStringLiteral("Label4");
-    s.unitName = QStringLiteral("Label1");
-    s.workLineName = QStringLiteral("Text4");
-    s.result = &w.Label4;
-    s.answer = &w.Text3;
-    s.unit = &w.Label1;
-    s.work = &w.Text4;
-    s.helpLeftOfResult = true;
-    s.singleResult = true;
+    s.answer.box = BIND(w, Text3);
+    s.answer.caption = BIND(w, Label4);
+    s.answer.unit = BIND(w, Label1);
+    s.answer.workLine = BIND(w, Text4);
+    s.layout.helpLeftOfResult = true;
+    s.answer.singleResult = true;
     s.clearSelectsFirstOption = true;
     const Form::Style own{.title = QStringLiteral("Molar Volume")};
-    s.keyStyle = s.checkStyle = s.trapStyle = own;
-    s.trapText = QStringLiteral("Data entry error");
-    s.unloadBeforeShow = true;
-    s.parent = QStringLiteral("frmGasLaws");
-    s.helpText = QStringLiteral("One mole of a gas occupies 22.4 liters at STP. One mole of a gas also contains "
+    s.messages.keyStyle = s.messages.checkStyle = s.messages.trapStyle = own;
+    s.messages.trap = QStringLiteral("Data entry error");
+    s.leaving.unloadBeforeShow = true;
+    s.leaving.parent = QStringLiteral("frmGasLaws");
+    s.messages.help = QStringLiteral("One mole of a gas occupies 22.4 liters at STP. One mole of a gas also contains "
                                 "Avogadros number of molecules ") +
                  QStringLiteral("of that gas. ");
     return s;

@@ -8,43 +8,36 @@ CalculatorForm::Design molecularWeight(frmMolecularWeight& w) {
     CalculatorForm::Design s;
     s.caption = QStringLiteral("Molecular Mass");
     s.heading = QStringLiteral("Enter the following data to calculate molecular mass.");
-    s.headingLabel = &w.Label1;
+    s.headingName = BIND(w, Label1);
     s.inputs = {
-        Input{.name = QStringLiteral("Text6"), .prompt = QStringLiteral("Enter the pressure in atmospheres."),
-              .promptName = QStringLiteral("Label8"), .keys = QStringLiteral(".E\b\r"), .box = &w.Text6,
-              .label = &w.Label8},
-        Input{.name = QStringLiteral("Text3"), .prompt = QStringLiteral("Enter the mass in grams"),
-              .promptName = QStringLiteral("Label4"), .box = &w.Text3, .label = &w.Label4},
-        Input{.name = QStringLiteral("Text2"), .prompt = QStringLiteral("Enter the volume in liters"),
-              .promptName = QStringLiteral("Label3"), .box = &w.Text2, .label = &w.Label3},
-        Input{.name = QStringLiteral("Text4"), .prompt = QStringLiteral("Enter the temperature in degrees K"),
-              .promptName = QStringLiteral("Label5"), .toolTip = QStringLiteral("Kelvin is Celcius + 273."),
-              .keys = QStringLiteral(".-\b\r"), .box = &w.Text4, .label = &w.Label5},
+        Input{.name = BIND(w, Text6), .prompt = QStringLiteral("Enter the pressure in atmospheres."),
+              .promptName = BIND(w, Label8), .keys = QStringLiteral(".E\b\r")},
+        Input{.name = BIND(w, Text3), .prompt = QStringLiteral("Enter the mass in grams"),
+              .promptName = BIND(w, Label4)},
+        Input{.name = BIND(w, Text2), .prompt = QStringLiteral("Enter the volume in liters"),
+              .promptName = BIND(w, Label3)},
+        Input{.name = BIND(w, Text4), .prompt = QStringLiteral("Enter the temperature in degrees K"),
+              .promptName = BIND(w, Label5), .toolTip = QStringLiteral("Kelvin is Celcius + 273."),
+              .keys = QStringLiteral(".-\b\r")},
     };
-    s.constants = {{.name = QStringLiteral("Text1"),
+    s.constants = {{.name = BIND(w, Text1),
                     .prompt = QStringLiteral("Ideal Gas Constant (R)"),
-                    .promptName = QStringLiteral("Label2"),
+                    .promptName = BIND(w, Label2),
                     .text = QLatin1String(GasFormulas::RAtmosphereText),
-                    .before = 4,
-                    .box = &w.Text1,
-                    .label = &w.Label2}};
-    s.answerName = QStringLiteral("Text5");
-    s.resultName = QStringLiteral("Label6");
-    s.resultCaption = QStringLiteral("The molecular mass is ");
-    s.unitName = QStringLiteral("Label7");
-    s.unitCaption = QStringLiteral(" g/mol");
-    s.workLineName = QStringLiteral("Text7");
-    s.result = &w.Label6;
-    s.answer = &w.Text5;
-    s.unit = &w.Label7;
-    s.work = &w.Text7;
-    s.helpLeftOfResult = true;
-    s.singleResult = true;
-    s.trapText = QStringLiteral("Data Entry Error");
+                    .before = 4}};
+    s.answer.box = BIND(w, Text5);
+    s.answer.caption = BIND(w, Label6);
+    s.answer.captionText = QStringLiteral("The molecular mass is ");
+    s.answer.unit = BIND(w, Label7);
+    s.answer.unitText = QStringLiteral(" g/mol");
+    s.answer.workLine = BIND(w, Text7);
+    s.layout.helpLeftOfResult = true;
+    s.answer.singleResult = true;
+    s.messages.trap = QStringLiteral("Data Entry Error");
     s.clearFocusesInput = false;
-    s.parent = QStringLiteral("frmGasLaws");
-    s.onLoad = {{.window = QStringLiteral("frmGasLaws"), .action = Form::Action::Hide}};
-    s.helpText = QStringLiteral("The molecular mass of a gas can be determined by using the ideal gas equation.  ");
+    s.leaving.parent = QStringLiteral("frmGasLaws");
+    s.leaving.onLoad = {{.window = QStringLiteral("frmGasLaws"), .action = Form::Action::Hide}};
+    s.messages.help = QStringLiteral("The molecular mass of a gas can be determined by using the ideal gas equation.  ");
     return s;
 }
 }  // namespace

@@ -9,38 +9,32 @@ CalculatorForm::Design raoults(frmRaoults& w) {
     CalculatorForm::Design s;
     s.caption = QStringLiteral("Raoult's Law");
     s.inputs = {
-        Input{.name = QStringLiteral("Text1"), .prompt = QStringLiteral("Enter the temperature in Celsius."),
-              .promptName = QStringLiteral("Label2"), .keys = QStringLiteral(".-\b\r"), .box = &w.Text1,
-              .label = &w.Label2},
-        Input{.name = QStringLiteral("Text2"), .prompt = QStringLiteral("Enter the mass of solute in grams."),
-              .promptName = QStringLiteral("Label3"), .box = &w.Text2, .label = &w.Label3},
-        Input{.name = QStringLiteral("Text3"), .prompt = QStringLiteral("Enter the molecular weight of the solute."),
-              .promptName = QStringLiteral("Label4"), .toolTip = QStringLiteral("Enter a valid number."),
-              .box = &w.Text3, .label = &w.Label4},
+        Input{.name = BIND(w, Text1), .prompt = QStringLiteral("Enter the temperature in Celsius."),
+              .promptName = BIND(w, Label2), .keys = QStringLiteral(".-\b\r")},
+        Input{.name = BIND(w, Text2), .prompt = QStringLiteral("Enter the mass of solute in grams."),
+              .promptName = BIND(w, Label3)},
+        Input{.name = BIND(w, Text3), .prompt = QStringLiteral("Enter the molecular weight of the solute."),
+              .promptName = BIND(w, Label4), .toolTip = QStringLiteral("Enter a valid number.")},
         // The vapour pressure is water's, so the solvent is water.
-        Input{.name = QStringLiteral("Text4"),
+        Input{.name = BIND(w, Text4),
               .prompt = QStringLiteral("Enter the mass in grams of the solvent (water)."),
-              .promptName = QStringLiteral("Label5"), .box = &w.Text4, .label = &w.Label5},
-        Input{.name = QStringLiteral("Text5"),
+              .promptName = BIND(w, Label5)},
+        Input{.name = BIND(w, Text5),
               .prompt = QStringLiteral("Enter the molecular weight of the solvent (water)."),
-              .promptName = QStringLiteral("Label6"), .box = &w.Text5, .label = &w.Label6},
+              .promptName = BIND(w, Label6)},
     };
-    s.answerName = QStringLiteral("Text6");
-    s.resultName = QStringLiteral("Label7");
-    s.resultCaption = QStringLiteral("The vapor pressure is ");
-    s.workLineName = QStringLiteral("Text7");
-    s.unitName = QStringLiteral("Label8");
-    s.unitCaption = QStringLiteral("kPa");  // the water table's unit
-    s.result = &w.Label7;
-    s.unit = &w.Label8;
-    s.answer = &w.Text6;
-    s.work = &w.Text7;
-    s.singleResult = true;
-    s.checkStyle = Form::InformationStyle;
-    s.trapText = QStringLiteral("Error in data entry.");
-    s.parent = QStringLiteral("frmGasLaws");
-    s.unloadBeforeShow = true;
-    s.helpText = QStringLiteral(
+    s.answer.box = BIND(w, Text6);
+    s.answer.caption = BIND(w, Label7);
+    s.answer.captionText = QStringLiteral("The vapor pressure is ");
+    s.answer.workLine = BIND(w, Text7);
+    s.answer.unit = BIND(w, Label8);
+    s.answer.unitText = QStringLiteral("kPa");  // the water table's unit
+    s.answer.singleResult = true;
+    s.messages.checkStyle = Form::InformationStyle;
+    s.messages.trap = QStringLiteral("Error in data entry.");
+    s.leaving.parent = QStringLiteral("frmGasLaws");
+    s.leaving.unloadBeforeShow = true;
+    s.messages.help = QStringLiteral(
         "When you add a solute to a solvent like water, you affect the rate at which the water molecules can "
         "evaporate. The solute molecules block part of the surface area through which the solvent molecules can "
         "leave. Knowing the  mole fraction of the solvent and the vapor pressure of the solvent at a particular  "

@@ -8,33 +8,30 @@ CalculatorForm::Design volumeVolume(frmVolumeVolume& w) {
     CalculatorForm::Design s;
     s.caption = QStringLiteral("Volume - Volume Problems");
     s.heading = QStringLiteral("Enter data from a balanced equation. (Temperature and pressure constant)");
-    s.headingLabel = &w.Label1;
+    s.headingName = BIND(w, Label1);
     s.inputs = {
-        Input{.name = QStringLiteral("Text1"), .prompt = QStringLiteral("Enter the original volume in liters."),
-              .promptName = QStringLiteral("Label2"), .box = &w.Text1, .label = &w.Label2},
-        Input{.name = QStringLiteral("Text2"), .prompt = QStringLiteral("Enter the coefficient of the given gas."),
-              .promptName = QStringLiteral("Label3"),
+        Input{.name = BIND(w, Text1), .prompt = QStringLiteral("Enter the original volume in liters."),
+              .promptName = BIND(w, Label2)},
+        Input{.name = BIND(w, Text2), .prompt = QStringLiteral("Enter the coefficient of the given gas."),
+              .promptName = BIND(w, Label3),
               .toolTip = QStringLiteral("Enter the coefficient for the molecule that you know."),
-              .keys = QStringLiteral("\b\r"), .box = &w.Text2, .label = &w.Label3},
-        Input{.name = QStringLiteral("Text3"), .prompt = QStringLiteral("Enter the coefficient of the gas you need."),
-              .promptName = QStringLiteral("Label4"),
+              .keys = QStringLiteral("\b\r")},
+        Input{.name = BIND(w, Text3), .prompt = QStringLiteral("Enter the coefficient of the gas you need."),
+              .promptName = BIND(w, Label4),
               .toolTip = QStringLiteral("Enter the coefficient for the molecule you want to know about."),
-              .keys = QStringLiteral("\b\r"), .keyTitle = QStringLiteral("v"), .box = &w.Text3, .label = &w.Label4},
+              .keys = QStringLiteral("\b\r"), .keyTitle = QStringLiteral("v")},
     };
-    s.answerName = QStringLiteral("Text13");
-    s.resultName = QStringLiteral("Label14");
-    s.resultCaption = QStringLiteral("The new volume is ");
-    s.workLineName = QStringLiteral("Text4");
-    s.result = &w.Label14;
-    s.answer = &w.Text13;
-    s.work = &w.Text4;
-    s.helpLeftOfResult = true;
-    s.format = CalculatorForm::Format::DefaultDouble;
-    s.checkStyle = Form::InformationStyle;
-    s.trapText = QStringLiteral("Data Entry Error.");
-    s.unloadBeforeShow = true;
-    s.parent = QStringLiteral("frmGasLaws");
-    s.helpText = QStringLiteral("In a reaction involving gases, it is possible to determine the volume of one gas "
+    s.answer.box = BIND(w, Text13);
+    s.answer.caption = BIND(w, Label14);
+    s.answer.captionText = QStringLiteral("The new volume is ");
+    s.answer.workLine = BIND(w, Text4);
+    s.layout.helpLeftOfResult = true;
+    s.answer.format = CalculatorForm::Format::DefaultDouble;
+    s.messages.checkStyle = Form::InformationStyle;
+    s.messages.trap = QStringLiteral("Data Entry Error.");
+    s.leaving.unloadBeforeShow = true;
+    s.leaving.parent = QStringLiteral("frmGasLaws");
+    s.messages.help = QStringLiteral("In a reaction involving gases, it is possible to determine the volume of one gas "
                                 "given the volume of another gas. ") +
                  QStringLiteral("Using Avogadros principle, you can convert volumes to moles and moles to volumes. ");
     return s;

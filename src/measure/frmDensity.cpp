@@ -9,42 +9,35 @@ CalculatorForm::Design density(frmDensity& w) {
     CalculatorForm::Design s;
     s.caption = QStringLiteral("Density Calculations");
     s.inputs = {
-        Input{.name = QStringLiteral("Text1"), .promptName = QStringLiteral("Label1"), .box = &w.Text1,
-              .label = &w.Label1},
-        Input{.name = QStringLiteral("txtDensity1"), .promptName = QStringLiteral("lblDensity2"), .box = &w.txtDensity1,
-              .label = &w.lblDensity2},
+        Input{.name = BIND(w, Text1), .promptName = BIND(w, Label1)},
+        Input{.name = BIND(w, txtDensity1), .promptName = BIND(w, lblDensity2)},
     };
     s.frameName = QStringLiteral("frmDensity");
-    s.optionsInRow = true;
+    s.layout.optionsInRow = true;
     const QString theDensity = QStringLiteral("Enter the density"), theMass = QStringLiteral("Enter the mass"),
                   theVolume = QStringLiteral("Enter the volume");
     s.options = {
-        Option{.name = QStringLiteral("optDensity3"), .caption = QStringLiteral("Density"),
-               .prompts = {theMass, theVolume}, .result = QStringLiteral("The density is "), .focusInput = true,
-               .button = &w.optDensity3},
-        Option{.name = QStringLiteral("optDensity1"), .caption = QStringLiteral("Mass"),
-               .prompts = {theDensity, theVolume}, .result = QStringLiteral("The mass is "), .button = &w.optDensity1},
-        Option{.name = QStringLiteral("optDensity2"), .caption = QStringLiteral("Volume"),
-               .prompts = {theDensity, theMass}, .result = QStringLiteral("The volume is "), .focusInput = true,
-               .button = &w.optDensity2},
+        Option{.name = BIND(w, optDensity3), .caption = QStringLiteral("Density"),
+               .prompts = {theMass, theVolume}, .result = QStringLiteral("The density is "), .focusInput = true},
+        Option{.name = BIND(w, optDensity1), .caption = QStringLiteral("Mass"),
+               .prompts = {theDensity, theVolume}, .result = QStringLiteral("The mass is ")},
+        Option{.name = BIND(w, optDensity2), .caption = QStringLiteral("Volume"),
+               .prompts = {theDensity, theMass}, .result = QStringLiteral("The volume is "), .focusInput = true},
     };
     s.loadOption = Mass;
-    s.answerName = QStringLiteral("txtDensity3");
-    s.resultName = QStringLiteral("lblDensity3");
-    s.workLineName = QStringLiteral("Text2");
-    s.result = &w.lblDensity3;
-    s.answer = &w.txtDensity3;
-    s.work = &w.Text2;
-    s.singleResult = true;
+    s.answer.box = BIND(w, txtDensity3);
+    s.answer.caption = BIND(w, lblDensity3);
+    s.answer.workLine = BIND(w, Text2);
+    s.answer.singleResult = true;
     s.clearFocusesInput = false;
-    s.parent = QStringLiteral("frmGeneralChoice");
-    s.onLoad = {{.window = QStringLiteral("frmSplash"), .action = Form::Action::Unload},
-                {.window = QStringLiteral("frmGeneralChoice"), .action = Form::Action::Unload}};
-    s.tabOrder = {QStringLiteral("Text1"),       QStringLiteral("txtDensity1"), QStringLiteral("optDensity3"),
-                  QStringLiteral("txtDensity3"), QStringLiteral("cmdOk"),       QStringLiteral("cmdClear"),
-                  QStringLiteral("cmdCancel"),   QStringLiteral("optDensity2"), QStringLiteral("optDensity1"),
-                  QStringLiteral("Text2"),       QStringLiteral("cmdPrint"),    QStringLiteral("cmdHelp")};
-    s.helpText = QStringLiteral(
+    s.leaving.parent = QStringLiteral("frmGeneralChoice");
+    s.leaving.onLoad = {{.window = QStringLiteral("frmSplash"), .action = Form::Action::Unload},
+                        {.window = QStringLiteral("frmGeneralChoice"), .action = Form::Action::Unload}};
+    s.layout.tabOrder = {QStringLiteral("Text1"),       QStringLiteral("txtDensity1"), QStringLiteral("optDensity3"),
+                         QStringLiteral("txtDensity3"), QStringLiteral("cmdOk"),       QStringLiteral("cmdClear"),
+                         QStringLiteral("cmdCancel"),   QStringLiteral("optDensity2"), QStringLiteral("optDensity1"),
+                         QStringLiteral("Text2"),       QStringLiteral("cmdPrint"),    QStringLiteral("cmdHelp")};
+    s.messages.help = QStringLiteral(
         "Density refers to the thickness of a substance. Gases are very thin and thus have a low density. Liquids are "
         "a little thicker than gases and so have a little higher density. Solids are a lot thicker than liquids. So "
         "they have a higher density. Density is the amount of matter in a particular volume. If you change the mass "

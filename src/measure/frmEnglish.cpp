@@ -3,7 +3,8 @@
 
 namespace {
 ConversionForm::Design english(frmEnglish& w) {
-    using Control = ConversionForm::Control;
+    using Direction = ConversionForm::Direction;
+    using Button = ConversionForm::Button;
     const QString refusal = QStringLiteral("You must enter a valid number to convert.");
     ConversionForm::Design s;
     s.caption = QStringLiteral("English - Metric Conversions");
@@ -11,13 +12,11 @@ ConversionForm::Design english(frmEnglish& w) {
     s.pointSize = 9.75;
     s.prompt = QStringLiteral("Enter a value");
     s.keyFilter = false;
-    s.promptLabel = &w.Label1;
-    s.box = &w.Text1;
+    s.promptName = BIND(w, Label1);
+    s.inputName = BIND(w, Text1);
     s.directions = {
-        Control{.name = QStringLiteral("Option1"), .caption = QStringLiteral("English To Metric"),
-                .direction = &w.Option1},
-        Control{.name = QStringLiteral("Option2"), .caption = QStringLiteral("Metric To English"),
-                .direction = &w.Option2},
+        Direction{.name = BIND(w, Option1), .caption = QStringLiteral("English To Metric")},
+        Direction{.name = BIND(w, Option2), .caption = QStringLiteral("Metric To English")},
     };
     // The pairs' buttons, in the pairs' order.
     QPushButton** const pairButtons[] = {&w.cmdPToK, &w.cmdPToG, &w.cmdOToK, &w.cmdOToG, &w.cmdFToM, &w.cmdFToC,
@@ -25,13 +24,11 @@ ConversionForm::Design english(frmEnglish& w) {
     static_assert(std::size(pairButtons) == EnglishMetric::Count);
     for (int i = 0; i < EnglishMetric::Count; ++i) {
         const EnglishMetric::Pair& p = EnglishMetric::Pairs.at(i);
-        s.buttons.append(Control{.name = QLatin1String(p.button), .caption = QLatin1String(p.caption),
-                                 .button = pairButtons[i]});
+        s.buttons.append(Button{.name = {QLatin1String(p.button), pairButtons[i]}, .caption = QLatin1String(p.caption)});
     }
     s.columns = 4;
-    s.answer = &w.Text2;
-    s.unitName = QStringLiteral("Label3");
-    s.unit = &w.Label3;
+    s.answerName = BIND(w, Text2);
+    s.unitName = BIND(w, Label3);
     s.cancelCaption = QStringLiteral("Close");
     s.bottomRow = {QStringLiteral("cmdCancel"), QStringLiteral("cmdClear"), QStringLiteral("Text2"),
                    QStringLiteral("Label3"), QStringLiteral("cmdHelp")};

@@ -3,25 +3,21 @@
 
 namespace {
 ConversionForm::Design massToWeight(frmMassToWeight& w) {
-    using Control = ConversionForm::Control;
+    using Button = ConversionForm::Button;
     ConversionForm::Design s;
     s.caption = QStringLiteral("Mass / Weight Conversion");
     s.prompt = QStringLiteral("Enter a number of kilograms or Newtons.");
     s.keyFilter = false;
-    s.promptLabel = &w.Label1;
-    s.box = &w.Text1;
+    s.promptName = BIND(w, Label1);
+    s.inputName = BIND(w, Text1);
     s.buttons = {
-        Control{.name = QStringLiteral("cmdKToN"), .caption = QStringLiteral("Kilograms To Newtons"),
-                .button = &w.cmdKToN},
-        Control{.name = QStringLiteral("cmdNToK"), .caption = QStringLiteral("Newtons To Kilograms"),
-                .button = &w.cmdNToK},
+        Button{.name = BIND(w, cmdKToN), .caption = QStringLiteral("Kilograms To Newtons")},
+        Button{.name = BIND(w, cmdNToK), .caption = QStringLiteral("Newtons To Kilograms")},
     };
-    s.resultName = QStringLiteral("Label2");
+    s.resultName = BIND(w, Label2);
     s.resultCaption = QStringLiteral("The answer is");
-    s.result = &w.Label2;
-    s.answer = &w.Text2;
-    s.unitName = QStringLiteral("Label3");
-    s.unit = &w.Label3;
+    s.answerName = BIND(w, Text2);
+    s.unitName = BIND(w, Label3);
     s.bottomRow = {QStringLiteral("cmdCancel"), QStringLiteral("cmdClear")};
     s.tabOrder = {QStringLiteral("Text1"),    QStringLiteral("cmdKToN"),   QStringLiteral("cmdNToK"),
                   QStringLiteral("cmdClear"), QStringLiteral("cmdCancel"), QStringLiteral("cmdHelp")};

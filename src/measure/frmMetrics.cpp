@@ -11,41 +11,35 @@ using MetricPrefix::Positions;
 CalculatorForm::Design metrics(frmMetrics& w) {
     CalculatorForm::Design s;
     s.caption = QStringLiteral("Metric Conversion");
-    s.fontFamily = QStringLiteral("Times New Roman");
-    s.pointSize = 9.75;
-    s.inputs = {CalculatorForm::Input{.name = QStringLiteral("txtMetric1"),
+    s.layout.fontFamily = QStringLiteral("Times New Roman");
+    s.layout.pointSize = 9.75;
+    s.inputs = {CalculatorForm::Input{.name = BIND(w, txtMetric1),
                                       .prompt = QStringLiteral("Enter a value"),
-                                      .promptName = QStringLiteral("lblMetric1"),
+                                      .promptName = BIND(w, lblMetric1),
                                       .toolTip = QStringLiteral("Enter a valid, positive number."),
                                       .keys = QStringLiteral(".E+\b"),
-                                      .enterSubmits = false,
-                                      .box = &w.txtMetric1,
-                                      .label = &w.lblMetric1}};
+                                      .enterSubmits = false}};
     s.frameCaption = QStringLiteral("Select one of the following options");
-    s.frameBox = &w.Frame1;
-    s.optionsInRow = true;
+    s.frameName = BIND(w, Frame1);
+    s.layout.optionsInRow = true;
     // Mass, distance, volume.
-    QRadioButton** categories[] = {&w.Option1, &w.Option2, &w.Option3};
+    const Form::Bound<QRadioButton> categories[] = {BIND(w, Option1), BIND(w, Option2), BIND(w, Option3)};
     for (int c = 0; c < 3; ++c)
-        s.options.append(CalculatorForm::Option{.name = QStringLiteral("Option%1").arg(c + 1),
-                                                .caption = MetricPrefix::categoryName(MetricPrefix::Category(c)),
-                                                .button = categories[c]});
-    s.answerName = QStringLiteral("txtMetric2");
-    s.resultName = QStringLiteral("lblMetric2");
-    s.resultCaption = QStringLiteral("New Value");
-    s.workLineName = QStringLiteral("Text1");
-    s.result = &w.lblMetric2;
-    s.answer = &w.txtMetric2;
-    s.work = &w.Text1;
-    s.format = CalculatorForm::Format::DefaultDouble;
-    s.trapText = QStringLiteral("Data entry error");
-    s.parent = QStringLiteral("frmGeneralChoice");
-    s.onLoad = {{.window = QStringLiteral("frmGeneralChoice"), .action = Form::Action::Unload},
-                {.window = QStringLiteral("frmSplash"), .action = Form::Action::Unload}};
+        s.options.append(CalculatorForm::Option{.name = categories[c],
+                                                .caption = MetricPrefix::categoryName(MetricPrefix::Category(c))});
+    s.answer.box = BIND(w, txtMetric2);
+    s.answer.caption = BIND(w, lblMetric2);
+    s.answer.captionText = QStringLiteral("New Value");
+    s.answer.workLine = BIND(w, Text1);
+    s.answer.format = CalculatorForm::Format::DefaultDouble;
+    s.messages.trap = QStringLiteral("Data entry error");
+    s.leaving.parent = QStringLiteral("frmGeneralChoice");
+    s.leaving.onLoad = {{.window = QStringLiteral("frmGeneralChoice"), .action = Form::Action::Unload},
+                        {.window = QStringLiteral("frmSplash"), .action = Form::Action::Unload}};
     // Fixed once the load has captioned the unit options, which have no
     // caption before.
-    s.fixedBorder = false;
-    s.helpText = QStringLiteral(
+    s.layout.fixedBorder = false;
+    s.messages.help = QStringLiteral(
         "All measurements in chemistry must be in metrics. Metric conversions deal with multiplication and division "
         "by 10 or multiples of 10. To convert a measurement from one unit to another, you must determine whether to "
         "multiply or divide and by what multiple of 10. ");
@@ -53,16 +47,15 @@ CalculatorForm::Design metrics(frmMetrics& w) {
 }
 
 // A frame inside a frame, holding six unit options in two columns of three.
-QGroupBox* unitFrame(QWidget* parent, const QString& caption, const QString& innerName, QGroupBox** inner,
+QGroupBox* unitFrame(Form* form, const QString& caption, const Form::Bound<QGroupBox>& innerName,
                      QList<QRadioButton*>* units, int first) {
-    auto* outer = new QGroupBox(caption, parent);
+    auto* outer = new QGroupBox(caption, form);
     auto* ol = new QVBoxLayout(outer);
-    *inner = new QGroupBox(outer);
-    (*inner)->setObjectName(innerName);
-    ol->addWidget(*inner);
-    auto* grid = new QGridLayout(*inner);
+    auto* inner = form->bind(innerName, new QGroupBox(outer));
+    ol->addWidget(inner);
+    auto* grid = new QGridLayout(inner);
     for (int p = 0; p < Positions; ++p) {
-        auto* r = new QRadioButton(*inner);
+        auto* r = new QRadioButton(inner);
         r->setObjectName(QStringLiteral("optDistance%1").arg(first + p));
         grid->addWidget(r, p % 3, p / 3);
         units->append(r);
@@ -73,11 +66,9 @@ QGroupBox* unitFrame(QWidget* parent, const QString& caption, const QString& inn
 
 frmMetrics::frmMetrics() : CalculatorForm(metrics(*this)) {
     optDistance.append(nullptr);
-    frmFrom = unitFrame(this, QStringLiteral("From"), QStringLiteral("frmDistance1"), &frmDistance1, &optDistance, 1);
-    frmFrom->setObjectName(QStringLiteral("frmFrom"));
-    frmTo = unitFrame(this, QStringLiteral("To"), QStringLiteral("frmDistance2"), &frmDistance2, &optDistance,
-                      Positions + 1);
-    frmTo->setObjectName(QStringLiteral("frmTo"));
+    bind(BIND(*this, frmFrom), unitFrame(this, QStringLiteral("From"), BIND(*this, frmDistance1), &optDistance, 1));
+    bind(BIND(*this, frmTo),
+         unitFrame(this, QStringLiteral("To"), BIND(*this, frmDistance2), &optDistance, Positions + 1));
     auto* units = new QHBoxLayout;
     units->addWidget(frmFrom);
     units->addWidget(frmTo);

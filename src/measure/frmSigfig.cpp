@@ -8,21 +8,19 @@ CalculatorForm::Design sigfig(frmSigfig& w) {
     using Input = CalculatorForm::Input;
     CalculatorForm::Design s;
     s.caption = Title;
-    s.inputs = {Input{.name = QStringLiteral("txtSigfig1"), .prompt = QStringLiteral("Enter a number"),
-                      .promptName = QStringLiteral("lblsigfig1"), .toolTip = QStringLiteral("Enter a number."),
-                      .maxLength = 20, .box = &w.txtSigfig1, .label = &w.lblsigfig1}};
-    s.answerName = QStringLiteral("txtSigfig2");
-    s.resultName = QStringLiteral("lblSigfig2");
-    s.result = &w.lblSigfig2;
-    s.answer = &w.txtSigfig2;
-    s.resultCaption = QStringLiteral("Significant figures");
-    s.format = CalculatorForm::Format::Integer;
-    s.keyStyle = {Msg::Icon::None, Title};
-    s.checkStyle = {Msg::Icon::None, Title};
-    s.trapStyle = {Msg::Icon::Information, Title};
-    s.parent = QStringLiteral("frmGeneralChoice");
-    s.onLoad = {{.window = QStringLiteral("frmGeneralChoice"), .action = Form::Action::Hide}};
-    s.helpText = QStringLiteral(
+    s.inputs = {Input{.name = BIND(w, txtSigfig1), .prompt = QStringLiteral("Enter a number"),
+                      .promptName = BIND(w, lblsigfig1), .toolTip = QStringLiteral("Enter a number."),
+                      .maxLength = 20}};
+    s.answer.box = BIND(w, txtSigfig2);
+    s.answer.caption = BIND(w, lblSigfig2);
+    s.answer.captionText = QStringLiteral("Significant figures");
+    s.answer.format = CalculatorForm::Format::Integer;
+    s.messages.keyStyle = {Msg::Icon::None, Title};
+    s.messages.checkStyle = {Msg::Icon::None, Title};
+    s.messages.trapStyle = {Msg::Icon::Information, Title};
+    s.leaving.parent = QStringLiteral("frmGeneralChoice");
+    s.leaving.onLoad = {{.window = QStringLiteral("frmGeneralChoice"), .action = Form::Action::Hide}};
+    s.messages.help = QStringLiteral(
         "A significant figure is one that you can have a high degree of confidence in. It is not a guess. "
         "Calculations in chemistry depend upon numbers that are real , dependable numbers and not guesses or "
         "estimates. Rules have been set up to guarantee that numbers are accurate and reliable.");

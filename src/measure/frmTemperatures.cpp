@@ -19,29 +19,27 @@ constexpr Conversion Conversions[] = {
 };
 
 ConversionForm::Design temperatures(frmTemperatures& w) {
-    using Control = ConversionForm::Control;
+    using Button = ConversionForm::Button;
     ConversionForm::Design s;
     s.caption = QStringLiteral("Temperature Conversion");
     s.prompt = QStringLiteral("Enter a temperature value.");
     s.keys = QStringLiteral(".-\b\r");
     s.keyStyle = {Msg::Icon::None, Title};
-    s.promptLabel = &w.Label1;
-    s.box = &w.Text1;
+    s.promptName = BIND(w, Label1);
+    s.inputName = BIND(w, Text1);
     s.buttons = {
-        Control{.name = QStringLiteral("cmdFToC"), .caption = QStringLiteral("F To C"), .button = &w.cmdFToC},
-        Control{.name = QStringLiteral("cmdFToK"), .caption = QStringLiteral("F To K"), .button = &w.cmdFToK},
-        Control{.name = QStringLiteral("cmdCToF"), .caption = QStringLiteral("C To F"), .button = &w.cmdCToF},
-        Control{.name = QStringLiteral("cmdCToK"), .caption = QStringLiteral("C To K"), .button = &w.cmdCToK},
-        Control{.name = QStringLiteral("cmdKToF"), .caption = QStringLiteral("K To F"), .button = &w.cmdKToF},
-        Control{.name = QStringLiteral("cmdKToC"), .caption = QStringLiteral("K To C"), .button = &w.cmdKToC},
+        Button{.name = BIND(w, cmdFToC), .caption = QStringLiteral("F To C")},
+        Button{.name = BIND(w, cmdFToK), .caption = QStringLiteral("F To K")},
+        Button{.name = BIND(w, cmdCToF), .caption = QStringLiteral("C To F")},
+        Button{.name = BIND(w, cmdCToK), .caption = QStringLiteral("C To K")},
+        Button{.name = BIND(w, cmdKToF), .caption = QStringLiteral("K To F")},
+        Button{.name = BIND(w, cmdKToC), .caption = QStringLiteral("K To C")},
     };
     s.defaultButton = QStringLiteral("cmdFToC");
-    s.resultName = QStringLiteral("Label2");
+    s.resultName = BIND(w, Label2);
     s.resultCaption = QStringLiteral("The new temperature is");
-    s.workLineName = QStringLiteral("Text3");
-    s.result = &w.Label2;
-    s.answer = &w.Text2;
-    s.work = &w.Text3;
+    s.workLineName = BIND(w, Text3);
+    s.answerName = BIND(w, Text2);
     s.print = true;
     s.bottomRow = {QStringLiteral("cmdCancel"), QStringLiteral("cmdPrint"), QStringLiteral("cmdClear")};
     s.tabOrder = {QStringLiteral("Text1"),    QStringLiteral("cmdFToC"),  QStringLiteral("cmdFToK"),

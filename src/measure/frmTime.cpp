@@ -3,7 +3,7 @@
 
 namespace {
 ConversionForm::Design timeConversion(frmTime& w) {
-    using Control = ConversionForm::Control;
+    using Button = ConversionForm::Button;
     const QString title = QStringLiteral("Time");
     ConversionForm::Design s;
     s.caption = QStringLiteral("Time Conversion");
@@ -11,29 +11,26 @@ ConversionForm::Design timeConversion(frmTime& w) {
     s.keys = QStringLiteral(".E+-\b\r");
     s.keyMessage = QStringLiteral("You must enter a valid number value");
     s.keyStyle = {Msg::Icon::None, title};
-    s.promptLabel = &w.Label1;
-    s.box = &w.Text1;
+    s.promptName = BIND(w, Label1);
+    s.inputName = BIND(w, Text1);
     s.buttons = {
-        Control{.name = QStringLiteral("cmdYToD"), .caption = QStringLiteral("Years - Days"), .button = &w.cmdYToD},
-        Control{.name = QStringLiteral("cmdDToH"), .caption = QStringLiteral("Days-Hours"), .button = &w.cmdDToH},
-        Control{.name = QStringLiteral("cmdHToM"), .caption = QStringLiteral("Hours-Minutes"), .button = &w.cmdHToM},
-        Control{.name = QStringLiteral("cmdMToS"), .caption = QStringLiteral("Minutes-Seconds"), .button = &w.cmdMToS},
-        Control{.name = QStringLiteral("cmdSToM"), .caption = QStringLiteral("Seconds-Minutes"), .button = &w.cmdSToM},
-        Control{.name = QStringLiteral("cmdMToH"), .caption = QStringLiteral("Minutes-Hours"), .button = &w.cmdMToH},
-        Control{.name = QStringLiteral("cmdHToD"), .caption = QStringLiteral("Hours-Days"), .button = &w.cmdHToD},
-        Control{.name = QStringLiteral("cmdDToY"), .caption = QStringLiteral("Days-Years"), .button = &w.cmdDToY},
+        Button{.name = BIND(w, cmdYToD), .caption = QStringLiteral("Years - Days")},
+        Button{.name = BIND(w, cmdDToH), .caption = QStringLiteral("Days-Hours")},
+        Button{.name = BIND(w, cmdHToM), .caption = QStringLiteral("Hours-Minutes")},
+        Button{.name = BIND(w, cmdMToS), .caption = QStringLiteral("Minutes-Seconds")},
+        Button{.name = BIND(w, cmdSToM), .caption = QStringLiteral("Seconds-Minutes")},
+        Button{.name = BIND(w, cmdMToH), .caption = QStringLiteral("Minutes-Hours")},
+        Button{.name = BIND(w, cmdHToD), .caption = QStringLiteral("Hours-Days")},
+        Button{.name = BIND(w, cmdDToY), .caption = QStringLiteral("Days-Years")},
     };
-    s.resultName = QStringLiteral("Label2");
+    s.resultName = BIND(w, Label2);
     s.resultCaption = QStringLiteral("The new time value is");
     s.answerEnabled = true;
-    s.unitName = QStringLiteral("Label3");
-    s.result = &w.Label2;
-    s.answer = &w.Text2;
-    s.unit = &w.Label3;
+    s.unitName = BIND(w, Label3);
+    s.answerName = BIND(w, Text2);
     s.decimals = 5;
     s.singleResult = true;
-    s.cancelName = QStringLiteral("cmdClose");
-    s.cancel = &w.cmdClose;
+    s.cancelName = BIND(w, cmdClose);
     s.bottomRow = {QStringLiteral("cmdClose"), QStringLiteral("cmdClear"), QStringLiteral("cmdHelp")};
     s.tabOrder = {QStringLiteral("Text1"),   QStringLiteral("cmdYToD"), QStringLiteral("cmdDToH"),
                   QStringLiteral("cmdHToM"), QStringLiteral("cmdMToS"), QStringLiteral("cmdSToM"),

@@ -7,42 +7,37 @@ CalculatorForm::Design volume(frmVolume& w) {
     CalculatorForm::Design s;
     s.caption = QStringLiteral("Volume Calculation");
     s.inputs = {
-        Input{.name = QStringLiteral("Text1"), .promptName = QStringLiteral("Label2"), .box = &w.Text1,
-              .label = &w.Label2},
-        Input{.name = QStringLiteral("Text2"), .promptName = QStringLiteral("Label3"), .box = &w.Text2,
-              .label = &w.Label3},
+        Input{.name = BIND(w, Text1), .promptName = BIND(w, Label2)},
+        Input{.name = BIND(w, Text2), .promptName = BIND(w, Label3)},
     };
     s.frameCaption = QStringLiteral("Select one of the following options");
-    s.frameBox = &w.Frame1;
-    s.optionsInRow = true;
+    s.frameName = BIND(w, Frame1);
+    s.layout.optionsInRow = true;
     // The cylinder alone reads the second box.
     s.options = {
-        Option{.name = QStringLiteral("opt1"), .caption = QStringLiteral("Sphere"),
+        Option{.name = BIND(w, opt1), .caption = QStringLiteral("Sphere"),
                .prompts = {QStringLiteral("Enter the radius of the sphere."), QStringLiteral("")},
-               .result = QStringLiteral("The volume of the sphere is : "), .hidden = {1}, .button = &w.opt1},
-        Option{.name = QStringLiteral("opt2"), .caption = QStringLiteral("Block"),
+               .result = QStringLiteral("The volume of the sphere is : "), .hidden = {1}},
+        Option{.name = BIND(w, opt2), .caption = QStringLiteral("Block"),
                .prompts = {QStringLiteral("Enter the length of the side of the block."), QStringLiteral("")},
-               .result = QStringLiteral("The volume of the block is: "), .hidden = {1}, .button = &w.opt2},
-        Option{.name = QStringLiteral("opt3"), .caption = QStringLiteral("Cylinder"),
+               .result = QStringLiteral("The volume of the block is: "), .hidden = {1}},
+        Option{.name = BIND(w, opt3), .caption = QStringLiteral("Cylinder"),
                .prompts = {QStringLiteral("Enter the height of the cylinder."),
                            QStringLiteral("Enter the radius of the cylinder.")},
-               .result = QStringLiteral("The volume of the cylinder is: "), .button = &w.opt3},
+               .result = QStringLiteral("The volume of the cylinder is: ")},
     };
-    s.digits = Num::SingleDigits;  // the boxes are read in single precision
-    s.answerName = QStringLiteral("Text3");
-    s.resultName = QStringLiteral("Label4");
-    s.workLineName = QStringLiteral("Text4");
-    s.result = &w.Label4;
-    s.answer = &w.Text3;
-    s.work = &w.Text4;
-    s.trapText = QStringLiteral("Data Entry Error.");
+    s.answer.digits = Num::SingleDigits;  // the boxes are read in single precision
+    s.answer.box = BIND(w, Text3);
+    s.answer.caption = BIND(w, Label4);
+    s.answer.workLine = BIND(w, Text4);
+    s.messages.trap = QStringLiteral("Data Entry Error.");
     s.clearSelectsFirstOption = true;
-    s.parent = QStringLiteral("frmGeneralChoice");
-    s.tabOrder = {QStringLiteral("Text1"),  QStringLiteral("Text2"), QStringLiteral("cmdOk"),
-                  QStringLiteral("cmdClear"), QStringLiteral("cmdCancel"), QStringLiteral("Text3"),
-                  QStringLiteral("opt1"), QStringLiteral("opt2"), QStringLiteral("opt3"),
-                  QStringLiteral("Text4"), QStringLiteral("cmdPrint"), QStringLiteral("cmdHelp")};
-    s.helpText = QStringLiteral(
+    s.leaving.parent = QStringLiteral("frmGeneralChoice");
+    s.layout.tabOrder = {QStringLiteral("Text1"),  QStringLiteral("Text2"), QStringLiteral("cmdOk"),
+                         QStringLiteral("cmdClear"), QStringLiteral("cmdCancel"), QStringLiteral("Text3"),
+                         QStringLiteral("opt1"), QStringLiteral("opt2"), QStringLiteral("opt3"),
+                         QStringLiteral("Text4"), QStringLiteral("cmdPrint"), QStringLiteral("cmdHelp")};
+    s.messages.help = QStringLiteral(
         "Volume refers to the amount of space an object takes up or contains. Volume is an essential part of density. "
         "Many calculations, particularly gas and pressure problems,  utilize volume. ");
     return s;

@@ -1,6 +1,5 @@
 #include "CalculatorForm.h"
 #include "NumericKeyFilter.h"
-#include "PrintService.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -9,65 +8,80 @@
 #include <algorithm>
 #include <cmath>
 
-CalculatorForm::CalculatorForm(const Design& design, QWidget* parent) : Form(parent), m_design(design) { build(); }
+CalculatorForm::CalculatorForm(const Design& design, QWidget* parent)
+    : AnswerForm(design.messages, design.leaving, parent),
+      m_design(design) {
+    build();
+}
 
 namespace {
-QLineEdit* makeShowBox(QWidget* parent, const QString& name, const QString& accessible) {
-    auto* e = new QLineEdit(parent);
-    e->setObjectName(name);
-    e->setEnabled(false);
-    e->setAccessibleName(accessible);
-    return e;
+// A prompt's name: its own, or the box's with "Label".
+Form::Bound<QLabel> promptOf(const Form::Bound<QLabel>& prompt, const QString& box) {
+    return prompt.isEmpty() ? Form::Bound<QLabel>(box + QStringLiteral("Label")) : prompt;
 }
 }  // namespace
 
 void CalculatorForm::build() {
     setWindowTitle(m_design.caption);
-    setDesignFont(m_design.fontFamily, m_design.pointSize);
+    setDesignFont(m_design.layout.fontFamily, m_design.layout.pointSize);
     auto* outer = new QVBoxLayout(this);
     rowsTop = new QVBoxLayout;
     outer->addLayout(rowsTop);
-
-    if (!m_design.options.isEmpty()) {
-        frame = new QGroupBox(m_design.frameCaption, this);
-        frame->setObjectName(m_design.frameName);
-        if (!m_design.frameToolTip.isEmpty()) frame->setToolTip(m_design.frameToolTip);
-        QBoxLayout* fl = m_design.optionsInRow ? static_cast<QBoxLayout*>(new QHBoxLayout(frame))
-                                               : static_cast<QBoxLayout*>(new QVBoxLayout(frame));
-        for (int i = 0; i < m_design.options.size(); ++i) {
-            const Option& o = m_design.options.at(i);
-            auto* r = new QRadioButton(o.caption, frame);
-            r->setObjectName(o.name);
-            if (!o.toolTip.isEmpty()) r->setToolTip(o.toolTip);
-            fl->addWidget(r);
-            options.append(r);
-            // A click, or a selection from code, of an option that was not selected.
-            connect(r, &QRadioButton::toggled, this, [this, i](bool on) {
-                if (on) option_Click(i);
-            });
-        }
-        outer->addWidget(frame);
-    }
-
-    if (!m_design.heading.isEmpty()) {
-        heading = new QLabel(m_design.heading, this);
-        heading->setObjectName(m_design.headingName);
-        outer->addWidget(heading);
-    }
-
+    buildOptions(outer);
+    buildHeading(outer);
     rowsAbove = new QVBoxLayout;
     outer->addLayout(rowsAbove);
+    inputGrid = new QGridLayout;
+    buildAnswerRow(buildInputs());
+    outer->addLayout(inputGrid);
+    rowsBelow = new QVBoxLayout;
+    outer->addLayout(rowsBelow);
+    buildButtons(outer);
+    buildWorkLine(outer);
+    wireButtons();
+    applyTabOrder();
+    reserveCaptionWidths();
+}
 
-    auto* grid = inputGrid = new QGridLayout;
+// The frame of options, each re-captioning the window when it is selected.
+void CalculatorForm::buildOptions(QVBoxLayout* outer) {
+    if (m_design.options.isEmpty()) return;
+    frame = bind(m_design.frameName, new QGroupBox(m_design.frameCaption, this));
+    if (!m_design.frameToolTip.isEmpty()) frame->setToolTip(m_design.frameToolTip);
+    QBoxLayout* fl = m_design.layout.optionsInRow ? static_cast<QBoxLayout*>(new QHBoxLayout(frame))
+                                                  : static_cast<QBoxLayout*>(new QVBoxLayout(frame));
+    for (int i = 0; i < m_design.options.size(); ++i) {
+        const Option& o = m_design.options.at(i);
+        auto* r = bind(o.name, new QRadioButton(o.caption, frame));
+        if (!o.toolTip.isEmpty()) r->setToolTip(o.toolTip);
+        fl->addWidget(r);
+        options.append(r);
+        // A click, or a selection from code, of an option that was not selected.
+        connect(r, &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on) option_Click(i);
+        });
+    }
+    outer->addWidget(frame);
+}
+
+// The line of text above the inputs.
+void CalculatorForm::buildHeading(QVBoxLayout* outer) {
+    if (m_design.heading.isEmpty()) return;
+    heading = bind(m_design.headingName, new QLabel(m_design.heading, this));
+    outer->addWidget(heading);
+}
+
+// The prompts and boxes, and the constants between them, in the grid; gives
+// the grid's next free row.
+int CalculatorForm::buildInputs() {
+    QGridLayout* grid = inputGrid;
     int row = 0;
     auto addConstants = [&](int before) {
         for (const Constant& c : std::as_const(m_design.constants)) {
             if (c.before != before) continue;
-            auto* label = new QLabel(c.prompt, this);
-            label->setObjectName(c.promptName.isEmpty() ? c.name + QStringLiteral("Label") : c.promptName);
+            auto* label = bind(promptOf(c.promptName, c.name), new QLabel(c.prompt, this));
             label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            auto* box = new QLineEdit(c.text, this);
-            box->setObjectName(c.name);
+            auto* box = bind(c.name, new QLineEdit(c.text, this));
             box->setReadOnly(true);
             box->setAccessibleName(c.prompt);
             label->setBuddy(box);
@@ -75,25 +89,21 @@ void CalculatorForm::build() {
             grid->addWidget(label, row, 0);
             grid->addWidget(box, row++, 1);
             constantBoxes.append(box);
-            fillMember(c.box, box);
-            fillMember(c.label, label);
         }
     };
-    const int columns = std::max(1, m_design.inputColumns);
+    const int columns = std::max(1, m_design.layout.inputColumns);
     QHBoxLayout* shared = nullptr;  // a row of boxes side by side
     for (int i = 0; i < m_design.inputs.size(); ++i) {
         addConstants(i);
         const Input& in = m_design.inputs.at(i);
-        auto* label = new QLabel(in.prompt, this);
-        label->setObjectName(in.promptName.isEmpty() ? in.name + QStringLiteral("Label") : in.promptName);
+        auto* label = bind(promptOf(in.promptName, in.name), new QLabel(in.prompt, this));
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        auto* box = new QLineEdit(this);
-        box->setObjectName(in.name);
+        auto* box = bind(in.name, new QLineEdit(this));
         if (!in.toolTip.isEmpty()) box->setToolTip(in.toolTip);
         box->setAccessibleName(in.prompt);
         label->setBuddy(box);
-        auto* filter = NumericKeyFilter::attach(box, in.keys, m_design.keyMessage,
-                                                in.keyTitle.isEmpty() ? m_design.keyStyle.title : in.keyTitle);
+        auto* filter = NumericKeyFilter::attach(box, in.keys, m_design.messages.key,
+                                                in.keyTitle.isEmpty() ? m_design.messages.keyStyle.title : in.keyTitle);
         // The filter holds the length: a box's own limit would cut a paste in silence.
         if (in.maxLength > 0) filter->setLimit(in.maxLength);
         if (in.enterSubmits) {
@@ -134,31 +144,27 @@ void CalculatorForm::build() {
         ++row;
     }
     addConstants(m_design.inputs.size());
+    return row;
+}
 
-    cmdHelp = makeButton(QStringLiteral("cmdHelp"), QStringLiteral("?"));
-    cmdHelp->setToolTip(QStringLiteral("Press for help"));
-    if (m_design.helpPointSize > 0) {
+// The answer row in the grid at `row`: caption, answer box, unit and "?".
+void CalculatorForm::buildAnswerRow(int row) {
+    QGridLayout* grid = inputGrid;
+    cmdHelp = makeHelpButton();
+    if (m_design.layout.helpPointSize > 0) {
         QFont f = cmdHelp->font();
         f.setBold(true);
-        f.setPointSizeF(m_design.helpPointSize);
+        f.setPointSizeF(m_design.layout.helpPointSize);
         cmdHelp->setFont(f);
     }
-    const bool helpInButtonRow = m_design.buttonOrder.contains(QStringLiteral("cmdHelp"));
-    const int at = m_design.resultColumn;
-    const int span = m_design.resultSpan;
-    if (!m_design.answerName.isEmpty()) {
-        resultLabel = new QLabel(m_design.resultCaption, this);
-        resultLabel->setObjectName(m_design.resultName.isEmpty() ? m_design.answerName + QStringLiteral("Label")
-                                                               : m_design.resultName);
-        resultLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        answerBox = makeShowBox(this, m_design.answerName, m_design.resultCaption);
-        if (!m_design.answerToolTip.isEmpty()) answerBox->setToolTip(m_design.answerToolTip);
-        if (m_design.answerChars > 0) {
-            const QString digits(m_design.answerChars, QLatin1Char('0'));
-            answerBox->setMinimumWidth(answerBox->fontMetrics().horizontalAdvance(digits) + answerBox->sizeHint().height());
-        }
-        resultLabel->setBuddy(answerBox);
-        if (m_design.helpLeftOfResult) {
+    const bool helpInButtonRow = m_design.layout.buttonOrder.contains(QStringLiteral("cmdHelp"));
+    const int at = m_design.layout.resultColumn;
+    const int span = m_design.layout.resultSpan;
+    if (!m_design.answer.box.isEmpty()) {
+        resultLabel = makeCaption(promptOf(m_design.answer.caption, m_design.answer.box), m_design.answer.captionText);
+        answerBox = makeAnswerBox(m_design.answer.box, resultLabel, m_design.answer.captionText);
+        if (!m_design.answer.toolTip.isEmpty()) answerBox->setToolTip(m_design.answer.toolTip);
+        if (m_design.layout.helpLeftOfResult) {
             auto* left = new QHBoxLayout;
             left->addWidget(cmdHelp);
             left->addStretch();
@@ -168,70 +174,52 @@ void CalculatorForm::build() {
             grid->addWidget(resultLabel, row, at, 1, span);
         }
         grid->addWidget(answerBox, row, at + span, 1, span);
-        if (!m_design.unitName.isEmpty()) {
-            unitLabel = new QLabel(m_design.unitCaption, this);
-            unitLabel->setObjectName(m_design.unitName);
+        if (!m_design.answer.unit.isEmpty()) {
+            unitLabel = makeUnit(m_design.answer.unit, m_design.answer.unitText);
             grid->addWidget(unitLabel, row, at + 2 * span);
         }
-        if (!m_design.helpLeftOfResult && !helpInButtonRow) grid->addWidget(cmdHelp, row, at + 2 * span + 1);
-        ++row;
+        if (!m_design.layout.helpLeftOfResult && !helpInButtonRow) grid->addWidget(cmdHelp, row, at + 2 * span + 1);
     } else if (!helpInButtonRow) {
-        grid->addWidget(cmdHelp, row++, at + 3);
+        grid->addWidget(cmdHelp, row, at + 3);
     }
-    outer->addLayout(grid);
-    rowsBelow = new QVBoxLayout;
-    outer->addLayout(rowsBelow);
+}
 
+// The row of buttons.
+void CalculatorForm::buildButtons(QVBoxLayout* outer) {
     cmdCancel = makeButton(QStringLiteral("cmdCancel"), QStringLiteral("Cancel"));
     cmdClear = makeButton(QStringLiteral("cmdClear"), QStringLiteral("Clear"));
     cmdPrint = makeButton(QStringLiteral("cmdPrint"), QStringLiteral("Print"));
     cmdOk = makeButton(QStringLiteral("cmdOk"), QStringLiteral("Ok"));
     buttonRow = new QHBoxLayout;
-    if (m_design.buttonOrder.isEmpty()) {
+    if (m_design.layout.buttonOrder.isEmpty()) {
         for (QPushButton* b : {cmdCancel, cmdClear, cmdPrint, cmdOk}) buttonRow->addWidget(b);
     } else {
-        for (const QString& name : m_design.buttonOrder) buttonRow->addWidget(findChild<QPushButton*>(name));
+        for (const QString& name : m_design.layout.buttonOrder) buttonRow->addWidget(findChild<QPushButton*>(name));
     }
     outer->addLayout(buttonRow);
+}
 
-    if (!m_design.workLineName.isEmpty()) {
-        workLine = makeShowBox(this, m_design.workLineName, QStringLiteral("Work line"));
-        workLine->setMinimumWidth(360);
+// The work line at the foot.
+void CalculatorForm::buildWorkLine(QVBoxLayout* outer) {
+    if (!m_design.answer.workLine.isEmpty()) {
+        workLine = makeWorkLine(m_design.answer.workLine, 360);
         outer->addWidget(workLine);
     }
+}
 
+// The buttons' handlers, Enter and Escape.
+void CalculatorForm::wireButtons() {
     connect(cmdOk, &QPushButton::clicked, this, [this] { cmdOk_Click(); });
-    connect(cmdClear, &QPushButton::clicked, this, [this] { cmdClear_Click(); });
-    connect(cmdPrint, &QPushButton::clicked, this, [this] { cmdPrint_Click(); });
-    connect(cmdHelp, &QPushButton::clicked, this, [this] { cmdHelp_Click(); });
-    connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
+    connectButtons();
+    showManualOnF1();
 
     setDefaultButton(cmdOk);
     if (m_design.escapeCancels) setCancelButton(cmdCancel);
-    answerShownIn(answerBox);
-    answerShownIn(workLine);
-    applyTabOrder();
-    fillMembers();
-    reserveCaptionWidths();
 }
 
-void CalculatorForm::constructed() {
+void CalculatorForm::finishShape() {
     // After the window's own constructor, so what it added to the shape counts.
-    if (m_design.fixedBorder) setFixedBorder();
-}
-
-void CalculatorForm::fillMembers() {
-    for (int i = 0; i < inputs.size(); ++i) {
-        fillMember(m_design.inputs.at(i).box, inputs.at(i));
-        fillMember(m_design.inputs.at(i).label, prompts.at(i));
-    }
-    for (int i = 0; i < options.size(); ++i) fillMember(m_design.options.at(i).button, options.at(i));
-    fillMember(m_design.frameBox, frame);
-    fillMember(m_design.headingLabel, heading);
-    fillMember(m_design.result, resultLabel);
-    fillMember(m_design.answer, answerBox);
-    fillMember(m_design.unit, unitLabel);
-    fillMember(m_design.work, workLine);
+    if (m_design.layout.fixedBorder) setFixedBorder();
 }
 
 void CalculatorForm::reserveCaptionWidths() {
@@ -252,12 +240,12 @@ void CalculatorForm::reserveCaptionWidths() {
 }
 
 void CalculatorForm::applyTabOrder() {
-    QStringList names = m_design.tabOrder;
+    QStringList names = m_design.layout.tabOrder;
     if (names.isEmpty()) {
         for (const Input& in : m_design.inputs) names << in.name;
         names << QStringLiteral("cmdOk") << QStringLiteral("cmdClear") << QStringLiteral("cmdCancel");
-        if (!m_design.answerName.isEmpty()) names << m_design.answerName;
-        if (!m_design.workLineName.isEmpty()) names << m_design.workLineName;
+        if (!m_design.answer.box.isEmpty()) names << m_design.answer.box;
+        if (!m_design.answer.workLine.isEmpty()) names << m_design.answer.workLine;
         names << QStringLiteral("cmdPrint") << QStringLiteral("cmdHelp");
         for (const Option& o : m_design.options) names << o.name;
     }
@@ -276,19 +264,13 @@ void CalculatorForm::selectOption(int index) {
 }
 
 void CalculatorForm::Form_Load() {
-    for (const Step& s : m_design.onLoad) doStep(s, this);
-    for (QLineEdit* b : inputs) b->clear();
-    emptyAnswer();
+    beginLoad(inputs);
     if (!options.isEmpty()) selectOption(m_design.loadOption);
     if (m_design.okStartsDisabled) {
         cmdPrint->setEnabled(false);
         cmdOk->setEnabled(false);
     }
     if (!inputs.isEmpty()) inputs.first()->setFocus();
-}
-
-bool CalculatorForm::Form_KeyDown(QKeyEvent* e) {
-    return Forms::HelpKey(e);
 }
 
 void CalculatorForm::input_Change(int index) {
@@ -337,8 +319,8 @@ QStringList CalculatorForm::messageTexts() const {
         if (!t.isEmpty() && !all.contains(t)) all.append(t);
     };
     for (const Check& c : m_checks) add(c.message);
-    add(m_design.keyMessage);
-    add(m_design.trapText);
+    add(m_design.messages.key);
+    add(m_design.messages.trap);
     return all;
 }
 
@@ -349,7 +331,7 @@ void CalculatorForm::cmdOk_Click() {
         prepare();
         for (const Check& c : std::as_const(m_checks)) {
             if (c.fails()) {
-                say(c.message, c.style.value_or(m_design.checkStyle));
+                say(c.message, c.style.value_or(m_design.messages.checkStyle));
                 if (c.after) c.after();
                 return;
             }
@@ -361,18 +343,18 @@ void CalculatorForm::cmdOk_Click() {
 }
 
 int CalculatorForm::heldDigits() const {
-    if (m_design.digits > 0) return m_design.digits;
-    return m_design.singleResult ? Num::SingleDigits : Num::DoubleDigits;
+    if (m_design.answer.digits > 0) return m_design.answer.digits;
+    return m_design.answer.singleResult ? Num::SingleDigits : Num::DoubleDigits;
 }
 
 QString CalculatorForm::format(double v) const {
-    Format f = m_design.format;
+    Format f = m_design.answer.format;
     const int i = option();
     if (i >= 0 && m_design.options.at(i).format) f = *m_design.options.at(i).format;
-    if (m_design.singleResult) v = Num::toSinglePrecision(v);
+    if (m_design.answer.singleResult) v = Num::toSinglePrecision(v);
     switch (f) {
     case Format::Fixed:
-        return Num::answer(v, m_design.decimals, heldDigits());
+        return Num::answer(v, m_design.answer.decimals, heldDigits());
     case Format::Scientific: return Num::scientific(v);
     case Format::DefaultSingle: return Num::text(Num::toSinglePrecision(v));
     case Format::DefaultDouble: return Num::text(v);
@@ -395,9 +377,7 @@ void CalculatorForm::showResult(const Result& r) {
     }
 }
 
-void CalculatorForm::trap(const RuntimeFault& fault) {
-    say(m_design.trapText.isEmpty() ? fault.description() : m_design.trapText, m_design.trapStyle);
-}
+void CalculatorForm::trap(const RuntimeFault& fault) { sayFault(fault); }
 
 void CalculatorForm::cmdClear_Click() {
     for (QLineEdit* b : inputs) b->clear();
@@ -406,9 +386,3 @@ void CalculatorForm::cmdClear_Click() {
     cleared();
     if (m_design.clearFocusesInput && !inputs.isEmpty()) inputs.first()->setFocus();
 }
-
-void CalculatorForm::cmdPrint_Click() { Print::printWindow(this); }
-
-void CalculatorForm::cmdHelp_Click() { say(m_design.helpText, m_design.helpStyle); }
-
-void CalculatorForm::cmdCancel_Click() { returnToParent(this, m_design.parent, m_design.unloadBeforeShow); }

@@ -10,7 +10,7 @@
 // order (the first failure shows its message and ends Ok), then calculate(),
 // whose result is written only when it completed, so a fault leaves the
 // answer and the work line as they were.
-#include "platform/Forms.h"
+#include "platform/AnswerForm.h"
 #include "platform/MessageBox.h"
 #include "platform/NumberText.h"
 
@@ -29,7 +29,7 @@
 
 class NumericKeyFilter;
 
-class CalculatorForm : public Form {
+class CalculatorForm : public AnswerForm {
     Q_OBJECT
 public:
     // How an answer value is written.
@@ -42,34 +42,30 @@ public:
     };
 
     struct Input {
-        QString name;         // "Text1"
-        QString prompt;       // label caption (may be re-captioned by options)
-        QString promptName;   // "Label2"; empty gives "<name>Label"
+        Bound<QLineEdit> name;      // "Text1"
+        QString prompt;             // label caption (may be re-captioned by options)
+        Bound<QLabel> promptName;   // "Label2"; empty gives "<name>Label"
         QString toolTip;
         QString keys = QStringLiteral(".\b\r");  // signs besides digits ("\b" Backspace, "\r" Enter)
         bool enterSubmits = true;                // EnterKeySubmit: Enter runs Ok
         int maxLength = 0;                       // 0: no limit
         QString keyTitle;                        // title of the key filter's message; empty: the Design's
         bool besidePrevious = false;             // stands with its prompt beside the previous box, in its row
-        QLineEdit** box = nullptr;               // the window's member the shape points at the box
-        QLabel** label = nullptr;                // ... and at its prompt
     };
 
     // A read-only box showing a constant (such as R), with its prompt, placed
     // before the input box `before` (the number of inputs: after the last).
     struct Constant {
-        QString name;
+        Bound<QLineEdit> name;
         QString prompt;
-        QString promptName;
+        Bound<QLabel> promptName;
         QString text;
         int before = 0;
         bool enterSubmits = false;  // Enter in it runs Ok
-        QLineEdit** box = nullptr;  // the window's members the shape points at the box and its prompt
-        QLabel** label = nullptr;
     };
 
     struct Option {
-        QString name;      // "opt1"
+        Bound<QRadioButton> name;  // "opt1"
         QString caption;
         QString toolTip;
         QStringList prompts;  // new prompt per input box, in order; a null entry keeps the prompt
@@ -79,89 +75,76 @@ public:
         std::optional<Format> format;     // answer format while selected
         QList<int> hidden;                // input boxes (with their prompts) hidden while selected
         QList<int> emptied;               // input boxes emptied when it is selected
-        QRadioButton** button = nullptr;  // the window's member the shape points at the option
     };
 
     static constexpr int AnyInput = -2;
 
-    struct Design {
-        QString caption;
-        QString heading;  // a line of text above the inputs (empty: none)
-        QString headingName = QStringLiteral("Label1");
-        QList<Input> inputs;
-        QList<Constant> constants;
-        int inputColumns = 1;  // prompt and box pairs per row of the grid (constants need 1)
-
-        // Options (empty: none). The first is selected by the load.
-        QString frameName = QStringLiteral("Frame1");
-        QString frameCaption = QStringLiteral("Select one of the following");
-        QString frameToolTip;
-        QList<Option> options;
-        bool optionsInRow = false;  // the options stand side by side in the frame
-        int loadOption = 0;         // the option the load selects
-
-        // Answer: box, its caption label and unit label (empty names: none).
-        QString answerName;
-        QString resultName;
-        QString resultCaption;
-        QString unitName;
-        QString unitCaption;
-        QString answerToolTip;
-        int resultColumn = 0;  // the grid column of the result caption (the answer, unit and "?" follow it)
-        int resultSpan = 1;    // grid columns the result caption and the answer each take
-        int answerChars = 0;   // the answer box shows at least this many digits (0: as the layout gives)
-        QString workLineName;  // empty: no work line
-        bool helpLeftOfResult = false;  // "?" stands at the left end of the result row, not at its right
-
+    // The answer row: the answer box with its caption and unit (empty names:
+    // none), the work line, and how the answer is written.
+    struct Answer {
+        Bound<QLineEdit> box;
+        Bound<QLabel> caption;  // empty: "<box>Label"
+        QString captionText;
+        Bound<QLabel> unit;
+        QString unitText;
+        QString toolTip;
+        Bound<QLineEdit> workLine;  // empty: no work line
         Format format = Format::Fixed;
         int decimals = 3;
         bool singleResult = false;  // the answer is kept in single precision
         int digits = 0;             // significant digits the answer holds (0: 7 with singleResult, else 15)
+    };
 
-        // Key filter refusal, check messages and the error trap.
-        QString keyMessage = QStringLiteral("You must enter a valid numerical expression");
+    // The key filter's refusal, the checks' style, the error trap and the help.
+    struct Messages : AnswerForm::Messages {
+        QString key = QStringLiteral("You must enter a valid numerical expression");
         Style keyStyle;
         Style checkStyle;
-        Style trapStyle;
-        QString trapText;  // empty: the fault's own description
+    };
 
+    // Where the controls stand, and the window's font and border.
+    struct Layout {
+        int inputColumns = 1;           // prompt and box pairs per row of the grid (constants need 1)
+        bool optionsInRow = false;      // the options stand side by side in the frame
+        int resultColumn = 0;           // the grid column of the result caption (the answer, unit and "?" follow it)
+        int resultSpan = 1;             // grid columns the result caption and the answer each take
+        bool helpLeftOfResult = false;  // "?" stands at the left end of the result row, not at its right
         // The buttons from the left by name (empty: Cancel, Clear, Print, Ok);
         // "cmdHelp" named here stands in this row, not in the result row.
         QStringList buttonOrder;
         qreal helpPointSize = 0;  // "?" in bold at this size (0: as the other buttons)
+        // Tab order by control name; empty gives the inputs, Ok, Clear,
+        // Cancel, answer, work line, Print, "?", then the options.
+        QStringList tabOrder;
+        bool fixedBorder = true;  // fixed once the window's constructor has finished
+        QString fontFamily;       // empty: the platform's font
+        qreal pointSize = 0;
+    };
 
-        QString helpText;
-        Style helpStyle = InformationStyle;
+    struct Design {
+        QString caption;
+        QString heading;  // a line of text above the inputs (empty: none)
+        Bound<QLabel> headingName = QStringLiteral("Label1");
+        QList<Input> inputs;
+        QList<Constant> constants;
+
+        // Options (empty: none). The first is selected by the load.
+        Bound<QGroupBox> frameName = QStringLiteral("Frame1");
+        QString frameCaption = QStringLiteral("Select one of the following");
+        QString frameToolTip;
+        QList<Option> options;
+        int loadOption = 0;  // the option the load selects
+
+        Answer answer;
+        Messages messages;
+        Layout layout;
+        Leaving leaving;
 
         QList<int> enablingInputs{0};  // the boxes whose change enables Ok and Print (AnyInput: every box)
         bool okStartsDisabled = true;
         bool clearFocusesInput = true;  // Clear puts the focus in the first input box
-        bool escapeCancels = true;   // Cancel is the window's cancel button
-        bool fixedBorder = true;     // fixed once the window's constructor has finished
-        QString fontFamily;          // empty: the platform's font
-        qreal pointSize = 0;
-
-        // ReturnToParent: Cancel shows `parent` and unloads this window.
-        QString parent;
-        bool unloadBeforeShow = false;
-        // Done first in the load ("frmGasLaws" hidden, the splash unloaded ...).
-        QList<Step> onLoad;
-
-        // Tab order by control name; empty gives the inputs, Ok, Clear,
-        // Cancel, answer, work line, Print, "?", then the options.
-        QStringList tabOrder;
-
+        bool escapeCancels = true;      // Cancel is the window's cancel button
         bool clearSelectsFirstOption = false;  // Clear selects the first option again
-
-        // The window's members the shape points at its controls (null: none).
-        // A member filled here must have no initialiser of its own, which
-        // would run after the shape and empty it again.
-        QGroupBox** frameBox = nullptr;
-        QLabel** headingLabel = nullptr;
-        QLabel** result = nullptr;
-        QLineEdit** answer = nullptr;
-        QLabel** unit = nullptr;
-        QLineEdit** work = nullptr;
     };
 
     // One ordered check of Ok: when `fails` is true the message is shown in
@@ -189,15 +172,7 @@ public:
     QLabel* heading = nullptr;
     QGroupBox* frame = nullptr;
     QList<QRadioButton*> options;
-    QLabel* resultLabel = nullptr;
-    QLineEdit* answerBox = nullptr;
-    QLabel* unitLabel = nullptr;
-    QLineEdit* workLine = nullptr;
     QPushButton* cmdOk;
-    QPushButton* cmdClear;
-    QPushButton* cmdPrint;
-    QPushButton* cmdHelp;
-    QPushButton* cmdCancel;
 
     // The places a window adds its own controls to, from the top: rows above
     // the options, rows under the options and the heading, the grid of
@@ -217,14 +192,9 @@ public:
     void selectOption(int index);
 
     // Handlers.
-    void constructed() override;
     void Form_Load() override;
-    bool Form_KeyDown(QKeyEvent* e) override;  // HelpKey
     virtual void cmdOk_Click();
-    virtual void cmdClear_Click();
-    void cmdPrint_Click();
-    void cmdHelp_Click();
-    void cmdCancel_Click();  // ReturnToParent
+    void cmdClear_Click() override;
     // Re-captions for the option and empties the answer and the work line.
     virtual void option_Click(int index);
     // A new prompt for an input box (the box's accessible name follows it).
@@ -262,14 +232,21 @@ protected:
     virtual void trap(const RuntimeFault& fault);
     // After Clear emptied the boxes.
     virtual void cleared() {}
+    void finishShape() override;
 
     QList<Check> m_checks;
 
 private:
     void build();
+    void buildOptions(QVBoxLayout* outer);
+    void buildHeading(QVBoxLayout* outer);
+    int buildInputs();
+    void buildAnswerRow(int row);
+    void buildButtons(QVBoxLayout* outer);
+    void buildWorkLine(QVBoxLayout* outer);
+    void wireButtons();
     void reserveCaptionWidths();
     void applyTabOrder();
-    void fillMembers();
 
     Design m_design;
 };

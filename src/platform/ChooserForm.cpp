@@ -12,18 +12,16 @@ ChooserForm::ChooserForm(const Design& design, QWidget* parent) : Form(parent), 
     int columns = 1;
     for (int i = 0; i < m_design.targets.size(); ++i) {
         const Target& t = m_design.targets.at(i);
-        QPushButton* b = makeButton(t.name, t.caption);
+        QPushButton* b = bind(t.name, makeButton(QString(), t.caption));
         if (m_design.buttonWidth) b->setMinimumWidth(m_design.buttonWidth);
         grid->addWidget(b, rows[t.column]++, t.column, Qt::AlignTop);
         columns = std::max(columns, t.column + 1);
         connect(b, &QPushButton::clicked, this, [this, i] { target_Click(i); });
         buttons.append(b);
-        fillMember(t.button, b);
     }
     int last = 0;
     for (int r : std::as_const(rows)) last = std::max(last, r);
-    cmdCancel = makeButton(m_design.cancelName, m_design.cancelCaption);
-    fillMember(m_design.cancel, cmdCancel);
+    cmdCancel = bind(m_design.cancelName, makeButton(QString(), m_design.cancelCaption));
     if (m_design.buttonWidth) cmdCancel->setMinimumWidth(m_design.buttonWidth);
     grid->addWidget(cmdCancel, last, 0, 1, columns, Qt::AlignHCenter);
     connect(cmdCancel, &QPushButton::clicked, this, &ChooserForm::cmdCancel_Click);
@@ -44,7 +42,7 @@ ChooserForm::ChooserForm(const Design& design, QWidget* parent) : Form(parent), 
 }
 
 QPushButton* ChooserForm::button(const QString& name) const {
-    if (name == m_design.cancelName) return cmdCancel;
+    if (name == m_design.cancelName.name) return cmdCancel;
     for (QPushButton* b : buttons)
         if (b->objectName() == name) return b;
     return nullptr;

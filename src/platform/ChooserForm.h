@@ -16,13 +16,12 @@ public:
     enum class Leave { Hide, Unload, Stay };
 
     struct Target {
-        QString name;      // "cmdGrahams"
+        Bound<QPushButton> name;  // "cmdGrahams"
         QString caption;
         QString window;    // "frmGrahams"
         int column = 0;    // 0 left, 1 right ...
         int tabIndex = 0;
         Leave leave = Leave::Hide;
-        QPushButton** button = nullptr;  // the window's member the chooser points at the button
     };
 
     struct Design {
@@ -31,13 +30,12 @@ public:
         int cancelTabIndex = 0;
         QString defaultButton;    // name of the Enter button
         QString cancelShows;      // window shown before the chooser unloads (empty: none)
-        QString cancelName = QStringLiteral("cmdCancel");
+        Bound<QPushButton> cancelName = QStringLiteral("cmdCancel");
         QString cancelCaption = QStringLiteral("Cancel");
         int buttonWidth = 0;      // minimum width of every button (0: as the caption needs)
         bool fixedBorder = true;
         QString fontFamily;
         qreal pointSize = 0;
-        QPushButton** cancel = nullptr;  // the window's member the chooser points at Cancel
     };
 
     explicit ChooserForm(const Design& design, QWidget* parent = nullptr);

@@ -1,6 +1,5 @@
 #include "ConversionForm.h"
 #include "NumericKeyFilter.h"
-#include "PrintService.h"
 #include "TextGuard.h"
 
 #include <QGridLayout>
@@ -8,7 +7,12 @@
 #include <QKeyEvent>
 #include <QVBoxLayout>
 
-ConversionForm::ConversionForm(const Design& design, QWidget* parent) : Form(parent), m_design(design) { build(); }
+ConversionForm::ConversionForm(const Design& design, QWidget* parent)
+    : AnswerForm({design.helpText, design.helpStyle, design.trapText, design.trapStyle},
+                 {design.parent, design.unloadBeforeShow, design.onLoad}, parent),
+      m_design(design) {
+    build();
+}
 
 void ConversionForm::build() {
     const Design& d = m_design;
@@ -19,11 +23,9 @@ void ConversionForm::build() {
 
     // The box with its prompt, and the direction options beside it.
     auto* top = new QHBoxLayout;
-    prompt = new QLabel(d.prompt, this);
-    prompt->setObjectName(d.promptName);
+    prompt = bind(d.promptName, new QLabel(d.prompt, this));
     prompt->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    input = new QLineEdit(this);
-    input->setObjectName(d.inputName);
+    input = bind(d.inputName, new QLineEdit(this));
     input->setAccessibleName(d.prompt);
     prompt->setBuddy(input);
     if (d.keyFilter) {
@@ -33,9 +35,8 @@ void ConversionForm::build() {
     }
     top->addWidget(prompt);
     top->addWidget(input);
-    for (const Control& c : d.directions) {
-        auto* r = new QRadioButton(c.caption, this);
-        r->setObjectName(c.name);
+    for (const Direction& c : d.directions) {
+        auto* r = bind(c.name, new QRadioButton(c.caption, this));
         top->addWidget(r);
         directions.append(r);
         // An answer belongs to the direction that converted it.
@@ -47,31 +48,20 @@ void ConversionForm::build() {
 
     auto* grid = new QGridLayout;
     for (int i = 0; i < d.buttons.size(); ++i) {
-        QPushButton* b = makeButton(d.buttons.at(i).name, d.buttons.at(i).caption);
+        QPushButton* b = bind(d.buttons.at(i).name, makeButton(QString(), d.buttons.at(i).caption));
         grid->addWidget(b, i / d.columns, i % d.columns);
         connect(b, &QPushButton::clicked, this, [this, i] { convert_Click(i); });
         buttons.append(b);
     }
     outer->addLayout(grid);
 
-    if (!d.resultName.isEmpty()) {
-        resultLabel = new QLabel(d.resultCaption, this);
-        resultLabel->setObjectName(d.resultName);
-        resultLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    }
-    answerBox = new QLineEdit(this);
-    answerBox->setObjectName(d.answerName);
-    answerBox->setEnabled(d.answerEnabled);
-    answerBox->setReadOnly(true);
-    answerBox->setAccessibleName(d.resultCaption.isEmpty() ? QStringLiteral("Answer") : d.resultCaption);
-    if (resultLabel) resultLabel->setBuddy(answerBox);
-    if (!d.unitName.isEmpty()) {
-        unitLabel = new QLabel(this);
-        unitLabel->setObjectName(d.unitName);
-    }
-    cmdHelp = makeButton(QStringLiteral("cmdHelp"), QStringLiteral("?"));
-    cmdHelp->setToolTip(QStringLiteral("Press for help"));
-    cmdCancel = makeButton(d.cancelName, d.cancelCaption);
+    if (!d.resultName.isEmpty()) resultLabel = makeCaption(d.resultName, d.resultCaption);
+    answerBox = makeAnswerBox(d.answerName, resultLabel,
+                              d.resultCaption.isEmpty() ? QStringLiteral("Answer") : d.resultCaption, d.answerEnabled,
+                              true);
+    if (!d.unitName.isEmpty()) unitLabel = makeUnit(d.unitName);
+    cmdHelp = makeHelpButton();
+    cmdCancel = bind(d.cancelName, makeButton(QString(), d.cancelCaption));
     cmdClear = makeButton(QStringLiteral("cmdClear"), QStringLiteral("Clear"));
     if (d.print) cmdPrint = makeButton(QStringLiteral("cmdPrint"), QStringLiteral("Print"));
 
@@ -91,11 +81,7 @@ void ConversionForm::build() {
     outer->addLayout(bottom);
 
     if (!d.workLineName.isEmpty()) {
-        workLine = new QLineEdit(this);
-        workLine->setObjectName(d.workLineName);
-        workLine->setEnabled(false);
-        workLine->setAccessibleName(QStringLiteral("Work line"));
-        workLine->setMinimumWidth(300);
+        workLine = makeWorkLine(d.workLineName, 300);
         outer->addWidget(workLine);
     }
 
@@ -103,36 +89,24 @@ void ConversionForm::build() {
         if (cmdPrint) cmdPrint->setEnabled(true);
     });
     answerFollows(input);
-    answerShownIn(answerBox);
     answerShownIn(unitLabel);
-    answerShownIn(workLine);
-    connect(cmdClear, &QPushButton::clicked, this, [this] { cmdClear_Click(); });
-    connect(cmdHelp, &QPushButton::clicked, this, [this] { cmdHelp_Click(); });
-    connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
-    if (cmdPrint) connect(cmdPrint, &QPushButton::clicked, this, [this] { cmdPrint_Click(); });
+    connectButtons();
+    showManualOnF1();
 
     if (!d.defaultButton.isEmpty()) setDefaultButton(findChild<QPushButton*>(d.defaultButton));
+    // Without a default button Enter presses no button, not even a focused one.
+    else setEnterPressesFocusedButton(false);
     setCancelButton(cmdCancel);
 
     QStringList order = d.tabOrder;
     if (order.isEmpty()) {
         order << d.inputName;
-        for (const Control& c : d.directions) order << c.name;
-        for (const Control& c : d.buttons) order << c.name;
+        for (const Direction& c : d.directions) order << c.name;
+        for (const Button& c : d.buttons) order << c.name;
         order << d.bottomRow << QStringLiteral("cmdHelp");
     }
     orderTabs(order);
     setFixedBorder();
-
-    for (int i = 0; i < directions.size(); ++i) fillMember(d.directions.at(i).direction, directions.at(i));
-    for (int i = 0; i < buttons.size(); ++i) fillMember(d.buttons.at(i).button, buttons.at(i));
-    fillMember(d.promptLabel, prompt);
-    fillMember(d.box, input);
-    fillMember(d.result, resultLabel);
-    fillMember(d.answer, answerBox);
-    fillMember(d.unit, unitLabel);
-    fillMember(d.work, workLine);
-    fillMember(d.cancel, cmdCancel);
 }
 
 int ConversionForm::direction() const {
@@ -142,23 +116,10 @@ int ConversionForm::direction() const {
 }
 
 void ConversionForm::Form_Load() {
-    for (const Step& s : m_design.onLoad) doStep(s, this);
-    input->clear();
-    emptyAnswer();
+    beginLoad({input});
     if (!directions.isEmpty()) directions.first()->setChecked(true);
     if (cmdPrint) cmdPrint->setEnabled(false);
     input->setFocus();
-}
-
-bool ConversionForm::Form_KeyDown(QKeyEvent* e) { return Forms::HelpKey(e); }
-
-bool ConversionForm::eventFilter(QObject* obj, QEvent* ev) {
-    // Without a default button Enter presses no button, not even a focused one.
-    if (ev->type() == QEvent::KeyPress && m_design.defaultButton.isEmpty() && qobject_cast<QPushButton*>(obj)) {
-        const int key = static_cast<QKeyEvent*>(ev)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) return true;
-    }
-    return Form::eventFilter(obj, ev);
 }
 
 void ConversionForm::convert_Click(int index) {
@@ -179,7 +140,7 @@ void ConversionForm::convert_Click(int index) {
         if (unitLabel) unitLabel->setText(r->unit);
         if (workLine) workLine->setText(r->work);
     } catch (const RuntimeFault& f) {
-        say(m_design.trapText.isEmpty() ? f.description() : m_design.trapText, m_design.trapStyle);
+        sayFault(f);
     }
 }
 
@@ -188,14 +149,6 @@ void ConversionForm::cmdClear_Click() {
     if (m_design.clearFocusesInput) input->setFocus();
     emptyAnswer();
     if (!directions.isEmpty()) directions.first()->setChecked(true);
-}
-
-void ConversionForm::cmdPrint_Click() { Print::printWindow(this); }
-
-void ConversionForm::cmdHelp_Click() { say(m_design.helpText, m_design.helpStyle); }
-
-void ConversionForm::cmdCancel_Click() {
-    returnToParent(this, m_design.parent, m_design.unloadBeforeShow);
 }
 
 QStringList ConversionForm::messageTexts() const {

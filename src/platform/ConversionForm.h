@@ -9,7 +9,7 @@
 // a button first checks that the box is not empty, then converts under the
 // error trap; the answer, unit and work line are written only after the
 // conversion completed, so a fault leaves them as they were.
-#include "platform/Forms.h"
+#include "platform/AnswerForm.h"
 #include "platform/MessageBox.h"
 #include "platform/NumberText.h"
 
@@ -20,45 +20,46 @@
 #include <QRadioButton>
 #include <optional>
 
-class ConversionForm : public Form {
+class ConversionForm : public AnswerForm {
     Q_OBJECT
 public:
-    struct Control {
-        QString name;     // "cmdFToC"
+    // A direction option or a conversion button.
+    template <class T> struct Control {
+        Bound<T> name;  // "cmdFToC"
         QString caption;
-        QRadioButton** direction = nullptr;  // the window's member the shape points at a direction ...
-        QPushButton** button = nullptr;      // ... or at a conversion button
     };
+    using Direction = Control<QRadioButton>;
+    using Button = Control<QPushButton>;
 
     struct Design {
         QString caption;
         QString fontFamily;  // empty: the platform's font
         qreal pointSize = 0;
 
-        QString inputName = QStringLiteral("Text1");
-        QString promptName = QStringLiteral("Label1");
+        Bound<QLineEdit> inputName = QStringLiteral("Text1");
+        Bound<QLabel> promptName = QStringLiteral("Label1");
         QString prompt;
         bool keyFilter = true;  // false: any character can be typed
         QString keys = QStringLiteral(".\b\r");
         QString keyMessage = QStringLiteral("You must enter a valid numerical expression");
         Style keyStyle;
 
-        QList<Control> directions;  // options beside the box; the first is selected by the load and Clear
-        QList<Control> buttons;     // conversion buttons, row by row
+        QList<Direction> directions;  // options beside the box; the first is selected by the load and Clear
+        QList<Button> buttons;        // conversion buttons, row by row
         int columns = 2;
         QString defaultButton;      // Enter presses it; empty: Enter presses no button
 
-        QString answerName = QStringLiteral("Text2");
+        Bound<QLineEdit> answerName = QStringLiteral("Text2");
         bool answerEnabled = false;  // an answer box that takes the focus (read-only all the same)
-        QString resultName;          // caption label of the answer (empty: none)
+        Bound<QLabel> resultName;    // caption label of the answer (empty: none)
         QString resultCaption;
-        QString unitName;            // unit label (empty: none)
-        QString workLineName;        // empty: no work line
+        Bound<QLabel> unitName;      // unit label (empty: none)
+        Bound<QLineEdit> workLineName;  // empty: no work line
         int decimals = 3;
         bool singleResult = false;  // the answers are computed in single precision
 
         bool print = false;  // a Print button, enabled by the first change of the box
-        QString cancelName = QStringLiteral("cmdCancel");
+        Bound<QPushButton> cancelName = QStringLiteral("cmdCancel");
         QString cancelCaption = QStringLiteral("Cancel");
         // The foot row, by control name, from the left; what is not named
         // here stands in the answer row.
@@ -77,16 +78,6 @@ public:
         QString helpText;
         Style helpStyle = InformationStyle;
         bool clearFocusesInput = false;
-
-        // The window's members the shape points at its controls (null: none);
-        // such a member must have no initialiser of its own.
-        QLabel** promptLabel = nullptr;
-        QLineEdit** box = nullptr;
-        QLabel** result = nullptr;
-        QLineEdit** answer = nullptr;
-        QLabel** unit = nullptr;
-        QLineEdit** work = nullptr;
-        QPushButton** cancel = nullptr;
     };
 
     // A completed conversion.
@@ -105,26 +96,14 @@ public:
     QLineEdit* input;
     QList<QRadioButton*> directions;
     QList<QPushButton*> buttons;
-    QLabel* resultLabel = nullptr;
-    QLineEdit* answerBox;
-    QLabel* unitLabel = nullptr;
-    QLineEdit* workLine = nullptr;
-    QPushButton* cmdCancel;
-    QPushButton* cmdClear;
-    QPushButton* cmdPrint = nullptr;
-    QPushButton* cmdHelp;
 
     // The selected direction (0-based), -1 with none.
     int direction() const;
 
     // Handlers.
     void Form_Load() override;
-    bool Form_KeyDown(QKeyEvent* e) override;  // HelpKey
     void convert_Click(int index);
-    void cmdClear_Click();
-    void cmdPrint_Click();
-    void cmdHelp_Click();
-    void cmdCancel_Click();  // ReturnToParent
+    void cmdClear_Click() override;
 
     // The window's description.
     const Design& design() const { return m_design; }
@@ -134,7 +113,6 @@ protected:
     // The conversion of button `index` from the typed text; may throw a
     // RuntimeFault for the trap. nullopt: the window said why, nothing changes.
     virtual std::optional<Result> convert(int index, const QString& typed) = 0;
-    bool eventFilter(QObject* obj, QEvent* ev) override;
 
 private:
     void build();

@@ -212,6 +212,31 @@ void Form::scrollContent(QSize room) {
     });
 }
 
+void Form::constructed() {
+    QHash<const void*, int> members;
+    QHash<QWidget*, int> controls;
+    for (const Binding& b : std::as_const(m_bindings)) {
+        ++members[b.member];
+        ++controls[b.control];
+    }
+    for (const Binding& b : std::as_const(m_bindings)) {
+        const char* fault = nullptr;
+        if (members.value(b.member) > 1) fault = "is bound twice";
+        else if (controls.value(b.control) > 1) fault = "shares its control with another member";
+        else if (!b.read()) fault = "is empty after construction (an initialiser of its own?)";
+        else if (b.read() != b.control) fault = "points at another control than the one made for it";
+        else if (findChildren<QWidget*>(b.name) != QList<QWidget*>{b.control}) fault = "is not the one control of its name";
+        if (fault) qFatal("%s: the member %s %s", qPrintable(objectName()), qPrintable(b.name), fault);
+    }
+    finishShape();
+}
+
+QList<QWidget*> Form::boundControls() const {
+    QList<QWidget*> all;
+    for (const Binding& b : m_bindings) all.append(b.control);
+    return all;
+}
+
 void Form::setFixedBorder() {
     adjustSize();
     setFixedSize(sizeHint().expandedTo(size()));
@@ -302,7 +327,7 @@ bool Form::previewKey(QWidget* receiver, QKeyEvent* ke) {
     if (enter && (ke->modifiers() == Qt::NoModifier || ke->modifiers() == Qt::KeypadModifier)) {
         // A focused button takes Enter itself; otherwise the default button.
         if (auto* b = qobject_cast<QPushButton*>(receiver); b && b->window() == this) {
-            if (b->isEnabled()) b->click();
+            if (m_enterFocused && b->isEnabled()) b->click();
             return true;
         }
         if (m_default && m_default->isEnabled() && m_default->isVisibleTo(this)) {
@@ -314,6 +339,7 @@ bool Form::previewKey(QWidget* receiver, QKeyEvent* ke) {
         m_cancel->click();
         return true;
     }
+    if (m_f1Manual && Forms::HelpKey(ke)) return true;
     if (Form_KeyDown(ke)) return true;
     const QString t = ke->text();
     if (t.size() == 1 && !(ke->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
@@ -407,8 +433,8 @@ Form* load(const QString& name) {
     const Factory make = *it;  // loading a part may register the kind anew
     Form* f = make();
     if (!f) return nullptr;
-    f->constructed();
     f->setObjectName(name);
+    f->constructed();
     f->watch(f);
     reg().loaded.append(f);
     QPointer<Form> guard(f);

@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <functional>
+#include <type_traits>
 #include <QStringList>
 
 #include "platform/MessageBox.h"
@@ -53,8 +54,14 @@ public:
     // The kind's name, as registered ("frmMain").
     QString formName() const { return objectName(); }
 
-    // Runs once the window's constructor has finished, before Form_Load.
-    virtual void constructed() {}
+    // Runs once the window's constructor has finished, before Form_Load: every
+    // member a design row bound still points at the one control of its name
+    // (a member's own initialiser runs after the shape and would empty it), no
+    // member or control is bound twice; a broken binding is a fault of the
+    // program, reported as such. Then the shape finishes the window.
+    void constructed();
+    // The controls the window's members were bound to, in binding order.
+    QList<QWidget*> boundControls() const;
     // Load handler, run once after construction.
     virtual void Form_Load() {}
     // Runs while the window is being unloaded (all closing paths).
@@ -86,13 +93,34 @@ public:
     void orderTabs(const QStringList& names);
     void orderTabs(const QList<QWidget*>& widgets);
     void orderTabs(std::initializer_list<QWidget*> widgets) { orderTabs(QList<QWidget*>(widgets)); }
-    // Points a window's member named in a design at the control made for it
-    // (nothing when the design names no member).
-    template <class T> static void fillMember(T** member, T* control) {
-        if (member) *member = control;
+    // A control's name in a design row and, where the window keeps the
+    // control in a member, that member: BIND(w, Text2) writes the name once.
+    template <class T> struct Bound {
+        QString name;
+        T** member = nullptr;
+        Bound() = default;
+        Bound(const QString& n) : name(n) {}  // a name with no member
+        Bound(const QString& n, T** m) : name(n), member(m) {}
+        bool isEmpty() const { return name.isEmpty(); }
+        operator const QString&() const { return name; }
+    };
+    // Names the control after its row and points the row's member at it; the
+    // binding is checked once the window's constructor has finished.
+    template <class T> T* bind(const Bound<T>& b, T* control) {
+        control->setObjectName(b.name);
+        if (b.member) {
+            *b.member = control;
+            m_bindings.append(Binding{b.name, control, b.member, [m = b.member] { return static_cast<QWidget*>(*m); }});
+        }
+        return control;
     }
 
     bool isUnloading() const { return m_unloading; }
+    // F1, whatever shift keys are held, shows the user manual (before Form_KeyDown).
+    void showManualOnF1() { m_f1Manual = true; }
+    // Whether Enter on a focused button of the window presses it (else Enter
+    // on a button presses nothing, not even the default button).
+    void setEnterPressesFocusedButton(bool on) { m_enterFocused = on; }
 
     // An answer belongs to the boxes beside it: any change of a box's text
     // (a key, a paste, a deletion, a screen reader's set-text) empties every
@@ -120,6 +148,8 @@ public:
     virtual QStringList messageTexts() const { return {}; }
 
 protected:
+    // Runs at the end of constructed(), after the bindings were checked.
+    virtual void finishShape() {}
     void closeEvent(QCloseEvent* e) override;
     bool eventFilter(QObject* obj, QEvent* ev) override;
     void childEvent(QChildEvent* e) override;
@@ -134,10 +164,19 @@ private:
     void scrollContent(QSize room);
     bool previewKey(QWidget* receiver, QKeyEvent* ke);
 
+    struct Binding {
+        QString name;
+        QWidget* control;
+        const void* member;
+        std::function<QWidget*()> read;
+    };
+    QList<Binding> m_bindings;
     QPointer<QPushButton> m_default;
     QPointer<QPushButton> m_cancel;
     QPointer<QScrollArea> m_scroll;
     bool m_unloading = false;
+    bool m_f1Manual = false;
+    bool m_enterFocused = true;
     bool m_ownWrite = false;
     QList<QPointer<QWidget>> m_answerParts;
     bool m_placed = false;
@@ -192,6 +231,10 @@ template <class T> T* showAs(const QString& name) { return qobject_cast<T*>(show
 // What registers a window class: makes one.
 template <class T> Form* make() { return new T; }
 }  // namespace Forms
+
+// A design row's name bound to the window's member of that name:
+// BIND(w, Text2) in a design made for window `w`.
+#define BIND(window, member) Form::Bound<std::remove_pointer_t<decltype((window).member)>>(QStringLiteral(#member), &(window).member)
 
 // Registers a window class under its own name, inside a subject's
 // registration function: TESSIVAL_REGISTER(frmBoyles);

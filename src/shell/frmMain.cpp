@@ -34,6 +34,7 @@ QAction* frmMain::menuItem(const QString& name) const {
 }
 
 frmMain::frmMain() {
+    showManualOnF1();
     setWindowTitle(QStringLiteral("Orwent Software - Tessival"));
 
     cmdGeneral = button(QStringLiteral("cmdGeneral"), QStringLiteral("General"), QStringLiteral("frmGeneralChoice"));
@@ -194,10 +195,6 @@ frmMain::frmMain() {
                              cmdEnthalpies, cmdElectronegativity, cmdAtomicData});
     cmdGeneral->setFocus();
     setFixedBorder();
-}
-
-bool frmMain::Form_KeyDown(QKeyEvent* e) {
-    return Forms::HelpKey(e);
 }
 
 bool frmMain::Form_KeyPress(QChar) {

@@ -5,11 +5,11 @@ namespace EquilibriumShape {
 CalculatorForm::Design design(const QString& caption) {
     CalculatorForm::Design s;
     s.caption = caption;
-    s.fontFamily = QStringLiteral("Times New Roman");
-    s.pointSize = 9.75;
-    s.format = CalculatorForm::Format::Scientific;
-    s.parent = QStringLiteral("frmSolutions");
-    s.helpPointSize = 18;
+    s.layout.fontFamily = QStringLiteral("Times New Roman");
+    s.layout.pointSize = 9.75;
+    s.answer.format = CalculatorForm::Format::Scientific;
+    s.leaving.parent = QStringLiteral("frmSolutions");
+    s.layout.helpPointSize = 18;
     return s;
 }
 

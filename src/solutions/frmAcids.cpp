@@ -8,38 +8,35 @@ CalculatorForm::Design acids(frmAcids& w) {
     using Option = CalculatorForm::Option;
     CalculatorForm::Design s;
     s.caption = QStringLiteral("Acids / Bases");
-    s.fontFamily = QStringLiteral("Times New Roman");
-    s.pointSize = 9.75;
-    s.inputs = {CalculatorForm::Input{.name = QStringLiteral("Text1"), .promptName = QStringLiteral("Label1"),
-                                      .keys = QStringLiteral(".E+-\b\r"), .box = &w.Text1, .label = &w.Label1}};
+    s.layout.fontFamily = QStringLiteral("Times New Roman");
+    s.layout.pointSize = 9.75;
+    s.inputs = {CalculatorForm::Input{.name = BIND(w, Text1), .promptName = BIND(w, Label1),
+                                      .keys = QStringLiteral(".E+-\b\r")}};
     s.frameCaption = QStringLiteral("Select one of the following options");
     s.frameToolTip = QStringLiteral("Select which option you want and press Ok.");
-    s.frameBox = &w.Frame1;
+    s.frameName = BIND(w, Frame1);
     s.options = {
-        Option{.name = QStringLiteral("opt1"), .caption = QStringLiteral("Calculate pH from H3O+  ion concentration"),
+        Option{.name = BIND(w, opt1), .caption = QStringLiteral("Calculate pH from H3O+  ion concentration"),
                .prompts = {QStringLiteral("Enter the H3O+ ion concentration")},
-               .result = QStringLiteral(" The pH is "), .button = &w.opt1},
-        Option{.name = QStringLiteral("opt2"), .caption = QStringLiteral("Calculate pOH from OH-  ion concentration"),
+               .result = QStringLiteral(" The pH is ")},
+        Option{.name = BIND(w, opt2), .caption = QStringLiteral("Calculate pOH from OH-  ion concentration"),
                .toolTip = QStringLiteral("Make sure the concentration is that of OH- ions."),
                .prompts = {QStringLiteral("Enter the OH-  ion concentration")},
-               .result = QStringLiteral(" The pOH is "), .focusInput = true, .button = &w.opt2},
-        Option{.name = QStringLiteral("opt3"), .caption = QStringLiteral("Determine H3O+  ion concentration from pH"),
+               .result = QStringLiteral(" The pOH is "), .focusInput = true},
+        Option{.name = BIND(w, opt3), .caption = QStringLiteral("Determine H3O+  ion concentration from pH"),
                .prompts = {QStringLiteral("Enter the pH")}, .result = QStringLiteral(" The H3O+  concentration is "),
-               .focusInput = true, .format = F::Scientific, .button = &w.opt3},
-        Option{.name = QStringLiteral("opt4"), .caption = QStringLiteral("Determine OH-  ion concentration from pOH"),
+               .focusInput = true, .format = F::Scientific},
+        Option{.name = BIND(w, opt4), .caption = QStringLiteral("Determine OH-  ion concentration from pOH"),
                .toolTip = QStringLiteral("Make sure you enter pOH and not pH."),
                .prompts = {QStringLiteral("Enter the pOH")}, .result = QStringLiteral(" The OH-  concentration is "),
-               .focusInput = true, .format = F::Scientific, .button = &w.opt4},
+               .focusInput = true, .format = F::Scientific},
     };
-    s.answerName = QStringLiteral("Text2");
-    s.resultName = QStringLiteral("Label2");
-    s.answerToolTip = QStringLiteral("This is your answer.");
-    s.workLineName = QStringLiteral("Text3");
-    s.result = &w.Label2;
-    s.answer = &w.Text2;
-    s.work = &w.Text3;
-    s.parent = QStringLiteral("frmMain");
-    s.helpText = QStringLiteral(
+    s.answer.box = BIND(w, Text2);
+    s.answer.caption = BIND(w, Label2);
+    s.answer.toolTip = QStringLiteral("This is your answer.");
+    s.answer.workLine = BIND(w, Text3);
+    s.leaving.parent = QStringLiteral("frmMain");
+    s.messages.help = QStringLiteral(
         "A pH value is an indication of whether a substance is acidic or basic. If the value is below 7, it is "
         "considered to be an acid; a strong, concentrated acid can go below 0. 7 is neutral. Values greater than 7 are referred to as basic. To determine the pH "
         "of a substance, you must have the concentration of hydronium ions (H3O+) or hydroxide ions (OH-). If you "

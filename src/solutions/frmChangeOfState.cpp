@@ -9,43 +9,35 @@ CalculatorForm::Design changeOfState(frmChangeOfState& w) {
     CalculatorForm::Design s;
     s.caption = QStringLiteral("Energy And Change Of State");
     s.inputs = {
-        Input{.name = QStringLiteral("Text1"), .promptName = QStringLiteral("Label1"), .box = &w.Text1,
-              .label = &w.Label1},
-        Input{.name = QStringLiteral("Text2"), .promptName = QStringLiteral("Label2"), .box = &w.Text2,
-              .label = &w.Label2},
-        Input{.name = QStringLiteral("Text3"), .promptName = QStringLiteral("Label3"), .box = &w.Text3,
-              .label = &w.Label3},
+        Input{.name = BIND(w, Text1), .promptName = BIND(w, Label1)},
+        Input{.name = BIND(w, Text2), .promptName = BIND(w, Label2)},
+        Input{.name = BIND(w, Text3), .promptName = BIND(w, Label3)},
     };
     const QString mass = QStringLiteral("Enter the mass of the material in grams");
     const QString weight = QStringLiteral("Enter the molecular weight.");
     const QString kJ = QStringLiteral("kJ");
-    s.frameBox = &w.Frame1;
+    s.frameName = BIND(w, Frame1);
     s.options = {
-        Option{.name = QStringLiteral("opt1"), .caption = QStringLiteral("Melting"),
+        Option{.name = BIND(w, opt1), .caption = QStringLiteral("Melting"),
                .prompts = {mass, QStringLiteral("Enter the heat of fusion in kJ/mol"), weight},
-               .result = QStringLiteral("Energy needed to melt is "), .unit = kJ, .button = &w.opt1},
-        Option{.name = QStringLiteral("opt2"), .caption = QStringLiteral("Boiling"),
+               .result = QStringLiteral("Energy needed to melt is "), .unit = kJ},
+        Option{.name = BIND(w, opt2), .caption = QStringLiteral("Boiling"),
                .prompts = {mass, QStringLiteral("Enter the heat of vaporization in kJ/mol"), weight},
-               .result = QStringLiteral("Energy needed to boil is "), .unit = kJ, .focusInput = true,
-               .button = &w.opt2},
+               .result = QStringLiteral("Energy needed to boil is "), .unit = kJ, .focusInput = true},
     };
-    s.optionsInRow = true;
-    s.answerName = QStringLiteral("Text4");
-    s.resultName = QStringLiteral("Label4");
-    s.unitName = QStringLiteral("Label5");
-    s.helpLeftOfResult = true;
-    s.workLineName = QStringLiteral("Text5");
-    s.result = &w.Label4;
-    s.answer = &w.Text4;
-    s.unit = &w.Label5;
-    s.work = &w.Text5;
-    s.checkStyle = Form::InformationStyle;
-    s.trapText = QStringLiteral("Data entry error");
-    s.parent = QStringLiteral("frmEnergy");
-    s.unloadBeforeShow = true;
-    s.tabOrder = QStringList{"Text1", "Text2", "Text3", "cmdOk", "cmdClear", "cmdCancel", "opt1", "opt2",
-                             "Text4", "Text5", "cmdPrint", "cmdHelp"};
-    s.helpText = QStringLiteral(
+    s.layout.optionsInRow = true;
+    s.answer.box = BIND(w, Text4);
+    s.answer.caption = BIND(w, Label4);
+    s.answer.unit = BIND(w, Label5);
+    s.layout.helpLeftOfResult = true;
+    s.answer.workLine = BIND(w, Text5);
+    s.messages.checkStyle = Form::InformationStyle;
+    s.messages.trap = QStringLiteral("Data entry error");
+    s.leaving.parent = QStringLiteral("frmEnergy");
+    s.leaving.unloadBeforeShow = true;
+    s.layout.tabOrder = QStringList{"Text1", "Text2", "Text3", "cmdOk", "cmdClear", "cmdCancel", "opt1", "opt2",
+                                    "Text4", "Text5", "cmdPrint", "cmdHelp"};
+    s.messages.help = QStringLiteral(
         "If a material is heated, the molecules acquire more energy, move faster and tend to move away from each "
         "other. If the increase in energy is great enough, a change of state might occur. If heat is removed from a "
         "substance, it tends to move slower and the loss of energy can also result in a change in state. The amount "

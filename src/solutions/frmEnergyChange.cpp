@@ -6,30 +6,24 @@ CalculatorForm::Design energyChange(frmEnergyChange& w) {
     CalculatorForm::Design s;
     s.caption = QStringLiteral("Heat Energy Change");
     s.inputs = {
-        Input{.name = QStringLiteral("Text1"), .prompt = QStringLiteral("Enter the mass in grams."),
-              .promptName = QStringLiteral("Label1"), .box = &w.Text1, .label = &w.Label1},
-        Input{.name = QStringLiteral("Text2"), .prompt = QStringLiteral("Temperature change in degrees Celcius."),
-              .promptName = QStringLiteral("Label2"), .keys = QStringLiteral(".-\b\r"), .box = &w.Text2,
-              .label = &w.Label2},
-        Input{.name = QStringLiteral("Text3"), .prompt = QStringLiteral("Enter the specific heat."),
-              .promptName = QStringLiteral("Label3"),
-              .toolTip = QStringLiteral("Use the chart below or one found in a textbook."), .box = &w.Text3,
-              .label = &w.Label3},
+        Input{.name = BIND(w, Text1), .prompt = QStringLiteral("Enter the mass in grams."),
+              .promptName = BIND(w, Label1)},
+        Input{.name = BIND(w, Text2), .prompt = QStringLiteral("Temperature change in degrees Celcius."),
+              .promptName = BIND(w, Label2), .keys = QStringLiteral(".-\b\r")},
+        Input{.name = BIND(w, Text3), .prompt = QStringLiteral("Enter the specific heat."),
+              .promptName = BIND(w, Label3),
+              .toolTip = QStringLiteral("Use the chart below or one found in a textbook.")},
     };
-    s.answerName = QStringLiteral("Text4");
-    s.resultName = QStringLiteral("Label4");
-    s.resultCaption = QStringLiteral("The heat energy change is: ");
-    s.unitName = QStringLiteral("Label5");
-    s.unitCaption = QStringLiteral("Joules");
-    s.helpLeftOfResult = true;
-    s.workLineName = QStringLiteral("Text5");
-    s.result = &w.Label4;
-    s.answer = &w.Text4;
-    s.unit = &w.Label5;
-    s.work = &w.Text5;
-    s.singleResult = true;
-    s.parent = QStringLiteral("frmEnergy");
-    s.helpText = QStringLiteral(
+    s.answer.box = BIND(w, Text4);
+    s.answer.caption = BIND(w, Label4);
+    s.answer.captionText = QStringLiteral("The heat energy change is: ");
+    s.answer.unit = BIND(w, Label5);
+    s.answer.unitText = QStringLiteral("Joules");
+    s.layout.helpLeftOfResult = true;
+    s.answer.workLine = BIND(w, Text5);
+    s.answer.singleResult = true;
+    s.leaving.parent = QStringLiteral("frmEnergy");
+    s.messages.help = QStringLiteral(
         "When an object gains heat energy, the energy must have been lost by some other object. Also when an object "
         "loses heat energy, it must be gained by another object. There has to be conservation of heat energy. The "
         "heat gained or lost depends upon the mass of the object, the change in temperature, and the specific "

@@ -18,53 +18,42 @@ CalculatorForm::Design equilibrium(frmEquilibriumConstant& w) {
     const QString concentrationKeys = QStringLiteral(".E-+\b\r");
     // Reactants, then products: each a coefficient and its concentration.
     s.inputs = {
-        Input{.name = QStringLiteral("Text2"), .prompt = QStringLiteral("1st coefficient"),
-              .promptName = QStringLiteral("Label3"), .toolTip = coefficientTip, .keys = coefficientKeys,
-              .box = &w.Text2, .label = &w.Label3},
-        Input{.name = QStringLiteral("Text5"), .prompt = QStringLiteral("1st concentration (M)"),
-              .promptName = QStringLiteral("Label6"), .toolTip = molarityTip, .keys = concentrationKeys,
-              .box = &w.Text5, .label = &w.Label6},
-        Input{.name = QStringLiteral("Text3"), .prompt = QStringLiteral("2nd Coefficient"),
-              .promptName = QStringLiteral("Label4"), .toolTip = coefficientTip, .keys = coefficientKeys,
-              .box = &w.Text3, .label = &w.Label4},
-        Input{.name = QStringLiteral("Text4"), .prompt = QStringLiteral("2nd Concentration (M)"),
-              .promptName = QStringLiteral("Label5"), .toolTip = molarityTip, .keys = concentrationKeys,
-              .box = &w.Text4, .label = &w.Label5},
-        Input{.name = QStringLiteral("Text8"), .prompt = QStringLiteral("1st coefficient"),
-              .promptName = QStringLiteral("Label9"), .toolTip = coefficientTip, .keys = coefficientKeys,
-              .box = &w.Text8, .label = &w.Label9},
-        Input{.name = QStringLiteral("Text11"), .prompt = QStringLiteral("1st concentration (M)"),
-              .promptName = QStringLiteral("Label12"), .toolTip = molarityTip, .keys = concentrationKeys,
-              .box = &w.Text11, .label = &w.Label12},
-        Input{.name = QStringLiteral("Text9"), .prompt = QStringLiteral("2nd coefficient"),
-              .promptName = QStringLiteral("Label10"), .toolTip = coefficientTip, .keys = coefficientKeys,
-              .box = &w.Text9, .label = &w.Label10},
-        Input{.name = QStringLiteral("Text12"), .prompt = QStringLiteral("2nd concentration (M)"),
-              .promptName = QStringLiteral("Label13"), .toolTip = molarityTip, .keys = concentrationKeys,
-              .box = &w.Text12, .label = &w.Label13},
+        Input{.name = BIND(w, Text2), .prompt = QStringLiteral("1st coefficient"),
+              .promptName = BIND(w, Label3), .toolTip = coefficientTip, .keys = coefficientKeys},
+        Input{.name = BIND(w, Text5), .prompt = QStringLiteral("1st concentration (M)"),
+              .promptName = BIND(w, Label6), .toolTip = molarityTip, .keys = concentrationKeys},
+        Input{.name = BIND(w, Text3), .prompt = QStringLiteral("2nd Coefficient"),
+              .promptName = BIND(w, Label4), .toolTip = coefficientTip, .keys = coefficientKeys},
+        Input{.name = BIND(w, Text4), .prompt = QStringLiteral("2nd Concentration (M)"),
+              .promptName = BIND(w, Label5), .toolTip = molarityTip, .keys = concentrationKeys},
+        Input{.name = BIND(w, Text8), .prompt = QStringLiteral("1st coefficient"),
+              .promptName = BIND(w, Label9), .toolTip = coefficientTip, .keys = coefficientKeys},
+        Input{.name = BIND(w, Text11), .prompt = QStringLiteral("1st concentration (M)"),
+              .promptName = BIND(w, Label12), .toolTip = molarityTip, .keys = concentrationKeys},
+        Input{.name = BIND(w, Text9), .prompt = QStringLiteral("2nd coefficient"),
+              .promptName = BIND(w, Label10), .toolTip = coefficientTip, .keys = coefficientKeys},
+        Input{.name = BIND(w, Text12), .prompt = QStringLiteral("2nd concentration (M)"),
+              .promptName = BIND(w, Label13), .toolTip = molarityTip, .keys = concentrationKeys},
     };
     s.heading = QStringLiteral("Enter the coefficients and concentrations for each\n"
                                "reactant and product from a BALANCED equation.");
     s.enablingInputs = {1};  // the first reactant concentration
-    s.answerName = QStringLiteral("Text1");
-    s.resultName = QStringLiteral("Label2");
-    s.resultCaption = QStringLiteral("The equilibrium constant is ");
-    s.helpLeftOfResult = true;
-    s.workLineName = QStringLiteral("Text14");
-    s.headingLabel = &w.Label1;
-    s.result = &w.Label2;
-    s.answer = &w.Text1;
-    s.work = &w.Text14;
-    s.singleResult = true;
-    s.keyStyle = {Msg::Icon::None, Title};
-    s.checkStyle = {Msg::Icon::None, Title};
-    s.trapStyle = {Msg::Icon::None, Title};
-    s.trapText = QStringLiteral("Missing data.");
-    s.tabOrder = {QStringLiteral("Text2"),  QStringLiteral("Text5"),  QStringLiteral("Text3"),   QStringLiteral("Text4"),
-                  QStringLiteral("Text8"),  QStringLiteral("Text11"), QStringLiteral("Text9"),   QStringLiteral("Text12"),
-                  QStringLiteral("cmdOk"),  QStringLiteral("cmdPrint"), QStringLiteral("cmdClear"),
-                  QStringLiteral("cmdCancel"), QStringLiteral("cmdHelp")};
-    s.helpText = QStringLiteral(
+    s.answer.box = BIND(w, Text1);
+    s.answer.caption = BIND(w, Label2);
+    s.answer.captionText = QStringLiteral("The equilibrium constant is ");
+    s.layout.helpLeftOfResult = true;
+    s.answer.workLine = BIND(w, Text14);
+    s.headingName = BIND(w, Label1);
+    s.answer.singleResult = true;
+    s.messages.keyStyle = {Msg::Icon::None, Title};
+    s.messages.checkStyle = {Msg::Icon::None, Title};
+    s.messages.trapStyle = {Msg::Icon::None, Title};
+    s.messages.trap = QStringLiteral("Missing data.");
+    s.layout.tabOrder = {QStringLiteral("Text2"),  QStringLiteral("Text5"),  QStringLiteral("Text3"),   QStringLiteral("Text4"),
+                         QStringLiteral("Text8"),  QStringLiteral("Text11"), QStringLiteral("Text9"),   QStringLiteral("Text12"),
+                         QStringLiteral("cmdOk"),  QStringLiteral("cmdPrint"), QStringLiteral("cmdClear"),
+                         QStringLiteral("cmdCancel"), QStringLiteral("cmdHelp")};
+    s.messages.help = QStringLiteral(
         "The equilibrium  constant shows the extent to which the reactants are converted into products. Every "
         "reaction at equilibrium has its constant; a constant equal to 1 only means that the products' terms and the "
         "reactants' terms are equal. A large value means that most of the reactants are being "
@@ -75,9 +64,8 @@ CalculatorForm::Design equilibrium(frmEquilibriumConstant& w) {
 
 // A frame holding two rows of coefficient and concentration, taken out of the
 // shape's input grid.
-QGroupBox* side(CalculatorForm* form, const char* name, const QString& caption, int first) {
-    auto* frame = new QGroupBox(caption, form);
-    frame->setObjectName(QLatin1String(name));
+QGroupBox* side(CalculatorForm* form, const Form::Bound<QGroupBox>& name, const QString& caption, int first) {
+    auto* frame = form->bind(name, new QGroupBox(caption, form));
     auto* grid = new QGridLayout(frame);
     for (int i = 0; i < 4; ++i) {
         QWidget* prompt = form->prompts.at(first + i);
@@ -102,8 +90,8 @@ float amount(const QLineEdit* box) { return box->text().isEmpty() ? 0.0f : Num::
 
 frmEquilibriumConstant::frmEquilibriumConstant() : CalculatorForm(equilibrium(*this)) {
     // Under the heading: the reactants' frame, then the products'.
-    Frame1 = side(this, "Frame1", QStringLiteral("Reactants (maximum of 2)"), 0);
-    Frame2 = side(this, "Frame2", QStringLiteral("Products (maximum of 2)"), 4);
+    side(this, BIND(*this, Frame1), QStringLiteral("Reactants (maximum of 2)"), 0);
+    side(this, BIND(*this, Frame2), QStringLiteral("Products (maximum of 2)"), 4);
     rowsAbove->addWidget(Frame1);
     rowsAbove->addWidget(Frame2);
 

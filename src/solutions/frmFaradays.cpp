@@ -10,54 +10,46 @@ CalculatorForm::Design faradays(frmFaradays& w) {
     CalculatorForm::Design s;
     s.caption = QStringLiteral("Faraday's Laws");
     s.inputs = {
-        Input{.name = QStringLiteral("Text1"), .promptName = QStringLiteral("Label1"), .box = &w.Text1,
-              .label = &w.Label1},
-        Input{.name = QStringLiteral("Text2"), .promptName = QStringLiteral("Label2"), .box = &w.Text2,
-              .label = &w.Label2},
-        Input{.name = QStringLiteral("Text3"), .promptName = QStringLiteral("Label3"), .box = &w.Text3,
-              .label = &w.Label3},
-        Input{.name = QStringLiteral("Text5"), .promptName = QStringLiteral("Label5"), .keys = QStringLiteral("\b\r"),
-              .box = &w.Text5, .label = &w.Label5},
+        Input{.name = BIND(w, Text1), .promptName = BIND(w, Label1)},
+        Input{.name = BIND(w, Text2), .promptName = BIND(w, Label2)},
+        Input{.name = BIND(w, Text3), .promptName = BIND(w, Label3)},
+        Input{.name = BIND(w, Text5), .promptName = BIND(w, Label5), .keys = QStringLiteral("\b\r")},
     };
     const QString amps = QStringLiteral("Enter the amps of current flow.");
     const QString time = QStringLiteral("Enter the number of minutes.");
     const QString electrons = QStringLiteral("Enter the moles of electrons released.");
-    s.frameBox = &w.Frame1;
+    s.frameName = BIND(w, Frame1);
     // A new option starts from empty boxes; the minutes only under Grams.
     s.options = {
-        Option{.name = QStringLiteral("opt1"), .caption = QStringLiteral("Grams"),
+        Option{.name = BIND(w, opt1), .caption = QStringLiteral("Grams"),
                .prompts = {QStringLiteral("Enter the coulombs for the element."),
                            QStringLiteral("Enter the molecular weight."), electrons,
                            QStringLiteral("Enter the minutes.")},
                .result = QStringLiteral("The number of grams is "), .unit = QStringLiteral("grams "),
-               .emptied = {0, 1, 2, 3}, .button = &w.opt1},
-        Option{.name = QStringLiteral("opt2"), .caption = QStringLiteral("Moles"),
+               .emptied = {0, 1, 2, 3}},
+        Option{.name = BIND(w, opt2), .caption = QStringLiteral("Moles"),
                .prompts = {amps, time, electrons, QStringLiteral("")},
                .result = QStringLiteral("The number of moles is "), .unit = QStringLiteral("moles"), .hidden = {3},
-               .emptied = {0, 1, 2}, .button = &w.opt2},
-        Option{.name = QStringLiteral("opt3"), .caption = QStringLiteral("Liters"),
+               .emptied = {0, 1, 2}},
+        Option{.name = BIND(w, opt3), .caption = QStringLiteral("Liters"),
                .prompts = {amps, time, electrons, QStringLiteral("")},
                .result = QStringLiteral("The volume released is "), .unit = QStringLiteral("liters"), .hidden = {3},
-               .emptied = {0, 1, 2}, .button = &w.opt3},
+               .emptied = {0, 1, 2}},
     };
-    s.optionsInRow = true;
-    s.digits = Num::SingleDigits;  // the boxes are read in single precision
-    s.answerName = QStringLiteral("Text6");
-    s.resultName = QStringLiteral("Label6");
-    s.unitName = QStringLiteral("Label4");
-    s.helpLeftOfResult = true;
-    s.workLineName = QStringLiteral("Text4");
-    s.result = &w.Label6;
-    s.answer = &w.Text6;
-    s.unit = &w.Label4;
-    s.work = &w.Text4;
-    s.checkStyle = Form::InformationStyle;
-    s.trapText = QStringLiteral("Missing data.");
-    s.parent = QStringLiteral("frmEnergy");
-    s.unloadBeforeShow = true;
-    s.tabOrder = QStringList{"Text1", "Text2", "Text3", "Text5", "cmdOk", "cmdClear", "cmdCancel", "opt1", "opt2",
-                             "opt3", "Text6", "Text4", "cmdPrint", "cmdHelp"};
-    s.helpText = QStringLiteral(
+    s.layout.optionsInRow = true;
+    s.answer.digits = Num::SingleDigits;  // the boxes are read in single precision
+    s.answer.box = BIND(w, Text6);
+    s.answer.caption = BIND(w, Label6);
+    s.answer.unit = BIND(w, Label4);
+    s.layout.helpLeftOfResult = true;
+    s.answer.workLine = BIND(w, Text4);
+    s.messages.checkStyle = Form::InformationStyle;
+    s.messages.trap = QStringLiteral("Missing data.");
+    s.leaving.parent = QStringLiteral("frmEnergy");
+    s.leaving.unloadBeforeShow = true;
+    s.layout.tabOrder = QStringList{"Text1", "Text2", "Text3", "Text5", "cmdOk", "cmdClear", "cmdCancel", "opt1", "opt2",
+                                    "opt3", "Text6", "Text4", "cmdPrint", "cmdHelp"};
+    s.messages.help = QStringLiteral(
         "There is a relationship between chemical change and electric energy. This is very useful in electrolysis. "
         "The amount of chemical change produced is proportional to the quantity of electrical charge passing through "
         "a cell. A given quantity of electricity produces the same number of equivalents of any substance.  ");

@@ -12,47 +12,41 @@ CalculatorForm::Design freezing(frmFreezing& w) {
     using Option = CalculatorForm::Option;
     CalculatorForm::Design s;
     s.caption = QStringLiteral("Freezing Point / Boiling Point Changes");
-    s.fontFamily = QStringLiteral("Times New Roman");
-    s.pointSize = 9.75;
+    s.layout.fontFamily = QStringLiteral("Times New Roman");
+    s.layout.pointSize = 9.75;
     s.inputs = {
-        Input{.name = QStringLiteral("Text1"), .prompt = QStringLiteral("Enter one of the above temperature changes."),
-              .promptName = QStringLiteral("Label2"), .toolTip = QStringLiteral("Enter a temperature change."),
-              .box = &w.Text1, .label = &w.Label2},
+        Input{.name = BIND(w, Text1), .prompt = QStringLiteral("Enter one of the above temperature changes."),
+              .promptName = BIND(w, Label2), .toolTip = QStringLiteral("Enter a temperature change.")},
         // The list shows freezing points below 0.
-        Input{.name = QStringLiteral("Text2"), .prompt = QStringLiteral("Enter the original temperature in Celsius"),
-              .promptName = QStringLiteral("Label3"), .toolTip = QStringLiteral("Enter a valid temperature."),
-              .keys = QStringLiteral(".-\b\r"), .box = &w.Text2, .label = &w.Label3},
-        Input{.name = QStringLiteral("Text3"), .prompt = QStringLiteral("Enter the molality"),
-              .promptName = QStringLiteral("Label4"), .toolTip = QStringLiteral("Enter a valid molality."),
-              .box = &w.Text3, .label = &w.Label4},
+        Input{.name = BIND(w, Text2), .prompt = QStringLiteral("Enter the original temperature in Celsius"),
+              .promptName = BIND(w, Label3), .toolTip = QStringLiteral("Enter a valid temperature."),
+              .keys = QStringLiteral(".-\b\r")},
+        Input{.name = BIND(w, Text3), .prompt = QStringLiteral("Enter the molality"),
+              .promptName = BIND(w, Label4), .toolTip = QStringLiteral("Enter a valid molality.")},
     };
-    s.frameBox = &w.Frame1;
+    s.frameName = BIND(w, Frame1);
     s.options = {
-        Option{.name = QStringLiteral("opt1"), .caption = QStringLiteral("Freezing point"), .button = &w.opt1},
-        Option{.name = QStringLiteral("opt2"), .caption = QStringLiteral("Boiling point"), .button = &w.opt2},
+        Option{.name = BIND(w, opt1), .caption = QStringLiteral("Freezing point")},
+        Option{.name = BIND(w, opt2), .caption = QStringLiteral("Boiling point")},
     };
-    s.optionsInRow = true;
-    s.answerName = QStringLiteral("Text4");
-    s.resultName = QStringLiteral("Label5");
-    s.resultCaption = QStringLiteral("The final temperature is ");
-    s.unitName = QStringLiteral("Label1");
-    s.unitCaption = QStringLiteral("Celsius");
-    s.workLineName = QStringLiteral("Text5");
-    s.result = &w.Label5;
-    s.answer = &w.Text4;
-    s.unit = &w.Label1;
-    s.work = &w.Text5;
-    s.singleResult = true;
-    s.parent = QStringLiteral("frmSolutions");
-    s.onLoad = {{.window = QStringLiteral("frmSolutions"), .action = Form::Action::Hide}};
+    s.layout.optionsInRow = true;
+    s.answer.box = BIND(w, Text4);
+    s.answer.caption = BIND(w, Label5);
+    s.answer.captionText = QStringLiteral("The final temperature is ");
+    s.answer.unit = BIND(w, Label1);
+    s.answer.unitText = QStringLiteral("Celsius");
+    s.answer.workLine = BIND(w, Text5);
+    s.answer.singleResult = true;
+    s.leaving.parent = QStringLiteral("frmSolutions");
+    s.leaving.onLoad = {{.window = QStringLiteral("frmSolutions"), .action = Form::Action::Hide}};
     // Fixed once the load has filled the list: the widest stored name or number
     // widens the list and the window with it.
-    s.fixedBorder = false;
-    s.tabOrder = {QStringLiteral("Text1"),    QStringLiteral("Text2"),   QStringLiteral("Text3"),
-                  QStringLiteral("cmdCancel"), QStringLiteral("cmdClear"), QStringLiteral("cmdOk"),
-                  QStringLiteral("lstList1"), QStringLiteral("opt1"),    QStringLiteral("opt2"),
-                  QStringLiteral("cmdPrint"), QStringLiteral("cmdHelp")};
-    s.helpText = QStringLiteral(
+    s.layout.fixedBorder = false;
+    s.layout.tabOrder = {QStringLiteral("Text1"),    QStringLiteral("Text2"),   QStringLiteral("Text3"),
+                         QStringLiteral("cmdCancel"), QStringLiteral("cmdClear"), QStringLiteral("cmdOk"),
+                         QStringLiteral("lstList1"), QStringLiteral("opt1"),    QStringLiteral("opt2"),
+                         QStringLiteral("cmdPrint"), QStringLiteral("cmdHelp")};
+    s.messages.help = QStringLiteral(
         "The freezing point and the boiling point of a solution can be changed by adding a quantity of a solute to "
         "it. How much the freezing point and the boiling point change depends upon the substance involved. The "
         "molality of the substance is one factor in determining the amount of change. The other factor is the "
@@ -85,11 +79,9 @@ QList<FixedColumnTable::Title> frmFreezing::titles() {
 
 frmFreezing::frmFreezing() : CalculatorForm(freezing(*this)) {
     // The solvent list with its heading at the top, the options under it.
-    Label6 = new QLabel(this);
-    Label6->setObjectName(QStringLiteral("Label6"));
+    bind(BIND(*this, Label6), new QLabel(this));
     Label6->setTextFormat(Qt::PlainText);
-    lstList1 = new QListWidget(this);
-    lstList1->setObjectName(QStringLiteral("lstList1"));
+    bind(BIND(*this, lstList1), new QListWidget(this));
     lstList1->setFont(FixedColumnTable::listFont());
     lstList1->setSelectionMode(QAbstractItemView::SingleSelection);
     lstList1->setAccessibleName(QStringLiteral("Solvents"));

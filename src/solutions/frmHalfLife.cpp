@@ -10,47 +10,40 @@ CalculatorForm::Design halfLife(frmHalfLife& w) {
     s.caption = QStringLiteral("Half Life Calculations");
     const QString signedKeys = QStringLiteral("E+-.\b\r");
     s.inputs = {
-        Input{.name = QStringLiteral("Text1"), .promptName = QStringLiteral("Label2"), .keys = signedKeys,
-              .box = &w.Text1, .label = &w.Label2},
-        Input{.name = QStringLiteral("Text2"), .promptName = QStringLiteral("Label3"),
-              .keys = QStringLiteral("E+.\b\r"), .box = &w.Text2, .label = &w.Label3},
-        Input{.name = QStringLiteral("Text4"), .promptName = QStringLiteral("Label5"), .keys = signedKeys,
-              .box = &w.Text4, .label = &w.Label5},
+        Input{.name = BIND(w, Text1), .promptName = BIND(w, Label2), .keys = signedKeys},
+        Input{.name = BIND(w, Text2), .promptName = BIND(w, Label3),
+              .keys = QStringLiteral("E+.\b\r")},
+        Input{.name = BIND(w, Text4), .promptName = BIND(w, Label5), .keys = signedKeys},
     };
     const QString halfLife = QStringLiteral("Enter the half life of the element.");
     const QString start = QStringLiteral("Enter the initial quantity of material.");
     s.frameCaption = QStringLiteral("Select one of the following options");
-    s.frameBox = &w.Frame1;
+    s.frameName = BIND(w, Frame1);
     s.options = {
-        Option{.name = QStringLiteral("opt1"), .caption = QStringLiteral("Time"),
+        Option{.name = BIND(w, opt1), .caption = QStringLiteral("Time"),
                .prompts = {halfLife, start, QStringLiteral("Enter the final quantity")},
                .result = QStringLiteral("The time required is"), .unit = QStringLiteral("years"),
-               .emptied = {0, 1, 2}, .button = &w.opt1},
-        Option{.name = QStringLiteral("opt2"), .caption = QStringLiteral("Quantity"),
+               .emptied = {0, 1, 2}},
+        Option{.name = BIND(w, opt2), .caption = QStringLiteral("Quantity"),
                .prompts = {halfLife, start, QStringLiteral("Enter the time period. ")},
                .result = QStringLiteral("The final quantity is "), .unit = QStringLiteral("atoms"),
-               .emptied = {0, 1, 2}, .button = &w.opt2},
+               .emptied = {0, 1, 2}},
     };
-    s.optionsInRow = true;
-    s.answerName = QStringLiteral("Text3");
-    s.resultName = QStringLiteral("Label4");
-    s.unitName = QStringLiteral("Label6");
-    s.helpLeftOfResult = true;
-    s.workLineName = QStringLiteral("Text5");
-    s.result = &w.Label4;
-    s.answer = &w.Text3;
-    s.unit = &w.Label6;
-    s.work = &w.Text5;
-    s.format = CalculatorForm::Format::DefaultDouble;
-    s.answerChars = 21;  // -7.07106781186548E+19
-    s.checkStyle = Form::InformationStyle;
-    s.trapText = QStringLiteral("Data Entry Error.");
-    s.parent = QStringLiteral("frmEnergy");
-    s.unloadBeforeShow = true;
+    s.layout.optionsInRow = true;
+    s.answer.box = BIND(w, Text3);
+    s.answer.caption = BIND(w, Label4);
+    s.answer.unit = BIND(w, Label6);
+    s.layout.helpLeftOfResult = true;
+    s.answer.workLine = BIND(w, Text5);
+    s.answer.format = CalculatorForm::Format::DefaultDouble;
+    s.messages.checkStyle = Form::InformationStyle;
+    s.messages.trap = QStringLiteral("Data Entry Error.");
+    s.leaving.parent = QStringLiteral("frmEnergy");
+    s.leaving.unloadBeforeShow = true;
     s.clearSelectsFirstOption = true;
-    s.tabOrder = QStringList{"Text1", "Text2", "Text4", "cmdOk", "cmdClear", "cmdCancel", "Text3", "opt1", "opt2",
-                             "Text5", "cmdPrint", "cmdHelp"};
-    s.helpText = QStringLiteral(
+    s.layout.tabOrder = QStringList{"Text1", "Text2", "Text4", "cmdOk", "cmdClear", "cmdCancel", "Text3", "opt1", "opt2",
+                                    "Text5", "cmdPrint", "cmdHelp"};
+    s.messages.help = QStringLiteral(
         "Unstable nuclei tend to breakdown into a more stable form. In the process, new elements are formed due to "
         "the new nuclei that are formed. The rate that a nucleus breaks down is its half life. Different elements "
         "break down at different rates. Knowing the half life and the original amount allows you to determine the "
@@ -60,6 +53,7 @@ CalculatorForm::Design halfLife(frmHalfLife& w) {
 }  // namespace
 
 frmHalfLife::frmHalfLife() : CalculatorForm(halfLife(*this)) {
+    widenAnswer();
     // In screen order; a text that is no number goes to the trap.
     addCheck(
         [this] {
@@ -88,4 +82,10 @@ std::optional<CalculatorForm::Result> frmHalfLife::calculate() {
                                                                  QStringLiteral(")")};
     return Result{Energy::halfLifeTime(h, i, last), Num::text(h) + QStringLiteral(" * log2(") + Num::text(i) +
                                                         QStringLiteral(" / ") + Num::text(last) + QStringLiteral(")")};
+}
+
+void frmHalfLife::widenAnswer() {
+    // The longest answer, -7.07106781186548E+19, shows whole.
+    const QString digits(21, QLatin1Char('0'));
+    Text3->setMinimumWidth(Text3->fontMetrics().horizontalAdvance(digits) + Text3->sizeHint().height());
 }

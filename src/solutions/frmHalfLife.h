@@ -27,4 +27,8 @@ public:
 protected:
     std::optional<Result> calculate() override;
     void cleared() override;
+
+private:
+    // The answer box is wide enough for the longest answer.
+    void widenAnswer();
 };

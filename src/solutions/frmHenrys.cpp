@@ -6,26 +6,23 @@ CalculatorForm::Design henrys(frmHenrys& w) {
     CalculatorForm::Design s;
     s.caption = QStringLiteral("Henry's Law - Calculating Solubility");
     s.inputs = {
-        Input{.name = QStringLiteral("Text1"), .prompt = QStringLiteral("Enter the molality per atmosphere"),
-              .promptName = QStringLiteral("Label2"),
+        Input{.name = BIND(w, Text1), .prompt = QStringLiteral("Enter the molality per atmosphere"),
+              .promptName = BIND(w, Label2),
               .toolTip = QStringLiteral("Molality is moles per kilogram of solvent."),
-              .keys = QStringLiteral(".E-+\b\r"), .box = &w.Text1, .label = &w.Label2},
-        Input{.name = QStringLiteral("Text2"), .prompt = QStringLiteral("Enter the pressure in atmospheres"),
-              .promptName = QStringLiteral("Label3"), .box = &w.Text2, .label = &w.Label3},
+              .keys = QStringLiteral(".E-+\b\r")},
+        Input{.name = BIND(w, Text2), .prompt = QStringLiteral("Enter the pressure in atmospheres"),
+              .promptName = BIND(w, Label3)},
     };
-    s.answerName = QStringLiteral("Text3");
-    s.resultName = QStringLiteral("Label4");
-    s.resultCaption = QStringLiteral("The solubility is ");
-    s.workLineName = QStringLiteral("Text4");
-    s.result = &w.Label4;
-    s.answer = &w.Text3;
-    s.work = &w.Text4;
-    s.singleResult = true;
-    s.parent = QStringLiteral("frmSolutions");
-    s.tabOrder = {QStringLiteral("Text1"), QStringLiteral("Text2"), QStringLiteral("cmdCancel"),
-                  QStringLiteral("cmdClear"), QStringLiteral("cmdOk"), QStringLiteral("cmdPrint"),
-                  QStringLiteral("cmdHelp")};
-    s.helpText = QStringLiteral(
+    s.answer.box = BIND(w, Text3);
+    s.answer.caption = BIND(w, Label4);
+    s.answer.captionText = QStringLiteral("The solubility is ");
+    s.answer.workLine = BIND(w, Text4);
+    s.answer.singleResult = true;
+    s.leaving.parent = QStringLiteral("frmSolutions");
+    s.layout.tabOrder = {QStringLiteral("Text1"), QStringLiteral("Text2"), QStringLiteral("cmdCancel"),
+                         QStringLiteral("cmdClear"), QStringLiteral("cmdOk"), QStringLiteral("cmdPrint"),
+                         QStringLiteral("cmdHelp")};
+    s.messages.help = QStringLiteral(
         "The amount of a gas that can be dissolved into a liquid depends upon the pressure exerted by the gas. The "
         "greater the pressure, the more of the gas that can be dissolved into the liquid. Carbonated beverages are a "
         "good example. CO2 is forced under pressure into the beverage. The solubility of the gas depends upon the "

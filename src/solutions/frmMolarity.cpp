@@ -6,39 +6,34 @@ CalculatorForm::Design molarity(frmMolarity& w) {
     using Option = CalculatorForm::Option;
     CalculatorForm::Design s;
     s.caption = QStringLiteral("Molarity / Molality");
-    s.fontFamily = QStringLiteral("Times New Roman");
-    s.pointSize = 9.75;
+    s.layout.fontFamily = QStringLiteral("Times New Roman");
+    s.layout.pointSize = 9.75;
     const QString keys = QStringLiteral(".\b");
     s.inputs = {
-        Input{.name = QStringLiteral("Text1"), .prompt = QStringLiteral("Enter the moles of solute"),
-              .promptName = QStringLiteral("Label2"), .toolTip = QStringLiteral("Enter a number of moles."),
-              .keys = keys, .box = &w.Text1, .label = &w.Label2},
-        Input{.name = QStringLiteral("Text2"), .promptName = QStringLiteral("Label3"),
-              .toolTip = QStringLiteral("Enter liters or kilograms."), .keys = keys, .box = &w.Text2,
-              .label = &w.Label3},
+        Input{.name = BIND(w, Text1), .prompt = QStringLiteral("Enter the moles of solute"),
+              .promptName = BIND(w, Label2), .toolTip = QStringLiteral("Enter a number of moles."),
+              .keys = keys},
+        Input{.name = BIND(w, Text2), .promptName = BIND(w, Label3),
+              .toolTip = QStringLiteral("Enter liters or kilograms."), .keys = keys},
     };
-    s.frameBox = &w.Frame1;
+    s.frameName = BIND(w, Frame1);
     s.options = {
-        Option{.name = QStringLiteral("opt1"), .caption = QStringLiteral("Molarity"),
+        Option{.name = BIND(w, opt1), .caption = QStringLiteral("Molarity"),
                .prompts = {QString(), QStringLiteral("Enters the liters of solution.")},
-               .result = QStringLiteral("The molarity is "), .unit = QStringLiteral("M"), .button = &w.opt1},
-        Option{.name = QStringLiteral("opt2"), .caption = QStringLiteral("Molality"),
+               .result = QStringLiteral("The molarity is "), .unit = QStringLiteral("M")},
+        Option{.name = BIND(w, opt2), .caption = QStringLiteral("Molality"),
                .prompts = {QString(), QStringLiteral("Enters the kilograms of solvent.")},
-               .result = QStringLiteral("The molality is "), .unit = QStringLiteral("m"), .button = &w.opt2},
+               .result = QStringLiteral("The molality is "), .unit = QStringLiteral("m")},
     };
-    s.answerName = QStringLiteral("Text3");
-    s.resultName = QStringLiteral("Label4");
-    s.unitName = QStringLiteral("Label5");
-    s.workLineName = QStringLiteral("Text4");
-    s.result = &w.Label4;
-    s.answer = &w.Text3;
-    s.unit = &w.Label5;
-    s.work = &w.Text4;
-    s.trapText = QStringLiteral("Data entry error");
-    s.parent = QStringLiteral("frmSolutions");
-    s.onLoad = {Form::Step{.window = QStringLiteral("frmSolutions"), .action = Form::Action::Hide},
-                Form::Step{.window = QStringLiteral("frmSolutions"), .action = Form::Action::Unload}};
-    s.helpText = QStringLiteral(
+    s.answer.box = BIND(w, Text3);
+    s.answer.caption = BIND(w, Label4);
+    s.answer.unit = BIND(w, Label5);
+    s.answer.workLine = BIND(w, Text4);
+    s.messages.trap = QStringLiteral("Data entry error");
+    s.leaving.parent = QStringLiteral("frmSolutions");
+    s.leaving.onLoad = {Form::Step{.window = QStringLiteral("frmSolutions"), .action = Form::Action::Hide},
+                        Form::Step{.window = QStringLiteral("frmSolutions"), .action = Form::Action::Unload}};
+    s.messages.help = QStringLiteral(
         "Determining the concentration of a solution is an important chemical function. Materials must be of a "
         "certain concentration in order to react properly. Molarity refers to the number of moles per liter of "
         "solution. Molality is the number of moles per kilogram of solvent. Knowing these allows you to prepare a "

@@ -5,44 +5,40 @@ CalculatorForm::Design moleFraction(frmMoleFraction& w) {
     using Input = CalculatorForm::Input;
     CalculatorForm::Design s;
     s.caption = QStringLiteral("Mole Fraction / Percent");
-    s.fontFamily = QStringLiteral("Times New Roman");
-    s.pointSize = 9.75;
+    s.layout.fontFamily = QStringLiteral("Times New Roman");
+    s.layout.pointSize = 9.75;
     // Enter runs Ok as the default button only.
     s.inputs = {
-        Input{.name = QStringLiteral("Text1"), .prompt = QStringLiteral("Mass of solute"),
-              .promptName = QStringLiteral("Label1"), .enterSubmits = false, .box = &w.Text1, .label = &w.Label1},
-        Input{.name = QStringLiteral("Text2"), .prompt = QStringLiteral("Molecular weight of solute"),
-              .promptName = QStringLiteral("Label2"), .enterSubmits = false, .box = &w.Text2, .label = &w.Label2},
-        Input{.name = QStringLiteral("Text3"), .prompt = QStringLiteral("Mass of solvent"),
-              .promptName = QStringLiteral("Label3"), .enterSubmits = false, .box = &w.Text3, .label = &w.Label3},
-        Input{.name = QStringLiteral("Text4"), .prompt = QStringLiteral("Molecular weight of solvent"),
-              .promptName = QStringLiteral("Label4"), .enterSubmits = false, .box = &w.Text4, .label = &w.Label4},
+        Input{.name = BIND(w, Text1), .prompt = QStringLiteral("Mass of solute"),
+              .promptName = BIND(w, Label1), .enterSubmits = false},
+        Input{.name = BIND(w, Text2), .prompt = QStringLiteral("Molecular weight of solute"),
+              .promptName = BIND(w, Label2), .enterSubmits = false},
+        Input{.name = BIND(w, Text3), .prompt = QStringLiteral("Mass of solvent"),
+              .promptName = BIND(w, Label3), .enterSubmits = false},
+        Input{.name = BIND(w, Text4), .prompt = QStringLiteral("Molecular weight of solvent"),
+              .promptName = BIND(w, Label4), .enterSubmits = false},
     };
     s.heading = QStringLiteral("Enter the mass and molecular weight for the solute and the solvent.");
-    s.headingName = QStringLiteral("Label5");
-    s.answerName = QStringLiteral("Text6");
-    s.resultName = QStringLiteral("Label6");
-    s.resultCaption = QStringLiteral("Mole Fraction");
-    s.workLineName = QStringLiteral("Text5");
-    s.headingLabel = &w.Label5;
-    s.result = &w.Label6;
-    s.answer = &w.Text6;
-    s.work = &w.Text5;
-    s.singleResult = true;
-    s.checkStyle = Form::InformationStyle;
-    s.trapStyle = Form::InformationStyle;
+    s.headingName = BIND(w, Label5);
+    s.answer.box = BIND(w, Text6);
+    s.answer.caption = BIND(w, Label6);
+    s.answer.captionText = QStringLiteral("Mole Fraction");
+    s.answer.workLine = BIND(w, Text5);
+    s.answer.singleResult = true;
+    s.messages.checkStyle = Form::InformationStyle;
+    s.messages.trapStyle = Form::InformationStyle;
     s.enablingInputs = {};
     s.okStartsDisabled = false;
-    s.tabOrder = {QStringLiteral("Text1"), QStringLiteral("Text2"),    QStringLiteral("Text3"),
-                  QStringLiteral("Text4"), QStringLiteral("cmdOk"),    QStringLiteral("cmdClear"),
-                  QStringLiteral("cmdPrint"), QStringLiteral("cmdCancel"), QStringLiteral("cmdHelp")};
-    s.helpText = QStringLiteral(
+    s.layout.tabOrder = {QStringLiteral("Text1"), QStringLiteral("Text2"),    QStringLiteral("Text3"),
+                         QStringLiteral("Text4"), QStringLiteral("cmdOk"),    QStringLiteral("cmdClear"),
+                         QStringLiteral("cmdPrint"), QStringLiteral("cmdCancel"), QStringLiteral("cmdHelp")};
+    s.messages.help = QStringLiteral(
         " Another way to express solution concentration is through the mole fraction.  The Mole Fraction is the "
         "moles of solute divided by the sum of the moles of solute and moles of solvent.   In a solution, the total "
         "of the mole fractions must equal 1.");
     // Buttons from the left: Cancel, Print, Clear, Ok.
-    s.buttonOrder = {QStringLiteral("cmdCancel"), QStringLiteral("cmdPrint"), QStringLiteral("cmdClear"),
-                     QStringLiteral("cmdOk")};
+    s.layout.buttonOrder = {QStringLiteral("cmdCancel"), QStringLiteral("cmdPrint"), QStringLiteral("cmdClear"),
+                            QStringLiteral("cmdOk")};
     return s;
 }
 }  // namespace
@@ -51,15 +47,8 @@ frmMoleFraction::frmMoleFraction() : CalculatorForm(moleFraction(*this)) {
     // The percent beside the fraction; "?" beside the lower boxes.
     int row = 0, col = 0, rows = 0, cols = 0;
     inputGrid->getItemPosition(inputGrid->indexOf(Text6), &row, &col, &rows, &cols);
-    Label7 = new QLabel(QStringLiteral("Mole Percent"), this);
-    Label7->setObjectName(QStringLiteral("Label7"));
-    Label7->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Text7 = new QLineEdit(this);
-    Text7->setObjectName(QStringLiteral("Text7"));
-    Text7->setEnabled(false);
-    Text7->setAccessibleName(Label7->text());
-    Label7->setBuddy(Text7);
-    answerShownIn(Text7);
+    makeCaption(BIND(*this, Label7), QStringLiteral("Mole Percent"));
+    makeAnswerBox(BIND(*this, Text7), Label7, Label7->text());
     inputGrid->removeWidget(cmdHelp);
     inputGrid->addWidget(cmdHelp, row - 1, 2);
     inputGrid->addWidget(Label7, row, 2);

@@ -12,33 +12,29 @@ CalculatorForm::Design solubility(frmSolubilityConstants& w) {
     const QString molar = QStringLiteral("Enter the concentration in moles per liter.");
     const QString keys = QStringLiteral(".E+-\b\r");
     s.inputs = {
-        Input{.name = QStringLiteral("Text1"), .prompt = Concentration1, .promptName = QStringLiteral("Label2"),
-              .toolTip = molar, .keys = keys, .box = &w.Text1, .label = &w.Label2},
-        Input{.name = QStringLiteral("Text5"), .prompt = QStringLiteral("Enter the coefficient of product 1."),
-              .promptName = QStringLiteral("Label1"), .keys = keys, .box = &w.Text5, .label = &w.Label1},
-        Input{.name = QStringLiteral("Text2"), .prompt = Concentration2, .promptName = QStringLiteral("Label3"),
-              .toolTip = molar, .keys = keys, .box = &w.Text2, .label = &w.Label3},
-        Input{.name = QStringLiteral("Text6"), .prompt = QStringLiteral("Enter the coefficient of product 2."),
-              .promptName = QStringLiteral("Label5"), .keys = keys, .box = &w.Text6, .label = &w.Label5},
+        Input{.name = BIND(w, Text1), .prompt = Concentration1, .promptName = BIND(w, Label2),
+              .toolTip = molar, .keys = keys},
+        Input{.name = BIND(w, Text5), .prompt = QStringLiteral("Enter the coefficient of product 1."),
+              .promptName = BIND(w, Label1), .keys = keys},
+        Input{.name = BIND(w, Text2), .prompt = Concentration2, .promptName = BIND(w, Label3),
+              .toolTip = molar, .keys = keys},
+        Input{.name = BIND(w, Text6), .prompt = QStringLiteral("Enter the coefficient of product 2."),
+              .promptName = BIND(w, Label5), .keys = keys},
     };
     s.heading = QStringLiteral("Enter the following data from a balanced equation.");
-    s.headingName = QStringLiteral("Label6");
-    s.headingLabel = &w.Label6;
-    s.answerName = QStringLiteral("Text3");
-    s.resultName = QStringLiteral("Label4");
-    s.resultCaption = QStringLiteral("The solubility product constant (Ksp) is ");
-    s.helpLeftOfResult = true;
-    s.workLineName = QStringLiteral("Text4");
-    s.result = &w.Label4;
-    s.answer = &w.Text3;
-    s.work = &w.Text4;
-    s.checkStyle = Form::InformationStyle;
-    s.trapStyle = s.checkStyle;
-    s.trapText = QStringLiteral("Data Entry Error");
-    s.tabOrder = {QStringLiteral("Text1"),  QStringLiteral("Text5"),     QStringLiteral("Text2"),
-                  QStringLiteral("Text6"),  QStringLiteral("cmdOk"),     QStringLiteral("cmdClear"),
-                  QStringLiteral("cmdCancel"), QStringLiteral("cmdPrint"), QStringLiteral("cmdHelp")};
-    s.helpText = QStringLiteral(
+    s.headingName = BIND(w, Label6);
+    s.answer.box = BIND(w, Text3);
+    s.answer.caption = BIND(w, Label4);
+    s.answer.captionText = QStringLiteral("The solubility product constant (Ksp) is ");
+    s.layout.helpLeftOfResult = true;
+    s.answer.workLine = BIND(w, Text4);
+    s.messages.checkStyle = Form::InformationStyle;
+    s.messages.trapStyle = s.messages.checkStyle;
+    s.messages.trap = QStringLiteral("Data Entry Error");
+    s.layout.tabOrder = {QStringLiteral("Text1"),  QStringLiteral("Text5"),     QStringLiteral("Text2"),
+                         QStringLiteral("Text6"),  QStringLiteral("cmdOk"),     QStringLiteral("cmdClear"),
+                         QStringLiteral("cmdCancel"), QStringLiteral("cmdPrint"), QStringLiteral("cmdHelp")};
+    s.messages.help = QStringLiteral(
         "The solubility product constant provides the ability to measure the solubility of a salt. It can be used to "
         "determine if  preciptiation will occur when a salt and a solution are  mixed or when two solutions are "
         "mixed. Precipitation will occur if the ion product exceeds the Ksp.  You derive these from a balanced "

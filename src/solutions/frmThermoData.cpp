@@ -13,55 +13,47 @@ CalculatorForm::Design thermoData(frmThermoData& w) {
     s.caption = QStringLiteral("Thermodynamic Calculations");
     const QString signedKeys = QStringLiteral(".-\b\r");
     s.inputs = {
-        Input{.name = QStringLiteral("Text1"), .promptName = QStringLiteral("Label1"), .keys = signedKeys,
-              .box = &w.Text1, .label = &w.Label1},
-        Input{.name = QStringLiteral("Text2"), .promptName = QStringLiteral("Label2"), .keys = signedKeys,
-              .box = &w.Text2, .label = &w.Label2},
-        Input{.name = QStringLiteral("Text3"), .promptName = QStringLiteral("Label3"), .keys = QStringLiteral("-.\b\r"),
-              .box = &w.Text3, .label = &w.Label3},
+        Input{.name = BIND(w, Text1), .promptName = BIND(w, Label1), .keys = signedKeys},
+        Input{.name = BIND(w, Text2), .promptName = BIND(w, Label2), .keys = signedKeys},
+        Input{.name = BIND(w, Text3), .promptName = BIND(w, Label3), .keys = QStringLiteral("-.\b\r")},
         // The ratio row: Text3 " to " Text5.
-        Input{.name = QStringLiteral("Text5"), .promptName = QStringLiteral("Label5"), .keys = QStringLiteral("\b\r"),
-              .besidePrevious = true, .box = &w.Text5, .label = &w.Label5},
+        Input{.name = BIND(w, Text5), .promptName = BIND(w, Label5), .keys = QStringLiteral("\b\r"),
+              .besidePrevious = true},
     };
     const QString kJ = QStringLiteral("kJ");
-    s.frameBox = &w.Frame1;
+    s.frameName = BIND(w, Frame1);
     s.options = {
-        Option{.name = QStringLiteral("opt1"), .caption = QStringLiteral("Enthalpy"),
+        Option{.name = BIND(w, opt1), .caption = QStringLiteral("Enthalpy"),
                .prompts = {QStringLiteral("Enter the enthalpy value for the reactant in kJ."),
                            QStringLiteral("Enter the enthalpy value for the product in kJ."), Ratio, To},
-               .result = QStringLiteral("The enthalpy change is "), .unit = kJ, .emptied = {2, 3}, .button = &w.opt1},
-        Option{.name = QStringLiteral("opt2"), .caption = QStringLiteral("Entropy"),
+               .result = QStringLiteral("The enthalpy change is "), .unit = kJ, .emptied = {2, 3}},
+        Option{.name = BIND(w, opt2), .caption = QStringLiteral("Entropy"),
                .prompts = {QStringLiteral("Enter the sum of the entropies for the products."),
                            QStringLiteral("Enter the sum of the entropies for the reactants."), QStringLiteral(""),
                            QStringLiteral("")},
                .result = QStringLiteral("The entropy for the overall reaction is "), .unit = QStringLiteral("J/K"),
-               .hidden = {2, 3}, .button = &w.opt2},
-        Option{.name = QStringLiteral("opt3"), .caption = QStringLiteral("Gibbs Free Energy"),
+               .hidden = {2, 3}},
+        Option{.name = BIND(w, opt3), .caption = QStringLiteral("Gibbs Free Energy"),
                .prompts = {QStringLiteral("Enter the enthalpy change for the reaction."),
                            QStringLiteral("Enter the temperature in degrees Kelvin."),
                            QStringLiteral("Enter the entropy for the reaction."), QStringLiteral("")},
-               .result = QStringLiteral("The free energy for the reaction is "), .unit = kJ, .hidden = {3},
-               .button = &w.opt3},
+               .result = QStringLiteral("The free energy for the reaction is "), .unit = kJ, .hidden = {3}},
     };
-    s.optionsInRow = true;
-    s.answerName = QStringLiteral("Text4");
-    s.resultName = QStringLiteral("Label4");
-    s.unitName = QStringLiteral("Label6");
-    s.helpLeftOfResult = true;
-    s.workLineName = QStringLiteral("Text6");
-    s.result = &w.Label4;
-    s.answer = &w.Text4;
-    s.unit = &w.Label6;
-    s.work = &w.Text6;
-    s.format = CalculatorForm::Format::DefaultSingle;
-    s.keyStyle.title = QStringLiteral("ThermoData");
-    s.checkStyle = Form::InformationStyle;
-    s.trapText = QStringLiteral("Data entry error.");
-    s.parent = QStringLiteral("frmEnergy");
-    s.unloadBeforeShow = true;
-    s.tabOrder = QStringList{"Text1", "Text2", "Text3", "Text5", "cmdOk", "cmdClear", "cmdCancel", "opt1", "opt2",
-                             "opt3", "Text4", "Text6", "cmdPrint", "cmdHelp"};
-    s.helpText = QStringLiteral(
+    s.layout.optionsInRow = true;
+    s.answer.box = BIND(w, Text4);
+    s.answer.caption = BIND(w, Label4);
+    s.answer.unit = BIND(w, Label6);
+    s.layout.helpLeftOfResult = true;
+    s.answer.workLine = BIND(w, Text6);
+    s.answer.format = CalculatorForm::Format::DefaultSingle;
+    s.messages.keyStyle.title = QStringLiteral("ThermoData");
+    s.messages.checkStyle = Form::InformationStyle;
+    s.messages.trap = QStringLiteral("Data entry error.");
+    s.leaving.parent = QStringLiteral("frmEnergy");
+    s.leaving.unloadBeforeShow = true;
+    s.layout.tabOrder = QStringList{"Text1", "Text2", "Text3", "Text5", "cmdOk", "cmdClear", "cmdCancel", "opt1", "opt2",
+                                    "opt3", "Text4", "Text6", "cmdPrint", "cmdHelp"};
+    s.messages.help = QStringLiteral(
         "Enthalpy is the heat content of a substance. Enthalpy change is the change in heat content. Sometimes heat "
         "is absorbed and sometimes it is given off. Entropy is a measure of  disorder. The more disordered the system "
         "is, the greater the entropy. The more orderly, the lower the entropy. Gibbs free energy considers enthalpy "

@@ -10,58 +10,52 @@ CalculatorForm::Design titration(frmTitration& w) {
     using Input = CalculatorForm::Input;
     using Option = CalculatorForm::Option;
     CalculatorForm::Design s = EquilibriumShape::design(QStringLiteral("Titration"));
-    s.format = CalculatorForm::Format::Fixed;
+    s.answer.format = CalculatorForm::Format::Fixed;
     const QString concentrationTip = QStringLiteral("Enter the molarity/molality.");
     const QString volumeTip = QStringLiteral("Enter a valid number for the volume.");
     // Enter runs Ok from the base's boxes and the ratio, not from the acid's.
     const QString noEnter = QStringLiteral(".\b");
     s.inputs = {
-        Input{.name = QStringLiteral("Text1"), .promptName = QStringLiteral("Label2"), .toolTip = concentrationTip,
-              .keys = noEnter, .enterSubmits = false, .box = &w.Text1, .label = &w.Label2},
-        Input{.name = QStringLiteral("Text2"), .prompt = QStringLiteral("Enter the volume of the acid."),
-              .promptName = QStringLiteral("Label3"), .toolTip = volumeTip, .keys = noEnter, .enterSubmits = false,
-              .box = &w.Text2, .label = &w.Label3},
-        Input{.name = QStringLiteral("Text3"), .promptName = QStringLiteral("Label4"), .toolTip = concentrationTip,
-              .box = &w.Text3, .label = &w.Label4},
-        Input{.name = QStringLiteral("Text4"), .prompt = QStringLiteral("Enter the volume of the base."),
-              .promptName = QStringLiteral("Label5"), .toolTip = volumeTip, .box = &w.Text4, .label = &w.Label5},
-        Input{.name = QStringLiteral("Text6"), .prompt = QStringLiteral("Moles of base per mole of acid."),
-              .promptName = QStringLiteral("Label7"),
-              .toolTip = QStringLiteral("Enter a number that represents the moles of base for each mole of acid."),
-              .box = &w.Text6, .label = &w.Label7},
+        Input{.name = BIND(w, Text1), .promptName = BIND(w, Label2), .toolTip = concentrationTip,
+              .keys = noEnter, .enterSubmits = false},
+        Input{.name = BIND(w, Text2), .prompt = QStringLiteral("Enter the volume of the acid."),
+              .promptName = BIND(w, Label3), .toolTip = volumeTip, .keys = noEnter, .enterSubmits = false},
+        Input{.name = BIND(w, Text3), .promptName = BIND(w, Label4), .toolTip = concentrationTip},
+        Input{.name = BIND(w, Text4), .prompt = QStringLiteral("Enter the volume of the base."),
+              .promptName = BIND(w, Label5), .toolTip = volumeTip},
+        Input{.name = BIND(w, Text6), .prompt = QStringLiteral("Moles of base per mole of acid."),
+              .promptName = BIND(w, Label7),
+              .toolTip = QStringLiteral("Enter a number that represents the moles of base for each mole of acid.")},
     };
     // Any of the four data boxes enables Ok and Print; the ratio does not.
     s.enablingInputs = {0, 1, 2, 3};
-    s.frameBox = &w.Frame1;
+    s.frameName = BIND(w, Frame1);
     s.options = {
-        Option{.name = QStringLiteral("opt1"), .caption = QStringLiteral("Molarity"),
+        Option{.name = BIND(w, opt1), .caption = QStringLiteral("Molarity"),
                .prompts = {QStringLiteral("Enter the molarity of the acid."), QString(),
                            QStringLiteral("Enter the molarity of the base.")},
-               .result = MolarityResult, .button = &w.opt1},
-        Option{.name = QStringLiteral("opt2"), .caption = QStringLiteral("Molality"),
+               .result = MolarityResult},
+        Option{.name = BIND(w, opt2), .caption = QStringLiteral("Molality"),
                .prompts = {QStringLiteral("Enter the molality of the acid."), QString(),
                            QStringLiteral("Enter the molality of the base.")},
-               .result = QStringLiteral("The molality of the acid is "), .button = &w.opt2},
+               .result = QStringLiteral("The molality of the acid is ")},
     };
     s.heading = QStringLiteral("Leave one of the first four boxes empty.");
-    s.headingLabel = &w.Label1;
-    s.optionsInRow = true;
-    s.answerName = QStringLiteral("Text5");
-    s.resultName = QStringLiteral("Label6");
-    s.helpLeftOfResult = true;
-    s.workLineName = QStringLiteral("Text7");
-    s.result = &w.Label6;
-    s.answer = &w.Text5;
-    s.work = &w.Text7;
-    s.singleResult = true;
-    s.checkStyle = Form::InformationStyle;
+    s.headingName = BIND(w, Label1);
+    s.layout.optionsInRow = true;
+    s.answer.box = BIND(w, Text5);
+    s.answer.caption = BIND(w, Label6);
+    s.layout.helpLeftOfResult = true;
+    s.answer.workLine = BIND(w, Text7);
+    s.answer.singleResult = true;
+    s.messages.checkStyle = Form::InformationStyle;
     s.clearSelectsFirstOption = true;
-    s.trapText = QStringLiteral("Data Entry Error.");
-    s.tabOrder = {QStringLiteral("Text1"),  QStringLiteral("Text2"),    QStringLiteral("Text3"),
-                  QStringLiteral("Text4"),  QStringLiteral("Text6"),    QStringLiteral("cmdOk"),
-                  QStringLiteral("cmdPrint"), QStringLiteral("cmdClear"), QStringLiteral("cmdCancel"),
-                  QStringLiteral("opt1"),   QStringLiteral("opt2"),     QStringLiteral("cmdHelp")};
-    s.helpText = QStringLiteral(
+    s.messages.trap = QStringLiteral("Data Entry Error.");
+    s.layout.tabOrder = {QStringLiteral("Text1"),  QStringLiteral("Text2"),    QStringLiteral("Text3"),
+                         QStringLiteral("Text4"),  QStringLiteral("Text6"),    QStringLiteral("cmdOk"),
+                         QStringLiteral("cmdPrint"), QStringLiteral("cmdClear"), QStringLiteral("cmdCancel"),
+                         QStringLiteral("opt1"),   QStringLiteral("opt2"),     QStringLiteral("cmdHelp")};
+    s.messages.help = QStringLiteral(
         "Titration is the procedure by which a solution of known concentration is used to determine the "
         "concentration of an unknown solution. The most common titrations are those between an acid and a base. This "
         "is referred to as neutralization. An indicator is used to help visualize the endpoint. ");
@@ -83,8 +77,7 @@ frmTitration::frmTitration() : CalculatorForm(titration(*this)) {
         if (row >= DataBoxes) lower.append({inputGrid->takeAt(i), row, col, rows, cols});
     }
     for (const Placed& p : std::as_const(lower)) inputGrid->addItem(p.item, p.row + 1, p.col, p.rows, p.cols);
-    Line1 = new QFrame(this);
-    Line1->setObjectName(QStringLiteral("Line1"));
+    bind(BIND(*this, Line1), new QFrame(this));
     Line1->setFrameShape(QFrame::HLine);
     Line1->setFrameShadow(QFrame::Sunken);
     inputGrid->addWidget(Line1, DataBoxes, 0, 1, inputGrid->columnCount());

@@ -11,42 +11,35 @@ CalculatorForm::Design ionization(frmionizationConstant& w) {
     const QString coefficientKeys = QStringLiteral(".E-\b\r");
     // Enter in a coefficient box does not run Ok.
     s.inputs = {
-        Input{.name = QStringLiteral("Text1"), .prompt = QStringLiteral("Enter the concentration of the reactant."),
-              .promptName = QStringLiteral("Label1"), .toolTip = molar, .keys = QStringLiteral(".E-+\b\r"),
-              .box = &w.Text1, .label = &w.Label1},
-        Input{.name = QStringLiteral("Text6"), .prompt = QStringLiteral("Enter the coefficient of the reactant."),
-              .promptName = QStringLiteral("Label5"), .toolTip = integer, .keys = coefficientKeys,
-              .enterSubmits = false, .box = &w.Text6, .label = &w.Label5},
-        Input{.name = QStringLiteral("Text2"), .prompt = QStringLiteral("Enter the concentration of product 1."),
-              .promptName = QStringLiteral("Label2"), .toolTip = molar, .keys = QStringLiteral(".E-+\b\r"),
-              .box = &w.Text2, .label = &w.Label2},
-        Input{.name = QStringLiteral("Text7"), .prompt = QStringLiteral("Enter the coefficient of product 1."),
-              .promptName = QStringLiteral("Label6"), .toolTip = integer, .keys = coefficientKeys,
-              .enterSubmits = false, .box = &w.Text7, .label = &w.Label6},
-        Input{.name = QStringLiteral("Text3"), .prompt = QStringLiteral("Enter the concentration of product 2."),
-              .promptName = QStringLiteral("Label3"), .toolTip = molar, .keys = QStringLiteral(".E-\b\r"),
-              .box = &w.Text3, .label = &w.Label3},
-        Input{.name = QStringLiteral("Text8"), .prompt = QStringLiteral("Enter the coefficient of product 2."),
-              .promptName = QStringLiteral("Label7"), .toolTip = integer, .keys = coefficientKeys,
-              .enterSubmits = false, .box = &w.Text8, .label = &w.Label7},
+        Input{.name = BIND(w, Text1), .prompt = QStringLiteral("Enter the concentration of the reactant."),
+              .promptName = BIND(w, Label1), .toolTip = molar, .keys = QStringLiteral(".E-+\b\r")},
+        Input{.name = BIND(w, Text6), .prompt = QStringLiteral("Enter the coefficient of the reactant."),
+              .promptName = BIND(w, Label5), .toolTip = integer, .keys = coefficientKeys,
+              .enterSubmits = false},
+        Input{.name = BIND(w, Text2), .prompt = QStringLiteral("Enter the concentration of product 1."),
+              .promptName = BIND(w, Label2), .toolTip = molar, .keys = QStringLiteral(".E-+\b\r")},
+        Input{.name = BIND(w, Text7), .prompt = QStringLiteral("Enter the coefficient of product 1."),
+              .promptName = BIND(w, Label6), .toolTip = integer, .keys = coefficientKeys,
+              .enterSubmits = false},
+        Input{.name = BIND(w, Text3), .prompt = QStringLiteral("Enter the concentration of product 2."),
+              .promptName = BIND(w, Label3), .toolTip = molar, .keys = QStringLiteral(".E-\b\r")},
+        Input{.name = BIND(w, Text8), .prompt = QStringLiteral("Enter the coefficient of product 2."),
+              .promptName = BIND(w, Label7), .toolTip = integer, .keys = coefficientKeys,
+              .enterSubmits = false},
     };
     s.heading = QStringLiteral("Enter all of the following data from a balanced equation.");
-    s.headingName = QStringLiteral("Label8");
-    s.headingLabel = &w.Label8;
+    s.headingName = BIND(w, Label8);
     s.enablingInputs = {2};  // the concentration of product 1
-    s.answerName = QStringLiteral("Text4");
-    s.resultName = QStringLiteral("Label4");
-    s.resultCaption = QStringLiteral("The ionization constant is ");
-    s.helpLeftOfResult = true;
-    s.workLineName = QStringLiteral("Text5");
-    s.result = &w.Label4;
-    s.answer = &w.Text4;
-    s.work = &w.Text5;
-    s.singleResult = true;
-    s.checkStyle = Form::InformationStyle;
-    s.trapText = QStringLiteral("Data Entry Error");
-    s.unloadBeforeShow = true;
-    s.helpText = QStringLiteral(
+    s.answer.box = BIND(w, Text4);
+    s.answer.caption = BIND(w, Label4);
+    s.answer.captionText = QStringLiteral("The ionization constant is ");
+    s.layout.helpLeftOfResult = true;
+    s.answer.workLine = BIND(w, Text5);
+    s.answer.singleResult = true;
+    s.messages.checkStyle = Form::InformationStyle;
+    s.messages.trap = QStringLiteral("Data Entry Error");
+    s.leaving.unloadBeforeShow = true;
+    s.messages.help = QStringLiteral(
         "When an ionic molecule dissolves in water, its ions separate into solution. The ionization constant is  the "
         "concentration of the products raised to their coefficients divided by the concentrations of the reactants "
         "raised to their coefficients.  The larger the ionization constant, the more of the ions that are produced "

@@ -16,65 +16,6 @@ frmGrahams* grahams() {
     return f;
 }
 
-// A calculator's named members, which its checks and formula read, with the
-// names they stand for.
-using TestSupport::Members;
-#define MEMBER TS_MEMBER
-Members namedMembers(Form* form) {
-    if (auto* f = qobject_cast<frmBoyles*>(form))
-        return {MEMBER(Frame1), MEMBER(opt1),   MEMBER(opt2),   MEMBER(Label3), MEMBER(txtInitialVolume),
-                MEMBER(Label4), MEMBER(txtInitialPressure),     MEMBER(Label1), MEMBER(txtFinalEntry),
-                MEMBER(Label2), MEMBER(txtFinalAnswer),         MEMBER(Label5), MEMBER(Text1)};
-    if (auto* f = qobject_cast<frmCharlesLaw*>(form))
-        return {MEMBER(Frame1), MEMBER(opt1),   MEMBER(opt2),   MEMBER(Label1), MEMBER(txtInitialTemperature),
-                MEMBER(Label2), MEMBER(txtInitialVolume),       MEMBER(Label3), MEMBER(txtFinalEntry),
-                MEMBER(Label4), MEMBER(txtFinalAnswer),         MEMBER(Label5), MEMBER(Text1)};
-    if (auto* f = qobject_cast<frmCombinedLaws*>(form))
-        return {MEMBER(chk1),   MEMBER(Label2), MEMBER(Text1),  MEMBER(Label3), MEMBER(Text2), MEMBER(Label5),
-                MEMBER(Text3),  MEMBER(Label4), MEMBER(Text4),  MEMBER(Label6), MEMBER(Text5), MEMBER(Label8),
-                MEMBER(Text7),  MEMBER(Label7), MEMBER(Text6)};
-    if (auto* f = qobject_cast<frmDalton*>(form))
-        return {MEMBER(Frame1), MEMBER(opt1),   MEMBER(opt2),  MEMBER(Label1), MEMBER(Text1), MEMBER(Label2),
-                MEMBER(Text2),  MEMBER(Label3), MEMBER(Text3), MEMBER(Label5), MEMBER(Text5), MEMBER(Label6),
-                MEMBER(Text6),  MEMBER(Label7), MEMBER(Text7)};
-    if (auto* f = qobject_cast<frmGasDensity*>(form))
-        return {MEMBER(Label1), MEMBER(Label2), MEMBER(Text1), MEMBER(Label3), MEMBER(Text2), MEMBER(Label4),
-                MEMBER(Text3),  MEMBER(Label5), MEMBER(Text4), MEMBER(Label6), MEMBER(Text5), MEMBER(Label7),
-                MEMBER(Text6)};
-    if (auto* f = qobject_cast<frmGayLussac*>(form))
-        return {MEMBER(Frame1), MEMBER(opt1),  MEMBER(opt2),   MEMBER(Label2), MEMBER(Text1), MEMBER(Label3),
-                MEMBER(Text2),  MEMBER(Label4), MEMBER(Text3), MEMBER(Label5), MEMBER(Text4), MEMBER(Label6),
-                MEMBER(Text5)};
-    if (auto* f = qobject_cast<frmGrahams*>(form))
-        return {MEMBER(Label2), MEMBER(Text1), MEMBER(Label3), MEMBER(Text2), MEMBER(Label6), MEMBER(Text5),
-                MEMBER(Text3)};
-    if (auto* f = qobject_cast<frmIdeal*>(form))
-        return {MEMBER(Frame1), MEMBER(opt1),  MEMBER(opt2),   MEMBER(opt3),  MEMBER(opt4),   MEMBER(Label2),
-                MEMBER(Text1),  MEMBER(Label3), MEMBER(Text2), MEMBER(Label4), MEMBER(Text3), MEMBER(Label5),
-                MEMBER(Text4),  MEMBER(Label6), MEMBER(Text5), MEMBER(Label7), MEMBER(Text6)};
-    if (auto* f = qobject_cast<frmMassVolume*>(form))
-        return {MEMBER(Frame1), MEMBER(opt1),  MEMBER(opt2),   MEMBER(Label1), MEMBER(Text1),  MEMBER(Label2),
-                MEMBER(Text2),  MEMBER(Label3), MEMBER(Text3), MEMBER(Label5), MEMBER(Text5),  MEMBER(Label6),
-                MEMBER(Text6),  MEMBER(Label7), MEMBER(Text7), MEMBER(Label4), MEMBER(Text4),  MEMBER(Label8),
-                MEMBER(Text8)};
-    if (auto* f = qobject_cast<frmMolarVolume*>(form))
-        return {MEMBER(Frame1), MEMBER(opt1),  MEMBER(opt2),   MEMBER(opt3),  MEMBER(Label2), MEMBER(Text1),
-                MEMBER(Label3), MEMBER(Text2), MEMBER(Label4), MEMBER(Text3), MEMBER(Label1), MEMBER(Text4)};
-    if (auto* f = qobject_cast<frmMolecularWeight*>(form))
-        return {MEMBER(Label1), MEMBER(Label8), MEMBER(Text6), MEMBER(Label4), MEMBER(Text3), MEMBER(Label3),
-                MEMBER(Text2),  MEMBER(Label5), MEMBER(Text4), MEMBER(Label2), MEMBER(Text1), MEMBER(Label6),
-                MEMBER(Text5),  MEMBER(Label7), MEMBER(Text7)};
-    if (auto* f = qobject_cast<frmRaoults*>(form))
-        return {MEMBER(Label2), MEMBER(Text1), MEMBER(Label3), MEMBER(Text2), MEMBER(Label4), MEMBER(Text3),
-                MEMBER(Label5), MEMBER(Text4), MEMBER(Label6), MEMBER(Text5), MEMBER(Label7), MEMBER(Text6),
-                MEMBER(Text7)};
-    if (auto* f = qobject_cast<frmVolumeVolume*>(form))
-        return {MEMBER(Label1), MEMBER(Label2), MEMBER(Text1),   MEMBER(Label3), MEMBER(Text2),
-                MEMBER(Label4), MEMBER(Text3),  MEMBER(Label14), MEMBER(Text13), MEMBER(Text4)};
-    return {};
-}
-#undef MEMBER
-
 void expectLast(int count, const QString& text, Msg::Icon icon) {
     QCOMPARE(messages().shown.size(), count);
     QCOMPARE(messages().lastText(), text);
@@ -180,23 +121,6 @@ private slots:
         QCOMPARE(messages().lastText(), QStringLiteral("You must enter a valid molecular weight in box one."));
         f->cmdPrint->click();
         QCOMPARE(TestSupport::printer().printed, QList<QWidget*>{f});
-    }
-
-    // Every named member of a calculator is the control of that name in its
-    // own window, so its checks and formula read the boxes the student types
-    // into and write the answer the student sees.
-    void membersAreTheirControls_data() {
-        QTest::addColumn<QString>("window");
-        for (const char* w : {"frmBoyles", "frmCharlesLaw", "frmCombinedLaws", "frmDalton", "frmGasDensity",
-                              "frmGayLussac", "frmGrahams", "frmIdeal", "frmMassVolume", "frmMolarVolume",
-                              "frmMolecularWeight", "frmRaoults", "frmVolumeVolume"})
-            QTest::newRow(w) << w;
-    }
-    void membersAreTheirControls() {
-        QFETCH(QString, window);
-        Form* f = Forms::show(window);
-        TestSupport::settle();
-        TestSupport::checkMembers(f, namedMembers(f));
     }
 
     // Every gas calculator has a fixed border around its controls at their

@@ -1,5 +1,5 @@
 // The whole program: every window the main window and its choosers name is built,
-// F1 in every calculator reaches the real user manual, and the manual keeps
+// F1 in every calculator and conversion window reaches the real user manual, and the manual keeps
 // its topic whoever shows it.
 #include <QAction>
 #include <QLabel>
@@ -16,6 +16,7 @@
 #include "TestSupport.h"
 #include "help/frmHelp.h"
 #include "platform/CalculatorForm.h"
+#include "platform/ConversionForm.h"
 #include "platform/ChooserForm.h"
 #include "refdata/viewers/OptionHubForm.h"
 #include "shell/frmMain.h"
@@ -73,26 +74,33 @@ private slots:
         QVERIFY2(text.contains(right), qPrintable(text));
     }
 
-    void f1InEveryCalculatorShowsTheManual() {
-        int calculators = 0;
+    // F1 in every calculator and conversion window, in the main window, the
+    // weigher and the periodic table shows the manual without a topic.
+    void f1ShowsTheManual() {
+        const QStringList others{QStringLiteral("frmMain"), QStringLiteral("frmWeights"), QStringLiteral("frmPeriodic")};
+        int calculators = 0, conversions = 0, named = 0;
         for (const QString& name : Forms::registeredKinds()) {
-            auto* calc = qobject_cast<CalculatorForm*>(Forms::show(name));
-            if (!calc) {
+            Form* f = Forms::show(name);
+            if (!qobject_cast<AnswerForm*>(f) && !others.contains(name)) {
                 TestSupport::unloadAll();
                 continue;
             }
-            ++calculators;
-            QWidget* focus = calc->findChild<QLineEdit*>();
-            QTest::keyClick(focus ? focus : static_cast<QWidget*>(calc), Qt::Key_F1);
+            calculators += qobject_cast<CalculatorForm*>(f) != nullptr;
+            conversions += qobject_cast<ConversionForm*>(f) != nullptr;
+            named += others.contains(name);
+            QWidget* focus = f->findChild<QLineEdit*>();
+            QTest::keyClick(focus ? focus : static_cast<QWidget*>(f), Qt::Key_F1);
             auto* help = Forms::get<frmHelp>(QStringLiteral("frmHelp"));
             QVERIFY2(help && help->isVisible(), qPrintable(name));
             QCOMPARE(help->windowTitle(), QStringLiteral("Tessival Help"));
             QVERIFY(help->RTB1->toPlainText().isEmpty());
-            // The calculator stays open behind it.
-            QVERIFY(Forms::loaded(name) == calc && calc->isVisible());
+            // The window stays open behind it.
+            QVERIFY(Forms::loaded(name) == f && f->isVisible());
             TestSupport::unloadAll();
         }
         QVERIFY(calculators >= 5);
+        QVERIFY(conversions >= 4);
+        QCOMPARE(named, others.size());
     }
 
     void theManualKeepsItsTopicWhoeverShowsIt() {

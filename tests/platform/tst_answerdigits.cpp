@@ -658,10 +658,10 @@ private slots:
                     int decimals = 3, held = Num::DoubleDigits;
                     if (calc) {
                         const auto& d = calc->design();
-                        format = d.format;
+                        format = d.answer.format;
                         if (calc->option() >= 0 && d.options.at(calc->option()).format)
                             format = *d.options.at(calc->option()).format;
-                        decimals = d.decimals;
+                        decimals = d.answer.decimals;
                         held = calc->heldDigits();
                     } else {
                         decimals = conv->design().decimals;

@@ -1,6 +1,7 @@
 // The platform layer: number texts, the key filter, message boxes and the
 // window registry, driven as the windows use them.
 #include <QApplication>
+#include <QProcess>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -52,6 +53,33 @@ class HiderForm : public Form {
 public:
     void Form_Load() override { Forms::hide(QStringLiteral("ProbeForm")); }
 };
+
+// A shape that makes one box per row, as the window shapes do.
+class RowShape : public Form {
+public:
+    explicit RowShape(const QList<Bound<QLineEdit>>& rows) {
+        for (const Bound<QLineEdit>& r : rows) bind(r, new QLineEdit(this));
+    }
+};
+// Its member has an initialiser of its own, which runs after the shape.
+class EmptiedMember : public RowShape {
+public:
+    EmptiedMember() : RowShape({BIND(*this, Text1), BIND(*this, Text2)}) {}
+    QLineEdit* Text1;
+    QLineEdit* Text2 = nullptr;
+};
+// One member bound by two rows.
+class TwiceBound : public RowShape {
+public:
+    TwiceBound() : RowShape({BIND(*this, Text1), BIND(*this, Text1)}) {}
+    QLineEdit* Text1;
+};
+// The window makes another control of the bound member's name.
+class NameTaken : public RowShape {
+public:
+    NameTaken() : RowShape({BIND(*this, Text1)}) { (new QLineEdit(this))->setObjectName(QStringLiteral("Text1")); }
+    QLineEdit* Text1;
+};
 }  // namespace
 
 class TstPlatform : public QObject {
@@ -63,6 +91,41 @@ private slots:
         TESSIVAL_REGISTER(HiderForm);
     }
     void cleanup() { TestSupport::unloadAll(); TestSupport::messages().clear(); }
+
+    // A member a design row bound that does not hold its control once the
+    // window is built stops the program at the window's first open, naming
+    // the window and the member (run in a child process).
+    void brokenBindingStopsFirstOpen_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("emptied") << "EmptiedMember" << "EmptiedMember: the member Text2 is empty after construction";
+        QTest::newRow("twice") << "TwiceBound" << "TwiceBound: the member Text1 is bound twice";
+        QTest::newRow("name taken") << "NameTaken" << "NameTaken: the member Text1 is not the one control of its name";
+    }
+    void brokenBindingStopsFirstOpen() {
+        QFETCH(QString, window);
+        QFETCH(QString, message);
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("TESSIVAL_OPEN_BROKEN"), window);
+        env.insert(QStringLiteral("QTEST_DISABLE_STACK_DUMP"), QStringLiteral("1"));
+        child.setProcessEnvironment(env);
+        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("openBroken")});
+        QVERIFY(child.waitForFinished(120000));
+        const QString err = QString::fromLocal8Bit(child.readAllStandardError() + child.readAllStandardOutput());
+        QVERIFY2(child.exitStatus() == QProcess::CrashExit || child.exitCode() != 0, qPrintable(err));
+        QVERIFY2(err.contains(message), qPrintable(err));
+        QVERIFY2(!err.contains(QStringLiteral("opened")), qPrintable(err));
+    }
+    // The child's part: opens the broken window named in the environment.
+    void openBroken() {
+        const QString window = qEnvironmentVariable("TESSIVAL_OPEN_BROKEN");
+        if (window.isEmpty()) QSKIP("run by brokenBindingStopsFirstOpen");
+        TESSIVAL_REGISTER(EmptiedMember);
+        TESSIVAL_REGISTER(TwiceBound);
+        TESSIVAL_REGISTER(NameTaken);
+        if (Forms::show(window)) qInfo("opened");
+    }
 
     void parsesWhatTheKeyFiltersAdmit_data() {
         QTest::addColumn<QString>("text");

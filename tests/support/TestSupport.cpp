@@ -142,20 +142,6 @@ void reset() {
     printer().printed.clear();
 }
 
-void checkMembers(Form* f, const Members& members) {
-    QVERIFY(f);
-    QVERIFY(!members.isEmpty());
-    QSet<QWidget*> seen;
-    for (const auto& [name, control] : members) {
-        QVERIFY2(control, name);
-        QCOMPARE(control->objectName(), QLatin1String(name));
-        QCOMPARE(control->window(), f);
-        QCOMPARE(f->findChildren<QWidget*>(QLatin1String(name)).size(), 1);
-        QVERIFY2(!seen.contains(control), name);
-        seen.insert(control);
-    }
-}
-
 QRect placed(const QWidget* w) { return QRect(w->mapTo(w->window(), QPoint(0, 0)), w->size()); }
 
 void checkPlace(QWidget* window, const QString& first, const QString& relation, const QString& second) {

@@ -115,18 +115,6 @@ inline void expectOne(const QString& text, const QString& title, Msg::Icon icon)
     QCOMPARE(messages().shown.last().icon, icon);
 }
 
-// A window's named members: the name each stands for and the control it
-// points at. TS_MEMBER(Text2) in a list made from a window `f`.
-using Members = QList<QPair<const char*, QWidget*>>;
-#define TS_MEMBER(member) TestSupport::Members::value_type{#member, f->member}
-// The members of a window of kind T, read from the window as a Form.
-template <class T> std::function<Members(Form*)> membersOf(std::function<Members(T*)> list) {
-    return [list](Form* f) { return list(qobject_cast<T*>(f)); };
-}
-// Each member is set, is the one control of its name in the window, and
-// stands for no other member.
-void checkMembers(Form* f, const Members& members);
-
 // Where a control stands in its window.
 QRect placed(const QWidget* w);
 // Control `first` of the window stands "above", "left of" (beside, at its

@@ -135,6 +135,7 @@ QColor frmPeriodic::buttonColour(ElementClass kind) {
 }
 
 frmPeriodic::frmPeriodic() {
+    showManualOnF1();
     // Dialog border, no title bar: closed only through Cancel or Escape.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint);
     setWindowTitle(QString());
@@ -254,10 +255,6 @@ frmPeriodic::frmPeriodic() {
 }
 
 void frmPeriodic::Form_Load() { cmdCancel->setFocus(); }
-
-bool frmPeriodic::Form_KeyDown(QKeyEvent* e) {
-    return Forms::HelpKey(e);
-}
 
 void frmPeriodic::cmdElement_Click(QPushButton* button) {
     SelectedSymbol = button->text();

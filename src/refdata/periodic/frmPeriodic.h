@@ -27,7 +27,6 @@ public:
 
     frmPeriodic();
     void Form_Load() override;
-    bool Form_KeyDown(QKeyEvent* e) override;
 
     // Every element button's click (the buttons share one handler).
     void cmdElement_Click(QPushButton* button);

@@ -12,11 +12,9 @@ OptionHubForm::OptionHubForm(const Design& design) : m_options(design.options) {
     QBoxLayout* inner = design.sideBySide ? static_cast<QBoxLayout*>(new QHBoxLayout(Frame1))
                                           : static_cast<QBoxLayout*>(new QVBoxLayout(Frame1));
     for (const Option& o : m_options) {
-        auto* b = new QRadioButton(o.caption, Frame1);
-        b->setObjectName(o.name);
+        auto* b = bind(o.name, new QRadioButton(o.caption, Frame1));
         inner->addWidget(b);
         options.append(b);
-        fillMember(o.button, b);
     }
 
     cmdOK = makeButton(QStringLiteral("cmdOK"), QStringLiteral("Ok"));
@@ -66,16 +64,16 @@ void OptionHubForm::cmdCancel_Click() { Forms::unload(this); }
 frmAtomicData::frmAtomicData()
     : OptionHubForm({.caption = QStringLiteral("Atomic Data"),
                      .frameCaption = QStringLiteral("Select one of the following."),
-                     .options = {{.name = QStringLiteral("opt1"), .caption = QStringLiteral("Atomic Radii"),
-                                  .target = QStringLiteral("frmRadii"), .button = &opt1},
-                                 {.name = QStringLiteral("opt2"), .caption = QStringLiteral("Bond Lengths"),
-                                  .target = QStringLiteral("frmBonds"), .button = &opt2},
-                                 {.name = QStringLiteral("opt3"), .caption = QStringLiteral("Electron Affinities"),
-                                  .target = QStringLiteral("frmAffinities"), .button = &opt3},
-                                 {.name = QStringLiteral("opt4"), .caption = QStringLiteral("Bond Characters"),
-                                  .target = QStringLiteral("frmCharacter"), .button = &opt4},
-                                 {.name = QStringLiteral("opt5"), .caption = QStringLiteral("Half Lives"),
-                                  .target = QStringLiteral("frmHalfLives"), .button = &opt5}}}) {
+                     .options = {{.name = BIND(*this, opt1), .caption = QStringLiteral("Atomic Radii"),
+                                  .target = QStringLiteral("frmRadii")},
+                                 {.name = BIND(*this, opt2), .caption = QStringLiteral("Bond Lengths"),
+                                  .target = QStringLiteral("frmBonds")},
+                                 {.name = BIND(*this, opt3), .caption = QStringLiteral("Electron Affinities"),
+                                  .target = QStringLiteral("frmAffinities")},
+                                 {.name = BIND(*this, opt4), .caption = QStringLiteral("Bond Characters"),
+                                  .target = QStringLiteral("frmCharacter")},
+                                 {.name = BIND(*this, opt5), .caption = QStringLiteral("Half Lives"),
+                                  .target = QStringLiteral("frmHalfLives")}}}) {
     Frame1->setToolTip(QStringLiteral("Select an option and press Ok."));
     cmdOK->setToolTip(QStringLiteral("Press to go to the selected option screen."));
     cmdCancel->setToolTip(QStringLiteral("Close screen and return the main screen."));
@@ -89,10 +87,10 @@ void frmAtomicData::cmdCancel_Click() {
 frmMiscellaneous::frmMiscellaneous()
     : OptionHubForm({.caption = QStringLiteral("Miscellaneous Data"),
                      .frameCaption = QStringLiteral("Select one of the following"),
-                     .options = {{.name = QStringLiteral("opt1"), .caption = QStringLiteral("Gas Density"),
-                                  .target = QStringLiteral("frmExtraData"), .button = &opt1},
-                                 {.name = QStringLiteral("opt2"), .caption = QStringLiteral("Water Density"),
-                                  .target = QStringLiteral("frmExtra2"), .button = &opt2}},
+                     .options = {{.name = BIND(*this, opt1), .caption = QStringLiteral("Gas Density"),
+                                  .target = QStringLiteral("frmExtraData")},
+                                 {.name = BIND(*this, opt2), .caption = QStringLiteral("Water Density"),
+                                  .target = QStringLiteral("frmExtra2")}},
                      .sideBySide = true}) {}
 
 void frmMiscellaneous::cmdOk_Click() {

@@ -12,10 +12,9 @@ class OptionHubForm : public Form {
     Q_OBJECT
 public:
     struct Option {
-        QString name;     // opt1
+        Bound<QRadioButton> name;  // opt1
         QString caption;
         QString target;   // the window it opens
-        QRadioButton** button = nullptr;  // the window's member the hub points at the option
     };
     struct Design {
         QString caption;

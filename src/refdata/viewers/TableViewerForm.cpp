@@ -44,11 +44,9 @@ TableViewerForm::TableViewerForm(Design design) : m_design(std::move(design)) {
     List1->setSortingEnabled(m_design.order != Order::Stored);
     List1->setUniformItemSizes(true);  // one line each: no item is measured
 
-    Label1 = new QLabel(this);
-    Label1->setObjectName(m_design.headingName);
+    Label1 = bind(m_design.headingName, new QLabel(this));
     Label1->setFont(FixedColumnTable::headingFont());
     Label1->setTextFormat(Qt::PlainText);
-    if (m_design.headingLabel) *m_design.headingLabel = Label1;
 
     cmdCancel = makeButton(QStringLiteral("cmdCancel"), QStringLiteral("Cancel"));
     setCancelButton(cmdCancel);

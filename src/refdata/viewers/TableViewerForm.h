@@ -28,8 +28,7 @@ public:
         Order order = Order::Stored;
         QString orderField;                 // for Order::Number
         bool zeroPotential = false;         // a 0 in the second cell reads "0.000"
-        QString headingName = QStringLiteral("Label1");
-        QLabel** headingLabel = nullptr;    // the window's member the viewer points at the heading
+        Bound<QLabel> headingName = QStringLiteral("Label1");
     };
 
     explicit TableViewerForm(Design design);

@@ -83,8 +83,7 @@ frmStandard::frmStandard()
                                   .picture = QStringLiteral("##.####"),
                                   .blanksBefore = 4}},
                        .zeroPotential = true,
-                       .headingName = QStringLiteral("Label2"),
-                       .headingLabel = &Label2}) {}
+                       .headingName = BIND(*this, Label2)}) {}
 
 frmEnthalpies::frmEnthalpies()
     : TableViewerForm(
