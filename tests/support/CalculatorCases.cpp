@@ -15,8 +15,7 @@ namespace CalculatorCases {
 void columns() {
     QTest::addColumn<int>("option");
     QTest::addColumn<QStringList>("typed");
-    QTest::addColumn<QString>("answer");
-    QTest::addColumn<QString>("work");
+    for (const char* c : {"answer", "work"}) QTest::addColumn<QString>(c);
     QTest::addColumn<QStringList>("said");
     QTest::addColumn<QString>("title");
 }
@@ -36,29 +35,19 @@ QStringList said(const QString& text, Msg::Icon icon) {
 }
 
 namespace {
-// Enters the texts (typed key by key or set as a paste) and gives the boxes
-// they went to, in order.
+// Enters the texts, typed key by key or set as a paste; gives the boxes they went to.
 QList<QLineEdit*> enter(CalculatorForm* f, const QStringList& texts, bool byName, bool keys) {
     QList<QLineEdit*> boxes;
-    auto put = [keys](QLineEdit* box, const QString& text) {
+    if (byName)
+        for (QLineEdit* b : f->inputs) b->clear();
+    for (int i = 0; i < texts.size(); ++i) {
+        const QString name = texts.at(i).section(QLatin1Char('='), 0, 0);
+        QLineEdit* box = byName ? f->findChild<QLineEdit*>(name) : f->inputs.value(i);
+        if (!box) qFatal("%s has no box for %s", qPrintable(f->objectName()), qPrintable(texts.at(i)));
+        const QString text = byName ? texts.at(i).section(QLatin1Char('='), 1) : texts.at(i);
         if (keys) TestSupport::type(box, text);
         else box->setText(text);
-    };
-    if (byName) {
-        for (QLineEdit* b : f->inputs) b->clear();
-        for (const QString& t : texts) {
-            const QString name = t.section(QLatin1Char('='), 0, 0);
-            auto* box = f->findChild<QLineEdit*>(name);
-            if (!box) qFatal("no box %s in %s", qPrintable(name), qPrintable(f->objectName()));
-            put(box, t.section(QLatin1Char('='), 1));
-            boxes << box;
-        }
-    } else {
-        if (texts.size() > f->inputs.size()) qFatal("more texts than boxes in %s", qPrintable(f->objectName()));
-        for (int i = 0; i < texts.size(); ++i) {
-            put(f->inputs.at(i), texts.at(i));
-            boxes << f->inputs.at(i);
-        }
+        boxes << box;
     }
     return boxes;
 }
@@ -100,10 +89,12 @@ void run(const Run& r) {
 
     // Whether the row's texts changed a box: then the first answer is gone.
     int changes = 0;
-    QList<QMetaObject::Connection> watched;
-    for (QLineEdit* b : f->inputs) watched << QObject::connect(b, &QLineEdit::textChanged, [&changes] { ++changes; });
-    const QList<QLineEdit*> boxes = enter(f, typed, byName, false);
-    for (const QMetaObject::Connection& c : watched) QObject::disconnect(c);
+    QList<QLineEdit*> boxes;
+    {
+        QObject watching;  // the watch ends with it
+        for (QLineEdit* b : f->inputs) QObject::connect(b, &QLineEdit::textChanged, &watching, [&changes] { ++changes; });
+        boxes = enter(f, typed, byName, false);
+    }
     switch (r.press) {
     case Run::EnterInFirstBox: TestSupport::press(f->inputs.first(), Qt::Key_Return); break;
     case Run::EnterInLastTyped: TestSupport::press(boxes.last(), Qt::Key_Return); break;
@@ -111,11 +102,11 @@ void run(const Run& r) {
     case Run::Ok: f->cmdOk->click(); break;
     }
 
-    QStringList shown;
-    for (const Msg::Box& b : TestSupport::messages().shown) shown << seen(b.text, b.icon);
+    QStringList shown, titles;
+    for (const Msg::Box& b : TestSupport::messages().shown) shown << seen(b.text, b.icon), titles << b.title;
     QCOMPARE(shown, said);
+    QCOMPARE(titles, QStringList(said.size(), title.isEmpty() ? r.title : title));
     for (const Msg::Box& b : TestSupport::messages().shown) {
-        QCOMPARE(b.title, title.isEmpty() ? r.title : title);
         const bool fault = b.text == RuntimeFault::describe(RuntimeFault::TypeMismatch) ||
                            b.text == RuntimeFault::describe(RuntimeFault::Overflow);
         if (r.listed && !fault) QVERIFY2(TestSupport::messageTexts(f).contains(b.text), qPrintable(b.text));
