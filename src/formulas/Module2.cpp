@@ -9,12 +9,6 @@
 
 namespace Module2 {
 
-QVector<QVariant> ValueStack;
-QVariant StackInput;
-QVariant StackOutput;
-qint16 StackCount = 0;
-double StackTotal = 0;
-
 QVariant Elements[ElementSlots + 1][3];
 
 QString FormulaText;
@@ -22,8 +16,6 @@ QString ElementTableFault;
 QString FormulaCoefficient = QStringLiteral("0");
 
 namespace {
-RuntimeFault subscriptOutOfRange() { return RuntimeFault(RuntimeFault::Kind(9), QStringLiteral("Subscript out of range")); }
-
 // A value that should be a number, as a double (empty counts as 0).
 double toNumber(const QVariant& v) {
     if (v.isNull() || !v.isValid()) return 0;
@@ -35,36 +27,6 @@ double toNumber(const QVariant& v) {
 
 bool sameSymbol(const QVariant& a, const QVariant& b) { return a.toString() == b.toString(); }
 }  // namespace
-
-void StackPush() {
-    if (StackCount == 32767) throw RuntimeFault(RuntimeFault::Overflow);
-    ++StackCount;
-    ValueStack.resize(StackCount + 1);
-    ValueStack[StackCount] = StackInput;
-}
-
-void StackPop() {
-    if (StackCount <= 0 || ValueStack.size() <= StackCount) throw subscriptOutOfRange();
-    StackOutput = ValueStack.at(StackCount);
-    --StackCount;
-    if (StackCount > 0) ValueStack.resize(StackCount + 1);
-}
-
-void StackClear() {
-    StackCount = 0;
-    ValueStack.clear();
-    ValueStack.squeeze();
-}
-
-bool StackIsEmpty() { return StackCount == 0; }
-
-void StackSum() {
-    StackTotal = 0;
-    do {
-        StackPop();
-        StackTotal = toNumber(StackOutput) + StackTotal;
-    } while (!StackIsEmpty());
-}
 
 void FillElements() {
     int i = 1;
@@ -80,7 +42,7 @@ void FillElements() {
                                     });
         bool anySymbol = false;
         for (int k = 1; k < i && !anySymbol; ++k) anySymbol = !Elements[k][1].toString().isEmpty();
-        if (!anySymbol) throw DbError(RuntimeFault::Kind(94), QStringLiteral("it holds no element symbols"));
+        if (!anySymbol) throw DbError(RuntimeFault::InvalidUseOfNull, QStringLiteral("it holds no element symbols"));
         ElementTableFault.clear();
     } catch (const RuntimeFault& f) {
         // Half a table would weigh some formulas and not others.
@@ -106,7 +68,7 @@ std::optional<double> FindElement(const QString& symbol) {
         const bool number = Picture::readsAsNumber(w, &d);
         // No atom weighs zero or less: such a weight is as good as none.
         if (!number || !(d > 0))
-            throw RuntimeFault(w.isNull() || number ? RuntimeFault::Kind(94) : RuntimeFault::TypeMismatch,
+            throw RuntimeFault(w.isNull() || number ? RuntimeFault::InvalidUseOfNull : RuntimeFault::TypeMismatch,
                                QStringLiteral("The element table holds no atomic weight for %1.").arg(symbol));
         return d;
     }

@@ -1,32 +1,14 @@
 #pragma once
-// Formula routines shared by the formula tools: the value stack, the element
-// table `Elements` filled from GeneralInfo, the group weights of
-// MolecularWeights, and the weighing of a typed formula from both.
+// Formula routines shared by the formula tools: the element table `Elements`
+// filled from GeneralInfo, the group weights of MolecularWeights, and the
+// weighing of a typed formula from both.
 #include <QString>
 #include <QVariant>
-#include <QVector>
 #include <optional>
 
 #include "formulas/FormulaScan.h"
 
 namespace Module2 {
-
-// ---- Value stack -------------------------------------------------------
-// Entries 1 to StackCount (index 0 unused); StackCount is the top.
-extern QVector<QVariant> ValueStack;
-extern QVariant StackInput;   // what StackPush pushes
-extern QVariant StackOutput;  // what StackPop removed last
-extern qint16 StackCount;
-extern double StackTotal;     // left by StackSum
-
-// Pushes StackInput; past the largest 16-bit count is an Overflow fault.
-void StackPush();
-// Pops the top into StackOutput; an empty stack is a "Subscript out of range" fault.
-void StackPop();
-void StackClear();
-bool StackIsEmpty();
-// Pops every value and leaves their sum (double) in StackTotal.
-void StackSum();
 
 // ---- Element table -----------------------------------------------------
 constexpr int ElementSlots = 109;

@@ -32,7 +32,6 @@ public:
     // Clears to the background colour; the scale stays.
     void Cls();
 
-    QColor BackColor() const { return m_back; }
     void setBackColor(const QColor& c);
 
     const QImage& image() const;

@@ -49,7 +49,7 @@ QSet<QString> elementSymbols() {
         if (!s.isEmpty()) symbols.insert(s);
     });
     if (symbols.isEmpty())
-        throw DbError(RuntimeFault::Kind(94), Module2::ElementTableMessage(QStringLiteral("it holds no element symbols")));
+        throw DbError(RuntimeFault::InvalidUseOfNull, Module2::ElementTableMessage(QStringLiteral("it holds no element symbols")));
     return symbols;
 }
 }  // namespace

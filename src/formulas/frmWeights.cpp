@@ -20,13 +20,12 @@ struct Weighing {
     QString weightText, moleText;
 };
 
-// Weighs the typed text with Module2's elements, groups and stack; never
+// Weighs the typed text with Module2's elements and groups; never
 // throws. A fault of the tables is the table's message, a fault of the
 // formula its own, any other fault a data entry error.
 Weighing weighFormula(const QString& text) {
     Weighing w;
     using F = Weighing::Fault;
-    Module2::StackClear();
     if (text.isEmpty())
         return {.fault = F::Empty, .message = QStringLiteral("You must enter data into the Enter Formula box.")};
     if (text.size() < 2)
@@ -43,13 +42,8 @@ Weighing weighFormula(const QString& text) {
         if (!w.scan.ok())
             return {.fault = F::Formula, .message = QString::fromStdString(w.scan.message()), .scan = w.scan};
 
-        for (double t : w.scan.terms) {
-            Module2::StackInput = t;
-            Module2::StackPush();
-        }
-        Module2::StackSum();
         // One rounding of the decimal sum of the stored weights serves both boxes.
-        const double W = Num::roundDecimal(Module2::StackTotal, 3);
+        const double W = Num::roundDecimal(w.scan.weight, 3);
         if (Module2::FormulaCoefficient.toULongLong() == 0) Module2::FormulaCoefficient = QStringLiteral("1");
         const double k = double(w.scan.coefficient);
         if (k <= 1) {
@@ -58,7 +52,6 @@ Weighing weighFormula(const QString& text) {
         } else {
             w.weightText = w.moleText = Num::text(Num::checked(W * k));
         }
-        Module2::StackClear();
         return w;
     } catch (const RuntimeFault& f) {
         if (lookingUp) return {.fault = F::Table, .message = f.description()};
@@ -199,15 +192,6 @@ void frmWeights::RichTextBox1_Change() {
     cmdPrint->setEnabled(true);
 }
 
-float frmWeights::Weight(const QString& group) {
-    try {
-        return float(Module2::FindGroup(group).value_or(0.0));
-    } catch (const RuntimeFault& f) {
-        say(f.description(), InformationStyle);
-        return 0;
-    }
-}
-
 void frmWeights::cmdOk_Click() {
     using F = Weighing::Fault;
     const QString text = RichTextBox1->formula();
@@ -249,7 +233,6 @@ void frmWeights::clearAnswers() {
     txtHydrate->clear();
     m_weighed.reset();
     m_weighedText.clear();
-    Module2::StackClear();
 }
 
 // Mass percent of each of the first six elements, while chk1 is checked.
@@ -311,7 +294,6 @@ void frmWeights::cmdHelp_Click() {
 
 void frmWeights::cmdCancel_Click() {
     if (Form* m = Forms::show(QStringLiteral("frmMain"))) m->setEnabled(true);
-    Module2::StackClear();
     Forms::unload(this);
     Forms::show(QStringLiteral("frmWeightChoice"));
 }

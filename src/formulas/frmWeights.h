@@ -43,9 +43,6 @@ public:
     void chk2_Click();
     void RichTextBox1_Change();
 
-    // Weight of a group from MolecularWeights; 0 when not stored.
-    float Weight(const QString& group);
-
     // What the hydrate box shows for a formula without water of hydration.
     static inline const QString NoWater = QStringLiteral("no water of hydration");
 

@@ -38,8 +38,7 @@ std::optional<double> numberOf(const QVariant& v) {
 // serves the run (a test's scratch database is a new connection).
 const QVector<Row>& rows() {
     Table& t = cache();
-    if (!ReferenceDatabase::isOpen())
-        throw DbError(RuntimeFault::Kind(3420), QStringLiteral("Object invalid or no longer set."));
+    if (!ReferenceDatabase::isOpen()) throw DbError(RuntimeFault::ObjectInvalid);
     if (t.connection == ReferenceDatabase::openCount() && !t.rows.isEmpty()) return t.rows;
     QVector<Row> read;
     ReferenceDatabase::fullWalk(Query, [&read](const Recordset& rs) {
@@ -52,7 +51,7 @@ const QVector<Row>& rows() {
     if (read.isEmpty()) throw DbError(RuntimeFault::NoCurrentRecord);
     // Rows without a single temperature are no table to look in.
     if (std::none_of(read.cbegin(), read.cend(), [](const Row& r) { return r.temperature.has_value(); }))
-        throw DbError(RuntimeFault::Kind(94), QStringLiteral("Invalid use of Null"));
+        throw DbError(RuntimeFault::InvalidUseOfNull);
     t.rows = std::move(read);
     t.connection = ReferenceDatabase::openCount();
     return t.rows;
@@ -63,7 +62,7 @@ std::optional<float> pressure(double celsius) {
     for (const Row& r : rows()) {
         if (!r.temperature || *r.temperature != celsius) continue;
         // No vapour pressure is zero or below: such a value is as good as none.
-        if (!r.pressure || !(*r.pressure > 0)) throw DbError(RuntimeFault::Kind(94), QStringLiteral("Invalid use of Null"));
+        if (!r.pressure || !(*r.pressure > 0)) throw DbError(RuntimeFault::InvalidUseOfNull);
         return r.pressure;
     }
     return std::nullopt;

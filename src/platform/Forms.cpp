@@ -374,7 +374,8 @@ bool Form::eventFilter(QObject* obj, QEvent* ev) {
         if (auto* t = qobject_cast<QTextEdit*>(obj); t && (t->isReadOnly() || !t->isEnabled())) return true;
     }
     if (ev->type() == QEvent::ShortcutOverride && obj != this) {
-        // Let the preview see Enter and Escape before line edits claim them.
+        // With a cancel button, Escape comes to the preview as a key press
+        // rather than to a shortcut of the same key.
         auto* ke = static_cast<QKeyEvent*>(ev);
         if (ke->key() == Qt::Key_Escape && m_cancel) ev->accept();
     }

@@ -74,7 +74,6 @@ public:
     void setDefaultButton(QPushButton* b) { m_default = b; }
     void setCancelButton(QPushButton* b) { m_cancel = b; }
     QPushButton* defaultButton() const { return m_default; }
-    QPushButton* cancelButton() const { return m_cancel; }
 
     // Places the window inside the screen's available area (called before
     // the first show): centred, or at its top-left where it does not fit. A

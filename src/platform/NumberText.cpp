@@ -15,6 +15,11 @@ QString RuntimeFault::describe(Kind k) {
     case TypeMismatch: return QStringLiteral("Type mismatch");
     case InvalidCall: return QStringLiteral("Invalid procedure call or argument");
     case NoCurrentRecord: return QStringLiteral("No current record.");
+    case InvalidUseOfNull: return QStringLiteral("Invalid use of Null");
+    case ItemNotFound: return QStringLiteral("Item not found in this collection.");
+    case ObjectInvalid: return QStringLiteral("Object invalid or no longer set.");
+    case Unreadable:
+    case MissingPart: break;  // the reader's own words
     }
     return QStringLiteral("Application-defined or object-defined error");
 }

@@ -8,7 +8,20 @@
 
 class RuntimeFault : public std::runtime_error {
 public:
-    enum Kind { Overflow = 6, DivisionByZero = 11, TypeMismatch = 13, InvalidCall = 5, NoCurrentRecord = 3021 };
+    enum Kind {
+        InvalidCall = 5,
+        Overflow = 6,
+        DivisionByZero = 11,
+        TypeMismatch = 13,
+        InvalidUseOfNull = 94,
+        NoCurrentRecord = 3021,
+        // A failed query: a file that could not be read to the end (damaged,
+        // locked), or a table or field that is not there.
+        Unreadable = 3049,
+        MissingPart = 3078,
+        ItemNotFound = 3265,
+        ObjectInvalid = 3420,
+    };
     RuntimeFault(Kind k, const QString& description)
         : std::runtime_error(description.toStdString()), m_kind(k), m_desc(description) {}
     explicit RuntimeFault(Kind k) : RuntimeFault(k, describe(k)) {}

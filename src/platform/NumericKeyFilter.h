@@ -24,7 +24,6 @@ public:
                                     const QString& title = QStringLiteral("Tessival"));
 
     QString allowed() const { return m_allowed; }
-    void setMessage(const QString& m, const QString& title) { m_message = m; m_title = title; }
     // Whether a character passes this box's filter.
     bool admits(QChar c) const;
     // Runs before the filter on Enter (the box's Enter handler); true consumes the key.

@@ -117,20 +117,20 @@ DbError noCurrentRecord() { return DbError(RuntimeFault::NoCurrentRecord, QStrin
 void Recordset::open(const QString& sql, const QVariantList& binds) {
     close();
     QSqlDatabase db = ReferenceDatabase::currentDatabase();
-    if (!db.isOpen()) throw DbError(RuntimeFault::Kind(3420), QStringLiteral("Object invalid or no longer set."));
+    if (!db.isOpen()) throw DbError(RuntimeFault::ObjectInvalid);
     QSqlQuery q(db);
     q.setForwardOnly(true);
     if (!execute(q, sql, binds)) {
         const QString why = q.lastError().databaseText();
-        if (const QString fault = copyFault(why); !fault.isEmpty()) throw DbError(DbError::Unreadable, fault);
+        if (const QString fault = copyFault(why); !fault.isEmpty()) throw DbError(RuntimeFault::Unreadable, fault);
         const bool missing = why.startsWith(QLatin1String("no such table")) || why.startsWith(QLatin1String("no such column"));
-        throw DbError(missing ? DbError::MissingPart : DbError::Unreadable, why);
+        throw DbError(missing ? RuntimeFault::MissingPart : RuntimeFault::Unreadable, why);
     }
     while (q.next()) m_rows.append(q.record());
     // The rows stop at the end or at a fault (a damaged file): never half a table.
     if (q.lastError().isValid()) {
         m_rows.clear();
-        throw DbError(DbError::Unreadable, q.lastError().databaseText());
+        throw DbError(RuntimeFault::Unreadable, q.lastError().databaseText());
     }
     m_pos = 0;
     m_open = true;
@@ -160,7 +160,7 @@ QVariant Recordset::field(const QString& name) const {
     if (eof()) throw noCurrentRecord();
     const QSqlRecord& r = m_rows.at(m_pos);
     const int i = r.indexOf(name);
-    if (i < 0) throw DbError(RuntimeFault::Kind(3265), QStringLiteral("Item not found in this collection."));
+    if (i < 0) throw DbError(RuntimeFault::ItemNotFound);
     return r.value(i);
 }
 

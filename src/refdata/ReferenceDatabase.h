@@ -14,14 +14,10 @@
 class DbError : public RuntimeFault {
 public:
     using RuntimeFault::RuntimeFault;
-    // Kinds of a failed query: a table or field that is not there, or a file
-    // that could not be read to the end (damaged, locked).
-    static constexpr Kind MissingPart = Kind(3078);
-    static constexpr Kind Unreadable = Kind(3049);
 };
 
 // A table or field that is not there (which a list shows as empty).
-inline bool isMissingPart(const RuntimeFault& f) { return f.kind() == DbError::MissingPart; }
+inline bool isMissingPart(const RuntimeFault& f) { return f.kind() == RuntimeFault::MissingPart; }
 
 // A result set read in stored order: the rows, a current position, EOF.
 class Recordset {

@@ -169,43 +169,6 @@ private slots:
         QCOMPARE(mask(""), QString());
     }
 
-    void theValueStack() {
-        Module2::StackClear();
-        Module2::StackInput = 2.5;
-        Module2::StackPush();
-        Module2::StackInput = 4;
-        Module2::StackPush();
-        QCOMPARE(int(Module2::StackCount), 2);
-        Module2::StackSum();
-        QCOMPARE(Module2::StackTotal, 6.5);
-        QVERIFY(Module2::StackIsEmpty());
-        // Popping an empty stack is a subscript fault.
-        try {
-            Module2::StackPop();
-            QFAIL("no fault");
-        } catch (const RuntimeFault& f) {
-            QCOMPARE(f.description(), QStringLiteral("Subscript out of range"));
-        }
-        QCOMPARE(int(Module2::StackCount), 0);
-        Module2::StackInput = 1;
-        Module2::StackPush();
-        Module2::StackPop();
-        QCOMPARE(Module2::StackOutput.toInt(), 1);
-        QVERIFY(Module2::StackIsEmpty());
-        QVERIFY_THROWS_EXCEPTION(RuntimeFault, Module2::StackPop());
-        QVERIFY_THROWS_EXCEPTION(RuntimeFault, Module2::StackSum());
-        // The count overflows past 32767.
-        for (int i = 0; i < 32767; ++i) Module2::StackPush();
-        try {
-            Module2::StackPush();
-            QFAIL("no fault");
-        } catch (const RuntimeFault& f) {
-            QCOMPARE(f.kind(), RuntimeFault::Overflow);
-        }
-        Module2::StackClear();
-        QVERIFY(Module2::StackIsEmpty());
-    }
-
     void elementAndGroupLookupsAreExact() {
         Module2::FillElements();
         QCOMPARE(Module2::ElementWeight(QStringLiteral("Na")), a("Na"));

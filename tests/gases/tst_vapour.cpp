@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QtTest>
 
+#include "CalculatorCases.h"
 #include "Roads.h"
 #include "TestSupport.h"
 #include "gases/WaterVapourLookup.h"
@@ -117,19 +118,17 @@ private slots:
     // option or the water check when `mode` is set), which a refused row keeps:
     // the examples' answers are those of the refused rows.
     void calculations_data() {
+        CalculatorCases::columns();
         QTest::addColumn<QString>("window");
-        QTest::addColumn<bool>("mode");
-        QTest::addColumn<QStringList>("in");
-        for (const char* c : {"answer", "work", "message", "title"}) QTest::addColumn<QString>(c);
-        QTest::addColumn<bool>("info");
         const QString tess = QStringLiteral("Tessival"), laws = QStringLiteral("Combined Laws");
         QString window, a, w, title = tess;
         bool mode = false;
         auto row = [&](const char* name, const QStringList& in, const QString& message = QString(),
                        const QString& answer = QString(), const QString& work = QString(), bool info = true) {
-            QTest::newRow(qPrintable(window + ": " + name))
-                << window << mode << in << (answer.isNull() ? a : answer) << (work.isNull() ? w : work) << message
-                << title << (info && !message.isEmpty());
+            CalculatorCases::row(qPrintable(window + ": " + name), mode ? 1 : 0, in, answer.isNull() ? a : answer,
+                                 work.isNull() ? w : work,
+                                 CalculatorCases::said(message, info ? Msg::Icon::Information : Msg::Icon::None), title)
+                << window;
         };
         window = "frmDalton", a = "1.954", w = "2 x 98.961 / 101.3 ";
         row("final .5", {"20", "2", "101.3", ".5"}, "", "395.844", "2 x 98.961 / .5 ");
@@ -205,36 +204,18 @@ private slots:
     }
     void calculations() {
         QFETCH(QString, window);
-        QFETCH(bool, mode);
-        QFETCH(QStringList, in);
-        QFETCH(QString, answer);
-        QFETCH(QString, work);
-        QFETCH(QString, message);
-        QFETCH(QString, title);
-        QFETCH(bool, info);
-        auto* f = qobject_cast<CalculatorForm*>(Forms::show(window));
-        static const QHash<QString, QStringList> examples = {
-            {"frmDalton", {"20", "2", "101.3", "101.3"}}, {"frmDaltonmode", {"20", "101.3", "", ""}},
-            {"frmCombinedLaws", {"2", "100", "300", "50", "600"}}, {"frmCombinedLawsmode", {"2", "100", "298", "50", "600"}},
-            {"frmRaoults", {"25", "10", "10", "90", "18"}}};
-        if (mode) f->findChild<QAbstractButton*>(window == "frmDalton" ? "opt2" : "chk1")->setChecked(true);
-        fill(f->inputs, examples.value(window + (mode ? "mode" : "")));
-        f->cmdOk->click();
-        const QString firstAnswer = f->answerBox->text(), firstWork = f->workLine->text();
-        QStringList before;
-        for (QLineEdit* b : f->inputs) before << b->text();
-        fill(f->inputs, in);
-        QStringList after;
-        for (QLineEdit* b : f->inputs) after << b->text();
-        // An edit empties the first answer: a refused row written as keeping it shows nothing.
-        if (before != after && !message.isEmpty() && answer == firstAnswer && work == firstWork)
-            answer = work = QString();
-        QVERIFY(messages().shown.isEmpty());
-        TestSupport::press(f->inputs.last(), Qt::Key_Return);
-        if (message.isEmpty()) QVERIFY2(messages().shown.isEmpty(), qPrintable(messages().lastText()));
-        else TestSupport::expectOne(message, title, info ? Msg::Icon::Information : Msg::Icon::None);
-        QCOMPARE(f->answerBox->text(), answer);
-        QCOMPARE(f->workLine->text(), work);
+        static const QHash<QString, QList<QStringList>> examples = {
+            {"frmDalton", {{"20", "2", "101.3", "101.3"}, {"20", "101.3", "", ""}}},
+            {"frmCombinedLaws", {{"2", "100", "300", "50", "600"}, {"2", "100", "298", "50", "600"}}},
+            {"frmRaoults", {{"25", "10", "10", "90", "18"}}}};
+        const QByteArray name = window.toLatin1();
+        CalculatorCases::run({.window = name.constData(),
+                              .first = examples.value(window),
+                              .press = CalculatorCases::Run::EnterInLastBox,
+                              .choose = [](CalculatorForm* f, int mode) {  // the pressure option, the water check
+                                  const char* box = f->objectName() == QLatin1String("frmDalton") ? "opt2" : "chk1";
+                                  if (mode) f->findChild<QAbstractButton*>(box)->setChecked(true);
+                              }});
     }
 
     // The pressure option asks for the total pressure in Text2 and hides Text3 and

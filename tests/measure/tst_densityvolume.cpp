@@ -1,4 +1,5 @@
 // The density, volumes-of-solids and metric-prefix calculators.
+#include "CalculatorCases.h"
 #include "MeasureTests.h"
 #include "Roads.h"
 #include "measure/UnitConversions.h"
@@ -22,41 +23,16 @@ const QStringList UnitNames[] = {
     {"Kiloliter", "Dekaliter", "Liter", "Deciliter", "Centiliter", "Milliliter"}};
 
 // Rows: the option, the two boxes, the answer and work line, the message and its icon.
-void columns() {
-    QTest::addColumn<int>("option");
-    for (const char* c : {"first", "second", "answer", "work", "message"}) QTest::addColumn<QString>(c);
-    QTest::addColumn<int>("icon");
-}
+using CalculatorCases::columns;
 void row(const char* name, int option, const QString& first, const QString& second, const QString& answer,
          const QString& work, const QString& message = QString(), Msg::Icon icon = Msg::Icon::None) {
-    QTest::newRow(name) << option << first << second << answer << work << message << int(icon);
+    CalculatorCases::row(name, option, {first, second}, answer, work, CalculatorCases::said(message, icon));
 }
 
-// Selects the row's option, computes 6 and 3 (or 1 and 1), then pastes the row's boxes and presses Enter
-// in the first: the row's answer, or its message with the first answer kept.
-void runRow(CalculatorForm* f, const QStringList& preload) {
-    QFETCH(int, option);
-    QFETCH(QString, first);
-    QFETCH(QString, second);
-    QFETCH(QString, message);
-    QFETCH(int, icon);
-    f->options.at(option)->setChecked(true);
-    for (int i = 0; i < preload.size(); ++i) TestSupport::type(f->inputs.at(i), preload.at(i));
-    f->cmdOk->click();
-    QVERIFY(messages().shown.isEmpty());
-    const QString firstAnswer = f->answerBox->text(), firstWork = f->workLine->text();
-    const bool edited = f->inputs.at(0)->text() != first || f->inputs.at(1)->text() != second;
-    f->inputs.at(0)->setText(first);
-    f->inputs.at(1)->setText(second);
-    TestSupport::press(f->inputs.at(0), Qt::Key_Return);
-    if (message.isEmpty()) QVERIFY2(messages().shown.isEmpty(), qPrintable(messages().lastText()));
-    else expectOne(f, message, Tessival, Msg::Icon(icon));
-    QFETCH(QString, answer);
-    QFETCH(QString, work);
-    // An edit empties the first answer: a refused row written as keeping it shows nothing.
-    if (edited && !message.isEmpty() && answer == firstAnswer && work == firstWork) answer = work = QString();
-    QCOMPARE(f->answerBox->text(), answer);
-    QCOMPARE(f->workLine->text(), work);
+// Selects the row's option, types a first answer, then pastes the row's boxes and presses Enter in the first:
+// the row's answer, or its message (one the window lists) with the first answer kept.
+void runRow(const char* window, const QList<QStringList>& first) {
+    CalculatorCases::run({.window = window, .first = first, .typeFirst = true, .listed = true});
 }
 
 frmMetrics* openMetrics(int category, int from, int to) {
@@ -89,7 +65,7 @@ private slots:
         row("lone point", Mass, ".", "4", "18.000", "6 * 3", QStringLiteral("Type mismatch"));
         row("beyond single", Mass, "1E30", "1E30", "18.000", "6 * 3", QStringLiteral("Overflow"));
     }
-    void density() { runRow(open<frmDensity>("frmDensity"), {QStringLiteral("6"), QStringLiteral("3")}); }
+    void density() { runRow("frmDensity", {{"6", "3"}}); }
 
     // Mass empties the boxes, Density and Volume keep them; Clear leaves the focus where it was.
     void densityOptionsAndClear() {
@@ -131,13 +107,7 @@ private slots:
         row("cylinder zero radius", Cylinder, "10", "0", cyl, cylWork, Valid, info);
         row("cylinder negative radius", Cylinder, "10", "-1", cyl, cylWork, Valid, info);
     }
-    void volume() {
-        auto* f = open<frmVolume>("frmVolume");
-        QFETCH(int, option);
-        QStringList preload{QStringLiteral("1")};
-        if (option == 2) preload << QStringLiteral("1");
-        runRow(f, preload);
-    }
+    void volume() { runRow("frmVolume", {{"1"}, {"1"}, {"1", "1"}}); }
 
     // The radius box shows for the cylinder only; Clear returns to the sphere.
     void volumeShapes() {

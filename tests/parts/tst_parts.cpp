@@ -2,6 +2,7 @@
 // parts loaded on first use, their windows known by name from the start.
 #include <QAction>
 #include <QFile>
+#include <QHash>
 #include <QGraphicsView>
 #include <QImage>
 #include <QLabel>
@@ -15,6 +16,7 @@
 #include "RegisterWindows.h"
 #include "TestSupport.h"
 #include "shell/StartUp.h"
+#include "refdata/periodic/ChartWindows.h"
 #include "shell/frmMain.h"
 
 namespace {
@@ -24,10 +26,14 @@ bool loaded(const char* library) {
     return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(library);
 }
 
-// Each chart and the menu item that opens it.
-const char* const Charts[][2] = {{"frmPTable2", "mnuAtomicRadii"}, {"frmPTable3", "mnuElectronegativity"},
-                                 {"frmPTable4", "mnuAffinity"},    {"frmPTable5", "mnuIonization"},
-                                 {"frmPTable6", "mnuDensityTable"}, {"frmPTable7", "mnuBoilingPointTable"}};
+// The chart windows, from the program's own list.
+#define TS_CHART_NAME(Class) QStringLiteral(#Class),
+const QStringList Charts = {TESSIVAL_CHART_WINDOWS(TS_CHART_NAME)};
+#undef TS_CHART_NAME
+// The menu item that opens each chart.
+const QHash<QString, QString> ChartItems = {
+    {"frmPTable2", "mnuAtomicRadii"}, {"frmPTable3", "mnuElectronegativity"}, {"frmPTable4", "mnuAffinity"},
+    {"frmPTable5", "mnuIonization"},  {"frmPTable6", "mnuDensityTable"},      {"frmPTable7", "mnuBoilingPointTable"}};
 }  // namespace
 
 class TstParts : public QObject {
@@ -50,7 +56,8 @@ private slots:
         for (const char* library : {"libqgif", "libqico", "libqjpeg", "libQt6Charts", "libQt6PrintSupport",
                                     "libtessival_charts", "libtessival_print"})
             QVERIFY2(!loaded(library), library);
-        for (const auto& chart : Charts) QVERIFY2(Forms::isRegistered(QLatin1String(chart[0])), chart[0]);
+        QVERIFY(!Charts.isEmpty());
+        for (const QString& chart : Charts) QVERIFY2(Forms::isRegistered(chart), qPrintable(chart));
         // A menu bar too narrow for its menus still shows the arrow to the rest.
         QWidget w;
         auto* bar = new QMenuBar(&w);
@@ -76,12 +83,14 @@ private slots:
 
     void chartsOpenFromTheMenuLoadingTheirPart() {
         auto* main = Forms::showAs<frmMain>(QStringLiteral("frmMain"));
-        for (const auto& [window, menu] : Charts) {
-            main->menuItem(QLatin1String(menu))->trigger();
+        QCOMPARE(Charts.size(), ChartItems.size());
+        for (const QString& window : Charts) {
+            QVERIFY2(ChartItems.contains(window), qPrintable(window + " has no menu item here"));
+            main->menuItem(ChartItems.value(window))->trigger();
             TestSupport::settle();
-            Form* f = Forms::loaded(QLatin1String(window));
-            QVERIFY2(f && f->isVisible(), window);
-            QCOMPARE(f->metaObject()->className(), window);
+            Form* f = Forms::loaded(window);
+            QVERIFY2(f && f->isVisible(), qPrintable(window));
+            QCOMPARE(QString::fromLatin1(f->metaObject()->className()), window);
             auto* view = f->findChild<QGraphicsView*>(QStringLiteral("MSChart1"));
             QVERIFY(view && view->isVisible() && !view->scene()->items().isEmpty());
         }

@@ -1,6 +1,7 @@
 // Enthalpy, entropy and Gibbs free energy; Faraday's law; change of state; half-life.
 #include <QtTest>
 
+#include "CalculatorCases.h"
 #include "Roads.h"
 #include "TestSupport.h"
 #include "solutions/frmChangeOfState.h"
@@ -14,44 +15,17 @@ namespace {
 const QString Info = QStringLiteral("i"), Plain = QStringLiteral("p");
 
 // Rows: option, the input boxes' texts, answer, work line, message ("" none) and its icon.
-void columns() {
-    QTest::addColumn<int>("option");
-    QTest::addColumn<QStringList>("typed");
-    for (const char* c : {"answer", "work", "message", "icon"}) QTest::addColumn<QString>(c);
-}
+using CalculatorCases::columns;
 void row(const char* name, int option, const QStringList& typed, const QString& answer, const QString& work,
          const QString& message = QString(), const QString& icon = Info) {
-    QTest::newRow(name) << option << typed << answer << work << message << icon;
+    CalculatorCases::row(name, option, typed, answer, work,
+                         CalculatorCases::said(message, icon == Info ? Msg::Icon::Information : Msg::Icon::None));
 }
 
-// Selects the row's option, computes a first answer from the option's preload, then types the row's
-// texts (hidden boxes too) and presses Enter in the first box. A refused row keeps the first answer
-// (so the refused rows check the preload's answer).
-template <class T> void runRow(const char* window, const QList<QStringList>& preload) {
-    QFETCH(int, option);
-    QFETCH(QStringList, typed);
-    QFETCH(QString, answer);
-    QFETCH(QString, work);
-    QFETCH(QString, message);
-    QFETCH(QString, icon);
-    auto* f = Forms::showAs<T>(QLatin1String(window));
-    f->options[option]->setChecked(true);
-    for (int i = 0; i < preload[option].size(); ++i) f->inputs[i]->setText(preload[option][i]);
-    f->cmdOk->click();
-    QVERIFY2(messages().shown.isEmpty(), qPrintable(messages().lastText()));
-    const QString firstAnswer = f->answerBox->text(), firstWork = f->workLine->text();
-    bool edited = false;
-    for (int i = 0; i < typed.size(); ++i) {
-        edited = edited || f->inputs[i]->text() != typed[i];
-        f->inputs[i]->setText(typed[i]);
-    }
-    // An edit empties the first answer: a refused row written as keeping it shows nothing.
-    if (edited && !message.isEmpty() && answer == firstAnswer && work == firstWork) answer = work = QString();
-    TestSupport::press(f->inputs[0], Qt::Key_Return);
-    if (message.isEmpty()) QVERIFY2(messages().shown.isEmpty(), qPrintable(messages().lastText()));
-    else TestSupport::expectOne(message, "Tessival", icon == Info ? Msg::Icon::Information : Msg::Icon::None);
-    QCOMPARE(f->answerBox->text(), answer);
-    QCOMPARE(f->workLine->text(), work);
+// A first answer from the option's texts, then the row's texts (hidden boxes
+// too) and Enter in the first box.
+void runRow(const char* window, const QList<QStringList>& first) {
+    CalculatorCases::run({.window = window, .first = first});
 }
 
 QString huge() { return QStringLiteral("1") + QString(40, QLatin1Char('0')); }
@@ -100,7 +74,7 @@ private slots:
             QStringLiteral("You must enter a valid value in the entropy box."));
     }
     void thermo() {
-        runRow<frmThermoData>("frmThermoData", {{"100", "50", "2", "3"}, {"69.95", "233.256"},
+        runRow("frmThermoData", {{"100", "50", "2", "3"}, {"69.95", "233.256"},
                                                 {"-285.830", "298.15", "-163.306"}});
     }
 
@@ -119,7 +93,7 @@ private slots:
         row("lone point", 0, {".", "63.5", "2"}, g, wg, missing, Plain);
     }
     void faraday() {
-        runRow<frmFaradays>("frmFaradays", {{"96500", "63.5", "2"}, {"10", "30", "1"}, {"10", "30", "1"}});
+        runRow("frmFaradays", {{"96500", "63.5", "2"}, {"10", "30", "1"}, {"10", "30", "1"}});
     }
 
     void changeOfState_data() {
@@ -135,7 +109,7 @@ private slots:
         row("lone point", 0, {"36", ".", "18.015"}, k, w, "Data entry error", Plain);
     }
     void changeOfState() {
-        runRow<frmChangeOfState>("frmChangeOfState", {{"36", "6.01", "18.015"}, {"36", "40.65", "18.015"}});
+        runRow("frmChangeOfState", {{"36", "6.01", "18.015"}, {"36", "40.65", "18.015"}});
     }
 
     void halfLife_data() {
@@ -162,7 +136,7 @@ private slots:
         row("lone E", 0, {"10", "E", "25"}, k, w, "Data Entry Error.", Plain);
     }
     void halfLife() {
-        runRow<frmHalfLife>("frmHalfLife", {{"10", "100", "25"}, {"10", "100", "20"}});
+        runRow("frmHalfLife", {{"10", "100", "25"}, {"10", "100", "20"}});
     }
 
     // What each window's own option and Clear handlers do to its boxes and captions.

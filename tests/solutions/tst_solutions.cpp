@@ -2,30 +2,20 @@
 #include <QAction>
 #include <QtTest>
 
+#include "CalculatorCases.h"
 #include "TestSupport.h"
 #include "shell/frmMain.h"
 #include "solutions/frmAcids.h"
 #include "solutions/frmEnergyChange.h"
 #include "solutions/frmMolarity.h"
 
+using TestSupport::expectOne;
 using TestSupport::messages;
+using TestSupport::open;
 using TestSupport::shown;
 
 namespace {
-template <class T> T* open(const char* name) {
-    auto* f = qobject_cast<T*>(Forms::show(QLatin1String(name)));
-    TestSupport::settle();
-    return f;
-}
-
 frmMain* mainWindow() { return static_cast<frmMain*>(Forms::show(QStringLiteral("frmMain"))); }
-
-void expectOne(const QString& text, const QString& title, Msg::Icon icon) {
-    QCOMPARE(messages().shown.size(), 1);
-    QCOMPARE(messages().shown.first().text, text);
-    QCOMPARE(messages().shown.first().title, title);
-    QCOMPARE(messages().shown.first().icon, icon);
-}
 
 // The help paragraph by its button, then F1 for the help window.
 void expectHelp(Form* f, const QString& start, const QString& end) {
@@ -77,49 +67,16 @@ void road(QPushButton* button, const char* chooser, const QString& title, const 
 }
 
 // Rows: option index, typed boxes, answer, work line, and the message with its icon ("" for none).
-void columns() {
-    QTest::addColumn<int>("option");
-    QTest::addColumn<QStringList>("typed");
-    for (const char* c : {"answer", "work", "message"}) QTest::addColumn<QString>(c);
-    QTest::addColumn<int>("icon");
-}
+using CalculatorCases::columns;
 void row(const char* name, int option, const QStringList& typed, const QString& answer, const QString& work,
          const QString& message = QString(), Msg::Icon icon = Msg::Icon::None) {
-    QTest::newRow(name) << option << typed << answer << work << message << int(icon);
+    CalculatorCases::row(name, option, typed, answer, work, CalculatorCases::said(message, icon));
 }
 
-// The row's option, a first answer from the preload, then the pasted texts and Enter in the last box
-// (Ok is enabled: the default button runs it once).
-void runRow(const char* window, const QStringList& boxNames, const QStringList& preload) {
-    QFETCH(int, option);
-    QFETCH(QStringList, typed);
-    QFETCH(QString, answer);
-    QFETCH(QString, work);
-    QFETCH(QString, message);
-    QFETCH(int, icon);
-    Form* f = open<Form>(window);
-    QList<QLineEdit*> boxes;
-    for (const QString& n : boxNames) boxes << TestSupport::child<QLineEdit>(f, qPrintable(n));
-    if (option > 0) TestSupport::child<QRadioButton>(f, qPrintable(QStringLiteral("opt%1").arg(option + 1)))->click();
-    for (int i = 0; i < preload.size(); ++i) TestSupport::type(boxes[i], preload[i]);
-    TestSupport::child<QPushButton>(f, "cmdOk")->click();
-    const QString firstAnswer = boxes[boxNames.size() - 2]->text(), firstWork = boxes[boxNames.size() - 1]->text();
-    bool edited = false;
-    for (int i = 0; i < typed.size(); ++i) {
-        edited = edited || boxes[i]->text() != typed[i];
-        boxes[i]->setText(typed[i]);
-    }
-    // An edit empties the first answer: a refused row written as keeping it shows nothing.
-    if (edited && !message.isEmpty() && answer == firstAnswer && work == firstWork) answer = work = QString();
-    TestSupport::press(boxes[typed.size() - 1], Qt::Key_Return);
-    if (message.isEmpty())
-        QVERIFY(messages().shown.isEmpty());
-    else
-        expectOne(message, QStringLiteral("Tessival"), Msg::Icon(icon));
-    QCOMPARE(boxes[boxNames.size() - 2]->text(), answer);
-    QCOMPARE(boxes[boxNames.size() - 1]->text(), work);
-    if (message.startsWith(QLatin1String("You must")) && QLatin1String(window) == QLatin1String("frmMolarity"))
-        QCOMPARE(f->focusWidget(), boxes[0]);
+// The row's option, a first answer from the texts typed key by key, then the pasted texts and Enter in the last
+// box (Ok is enabled: the default button runs it once).
+CalculatorCases::Run firstTyped(const char* window, const QStringList& first) {
+    return {.window = window, .first = {first}, .typeFirst = true, .press = CalculatorCases::Run::EnterInLastTyped};
 }
 
 const QString KeyMessage = QStringLiteral("You must enter a valid numerical expression");
@@ -161,7 +118,15 @@ private slots:
         row("overflow", 0, {"1" + QString(200, QLatin1Char('0')), "0." + QString(200, QLatin1Char('0')) + "1"}, k, w,
             fault);
     }
-    void molarity() { runRow("frmMolarity", {"Text1", "Text2", "Text3", "Text4"}, {"1", "3"}); }
+    void molarity() {
+        CalculatorCases::Run run = firstTyped("frmMolarity", {"1", "3"});
+        run.after = [](CalculatorForm* f) {  // a refusal of the window's own goes back to the first box
+            QFETCH(QStringList, said);
+            if (!said.isEmpty() && said.first().startsWith(QLatin1String("You must")))
+                QCOMPARE(f->focusWidget(), f->inputs.first());
+        };
+        CalculatorCases::run(run);
+    }
 
     void heatTransfer_data() {
         columns();
@@ -183,9 +148,7 @@ private slots:
         row("product beyond single", 0, {"3" + QString(37, QLatin1Char('0')), "100", "100"}, k, w, "Overflow");
         row("input beyond single", 0, {"1", "1", "1" + QString(40, QLatin1Char('0'))}, k, w, "Overflow");
     }
-    void heatTransfer() {
-        runRow("frmEnergyChange", {"Text1", "Text2", "Text3", "Text4", "Text5"}, {"10", "5", "4.18"});
-    }
+    void heatTransfer() { CalculatorCases::run(firstTyped("frmEnergyChange", {"10", "5", "4.18"})); }
 
     void acids_data() {
         columns();
@@ -210,7 +173,7 @@ private slots:
         row("pasted letters", 2, {"abc"}, k3, w3, "Type mismatch");
         row("overflow", 0, {"1E+999"}, k, w, "Overflow");
     }
-    void acids() { runRow("frmAcids", {"Text1", "Text2", "Text3"}, {"1E-7"}); }
+    void acids() { CalculatorCases::run(firstTyped("frmAcids", {"1E-7"})); }
 
     // ---- molarity and molality
 

@@ -2,6 +2,7 @@
 // equilibrium and ionization constants, and titration.
 #include <QtTest>
 
+#include "CalculatorCases.h"
 #include "Roads.h"
 #include "TestSupport.h"
 #include "platform/CalculatorForm.h"
@@ -28,60 +29,20 @@ void enter(CalculatorForm* f, const QStringList& typed) {
     f->cmdOk->click();
 }
 
-// A message as "text", or "i:text" with the information icon.
-QString seen(const Msg::Box& b) { return (b.icon == Msg::Icon::Information ? "i:" : "") + b.text; }
+using CalculatorCases::columns;
+using CalculatorCases::row;
 
-// Rows: option, typed boxes, answer, work line, the messages; a refused row keeps the first answer.
-void columns() {
-    QTest::addColumn<int>("option");
-    QTest::addColumn<QStringList>("typed");
-    QTest::addColumn<QString>("answer");
-    QTest::addColumn<QString>("work");
-    QTest::addColumn<QStringList>("said");
-}
-void row(const char* name, int option, const QStringList& typed, const QString& answer, const QString& work,
-         const QStringList& said = {}) {
-    QTest::newRow(name) << option << typed << answer << work << said;
-}
-
-// Opens the window, selects the option, computes a first answer, then the row.
-// Typing the row empties the first answer: a refused row, written as keeping
-// the first answer, shows nothing (an answer belongs to the boxes beside it).
-// `extra` names a second answer box whose text follows the first after " | ";
-// `caption` a label whose text follows after " | " too.
+// Opens the window, selects the option, computes a first answer, then the row,
+// both with Ok. `extra` names a second answer box, `caption` a label whose
+// text follows the answer after " | ".
 void run(const char* window, const QStringList& first, const QString& title = Tessival,
          const char* extra = nullptr, const char* caption = nullptr) {
-    QFETCH(int, option);
-    QFETCH(QStringList, typed);
-    QFETCH(QString, answer);
-    QFETCH(QString, work);
-    QFETCH(QStringList, said);
-    CalculatorForm* f = open(window);
-    if (option >= 0) f->options[option]->setChecked(true);
-    enter(f, first);
-    QVERIFY2(messages().shown.isEmpty(), qPrintable(messages().lastText()));
-    QString firstAnswer = f->answerBox->text();
-    if (extra) firstAnswer += " | " + box(f, extra)->text();
-    if (caption) firstAnswer += " | " + f->findChild<QLabel*>(caption)->text();
-    const QString firstWork = f->workLine->text();
-    enter(f, typed);
-    QStringList texts;
-    for (const Msg::Box& b : messages().shown) {
-        texts << seen(b);
-        QCOMPARE(b.title, title);
-    }
-    QCOMPARE(texts, said);
-    if (!said.isEmpty() && answer == firstAnswer && work == firstWork) {
-        QCOMPARE(f->answerBox->text(), QString());
-        if (extra) QCOMPARE(box(f, extra)->text(), QString());
-        QCOMPARE(f->workLine->text(), QString());
-        return;
-    }
-    QString shownAnswer = f->answerBox->text();
-    if (extra) shownAnswer += " | " + box(f, extra)->text();
-    if (caption) shownAnswer += " | " + f->findChild<QLabel*>(caption)->text();
-    QCOMPARE(shownAnswer, answer);
-    QCOMPARE(f->workLine->text(), work);
+    CalculatorCases::run({.window = window,
+                          .first = {first},
+                          .press = CalculatorCases::Run::Ok,
+                          .title = title,
+                          .secondAnswer = extra,
+                          .caption = caption});
 }
 
 const QString Digits40 = "1" + QString(40, QLatin1Char('0'));
