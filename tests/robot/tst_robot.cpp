@@ -2,6 +2,7 @@
 //   TESSIVAL_ROBOT_SEED     the suite's seed (default 19)
 //   TESSIVAL_ROBOT_ACTIONS  actions per window (default and least 2000)
 //   TESSIVAL_ROBOT_WINDOWS  windows to drive, by name, comma-separated (default: all)
+//   TESSIVAL_ROBOT_SHARD    k/n: only every n-th of those windows, from the k-th (1-based)
 //   TESSIVAL_ROBOT_REPLAY   a file of action lines, run by the test function "replay"
 //   TESSIVAL_ROBOT_TRACE    set: each action and the answer after it go to stderr
 #include <QDir>
@@ -60,7 +61,13 @@ private slots:
         QStringList windows = Forms::registeredKinds();
         if (!env("TESSIVAL_ROBOT_WINDOWS").isEmpty())
             windows = env("TESSIVAL_ROBOT_WINDOWS").split(u',', Qt::SkipEmptyParts);
-        for (const QString& w : std::as_const(windows)) QTest::newRow(qPrintable(w)) << w.trimmed();
+        int k = 1, n = 1;
+        if (const QString shard = env("TESSIVAL_ROBOT_SHARD"); !shard.isEmpty()) {
+            k = shard.section(u'/', 0, 0).toInt();
+            n = shard.section(u'/', 1, 1).toInt();
+            QVERIFY2(n >= 1 && k >= 1 && k <= n, qPrintable(shard + QStringLiteral(" is no shard")));
+        }
+        for (qsizetype i = k - 1; i < windows.size(); i += n) QTest::newRow(qPrintable(windows.at(i).trimmed())) << windows.at(i).trimmed();
     }
     void everyWindow() {
         QFETCH(QString, window);
