@@ -67,7 +67,10 @@ private slots:
             n = shard.section(u'/', 1, 1).toInt();
             QVERIFY2(n >= 1 && k >= 1 && k <= n, qPrintable(shard + QStringLiteral(" is no shard")));
         }
-        for (qsizetype i = k - 1; i < windows.size(); i += n) QTest::newRow(qPrintable(windows.at(i).trimmed())) << windows.at(i).trimmed();
+        for (qsizetype i = k - 1; i < windows.size(); i += n) {
+            const QString w = windows.at(i).trimmed();
+            QTest::newRow(qPrintable(w)) << w;
+        }
     }
     void everyWindow() {
         QFETCH(QString, window);
