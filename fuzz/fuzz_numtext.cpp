@@ -107,13 +107,10 @@ Digits roundedAt(Digits d, int place) {
     return d;
 }
 
-// The decimal a value stands for: the shortest text that reads back as it,
-// as a float where it holds 7 digits.
-std::string shortestText(double a, int held) {
+// The decimal a value stands for: the shortest text that reads back as it.
+std::string shortestText(double a) {
     char buf[400];
-    const std::to_chars_result r = held <= Num::SingleDigits
-                                       ? std::to_chars(buf, buf + sizeof buf, float(a), std::chars_format::fixed)
-                                       : std::to_chars(buf, buf + sizeof buf, a, std::chars_format::fixed);
+    const std::to_chars_result r = std::to_chars(buf, buf + sizeof buf, a, std::chars_format::fixed);
     return std::string(buf, r.ptr);
 }
 
@@ -124,13 +121,10 @@ void checkForms(double v, int decimals) {
     const long double back = readBack(text);
     FUZZ_CHECK(std::fabs(back - v) <= 1e-14 * std::fabs(v) + DBL_TRUE_MIN);
 
-    if (std::fabs(v) <= FLT_MAX) {
-        const float f = static_cast<float>(v);
-        const QString single = Num::text(f);
-        FUZZ_CHECK(!showsInfOrNan(single) && single.size() <= 14);
-        const float fb = static_cast<float>(readBack(single));
-        FUZZ_CHECK(std::fabs(fb - f) <= 6e-7f * std::fabs(f) + FLT_TRUE_MIN);
-    }
+    // The short form: seven significant digits, within half the last one.
+    const QString shortText = Num::text(v, 7);
+    FUZZ_CHECK(!showsInfOrNan(shortText) && shortText.size() <= 14 && latinDigits(shortText));
+    FUZZ_CHECK(std::fabs(readBack(shortText) - v) <= 5.00001e-7L * std::fabs(v) + DBL_TRUE_MIN);
 
     // Fixed decimals: exactly that many, the value within half the last
     // place, and no minus sign on a value that shows as zero.
@@ -149,9 +143,8 @@ void checkForms(double v, int decimals) {
     // 0.001 the scientific form; otherwise at least three significant digits
     // and no more than the computation holds, the value within half the
     // last place shown or the digits held.
-    for (const int held : {Num::SingleDigits, Num::DoubleDigits}) {
-        const double a = held == Num::SingleDigits && std::fabs(v) <= FLT_MAX ? double(float(v)) : v;
-        if (held == Num::SingleDigits && std::fabs(v) > FLT_MAX) continue;
+    for (const int held : {Num::ShortDigits, Num::DoubleDigits}) {
+        const double a = v;
         const QString answer = Num::answer(a, decimals, held);
         FUZZ_CHECK(!showsInfOrNan(answer) && latinDigits(answer) && digitCount(answer) <= 20);
         const QString plain = plainText(answer);
@@ -183,24 +176,30 @@ void checkForms(double v, int decimals) {
             // Rounded once, from the value: its shortest text rounded half
             // away from zero at the last place shown or the last digit held
             // (a double whose shortest text has more than 15 digits stands
-            // for its 15 first, and is left out here).
-            const Digits value = digitsOf(shortestText(std::fabs(a), held));
-            if (held == Num::SingleDigits || int(value.digits.size()) <= Num::DoubleDigits) {
-                const qsizetype dot = plain.indexOf(QLatin1Char('.'));
-                const int shownPlaces = dot < 0 ? 0 : int(plain.size() - dot - 1);
-                const int place = std::max(-shownPlaces, value.exp10 - held + 1);
-                FUZZ_CHECK(digitsOf(plain.toStdString()) == roundedAt(value, place));
-            }
+            // for its 15 first).
+            Digits value = digitsOf(shortestText(std::fabs(a)));
+            value = roundedAt(value, value.exp10 - (Num::DoubleDigits - 1));
+            const qsizetype dot = plain.indexOf(QLatin1Char('.'));
+            const int shownPlaces = dot < 0 ? 0 : int(plain.size() - dot - 1);
+            const int place = std::max(-shownPlaces, value.exp10 - held + 1);
+            FUZZ_CHECK(digitsOf(plain.toStdString()) == roundedAt(value, place));
         }
     }
 
-    // Scientific: d.ddE+xx, the value within half the last mantissa place.
+    // Scientific: d.ddE+xx, rounded once, half away from zero, from the
+    // decimal the value stands for (its shortest text, at most 15 digits).
     static const QRegularExpression sci(QStringLiteral("^-?[0-9]\\.[0-9]{2}E[+-][0-9]{2,3}$"));
     const QString s = plainText(Num::scientific(v));
     FUZZ_CHECK(sci.match(s).hasMatch() && latinDigits(Num::scientific(v)));
     const long double sb = readBack(Num::scientific(v));
-    FUZZ_CHECK(std::fabs(sb - v) <= 0.00500001 * std::fabs(v) + DBL_TRUE_MIN);
-    if (sb == 0) FUZZ_CHECK(!s.startsWith(QLatin1Char('-')));
+    if (sb == 0) FUZZ_CHECK(!s.startsWith(QLatin1Char('-')) && v == 0);
+    if (v != 0) {
+        Digits shown = digitsOf(s.left(s.indexOf(QLatin1Char('E'))).toStdString());
+        shown.exp10 += s.mid(s.indexOf(QLatin1Char('E')) + 1).toInt();
+        Digits value = digitsOf(shortestText(std::fabs(v)));
+        value = roundedAt(value, value.exp10 - (Num::DoubleDigits - 1));
+        FUZZ_CHECK(shown == roundedAt(value, value.exp10 - 2));
+    }
 
     // Rounding to decimals: an Overflow when the scaled value leaves the
     // range, otherwise within half the last place of the value.
@@ -221,7 +220,6 @@ void checkNotFinite(double v) {
     FUZZ_CHECK(faultOf([&] { Num::scientific(v); }) == expected);
     FUZZ_CHECK(faultOf([&] { Num::roundDecimal(v, 2); }) == expected);
     FUZZ_CHECK(faultOf([&] { Num::checked(v); }) == expected);
-    FUZZ_CHECK(faultOf([&] { Num::toSinglePrecision(v); }) == expected);
 }
 }  // namespace
 
@@ -254,12 +252,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(fault == RuntimeFault::Overflow);
     else
         FUZZ_CHECK(fault < 0 && d == v);
-    float f = 0;
-    const int singleFault = faultOf([&] { f = Num::toSingle(typed); });
-    if (parsed && std::isfinite(v) && std::fabs(v) <= FLT_MAX)
-        FUZZ_CHECK(singleFault < 0 && f == static_cast<float>(v));
-    else
-        FUZZ_CHECK(singleFault >= 0);
     if (parsed && std::isfinite(v)) checkForms(v, decimals);
 
     // Any double at all, from the raw bytes.

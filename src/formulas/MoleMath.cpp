@@ -71,16 +71,16 @@ Average averageMass(const QList<Isotope>& isotopes) {
         sum += term;
         terms << text;
     }
-    r.mass = Num::toSinglePrecision(static_cast<double>(sum));
+    r.mass = Num::checked(static_cast<double>(sum));
     r.work = terms.join(QStringLiteral(" + "));
     return r;
 }
 
-Heat heatEnergy(float coefficient, float grams, float molecularWeight, float kilojoules) {
+Heat heatEnergy(double coefficient, double grams, double molecularWeight, double kilojoules) {
     const double moles = Num::div(grams, molecularWeight);
     const double e = Num::div(Num::checked(moles * kilojoules), coefficient);
     Heat h;
-    h.energy = Num::toSinglePrecision(e);
+    h.energy = Num::checked(e);
     h.work = Num::text(grams) + QStringLiteral(" / ") + Num::text(molecularWeight) + QStringLiteral(" * ") +
              Num::text(kilojoules) + QStringLiteral(" / ") + Num::text(coefficient);
     return h;

@@ -22,11 +22,11 @@ struct Conversion {
 Conversion convert(Unit from, Unit to, const QString& amount, const QString& weight);
 
 struct Isotope {
-    float weight = 0;
-    float occurrence = 0;
+    double weight = 0;
+    double occurrence = 0;
 };
 struct Average {
-    float mass = 0;
+    double mass = 0;
     QString work;
     bool percentages = false;  // the occurrences were read as percentages
 };
@@ -34,10 +34,10 @@ struct Average {
 Average averageMass(const QList<Isotope>& isotopes);
 
 struct Heat {
-    float energy = 0;
+    double energy = 0;
     QString work;
 };
 // grams / molecular weight * kJ / coefficient, left to right.
-Heat heatEnergy(float coefficient, float grams, float molecularWeight, float kilojoules);
+Heat heatEnergy(double coefficient, double grams, double molecularWeight, double kilojoules);
 
 }  // namespace MoleMath

@@ -43,7 +43,6 @@ CalculatorForm::Design averageMass(frmAverageMass& w) {
     s.answer.caption = BIND(w, Label14);
     s.answer.captionText = QStringLiteral("The average atomic mass is ");
     s.answer.workLine = BIND(w, Text7);
-    s.answer.singleResult = true;
     s.messages.checkStyle = Form::CriticalStyle;
     s.messages.trapStyle = Form::InformationStyle;
     s.enablingInputs = {};
@@ -78,7 +77,7 @@ std::optional<CalculatorForm::Result> frmAverageMass::calculate() {
     QList<MoleMath::Isotope> isotopes;
     for (int i = 0; i < 12; i += 2) {
         // An empty box counts as 0.
-        auto value = [this](int k) { return isEmpty(inputs.at(k)) ? 0.0f : single(inputs.at(k)); };
+        auto value = [this](int k) { return isEmpty(inputs.at(k)) ? 0.0 : number(inputs.at(k)); };
         isotopes.append({value(i), value(i + 1)});
     }
     const MoleMath::Average a = MoleMath::averageMass(isotopes);

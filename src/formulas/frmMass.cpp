@@ -42,7 +42,6 @@ CalculatorForm::Design mass(frmMass& w) {
     s.answer.unit = BIND(w, Label22);
     s.answer.unitText = QStringLiteral("grams");
     s.answer.workLine = BIND(w, Text2);
-    s.answer.singleResult = true;
     s.messages.checkStyle = Form::InformationStyle;
     s.messages.trap = QStringLiteral("Data entry error");
     s.leaving.parent = QStringLiteral("frmReactionChoice");
@@ -88,8 +87,8 @@ frmMass::frmMass() : CalculatorForm(mass(*this)) {
 
 void frmMass::prepare() {
     m_given = 0;
-    if (!isEmpty(Text1)) m_given = single(Text1);
-    else if (!isEmpty(Text4)) m_given = single(Text4);
+    if (!isEmpty(Text1)) m_given = number(Text1);
+    else if (!isEmpty(Text4)) m_given = number(Text4);
     defaultCoefficient(Text14);
     defaultCoefficient(Text17);
 }

@@ -31,5 +31,5 @@ protected:
     std::optional<Result> calculate() override;
 
 private:
-    float m_given = 0;  // the grams typed in the filled gram box
+    double m_given = 0;  // the grams typed in the filled gram box
 };

@@ -29,7 +29,6 @@ CalculatorForm::Design massEnergy(frmMassEnergy& w) {
     s.answer.caption = BIND(w, Label5);
     s.answer.captionText = QStringLiteral("The heat energy is ");
     s.answer.workLine = BIND(w, Text6);
-    s.answer.singleResult = true;
     s.messages.checkStyle = Form::InformationStyle;
     s.messages.trapStyle = Form::CriticalStyle;
     s.enablingInputs = {};
@@ -79,6 +78,6 @@ frmMassEnergy::frmMassEnergy() : CalculatorForm(massEnergy(*this)) {
 }
 
 std::optional<CalculatorForm::Result> frmMassEnergy::calculate() {
-    const MoleMath::Heat h = MoleMath::heatEnergy(single(Text1), single(Text2), single(Text3), single(Text4));
+    const MoleMath::Heat h = MoleMath::heatEnergy(number(Text1), number(Text2), number(Text3), number(Text4));
     return Result{h.energy, h.work};
 }

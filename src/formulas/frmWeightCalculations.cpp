@@ -32,7 +32,7 @@ CalculatorForm::Design makeDesign(frmWeightCalculations& w) {
     s.answer.caption = BIND(w, Label3);
     s.answer.captionText = Molecules;
     s.answer.workLine = BIND(w, Text4);
-    s.answer.format = CalculatorForm::Format::DefaultSingle;
+    s.answer.format = CalculatorForm::Format::Short;
     s.messages.checkStyle = Form::CriticalStyle;
     s.messages.trapStyle = Form::InformationStyle;
     s.messages.help = QStringLiteral(
@@ -109,8 +109,8 @@ void frmWeightCalculations::showUnit(const QString& caption) {
 
 void frmWeightCalculations::prepare() {
     // An empty box counts as 0.
-    m_weight = isEmpty(Text1) ? 0.0f : single(Text1);
-    m_quantity = isEmpty(Text2) ? 0.0f : single(Text2);
+    m_weight = isEmpty(Text1) ? 0.0 : number(Text1);
+    m_quantity = isEmpty(Text2) ? 0.0 : number(Text2);
 }
 
 std::optional<CalculatorForm::Result> frmWeightCalculations::calculate() {
@@ -126,30 +126,29 @@ std::optional<CalculatorForm::Result> frmWeightCalculations::calculate() {
     const Unit from = Option2->isChecked() ? Gram : Option3->isChecked() ? Mole : Molecule;
     const Unit to = Option5->isChecked() ? Gram : Option6->isChecked() ? Mole : Molecule;
 
-    float value = m_quantity;
+    double value = m_quantity;
     QString work = qs;
     if (from == Molecule && to == Gram) {
-        value = Num::toSinglePrecision(Num::div(q, Avogadro) * w);
+        value = Num::checked(Num::div(q, Avogadro) * w);
         work = qs + over + na + times + ws;
     } else if (from == Molecule && to == Mole) {
-        value = Num::toSinglePrecision(Num::div(q, Avogadro));
+        value = Num::div(q, Avogadro);
         work = qs + over + na;
     } else if (from == Gram && to == Mole) {
-        value = Num::toSinglePrecision(Num::div(q, w));
+        value = Num::div(q, w);
         work = qs + over + ws;
     } else if (from == Gram && to == Molecule) {
-        value = Num::toSinglePrecision(Num::checked(Num::div(q, w) * Avogadro));
+        value = Num::checked(Num::div(q, w) * Avogadro);
         work = qs + over + ws + times + na;
     } else if (from == Mole && to == Gram) {
-        value = Num::toSinglePrecision(q * w);
+        value = Num::checked(q * w);
         work = qs + times + ws;
     } else if (from == Mole && to == Molecule) {
-        value = Num::toSinglePrecision(q * Avogadro);
+        value = Num::checked(q * Avogadro);
         work = qs + times + na;
     }
     Result r;
     r.value = value;
-    r.text = Num::text(value);
     r.work = work;
     return r;
 }

@@ -38,6 +38,6 @@ protected:
 
 private:
     void showUnit(const QString& caption);
-    float m_weight = 0;
-    float m_quantity = 0;
+    double m_weight = 0;
+    double m_quantity = 0;
 };

@@ -12,7 +12,7 @@ namespace WaterVapourLookup {
 namespace {
 struct Row {
     std::optional<double> temperature;  // a Null temperature matches nothing
-    std::optional<float> pressure;
+    std::optional<double> pressure;
 };
 
 struct Table {
@@ -45,7 +45,7 @@ const QVector<Row>& rows() {
         Row r;
         r.temperature = numberOf(rs.field(QStringLiteral("Temperature")));
         if (const std::optional<double> p = numberOf(rs.field(QStringLiteral("Pressure"))))
-            r.pressure = Num::toSinglePrecision(*p);
+            r.pressure = Num::checked(*p);
         read.append(r);
     });
     if (read.isEmpty()) throw DbError(RuntimeFault::NoCurrentRecord);
@@ -58,7 +58,7 @@ const QVector<Row>& rows() {
 }
 }  // namespace
 
-std::optional<float> pressure(double celsius) {
+std::optional<double> pressure(double celsius) {
     for (const Row& r : rows()) {
         if (!r.temperature || *r.temperature != celsius) continue;
         // No vapour pressure is zero or below: such a value is as good as none.
@@ -68,7 +68,7 @@ std::optional<float> pressure(double celsius) {
     return std::nullopt;
 }
 
-std::optional<float> pressure(const QString& typed) { return pressure(Num::toDouble(typed)); }
+std::optional<double> pressure(const QString& typed) { return pressure(Num::toDouble(typed)); }
 
 double celsiusOfKelvin(double kelvin) {
     const double celsius = kelvin - 273.15;
@@ -84,8 +84,8 @@ QString noEntryMessage(const QString& temperature) {
 
 QString noEntryTemplate() { return noEntryMessage(QStringLiteral("<t>")); }
 
-std::optional<float> pressureOrSay(double celsius, const QString& shown) {
-    const std::optional<float> p = pressure(celsius);
+std::optional<double> pressureOrSay(double celsius, const QString& shown) {
+    const std::optional<double> p = pressure(celsius);
     if (!p) Msg::info(noEntryMessage(shown));
     return p;
 }

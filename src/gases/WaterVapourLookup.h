@@ -13,10 +13,10 @@ inline const QString Query = QStringLiteral("SELECT * FROM VaporPressure");
 // The pressure (single precision, kPa) of the first row whose Temperature
 // equals `celsius`; nullopt when none does. A table that cannot be read
 // (missing, empty, a field missing, a value that is no number) throws DbError.
-std::optional<float> pressure(double celsius);
+std::optional<double> pressure(double celsius);
 // The same for a temperature as typed: "25", "25.0" and "025" read the same.
 // Text that is no number throws RuntimeFault.
-std::optional<float> pressure(const QString& typed);
+std::optional<double> pressure(const QString& typed);
 
 // Degrees Celsius of a kelvin temperature (K − 273.15), as the table's whole
 // degree when within 0.2 °C of it: 298, 298.15 and 298.2 K are 25 °C.
@@ -30,6 +30,6 @@ QString noEntryTemplate();
 
 // For a window: the pressure, or nullopt after the no-entry message
 // (information icon, "Tessival").
-std::optional<float> pressureOrSay(double celsius, const QString& shown);
+std::optional<double> pressureOrSay(double celsius, const QString& shown);
 
 }  // namespace WaterVapourLookup

@@ -37,7 +37,6 @@ CalculatorForm::Design boyles(frmBoyles& w) {
     s.answer.unit = BIND(w, Label5);
     s.answer.workLine = BIND(w, Text1);
     s.layout.helpLeftOfResult = true;
-    s.answer.singleResult = true;
     s.layout.fixedBorder = false;  // the one calculator whose border the student can drag
     s.leaving.parent = QStringLiteral("frmGasLaws");
     s.layout.tabOrder = {QStringLiteral("txtInitialVolume"), QStringLiteral("txtInitialPressure"),
@@ -73,9 +72,9 @@ frmBoyles::frmBoyles() : CalculatorForm(boyles(*this)) {
 
 std::optional<CalculatorForm::Result> frmBoyles::calculate() {
     // Rows in screen order: V1, P1, V2 for the pressure; P1, V1, P2 for the volume.
-    const float a = single(txtInitialVolume);
-    const float b = single(txtInitialPressure);
-    const float c = single(txtFinalEntry);
+    const double a = number(txtInitialVolume);
+    const double b = number(txtInitialPressure);
+    const double c = number(txtFinalEntry);
     return Result{GasFormulas::scaled(b, a, c), Num::text(b) + QStringLiteral(" * (") + Num::text(a) +
                                                     QStringLiteral(" / ") + Num::text(c) + QStringLiteral(" )")};
 }

@@ -42,7 +42,6 @@ CalculatorForm::Design charles(frmCharlesLaw& w) {
     s.answer.unit = BIND(w, Label5);
     s.answer.workLine = BIND(w, Text1);
     s.layout.helpLeftOfResult = true;
-    s.answer.singleResult = true;
     s.clearSelectsFirstOption = true;
     s.leaving.parent = QStringLiteral("frmGasLaws");
     s.leaving.onLoad = {{.window = QStringLiteral("frmGasLaws"), .action = Form::Action::Hide}};
@@ -75,12 +74,12 @@ frmCharlesLaw::frmCharlesLaw() : CalculatorForm(charles(*this)) {
 }
 
 std::optional<CalculatorForm::Result> frmCharlesLaw::calculate() {
-    const float t1 = single(txtInitialTemperature);
-    const float v1 = single(txtInitialVolume);
-    const float last = single(txtFinalEntry);
+    const double t1 = number(txtInitialTemperature);
+    const double v1 = number(txtInitialVolume);
+    const double last = number(txtFinalEntry);
     // T2 = T1 × (V2 ÷ V1); V2 = V1 × (T2 ÷ T1).
-    const float base = opt1->isChecked() ? t1 : v1;
-    const float over = opt1->isChecked() ? v1 : t1;
+    const double base = opt1->isChecked() ? t1 : v1;
+    const double over = opt1->isChecked() ? v1 : t1;
     return Result{GasFormulas::scaled(base, last, over), Num::text(base) + QStringLiteral(" * (") + Num::text(last) +
                                                              QStringLiteral(" / ") + Num::text(over) +
                                                              QStringLiteral(")")};

@@ -32,7 +32,6 @@ CalculatorForm::Design combined(frmCombinedLaws& w) {
     s.answer.workLine = BIND(w, Text6);
     s.layout.helpLeftOfResult = true;
     s.answer.decimals = 2;
-    s.answer.singleResult = true;
     s.messages.keyStyle = {.title = Title};
     s.messages.checkStyle = {.title = Title};
     s.leaving.parent = QStringLiteral("frmGasLaws");
@@ -72,26 +71,26 @@ void frmCombinedLaws::chk1_Click() {
 void frmCombinedLaws::cleared() { chk1->setChecked(false); }
 
 std::optional<CalculatorForm::Result> frmCombinedLaws::calculate() {
-    float p1 = 0;
+    double p1 = 0;
     if (chk1->isChecked()) {
         // The table is read only for a gas collected over water.
         const double celsius = WaterVapourLookup::celsiusOfKelvin(number(Text3));
-        const std::optional<float> vp = WaterVapourLookup::pressureOrSay(celsius, Num::text(celsius));
+        const std::optional<double> vp = WaterVapourLookup::pressureOrSay(celsius, Num::text(celsius));
         if (!vp) return std::nullopt;
         const double total = number(Text2);
-        // Compared at the table's precision: a total equal to the vapour pressure leaves no gas.
-        if (!(Num::toSinglePrecision(total) > *vp)) {
+        // A total equal to the vapour pressure leaves no gas.
+        if (!(total > *vp)) {
             say(NoDryGas, Refused);
             return std::nullopt;
         }
-        p1 = Num::toSinglePrecision(total - *vp);
+        p1 = Num::checked(total - *vp);
     } else {
-        p1 = single(Text2);
+        p1 = number(Text2);
     }
-    const float r1 = Num::toSinglePrecision(Num::div(p1, single(Text4)));
-    const float r2 = Num::toSinglePrecision(Num::div(single(Text5), single(Text3)));
-    const float v1 = single(Text1);
-    const float v2 = Num::toSinglePrecision(static_cast<double>(v1) * r1 * r2);
+    const double r1 = Num::div(p1, number(Text4));
+    const double r2 = Num::div(number(Text5), number(Text3));
+    const double v1 = number(Text1);
+    const double v2 = Num::checked(v1 * r1 * r2);
     const QString work = Num::text(v1) + QStringLiteral(" * ") + Num::text(p1) + QStringLiteral(" / ") +
                          Text4->text() + QStringLiteral(" * ") + Text5->text() + QStringLiteral(" / ") + Text3->text();
     setResultCaption(QStringLiteral("The new volume is "));

@@ -36,7 +36,6 @@ CalculatorForm::Design dalton(frmDalton& w) {
                .result = QStringLiteral("The final pressure is "), .unit = QStringLiteral("kPa"), .focusInput = true,
                .hidden = {2, 3}, .emptied = {1}},
     };
-    s.answer.digits = Num::SingleDigits;  // the dry pressure and the volume are read in single precision
     s.answer.box = BIND(w, Text6);
     s.answer.caption = BIND(w, Label6);
     s.answer.captionText = QStringLiteral("The final volume is");
@@ -72,19 +71,19 @@ void frmDalton::option_Click(int index) {
 }
 
 std::optional<CalculatorForm::Result> frmDalton::calculate() {
-    const std::optional<float> vp = WaterVapourLookup::pressureOrSay(number(Text1), Text1->text());
+    const std::optional<double> vp = WaterVapourLookup::pressureOrSay(number(Text1), Text1->text());
     if (!vp) return std::nullopt;
     const bool pressureOnly = opt2->isChecked();
     QLineEdit* totalBox = pressureOnly ? Text2 : Text3;
     const double total = number(totalBox);
-    // Compared at the table's precision: a total equal to the vapour pressure leaves no gas.
-    if (!(Num::toSinglePrecision(total) > *vp)) {
+    // A total equal to the vapour pressure leaves no gas.
+    if (!(total > *vp)) {
         Msg::info(NoDryGas);
         return std::nullopt;
     }
-    const float dry = Num::toSinglePrecision(total - *vp);
+    const double dry = Num::checked(total - *vp);
     if (pressureOnly) return Result{dry, totalBox->text() + QStringLiteral(" - ") + Num::text(*vp)};
-    const double volume = single(Text2) * Num::div(dry, number(Text5));
+    const double volume = number(Text2) * Num::div(dry, number(Text5));
     return Result{volume, Text2->text() + QStringLiteral(" x ") + Num::text(dry) + QStringLiteral(" / ") +
                               Text5->text() + QStringLiteral(" ")};
 }

@@ -34,7 +34,6 @@ CalculatorForm::Design gasDensity(frmGasDensity& w) {
     s.answer.unitText = QStringLiteral("g / L");
     s.answer.workLine = BIND(w, Text6);
     s.layout.helpLeftOfResult = true;
-    s.answer.singleResult = true;
     s.leaving.parent = QStringLiteral("frmGasLaws");
     s.leaving.onLoad = {{.window = QStringLiteral("frmGasLaws"), .action = Form::Action::Hide}};
     s.layout.tabOrder = {QStringLiteral("Text1"), QStringLiteral("Text2"), QStringLiteral("Text3"), QStringLiteral("Text4"),
@@ -59,9 +58,9 @@ frmGasDensity::frmGasDensity() : CalculatorForm(gasDensity(*this)) {
 }
 
 std::optional<CalculatorForm::Result> frmGasDensity::calculate() {
-    const float mw = single(Text1);
-    const float p = single(Text2);
-    const float t = single(Text4);
+    const double mw = number(Text1);
+    const double p = number(Text2);
+    const double t = number(Text4);
     return Result{GasFormulas::density(mw, p, t, R), QStringLiteral("(") + Num::text(mw) + QStringLiteral(" * ") +
                                                          Num::text(p) + QStringLiteral(") / (") + Num::text(R) +
                                                          QStringLiteral(" * ") + Num::text(t) + QStringLiteral(")")};

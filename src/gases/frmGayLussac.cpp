@@ -35,7 +35,6 @@ CalculatorForm::Design gayLussac(frmGayLussac& w) {
     s.answer.unit = BIND(w, Label6);
     s.answer.workLine = BIND(w, Text5);
     s.layout.helpLeftOfResult = true;
-    s.answer.singleResult = true;
     s.clearSelectsFirstOption = true;
     s.messages.checkStyle = Form::InformationStyle;
     s.messages.trap = QStringLiteral("Data Entry Error.");
@@ -77,9 +76,9 @@ frmGayLussac::frmGayLussac() : CalculatorForm(gayLussac(*this)) {
 
 std::optional<CalculatorForm::Result> frmGayLussac::calculate() {
     // P2 = P1 × (T2 ÷ T1); T2 = T1 × (P2 ÷ P1): row 1 × (row 3 ÷ row 2) either way.
-    const float a = single(Text1);
-    const float b = single(Text2);
-    const float c = single(Text3);
+    const double a = number(Text1);
+    const double b = number(Text2);
+    const double c = number(Text3);
     return Result{GasFormulas::scaled(a, c, b), Num::text(a) + QStringLiteral(" * (") + Num::text(c) +
                                                     QStringLiteral(" / ") + Num::text(b) + QStringLiteral(")")};
 }

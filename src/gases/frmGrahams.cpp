@@ -19,7 +19,6 @@ CalculatorForm::Design grahams(frmGrahams& w) {
     s.answer.caption = BIND(w, Label6);
     s.answer.captionText = QStringLiteral("Rate of #1 / rate of #2 is ");
     s.answer.workLine = BIND(w, Text3);
-    s.answer.singleResult = true;
     s.messages.checkStyle = Form::InformationStyle;
     s.messages.trap = QStringLiteral("Data entry error");
     s.escapeCancels = false;
@@ -39,9 +38,9 @@ CalculatorForm::Design grahams(frmGrahams& w) {
 frmGrahams::frmGrahams() : CalculatorForm(grahams(*this)) {
     const QString positive = QStringLiteral("You must enter a number larger than 0.");
     addCheck([this] { return isEmpty(Text1); }, QStringLiteral("You must enter a valid molecular weight in box one."));
-    addCheck([this] { return !(single(Text1) > 0); }, positive);
+    addCheck([this] { return !(number(Text1) > 0); }, positive);
     addCheck([this] { return isEmpty(Text2); }, QStringLiteral("You must enter a valid molecular weight in box two."));
-    addCheck([this] { return !(single(Text2) > 0); }, positive);
+    addCheck([this] { return !(number(Text2) > 0); }, positive);
 }
 
 std::optional<CalculatorForm::Result> frmGrahams::calculate() {

@@ -42,7 +42,6 @@ CalculatorForm::Design ideal(frmIdeal& w) {
     s.answer.unit = BIND(w, Label7);
     s.answer.workLine = BIND(w, Text6);
     s.layout.helpLeftOfResult = true;
-    s.answer.singleResult = true;
     s.clearFocusesInput = false;
     s.clearSelectsFirstOption = true;
     s.leaving.parent = QStringLiteral("frmGasLaws");
@@ -73,9 +72,9 @@ frmIdeal::frmIdeal() : CalculatorForm(ideal(*this)) {
 }
 
 std::optional<CalculatorForm::Result> frmIdeal::calculate() {
-    const float a = single(Text2);
-    const float b = single(Text3);
-    const float c = single(Text4);
+    const double a = number(Text2);
+    const double b = number(Text3);
+    const double c = number(Text4);
     const double r = GasFormulas::RAtmosphere;
     const QString rText = Num::text(r);
     const QString x = Num::text(a), y = Num::text(b), z = Num::text(c);

@@ -29,7 +29,6 @@ CalculatorForm::Design molarVolume(frmMolarVolume& w) {
     s.answer.unit = BIND(w, Label1);
     s.answer.workLine = BIND(w, Text4);
     s.layout.helpLeftOfResult = true;
-    s.answer.singleResult = true;
     s.clearSelectsFirstOption = true;
     const Form::Style own{.title = QStringLiteral("Molar Volume")};
     s.messages.keyStyle = s.messages.checkStyle = s.messages.trapStyle = own;
@@ -54,8 +53,8 @@ frmMolarVolume::frmMolarVolume() : CalculatorForm(molarVolume(*this)) {
 }
 
 std::optional<CalculatorForm::Result> frmMolarVolume::calculate() {
-    const float mw = single(Text1);
-    const float second = single(Text2);
+    const double mw = number(Text1);
+    const double second = number(Text2);
     const QString a = Text1->text(), b = Text2->text();
     switch (option()) {
     case 0:

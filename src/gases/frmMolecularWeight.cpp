@@ -32,7 +32,6 @@ CalculatorForm::Design molecularWeight(frmMolecularWeight& w) {
     s.answer.unitText = QStringLiteral(" g/mol");
     s.answer.workLine = BIND(w, Text7);
     s.layout.helpLeftOfResult = true;
-    s.answer.singleResult = true;
     s.messages.trap = QStringLiteral("Data Entry Error");
     s.clearFocusesInput = false;
     s.leaving.parent = QStringLiteral("frmGasLaws");
@@ -52,10 +51,10 @@ frmMolecularWeight::frmMolecularWeight() : CalculatorForm(molecularWeight(*this)
 }
 
 std::optional<CalculatorForm::Result> frmMolecularWeight::calculate() {
-    const float p = single(Text6);
-    const float m = single(Text3);
-    const float v = single(Text2);
-    const float t = single(Text4);
+    const double p = number(Text6);
+    const double m = number(Text3);
+    const double v = number(Text2);
+    const double t = number(Text4);
     const double r = GasFormulas::RAtmosphere;
     return Result{GasFormulas::molarMass(m, p, v, t, r),
                   Num::text(m) + QStringLiteral("/ ((") + Num::text(p) + QStringLiteral(" * ") + Num::text(v) +

@@ -29,7 +29,6 @@ CalculatorForm::Design raoults(frmRaoults& w) {
     s.answer.workLine = BIND(w, Text7);
     s.answer.unit = BIND(w, Label8);
     s.answer.unitText = QStringLiteral("kPa");  // the water table's unit
-    s.answer.singleResult = true;
     s.messages.checkStyle = Form::InformationStyle;
     s.messages.trap = QStringLiteral("Error in data entry.");
     s.leaving.parent = QStringLiteral("frmGasLaws");
@@ -58,15 +57,16 @@ frmRaoults::frmRaoults() : CalculatorForm(raoults(*this)) {
 }
 
 std::optional<CalculatorForm::Result> frmRaoults::calculate() {
-    const float ns = Num::toSinglePrecision(Num::div(number(Text2), number(Text3)));
-    const float nv = Num::toSinglePrecision(Num::div(number(Text4), number(Text5)));
-    const std::optional<float> vp = WaterVapourLookup::pressureOrSay(number(Text1), Text1->text());
+    const double ns = Num::div(number(Text2), number(Text3));
+    const double nv = Num::div(number(Text4), number(Text5));
+    const std::optional<double> vp = WaterVapourLookup::pressureOrSay(number(Text1), Text1->text());
     if (!vp) return std::nullopt;
-    const float sum = Num::toSinglePrecision(static_cast<double>(nv) + ns);
-    const float x = Num::toSinglePrecision(Num::div(nv, sum));
-    const float p = Num::toSinglePrecision(static_cast<double>(*vp) * x);
-    return Result{p, Num::text(*vp) + QStringLiteral(" * ") + Num::text(nv) + QStringLiteral(" / (") + Num::text(ns) +
-                         QStringLiteral(" + ") + Num::text(nv) + QStringLiteral(")")};
+    const double sum = Num::checked(nv + ns);
+    const double x = Num::div(nv, sum);
+    const double p = Num::checked(*vp * x);
+    const QString solvent = Num::text(nv, Num::ShortDigits);
+    return Result{p, Num::text(*vp) + QStringLiteral(" * ") + solvent + QStringLiteral(" / (") +
+                         Num::text(ns, Num::ShortDigits) + QStringLiteral(" + ") + solvent + QStringLiteral(")")};
 }
 
 void frmRaoults::trap(const RuntimeFault& fault) {

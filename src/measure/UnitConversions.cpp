@@ -34,17 +34,17 @@ double convert(Scale from, Scale to, double t) {
 
 namespace TimeUnits {
 
-float convert(Step step, float x) {
+double convert(Step step, double x) {
     const double v = x;
     switch (step) {
-    case YearsToDays: return Num::toSinglePrecision(v * 365.25);
-    case DaysToHours: return Num::toSinglePrecision(v * 24);
+    case YearsToDays: return Num::checked(v * 365.25);
+    case DaysToHours: return Num::checked(v * 24);
     case HoursToMinutes:
-    case MinutesToSeconds: return Num::toSinglePrecision(v * 60);
+    case MinutesToSeconds: return Num::checked(v * 60);
     case SecondsToMinutes:
-    case MinutesToHours: return Num::toSinglePrecision(v / 60);
-    case HoursToDays: return Num::toSinglePrecision(v / 24);
-    case DaysToYears: return Num::toSinglePrecision(v / 365.25);
+    case MinutesToHours: return Num::checked(v / 60);
+    case HoursToDays: return Num::checked(v / 24);
+    case DaysToYears: return Num::checked(v / 365.25);
     }
     return x;
 }
@@ -66,8 +66,8 @@ QString unit(Step step) {
 }  // namespace TimeUnits
 
 namespace MassWeight {
-double kilogramsToNewtons(float kg) { return Num::checked(double(kg) * Gravity); }
-double newtonsToKilograms(float n) { return Num::checked(double(n) / Gravity); }
+double kilogramsToNewtons(double kg) { return Num::checked(kg * Gravity); }
+double newtonsToKilograms(double n) { return Num::checked(n / Gravity); }
 }  // namespace MassWeight
 
 namespace MetricPrefix {
@@ -133,13 +133,12 @@ const std::array<Pair, Count> Pairs = {{
     {"cmdMToO", "Ounces - Milliliters", "milliliters", "ounces", 3},
 }};
 
-// Each direction carries its own rounded factor; the two gram rows of the
-// pound are kept in single precision.
-double toMetric(int pair, float x) {
+// Each direction carries its own rounded factor.
+double toMetric(int pair, double x) {
     const double v = x;
     switch (pair) {
     case 0: return v * 0.454;
-    case 1: return Num::toSinglePrecision(v * 454);
+    case 1: return Num::checked(v * 454);
     case 2: return v * 28.3 / 1000;
     case 3: return v * 28.3;
     case 4: return v / 3.281;
@@ -154,11 +153,11 @@ double toMetric(int pair, float x) {
     return v;
 }
 
-double toEnglish(int pair, float x) {
+double toEnglish(int pair, double x) {
     const double v = x;
     switch (pair) {
-    case 0: return Num::toSinglePrecision(v / 454 * 1000);
-    case 1: return Num::toSinglePrecision(v / 454);
+    case 0: return Num::checked(v / 454 * 1000);
+    case 1: return Num::checked(v / 454);
     case 2: return v / 0.02837;
     case 3: return v / 28.3;
     case 4: return v * 3.281;
@@ -172,7 +171,5 @@ double toEnglish(int pair, float x) {
     }
     return v;
 }
-
-int digitsHeld() { return Num::SingleDigits; }
 
 }  // namespace EnglishMetric

@@ -16,16 +16,16 @@ namespace TimeUnits {
 // The eight steps, in the window's button order.
 enum Step { YearsToDays, DaysToHours, HoursToMinutes, MinutesToSeconds, SecondsToMinutes, MinutesToHours,
             HoursToDays, DaysToYears };
-// x converted one step, as a single-precision number (a year is 365.25 days).
-float convert(Step step, float x);
+// x converted one step (a year is 365.25 days).
+double convert(Step step, double x);
 // The unit of the result: "days", "hours" ...
 QString unit(Step step);
 }  // namespace TimeUnits
 
 namespace MassWeight {
 constexpr double Gravity = 9.81;  // m/s² at the Earth's surface
-double kilogramsToNewtons(float kg);
-double newtonsToKilograms(float n);
+double kilogramsToNewtons(double kg);
+double newtonsToKilograms(double n);
 }  // namespace MassWeight
 
 namespace MetricPrefix {
@@ -55,9 +55,6 @@ struct Pair {
 };
 constexpr int Count = 12;
 extern const std::array<Pair, Count> Pairs;
-double toMetric(int pair, float x);
-double toEnglish(int pair, float x);
-// The significant digits a conversion's answer holds: the typed value is
-// read in single precision, so seven in either direction.
-int digitsHeld();
+double toMetric(int pair, double x);
+double toEnglish(int pair, double x);
 }  // namespace EnglishMetric

@@ -28,7 +28,6 @@ CalculatorForm::Design density(frmDensity& w) {
     s.answer.box = BIND(w, txtDensity3);
     s.answer.caption = BIND(w, lblDensity3);
     s.answer.workLine = BIND(w, Text2);
-    s.answer.singleResult = true;
     s.clearFocusesInput = false;
     s.leaving.parent = QStringLiteral("frmGeneralChoice");
     s.leaving.onLoad = {{.window = QStringLiteral("frmSplash"), .action = Form::Action::Unload},
@@ -49,7 +48,7 @@ CalculatorForm::Design density(frmDensity& w) {
 frmDensity::frmDensity() : CalculatorForm(density(*this)) {
     const QString both = QStringLiteral("You must enter valid data into both boxes.");
     addCheck([this] { return isEmpty(Text1) || isEmpty(txtDensity1); }, both);
-    addCheck([this] { return !(single(Text1) > 0) || !(single(txtDensity1) > 0); }, both);
+    addCheck([this] { return !(number(Text1) > 0) || !(number(txtDensity1) > 0); }, both);
 }
 
 void frmDensity::option_Click(int index) {
@@ -59,10 +58,10 @@ void frmDensity::option_Click(int index) {
 }
 
 std::optional<CalculatorForm::Result> frmDensity::calculate() {
-    const float a = single(Text1), b = single(txtDensity1);
+    const double a = number(Text1), b = number(txtDensity1);
     const QString at = Num::text(a), bt = Num::text(b);
     switch (option()) {
-    case Mass: return Result{double(a) * double(b), at + QStringLiteral(" * ") + bt};
+    case Mass: return Result{a * b, at + QStringLiteral(" * ") + bt};
     case Volume: return Result{Num::div(b, a), bt + QStringLiteral(" / ") + at};
     default: return Result{Num::div(a, b), at + QStringLiteral(" / ") + bt};
     }

@@ -48,11 +48,11 @@ ConversionForm::Design english(frmEnglish& w) {
 frmEnglish::frmEnglish() : ConversionForm(english(*this)) {}
 
 std::optional<ConversionForm::Result> frmEnglish::convert(int index, const QString& typed) {
-    const float x = Num::toSingle(typed);
+    const double x = Num::toDouble(typed);
     const EnglishMetric::Pair& p = EnglishMetric::Pairs.at(index);
     if (Option1->isChecked())
         return Result{.value = EnglishMetric::toMetric(index, x), .unit = QLatin1String(p.metricUnit),
-                      .decimals = p.decimals, .digits = EnglishMetric::digitsHeld()};
+                      .decimals = p.decimals};
     return Result{.value = EnglishMetric::toEnglish(index, x), .unit = QLatin1String(p.englishUnit),
-                  .decimals = p.decimals, .digits = EnglishMetric::digitsHeld()};
+                  .decimals = p.decimals};
 }

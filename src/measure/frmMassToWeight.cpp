@@ -41,16 +41,12 @@ frmMassToWeight::frmMassToWeight() : ConversionForm(massToWeight(*this)) {}
 std::optional<ConversionForm::Result> frmMassToWeight::convert(int index, const QString& typed) {
     // A conversion puts the chooser out of the way, loading it hidden if need be.
     Forms::hide(QStringLiteral("frmGeneralChoice"));
-    const float x = Num::toSingle(typed);
+    const double x = Num::toDouble(typed);
     // No mass and no weight is negative.
     if (x < 0) {
         say(QStringLiteral("You must enter a valid number."), InformationStyle);
         return std::nullopt;
     }
-    // The typed value is read in single precision: seven digits hold.
-    if (index == 0)
-        return Result{.value = MassWeight::kilogramsToNewtons(x), .unit = QStringLiteral("Newtons"),
-                      .digits = Num::SingleDigits};
-    return Result{.value = MassWeight::newtonsToKilograms(x), .unit = QStringLiteral("kilograms"),
-                  .digits = Num::SingleDigits};
+    if (index == 0) return Result{.value = MassWeight::kilogramsToNewtons(x), .unit = QStringLiteral("Newtons")};
+    return Result{.value = MassWeight::newtonsToKilograms(x), .unit = QStringLiteral("kilograms")};
 }

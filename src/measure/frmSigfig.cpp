@@ -34,7 +34,7 @@ frmSigfig::frmSigfig() : CalculatorForm(sigfig(*this)) {
     bold.setPointSize(18);
     cmdHelp->setFont(bold);
 
-    addCheck([this] { return isEmpty(txtSigfig1) || !(single(txtSigfig1) > 0); },
+    addCheck([this] { return isEmpty(txtSigfig1) || !(number(txtSigfig1) > 0); },
              QStringLiteral("You must enter valid data into the box."));
 }
 

@@ -29,7 +29,6 @@ ConversionForm::Design timeConversion(frmTime& w) {
     s.unitName = BIND(w, Label3);
     s.answerName = BIND(w, Text2);
     s.decimals = 5;
-    s.singleResult = true;
     s.cancelName = BIND(w, cmdClose);
     s.bottomRow = {QStringLiteral("cmdClose"), QStringLiteral("cmdClear"), QStringLiteral("cmdHelp")};
     s.tabOrder = {QStringLiteral("Text1"),   QStringLiteral("cmdYToD"), QStringLiteral("cmdDToH"),
@@ -58,5 +57,5 @@ frmTime::frmTime() : ConversionForm(timeConversion(*this)) {}
 
 std::optional<ConversionForm::Result> frmTime::convert(int index, const QString& typed) {
     const auto step = TimeUnits::Step(index);
-    return Result{.value = TimeUnits::convert(step, Num::toSingle(typed)), .unit = TimeUnits::unit(step)};
+    return Result{.value = TimeUnits::convert(step, Num::toDouble(typed)), .unit = TimeUnits::unit(step)};
 }

@@ -26,7 +26,6 @@ CalculatorForm::Design volume(frmVolume& w) {
                            QStringLiteral("Enter the radius of the cylinder.")},
                .result = QStringLiteral("The volume of the cylinder is: ")},
     };
-    s.answer.digits = Num::SingleDigits;  // the boxes are read in single precision
     s.answer.box = BIND(w, Text3);
     s.answer.caption = BIND(w, Label4);
     s.answer.workLine = BIND(w, Text4);
@@ -58,15 +57,15 @@ frmVolume::frmVolume() : CalculatorForm(volume(*this)) {
 std::optional<CalculatorForm::Result> frmVolume::calculate() {
     const QString pi = Num::text(Pi);
     if (opt1->isChecked()) {
-        const double r = single(Text1);
+        const double r = number(Text1);
         return Result{r * r * r * ((4.0 / 3.0) * Pi),
                       QStringLiteral(" (4 / 3) * ") + pi + QStringLiteral(" * ") + Text1->text() + QStringLiteral("^3")};
     }
     if (opt2->isChecked()) {
-        const double side = single(Text1);
+        const double side = number(Text1);
         return Result{side * side * side, Text1->text() + QStringLiteral("^3")};
     }
-    const double h = single(Text1), r = single(Text2);
+    const double h = number(Text1), r = number(Text2);
     return Result{h * Pi * (r * r), QStringLiteral("(") + pi + QStringLiteral(" * ") + Text1->text() +
                                         QStringLiteral(" * ") + Text2->text() + QStringLiteral(" ^ 2)")};
 }

@@ -343,20 +343,18 @@ void CalculatorForm::cmdOk_Click() {
 }
 
 int CalculatorForm::heldDigits() const {
-    if (m_design.answer.digits > 0) return m_design.answer.digits;
-    return m_design.answer.singleResult ? Num::SingleDigits : Num::DoubleDigits;
+    return m_design.answer.digits > 0 ? m_design.answer.digits : Num::DoubleDigits;
 }
 
 QString CalculatorForm::format(double v) const {
     Format f = m_design.answer.format;
     const int i = option();
     if (i >= 0 && m_design.options.at(i).format) f = *m_design.options.at(i).format;
-    if (m_design.answer.singleResult) v = Num::toSinglePrecision(v);
     switch (f) {
     case Format::Fixed:
         return Num::answer(v, m_design.answer.decimals, heldDigits());
     case Format::Scientific: return Num::scientific(v);
-    case Format::DefaultSingle: return Num::text(Num::toSinglePrecision(v));
+    case Format::Short: return Num::text(v, Num::ShortDigits);
     case Format::DefaultDouble: return Num::text(v);
     case Format::Integer: return Num::whole(v);
     }

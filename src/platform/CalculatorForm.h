@@ -36,7 +36,7 @@ public:
     enum class Format {
         Fixed,          // regional, grouped, `decimals` decimals ("1,234.568")
         Scientific,     // "4.50E+01" (always two decimals)
-        DefaultSingle,  // default text form, 7 digits
+        Short,          // default text form, at most 7 significant digits
         DefaultDouble,  // default text form, 15 digits
         Integer,        // plain whole number, no grouping
     };
@@ -91,8 +91,7 @@ public:
         Bound<QLineEdit> workLine;  // empty: no work line
         Format format = Format::Fixed;
         int decimals = 3;
-        bool singleResult = false;  // the answer is kept in single precision
-        int digits = 0;             // significant digits the answer holds (0: 7 with singleResult, else 15)
+        int digits = 0;  // significant digits a fixed answer shows at most (0: 15)
     };
 
     // The key filter's refusal, the checks' style, the error trap and the help.
@@ -207,7 +206,6 @@ public:
     static bool isEmpty(const QLineEdit* box) { return box->text().isEmpty(); }
     // The check message of a kelvin temperature not above 0 (Num::notKelvin).
     static inline const QString KelvinMessage = QStringLiteral("The temperature in Kelvin must be larger than 0.");
-    static float single(const QLineEdit* box) { return Num::toSingle(box->text()); }
     static double number(const QLineEdit* box) { return Num::toDouble(box->text()); }
     QString format(double v) const;
     // Significant digits a fixed-decimals answer shows at most.

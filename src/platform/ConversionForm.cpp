@@ -133,9 +133,7 @@ void ConversionForm::convert_Click(int index) {
         if (!r) return;
         // Everything that can fail comes before the first write.
         const QString answer = Num::answer(r->value, r->decimals < 0 ? m_design.decimals : r->decimals,
-                                           r->digits > 0             ? r->digits
-                                           : m_design.singleResult ? Num::SingleDigits
-                                                                   : Num::DoubleDigits);
+                                           r->digits > 0 ? r->digits : Num::DoubleDigits);
         answerBox->setText(answer);
         if (unitLabel) unitLabel->setText(r->unit);
         if (workLine) workLine->setText(r->work);

@@ -56,7 +56,6 @@ public:
         Bound<QLabel> unitName;      // unit label (empty: none)
         Bound<QLineEdit> workLineName;  // empty: no work line
         int decimals = 3;
-        bool singleResult = false;  // the answers are computed in single precision
 
         bool print = false;  // a Print button, enabled by the first change of the box
         Bound<QPushButton> cancelName = QStringLiteral("cmdCancel");
@@ -86,7 +85,7 @@ public:
         QString unit;
         QString work;
         int decimals = -1;  // -1: the Design's
-        int digits = 0;     // significant digits the value holds (0: as the Design's singleResult gives)
+        int digits = 0;     // significant digits the answer shows at most (0: 15)
     };
 
     explicit ConversionForm(const Design& design, QWidget* parent = nullptr);

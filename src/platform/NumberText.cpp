@@ -68,8 +68,6 @@ double toDouble(const QString& text) {
     return v;
 }
 
-float toSingle(const QString& text) { return toSinglePrecision(toDouble(text)); }
-
 double checked(double v) {
     if (std::isinf(v)) throw RuntimeFault(RuntimeFault::Overflow);
     if (std::isnan(v)) throw RuntimeFault(RuntimeFault::InvalidCall);
@@ -79,12 +77,6 @@ double checked(double v) {
 double div(double a, double b) {
     if (b == 0.0) throw RuntimeFault(RuntimeFault::DivisionByZero);
     return checked(a / b);
-}
-
-float toSinglePrecision(double v) {
-    checked(v);
-    if (std::fabs(v) > FLT_MAX) throw RuntimeFault(RuntimeFault::Overflow);
-    return static_cast<float>(v);
 }
 
 double pow(double base, double exponent) {
@@ -113,9 +105,8 @@ QString withDecimalPoint(QString s) {
 }
 
 // The decimal a computed value stands for, as significant digits and the
-// exponent of the first: the shortest text that reads back as the value held
-// (a single-precision value as a float, with its up to 9 digits), at most 15
-// significant digits, a tie rounded away from zero.
+// exponent of the first: the shortest text that reads back as the value, at
+// most 15 significant digits, a tie rounded away from zero.
 struct Decimal {
     QString digits;  // no point, no sign, no trailing zeros
     int exp10 = 0;
@@ -142,16 +133,13 @@ bool roundDigits(QString& d, qsizetype keep) {
     return true;
 }
 
-Decimal decimalOf(double a, int digits) {
+Decimal decimalOf(double a) {
     Decimal out;
     // Written without an exponent: a whole number keeps its own digits
     // (111029448, not the 1.1102945e8 that reads back as it).
     std::array<char, 400> buf{};
     char* const begin = buf.data();
-    const float f = static_cast<float>(a);
-    const bool single = digits <= SingleDigits && std::fabs(a) <= FLT_MAX && double(f) == a;
-    const std::to_chars_result r = single ? std::to_chars(begin, begin + buf.size(), f, std::chars_format::fixed)
-                                          : std::to_chars(begin, begin + buf.size(), a, std::chars_format::fixed);
+    const std::to_chars_result r = std::to_chars(begin, begin + buf.size(), a, std::chars_format::fixed);
     const char* const point = std::find(begin, r.ptr, '.');
     bool any = false;  // a digit that is not 0 was met; exp10 is its place from the point
     for (const char* c = begin; c < r.ptr; ++c) {
@@ -176,7 +164,7 @@ Decimal decimalOf(double a, int digits) {
 QString defaultText(double v, int digits) {
     checked(v);
     if (v == 0.0) return QStringLiteral("0");
-    Decimal d = decimalOf(std::fabs(v), digits);
+    Decimal d = decimalOf(std::fabs(v));
     if (roundDigits(d.digits, digits)) ++d.exp10;
     while (d.digits.size() > 1 && d.digits.endsWith(QLatin1Char('0'))) d.digits.chop(1);
     const QString& digitsOnly = d.digits;
@@ -204,8 +192,8 @@ QString defaultText(double v, int digits) {
 
 }  // namespace
 
-QString text(float v) { return defaultText(static_cast<double>(v), 7); }
-QString text(double v) { return defaultText(v, 15); }
+QString text(double v) { return defaultText(v, DoubleDigits); }
+QString text(double v, int digits) { return defaultText(v, std::clamp(digits, 1, DoubleDigits)); }
 
 QString fixed(double v, int decimals) {
     checked(v);
@@ -279,7 +267,7 @@ Exponent exponentForm(double v, int digits) {
 
 int exponent(double v, int digits) {
     if (v == 0.0 || !std::isfinite(v)) return 0;
-    Decimal d = decimalOf(std::fabs(v), digits);
+    Decimal d = decimalOf(std::fabs(v));
     return roundDigits(d.digits, std::clamp(digits, 1, DoubleDigits)) ? d.exp10 + 1 : d.exp10;
 }
 
@@ -301,7 +289,7 @@ QString decimalDigits(double v, int decimals, int digits) {
         return decimals > 0 ? QStringLiteral("0.") + QString(decimals, QLatin1Char('0')) : QStringLiteral("0");
     // Rounded once, from the decimal the value stands for, to the digits held
     // or the decimals asked, whichever keeps fewer.
-    const Decimal d = decimalOf(a, digits);
+    const Decimal d = decimalOf(a);
     QString kept = d.digits;
     // kept[i] stands for 10^(exp10 - i); keep those down to 10^-decimals.
     const qsizetype keep = std::min<qsizetype>(qsizetype(d.exp10) + 1 + decimals, std::clamp(digits, 1, DoubleDigits));
@@ -353,7 +341,9 @@ QString answer(double v, int decimals, int digits) {
 QString whole(double v) {
     checked(v);
     if (std::fabs(v) >= 1e15) return scientific(v);
-    return QString::number(static_cast<qlonglong>(std::llround(v)));
+    // Rounded once from the decimal, as the other forms.
+    const QString plain = decimalDigits(v, 0);
+    return v < 0 && plain != QLatin1String("0") ? QLatin1Char('-') + plain : plain;
 }
 
 double held(double v, double scale, int digits) {
@@ -376,7 +366,16 @@ double roundDecimal(double v, int decimals) {
 
 QString scientific(double v, int decimals) {
     checked(v);
-    QString s = QString::number(v, 'E', decimals);  // 4.50E+01
+    decimals = std::max(0, decimals);
+    // Rounded once, from the decimal the value stands for, as fixed answers are.
+    Decimal d = v == 0.0 ? Decimal{QStringLiteral("0"), 0} : decimalOf(std::fabs(v));
+    if (roundDigits(d.digits, decimals + 1)) ++d.exp10;
+    if (d.digits.size() < decimals + 1) d.digits += QString(decimals + 1 - d.digits.size(), QLatin1Char('0'));
+    QString s = d.digits.left(1);
+    if (decimals > 0) s += QLatin1Char('.') + d.digits.mid(1, decimals);
+    s += QLatin1String(d.exp10 < 0 ? "E-" : "E+") +
+         QString::number(std::abs(d.exp10)).rightJustified(2, QLatin1Char('0'));  // 4.50E+01
+    if (v < 0) s.prepend(QLatin1Char('-'));
     return withDecimalPoint(s);
 }
 

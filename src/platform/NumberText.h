@@ -38,8 +38,7 @@ namespace Num {
 
 // Text typed in a box as a number: optional blanks and sign, digits with "."
 // as the decimal point (".5" and "3." read), optional exponent. Anything else
-// is a TypeMismatch; a value beyond the type's range is an Overflow.
-float toSingle(const QString& text);
+// is a TypeMismatch; a value beyond the double range is an Overflow.
 double toDouble(const QString& text);
 // The same without throwing.
 bool parse(const QString& text, double* out);
@@ -60,19 +59,17 @@ bool negative(const QString& text);
 double checked(double v);
 // Checked quotient: a zero divisor gives DivisionByZero.
 double div(double a, double b);
-// Stores a double in single precision (Overflow beyond its range).
-float toSinglePrecision(double v);
 // Checked power (0^0 is 1; a negative base with a fractional power is InvalidCall).
 double pow(double base, double exponent);
 double sqrt(double v);
 // Checked natural logarithm (of 0 or a negative number: InvalidCall).
 double log(double v);
 
-// Default text form: shortest text that reads back, at most 7 (single) or
-// 15 (double) significant digits, regional decimal point, no grouping,
+// Default text form: shortest text that reads back, at most 15 significant
+// digits (or `digits`, rounded once), regional decimal point, no grouping,
 // exponent form ("1E+08", "1.5E-05") for very large and very small values.
-QString text(float v);
 QString text(double v);
+QString text(double v, int digits);
 // Rounds to `decimals` places as the decimal number the value stands for
 // (to 15 significant digits): 53.9655 gives 53.966 although its binary
 // value lies just below the tie.
@@ -81,8 +78,9 @@ double roundDecimal(double v, int decimals);
 // significant digits of `scale`, the largest magnitude that went into it
 // (273.1505 - 273.15 is 0.0005, not 0.00050000000004502).
 double held(double v, double scale, int digits = 15);
-// Significant digits a computed value holds.
-inline constexpr int SingleDigits = 7;
+// Significant digits of the short text form (a work line's computed values,
+// the short answers), and those a double holds.
+inline constexpr int ShortDigits = 7;
 inline constexpr int DoubleDigits = 15;
 
 // Every number text has Latin digits, "-" as its minus sign, and the
@@ -101,7 +99,7 @@ QString whole(double v);
 // |v| rounded once, half away from zero, to `decimals` places or to `digits`
 // significant digits, whichever keeps fewer (the places past them are zeros),
 // from the decimal the value stands for: the shortest text that reads back as
-// it (a value with at most 7 digits held as a float), at most 15 digits.
+// it, at most 15 digits.
 // Plain digits and "." ("0.0899", "1631937000000").
 QString decimalDigits(double v, int decimals, int digits = DoubleDigits);
 // The decimal exponent of v's first digit once rounded so to `digits`

@@ -51,7 +51,7 @@ frmAcids::frmAcids() : CalculatorForm(acids(*this)) {
              Style{.title = QStringLiteral("Acids")}, [this] { cmdClear_Click(); });
     addCheck(
         [this] {
-            const float v = single(Text1);
+            const double v = number(Text1);
             return v < 0 || v > 14;
         },
         QStringLiteral("You must enter a number between 0 and 14."), InformationStyle);

@@ -21,7 +21,6 @@ CalculatorForm::Design energyChange(frmEnergyChange& w) {
     s.answer.unitText = QStringLiteral("Joules");
     s.layout.helpLeftOfResult = true;
     s.answer.workLine = BIND(w, Text5);
-    s.answer.singleResult = true;
     s.leaving.parent = QStringLiteral("frmEnergy");
     s.messages.help = QStringLiteral(
         "When an object gains heat energy, the energy must have been lost by some other object. Also when an object "
@@ -35,12 +34,12 @@ CalculatorForm::Design energyChange(frmEnergyChange& w) {
 frmEnergyChange::frmEnergyChange() : CalculatorForm(energyChange(*this)) {
     addCheck([this] { return isEmpty(Text1) || isEmpty(Text2) || isEmpty(Text3); },
              QStringLiteral("You must enter valid data into all required boxes."));
-    addCheck([this] { return !(single(Text1) > 0); }, QStringLiteral("You must enter a positive amount."));
+    addCheck([this] { return !(number(Text1) > 0); }, QStringLiteral("You must enter a positive amount."));
 }
 
 std::optional<CalculatorForm::Result> frmEnergyChange::calculate() {
-    const float m = single(Text1), dT = single(Text2), c = single(Text3);
-    const double q = double(m) * double(dT) * double(c);
+    const double m = number(Text1), dT = number(Text2), c = number(Text3);
+    const double q = m * dT * c;
     const QString times = QStringLiteral(" * ");
     return Result{q, Num::text(m) + times + Num::text(dT) + times + Num::text(c)};
 }

@@ -44,7 +44,6 @@ CalculatorForm::Design equilibrium(frmEquilibriumConstant& w) {
     s.layout.helpLeftOfResult = true;
     s.answer.workLine = BIND(w, Text14);
     s.headingName = BIND(w, Label1);
-    s.answer.singleResult = true;
     s.messages.keyStyle = {Msg::Icon::None, Title};
     s.messages.checkStyle = {Msg::Icon::None, Title};
     s.messages.trapStyle = {Msg::Icon::None, Title};
@@ -79,13 +78,13 @@ QGroupBox* side(CalculatorForm* form, const Form::Bound<QGroupBox>& name, const 
 }
 
 // c^a, with the second pair's factor first when it is there.
-double term(float c1, float a1, bool second, float c2, float a2) {
+double term(double c1, double a1, bool second, double c2, double a2) {
     if (!second) return Num::pow(c1, a1);
     const double other = Num::pow(c2, a2);
     return Num::checked(other * Num::pow(c1, a1));
 }
 
-float amount(const QLineEdit* box) { return box->text().isEmpty() ? 0.0f : Num::toSingle(box->text()); }
+double amount(const QLineEdit* box) { return box->text().isEmpty() ? 0.0 : Num::toDouble(box->text()); }
 }  // namespace
 
 frmEquilibriumConstant::frmEquilibriumConstant() : CalculatorForm(equilibrium(*this)) {
@@ -118,9 +117,10 @@ void frmEquilibriumConstant::prepare() {
 }
 
 std::optional<CalculatorForm::Result> frmEquilibriumConstant::calculate() {
-    const float a1 = amount(Text2), c1 = amount(Text5), b1 = amount(Text8), d1 = amount(Text11);
-    const float a2 = amount(Text3), c2 = amount(Text4), b2 = amount(Text9), d2 = amount(Text12);
-    const float reactants = Num::toSinglePrecision(term(c1, a1, !isEmpty(Text3), c2, a2));
-    const float products = Num::toSinglePrecision(term(d1, b1, !isEmpty(Text9), d2, b2));
-    return Result{Num::div(products, reactants), Num::text(products) + QStringLiteral(" / ") + Num::text(reactants)};
+    const double a1 = amount(Text2), c1 = amount(Text5), b1 = amount(Text8), d1 = amount(Text11);
+    const double a2 = amount(Text3), c2 = amount(Text4), b2 = amount(Text9), d2 = amount(Text12);
+    const double reactants = Num::checked(term(c1, a1, !isEmpty(Text3), c2, a2));
+    const double products = Num::checked(term(d1, b1, !isEmpty(Text9), d2, b2));
+    return Result{Num::div(products, reactants), Num::text(products, Num::ShortDigits) + QStringLiteral(" / ") +
+                                                     Num::text(reactants, Num::ShortDigits)};
 }

@@ -37,7 +37,6 @@ CalculatorForm::Design faradays(frmFaradays& w) {
                .emptied = {0, 1, 2}},
     };
     s.layout.optionsInRow = true;
-    s.answer.digits = Num::SingleDigits;  // the boxes are read in single precision
     s.answer.box = BIND(w, Text6);
     s.answer.caption = BIND(w, Label6);
     s.answer.unit = BIND(w, Label4);
@@ -78,7 +77,7 @@ void frmFaradays::cleared() {
 }
 
 std::optional<CalculatorForm::Result> frmFaradays::calculate() {
-    const float x = single(Text1), y = single(Text2), z = single(Text3);
+    const double x = number(Text1), y = number(Text2), z = number(Text3);
     const QString t1 = Text1->text(), t2 = Text2->text(), t3 = Text3->text();
     if (option() == Grams)
         return Result{Energy::faradayGrams(x, z, y),

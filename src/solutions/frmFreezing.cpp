@@ -36,7 +36,6 @@ CalculatorForm::Design freezing(frmFreezing& w) {
     s.answer.unit = BIND(w, Label1);
     s.answer.unitText = QStringLiteral("Celsius");
     s.answer.workLine = BIND(w, Text5);
-    s.answer.singleResult = true;
     s.leaving.parent = QStringLiteral("frmSolutions");
     s.leaving.onLoad = {{.window = QStringLiteral("frmSolutions"), .action = Form::Action::Hide}};
     // Fixed once the load has filled the list: the widest stored name or number
@@ -133,10 +132,10 @@ void frmFreezing::cleared() {
 }
 
 std::optional<CalculatorForm::Result> frmFreezing::calculate() {
-    const float k = single(Text1), t = single(Text2), m = single(Text3);
-    const double change = double(Num::toSinglePrecision(double(k) * double(m)));
+    const double k = number(Text1), t = number(Text2), m = number(Text3);
+    const double change = Num::checked(k * m);
     const QString work = QStringLiteral(" (") + Num::text(k) + QStringLiteral(" * ") + Num::text(m) +
                          QStringLiteral(")");
-    if (opt2->isChecked()) return Result{double(t) + change, Num::text(t) + QStringLiteral(" +") + work};
-    return Result{double(t) - change, Num::text(t) + QStringLiteral(" -") + work};
+    if (opt2->isChecked()) return Result{Num::checked(t + change), Num::text(t) + QStringLiteral(" +") + work};
+    return Result{Num::checked(t - change), Num::text(t) + QStringLiteral(" -") + work};
 }

@@ -17,7 +17,6 @@ CalculatorForm::Design henrys(frmHenrys& w) {
     s.answer.caption = BIND(w, Label4);
     s.answer.captionText = QStringLiteral("The solubility is ");
     s.answer.workLine = BIND(w, Text4);
-    s.answer.singleResult = true;
     s.leaving.parent = QStringLiteral("frmSolutions");
     s.layout.tabOrder = {QStringLiteral("Text1"), QStringLiteral("Text2"), QStringLiteral("cmdCancel"),
                          QStringLiteral("cmdClear"), QStringLiteral("cmdOk"), QStringLiteral("cmdPrint"),
@@ -37,6 +36,6 @@ frmHenrys::frmHenrys() : CalculatorForm(henrys(*this)) {
 }
 
 std::optional<CalculatorForm::Result> frmHenrys::calculate() {
-    const float k = single(Text1), p = single(Text2);
-    return Result{double(k) * double(p), Num::text(k) + QStringLiteral(" * ") + Num::text(p)};
+    const double k = number(Text1), p = number(Text2);
+    return Result{k * p, Num::text(k) + QStringLiteral(" * ") + Num::text(p)};
 }

@@ -24,7 +24,6 @@ CalculatorForm::Design moleFraction(frmMoleFraction& w) {
     s.answer.caption = BIND(w, Label6);
     s.answer.captionText = QStringLiteral("Mole Fraction");
     s.answer.workLine = BIND(w, Text5);
-    s.answer.singleResult = true;
     s.messages.checkStyle = Form::InformationStyle;
     s.messages.trapStyle = Form::InformationStyle;
     s.enablingInputs = {};
@@ -63,16 +62,17 @@ frmMoleFraction::frmMoleFraction() : CalculatorForm(moleFraction(*this)) {
 }
 
 std::optional<CalculatorForm::Result> frmMoleFraction::calculate() {
-    const float a = single(Text1), b = single(Text2), c = single(Text3), d = single(Text4);
-    const float solute = Num::toSinglePrecision(Num::div(a, b));
-    const float solvent = Num::toSinglePrecision(Num::div(c, d));
-    const float fraction = Num::toSinglePrecision(Num::div(solute, double(solvent) + double(solute)));
-    return Result{fraction, Num::text(solute) + QStringLiteral(" /  (") + Num::text(solute) + QStringLiteral(" + ") +
-                                Num::text(solvent) + QStringLiteral(")")};
+    const double a = number(Text1), b = number(Text2), c = number(Text3), d = number(Text4);
+    const double solute = Num::div(a, b);
+    const double solvent = Num::div(c, d);
+    const double fraction = Num::div(solute, Num::checked(solvent + solute));
+    const QString n = Num::text(solute, Num::ShortDigits);
+    return Result{fraction, n + QStringLiteral(" /  (") + n + QStringLiteral(" + ") +
+                                Num::text(solvent, Num::ShortDigits) + QStringLiteral(")")};
 }
 
 void frmMoleFraction::showResult(const Result& r) {
-    const QString percent = format(double(Num::toSinglePrecision(r.value * 100.0)));
+    const QString percent = format(Num::checked(r.value * 100.0));
     CalculatorForm::showResult(r);
     Text7->setText(percent);
 }

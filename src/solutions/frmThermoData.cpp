@@ -45,7 +45,7 @@ CalculatorForm::Design thermoData(frmThermoData& w) {
     s.answer.unit = BIND(w, Label6);
     s.layout.helpLeftOfResult = true;
     s.answer.workLine = BIND(w, Text6);
-    s.answer.format = CalculatorForm::Format::DefaultSingle;
+    s.answer.format = CalculatorForm::Format::Short;
     s.messages.keyStyle.title = QStringLiteral("ThermoData");
     s.messages.checkStyle = Form::InformationStyle;
     s.messages.trap = QStringLiteral("Data entry error.");

@@ -47,7 +47,6 @@ CalculatorForm::Design titration(frmTitration& w) {
     s.answer.caption = BIND(w, Label6);
     s.layout.helpLeftOfResult = true;
     s.answer.workLine = BIND(w, Text7);
-    s.answer.singleResult = true;
     s.messages.checkStyle = Form::InformationStyle;
     s.clearSelectsFirstOption = true;
     s.messages.trap = QStringLiteral("Data Entry Error.");
@@ -107,21 +106,21 @@ std::optional<CalculatorForm::Result> frmTitration::calculate() {
     const QString times = QStringLiteral(" * ");
     // Mb * Vb = r * Ma * Va, solved for the empty box.
     if (isEmpty(Text1) || isEmpty(Text2)) {
-        const float mb = single(Text3), vb = single(Text4);
+        const double mb = number(Text3), vb = number(Text4);
         QLineEdit* known = isEmpty(Text1) ? Text2 : Text1;
-        const float k = single(known);
+        const double k = number(known);
         m_caption = isEmpty(Text1) ? QStringLiteral("The %1 of the acid is ").arg(t)
                                    : QStringLiteral("The volume of the acid is ");
-        const double v = Num::div(double(mb) * double(vb), r * double(k));
+        const double v = Num::div(Num::checked(mb * vb), Num::checked(r * k));
         return Result{v, QStringLiteral("(") + Num::text(mb) + times + Num::text(vb) + QStringLiteral(") / (") + ratio +
                              times + Num::text(k) + QStringLiteral(")")};
     }
-    const float ma = single(Text1), va = single(Text2);
+    const double ma = number(Text1), va = number(Text2);
     QLineEdit* known = isEmpty(Text3) ? Text4 : Text3;
-    const float k = single(known);
+    const double k = number(known);
     m_caption = isEmpty(Text3) ? QStringLiteral("The %1 of the base is ").arg(t)
                                : QStringLiteral("The volume of the base is ");
-    const double v = Num::div(Num::checked(r * double(ma) * double(va)), k);
+    const double v = Num::div(Num::checked(r * ma * va), k);
     return Result{v, QStringLiteral("(") + ratio + times + Num::text(ma) + times + Num::text(va) +
                          QStringLiteral(") / ") + Num::text(k)};
 }

@@ -35,7 +35,6 @@ CalculatorForm::Design ionization(frmionizationConstant& w) {
     s.answer.captionText = QStringLiteral("The ionization constant is ");
     s.layout.helpLeftOfResult = true;
     s.answer.workLine = BIND(w, Text5);
-    s.answer.singleResult = true;
     s.messages.checkStyle = Form::InformationStyle;
     s.messages.trap = QStringLiteral("Data Entry Error");
     s.leaving.unloadBeforeShow = true;
@@ -59,23 +58,21 @@ frmionizationConstant::frmionizationConstant() : CalculatorForm(ionization(*this
             const std::optional<double> r = Num::value(Text1->text()), x = Num::value(Text6->text()), p1 = Num::value(Text2->text()), y = Num::value(Text7->text());
             // Text that is no number, or a coefficient of 0 to divide by, goes to the trap.
             if (!r || !x || !p1 || !y || *y == 0) return false;
-            // As the formula reads them, in single precision.
-            const auto f = [](double v) { return static_cast<double>(Num::toSinglePrecision(v)); };
-            return !(f(*r) - f(*x) / f(*y) * f(*p1) > 0);
+            return !(*r - *x / *y * *p1 > 0);
         },
         valid);
 }
 
 std::optional<CalculatorForm::Result> frmionizationConstant::calculate() {
-    const float r = single(Text1), x = single(Text6), p1 = single(Text2), y = single(Text7), p2 = single(Text3),
-                z = single(Text8);
+    const double r = number(Text1), x = number(Text6), p1 = number(Text2), y = number(Text7), p2 = number(Text3),
+                 z = number(Text8);
     // The reactant left at equilibrium: [R] less x/y of product 1.
     const double left = Num::checked(r - Num::div(x, y) * p1);
-    const float denominator = Num::toSinglePrecision(Num::pow(left, x));
+    const double denominator = Num::checked(Num::pow(left, x));
     const double second = Num::pow(p2, z);
-    const float numerator = Num::toSinglePrecision(Num::checked(second * Num::pow(p1, y)));
+    const double numerator = Num::checked(second * Num::pow(p1, y));
     const QString raised = QStringLiteral(" ^ ");
-    return Result{Num::toSinglePrecision(Num::div(numerator, denominator)),
+    return Result{Num::div(numerator, denominator),
                   QStringLiteral("(") + Text2->text() + raised + Text7->text() + QStringLiteral(" * ") + Text3->text() +
                       raised + Text8->text() + QStringLiteral(") / (") + Text1->text() + QStringLiteral(" - (") +
                       Text6->text() + QStringLiteral(" / ") + Text7->text() + QStringLiteral(") * ") + Text2->text() +

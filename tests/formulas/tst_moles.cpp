@@ -264,7 +264,7 @@ private slots:
         row("weight 2 empty", avg, "1 1", weight, critical);
         row("occurrence 2 empty", avg, "1 1 1", occurrence, critical);
         row("a lone E", avg, "1 1 E 1", u"Type mismatch"_s, info);
-        row("overflow", avg, "1E30 1E30 1 1", u"Overflow"_s, info);
+        row("overflow", avg, "1E300 1E300 1 1", u"Overflow"_s, info);
         const char* me = "frmMassEnergy";
         const QString coefficient = u"You must enter a valid coefficient."_s;
         row("water", me, "2 36 18 100", u"100.000 | 36 / 18 * 100 / 2"_s);
@@ -278,7 +278,8 @@ private slots:
         row("weight 0", me, "2 36 0 100", u"You must enter a valid molecular weight."_s, info);
         row("weight 0.0", me, "2 36 0.0 100", u"You must enter a valid molecular weight."_s, info);
         row("a lone -", me, "2 36 18 -", u"Type mismatch"_s, critical);
-        row("too much heat", me, "1 1000000000000000000000 .000000000000000001 999999999", u"Overflow"_s, critical);
+        static const QByteArray tooMuch = "1 1" + QByteArray(300, '0') + " .000000000000000001 999999999";
+        row("too much heat", me, tooMuch.constData(), u"Overflow"_s, critical);
     }
     void averageAndEnergy() {
         QFETCH(QString, window);

@@ -714,12 +714,12 @@ private slots:
         c->cmdOk->click();
         expectMsg(u"You must enter a valid quantity."_s, Msg::Icon::Critical);
         QCOMPARE(c->Text3->text(), QString());
-        c->Text2->setText(u"1.8E38"_s);
+        c->Text2->setText(u"1.8E300"_s);
         c->Option4->setChecked(true);
         QVERIFY(c->Text3->text().isEmpty() && c->Text4->text().isEmpty());
         c->Option6->setChecked(true);
         c->cmdOk->click();
-        QCOMPARE(c->Text3->text(), u"1E+37"_s);
+        QCOMPARE(c->Text3->text(), u"1E+299"_s);
         c->Option3->setChecked(true);
         c->Option4->setChecked(true);
         c->cmdOk->click();

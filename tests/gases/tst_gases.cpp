@@ -53,9 +53,9 @@ private slots:
         QTest::newRow("two points") << "1.2.3" << "32" << k << w << fault;
         QTest::newRow("pasted letters") << "2" << "abc" << k << w << fault;
         QTest::newRow("lone point") << "." << "32" << k << w << fault;
-        QTest::newRow("beyond single") << "1" + QString(39, QLatin1Char('0')) << "32" << k << w << fault;
-        // Both weights fit in single precision; the rate does not.
-        QTest::newRow("rate overflows") << "0." + QString(44, QLatin1Char('0')) + "1"
+        QTest::newRow("beyond double") << "1" + QString(309, QLatin1Char('0')) << "32" << k << w << fault;
+        // Both weights are numbers; their quotient is not.
+        QTest::newRow("rate overflows") << "0." + QString(319, QLatin1Char('0')) + "1"
                                         << "3" + QString(38, QLatin1Char('0')) << k << w << fault;
     }
     void grahamsRows() {

@@ -80,8 +80,8 @@ private slots:
         refused("boyle zero volume", b, "opt1", "2|760|0", bValid);
         refused("boyle zero pressure", b, "opt1", "2|0|1", bValid);
         refused("boyle zero final pressure", b, "opt2", "760|2|0.0", bValid);
-        refused("boyle beyond single", b, "opt1", "1E+39|760|1", "Overflow");
-        refused("boyle answer beyond single", b, "opt1", "3E+38|10|1", "Overflow");
+        refused("boyle beyond double", b, "opt1", "1E+309|760|1", "Overflow");
+        refused("boyle answer beyond double", b, "opt1", "3E+307|10|1", "Overflow");
         refused("boyle volume not a number", b, "opt2", ".|2|1", "Type mismatch");
 
         const char* c = "frmCharlesLaw";
@@ -138,7 +138,7 @@ private slots:
         refused("molecular pressure 0.0", m, "", "0.0|2|1|273", iValid);
         refused("molecular kelvin 0", m, "", "1|2|1|0", Kelvin, Info);
         refused("molecular lone minus", m, "", "1|2|1|-", iValid);
-        refused("molecular beyond single", m, "", "1E39|2|1|273", "Data Entry Error");
+        refused("molecular beyond double", m, "", "1E309|2|1|273", "Data Entry Error");
 
         const char* d = "frmGasDensity";
         answer("density", d, "", "32|1|273", "1.428", "(32 * 1) / (0.0821 * 273)");

@@ -301,7 +301,7 @@ const QList<Claim>& claims() {
         {"TimeConversions.txt", "you can select and copy it, but not type into it", "frmTime",
          {"Text1=2", "click:cmdDToH", "keys:Text2=12", "paste:Text2=7"}, {"Text2==48.00000", "Label3==hours"}},
         {"Boyle'sLaw.txt", "Overflow for a number or answer too large", "frmBoyles",
-         {"click:opt1", "txtInitialVolume=1E+39", "txtInitialPressure=2", "txtFinalEntry=3", "click:cmdOk"}, {"message==Overflow"}},
+         {"click:opt1", "txtInitialVolume=1E+309", "txtInitialPressure=2", "txtFinalEntry=3", "click:cmdOk"}, {"message==Overflow"}},
         {"Charles'sLaw.txt", "Type mismatch for text that is not a number", "frmCharlesLaw",
          {"click:opt1", "txtInitialTemperature=.", "txtInitialVolume=2", "txtFinalEntry=3", "click:cmdOk"}, {"message==Type mismatch"}},
         {"MoleFractionPercent.txt", "Division by zero for the zeros", "frmMoleFraction",
@@ -312,7 +312,7 @@ const QList<Claim>& claims() {
          {"frmPeriodicData.Text4~=22.990"}},
         {"DataTables.txt", "for nitrogen the table gives an estimate of that energy as a negative value, -6.80", "frmAffinities",
          {}, {"row:Nitrogen -6.80", "row:Helium 0.00", "row:Beryllium 0.00", "row:Neon 0.00", "row:Magnesium 0.00", "row:Argon 0.00"}},
-        {"TimeConversions.txt", "(Type mismatch or Overflow)", "frmTime", {"Text1=1E38", "click:cmdDToH"},
+        {"TimeConversions.txt", "(Type mismatch or Overflow)", "frmTime", {"Text1=1E307", "click:cmdDToH"},
          {"message==Overflow"}},
     };
     return c;

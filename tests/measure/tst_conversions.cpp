@@ -26,7 +26,7 @@ const QString Mismatch = QStringLiteral("Type mismatch"), Overflow = QStringLite
 struct First { const char *window, *typed, *button, *answer, *shown, *title; };
 constexpr First Firsts[] = {
     {"frmTemperatures", "100", "cmdCToF", "212.000", "9/5  x 100 + 32  =  212", "Temperatures"},
-    {"frmTime", "1", "cmdYToD", "365.25", "days", "Time"},
+    {"frmTime", "1", "cmdYToD", "365.25000", "days", "Time"},
     {"frmMassToWeight", "1", "cmdKToN", "9.810", "Newtons", "Tessival"},
     {"frmEnglish", "1", "cmdPToK", "0.454", "kilograms", "Tessival"},
 };
@@ -75,38 +75,37 @@ private slots:
         for (const char* t : {"-", ".", "1-2"}) refused(t, Temperature, "cmdFToC", QLatin1String(t), Mismatch);
         refused("beyond double", Temperature, "cmdCToK", QStringLiteral("1") + QString(309, QLatin1Char('0')), Overflow);
         refused("answer beyond double", Temperature, "cmdCToF", QStringLiteral("1") + QString(308, QLatin1Char('0')), Overflow);
-        // Time: a year of 365.25 days, 24 h, 60 min, 60 s; single precision.
+        // Time: a year of 365.25 days, 24 h, 60 min, 60 s; five decimals.
         row("2 days", Time, "cmdDToH", "2", "48.00000", "hours");
         row("1 day", Time, "cmdDToY", "1", "0.00274", "years");
         row("90 s", Time, "cmdSToM", "90", "1.50000", "minutes");
         row("90 min", Time, "cmdMToH", "90", "1.50000", "hours");
-        row("3 h", Time, "cmdHToM", "3", "180", "minutes");
-        row("2 min", Time, "cmdMToS", "2", "120", "seconds");
+        row("3 h", Time, "cmdHToM", "3", "180.00000", "minutes");
+        row("2 min", Time, "cmdMToS", "2", "120.00000", "seconds");
         row("36 h", Time, "cmdHToD", "36", "1.50000", "days");
-        // 1234567.8 is held as 1234567.75; 60 times that is held as 74074064.
-        row("single precision", Time, "cmdMToS", "1234567.8", "74,074,060", "seconds");
+        row("all the digits typed", Time, "cmdMToS", "1234567.8", "74,074,068.00000", "seconds");
         for (const char* t : {"E", "-", "1E", "1.2.3"}) refused(t, Time, "cmdDToH", QLatin1String(t), Mismatch);
-        refused("beyond single", Time, "cmdHToD", "1E39", Overflow);
-        refused("answer beyond single", Time, "cmdDToH", "1E38", Overflow);
+        refused("beyond double", Time, "cmdHToD", "1E309", Overflow);
+        refused("answer beyond double", Time, "cmdDToH", "1E307", Overflow);
         // Mass and weight with the program's 9.81.
         row("1 N", Mass, "cmdNToK", "1", "0.102", "kilograms");
         refused("-10 kg", Mass, "cmdKToN", "-10", QStringLiteral("You must enter a valid number."), info);
         refused("-1 N", Mass, "cmdNToK", "-1", QStringLiteral("You must enter a valid number."), info);
         for (const char* t : {"abc", "12 kg"}) refused(t, Mass, "cmdNToK", QLatin1String(t), Mismatch);
-        refused("heavy", Mass, "cmdNToK", "1E39", Overflow);
+        refused("heavy", Mass, "cmdNToK", "1E309", Overflow);
         // English and metric, with each row's decimals (factors() checks every factor).
         const QString refusal = QStringLiteral("You must enter a valid number to convert.");
         row("1 kg", English, "Option2:cmdPToK", "1", "2.203", "pounds");
-        row("1.1 lb in single precision", English, "cmdPToG", "1.1", "499.4", "gram(s)");
+        row("1.1 lb", English, "cmdPToG", "1.1", "499.400000", "gram(s)");
         row("1 g", English, "Option2:cmdPToG", "1", "0.002203", "pound(s)");
         row("1 mL", English, "Option2:cmdMToO", "1", "0.0338", "ounces");
-        // 1 / 0.000264 = 3,787.8788, from a box read in single precision: seven digits
-        row("1 gal", English, "cmdMToG", "1", "3,787.879", "milliliters");
+        // 1 / 0.000264 = 3,787.878787...
+        row("1 gal", English, "cmdMToG", "1", "3,787.878788", "milliliters");
         row("-2.54 cm", English, "Option2:cmdIToC", "-2.54", "-1.000", "inch(es)");
         // Metric To English is chosen before the first conversion (1 kg, 2.203 pounds), which stays.
-        for (const char* t : {"", "abc", "1E39"})
+        for (const char* t : {"", "abc", "1E309"})
             row(t, English, "Option2:cmdFToM", QLatin1String(t), "2.203", "pounds", refusal);
-        refused("product beyond single", English, "cmdPToG", "3E38", refusal);
+        refused("product beyond double", English, "cmdPToG", "3E306", refusal);
         // An empty box: the information box of the window's own.
         refused("empty time", Time, "cmdDToH", "", QStringLiteral("You must enter a valid number."), info);
         refused("empty weight", Mass, "cmdNToK", "", QStringLiteral("You must enter a valid number."), info);
@@ -210,7 +209,7 @@ private slots:
         // Two buttons convert the same typed value.
         m->cmdDToH->click();
         m->cmdHToM->click();
-        QCOMPARE(m->Text2->text(), QStringLiteral("900"));
+        QCOMPARE(m->Text2->text(), QStringLiteral("900.00000"));
 
         // A new direction converts nothing and empties the answer and its unit, which
         // belonged to the other direction; Clear chooses English To Metric again.

@@ -63,7 +63,7 @@ private slots:
         row("empty second", Density, "4", "", "2.000", "6 / 3", Both);
         row("zero second", Volume, "4", "0", "0.500", "3 / 6", Both);
         row("lone point", Mass, ".", "4", "18.000", "6 * 3", QStringLiteral("Type mismatch"));
-        row("beyond single", Mass, "1E30", "1E30", "18.000", "6 * 3", QStringLiteral("Overflow"));
+        row("beyond double", Mass, "1E200", "1E200", "18.000", "6 * 3", QStringLiteral("Overflow"));
     }
     void density() { runRow("frmDensity", {{"6", "3"}}); }
 

@@ -84,7 +84,7 @@ private slots:
         QTest::newRow("--5 loses one sign") << "--5" << Valid << Title << none << "-5" << "";
         QTest::newRow("two points") << "1.2.3" << "Type mismatch" << Title << info << "1.2.3" << "";
         QTest::newRow("group separator") << "1,000" << "Type mismatch" << Title << info << "1,000" << "";
-        QTest::newRow("beyond single") << "9E99" << "Overflow" << Title << info << "9E99" << "";
+        QTest::newRow("beyond double") << "9E999" << "Overflow" << Title << info << "9E999" << "";
         // Converts, but holds a character the count refuses.
         QTest::newRow("exponent") << "12E3" << "Type mismatch" << "Tessival" << info << "12E3" << "2";
         QTest::newRow("6.02E23") << "6.02E23" << "Type mismatch" << "Tessival" << info << "6.02E23" << "3";

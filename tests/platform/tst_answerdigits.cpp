@@ -127,11 +127,10 @@ struct WindowRow {
 };
 
 // Every calculator and conversion window and the weigher: one small
-// answer, one huge one, and one that meets the cut of the digits its
-// computation holds (7 from single-precision numbers, 15 from doubles).
-// Worked by hand with the windows' own constants (R 0.0821, g 9.81,
-// F 96500, 22.4 L, Avogadro 6.02E23 and 6.023E23). Single-precision
-// inputs: 123456.78 is stored as 123456.78125.
+// answer, one huge one, and one with more digits than a single-precision
+// number holds: every digit typed reaches the answer. Worked by hand with
+// the windows' own constants (R 0.0821, g 9.81, F 96500, 22.4 L, Avogadro
+// 6.02E23 and 6.023E23).
 QList<WindowRow> windowTable() {
     QList<WindowRow> t;
     auto row = [&t](const char* window, const char* kind, const char* option, const QString& inputs,
@@ -146,14 +145,14 @@ QList<WindowRow> windowTable() {
     row("frmAverageMass", "huge", "", "Text1=1000000000000000000;Text2=0.5;Text3=1000000000000000000;Text4=0.5",
         "cmdOk", "Text14", "1.00E+18");
     row("frmAverageMass", "cut", "", "Text1=123456.78;Text2=0.5;Text3=123456.78;Text4=0.5", "cmdOk", "Text14",
-        "123,456.8");
+        "123,456.780");
     // P2 = P1 x V1 / V2
     row("frmBoyles", "small", "opt1", "txtInitialVolume=1;txtInitialPressure=0.0001;txtFinalEntry=1", "cmdOk",
         "txtFinalAnswer", "1.00E-04");
     row("frmBoyles", "huge", "opt1", "txtInitialVolume=1;txtInitialPressure=10000000000000000;txtFinalEntry=1", "cmdOk",
         "txtFinalAnswer", "1.00E+16");
     row("frmBoyles", "cut", "opt1", "txtInitialVolume=1;txtInitialPressure=123456.78;txtFinalEntry=1", "cmdOk",
-        "txtFinalAnswer", "123,456.8");
+        "txtFinalAnswer", "123,456.780");
     // 0.001 g / 10 g/mol x 1 kJ/mol; 1E16 / 1 x 10; 1E13 / 3 x 1 = 3,333,333,333,333.333
     row("frmChangeOfState", "small", "opt1", "Text1=0.001;Text2=1;Text3=10", "cmdOk", "Text4", "1.00E-04");
     row("frmChangeOfState", "huge", "opt1", "Text1=10000000000000000;Text2=10;Text3=1", "cmdOk", "Text4", "1.00E+17");
@@ -166,36 +165,36 @@ QList<WindowRow> windowTable() {
         "txtInitialTemperature=10000000000000000;txtInitialVolume=1;txtFinalEntry=1", "cmdOk",
         "txtFinalAnswer", "1.00E+16");
     row("frmCharlesLaw", "cut", "opt1", "txtInitialTemperature=123456.78;txtInitialVolume=1;txtFinalEntry=1",
-        "cmdOk", "txtFinalAnswer", "123,456.8");
+        "cmdOk", "txtFinalAnswer", "123,456.780");
     // V2 = V1 x P1 / P2 x T2 / T1, two decimals
     row("frmCombinedLaws", "small", "", "Text1=0.0005;Text2=1;Text3=1;Text4=1;Text5=1", "cmdOk", "Text7", "5.00E-04");
     row("frmCombinedLaws", "huge", "", "Text1=10000000000000000;Text2=1;Text3=1;Text4=1;Text5=1", "cmdOk", "Text7",
         "1.00E+16");
     row("frmCombinedLaws", "cut", "", "Text1=123456.78;Text2=1;Text3=1;Text4=1;Text5=1", "cmdOk", "Text7",
-        "123,456.8");
-    // V2 = V1 x (101.3 - 3.17) / P2, the dry pressure in single precision
+        "123,456.78");
+    // V2 = V1 x (101.3 - 3.17) / P2
     row("frmDalton", "small", "opt1", "Text1=25;Text2=0.001;Text3=101.3;Text5=100", "cmdOk", "Text6", "9.81E-04");
     row("frmDalton", "huge", "opt1", "Text1=25;Text2=10000000000000000;Text3=101.3;Text5=1", "cmdOk", "Text6",
         "9.81E+17");
-    // 123456.78125 x 98.12999725 = 12,114,813.6, held to seven digits
-    row("frmDalton", "cut", "opt1", "Text1=25;Text2=123456.78;Text3=101.3;Text5=1", "cmdOk", "Text6", "12,114,810");
+    // 123456.78 x 98.13 = 12,114,813.8214
+    row("frmDalton", "cut", "opt1", "Text1=25;Text2=123456.78;Text3=101.3;Text5=1", "cmdOk", "Text6", "12,114,813.821");
     // pressure only: 123456.78 - 3.17 = 123,453.61
-    row("frmDalton", "cut pressure", "opt2", "Text1=25;Text2=123456.78", "cmdOk", "Text6", "123,453.6");
+    row("frmDalton", "cut pressure", "opt2", "Text1=25;Text2=123456.78", "cmdOk", "Text6", "123,453.610");
     // 0.5 g / 1000 mL; 1E18 / 2; mass 123456.78 x 1
     row("frmDensity", "small", "optDensity3", "Text1=0.5;txtDensity1=1000", "cmdOk", "txtDensity3", "5.00E-04");
     row("frmDensity", "huge", "optDensity3", "Text1=1000000000000000000;txtDensity1=2", "cmdOk", "txtDensity3",
         "5.00E+17");
-    row("frmDensity", "cut", "optDensity1", "Text1=123456.78;txtDensity1=1", "cmdOk", "txtDensity3", "123,456.8");
+    row("frmDensity", "cut", "optDensity1", "Text1=123456.78;txtDensity1=1", "cmdOk", "txtDensity3", "123,456.780");
     // q = m x dT x c
     row("frmEnergyChange", "small", "", "Text1=0.0001;Text2=1;Text3=1", "cmdOk", "Text4", "1.00E-04");
     row("frmEnergyChange", "huge", "", "Text1=10000000000000000;Text2=1;Text3=1", "cmdOk", "Text4", "1.00E+16");
-    row("frmEnergyChange", "cut", "", "Text1=123456.78;Text2=1;Text3=1", "cmdOk", "Text4", "123,456.8");
+    row("frmEnergyChange", "cut", "", "Text1=123456.78;Text2=1;Text3=1", "cmdOk", "Text4", "123,456.780");
     // 0.01 oz x 28.3 / 1000 = 2.83E-4; 1E15 lb x 454 g; 1234.5678 lb x 454 = 560,493.78
     row("frmEnglish", "small", "Option1", "Text1=0.01", "cmdOToK", "Text2", "2.83E-04");
     row("frmEnglish", "huge", "Option1", "Text1=1000000000000000", "cmdPToG", "Text2", "4.54E+17");
-    row("frmEnglish", "cut", "Option1", "Text1=1234.5678", "cmdPToG", "Text2", "560,493.8");
+    row("frmEnglish", "cut", "Option1", "Text1=1234.5678", "cmdPToG", "Text2", "560,493.781200");
     // 123456.78 in x 2.54 = 313,580.2 (read as 123456.78125: 313,580.224)
-    row("frmEnglish", "cut inches", "Option1", "Text1=123456.78", "cmdIToC", "Text2", "313,580.2");
+    row("frmEnglish", "cut inches", "Option1", "Text1=123456.78", "cmdIToC", "Text2", "313,580.221");
     // 1st reactant 1 M to the 1st; product 0.0001 M or 1E16 M to the 1st
     row("frmEquilibriumConstant", "small", "", "Text2=1;Text5=1;Text8=1;Text11=0.0001", "cmdOk", "Text1",
         "1.00E-04");
@@ -204,30 +203,30 @@ QList<WindowRow> windowTable() {
     // grams = C / 96500 / electrons x M.W.: 1 / 96500 = 1.0363E-5; 1E21 / 96500 = 1.0363E16
     row("frmFaradays", "small", "opt1", "Text1=1;Text2=1;Text3=1", "cmdOk", "Text6", "1.04E-05");
     row("frmFaradays", "huge", "opt1", "Text1=1000000000000000000000;Text2=1;Text3=1", "cmdOk", "Text6", "1.04E+16");
-    // 123456.78125 x 96500 / 96500 / 1 from single-precision boxes: seven digits
-    row("frmFaradays", "cut", "opt1", "Text1=123456.78;Text2=96500;Text3=1", "cmdOk", "Text6", "123,456.8");
+    // 123456.78 x 96500 / 96500 / 1
+    row("frmFaradays", "cut", "opt1", "Text1=123456.78;Text2=96500;Text3=1", "cmdOk", "Text6", "123,456.780");
     // moles = A x min x 60 / 96500 / z: 123456.78125 x 96500 x 60 / 96500 = 7,407,406.875;
     // litres = moles x 22.4 = 165,925,914
-    row("frmFaradays", "cut moles", "opt2", "Text1=123456.78;Text2=96500;Text3=1", "cmdOk", "Text6", "7,407,407");
-    row("frmFaradays", "cut litres", "opt3", "Text1=123456.78;Text2=96500;Text3=1", "cmdOk", "Text6", "165,925,900");
+    row("frmFaradays", "cut moles", "opt2", "Text1=123456.78;Text2=96500;Text3=1", "cmdOk", "Text6", "7,407,406.800");
+    row("frmFaradays", "cut litres", "opt3", "Text1=123456.78;Text2=96500;Text3=1", "cmdOk", "Text6", "165,925,912.320");
     // boiling point: t + k x m
     row("frmFreezing", "small", "opt2", "Text1=0.0001;Text2=0;Text3=1", "cmdOk", "Text4", "1.00E-04");
     row("frmFreezing", "huge", "opt2", "Text1=1;Text2=10000000000000000;Text3=1", "cmdOk", "Text4", "1.00E+16");
-    row("frmFreezing", "cut", "opt2", "Text1=1;Text2=123456.78;Text3=1", "cmdOk", "Text4", "123,457.8");
-    row("frmFreezing", "cut freezing", "opt1", "Text1=1;Text2=123456.78;Text3=1", "cmdOk", "Text4", "123,455.8");
+    row("frmFreezing", "cut", "opt2", "Text1=1;Text2=123456.78;Text3=1", "cmdOk", "Text4", "123,457.780");
+    row("frmFreezing", "cut freezing", "opt1", "Text1=1;Text2=123456.78;Text3=1", "cmdOk", "Text4", "123,455.780");
     // d = M x P / (0.0821 x T): 2.016E-3 / 24.63 = 8.185E-5; 1E18 / 8.21 = 1.218E17;
     // 1234567.8 / 0.0821 = 15,037,366.6
     row("frmGasDensity", "small", "", "Text1=2.016;Text2=0.001;Text4=300", "cmdOk", "Text5", "8.19E-05");
     row("frmGasDensity", "huge", "", "Text1=1000000000000000000;Text2=1;Text4=100", "cmdOk", "Text5", "1.22E+17");
-    row("frmGasDensity", "cut", "", "Text1=1234567.8;Text2=1;Text4=1", "cmdOk", "Text5", "15,037,370");
+    row("frmGasDensity", "cut", "", "Text1=1234567.8;Text2=1;Text4=1", "cmdOk", "Text5", "15,037,366.626");
     // P2 = P1 x T2 / T1
     row("frmGayLussac", "small", "opt1", "Text1=0.0001;Text2=1;Text3=1", "cmdOk", "Text4", "1.00E-04");
     row("frmGayLussac", "huge", "opt1", "Text1=10000000000000000;Text2=1;Text3=1", "cmdOk", "Text4", "1.00E+16");
-    row("frmGayLussac", "cut", "opt1", "Text1=123456.78;Text2=1;Text3=1", "cmdOk", "Text4", "123,456.8");
+    row("frmGayLussac", "cut", "opt1", "Text1=123456.78;Text2=1;Text3=1", "cmdOk", "Text4", "123,456.780");
     // sqrt(M2 / M1): sqrt(1E-8); sqrt(1E32); sqrt(2E10) = 141,421.356
     row("frmGrahams", "small", "", "Text1=100000000;Text2=1", "cmdOk", "Text5", "1.00E-04");
     row("frmGrahams", "huge", "", "Text1=1;Text2=100000000000000000000000000000000", "cmdOk", "Text5", "1.00E+16");
-    row("frmGrahams", "cut", "", "Text1=1;Text2=20000000000", "cmdOk", "Text5", "141,421.4");
+    row("frmGrahams", "cut", "", "Text1=1;Text2=20000000000", "cmdOk", "Text5", "141,421.356");
     // t = t1/2 x ln(N0 / N) / ln 2, in the default text form: log2(3) = 1.584962500721156
     row("frmHalfLife", "small", "opt1", "Text1=0.0001;Text2=2;Text4=1", "cmdOk", "Text3", "0.0001");
     row("frmHalfLife", "huge", "opt1", "Text1=10000000000000000;Text2=2;Text4=1", "cmdOk", "Text3", "1E+16");
@@ -237,28 +236,27 @@ QList<WindowRow> windowTable() {
     // c = k x P
     row("frmHenrys", "small", "", "Text1=0.0001;Text2=1", "cmdOk", "Text3", "1.00E-04");
     row("frmHenrys", "huge", "", "Text1=10000000000000000;Text2=1", "cmdOk", "Text3", "1.00E+16");
-    row("frmHenrys", "cut", "", "Text1=123456.78;Text2=1", "cmdOk", "Text3", "123,456.8");
+    row("frmHenrys", "cut", "", "Text1=123456.78;Text2=1", "cmdOk", "Text3", "123,456.780");
     // P = n x T x 0.0821 / V: 8.21E-6; 1E18 x 0.0821; 1234567.75 x 0.0821 = 101,358.012 to seven digits
     row("frmIdeal", "small", "opt1", "Text2=1;Text3=0.0001;Text4=1", "cmdOk", "Text5", "8.21E-06");
     row("frmIdeal", "huge", "opt1", "Text2=1;Text3=10000000000000000;Text4=100", "cmdOk", "Text5", "8.21E+16");
-    row("frmIdeal", "cut", "opt1", "Text2=1;Text3=1;Text4=1234567.8", "cmdOk", "Text5", "101,358");
+    row("frmIdeal", "cut", "opt1", "Text2=1;Text3=1;Text4=1234567.8", "cmdOk", "Text5", "101,358.016");
     // T = P x V / (n x 0.0821): 1234567.8 / (0.0001 x 0.0821) = 150,373,660,000
     row("frmIdeal", "cut temperature", "opt4", "Text2=1234567.8;Text3=0.0001;Text4=1", "cmdOk", "Text5",
-        "150,373,700,000");
+        "150,373,666,260.658");
     // grams = given / M.W. x coefficients' ratio x other M.W.
     row("frmMass", "small", "", "Text14=1;Text1=0.0001;Text6=1;Text17=1;Text9=1", "cmdOk", "Text13", "1.00E-04");
     row("frmMass", "huge", "", "Text14=1;Text1=10000000000000000;Text6=1;Text17=1;Text9=1", "cmdOk", "Text13",
         "1.00E+16");
-    row("frmMass", "cut", "", "Text14=1;Text1=123456.78;Text6=1;Text17=1;Text9=1", "cmdOk", "Text13", "123,456.8");
+    row("frmMass", "cut", "", "Text14=1;Text1=123456.78;Text6=1;Text17=1;Text9=1", "cmdOk", "Text13", "123,456.780");
     // grams / M.W. x kJ / coefficient
     row("frmMassEnergy", "small", "", "Text1=1;Text2=0.0001;Text3=1;Text4=1", "cmdOk", "Text5", "1.00E-04");
     row("frmMassEnergy", "huge", "", "Text1=1;Text2=10000000000000000;Text3=1;Text4=1", "cmdOk", "Text5", "1.00E+16");
-    row("frmMassEnergy", "cut", "", "Text1=1;Text2=123456.78;Text3=1;Text4=1", "cmdOk", "Text5", "123,456.8");
-    // 0.0001 kg x 9.81; 1E16 N / 9.81 = 1.019E15; 123456.78125 kg x 9.81 = 1,211,111.02,
-    // read in single precision: seven digits
+    row("frmMassEnergy", "cut", "", "Text1=1;Text2=123456.78;Text3=1;Text4=1", "cmdOk", "Text5", "123,456.780");
+    // 0.0001 kg x 9.81; 1E16 N / 9.81 = 1.019E15; 123456.78 kg x 9.81 = 1,211,111.0118
     row("frmMassToWeight", "small", "", "Text1=0.0001", "cmdKToN", "Text2", "9.81E-04");
     row("frmMassToWeight", "huge", "", "Text1=10000000000000000", "cmdNToK", "Text2", "1.02E+15");
-    row("frmMassToWeight", "cut", "", "Text1=123456.78", "cmdKToN", "Text2", "1,211,111");
+    row("frmMassToWeight", "cut", "", "Text1=123456.78", "cmdKToN", "Text2", "1,211,111.012");
     // 0.001 g / 100 x 22.4; 1E16 / 1 x 22.4; 1E12 / 3 x 22.4 = 7,466,666,666,666.667
     row("frmMassVolume", "small", "opt1", "Text1=0.001;Text2=100;Text3=1;Text5=1", "cmdOk", "Text4", "2.24E-04");
     row("frmMassVolume", "huge", "opt1", "Text1=10000000000000000;Text2=1;Text3=1;Text5=1", "cmdOk", "Text4",
@@ -276,7 +274,7 @@ QList<WindowRow> windowTable() {
     // moles = g / M.W.: 1000000 / 3 = 333,333.33
     row("frmMolarVolume", "small", "opt1", "Text1=1;Text2=0.001", "cmdOk", "Text3", "4.46E-05");
     row("frmMolarVolume", "huge", "opt1", "Text1=100000000000000000;Text2=1", "cmdOk", "Text3", "4.46E+15");
-    row("frmMolarVolume", "cut", "opt2", "Text1=3;Text2=1000000", "cmdOk", "Text3", "333,333.3");
+    row("frmMolarVolume", "cut", "opt2", "Text1=3;Text2=1000000", "cmdOk", "Text3", "333,333.333");
     // mol / L; 1E13 / 3 = 3,333,333,333,333.333
     row("frmMolarity", "small", "opt1", "Text1=0.0005;Text2=1", "cmdOk", "Text3", "5.00E-04");
     row("frmMolarity", "huge", "opt1", "Text1=10000000000000000;Text2=1", "cmdOk", "Text3", "1.00E+16");
@@ -287,7 +285,7 @@ QList<WindowRow> windowTable() {
     row("frmMolecularWeight", "small", "", "Text6=1;Text3=0.0001;Text2=1;Text4=1", "cmdOk", "Text5", "8.21E-06");
     row("frmMolecularWeight", "huge", "", "Text6=1;Text3=100000000000000000;Text2=1;Text4=1", "cmdOk", "Text5",
         "8.21E+15");
-    row("frmMolecularWeight", "cut", "", "Text6=1;Text3=1;Text2=1;Text4=1234567.8", "cmdOk", "Text5", "101,358");
+    row("frmMolecularWeight", "cut", "", "Text6=1;Text3=1;Text2=1;Text4=1234567.8", "cmdOk", "Text5", "101,358.016");
     // 3.17 kPa at 25 C x 1 / (1000000 + 1) = 3.17E-6
     row("frmRaoults", "small", "", "Text1=25;Text2=1000000;Text3=1;Text4=18.02;Text5=18.02", "cmdOk", "Text6",
         "3.17E-06");
@@ -295,26 +293,25 @@ QList<WindowRow> windowTable() {
     row("frmSolubilityConstants", "small", "", "Text1=0.01;Text5=2;Text2=1;Text6=1", "cmdOk", "Text3", "1.00E-04");
     row("frmSolubilityConstants", "huge", "", "Text1=100000000;Text5=2;Text2=1;Text6=1", "cmdOk", "Text3",
         "1.00E+16");
-    // Entropy: products - reactants, in the default single-precision text form
+    // Entropy: products - reactants, in the short text form
     row("frmThermoData", "small", "opt2", "Text1=0.0001;Text2=0", "cmdOk", "Text4", "0.0001");
     row("frmThermoData", "huge", "opt2", "Text1=10000000000000000;Text2=0", "cmdOk", "Text4", "1E+16");
     row("frmThermoData", "cut", "opt2", "Text1=1234567.89;Text2=0", "cmdOk", "Text4", "1234568");
     // 0.01 s / 60 = 1.667E-4; 1E14 x 365.25 = 3.6525E16; 12345.67 h x 60 = 740,740.2
     row("frmTime", "small", "", "Text1=0.01", "cmdSToM", "Text2", "1.67E-04");
     row("frmTime", "huge", "", "Text1=100000000000000", "cmdYToD", "Text2", "3.65E+16");
-    row("frmTime", "cut", "", "Text1=12345.67", "cmdHToM", "Text2", "740,740.2");
+    row("frmTime", "cut", "", "Text1=12345.67", "cmdHToM", "Text2", "740,740.20000");
     // 123456789 days / 365.25 = 338,006.267
-    row("frmTime", "cut days", "", "Text1=123456789", "cmdDToY", "Text2", "338,006.3");
+    row("frmTime", "cut days", "", "Text1=123456789", "cmdDToY", "Text2", "338,006.26694");
     // base molarity = ratio x Ma x Va / Vb
     row("frmTitration", "small", "opt1", "Text1=0.0001;Text2=1;Text4=1;Text6=1", "cmdOk", "Text5", "1.00E-04");
     row("frmTitration", "huge", "opt1", "Text1=10000000000000000;Text2=1;Text4=1;Text6=1", "cmdOk", "Text5",
         "1.00E+16");
-    row("frmTitration", "cut", "opt1", "Text1=123456.78;Text2=1;Text4=1;Text6=1", "cmdOk", "Text5", "123,456.8");
-    // 4/3 pi 0.01^3 = 4.189E-6; a block of 1E6; a block of 123.4567 (123.45670318...)
-    // = 1,881,672.45 from a single-precision box: seven digits
+    row("frmTitration", "cut", "opt1", "Text1=123456.78;Text2=1;Text4=1;Text6=1", "cmdOk", "Text5", "123,456.780");
+    // 4/3 pi 0.01^3 = 4.189E-6; a block of 1E6; a block of 123.4567 = 1,881,672.3017
     row("frmVolume", "small", "opt1", "Text1=0.01", "cmdOk", "Text3", "4.19E-06");
     row("frmVolume", "huge", "opt2", "Text1=1000000", "cmdOk", "Text3", "1.00E+18");
-    row("frmVolume", "cut", "opt2", "Text1=123.4567", "cmdOk", "Text3", "1,881,672");
+    row("frmVolume", "cut", "opt2", "Text1=123.4567", "cmdOk", "Text3", "1,881,672.302");
     // L x needed / given, in the default text form
     row("frmVolumeVolume", "small", "", "Text1=0.0001;Text2=1;Text3=1", "cmdOk", "Text13", "0.0001");
     row("frmVolumeVolume", "huge", "", "Text1=10000000000000000;Text2=1;Text3=1", "cmdOk", "Text13", "1E+16");
@@ -422,12 +419,12 @@ private slots:
         row("1 in to m", "frmEnglish", "Option1", "Text1=1", "cmdIToM", "Text2", "0.0254");
         // Exactly 0 stays as the window writes it.
         row("absolute zero in kelvin", "frmTemperatures", "", "Text1=-273.15", "cmdCToK", "Text2", "0.000");
-        // Single precision holds seven significant digits.
-        row("1234.567 min to s", "frmTime", "", "Text1=1234.567", "cmdMToS", "Text2", "74,074.02");
-        row("123456789 s to min", "frmTime", "", "Text1=123456789", "cmdSToM", "Text2", "2,057,613");
+        // The window's five decimals.
+        row("1234.567 min to s", "frmTime", "", "Text1=1234.567", "cmdMToS", "Text2", "74,074.02000");
+        row("123456789 s to min", "frmTime", "", "Text1=123456789", "cmdSToM", "Text2", "2,057,613.15000");
         // 4.468E9 x 365.25 = 1,631,937,000,000 exactly
         row("4.468E9 years to days", "frmTime", "", "Text1=4.468E9", "cmdYToD", "Text2", "1,631,937,000,000");
-        row("1.1 lb to g", "frmEnglish", "Option1", "Text1=1.1", "cmdPToG", "Text2", "499.4");
+        row("1.1 lb to g", "frmEnglish", "Option1", "Text1=1.1", "cmdPToG", "Text2", "499.400000");
         row("2 days to hours", "frmTime", "", "Text1=2", "cmdDToH", "Text2", "48.00000");
         // From 10^15 up scientific: 2.5 / 1 x 1 x 1E38 g
         row("mass-mass with a weight of 1E38", "frmMass", "",
@@ -448,7 +445,7 @@ private slots:
         row("CO2 from 44.0 g octane", "frmMass", "", "Text14=2;Text1=44.0;Text6=114.232;Text17=16;Text9=44.009",
             "cmdOk", "Text13", "135.611");
         // 5730 x 365.25 = 2,092,882.5: a tie rounds away from zero, as at three decimals
-        row("5730 years to days", "frmTime", "", "Text1=5730", "cmdYToD", "Text2", "2,092,883");
+        row("5730 years to days", "frmTime", "", "Text1=5730", "cmdYToD", "Text2", "2,092,882.50000");
         // A blank coefficient beside a typed concentration counts as 1:
         // PCl5 = PCl3 + Cl2, 0.0130^2 / 0.0420 = 4.024E-3
         row("PCl5 with blank coefficients", "frmEquilibriumConstant", "", "Text5=0.0420;Text11=0.0130;Text12=0.0130",
@@ -494,10 +491,9 @@ private slots:
         // 101.3 - 3.17 kPa of dry gas
         row("Dalton's dry pressure", "frmDalton", "opt1", "Text1=25;Text2=1;Text3=101.3;Text5=101.3", "cmdOk", "Text7",
             "1 x 98.13 / 101.3 ");
-        // 1 / 58.44 and 1000 / 18.02 in single precision (18.02 is held as
-        // 18.0200005, so 55.493894 and the float nearest it, 55.4938927)
+        // 1 / 58.44 and 1000 / 18.02 = 55.49389567, at seven digits
         row("mole fraction's moles", "frmMoleFraction", "", "Text1=1;Text2=58.44;Text3=1000;Text4=18.02", "cmdOk",
-            "Text5", "0.01711157 /  (0.01711157 + 55.49389)");
+            "Text5", "0.01711157 /  (0.01711157 + 55.4939)");
         row("equilibrium's terms", "frmEquilibriumConstant", "", "Text5=0.0420;Text11=0.0130;Text12=0.0130", "cmdOk",
             "Text14", "0.000169 / 0.042");
     }
@@ -665,7 +661,6 @@ private slots:
                         held = calc->heldDigits();
                     } else {
                         decimals = conv->design().decimals;
-                        held = conv->design().singleResult ? Num::SingleDigits : Num::DoubleDigits;
                     }
                     const QString text = answerBox->text();
                     const QString broken = brokenRule(text, format, decimals, held);

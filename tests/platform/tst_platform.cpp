@@ -196,7 +196,6 @@ private slots:
             }
             return QStringLiteral("none");
         };
-        QCOMPARE(fault([] { Num::toSingle(QStringLiteral("1E39")); }), QStringLiteral("Overflow"));
         QCOMPARE(fault([] { Num::toDouble(QStringLiteral("1E309")); }), QStringLiteral("Overflow"));
         QCOMPARE(fault([] { Num::div(1, 0); }), QStringLiteral("Division by zero"));
         QCOMPARE(fault([] { Num::checked(1e308 * 10); }), QStringLiteral("Overflow"));
@@ -210,18 +209,18 @@ private slots:
     void defaultTextForms_data() {
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("single third") << Num::text(1.0f / 3.0f) << "0.3333333";
+        QTest::newRow("short third") << Num::text(1.0 / 3.0, Num::ShortDigits) << "0.3333333";
         QTest::newRow("double third") << Num::text(1.0 / 3.0) << "0.333333333333333";
-        QTest::newRow("single whole") << Num::text(25.0f) << "25";
-        QTest::newRow("single 7 digits") << Num::text(1234567.0f) << "1234567";
-        QTest::newRow("single 8 digits") << Num::text(12345678.0f) << "1.234568E+07";
-        QTest::newRow("single 1e8") << Num::text(1e8f) << "1E+08";
+        QTest::newRow("short whole") << Num::text(25.0, Num::ShortDigits) << "25";
+        QTest::newRow("short 7 digits") << Num::text(1234567.0, Num::ShortDigits) << "1234567";
+        QTest::newRow("short 8 digits") << Num::text(12345678.0, Num::ShortDigits) << "1.234568E+07";
+        QTest::newRow("short 1e8") << Num::text(1e8, Num::ShortDigits) << "1E+08";
         QTest::newRow("double 15 digits") << Num::text(123456789012345.0) << "123456789012345";
         QTest::newRow("double 1e15") << Num::text(1e15) << "1E+15";
         QTest::newRow("small") << Num::text(0.0001) << "0.0001";
         QTest::newRow("smaller") << Num::text(0.000015) << "1.5E-05";
-        QTest::newRow("negative") << Num::text(-2.5f) << "-2.5";
-        QTest::newRow("single of 0.1") << Num::text(0.1f) << "0.1";
+        QTest::newRow("negative") << Num::text(-2.5, Num::ShortDigits) << "-2.5";
+        QTest::newRow("short 0.1") << Num::text(0.1, Num::ShortDigits) << "0.1";
         QTest::newRow("avogadro") << Num::text(6.02e23) << "6.02E+23";
     }
     void defaultTextForms() {
@@ -249,25 +248,34 @@ private slots:
         QTest::newRow("answer 0.00125") << Num::answer(0.00125) << "0.00125";
         QTest::newRow("answer rounds up to 0.001") << Num::answer(0.0009996) << "0.00100";
         QTest::newRow("answer below 0.001") << Num::answer(0.000523599) << "5.24E-04";
+        // The scientific form rounds the decimal a value stands for, ties away from zero.
+        QTest::newRow("scientific of a tie") << Num::scientific(3.5e-5 * 3.5e-5) << "1.23E-09";
+        QTest::newRow("scientific of a tie, 4.5E-3 squared") << Num::scientific(4.5e-3 * 4.5e-3) << "2.03E-05";
+        QTest::newRow("scientific of 2.025") << Num::scientific(0.450 * 0.450 / 0.100) << "2.03E+00";
+        QTest::newRow("scientific of a negative tie") << Num::scientific(-0.450 * 0.450 / 0.100) << "-2.03E+00";
+        QTest::newRow("scientific carries") << Num::scientific(9.995e-7) << "1.00E-06";
+        QTest::newRow("scientific of 0") << Num::scientific(0.0) << "0.00E+00";
+        QTest::newRow("answer of a tie below 0.001") << Num::answer(0.00049 / 4.0) << "1.23E-04";
+        QTest::newRow("answer of the same digits above 0.001") << Num::answer(0.0049 / 4.0) << "0.00123";
         QTest::newRow("answer zero as written") << Num::answer(0.0) << "0.000";
         QTest::newRow("answer negative zero") << Num::answer(-0.0, 2) << "0.00";
         QTest::newRow("answer huge") << Num::answer(2.5e38) << "2.50E+38";
         QTest::newRow("answer rounds up to 10^15") << Num::answer(999999999999999.5) << "1.00E+15";
         QTest::newRow("answer fifteen digits") << Num::answer(999999999999999.4) << "999,999,999,999,999";
-        QTest::newRow("single, five decimals") << Num::answer(double(74074.02344f), 5, Num::SingleDigits) << "74,074.02";
-        QTest::newRow("single, decimals held") << Num::answer(48.0, 5, Num::SingleDigits) << "48.00000";
+        QTest::newRow("single, five decimals") << Num::answer(double(74074.02344f), 5, Num::ShortDigits) << "74,074.02";
+        QTest::newRow("single, decimals held") << Num::answer(48.0, 5, Num::ShortDigits) << "48.00000";
         // Rounded once, from the value, not first to seven digits.
-        QTest::newRow("single, rounded once") << Num::answer(double(-111.29446f), 3, Num::SingleDigits) << "-111.294";
-        QTest::newRow("single, rounded once up") << Num::answer(double(135.611457f), 3, Num::SingleDigits) << "135.611";
+        QTest::newRow("single, rounded once") << Num::answer(double(-111.29446f), 3, Num::ShortDigits) << "-111.294";
+        QTest::newRow("single, rounded once up") << Num::answer(double(135.611457f), 3, Num::ShortDigits) << "135.611";
         // A tie rounds away from zero at the seventh digit as at the third decimal.
-        QTest::newRow("single, a tie at the seventh digit") << Num::answer(2092882.5, 3, Num::SingleDigits) << "2,092,883";
+        QTest::newRow("single, a tie at the seventh digit") << Num::answer(2092882.5, 3, Num::ShortDigits) << "2,092,883";
         QTest::newRow("a tie at the third decimal") << Num::answer(1.0625) << "1.063";
-        QTest::newRow("text of a single-precision tie") << Num::text(2092882.5f) << "2092883";
+        QTest::newRow("short text of a tie") << Num::text(2092882.5, Num::ShortDigits) << "2092883";
         QTest::newRow("held to its operands") << Num::text(Num::held(273.1505 - 273.15, 273.1505)) << "0.0005";
-        QTest::newRow("single, noise dropped") << Num::answer(double(499.400024f), 6, Num::SingleDigits) << "499.4";
-        QTest::newRow("single, three digits stay") << Num::answer(0.5, 14, Num::SingleDigits) << "0.500";
+        QTest::newRow("single, noise dropped") << Num::answer(double(499.400024f), 6, Num::ShortDigits) << "499.4";
+        QTest::newRow("single, three digits stay") << Num::answer(0.5, 14, Num::ShortDigits) << "0.500";
         QTest::newRow("single, whole digits")
-            << Num::answer(double(4.468e9f * 365.25f), 5, Num::SingleDigits) << "1,631,937,000,000";
+            << Num::answer(double(4.468e9f * 365.25f), 5, Num::ShortDigits) << "1,631,937,000,000";
         QTest::newRow("whole") << Num::whole(12.5) << "13";
         QTest::newRow("whole huge") << Num::whole(1e20) << "1.00E+20";
     }
@@ -280,7 +288,7 @@ private slots:
     void answersFollowTheLocale() {
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         QCOMPARE(Num::fixed(1234.5), QStringLiteral("1.234,500"));
-        QCOMPARE(Num::text(2.5f), QStringLiteral("2,5"));
+        QCOMPARE(Num::text(2.5, Num::ShortDigits), QStringLiteral("2,5"));
         // Typed numbers keep "." whatever the locale.
         QCOMPARE(Num::toDouble(QStringLiteral("2.5")), 2.5);
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));

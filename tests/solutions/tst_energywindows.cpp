@@ -28,7 +28,7 @@ void runRow(const char* window, const QList<QStringList>& first) {
     CalculatorCases::run({.window = window, .first = first});
 }
 
-QString huge() { return QStringLiteral("1") + QString(40, QLatin1Char('0')); }
+QString huge() { return QStringLiteral("1") + QString(309, QLatin1Char('0')); }
 
 }  // namespace
 
@@ -64,7 +64,7 @@ private slots:
         row("reactant coefficient 0", 0, {"100", "50", "0", "3"}, k, w, coefficient);
         row("negative coefficient", 0, {"100", "50", "-1", "3"}, k, w, coefficient);
         row("lone minus", 0, {"-", "50", "2", "3"}, k, w, "Data entry error.", Plain);
-        row("beyond single", 0, {huge(), "50", "1", "1"}, k, w, "Data entry error.", Plain);
+        row("beyond double", 0, {huge(), "50", "1", "1"}, k, w, "Data entry error.", Plain);
         const QString kg = QStringLiteral("-237.1403"), wg = QStringLiteral("-285.830 - (298.15 * -163.306 / 1000)");
         row("kelvin negative", 2, {"-285.830", "-5", "-163.306", "0"}, kg, wg,
             QStringLiteral("The temperature in Kelvin must be larger than 0."));

@@ -145,8 +145,8 @@ private slots:
         row("mass a lone point", 0, {".", "5", "4.18"}, k, w, tm);
         row("lone minus", 0, {"10", "-", "4.18"}, k, w, tm);
         row("a blank", 0, {"10", " ", "4.18"}, k, w, tm);
-        row("product beyond single", 0, {"3" + QString(37, QLatin1Char('0')), "100", "100"}, k, w, "Overflow");
-        row("input beyond single", 0, {"1", "1", "1" + QString(40, QLatin1Char('0'))}, k, w, "Overflow");
+        row("product beyond double", 0, {"3" + QString(304, QLatin1Char('0')), "100", "100"}, k, w, "Overflow");
+        row("input beyond double", 0, {"1", "1", "1" + QString(309, QLatin1Char('0'))}, k, w, "Overflow");
     }
     void heatTransfer() { CalculatorCases::run(firstTyped("frmEnergyChange", {"10", "5", "4.18"})); }
 

@@ -46,6 +46,7 @@ void run(const char* window, const QStringList& first, const QString& title = Te
 }
 
 const QString Digits40 = "1" + QString(40, QLatin1Char('0'));
+const QString Digits310 = "1" + QString(309, QLatin1Char('0'));
 }  // namespace
 
 class TestSolutionWindows : public QObject {
@@ -60,7 +61,7 @@ private slots:
         row("a hundred", -1, {"Text1=1E+2", "Text2=.5"}, "50.000", "100 * 0.5");
         for (const char* p : {"0.0", "."}) row(p, -1, {"Text1=0.034", QString("Text2=") + p}, k, w, {both});
         row("negative constant", -1, {"Text1=-0.5", "Text2=2"}, k, w, {both});
-        row("beyond single", -1, {"Text1=1E30", "Text2=1" + QString(10, '0')}, k, w, {"Overflow"});
+        row("beyond double", -1, {"Text1=1E300", "Text2=1" + QString(10, '0')}, k, w, {"Overflow"});
     }
     void henrys() { run("frmHenrys", {"Text1=0.034", "Text2=2"}); }
 
@@ -76,7 +77,7 @@ private slots:
         for (const char* m : {"0.0", "."}) row(m, 0, {"Text1=1.86", "Text2=0", QString("Text3=") + m}, k, w, {all});
         row("constant 0", 0, {"Text1=0", "Text2=0", "Text3=2"}, k, w, {all});
         row("lone minus", 0, {"Text1=1.86", "Text2=-", "Text3=2"}, k, w, {"Type mismatch"});
-        row("beyond single", 0, {"Text1=" + Digits40.left(31), "Text2=0", "Text3=" + Digits40.left(11)}, k, w,
+        row("beyond double", 0, {"Text1=" + Digits310.left(301), "Text2=0", "Text3=" + Digits40.left(11)}, k, w,
             {"Overflow"});
     }
     void freezing() { run("frmFreezing", {"Text1=1.86", "Text2=0", "Text3=2"}); }
@@ -210,7 +211,7 @@ private slots:
         for (const char* r : {"00", "."})
             row(qPrintable(QString("ratio ") + r), 0, data("", "20", "0.1", "25", r), k, w,
                 {"i:Enter a valid number for the ratio."});
-        row("beyond single", 0, data("", "20", Digits40.toLatin1().constData(), "25", "1"), k, w, {"Data Entry Error."});
+        row("beyond double", 0, data("", "20", Digits310.toLatin1().constData(), "25", "1"), k, w, {"Data Entry Error."});
     }
     void titration() { run("frmTitration", {"Text2=20", "Text3=0.1", "Text4=25", "Text6=1"}, Tessival, nullptr, "Label6"); }
 
