@@ -58,8 +58,8 @@ CalculatorForm::Design averageMass(frmAverageMass& w) {
     s.messages.help = QStringLiteral(
         "The atomic mass as seen on the periodic table is not a whole number but a decimal number. The reason is "
         "that there are different isotopes of each atom with different weights  plus the fact that each isotope "
-        "occurs at a different rate. For each isotope, multiple  the weight times the percent of occurence and add "
-        "the results together. This gives you the average atomic weight as you see it in decimal form.  ");
+        "occurs at a different rate. For each isotope, multiply  the weight by its fraction of occurrence (the "
+        "percent divided by 100) and add the results together. This gives you the average atomic weight as you see it in decimal form.  ");
     return s;
 }
 }  // namespace

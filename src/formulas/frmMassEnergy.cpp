@@ -43,7 +43,8 @@ CalculatorForm::Design massEnergy(frmMassEnergy& w) {
         "will happen. If stability is greater when energy is absorbed that is also what will happen.  From  the data "
         "tables, you need to determine the heat of formation of the reactants and the heat of formation of the "
         "products. The difference between the two is what you enter for the kJ added or released. This quantity  is "
-        "for a mole of the substance in question. Your problem usually deals with amounts other than moles.  ");
+        "for the equation as written; the window divides it by the coefficient of the substance in question to get "
+        "the heat for one mole of it. Your problem usually deals with amounts other than moles.  ");
     return s;
 }
 }  // namespace

@@ -8,7 +8,7 @@ CalculatorForm::Design boyles(frmBoyles& w) {
     using Option = CalculatorForm::Option;
     CalculatorForm::Design s;
     s.caption = QStringLiteral("Boyle's Law");
-    const QString tip = QStringLiteral("Millimeters for pressure or liters for volume.");
+    const QString tip = QStringLiteral("mm Hg for pressure or liters for volume.");
     s.inputs = {
         Input{.name = BIND(w, txtInitialVolume), .promptName = BIND(w, Label3), .toolTip = tip,
               .keys = QStringLiteral(".E+\b"), .enterSubmits = false},

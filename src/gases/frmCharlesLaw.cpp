@@ -31,7 +31,7 @@ CalculatorForm::Design charles(frmCharlesLaw& w) {
     s.frameName = BIND(w, Frame1);
     s.options = {
         Option{.name = BIND(w, opt1), .caption = QStringLiteral("Find final temperature"),
-               .prompts = {QString(), QString(), QStringLiteral("Enter a final volume.")},
+               .prompts = {QString(), QString(), QStringLiteral("Enter a final volume in liters.")},
                .result = QStringLiteral("The final temperature is "), .unit = QStringLiteral("Kelvin")},
         Option{.name = BIND(w, opt2), .caption = QStringLiteral("Find final volume"),
                .prompts = {QString(), QString(), QStringLiteral("Enter a final temperature in degrees Kelvin.")},

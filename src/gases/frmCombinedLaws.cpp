@@ -38,7 +38,7 @@ CalculatorForm::Design combined(frmCombinedLaws& w) {
     s.leaving.unloadBeforeShow = true;
     s.messages.help = QStringLiteral(
         "The Combined Gas law literally combines Charles law and Boyles law into one. You start with an original "
-        "volume and add two ratios. One applies Charles law and the other applies Boyles law. The end result is a "
+        "volume and multiply it by two ratios: V2 = V1 x (P1 / P2) x (T2 / T1). One applies Charles law and the other applies Boyles law. The end result is a "
         "new volume with two changes - one caused by Charles law and one caused by Boyles law. ");
     return s;
 }

@@ -49,8 +49,8 @@ CalculatorForm::Design dalton(frmDalton& w) {
                          QStringLiteral("Text7"), QStringLiteral("cmdPrint"), QStringLiteral("cmdHelp")};
     s.messages.help = QStringLiteral(
         "In a mixture of gases, each gas exerts a pressure the same as if it were the only gas in the container. Many "
-        "times gas is collected by a method called water displacement and so we need to remove the effect of the "
-        "water on the volume. ");
+        "times gas is collected by a method called water displacement and so we need to take the pressure of the "
+        "water vapor off the total pressure. ");
     return s;
 }
 }  // namespace

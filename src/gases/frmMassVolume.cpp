@@ -54,7 +54,8 @@ CalculatorForm::Design massVolume(frmMassVolume& w) {
                                 "volume of a ") +
                  QStringLiteral("gas and asked to determine the mass of a substance. Keep in mind that 1 mole of a gas "
                                 "occupies a ") +
-                 QStringLiteral("volume of 22.4 liters. ");
+                 QStringLiteral("volume of 22.4 liters at STP (0 °C and 101.3 kPa): the volume this window finds is at STP. "
+                                "For the mass it uses the temperature and pressure you type (PV = nRT). ");
     return s;
 }
 }  // namespace

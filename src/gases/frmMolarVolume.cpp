@@ -13,7 +13,7 @@ CalculatorForm::Design molarVolume(frmMolarVolume& w) {
         Input{.name = BIND(w, Text2), .promptName = BIND(w, Label3)},
     };
     const QString weight = QStringLiteral("Enter the molecular weight of the gas.");
-    const QString mass = QStringLiteral("Enter the mass of the gas.");
+    const QString mass = QStringLiteral("Enter the mass of the gas in grams.");
     s.frameName = BIND(w, Frame1);
     s.options = {
         Option{.name = BIND(w, opt1), .caption = QStringLiteral("Mass"),

@@ -37,9 +37,9 @@ CalculatorForm::Design density(frmDensity& w) {
                          QStringLiteral("cmdCancel"),   QStringLiteral("optDensity2"), QStringLiteral("optDensity1"),
                          QStringLiteral("Text2"),       QStringLiteral("cmdPrint"),    QStringLiteral("cmdHelp")};
     s.messages.help = QStringLiteral(
-        "Density refers to the thickness of a substance. Gases are very thin and thus have a low density. Liquids are "
-        "a little thicker than gases and so have a little higher density. Solids are a lot thicker than liquids. So "
-        "they have a higher density. Density is the amount of matter in a particular volume. If you change the mass "
+        "Density refers to how closely the matter of a substance is packed. Gases are very thin and thus have a low "
+        "density. Liquids are roughly a thousand times denser than gases. Most solids are a little denser than their "
+        "liquids; ice, which floats on water, is less dense. Density is the amount of matter in a particular volume. If you change the mass "
         "or the volume, you affect the density. The more matter in a particular volume, the higher the density.");
     return s;
 }

@@ -41,8 +41,8 @@ CalculatorForm::Design metrics(frmMetrics& w) {
     s.layout.fixedBorder = false;
     s.messages.help = QStringLiteral(
         "All measurements in chemistry must be in metrics. Metric conversions deal with multiplication and division "
-        "by 10 or multiples of 10. To convert a measurement from one unit to another, you must determine whether to "
-        "multiply or divide and by what multiple of 10. ");
+        "by 10 or powers of 10. To convert a measurement from one unit to another, you must determine whether to "
+        "multiply or divide and by what power of 10. ");
     return s;
 }
 

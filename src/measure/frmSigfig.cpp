@@ -21,9 +21,10 @@ CalculatorForm::Design sigfig(frmSigfig& w) {
     s.leaving.parent = QStringLiteral("frmGeneralChoice");
     s.leaving.onLoad = {{.window = QStringLiteral("frmGeneralChoice"), .action = Form::Action::Hide}};
     s.messages.help = QStringLiteral(
-        "A significant figure is one that you can have a high degree of confidence in. It is not a guess. "
-        "Calculations in chemistry depend upon numbers that are real , dependable numbers and not guesses or "
-        "estimates. Rules have been set up to guarantee that numbers are accurate and reliable.");
+        "The significant figures of a measurement are the digits you can have a high degree of confidence in, plus "
+        "the one estimated digit after them. "
+        "Calculations in chemistry depend upon numbers that are real , dependable numbers, so an answer keeps no "
+        "more figures than its data. Rules have been set up to guarantee that numbers are accurate and reliable.");
     return s;
 }
 }  // namespace

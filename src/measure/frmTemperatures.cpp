@@ -57,7 +57,7 @@ ConversionForm::Design temperatures(frmTemperatures& w) {
         "You are familiar with Fahrenheit temperatures. 32 is freezing and 212 is boiling. However, in chemistry, "
         "temperatures must be in Celsius or Kelvin. Chemical laws and principles are set up to use the Celsius scale "
         "most of the time. There are some cases, gases in particular, where the temperatures must be Kelvin. Gas "
-        "calculations just work better mathematically when the temperatures are in Celsius or Kelvin. ");
+        "calculations only work when the temperatures are in Kelvin, which starts at absolute zero. ");
     return s;
 }
 }  // namespace

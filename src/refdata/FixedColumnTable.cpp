@@ -59,6 +59,8 @@ QString FixedColumnTable::heading(const QList<Title>& titles, const QList<int>& 
     // font: the first at the column's start, the others centred over theirs,
     // with the blanks of the heading's font that come nearest, measured on
     // the heading written so far (no drift, whatever the fonts and scale).
+    // Two titles keep at least two blanks between them, so they never read
+    // as one.
     const QFontMetricsF lm(list), hm(headingFont);
     const qreal charWidth = lm.horizontalAdvance(QLatin1Char('0'));
     const qreal blankWidth = std::max<qreal>(0.5, hm.horizontalAdvance(QLatin1Char(' ')));
@@ -74,7 +76,7 @@ QString FixedColumnTable::heading(const QList<Title>& titles, const QList<int>& 
             const qreal left = i == 0 ? inset + start * charWidth
                                       : inset + (start + width / 2.0) * charWidth - hm.horizontalAdvance(title) / 2;
             blanks = int(std::lround((left - hm.horizontalAdvance(text)) / blankWidth));
-            blanks = std::max(blanks, text.isEmpty() ? 0 : 1);
+            blanks = std::max(blanks, text.isEmpty() ? 0 : 2);
         }
         text += QString(blanks, QLatin1Char(' ')) + title;
     }

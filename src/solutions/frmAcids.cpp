@@ -17,11 +17,11 @@ CalculatorForm::Design acids(frmAcids& w) {
     s.frameName = BIND(w, Frame1);
     s.options = {
         Option{.name = BIND(w, opt1), .caption = QStringLiteral("Calculate pH from H3O+  ion concentration"),
-               .prompts = {QStringLiteral("Enter the H3O+ ion concentration")},
+               .prompts = {QStringLiteral("Enter the H3O+ ion concentration in mol/L")},
                .result = QStringLiteral(" The pH is ")},
         Option{.name = BIND(w, opt2), .caption = QStringLiteral("Calculate pOH from OH-  ion concentration"),
                .toolTip = QStringLiteral("Make sure the concentration is that of OH- ions."),
-               .prompts = {QStringLiteral("Enter the OH-  ion concentration")},
+               .prompts = {QStringLiteral("Enter the OH-  ion concentration in mol/L")},
                .result = QStringLiteral(" The pOH is "), .focusInput = true},
         Option{.name = BIND(w, opt3), .caption = QStringLiteral("Determine H3O+  ion concentration from pH"),
                .prompts = {QStringLiteral("Enter the pH")}, .result = QStringLiteral(" The H3O+  concentration is "),
@@ -49,12 +49,19 @@ CalculatorForm::Design acids(frmAcids& w) {
 frmAcids::frmAcids() : CalculatorForm(acids(*this)) {
     addCheck([this] { return isEmpty(Text1); }, QStringLiteral("You must enter valid data."),
              Style{.title = QStringLiteral("Acids")}, [this] { cmdClear_Click(); });
+    // A concentration from 0 to 14 M; a pH or pOH down to that of 14 M.
     addCheck(
         [this] {
             const double v = number(Text1);
-            return v < 0 || v > 14;
+            return option() < 2 && (v < 0 || v > 14);
         },
         QStringLiteral("You must enter a number between 0 and 14."), InformationStyle);
+    addCheck(
+        [this] {
+            const double v = number(Text1);
+            return option() >= 2 && (v < -1.146 || v > 14);
+        },
+        QStringLiteral("You must enter a number between -1.146 and 14."), InformationStyle);
 }
 
 void frmAcids::Form_Load() {

@@ -10,7 +10,7 @@ CalculatorForm::Design energyChange(frmEnergyChange& w) {
               .promptName = BIND(w, Label1)},
         Input{.name = BIND(w, Text2), .prompt = QStringLiteral("Temperature change in degrees Celcius."),
               .promptName = BIND(w, Label2), .keys = QStringLiteral(".-\b\r")},
-        Input{.name = BIND(w, Text3), .prompt = QStringLiteral("Enter the specific heat."),
+        Input{.name = BIND(w, Text3), .prompt = QStringLiteral("Enter the specific heat in J/(g·°C)."),
               .promptName = BIND(w, Label3),
               .toolTip = QStringLiteral("Use the chart below or one found in a textbook.")},
     };

@@ -17,7 +17,7 @@ CalculatorForm::Design faradays(frmFaradays& w) {
     };
     const QString amps = QStringLiteral("Enter the amps of current flow.");
     const QString time = QStringLiteral("Enter the number of minutes.");
-    const QString electrons = QStringLiteral("Enter the moles of electrons released.");
+    const QString electrons = QStringLiteral("Enter the moles of electrons transferred.");
     s.frameName = BIND(w, Frame1);
     // A new option starts from empty boxes; the minutes only under Grams.
     s.options = {
@@ -68,10 +68,10 @@ void frmFaradays::cleared() {
         setPrompt(3, QStringLiteral("Enter the number of minutes."));
         break;
     case Moles:
-        unitLabel->setText(QStringLiteral("moles "));
+        unitLabel->setText(QStringLiteral("moles"));
         break;
     case Liters:
-        unitLabel->setText(QStringLiteral("liters "));
+        unitLabel->setText(QStringLiteral("liters"));
         break;
     }
 }

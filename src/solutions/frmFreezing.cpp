@@ -15,14 +15,17 @@ CalculatorForm::Design freezing(frmFreezing& w) {
     s.layout.fontFamily = QStringLiteral("Times New Roman");
     s.layout.pointSize = 9.75;
     s.inputs = {
-        Input{.name = BIND(w, Text1), .prompt = QStringLiteral("Enter one of the above temperature changes."),
-              .promptName = BIND(w, Label2), .toolTip = QStringLiteral("Enter a temperature change.")},
+        Input{.name = BIND(w, Text1), .prompt = QStringLiteral("Enter the solvent's constant from the list above."),
+              .promptName = BIND(w, Label2),
+              .toolTip = QStringLiteral("Depression or elevation constant of the solvent, in °C·kg/mol.")},
         // The list shows freezing points below 0.
-        Input{.name = BIND(w, Text2), .prompt = QStringLiteral("Enter the original temperature in Celsius"),
-              .promptName = BIND(w, Label3), .toolTip = QStringLiteral("Enter a valid temperature."),
+        Input{.name = BIND(w, Text2), .prompt = QStringLiteral("Enter the solvent's own F.P. or B.P. in Celsius"),
+              .promptName = BIND(w, Label3),
+              .toolTip = QStringLiteral("The freezing or boiling point of the pure solvent."),
               .keys = QStringLiteral(".-\b\r")},
-        Input{.name = BIND(w, Text3), .prompt = QStringLiteral("Enter the molality"),
-              .promptName = BIND(w, Label4), .toolTip = QStringLiteral("Enter a valid molality.")},
+        Input{.name = BIND(w, Text3), .prompt = QStringLiteral("Enter the molality in mol/kg"),
+              .promptName = BIND(w, Label4),
+              .toolTip = QStringLiteral("Of the solute; for an ionic solute, times the number of ions.")},
     };
     s.frameName = BIND(w, Frame1);
     s.options = {
@@ -47,10 +50,12 @@ CalculatorForm::Design freezing(frmFreezing& w) {
                          QStringLiteral("cmdPrint"), QStringLiteral("cmdHelp")};
     s.messages.help = QStringLiteral(
         "The freezing point and the boiling point of a solution can be changed by adding a quantity of a solute to "
-        "it. How much the freezing point and the boiling point change depends upon the substance involved. The "
-        "molality of the substance is one factor in determining the amount of change. The other factor is the "
-        "freezing point depression and the boiling point elevation of the substance.  The elevation or depression "
-        "times the molality determine the total temperature change. ");
+        "it. How much the freezing point and the boiling point change depends upon the solvent and the solute. The "
+        "molality of the solute is one factor in determining the amount of change. The other factor is the "
+        "freezing point depression or boiling point elevation constant of the solvent.  The constant times the "
+        "molality gives the temperature change for a solute that stays whole; a solute that splits into ions "
+        "changes it that many times more (1.00 m NaCl gives 2 ions: 1.86 x 2 x 1.00 = 3.72 degrees in water), so "
+        "type its molality times the number of ions. ");
     return s;
 }
 }  // namespace

@@ -15,7 +15,7 @@ CalculatorForm::Design halfLife(frmHalfLife& w) {
               .keys = QStringLiteral("E+.\b\r")},
         Input{.name = BIND(w, Text4), .promptName = BIND(w, Label5), .keys = signedKeys},
     };
-    const QString halfLife = QStringLiteral("Enter the half life of the element.");
+    const QString halfLife = QStringLiteral("Enter the half life of the element in years.");
     const QString start = QStringLiteral("Enter the initial quantity of material.");
     s.frameCaption = QStringLiteral("Select one of the following options");
     s.frameName = BIND(w, Frame1);
@@ -25,7 +25,7 @@ CalculatorForm::Design halfLife(frmHalfLife& w) {
                .result = QStringLiteral("The time required is"), .unit = QStringLiteral("years"),
                .emptied = {0, 1, 2}},
         Option{.name = BIND(w, opt2), .caption = QStringLiteral("Quantity"),
-               .prompts = {halfLife, start, QStringLiteral("Enter the time period. ")},
+               .prompts = {halfLife, start, QStringLiteral("Enter the time period in years.")},
                .result = QStringLiteral("The final quantity is "), .unit = QStringLiteral("atoms"),
                .emptied = {0, 1, 2}},
     };
@@ -46,8 +46,8 @@ CalculatorForm::Design halfLife(frmHalfLife& w) {
     s.messages.help = QStringLiteral(
         "Unstable nuclei tend to breakdown into a more stable form. In the process, new elements are formed due to "
         "the new nuclei that are formed. The rate that a nucleus breaks down is its half life. Different elements "
-        "break down at different rates. Knowing the half life and the original amount allows you to determine the "
-        "age of the substance. Knowing the half life and the time allows you to determine the quantity. ");
+        "break down at different rates. Knowing the half life, the original amount and the amount left allows you to "
+        "determine the age of the substance. Knowing the half life and the time allows you to determine the quantity. ");
     return s;
 }
 }  // namespace

@@ -9,7 +9,7 @@ const QString Concentration2 = QStringLiteral("Enter the concentration of produc
 CalculatorForm::Design solubility(frmSolubilityConstants& w) {
     using Input = CalculatorForm::Input;
     CalculatorForm::Design s = EquilibriumShape::design(QStringLiteral("Solubility Product Constant"));
-    const QString molar = QStringLiteral("Enter the concentration in moles per liter.");
+    const QString molar = QStringLiteral("Enter the ion's equilibrium concentration in moles per liter.");
     const QString keys = QStringLiteral(".E+-\b\r");
     s.inputs = {
         Input{.name = BIND(w, Text1), .prompt = Concentration1, .promptName = BIND(w, Label2),
@@ -36,9 +36,10 @@ CalculatorForm::Design solubility(frmSolubilityConstants& w) {
                          QStringLiteral("cmdCancel"), QStringLiteral("cmdPrint"), QStringLiteral("cmdHelp")};
     s.messages.help = QStringLiteral(
         "The solubility product constant provides the ability to measure the solubility of a salt. It can be used to "
-        "determine if  preciptiation will occur when a salt and a solution are  mixed or when two solutions are "
+        "determine if  precipitation will occur when a salt and a solution are  mixed or when two solutions are "
         "mixed. Precipitation will occur if the ion product exceeds the Ksp.  You derive these from a balanced "
-        "chemical equation. You must also know the molarity of the reactant and its products. ");
+        "chemical equation. You must also know the molarity of the dissolved ions at equilibrium; the solid salt "
+        "does not appear in Ksp. ");
     return s;
 }
 }  // namespace
@@ -61,5 +62,5 @@ std::optional<CalculatorForm::Result> frmSolubilityConstants::calculate() {
 void frmSolubilityConstants::cleared() {
     setPrompt(0, Concentration1);
     setPrompt(2, Concentration2);
-    setResultCaption(QStringLiteral(" The solubility product constant (Ksp) is "));
+    setResultCaption(QStringLiteral("The solubility product constant (Ksp) is "));
 }

@@ -12,7 +12,7 @@ CalculatorForm::Design titration(frmTitration& w) {
     CalculatorForm::Design s = EquilibriumShape::design(QStringLiteral("Titration"));
     s.answer.format = CalculatorForm::Format::Fixed;
     const QString concentrationTip = QStringLiteral("Enter the molarity/molality.");
-    const QString volumeTip = QStringLiteral("Enter a valid number for the volume.");
+    const QString volumeTip = QStringLiteral("Both volumes in the same unit, mL or L.");
     // Enter runs Ok from the base's boxes and the ratio, not from the acid's.
     const QString noEnter = QStringLiteral(".\b");
     s.inputs = {

@@ -6,22 +6,23 @@ namespace {
 CalculatorForm::Design ionization(frmionizationConstant& w) {
     using Input = CalculatorForm::Input;
     CalculatorForm::Design s = EquilibriumShape::design(QStringLiteral("Ionization Constant"));
-    const QString molar = QStringLiteral("Moles per liter.");
+    const QString molar = QStringLiteral("Equilibrium concentration, moles per liter.");
     const QString integer = QStringLiteral("Enter an integer from a balanced equation.");
     const QString coefficientKeys = QStringLiteral(".E-\b\r");
     // Enter in a coefficient box does not run Ok.
     s.inputs = {
-        Input{.name = BIND(w, Text1), .prompt = QStringLiteral("Enter the concentration of the reactant."),
-              .promptName = BIND(w, Label1), .toolTip = molar, .keys = QStringLiteral(".E-+\b\r")},
+        Input{.name = BIND(w, Text1), .prompt = QStringLiteral("Enter the starting concentration of the reactant."),
+              .promptName = BIND(w, Label1),
+              .toolTip = QStringLiteral("Starting (initial) concentration, moles per liter."), .keys = QStringLiteral(".E-+\b\r")},
         Input{.name = BIND(w, Text6), .prompt = QStringLiteral("Enter the coefficient of the reactant."),
               .promptName = BIND(w, Label5), .toolTip = integer, .keys = coefficientKeys,
               .enterSubmits = false},
-        Input{.name = BIND(w, Text2), .prompt = QStringLiteral("Enter the concentration of product 1."),
+        Input{.name = BIND(w, Text2), .prompt = QStringLiteral("Enter the equilibrium concentration of product 1."),
               .promptName = BIND(w, Label2), .toolTip = molar, .keys = QStringLiteral(".E-+\b\r")},
         Input{.name = BIND(w, Text7), .prompt = QStringLiteral("Enter the coefficient of product 1."),
               .promptName = BIND(w, Label6), .toolTip = integer, .keys = coefficientKeys,
               .enterSubmits = false},
-        Input{.name = BIND(w, Text3), .prompt = QStringLiteral("Enter the concentration of product 2."),
+        Input{.name = BIND(w, Text3), .prompt = QStringLiteral("Enter the equilibrium concentration of product 2."),
               .promptName = BIND(w, Label3), .toolTip = molar, .keys = QStringLiteral(".E-\b\r")},
         Input{.name = BIND(w, Text8), .prompt = QStringLiteral("Enter the coefficient of product 2."),
               .promptName = BIND(w, Label7), .toolTip = integer, .keys = coefficientKeys,
@@ -39,10 +40,11 @@ CalculatorForm::Design ionization(frmionizationConstant& w) {
     s.messages.trap = QStringLiteral("Data Entry Error");
     s.leaving.unloadBeforeShow = true;
     s.messages.help = QStringLiteral(
-        "When an ionic molecule dissolves in water, its ions separate into solution. The ionization constant is  the "
-        "concentration of the products raised to their coefficients divided by the concentrations of the reactants "
-        "raised to their coefficients.  The larger the ionization constant, the more of the ions that are produced "
-        "before equilibrium is reached. ");
+        "When a weak acid or base dissolves in water, part of it separates into ions. The ionization constant is  the "
+        "equilibrium concentrations of the products raised to their coefficients divided by the equilibrium "
+        "concentration of the reactant raised to its coefficient. Type the reactant's starting (initial) "
+        "concentration: the window takes off what formed product 1 to find the reactant left at equilibrium.  The "
+        "larger the ionization constant, the more of the ions that are produced before equilibrium is reached. ");
     return s;
 }
 }  // namespace

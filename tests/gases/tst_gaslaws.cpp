@@ -242,7 +242,7 @@ private slots:
             "txtInitialVolume");
         const char* kelvin = "Enter initial temperature in degrees Kelvin|Enter the initial volume in liters.|";
         row("frmCharlesLaw", "opt2", qPrintable(kelvin + QStringLiteral("Enter a final temperature in degrees Kelvin.")),
-            "The final volume is ", "Liters", qPrintable(kelvin + QStringLiteral("Enter a final volume.")),
+            "The final volume is ", "Liters", qPrintable(kelvin + QStringLiteral("Enter a final volume in liters.")),
             "txtInitialTemperature");
         row("frmIdeal", "opt4", "Enter the volume in liters.|Enter the number of moles.|Pressure in atmospheres.",
             " The final temperature is ", "Kelvin",
@@ -261,7 +261,7 @@ private slots:
             "Enter the initial pressure in atmospheres.|Enter the initial temperature in Kelvin.|Enter the final "
             "temperature in Kelvin.",
             "Text1");
-        row("frmMolarVolume", "opt3", "Enter the molecular weight of the gas.|Enter the mass of the gas.",
+        row("frmMolarVolume", "opt3", "Enter the molecular weight of the gas.|Enter the mass of the gas in grams.",
             "The volume  is ", "liters",
             "Enter the molecular weight of the gas.|Enter the volume of the gas in liters.", "Text1");
     }

@@ -290,7 +290,7 @@ const QList<Claim>& claims() {
         {"RegularPeriodicTable.txt", "(-1,+1 for hydrogen", "frmPeriodic", {"click:cmdH"}, {"frmPeriodicData.Text6==-1,+1"}},
         {"Charles'sLaw.txt", "chooses Find final temperature again", "frmCharlesLaw",
          {"click:opt2", "txtFinalEntry=300", "click:cmdClear"},
-         {"checked:opt1", "txtFinalEntry==", "prompt:Enter a final volume."}},
+         {"checked:opt1", "txtFinalEntry==", "prompt:Enter a final volume in liters."}},
         {"Boyle'sLaw.txt", "chooses Find final pressure again", "frmBoyles", {"click:opt2", "txtFinalEntry=2", "click:cmdClear"},
          {"checked:opt1", "txtFinalEntry==", "prompt:Enter a final volume in liters"}},
         {"Boyle'sLaw.txt", "Clear shortens its prompts to \"Enter an initial volume.\", \"Enter an initial pressure\" and \"Enter a final volume\"",

@@ -50,6 +50,31 @@ private slots:
         row("Raoult's answer in kPa", "frmRaoults", "Label8", "", "kPa");
         row("affinity is not electronegativity", "frmPTable4", "cmdDescription", "electronegativity", "energy");
         row("the solubility products' column holds Ksp", "frmSolConstants", "Label1", "Solubility", "Ksp");
+        row("the ionization reactant box takes the starting concentration", "frmionizationConstant", "Label1", "",
+            "starting concentration of the reactant");
+        row("the ionization products are at equilibrium", "frmionizationConstant", "Label2", "",
+            "equilibrium concentration");
+        row("the ionization help says which concentration to type", "frmionizationConstant", "cmdHelp",
+            "ionic molecule", "starting (initial)");
+        row("the freezing-point box asks for the solvent's constant", "frmFreezing", "Label2", "temperature changes",
+            "constant");
+        row("an ionic solute changes the freezing point more", "frmFreezing", "cmdHelp",
+            "molality determine the total temperature change", "number of ions");
+        row("the combined gas law multiplies", "frmCombinedLaws", "cmdHelp", "add two ratios", "multiply it by two ratios");
+        row("22.4 liters only at STP", "frmMassVolume", "cmdHelp", "volume of 22.4 liters. ", "22.4 liters at STP");
+        row("the solid is not in Ksp", "frmSolubilityConstants", "cmdHelp", "molarity of the reactant and its products",
+            "does not appear in Ksp");
+        row("an age needs the amount left", "frmHalfLife", "cmdHelp", "half life and the original amount allows",
+            "the amount left");
+        row("isotopes count by their fraction", "frmAverageMass", "cmdHelp", "times the percent", "divided by 100");
+        row("the heat typed is the equation's", "frmMassEnergy", "cmdHelp", "is for a mole of the substance",
+            "divides it by the coefficient");
+        row("density is not thickness", "frmDensity", "cmdHelp", "thickness", "closely the matter");
+        row("metric steps are powers of ten", "frmMetrics", "cmdHelp", "multiples of 10", "powers of 10");
+        row("the last significant figure is estimated", "frmSigfig", "cmdHelp", "It is not a guess", "estimated digit");
+        row("gas laws need kelvins", "frmTemperatures", "cmdHelp", "work better mathematically", "only work when");
+        row("water vapor adds pressure", "frmDalton", "cmdHelp", "on the volume", "pressure of the water vapor");
+        row("the specific heat's unit", "frmEnergyChange", "Label3", "", "J/(g");
     }
     void sentencesTeachTrueChemistry() {
         QFETCH(QString, window);

@@ -98,7 +98,8 @@ private slots:
 
     // Every list with titles over its columns, whatever the fonts and the
     // scale: the column nearest each title's middle is its own, as the list
-    // draws it (a title wider than its column may reach past it).
+    // draws it (a title wider than its column may reach past it), and two
+    // titles stand at least two blanks apart.
     void headingsStandOverTheirColumns_data() {
         QTest::addColumn<QString>("name");
         int lists = 0;
@@ -132,11 +133,19 @@ private slots:
             middles << lineX + (start + at) / 2.0 * charWidth;
         }
         const QString text = h->heading->text();
+        const qreal gap = 2 * hm.horizontalAdvance(QLatin1Char(' '));
         qsizetype from = 0;
+        qreal previousEnd = -1;
         for (int i = 0; i < h->titles.size() && i < middles.size(); ++i) {
             const QString& title = h->titles.at(i).text;
             const qsizetype pos = text.indexOf(title, from);
             QVERIFY2(pos >= 0, qPrintable(title));
+            const qreal start = hm.horizontalAdvance(text.left(pos));
+            if (i > 0)
+                QVERIFY2(start - previousEnd >= gap - 0.01,
+                         qPrintable(QStringLiteral("%1 stands %2 px after the title before it, under %3")
+                                        .arg(title).arg(start - previousEnd).arg(gap)));
+            previousEnd = hm.horizontalAdvance(text.left(pos + title.size()));
             from = pos + title.size();
             const qreal middle = headX + hm.horizontalAdvance(text.left(pos)) + hm.horizontalAdvance(title) / 2;
             int nearest = 0;

@@ -169,7 +169,7 @@ private slots:
         f->opt3->setChecked(true);
         QVERIFY(!f->Text5->isVisible() && f->Text1->text().isEmpty());
         f->cmdClear->click();
-        QCOMPARE(f->Label4->text(), QStringLiteral("liters "));
+        QCOMPARE(f->Label4->text(), QStringLiteral("liters"));
         f->opt1->setChecked(true);
         QVERIFY(f->Text5->isVisible() && f->Text5->text().isEmpty());
     }

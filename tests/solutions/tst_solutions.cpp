@@ -162,11 +162,19 @@ private slots:
         const QString k = QStringLiteral("7.000"), w = QStringLiteral("-Log(1E-7) / Log(10)");
         const QString k3 = QStringLiteral("1.00E+00"), w3 = QStringLiteral("10 ^ -(1E-7)");
         const QString range = QStringLiteral("You must enter a number between 0 and 14.");
+        const QString phRange = QStringLiteral("You must enter a number between -1.146 and 14.");
         for (int o = 0; o < 4; ++o) {
-            const QString ko = o < 2 ? k : k3, wo = o < 2 ? w : w3;
-            row(qPrintable(QStringLiteral("15, option %1").arg(o + 1)), o, {"15"}, ko, wo, range, Msg::Icon::Information);
-            row(qPrintable(QStringLiteral("-1, option %1").arg(o + 1)), o, {"-1"}, ko, wo, range, Msg::Icon::Information);
+            const QString ko = o < 2 ? k : k3, wo = o < 2 ? w : w3, refused = o < 2 ? range : phRange;
+            row(qPrintable(QStringLiteral("15, option %1").arg(o + 1)), o, {"15"}, ko, wo, refused, Msg::Icon::Information);
         }
+        // A negative concentration is refused; a pH or pOH goes down to that of 14 M.
+        for (int o = 0; o < 2; ++o)
+            row(qPrintable(QStringLiteral("-1, option %1").arg(o + 1)), o, {"-1"}, k, w, range, Msg::Icon::Information);
+        row("pH below 0", 2, {"-0.301"}, "2.00E+00", "10 ^ -(-0.301)");
+        row("pOH of 14 M", 3, {"-1.146"}, "1.40E+01", "10 ^ -(-1.146)");
+        for (int o = 2; o < 4; ++o)
+            row(qPrintable(QStringLiteral("-1.2, option %1").arg(o + 1)), o, {"-1.2"}, k3, w3, phRange,
+                Msg::Icon::Information);
         row("zero has no logarithm", 0, {"0"}, k, w, "Invalid procedure call or argument");
         row("lone E", 0, {"E"}, k, w, "Type mismatch");
         row("lone minus", 1, {"-"}, k, w, "Type mismatch");
@@ -274,7 +282,7 @@ private slots:
         QVERIFY(f->opt1->isChecked());
         TestSupport::type(f->Text1, QStringLiteral("1E-7"));
         f->cmdOk->click();
-        const QStringList prompts{"Enter the H3O+ ion concentration", "Enter the OH-  ion concentration",
+        const QStringList prompts{"Enter the H3O+ ion concentration in mol/L", "Enter the OH-  ion concentration in mol/L",
                                   "Enter the pH", "Enter the pOH"};
         const QStringList results{" The pH is ", " The pOH is ", " The H3O+  concentration is ",
                                   " The OH-  concentration is "};

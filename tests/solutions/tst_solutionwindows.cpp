@@ -369,7 +369,7 @@ private slots:
     void solubilityClearCaptions() {
         CalculatorForm* f = open("frmSolubilityConstants");
         f->cmdClear->click();
-        QCOMPARE(f->resultLabel->text(), QStringLiteral(" The solubility product constant (Ksp) is "));
+        QCOMPARE(f->resultLabel->text(), QStringLiteral("The solubility product constant (Ksp) is "));
         QCOMPARE(f->answerBox->accessibleName(), f->resultLabel->text());
     }
 };
