@@ -46,7 +46,12 @@ Conversion convert(Unit from, Unit to, const QString& amount, const QString& wei
     Conversion c;
     switch (to) {
     case Unit::Moles: c.answer = Num::answer(v, 3); break;
-    case Unit::Grams: c.answer = Num::text(v); break;
+    case Unit::Grams: {
+        // Shown to fifteen digits, so worked in extended precision.
+        const long double a15 = Num::toLongDouble(amount), w15 = Num::toLongDouble(weight);
+        c.answer = Num::text(from == Unit::Atoms ? a15 / AvogadroExtended * w15 : from == Unit::Moles ? a15 * w15 : a15);
+        break;
+    }
     case Unit::Atoms: c.answer = Num::scientific(v); break;
     }
     c.work = work;

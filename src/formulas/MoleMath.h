@@ -9,6 +9,7 @@
 namespace MoleMath {
 
 inline constexpr double Avogadro = 6.023E23;
+inline constexpr long double AvogadroExtended = 6.023E23L;
 
 enum class Unit { Moles, Grams, Atoms };
 QString unitName(Unit u);  // "Moles", "Grams", "Atoms"

@@ -37,6 +37,11 @@ double reactantMass(double kpa, double litres, double kelvin, double product, do
     return mul(Num::div(mul(gasMoles, reactant), product), mw);
 }
 
-double volumeRatio(double litres, double given, double needed) { return mul(Num::div(needed, given), litres); }
+long double volumeRatio(long double litres, long double given, long double needed) {
+    if (given == 0) throw RuntimeFault(RuntimeFault::DivisionByZero);
+    const long double v = needed / given * litres;
+    Num::checked(double(v));
+    return v;
+}
 
 }  // namespace GasFormulas

@@ -42,6 +42,6 @@ double gasVolume(double grams, double mw, double product, double reactant);
 double reactantMass(double kpa, double litres, double kelvin, double product, double reactant, double mw);
 
 // Volume of the needed gas: (needed ÷ given) × V.
-double volumeRatio(double litres, double given, double needed);
+long double volumeRatio(long double litres, long double given, long double needed);
 
 }  // namespace GasFormulas

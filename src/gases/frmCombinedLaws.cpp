@@ -83,7 +83,7 @@ std::optional<CalculatorForm::Result> frmCombinedLaws::calculate() {
             say(NoDryGas, Refused);
             return std::nullopt;
         }
-        p1 = Num::checked(total - *vp);
+        p1 = Num::held(total - *vp, total);  // 3.2 - 3.17 is 0.03
     } else {
         p1 = number(Text2);
     }

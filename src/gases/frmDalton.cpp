@@ -81,7 +81,8 @@ std::optional<CalculatorForm::Result> frmDalton::calculate() {
         Msg::info(NoDryGas);
         return std::nullopt;
     }
-    const double dry = Num::checked(total - *vp);
+    // At the digits the total holds: 3.2 - 3.17 is 0.03.
+    const double dry = Num::held(total - *vp, total);
     if (pressureOnly) return Result{dry, totalBox->text() + QStringLiteral(" - ") + Num::text(*vp)};
     const double volume = number(Text2) * Num::div(dry, number(Text5));
     return Result{volume, Text2->text() + QStringLiteral(" x ") + Num::text(dry) + QStringLiteral(" / ") +

@@ -46,9 +46,9 @@ frmVolumeVolume::frmVolumeVolume() : CalculatorForm(volumeVolume(*this)) {
 }
 
 std::optional<CalculatorForm::Result> frmVolumeVolume::calculate() {
-    const double needed = number(Text3);
-    const double given = number(Text2);
-    const double litres = number(Text1);
+    const long double needed = extended(Text3);
+    const long double given = extended(Text2);
+    const long double litres = extended(Text1);
     return Result{GasFormulas::volumeRatio(litres, given, needed), Text1->text() + QStringLiteral(" * (") +
                                                                        Text3->text() + QStringLiteral(" / ") +
                                                                        Text2->text() + QStringLiteral(")")};

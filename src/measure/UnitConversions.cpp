@@ -98,11 +98,11 @@ double powerOfTen(int n) {
 }
 }  // namespace
 
-double convert(double x, int from, int to) {
+long double convert(long double x, int from, int to) {
     const int d = exponent(from) - exponent(to);
-    if (d > 0) return Num::checked(x * powerOfTen(d));
-    if (d < 0) return Num::div(x, powerOfTen(-d));
-    return x;
+    const long double v = d > 0 ? x * powerOfTen(d) : d < 0 ? x / powerOfTen(-d) : x;
+    Num::checked(double(v));
+    return v;
 }
 
 QString workSuffix(Category c, int from, int to) {

@@ -39,7 +39,7 @@ QString unitName(Category c, int position);
 QString categoryName(Category c);
 // x converted from one position to another: multiplied by the power of ten
 // from a larger unit, divided by it from a smaller one.
-double convert(double x, int from, int to);
+long double convert(long double x, int from, int to);
 // The work line's suffix: " * 1000", " / 10" ... (empty for the same unit).
 QString workSuffix(Category c, int from, int to);
 }  // namespace MetricPrefix

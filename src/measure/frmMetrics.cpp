@@ -148,7 +148,7 @@ void frmMetrics::optDistance_Click(int position) {
 
 std::optional<CalculatorForm::Result> frmMetrics::calculate() {
     const int from = fromUnit(), to = toUnit();
-    const double x = number(txtMetric1);
+    const long double x = extended(txtMetric1);
     return Result{MetricPrefix::convert(x, from, to),
                   txtMetric1->text() + MetricPrefix::workSuffix(MetricPrefix::Category(option()), from, to)};
 }

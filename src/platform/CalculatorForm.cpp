@@ -346,7 +346,8 @@ int CalculatorForm::heldDigits() const {
     return m_design.answer.digits > 0 ? m_design.answer.digits : Num::DoubleDigits;
 }
 
-QString CalculatorForm::format(double v) const {
+QString CalculatorForm::format(long double value) const {
+    const double v = Num::checked(static_cast<double>(value));
     Format f = m_design.answer.format;
     const int i = option();
     if (i >= 0 && m_design.options.at(i).format) f = *m_design.options.at(i).format;
@@ -355,10 +356,10 @@ QString CalculatorForm::format(double v) const {
         return Num::answer(v, m_design.answer.decimals, heldDigits());
     case Format::Scientific: return Num::scientific(v);
     case Format::Short: return Num::text(v, Num::ShortDigits);
-    case Format::DefaultDouble: return Num::text(v);
+    case Format::DefaultDouble: return Num::text(value);
     case Format::Integer: return Num::whole(v);
     }
-    return Num::text(v);
+    return Num::text(value);
 }
 
 void CalculatorForm::showResult(const Result& r) {

@@ -37,7 +37,7 @@ public:
         Fixed,          // regional, grouped, `decimals` decimals ("1,234.568")
         Scientific,     // "4.50E+01" (always two decimals)
         Short,          // default text form, at most 7 significant digits
-        DefaultDouble,  // default text form, 15 digits
+        DefaultDouble,  // default text form, 15 digits (of a value computed in extended precision)
         Integer,        // plain whole number, no grouping
     };
 
@@ -157,7 +157,7 @@ public:
 
     // What a completed formula gives: the value (or a ready text), the work line.
     struct Result {
-        double value = 0;
+        long double value = 0;  // extended for the fifteen-digit form
         QString work;
         std::optional<QString> text;  // shown as is instead of the formatted value
     };
@@ -207,7 +207,8 @@ public:
     // The check message of a kelvin temperature not above 0 (Num::notKelvin).
     static inline const QString KelvinMessage = QStringLiteral("The temperature in Kelvin must be larger than 0.");
     static double number(const QLineEdit* box) { return Num::toDouble(box->text()); }
-    QString format(double v) const;
+    static long double extended(const QLineEdit* box) { return Num::toLongDouble(box->text()); }
+    QString format(long double value) const;
     // Significant digits a fixed-decimals answer shows at most.
     int heldDigits() const;
     // The window's description.

@@ -7,6 +7,8 @@
 #include <charconv>
 #include <cfloat>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 
 QString RuntimeFault::describe(Kind k) {
     switch (k) {
@@ -59,6 +61,15 @@ bool notPositive(const QString& text) {
 bool negative(const QString& text) {
     const std::optional<double> v = value(text);
     return v && *v < 0;
+}
+
+long double toLongDouble(const QString& text) {
+    const double check = toDouble(text);  // the same grammar and range
+    const QByteArray plain = text.trimmed().toLatin1();
+    const char* begin = plain.constData() + (plain.startsWith('+') ? 1 : 0);
+    long double v = 0;
+    const std::from_chars_result r = std::from_chars(begin, plain.constData() + plain.size(), v);
+    return r.ec == std::errc() ? v : check;
 }
 
 double toDouble(const QString& text) {
@@ -160,16 +171,11 @@ Decimal decimalOf(double a) {
     while (out.digits.size() > 1 && out.digits.endsWith(QLatin1Char('0'))) out.digits.chop(1);
     return out;
 }
-// Shortest text with at most `digits` significant digits.
-QString defaultText(double v, int digits) {
-    checked(v);
-    if (v == 0.0) return QStringLiteral("0");
-    Decimal d = decimalOf(std::fabs(v));
-    if (roundDigits(d.digits, digits)) ++d.exp10;
-    while (d.digits.size() > 1 && d.digits.endsWith(QLatin1Char('0'))) d.digits.chop(1);
+// The default form of a decimal (no trailing zeros) with at most `digits`
+// significant digits.
+QString defaultForm(const Decimal& d, bool neg, int digits) {
     const QString& digitsOnly = d.digits;
     const int exp10 = d.exp10;
-    const bool neg = v < 0;
 
     QString out;
     if (exp10 >= digits || exp10 < -4) {
@@ -190,9 +196,34 @@ QString defaultText(double v, int digits) {
     return withDecimalPoint(out);
 }
 
+// Shortest text with at most `digits` significant digits.
+QString defaultText(double v, int digits) {
+    checked(v);
+    if (v == 0.0) return QStringLiteral("0");
+    Decimal d = decimalOf(std::fabs(v));
+    if (roundDigits(d.digits, digits)) ++d.exp10;
+    while (d.digits.size() > 1 && d.digits.endsWith(QLatin1Char('0'))) d.digits.chop(1);
+    return defaultForm(d, v < 0, digits);
+}
+
 }  // namespace
 
 QString text(double v) { return defaultText(v, DoubleDigits); }
+
+QString text(long double v, int digits) {
+    checked(double(v));
+    if (v == 0) return QStringLiteral("0");
+    digits = std::clamp(digits, 1, DoubleDigits);
+    std::array<char, 64> buf{};
+    std::snprintf(buf.data(), buf.size(), "%.*Le", digits - 1, std::fabs(v));  // d.ddde+xx, rounded once
+    Decimal d;
+    const char* c = buf.data();
+    for (; *c && *c != 'e'; ++c)
+        if (*c >= '0' && *c <= '9') d.digits += QLatin1Char(*c);
+    d.exp10 = std::atoi(c + 1);
+    while (d.digits.size() > 1 && d.digits.endsWith(QLatin1Char('0'))) d.digits.chop(1);
+    return defaultForm(d, v < 0, digits);
+}
 QString text(double v, int digits) { return defaultText(v, std::clamp(digits, 1, DoubleDigits)); }
 
 QString fixed(double v, int decimals) {

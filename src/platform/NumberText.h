@@ -36,10 +36,17 @@ private:
 
 namespace Num {
 
+// Significant digits of the short text form (a work line's computed values,
+// the short answers), and those a double holds.
+inline constexpr int ShortDigits = 7;
+inline constexpr int DoubleDigits = 15;
+
 // Text typed in a box as a number: optional blanks and sign, digits with "."
 // as the decimal point (".5" and "3." read), optional exponent. Anything else
 // is a TypeMismatch; a value beyond the double range is an Overflow.
 double toDouble(const QString& text);
+// The same in extended precision, for the windows that show fifteen digits.
+long double toLongDouble(const QString& text);
 // The same without throwing.
 bool parse(const QString& text, double* out);
 
@@ -70,6 +77,8 @@ double log(double v);
 // exponent form ("1E+08", "1.5E-05") for very large and very small values.
 QString text(double v);
 QString text(double v, int digits);
+// The same for an extended-precision value, rounded once to `digits`.
+QString text(long double v, int digits = DoubleDigits);
 // Rounds to `decimals` places as the decimal number the value stands for
 // (to 15 significant digits): 53.9655 gives 53.966 although its binary
 // value lies just below the tie.
@@ -78,10 +87,6 @@ double roundDecimal(double v, int decimals);
 // significant digits of `scale`, the largest magnitude that went into it
 // (273.1505 - 273.15 is 0.0005, not 0.00050000000004502).
 double held(double v, double scale, int digits = 15);
-// Significant digits of the short text form (a work line's computed values,
-// the short answers), and those a double holds.
-inline constexpr int ShortDigits = 7;
-inline constexpr int DoubleDigits = 15;
 
 // Every number text has Latin digits, "-" as its minus sign, and the
 // regional decimal point and grouping.

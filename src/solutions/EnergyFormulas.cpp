@@ -26,12 +26,20 @@ double changeOfStateEnergy(double grams, double molecularWeight, double kJPerMol
     return Num::checked(Num::div(grams, molecularWeight) * kJPerMole);
 }
 
-double halfLifeTime(double halfLife, double initial, double final) {
-    return Num::checked(halfLife * Num::div(Num::log(Num::div(initial, final)), std::log(2.0)));
+long double halfLifeTime(long double halfLife, long double initial, long double final) {
+    if (final == 0) throw RuntimeFault(RuntimeFault::DivisionByZero);
+    const long double ratio = initial / final;
+    if (!(ratio > 0)) throw RuntimeFault(RuntimeFault::InvalidCall);
+    const long double t = halfLife * (std::log(ratio) / std::log(2.0L));
+    Num::checked(double(t));
+    return t;
 }
 
-double halfLifeQuantity(double halfLife, double initial, double time) {
-    return Num::checked(initial * Num::pow(0.5, Num::div(time, halfLife)));
+long double halfLifeQuantity(long double halfLife, long double initial, long double time) {
+    if (halfLife == 0) throw RuntimeFault(RuntimeFault::DivisionByZero);
+    const long double q = initial * std::pow(0.5L, time / halfLife);
+    Num::checked(double(q));
+    return q;
 }
 
 }  // namespace Energy

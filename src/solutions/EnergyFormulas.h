@@ -24,8 +24,8 @@ double faradayMoles(double amps, double minutes, double electrons);
 double changeOfStateEnergy(double grams, double molecularWeight, double kJPerMole);
 
 // Time for a quantity to decay from initial to final: halfLife * log2(initial / final).
-double halfLifeTime(double halfLife, double initial, double final);
+long double halfLifeTime(long double halfLife, long double initial, long double final);
 // Quantity left after a time: initial * (1/2) ^ (time / halfLife).
-double halfLifeQuantity(double halfLife, double initial, double time);
+long double halfLifeQuantity(long double halfLife, long double initial, long double time);
 
 }  // namespace Energy

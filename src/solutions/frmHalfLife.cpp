@@ -75,13 +75,13 @@ void frmHalfLife::cleared() {
 }
 
 std::optional<CalculatorForm::Result> frmHalfLife::calculate() {
-    const double h = number(Text1), i = number(Text2), last = number(Text4);
+    const long double h = extended(Text1), i = extended(Text2), last = extended(Text4);
     if (option() == Quantity)
-        return Result{Energy::halfLifeQuantity(h, i, last), Num::text(i) + QStringLiteral(" * (1/2) ^ (") +
-                                                                 Num::text(last) + QStringLiteral(" / ") + Num::text(h) +
+        return Result{Energy::halfLifeQuantity(h, i, last), Num::text(number(Text2)) + QStringLiteral(" * (1/2) ^ (") +
+                                                                 Num::text(number(Text4)) + QStringLiteral(" / ") + Num::text(number(Text1)) +
                                                                  QStringLiteral(")")};
-    return Result{Energy::halfLifeTime(h, i, last), Num::text(h) + QStringLiteral(" * log2(") + Num::text(i) +
-                                                        QStringLiteral(" / ") + Num::text(last) + QStringLiteral(")")};
+    return Result{Energy::halfLifeTime(h, i, last), Num::text(number(Text1)) + QStringLiteral(" * log2(") + Num::text(number(Text2)) +
+                                                        QStringLiteral(" / ") + Num::text(number(Text4)) + QStringLiteral(")")};
 }
 
 void frmHalfLife::widenAnswer() {

@@ -72,7 +72,7 @@ std::optional<CalculatorForm::Result> frmMoleFraction::calculate() {
 }
 
 void frmMoleFraction::showResult(const Result& r) {
-    const QString percent = format(Num::checked(r.value * 100.0));
+    const QString percent = format(r.value * 100);
     CalculatorForm::showResult(r);
     Text7->setText(percent);
 }
