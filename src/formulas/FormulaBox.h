@@ -5,6 +5,8 @@
 // way; Enter asks for the weighing.
 #include <QTextEdit>
 
+class TextGuard;
+
 class FormulaBox : public QTextEdit {
     Q_OBJECT
 public:
@@ -44,6 +46,7 @@ private:
     // commit, a screen reader) and tells why, once that event has ended.
     void refuseArrival(QChar refused);
 
+    TextGuard* m_guard;
     bool m_programmatic = false;
     bool m_formatting = false;
     QString m_accepted;  // the formula text as the box last took it
