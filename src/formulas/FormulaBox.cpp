@@ -3,6 +3,7 @@
 
 #include "platform/Forms.h"
 #include "platform/NumberText.h"
+#include "platform/TextGuard.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -47,6 +48,12 @@ FormulaBox::FormulaBox(QWidget* parent) : QTextEdit(parent) {
     document()->setDefaultFont(f);
     setFixedHeight(fontMetrics().height() * 2 + 2 * frameWidth() + 8);
     connect(this, &QTextEdit::textChanged, this, &FormulaBox::textChange);
+    // A text that arrives whole passes the box's own rule or leaves the box as it was.
+    m_guard = new TextGuard(this, &FormulaBox::admits, [](QChar refused) {
+        QApplication::beep();
+        Form::say(refused.isNull() ? tooLong() : pasteRefusal(refused), Form::InformationStyle);
+    });
+    m_guard->setLimit(Limit);
 }
 
 void FormulaBox::keyPressEvent(QKeyEvent* e) {
@@ -71,21 +78,8 @@ void FormulaBox::insertFromMimeData(const QMimeData* source) {
     // Plain text only, and only a whole formula: a pasted "CuSO4·5H2O" is not
     // weighed as CuSO45H2O. Blanks and line ends around it are copying's.
     if (!source->hasText()) return;
-    const QString text = source->text().trimmed();
-    for (const QChar c : text) {
-        if (!admits(c)) {
-            QApplication::beep();
-            Form::say(pasteRefusal(c), Form::InformationStyle);
-            return;
-        }
-    }
     const QTextCursor c = textCursor();
-    if (toPlainText().size() - (c.selectionEnd() - c.selectionStart()) + text.size() > Limit) {
-        QApplication::beep();
-        Form::say(tooLong(), Form::InformationStyle);
-        return;
-    }
-    textCursor().insertText(text);
+    m_guard->offer(c.selectionStart(), c.selectionEnd(), source->text());
 }
 
 void FormulaBox::setFormula(const QString& text) {

@@ -5,6 +5,8 @@
 // way; Enter asks for the weighing.
 #include <QTextEdit>
 
+class TextGuard;
+
 class FormulaBox : public QTextEdit {
     Q_OBJECT
 public:
@@ -40,10 +42,12 @@ private:
     void textChange();
     void format();
     // Puts back the last text the box took after a text that came whole by
-    // another way than the keys and the paste rules (an input method's
-    // commit, a screen reader) and tells why, once that event has ended.
+    // another way than the keys and the guard (an input method's commit) and
+    // tells why, once that event has ended.
     void refuseArrival(QChar refused);
 
+    // Pastes, drops and a screen reader's edits pass it before they change the box.
+    TextGuard* m_guard;
     bool m_programmatic = false;
     bool m_formatting = false;
     QString m_accepted;  // the formula text as the box last took it

@@ -72,6 +72,23 @@ Result fail(Result r, Fault f, std::size_t pos, std::size_t len, std::string sub
     return r;
 }
 
+// Water however it is bracketed: "H2O", "(H2O)", "(H2O)2", "((H2O)3)2"; a
+// group holds the whole part and only its count may follow it.
+bool isWater(std::string_view part) {
+    while (!part.empty() && part.front() == '(') {
+        std::size_t end = part.size();
+        while (end > 0 && isDigit(part[end - 1])) --end;
+        if (end < 2 || part[end - 1] != ')') return false;
+        int depth = 0;
+        for (std::size_t k = 0; k + 1 < end; ++k) {
+            if (part[k] == '(') ++depth;
+            if (part[k] == ')' && --depth == 0) return false;  // the first group closes early
+        }
+        part = part.substr(1, end - 2);
+    }
+    return part == "H2O";
+}
+
 std::string characterName(char c) {
     const auto u = static_cast<unsigned char>(c);
     if (u >= 0x20 && u < 0x7f) return std::string("\"") + c + "\"";
@@ -233,8 +250,9 @@ Result weigh(std::string_view t, const ElementLookup& element, const GroupLookup
             r.terms.push_back(term);
             r.weight += term;
             all.addScaled(top.atoms, static_cast<double>(partCount));
-            // Water of hydration: "H2O" after the dot, or a count alone.
-            if (t.substr(partText, i - partText) == "H2O" || t.substr(partText, i - partText).empty()) {
+            // Water of hydration: water after the dot, however bracketed, or a count alone.
+            const std::string_view written = t.substr(partText, i - partText);
+            if (written.empty() || isWater(written)) {
                 r.hasHydrate = true;
                 r.hydrateWeight += term;
             }

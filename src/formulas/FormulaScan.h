@@ -74,8 +74,9 @@ struct Result {
     std::vector<double> terms;
     // Every element of the formula, in order of first appearance.
     std::vector<ElementShare> elements;
-    // The water of hydration: the "H2O" parts after a dot (and the counts
-    // alone), each times its count; other parts after a dot are no water.
+    // The water of hydration: the parts after a dot that are water, however
+    // bracketed ("5H2O", "5(H2O)", "(H2O)2"), and the counts alone, each
+    // times its count; other parts after a dot are no water.
     bool hasHydrate = false;
     double hydrateWeight = 0;
 

@@ -71,7 +71,9 @@ std::optional<double> pressure(double celsius) {
 std::optional<double> pressure(const QString& typed) { return pressure(Num::toDouble(typed)); }
 
 double celsiusOfKelvin(double kelvin) {
-    const double celsius = kelvin - 273.15;
+    // At the digits the kelvin temperature holds: 273.5 K is 0.35 °C, not
+    // the 0.350000000000023 of the binary subtraction.
+    const double celsius = Num::held(kelvin - 273.15, kelvin);
     const double whole = std::round(celsius);
     // A little over 0.2 for the binary error of the subtraction (298.35 K).
     return std::abs(celsius - whole) <= 0.2 + 1e-9 ? whole : celsius;

@@ -144,21 +144,26 @@ private:
     }
 };
 
-// What a screen reader sees of a read-only text pane (the help topic): its
-// text to read, select and find, and no way to write in it.
-class PaneAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
+// What a screen reader sees of a text pane: a read-only one (the help topic)
+// gives its text to read, select and find, and no way to write in it; a
+// guarded one-line pane (the formula box) takes what its guard takes.
+class PaneAccessible : public QAccessibleWidget,
+                       public QAccessibleTextInterface,
+                       public QAccessibleEditableTextInterface {
 public:
     explicit PaneAccessible(QTextEdit* pane) : QAccessibleWidget(pane, QAccessible::EditableText) {}
 
     QTextEdit* pane() const { return static_cast<QTextEdit*>(widget()); }
     QString plain() const { return pane()->document()->toPlainText(); }
+    TextGuard* guard() const { return TextGuard::of(pane()); }
+    bool writable() const { return guard() && !pane()->isReadOnly() && pane()->isEnabled(); }
 
     QAccessible::State state() const override {
         QAccessible::State s = QAccessibleWidget::state();
-        s.readOnly = true;
-        s.editable = false;
+        s.readOnly = !writable();
+        s.editable = writable();
         s.selectableText = true;
-        s.multiLine = true;
+        s.multiLine = !guard();
         s.focusable = true;
         return s;
     }
@@ -168,10 +173,21 @@ public:
     }
     void setText(QAccessible::Text t, const QString& text) override {
         if (t != QAccessible::Value) QAccessibleWidget::setText(t, text);
+        else edit(0, characterCount(), text);
     }
     void* interface_cast(QAccessible::InterfaceType t) override {
         if (t == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+        if (t == QAccessible::EditableTextInterface && guard())
+            return static_cast<QAccessibleEditableTextInterface*>(this);
         return QAccessibleWidget::interface_cast(t);
+    }
+
+    // Editable text interface: one change, or none when the guard refuses.
+    void deleteText(int start, int end) override { edit(start, end, QString()); }
+    void insertText(int offset, const QString& text) override { edit(offset, offset, text); }
+    void replaceText(int start, int end, const QString& text) override { edit(start, end, text); }
+    void edit(int start, int end, const QString& text) {
+        if (writable()) guard()->offer(start, end, text);
     }
 
     void selection(int index, int* start, int* end) const override {
@@ -230,8 +246,10 @@ QAccessibleInterface* lineFactory(const QString& className, QObject* object) {
     if (!object || !object->isWidgetType()) return nullptr;
     if (className == QLatin1String("QLineEdit")) return new LineAccessible(static_cast<QLineEdit*>(object));
     // A pane read-only from the start (a text browser too) stays so; Qt's own would insert in it.
+    // A guarded pane takes only what its guard takes.
     auto* pane = qobject_cast<QTextEdit*>(object);
-    if (pane && className == QLatin1String(object->metaObject()->className()) && pane->isReadOnly())
+    if (pane && className == QLatin1String(object->metaObject()->className()) &&
+        (pane->isReadOnly() || TextGuard::of(pane)))
         return new PaneAccessible(pane);
     return nullptr;
 }
@@ -251,6 +269,14 @@ TextGuard::TextGuard(QLineEdit* box, Admits admits, Refuse refuse)
     mark();
     // An interface made before the factory was installed is Qt's own.
     if (QAccessibleInterface* i = QAccessible::queryAccessibleInterface(box); i && !dynamic_cast<LineAccessible*>(i))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(i));
+}
+
+TextGuard::TextGuard(QTextEdit* box, Admits admits, Refuse refuse)
+    : QObject(box), m_admits(std::move(admits)), m_refuse(std::move(refuse)) {
+    installAccessible();
+    // An interface made before the guard is Qt's own, which edits in two steps.
+    if (QAccessibleInterface* i = QAccessible::queryAccessibleInterface(box); i && !dynamic_cast<PaneAccessible*>(i))
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(i));
 }
 
@@ -277,7 +303,13 @@ TextGuard* TextGuard::of(const QObject* box) {
     return box ? box->findChild<TextGuard*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
 }
 
-QLineEdit* TextGuard::box() const { return static_cast<QLineEdit*>(parent()); }
+QLineEdit* TextGuard::box() const { return qobject_cast<QLineEdit*>(parent()); }
+
+QString TextGuard::held() const {
+    if (const QLineEdit* line = box()) return line->text();
+    const auto* pane = qobject_cast<const QTextEdit*>(parent());
+    return pane ? pane->toPlainText() : QString();
+}
 
 TextGuard::Verdict TextGuard::judge(const QString& before, const QString& after, int caret, int from,
                                     int to) const {
@@ -317,9 +349,10 @@ TextGuard::Verdict TextGuard::judge(const QString& before, const QString& after,
 }
 
 bool TextGuard::offer(int start, int end, const QString& text) {
-    QLineEdit* b = box();
-    if (b->isReadOnly() || !b->isEnabled()) return false;
-    const QString before = b->text();
+    auto* w = static_cast<QWidget*>(parent());
+    auto* pane = qobject_cast<QTextEdit*>(w);
+    if ((box() && box()->isReadOnly()) || (pane && pane->isReadOnly()) || !w->isEnabled()) return false;
+    const QString before = held();
     start = std::clamp(start, 0, int(before.size()));
     end = std::clamp(end, start, int(before.size()));
     QString after = before;
@@ -330,8 +363,22 @@ bool TextGuard::offer(int start, int end, const QString& text) {
         return false;
     }
     if (v.text == before) return true;
-    b->setText(v.text);
-    b->setCursorPosition(v.caret);
+    if (QLineEdit* b = box()) {
+        b->setText(v.text);
+        b->setCursorPosition(v.caret);
+        return true;
+    }
+    // One edit: the pane sees its text change once, from what it held to
+    // what it takes, never the empty text between.
+    QTextCursor c(pane->document());
+    c.beginEditBlock();
+    c.setPosition(start);
+    c.setPosition(end, QTextCursor::KeepAnchor);
+    c.insertText(v.text.mid(start, v.caret - start));
+    c.endEditBlock();
+    QTextCursor caret = pane->textCursor();
+    caret.setPosition(std::min(v.caret, int(pane->toPlainText().size())));
+    pane->setTextCursor(caret);
     return true;
 }
 

@@ -2,6 +2,8 @@
 // Holds a one-line box to the characters its keys admit when text arrives
 // whole: pasted (by keys, the context menu or the middle button), dropped,
 // committed by an input method, or set through the accessibility interfaces.
+// A one-line text pane (a QTextEdit kept to one line) is held on the
+// accessibility route and on what its own paste hands to offer().
 // A text with a refused character, or one longer than the box holds, is
 // refused whole: the box keeps what it held and the refusal is told once the
 // event that brought the text has ended. Blanks and line ends around a text
@@ -23,6 +25,7 @@ public:
     using Refuse = std::function<void(QChar)>;
 
     TextGuard(QLineEdit* box, Admits admits, Refuse refuse);
+    TextGuard(QTextEdit* box, Admits admits, Refuse refuse);
     // A guard that admits any character and refuses only a text longer than
     // the box holds, saying so.
     static TextGuard* lengthOnly(QLineEdit* box);
@@ -31,6 +34,7 @@ public:
     // The guard of a box; null when it has none.
     static TextGuard* of(const QObject* box);
 
+    // The guarded line edit; null for a text pane.
     QLineEdit* box() const;
     bool admits(QChar c) const { return m_admits(c); }
     // The most characters the box holds; 0: as many as a line edit holds.
@@ -43,7 +47,8 @@ public:
     static void installAccessible();
 
     // A text arriving whole in place of [start, end) of the box's text, as a
-    // screen reader gives it. Takes it, or refuses it with the message.
+    // screen reader gives it. Takes it in one change, or refuses it with the
+    // message and leaves the box as it was.
     bool offer(int start, int end, const QString& text);
 
     // What arrives between `before` and `after`: the text that took the place
@@ -62,6 +67,7 @@ public:
 
 private:
     friend class GuardValidator;
+    QString held() const;
     void rejected();
     void shown(const QString& text);
     void mark();

@@ -203,6 +203,7 @@ private slots:
         const QString weight = w->txtWeights2->text();
         QApplication::clipboard()->setText(pasted);
         key(w->RichTextBox1, Qt::Key_V, Qt::ControlModifier);
+        TestSupport::settle();  // told once the paste has ended
         QCOMPARE(msgs().shown.size(), 1);
         // A blank is named as one, not shown as an invisible character.
         expectMsg(named == u"blank"_s ? u"A blank cannot be part of a formula."_s
@@ -231,6 +232,7 @@ private slots:
         w->cmdClear_Click();
         QApplication::clipboard()->setText(formula + formula);
         key(w->RichTextBox1, Qt::Key_V, Qt::ControlModifier);
+        TestSupport::settle();
         expectMsg(u"A formula can hold at most 1,000 characters."_s, Msg::Icon::Information);
         QVERIFY(w->RichTextBox1->toPlainText().isEmpty());
     }
@@ -268,6 +270,17 @@ private slots:
         QTest::newRow("a count alone is water") << u"CuSO4.5"_s << u"5"_s << QString();
         QTest::newRow("ammonia is no water") << u"CaCl2.8NH3"_s << QString() << frmWeights::NoWater;
         QTest::newRow("no dot") << u"NaCl"_s << QString() << frmWeights::NoWater;
+        // Water however it is bracketed, worked by hand: 5 x 18.015 / 249.677,
+        // 2 x 18.015 / 172.164.
+        QTest::newRow("water written plain") << u"CuSO4.5H2O"_s << QString() << u"36.077%"_s;
+        QTest::newRow("water in a group after its count") << u"CuSO4.5(H2O)"_s << QString() << u"36.077%"_s;
+        QTest::newRow("water in a group before its count") << u"CaSO4.(H2O)2"_s << QString() << u"20.928%"_s;
+        QTest::newRow("water in nested groups") << u"CuSO4.((H2O)5)"_s << QString() << u"36.077%"_s;
+        QTest::newRow("counts on both sides") << u"CaSO4.2(H2O)"_s << u"2"_s << QString();
+        QTest::newRow("ammonia in a group is no water") << u"CaCl2.(NH3)8"_s << QString() << frmWeights::NoWater;
+        QTest::newRow("peroxide in a group is no water") << u"Na2CO3.(H2O2)"_s << QString() << frmWeights::NoWater;
+        QTest::newRow("water beside another group is no water") << u"CaSO4.(H2O)(OH)"_s << QString()
+                                                                << frmWeights::NoWater;
     }
     void hydrateCountsOnlyWater() {
         QFETCH(QString, formula);

@@ -182,6 +182,11 @@ private slots:
             "2 * 96.83 / 50 * 600 / 298.35");
         row("over water, 298.5 K not listed", {"2", "100", "298.5", "50", "600"}, noEntry("25.35"));
         row("over water, 297.9 K not listed", {"2", "100", "297.9", "50", "600"}, noEntry("24.75"));
+        // The Celsius temperature at the digits the kelvin one holds.
+        row("over water, 273.5 K not listed", {"2", "100", "273.5", "50", "600"}, noEntry("0.35"));
+        row("over water, 272.5 K not listed", {"2", "100", "272.5", "50", "600"}, noEntry("-0.65"));
+        row("over water, 273.6 K not listed", {"2", "100", "273.6", "50", "600"}, noEntry("0.45"));
+        row("over water, 372.6 K not listed", {"2", "100", "372.6", "50", "600"}, noEntry("99.45"));
         title = laws;
         row("over water, pressure too low", {"2", "3", "298", "50", "600"}, NoOriginalGas);
         row("over water, T1 negative", {"2", "100", "-5", "50", "600"}, Kelvin);

@@ -280,6 +280,29 @@ private slots:
         QCOMPARE(w->txtWeights2->text(), weight);
     }
 
+    // A text that would take the place of a weighed formula and is refused
+    // leaves the formula and its weight, whatever way it came.
+    void formulaBoxKeepsAFormulaARefusedTextWouldReplace_data() {
+        QTest::addColumn<int>("path");
+        for (Path p : TextPaths::all())
+            QTest::newRow(p == Path::AccessibleInsert ? "accessible replace" : TextPaths::name(p)) << int(p);
+    }
+    void formulaBoxKeepsAFormulaARefusedTextWouldReplace() {
+        QFETCH(int, path);
+        auto* w = TestSupport::open<frmWeights>(u"frmWeights"_s);
+        TestSupport::type(w->RichTextBox1, u"NaCl"_s);
+        w->cmdOk->click();
+        QCOMPARE(w->txtWeights2->text(), u"58.440"_s);
+        TextPaths::enter(w->RichTextBox1, Path(path), u"CuSO\u2084.5H\u2082O"_s, true);
+        TestSupport::settle();
+        TestSupport::expectOne(u"The character \u2084 cannot be part of a formula."_s, u"Tessival"_s,
+                               Msg::Icon::Information);
+        QCOMPARE(w->RichTextBox1->toPlainText(), u"NaCl"_s);
+        QCOMPARE(Module2::FormulaText, u"NaCl"_s);
+        QCOMPARE(w->txtWeights2->text(), u"58.440"_s);
+        QCOMPARE(w->Text1->text(), u"58.44"_s);
+    }
+
     void formulaBoxTakesWholeFormulas_data() {
         QTest::addColumn<int>("path");
         for (Path p : TextPaths::all()) QTest::newRow(TextPaths::name(p)) << int(p);

@@ -2,10 +2,14 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QLabel>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QSet>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QTextEdit>
+#include <algorithm>
 
 #include "platform/CalculatorForm.h"
 #include "platform/ConversionForm.h"
@@ -96,7 +100,45 @@ void settle() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+QStringList noise(const QString& text) {
+    static const QRegularExpression run(QStringLiteral("\\d{10,}"));
+    QStringList typed;
+    for (QWidget* w : QApplication::allWidgets()) {
+        if (auto* line = qobject_cast<QLineEdit*>(w); line && !line->isReadOnly()) typed << line->text();
+        if (auto* pane = qobject_cast<QTextEdit*>(w); pane && !pane->isReadOnly()) typed << pane->toPlainText();
+    }
+    QStringList found;
+    for (auto m = run.globalMatch(text); m.hasNext();) {
+        const QString digits = m.next().captured();
+        if (std::none_of(typed.cbegin(), typed.cend(), [&digits](const QString& t) { return t.contains(digits); }))
+            found << digits;
+    }
+    return found;
+}
+
+void expectNoNoise(const QString& text, const QString& where) {
+    const QStringList found = noise(text);
+    if (found.isEmpty()) return;
+    const QByteArray why = (where + QStringLiteral(" shows ") + found.join(QStringLiteral(", ")) +
+                            QStringLiteral(": ") + text).toUtf8();
+    QTest::qFail(why.constData(), __FILE__, __LINE__);
+}
+
+QStringList shownTexts() {
+    QStringList out;
+    for (Form* f : Forms::loadedForms()) {
+        const QString at = f->objectName() + QLatin1Char('/');
+        out << at + QStringLiteral("title: ") + f->windowTitle();
+        for (QLabel* l : f->findChildren<QLabel*>()) out << at + l->objectName() + QStringLiteral(": ") + l->text();
+        for (QLineEdit* b : f->findChildren<QLineEdit*>())
+            if (b->accessibleName() == QLatin1String("Work line"))
+                out << at + b->objectName() + QStringLiteral(": ") + b->text();
+    }
+    return out;
+}
+
 void unloadAll() {
+    for (const QString& t : shownTexts()) expectNoNoise(t, QStringLiteral("window text"));
     Forms::unloadAll();
     settle();
 }

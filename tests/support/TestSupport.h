@@ -16,6 +16,13 @@
 #include "platform/PrintService.h"
 #include "platform/Program.h"
 
+namespace TestSupport {
+// Fails the running test when a text the program wrote shows a run of ten or
+// more digits that no input box holds as typed: a binary value printed whole
+// ("0.350000000000023"), not a number the student entered.
+void expectNoNoise(const QString& text, const QString& where);
+}  // namespace TestSupport
+
 class FakeMessages : public Msg::Service {
 public:
     QList<Msg::Box> shown;
@@ -23,6 +30,7 @@ public:
     // Runs once while the next box is open, as a student's hand behind it.
     std::function<void()> whileOpen;
     Msg::Answer show(const Msg::Box& box) override {
+        TestSupport::expectNoNoise(box.text, QStringLiteral("message"));
         shown.append(box);
         if (whileOpen) std::exchange(whileOpen, nullptr)();
         return answers.isEmpty() ? Msg::Answer::Ok : answers.takeFirst();
@@ -78,8 +86,14 @@ void init();
 FakeMessages& messages();
 FakePrinter& printer();
 FakeLauncher& launcher();
-// Unloads every window and lets deferred deletions run.
+// Unloads every window and lets deferred deletions run; first the captions,
+// prompts and work lines of every loaded window must show no binary noise.
 void unloadAll();
+// The runs of ten or more digits in `text` that no input box holds as typed.
+QStringList noise(const QString& text);
+// The captions, prompts, titles and work lines of the loaded windows, each
+// as "window/control: text".
+QStringList shownTexts();
 // Runs deferred deletions and posted events.
 void settle();
 // A window suite's start: init() and a stand-in help window.

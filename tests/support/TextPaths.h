@@ -99,11 +99,30 @@ inline bool accessibleInsert(QWidget* box, int at, const QString& text) {
     return true;
 }
 
+inline bool accessibleReplace(QWidget* box, const QString& text) {
+    QAccessibleInterface* i = QAccessible::queryAccessibleInterface(box);
+    QAccessibleEditableTextInterface* e = i ? i->editableTextInterface() : nullptr;
+    if (!e) return false;
+    e->replaceText(0, int(textOf(box).size()), text);
+    return true;
+}
+
 // Enters the text by the path; the caret stands at the end of the box first.
-inline void enter(QWidget* box, Path p, const QString& text) {
+// With `whole` the text is to take the place of the box's: all of it is
+// selected first, a screen reader sets or replaces the whole text, and the
+// middle button and a drop put it where they point.
+inline void enter(QWidget* box, Path p, const QString& text, bool whole = false) {
     box->setFocus(Qt::OtherFocusReason);
-    if (auto* e = qobject_cast<QLineEdit*>(box)) e->end(false);
-    if (auto* t = qobject_cast<QTextEdit*>(box)) t->moveCursor(QTextCursor::End);
+    if (auto* e = qobject_cast<QLineEdit*>(box)) whole ? e->selectAll() : e->end(false);
+    if (auto* t = qobject_cast<QTextEdit*>(box)) whole ? t->selectAll() : t->moveCursor(QTextCursor::End);
+    if (whole && p == Path::AccessibleSet) {
+        accessibleSet(box, text);
+        return;
+    }
+    if (whole && p == Path::AccessibleInsert) {
+        accessibleReplace(box, text);
+        return;
+    }
     switch (p) {
     case Path::KeyPaste:
         QApplication::clipboard()->setText(text);
