@@ -225,7 +225,11 @@ QList<QTreeWidgetItem*> shownRows(const QTreeWidget* tree) {
 // node below the one meant.
 class TopicTree : public QTreeWidget {
 public:
-    using QTreeWidget::QTreeWidget;
+    explicit TopicTree(QWidget* parent) : QTreeWidget(parent) {
+        // A section that opens or closes says so.
+        connect(this, &QTreeView::expanded, this, &TopicTree::toggled);
+        connect(this, &QTreeView::collapsed, this, &TopicTree::toggled);
+    }
 
 protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override {
@@ -240,11 +244,24 @@ protected:
     }
 
 private:
-    void tell(QAccessible::Event type, const QModelIndex& index) {
+    // The node's place among the tree's children; -1 under a closed section.
+    int rowOf(const QModelIndex& index) {
         QTreeWidgetItem* item = index.isValid() ? itemFromIndex(index) : nullptr;
-        const int row = item ? int(shownRows(this).indexOf(item)) : -1;
-        if (row < 0) return;  // under a closed section: not among the tree's children
+        return item ? int(shownRows(this).indexOf(item)) : -1;
+    }
+    void tell(QAccessible::Event type, const QModelIndex& index) {
+        const int row = rowOf(index);
+        if (row < 0) return;
         QAccessibleEvent event(this, type);
+        event.setChild(row);
+        QAccessible::updateAccessibility(&event);
+    }
+    void toggled(const QModelIndex& index) {
+        const int row = QAccessible::isActive() ? rowOf(index) : -1;
+        if (row < 0) return;
+        QAccessible::State changed;
+        changed.expanded = changed.collapsed = true;
+        QAccessibleStateChangeEvent event(this, changed);
         event.setChild(row);
         QAccessible::updateAccessibility(&event);
     }

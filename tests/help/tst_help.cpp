@@ -194,10 +194,12 @@ void checkHeard(frmHelp* h, const ScreenReader& reader, const QString& step, QTr
 }
 
 // One step of a walk: a key pressed in the tree, or a screen reader's action
-// on a node ("Toggle Using", "Press Moles"); then what was heard is checked.
+// on a node ("Toggle Using", "Press Moles"); then what was heard is checked,
+// and a section the step opened or closed is heard to do so.
 void walkStep(frmHelp* h, ScreenReader& reader, const QString& step, const QString& expected) {
     QTreeWidgetItem* before = h->TreeView1->currentItem();
     const bool wasSelected = before && before->isSelected();
+    const bool wasOpen = before && before->isExpanded();
     reader.clear();
     const QString action = step.section(' ', 0, 0);
     if (action == "Toggle" || action == "Press") {
@@ -213,6 +215,16 @@ void walkStep(frmHelp* h, ScreenReader& reader, const QString& step, const QStri
         pressKey(h->TreeView1, step);
     }
     checkHeard(h, reader, step, before, expected, wasSelected);
+    // A section opened or closed says so.
+    if (QTest::currentTestFailed() || !before || before != h->TreeView1->currentItem() ||
+        before->isExpanded() == wasOpen)
+        return;
+    QList<ScreenReader::Heard> states;
+    for (const ScreenReader::Heard& e : reader.heard)
+        if (e.type == QAccessible::StateChanged && e.object == h->TreeView1 && e.name == expected) states << e;
+    QVERIFY2(!states.isEmpty(), qPrintable(step + ": no state change heard"));
+    QCOMPARE(states.last().state.expanded, before->isExpanded());
+    QCOMPARE(states.last().state.collapsed, !before->isExpanded());
 }
 
 // The viewer on screen with the keys in its tree, opened by keys: Right opens
