@@ -1,6 +1,7 @@
 #include "ScreenReader.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <QtGui/private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
@@ -36,6 +37,8 @@ void ScreenReader::hear(QAccessibleEvent* e) {
         h.target = i;
         h.name = i->text(QAccessible::Name);
         h.state = i->state();
+        if (QAccessibleTextInterface* t = s_reader->readsText ? i->textInterface() : nullptr)
+            t->text(0, std::min(t->characterCount(), 4096));
     }
     if (e->type() == QAccessible::TextCaretMoved || e->type() == QAccessible::TextSelectionChanged)
         h.caret = static_cast<QAccessibleTextCursorEvent*>(e)->cursorPosition();

@@ -29,6 +29,8 @@ public:
     ScreenReader& operator=(const ScreenReader&) = delete;
 
     QList<Heard> heard;
+    // Reads the text each event names, as a bridge does (at most 4,096 characters).
+    bool readsText = false;
 
     QList<Heard> of(QAccessible::Event type) const {
         QList<Heard> out;
