@@ -213,7 +213,8 @@ QList<QTreeWidgetItem*> shownRows(const QTreeWidget* tree) {
     QList<QTreeWidgetItem*> out;
     for (QTreeWidgetItemIterator it(const_cast<QTreeWidget*>(tree)); *it; ++it) {
         bool shown = !(*it)->isHidden();
-        for (QTreeWidgetItem* p = (*it)->parent(); p && shown; p = p->parent()) shown = p->isExpanded() && !p->isHidden();
+        for (QTreeWidgetItem* p = (*it)->parent(); p && shown; p = p->parent())
+            shown = p->isExpanded() && !p->isHidden();
         if (shown) out.append(*it);
     }
     return out;
@@ -232,6 +233,17 @@ public:
     }
 
 protected:
+    // The keys coming back to the tree name the node they are on, after the
+    // tree's own focus event.
+    void focusInEvent(QFocusEvent* e) override {
+        QTreeWidget::focusInEvent(e);
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (QAccessible::isActive() && hasFocus()) tell(QAccessible::Focus, currentIndex());
+            },
+            Qt::QueuedConnection);
+    }
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override {
         QAbstractItemView::currentChanged(current, previous);
         if (QAccessible::isActive() && hasFocus()) tell(QAccessible::Focus, current);

@@ -174,7 +174,8 @@ void checkHeard(frmHelp* h, const ScreenReader& reader, const QString& step, QTr
     const QList<ScreenReader::Heard> focus = reader.of(QAccessible::Focus);
     if (now != before) QVERIFY2(!focus.isEmpty(), where + ": no focus event");
     for (const ScreenReader::Heard& e : focus) {
-        const QByteArray heard = where + ": focus heard on " + e.name.toUtf8() + ", child " + QByteArray::number(e.child);
+        const QByteArray heard =
+            where + ": focus heard on " + e.name.toUtf8() + ", child " + QByteArray::number(e.child);
         QVERIFY2(e.object == h->TreeView1 && e.child == row && e.name == expected, heard);
         QVERIFY2(e.state.focused && e.state.selected, heard);
     }
@@ -462,6 +463,33 @@ private slots:
             walkStep(h, reader, step.section('>', 0, 0), step.section('>', 1));
             if (QTest::currentTestFailed()) return;
         }
+    }
+
+    // Tab away from the tree and back: the reader hears the tree, then the
+    // node the keys are on.
+    void screenReaderHearsTheNodeOnComingBack() {
+        HELP_WITH_KEYS_IN_TREE(h, reader);
+        const QStringList steps = {"Down>Using", "Down>General Problems", "Right>General Problems",
+                                   "Down>Significant Figures"};
+        for (const QString& step : steps) {
+            walkStep(h, reader, step.section('>', 0, 0), step.section('>', 1));
+            if (QTest::currentTestFailed()) return;
+        }
+        pressKey(h->TreeView1, "Tab");
+        QCOMPARE(QApplication::focusWidget(), h->RTB1);
+        settle();
+        reader.clear();
+        pressKey(h->RTB1, "Shift+Tab");
+        settle();
+        QCOMPARE(QApplication::focusWidget(), h->TreeView1);
+        const QList<ScreenReader::Heard> focus = reader.of(QAccessible::Focus);
+        QVERIFY(focus.size() >= 2);
+        QCOMPARE(focus.first().object, h->TreeView1);
+        QCOMPARE(focus.first().name, QStringLiteral("Topics"));
+        QCOMPARE(focus.last().object, h->TreeView1);
+        QCOMPARE(focus.last().name, QStringLiteral("Significant Figures"));
+        QCOMPARE(focus.last().child, 4);
+        QVERIFY(focus.last().state.focused && focus.last().state.selected);
     }
 
     // Every node in turn: each section opened on the way down, the way back

@@ -1,6 +1,7 @@
 // Every window walked with Tab as a screen reader hears it: each focus event
-// names the widget that has the focus (an item view's focused item inside it),
-// and each Tab that moves the focus is heard on the control it reached.
+// names the widget that has the focus (an item view's focused item inside it)
+// by a name it can speak, and each Tab that moves the focus is heard on the
+// control it reached.
 #include <QApplication>
 #include <QPointer>
 #include <QTest>
@@ -58,7 +59,8 @@ private slots:
             if (!f || !f->isVisible()) return;  // a window that any key closes
             const QList<ScreenReader::Heard> focus = reader.of(QAccessible::Focus);
             if (now != before && (focus.isEmpty() || focus.last().object != now))
-                faults << tab + QStringLiteral(" to %1 is not heard").arg(now ? now->objectName() : QStringLiteral("nothing"));
+                faults << tab + QStringLiteral(" to %1 is not heard")
+                                    .arg(now ? now->objectName() : QStringLiteral("nothing"));
             if (now == before || visited.contains(now)) break;
         }
         QVERIFY2(visited.size() > 1, qPrintable(QStringLiteral("Tab stays on ") + walk.join(QLatin1Char(','))));
