@@ -222,8 +222,8 @@ QList<QTreeWidgetItem*> shownRows(const QTreeWidget* tree) {
 
 // The topic tree's view. Its focus and selection events name a node by its
 // place among the nodes on screen, as the tree's accessible interface counts
-// them; the tree view's own count a header row the tree does not show, one
-// node below the one meant.
+// them. The tree view's own events, skipped here, count a header row the tree
+// does not show: they named the node below the one meant.
 class TopicTree : public QTreeWidget {
 public:
     explicit TopicTree(QWidget* parent) : QTreeWidget(parent) {
