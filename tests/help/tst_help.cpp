@@ -527,7 +527,6 @@ private slots:
         QTest::addColumn<int>("line");          // the caret's line afterwards, from 0
         QTest::addColumn<QString>("copied");    // by Ctrl+C; empty: nothing selected, nothing copied
         QTest::newRow("Down moves a line") << QStringList{"Ctrl+Home", "Down", "Down"} << 2 << "";
-        QTest::newRow("Up moves back") << QStringList{"Ctrl+End", "Up", "Up"} << 1 << "";
         QTest::newRow("Shift+End selects to the line's end")
             << QStringList{"Ctrl+Home", "Down", "Shift+End"} << 1 << "The file Using.txt.";
         QTest::newRow("Shift+Down selects a line") << QStringList{"Ctrl+Home", "Down", "Shift+Down"} << 2
@@ -591,7 +590,6 @@ private slots:
         QTest::addColumn<QString>("description");
         QTest::newRow("tree") << "TreeView1" << "Topics" << "Double click a topic, or press Enter on it, to open it.";
         QTest::newRow("pane") << "RTB1" << "Topic text" << "";
-        QTest::newRow("Cancel") << "cmdCancel" << "Cancel" << "";
     }
     void screenReaderNames() {
         QFETCH(QString, control);
