@@ -178,6 +178,14 @@ void frmReactions::addRow(Column& c) {
     count->show();
     c.symbols->append(symbol);
     c.counts->append(count);
+    nameCount(c, r);
+}
+
+void frmReactions::nameCount(Column& c, int r) {
+    // A screen reader names a count by its symbol, and an empty row by its place.
+    const QString symbol = c.symbols->at(r)->text();
+    c.counts->at(r)->setAccessibleName(symbol.isEmpty() ? QStringLiteral("%1, row %2").arg(c.frame->title()).arg(r + 1)
+                                                        : symbol);
 }
 
 void frmReactions::list(Column& c, const std::vector<AtomCounter::Count>& counts) {
@@ -192,7 +200,7 @@ void frmReactions::list(Column& c, const std::vector<AtomCounter::Count>& counts
         const QString symbol = used ? QString::fromStdString(counts[size_t(r)].symbol) : QString();
         c.symbols->at(r)->setText(symbol);
         c.counts->at(r)->setText(used ? QString::number(qulonglong(counts[size_t(r)].atoms)) : QString());
-        c.counts->at(r)->setAccessibleName(symbol);
+        nameCount(c, r);
     }
 }
 

@@ -75,6 +75,7 @@ private:
         QString boxName;  // "Text1"
     };
     QGroupBox* makeColumn(Column& c, const QString& caption);
+    void nameCount(Column& c, int r);
     void addRow(Column& c);
     // Shows the counts in the column's rows, exactly as many as needed.
     void list(Column& c, const std::vector<AtomCounter::Count>& counts);

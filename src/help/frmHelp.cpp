@@ -207,6 +207,78 @@ QString keyOf(const Node& n) {
 // The viewer a tree node belongs to.
 frmHelp* viewerOf(const QTreeWidget* tree) { return tree ? qobject_cast<frmHelp*>(tree->parentWidget()) : nullptr; }
 
+// The nodes on screen (under open sections), in screen order: the tree's
+// children as a screen reader counts them.
+QList<QTreeWidgetItem*> shownRows(const QTreeWidget* tree) {
+    QList<QTreeWidgetItem*> out;
+    for (QTreeWidgetItemIterator it(const_cast<QTreeWidget*>(tree)); *it; ++it) {
+        bool shown = !(*it)->isHidden();
+        for (QTreeWidgetItem* p = (*it)->parent(); p && shown; p = p->parent())
+            shown = p->isExpanded() && !p->isHidden();
+        if (shown) out.append(*it);
+    }
+    return out;
+}
+
+// The topic tree's view. Its focus and selection events name a node by its
+// place among the nodes on screen, as the tree's accessible interface counts
+// them. The tree view's own events, skipped here, count a header row the tree
+// does not show: they named the node below the one meant.
+class TopicTree : public QTreeWidget {
+public:
+    explicit TopicTree(QWidget* parent) : QTreeWidget(parent) {
+        // A section that opens or closes says so.
+        connect(this, &QTreeView::expanded, this, &TopicTree::toggled);
+        connect(this, &QTreeView::collapsed, this, &TopicTree::toggled);
+    }
+
+protected:
+    // The keys coming back to the tree name the node they are on, after the
+    // tree's own focus event.
+    void focusInEvent(QFocusEvent* e) override {
+        QTreeWidget::focusInEvent(e);
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (QAccessible::isActive() && hasFocus()) tell(QAccessible::Focus, currentIndex());
+            },
+            Qt::QueuedConnection);
+    }
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override {
+        QAbstractItemView::currentChanged(current, previous);
+        if (QAccessible::isActive() && hasFocus()) tell(QAccessible::Focus, current);
+    }
+    void selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) override {
+        QAbstractItemView::selectionChanged(selected, deselected);
+        if (!QAccessible::isActive()) return;
+        for (const QModelIndex& i : deselected.indexes()) tell(QAccessible::SelectionRemove, i);
+        for (const QModelIndex& i : selected.indexes()) tell(QAccessible::SelectionAdd, i);
+    }
+
+private:
+    // The node's place among the tree's children; -1 under a closed section.
+    int rowOf(const QModelIndex& index) {
+        QTreeWidgetItem* item = index.isValid() ? itemFromIndex(index) : nullptr;
+        return item ? int(shownRows(this).indexOf(item)) : -1;
+    }
+    void tell(QAccessible::Event type, const QModelIndex& index) {
+        const int row = rowOf(index);
+        if (row < 0) return;
+        QAccessibleEvent event(this, type);
+        event.setChild(row);
+        QAccessible::updateAccessibility(&event);
+    }
+    void toggled(const QModelIndex& index) {
+        const int row = QAccessible::isActive() ? rowOf(index) : -1;
+        if (row < 0) return;
+        QAccessible::State changed;
+        changed.expanded = changed.collapsed = true;
+        QAccessibleStateChangeEvent event(this, changed);
+        event.setChild(row);
+        QAccessible::updateAccessibility(&event);
+    }
+};
+
 // A node as a screen reader sees it: Press opens its topic as a double-click
 // does; Toggle selects it or takes the selection away.
 class TopicNodeAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
@@ -234,7 +306,9 @@ public:
         QAccessible::State s;
         if (!isValid()) return s;
         s.selectable = s.focusable = true;
-        s.selected = m_item->isSelected();
+        // The view's selection: the item's own flag follows it only after the
+        // selection events went out.
+        s.selected = m_tree->selectedItems().contains(m_item);
         s.focused = m_tree->hasFocus() && m_tree->currentItem() == m_item;
         s.expandable = m_item->childCount() > 0;
         s.expanded = s.expandable && m_item->isExpanded();
@@ -268,7 +342,7 @@ private:
 };
 
 // The topic tree: one child per node on screen (under open sections), in
-// screen order, as the view counts its rows in its own focus events.
+// screen order, numbered as TopicTree numbers its focus and selection events.
 class TopicTreeAccessible : public QAccessibleWidget {
 public:
     explicit TopicTreeAccessible(QTreeWidget* tree) : QAccessibleWidget(tree, QAccessible::Tree) {}
@@ -297,15 +371,7 @@ public:
 
 private:
     QTreeWidget* tree() const { return static_cast<QTreeWidget*>(widget()); }
-    QList<QTreeWidgetItem*> rows() const {
-        QList<QTreeWidgetItem*> out;
-        for (QTreeWidgetItemIterator it(tree()); *it; ++it) {
-            bool shown = !(*it)->isHidden();
-            for (QTreeWidgetItem* p = (*it)->parent(); p && shown; p = p->parent()) shown = p->isExpanded() && !p->isHidden();
-            if (shown) out.append(*it);
-        }
-        return out;
-    }
+    QList<QTreeWidgetItem*> rows() const { return shownRows(tree()); }
     QAccessibleInterface* node(QTreeWidgetItem* item) const {
         if (const auto id = m_ids.value(item)) return QAccessible::accessibleInterface(id);
         auto* i = new TopicNodeAccessible(tree(), item);
@@ -336,9 +402,11 @@ frmHelp::frmHelp() {
         Image1[i]->hide();
     }
 
-    TreeView1 = new QTreeWidget(this);
+    TreeView1 = new TopicTree(this);
     TreeView1->setObjectName(QStringLiteral("TreeView1"));
     TreeView1->setToolTip(QStringLiteral("Double click to open a topic."));
+    TreeView1->setAccessibleName(QStringLiteral("Topics"));
+    TreeView1->setAccessibleDescription(QStringLiteral("Double click a topic, or press Enter on it, to open it."));
     TreeView1->setHeaderHidden(true);
     TreeView1->setColumnCount(1);
     TreeView1->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -360,6 +428,7 @@ frmHelp::frmHelp() {
 
     RTB1 = new QTextBrowser(this);
     RTB1->setObjectName(QStringLiteral("RTB1"));
+    RTB1->setAccessibleName(QStringLiteral("Topic text"));
     TextGuard::readOnlyPane(RTB1);
     RTB1->setOpenLinks(false);
     RTB1->setUndoRedoEnabled(false);

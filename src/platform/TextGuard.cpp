@@ -288,6 +288,10 @@ void TextGuard::installAccessible() {
 void TextGuard::readOnlyPane(QTextEdit* pane) {
     installAccessible();
     pane->setReadOnly(true);
+    // Its text stays as it is, yet the caret moves with the arrow keys (a
+    // screen reader reads by following it), Shift with them selects, and
+    // Ctrl+C copies, by keys as by the mouse.
+    pane->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     // An interface made while the pane could be written in is Qt's own.
     if (QAccessibleInterface* i = QAccessible::queryAccessibleInterface(pane); i && !dynamic_cast<PaneAccessible*>(i))
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(i));

@@ -29,7 +29,8 @@ public:
     // A guard that admits any character and refuses only a text longer than
     // the box holds, saying so.
     static TextGuard* lengthOnly(QLineEdit* box);
-    // Makes a text pane read-only on every route, a screen reader's too.
+    // Makes a text pane read-only on every route, a screen reader's too; its
+    // caret still moves, and keys and mouse select and copy.
     static void readOnlyPane(QTextEdit* pane);
     // The guard of a box; null when it has none.
     static TextGuard* of(const QObject* box);

@@ -2,7 +2,6 @@
 // keeps the topic it showed.
 #include <QAccessible>
 #include <QDir>
-#include <QScopeGuard>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -12,9 +11,11 @@
 
 #include <atomic>
 #include <chrono>
+#include <optional>
 #include <thread>
 
 #include "NoFileOverride.h"
+#include "ScreenReader.h"
 #include "TestSupport.h"
 #include "help/frmHelp.h"
 
@@ -114,15 +115,8 @@ private slots:
         h->LoadHelpTopic(Good);
         const QString before = h->RTB1->toPlainText();
         // A bridge reads the object each update names.
-        QAccessible::installUpdateHandler([](QAccessibleEvent* e) {
-            if (QAccessibleInterface* i = e->accessibleInterface())
-                if (QAccessibleTextInterface* t = i->textInterface()) t->text(0, std::min(t->characterCount(), 4096));
-        });
-        QAccessible::setActive(reader);
-        auto restore = qScopeGuard([] {
-            QAccessible::setActive(false);
-            QAccessible::installUpdateHandler(nullptr);
-        });
+        std::optional<ScreenReader> screen;
+        if (reader) screen.emplace().readsText = true;
         std::atomic<bool> done = false;
         std::thread guard([&done] {
             for (int s = 0; s < 1200 && !done; ++s) std::this_thread::sleep_for(std::chrono::milliseconds(100));
@@ -132,6 +126,7 @@ private slots:
         QCoreApplication::processEvents();
         done = true;
         guard.join();
+        if (screen) QVERIFY(!screen->heard.isEmpty());  // the reader was told, and read
         if (reason.isEmpty()) {
             QVERIFY2(messages().shown.isEmpty(), qPrintable(messages().lastText()));
             // Every character is there, cut into blocks where the line was long.

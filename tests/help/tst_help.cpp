@@ -1,12 +1,16 @@
 // The user manual viewer: its topic tree, loading topics, failures, and how
 // the other windows reach it.
+#include "ScreenReader.h"
 #include "TestSupport.h"
 
 #include "help/frmHelp.h"
 #include "shell/frmMain.h"
 
 #include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
 #include <QDir>
+#include <QKeySequence>
 #include <QScrollBar>
 #include <QFile>
 #include <QTemporaryDir>
@@ -134,6 +138,111 @@ void writeTopics(const QString& folder, const QStringList& skip = {}) {
 #define SHOW_HELP(h)                                             \
     auto* h = Forms::showAs<frmHelp>(QStringLiteral("frmHelp")); \
     QVERIFY(h && QTest::qWaitForWindowExposed(h))
+
+// Presses one key written as in a menu ("Shift+Down") in the widget.
+void pressKey(QWidget* w, const QString& key) {
+    const QKeyCombination k = QKeySequence(key)[0];
+    QTest::keyClick(w, k.key(), k.keyboardModifiers());
+}
+
+// After a step from the node `before` (selected then, or not): the tree's
+// current node is named `expected`, and what a screen reader heard agrees with
+// the tree it lists: every focus event names that node by the tree and the
+// node's place among the tree's children, every selection event names the
+// node it changed with its new state, and exactly that node reports
+// "selected".
+void checkHeard(frmHelp* h, const ScreenReader& reader, const QString& step, QTreeWidgetItem* before,
+                const QString& expected, bool beforeSelected = true) {
+    const QByteArray where = step.toUtf8();
+    QTreeWidgetItem* now = h->TreeView1->currentItem();
+    QVERIFY2(now && now->text(0) == expected, where + " is on " + (now ? now->text(0) : "none").toUtf8());
+    QAccessibleInterface* tree = QAccessible::queryAccessibleInterface(h->TreeView1);
+    QVERIFY(tree);
+    int row = -1;
+    QStringList selected;
+    for (int i = 0; i < tree->childCount(); ++i) {
+        QAccessibleInterface* c = tree->child(i);
+        QVERIFY2(c, where);
+        if (c->text(QAccessible::Name) == expected) row = i;
+        if (c->state().selected) selected << c->text(QAccessible::Name);
+    }
+    QVERIFY2(row >= 0, where);
+    QVERIFY2(selected == QStringList{expected}, where + ": selected " + selected.join(", ").toUtf8());
+    QAccessibleInterface* focused = tree->focusChild();
+    QVERIFY2(focused && focused->text(QAccessible::Name) == expected && tree->indexOfChild(focused) == row, where);
+
+    const QList<ScreenReader::Heard> focus = reader.of(QAccessible::Focus);
+    if (now != before) QVERIFY2(!focus.isEmpty(), where + ": no focus event");
+    for (const ScreenReader::Heard& e : focus) {
+        const QByteArray heard =
+            where + ": focus heard on " + e.name.toUtf8() + ", child " + QByteArray::number(e.child);
+        QVERIFY2(e.object == h->TreeView1 && e.child == row && e.name == expected, heard);
+        QVERIFY2(e.state.focused && e.state.selected, heard);
+    }
+    const QList<ScreenReader::Heard> added = reader.of(QAccessible::SelectionAdd);
+    const QList<ScreenReader::Heard> removed = reader.of(QAccessible::SelectionRemove);
+    if (now != before) {
+        QVERIFY2(added.size() == 1, where + ": selection added " + QByteArray::number(added.size()) + " times");
+        QVERIFY2(removed.size() == (beforeSelected ? 1 : 0),
+                 where + ": selection taken " + QByteArray::number(removed.size()) + " times");
+    }
+    for (const ScreenReader::Heard& e : added)
+        QVERIFY2(e.object == h->TreeView1 && e.name == expected && e.state.selected,
+                 where + ": selected " + e.name.toUtf8() + " = " + QByteArray::number(e.state.selected));
+    for (const ScreenReader::Heard& e : removed)
+        QVERIFY2(e.object == h->TreeView1 && before && e.name == before->text(0) && !e.state.selected,
+                 where + ": unselected " + e.name.toUtf8() + " = " + QByteArray::number(e.state.selected));
+}
+
+// One step of a walk: a key pressed in the tree, or a screen reader's action
+// on a node ("Toggle Using", "Press Moles"); then what was heard is checked,
+// and a section the step opened or closed is heard to do so.
+void walkStep(frmHelp* h, ScreenReader& reader, const QString& step, const QString& expected) {
+    QTreeWidgetItem* before = h->TreeView1->currentItem();
+    const bool wasSelected = before && before->isSelected();
+    const bool wasOpen = before && before->isExpanded();
+    reader.clear();
+    const QString action = step.section(' ', 0, 0);
+    if (action == "Toggle" || action == "Press") {
+        const QString name = step.section(' ', 1);
+        QAccessibleInterface* tree = QAccessible::queryAccessibleInterface(h->TreeView1);
+        QAccessibleInterface* node = nullptr;
+        for (int i = 0; tree && i < tree->childCount(); ++i)
+            if (tree->child(i)->text(QAccessible::Name) == name) node = tree->child(i);
+        QVERIFY2(node && node->actionInterface(), qPrintable(step));
+        node->actionInterface()->doAction(action == "Toggle" ? QAccessibleActionInterface::toggleAction()
+                                                             : QAccessibleActionInterface::pressAction());
+    } else {
+        pressKey(h->TreeView1, step);
+    }
+    checkHeard(h, reader, step, before, expected, wasSelected);
+    // A section opened or closed says so.
+    if (QTest::currentTestFailed() || !before || before != h->TreeView1->currentItem() ||
+        before->isExpanded() == wasOpen)
+        return;
+    QList<ScreenReader::Heard> states;
+    for (const ScreenReader::Heard& e : reader.heard)
+        if (e.type == QAccessible::StateChanged && e.object == h->TreeView1 && e.name == expected) states << e;
+    QVERIFY2(!states.isEmpty(), qPrintable(step + ": no state change heard"));
+    QCOMPARE(states.last().state.expanded, before->isExpanded());
+    QCOMPARE(states.last().state.collapsed, !before->isExpanded());
+}
+
+// The viewer on screen with the keys in its tree, opened by keys: Right opens
+// "Tessival", Down selects "Introduction".
+#define HELP_WITH_KEYS_IN_TREE(h, reader)                                                    \
+    SHOW_HELP(h);                                                                            \
+    h->activateWindow();                                                                     \
+    QVERIFY(QTest::qWaitForWindowActive(h));                                                 \
+    h->TreeView1->setFocus(Qt::TabFocusReason);                                              \
+    ScreenReader reader;                                                                     \
+    pressKey(h->TreeView1, "Right");                                                         \
+    QCOMPARE(h->TreeView1->currentItem(), h->node("r Tessival"));                            \
+    QVERIFY(h->TreeView1->selectedItems().isEmpty() && h->node("r Tessival")->isExpanded()); \
+    reader.clear();                                                                          \
+    pressKey(h->TreeView1, "Down");                                                          \
+    checkHeard(h, reader, "Right, Down", h->node("r Tessival"), "Introduction", false);      \
+    if (QTest::currentTestFailed()) return
 
 }  // namespace
 
@@ -313,7 +422,7 @@ private slots:
         QVERIFY(messages().shown.isEmpty() && Forms::loadedForms() == QList<Form*>{h});
     }
 
-    // The walk: F1 in the main window, Right, Down to "Using", Enter.
+    // By keys alone: F1 in the main window, Right, Down to "Using", Enter.
     void mainWindowToUsingByKeys() {
         auto* main = Forms::showAs<frmMain>("frmMain");
         QVERIFY(main && QTest::qWaitForWindowExposed(main));
@@ -331,6 +440,176 @@ private slots:
                  qPrintable(h->TreeView1->currentItem() ? h->TreeView1->currentItem()->text(0) : "none"));
         press(h->TreeView1, Qt::Key_Return);
         QVERIFY2(h->RTB1->toPlainText().contains("The file Using.txt."), qPrintable(h->RTB1->toPlainText()));
+    }
+
+    // A screen reader hears the node the keys are on, open or closed, after
+    // sections open and close. A step is a key, or a screen reader's action
+    // on a node, and the node it lands on.
+    void screenReaderHearsTheNodeTheKeysAreOn_data() {
+        QTest::addColumn<QStringList>("steps");
+        QTest::newRow("Home and End past open sections")
+            << QStringList{"End>Data Tables", "Up>Energy", "Right>Energy", "Down>Energy Exchange / Transfer",
+                           "End>Data Tables", "Up>Half Life Calculations", "Home>Tessival", "Down>Introduction",
+                           "Down>Using", "Down>General Problems", "Right>General Problems", "End>Data Tables",
+                           "Up>Half Life Calculations"};
+        QTest::newRow("a screen reader's actions")
+            << QStringList{"Toggle Using>Using", "Down>General Problems", "Press Data Tables>Data Tables",
+                           "Toggle Moles>Moles", "Right>Moles", "Press Mass Energy>Mass Energy"};
+    }
+    void screenReaderHearsTheNodeTheKeysAreOn() {
+        QFETCH(QStringList, steps);
+        HELP_WITH_KEYS_IN_TREE(h, reader);
+        for (const QString& step : steps) {
+            walkStep(h, reader, step.section('>', 0, 0), step.section('>', 1));
+            if (QTest::currentTestFailed()) return;
+        }
+    }
+
+    // Tab away from the tree and back: the reader hears the tree, then the
+    // node the keys are on.
+    void screenReaderHearsTheNodeOnComingBack() {
+        HELP_WITH_KEYS_IN_TREE(h, reader);
+        const QStringList steps = {"Down>Using", "Down>General Problems", "Right>General Problems",
+                                   "Down>Significant Figures"};
+        for (const QString& step : steps) {
+            walkStep(h, reader, step.section('>', 0, 0), step.section('>', 1));
+            if (QTest::currentTestFailed()) return;
+        }
+        pressKey(h->TreeView1, "Tab");
+        QCOMPARE(QApplication::focusWidget(), h->RTB1);
+        settle();
+        reader.clear();
+        pressKey(h->RTB1, "Shift+Tab");
+        settle();
+        QCOMPARE(QApplication::focusWidget(), h->TreeView1);
+        const QList<ScreenReader::Heard> focus = reader.of(QAccessible::Focus);
+        QVERIFY(focus.size() >= 2);
+        QCOMPARE(focus.first().object, h->TreeView1);
+        QCOMPARE(focus.first().name, QStringLiteral("Topics"));
+        QCOMPARE(focus.last().object, h->TreeView1);
+        QCOMPARE(focus.last().name, QStringLiteral("Significant Figures"));
+        QCOMPARE(focus.last().child, 4);
+        QVERIFY(focus.last().state.focused && focus.last().state.selected);
+    }
+
+    // Every node in turn: each section opened on the way down, the way back
+    // up, and a second way down closing every section.
+    void screenReaderHearsEveryNode() {
+        HELP_WITH_KEYS_IN_TREE(h, reader);
+        const QList<QTreeWidgetItem*> nodes = allNodes(h->TreeView1);
+        QCOMPARE(nodes.size(), 54);
+        int heard = 0;
+        auto step = [&](const QString& key, QTreeWidgetItem* to) {
+            walkStep(h, reader, key, to->text(0));
+            ++heard;
+            return !QTest::currentTestFailed();
+        };
+        for (int i = 2; i < nodes.size(); ++i) {
+            if (nodes[i - 1]->childCount() && !step("Right", nodes[i - 1])) return;
+            if (!step("Down", nodes[i])) return;
+        }
+        for (int i = nodes.size() - 2; i >= 0; --i)
+            if (!step("Up", nodes[i])) return;
+        QTreeWidgetItem* root = nodes.first();
+        if (!step("Down", root->child(0))) return;
+        for (int i = 0; i < root->childCount(); ++i) {
+            if (root->child(i)->isExpanded() && !step("Left", root->child(i))) return;
+            if (i + 1 < root->childCount() && !step("Down", root->child(i + 1))) return;
+        }
+        QCOMPARE(heard, 52 + 8 + 53 + 1 + 8 + 11);
+    }
+
+    // The topic pane keeps its text, yet its caret walks it line by line as a
+    // screen reader follows it, heard at every move; Shift with the arrows
+    // selects, Ctrl+C copies.
+    void topicPaneReadByCaret_data() {
+        QTest::addColumn<QStringList>("keys");  // "@n": a screen reader puts the caret at the start of line n
+        QTest::addColumn<int>("line");          // the caret's line afterwards, from 0
+        QTest::addColumn<QString>("copied");    // by Ctrl+C; empty: nothing selected, nothing copied
+        QTest::newRow("Down moves a line") << QStringList{"Ctrl+Home", "Down", "Down"} << 2 << "";
+        QTest::newRow("Shift+End selects to the line's end")
+            << QStringList{"Ctrl+Home", "Down", "Shift+End"} << 1 << "The file Using.txt.";
+        QTest::newRow("Shift+Down selects a line") << QStringList{"Ctrl+Home", "Down", "Shift+Down"} << 2
+                                                   << "The file Using.txt.\n";
+        QTest::newRow("Ctrl+A selects all") << QStringList{"Ctrl+A"} << 3
+                                            << "Topic Using\nThe file Using.txt.\n  \u2022 first\n  \u2022 second";
+        QTest::newRow("a screen reader moves the caret") << QStringList{"Ctrl+Home", "@3"} << 3 << "";
+    }
+    void topicPaneReadByCaret() {
+        QFETCH(QStringList, keys);
+        QFETCH(int, line);
+        QFETCH(QString, copied);
+        SHOW_HELP(h);
+        h->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(h));
+        doubleClick(h, "s Using");
+        const QString html = h->RTB1->toHtml();
+        h->TreeView1->setFocus();
+        ScreenReader reader;
+        pressKey(h->TreeView1, "Tab");
+        QCOMPARE(QApplication::focusWidget(), h->RTB1);
+        QVERIFY(!reader.of(QAccessible::Focus).isEmpty());
+        QCOMPARE(reader.of(QAccessible::Focus).last().object, h->RTB1);
+        QGuiApplication::clipboard()->setText("before");
+        for (const QString& key : keys) {
+            const int was = h->RTB1->textCursor().position();
+            reader.clear();
+            if (key.startsWith('@')) {
+                QAccessibleTextInterface* text = QAccessible::queryAccessibleInterface(h->RTB1)->textInterface();
+                QVERIFY(text);
+                text->setCursorPosition(h->RTB1->document()->findBlockByNumber(key.mid(1).toInt()).position());
+            } else {
+                pressKey(h->RTB1, key);
+            }
+            const int caret = h->RTB1->textCursor().position();
+            // Heard with where it went: a caret event, or a selection event.
+            QList<ScreenReader::Heard> moved;
+            for (const ScreenReader::Heard& e : reader.heard)
+                if (e.type == QAccessible::TextCaretMoved || e.type == QAccessible::TextSelectionChanged) moved << e;
+            if (caret != was) {
+                QVERIFY2(!moved.isEmpty(), qPrintable(key + ": the caret's move is not heard"));
+                QCOMPARE(moved.last().object, h->RTB1);
+                QCOMPARE(moved.last().caret, caret);
+            }
+        }
+        QCOMPARE(h->RTB1->textCursor().blockNumber(), line);
+        QAccessibleTextInterface* text = QAccessible::queryAccessibleInterface(h->RTB1)->textInterface();
+        QCOMPARE(text->cursorPosition(), h->RTB1->textCursor().position());
+        pressKey(h->RTB1, "Ctrl+C");
+        QCOMPARE(QGuiApplication::clipboard()->text(), copied.isEmpty() ? QStringLiteral("before") : copied);
+        QCOMPARE(text->selectionCount(), copied.isEmpty() ? 0 : 1);
+        // Keys that would write leave the text as it was.
+        for (const char* key : {"x", "Backspace", "Delete", "Return", "Ctrl+V", "Ctrl+X"}) pressKey(h->RTB1, key);
+        QCOMPARE(h->RTB1->toHtml(), html);
+    }
+
+    // What a screen reader says of each control: its name and description.
+    void screenReaderNames_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("description");
+        QTest::newRow("tree") << "TreeView1" << "Topics" << "Double click a topic, or press Enter on it, to open it.";
+        QTest::newRow("pane") << "RTB1" << "Topic text" << "";
+    }
+    void screenReaderNames() {
+        QFETCH(QString, control);
+        QFETCH(QString, name);
+        QFETCH(QString, description);
+        SHOW_HELP(h);
+        h->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(h));
+        auto* w = child<QWidget>(h, qPrintable(control));
+        QVERIFY(w);
+        h->cmdClear->setFocus();
+        ScreenReader reader;
+        for (int i = 0; i < 5 && QApplication::focusWidget() != w; ++i) pressKey(QApplication::focusWidget(), "Tab");
+        QCOMPARE(QApplication::focusWidget(), w);
+        const QList<ScreenReader::Heard> focus = reader.of(QAccessible::Focus);
+        QVERIFY(!focus.isEmpty());
+        QCOMPARE(focus.last().object, w);
+        QCOMPARE(focus.last().name, name);
+        QCOMPARE(focus.last().target->text(QAccessible::Description), description);
+        QCOMPARE(h->TreeView1->toolTip(), QStringLiteral("Double click to open a topic."));
     }
 
     // A double-click opens topics only: sections keep their state, open or closed.

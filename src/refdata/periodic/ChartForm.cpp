@@ -98,6 +98,7 @@ ChartForm::ChartForm(const Design& design) : m_design(design) {
     MSChart1->setObjectName(QStringLiteral("MSChart1"));
     MSChart1->setRenderHint(QPainter::Antialiasing);
     MSChart1->setToolTip(design.toolTip);
+    MSChart1->setAccessibleName(design.caption);  // what a screen reader says of the chart
     MSChart1->setFocusPolicy(Qt::StrongFocus);
     // A few hundred items placed once: a plain list is cheaper than the index.
     MSChart1->scene()->setItemIndexMethod(QGraphicsScene::NoIndex);

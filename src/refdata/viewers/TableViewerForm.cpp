@@ -43,6 +43,7 @@ TableViewerForm::TableViewerForm(Design design) : m_design(std::move(design)) {
     List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     List1->setSortingEnabled(m_design.order != Order::Stored);
     List1->setUniformItemSizes(true);  // one line each: no item is measured
+    List1->setAccessibleName(m_design.caption);  // what a screen reader says of the list
 
     Label1 = bind(m_design.headingName, new QLabel(this));
     Label1->setFont(FixedColumnTable::headingFont());
