@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -45,16 +47,31 @@ QString waterLine() {
 class TstProgramFolder : public QObject {
     Q_OBJECT
 
+public:
+    // The child whose folder is to be gone takes it away, files and all,
+    // before anything asks where the program is.
+    static void initMain() {
+        if (qEnvironmentVariableIsEmpty("TESSIVAL_FOLDER_GONE")) return;
+        char exe[4096];
+        const ssize_t n = ::readlink("/proc/self/exe", exe, sizeof exe - 1);
+        if (n <= 0) return;
+        std::error_code e;
+        std::filesystem::remove_all(std::filesystem::path(std::string(exe, size_t(n))).parent_path(), e);
+    }
+
 private slots:
     void initTestCase() { TestSupport::initWindows(); }
 
     void readsItsOwnFolder_data() {
         QTest::addColumn<bool>("planted");  // a VeriRezi.mdb of its own in the working folder
-        QTest::newRow("a file planted in the working folder") << true;
-        QTest::newRow("no file in the working folder") << false;
+        QTest::addColumn<bool>("gone");     // the program's folder removed as it starts
+        QTest::newRow("a file planted in the working folder") << true << false;
+        QTest::newRow("no file in the working folder") << false << false;
+        QTest::newRow("its folder gone, a file planted") << true << true;
     }
     void readsItsOwnFolder() {
         QFETCH(bool, planted);
+        QFETCH(bool, gone);
         const QString water = waterLine();
         QVERIFY(!water.isEmpty());
         // Beside the build, so that the program's files can be linked.
@@ -62,6 +79,11 @@ private slots:
         QVERIFY(base.isValid());
         const QByteArray own = QFile::encodeName(base.path()) + '/' + Latin1Name;
         QVERIFY(::mkdir(own.constData(), 0755) == 0);
+        // QTemporaryDir cannot name what is in it.
+        auto removeOwn = qScopeGuard([own] {
+            std::error_code e;
+            std::filesystem::remove_all(std::filesystem::path(own.toStdString()), e);
+        });
         const QDir bin(QCoreApplication::applicationDirPath());
         QStringList files = bin.entryList({QStringLiteral("libtessival_*.so"), QStringLiteral("*.txt")}, QDir::Files);
         files << ReferenceDatabase::FileName << QFileInfo(QCoreApplication::applicationFilePath()).fileName();
@@ -88,6 +110,7 @@ private slots:
         QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
         e.insert(QStringLiteral("TESSIVAL_FOLDER_CHILD"), QStringLiteral("1"));
         e.insert(QStringLiteral("QTEST_DISABLE_STACK_DUMP"), QStringLiteral("1"));
+        if (gone) e.insert(QStringLiteral("TESSIVAL_FOLDER_GONE"), QStringLiteral("1"));
         e.insert(QStringLiteral("BASE"), base.path());
         e.insert(QStringLiteral("EXE"), QFileInfo(QCoreApplication::applicationFilePath()).fileName());
         child.setProcessEnvironment(e);
@@ -97,6 +120,15 @@ private slots:
         QVERIFY(child.waitForFinished(300000));
         const QString out = QString::fromLocal8Bit(child.readAllStandardOutput() + child.readAllStandardError());
         QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0, qPrintable(out));
+        if (gone) {
+            // Said plainly, and no other folder's file read in its place.
+            const QRegularExpression said(QStringLiteral("message: The program cannot find its own folder \\(.+\\)\\. "
+                                                         "Please install the program again\\.\n"));
+            QVERIFY2(out.contains(QStringLiteral("started: no")), qPrintable(out));
+            QVERIFY2(out.count(QStringLiteral("message: ")) == 1 && said.match(out).hasMatch(), qPrintable(out));
+            QVERIFY2(!out.contains(QStringLiteral("water: ")), qPrintable(out));
+            return;
+        }
         QVERIFY2(out.contains(QStringLiteral("started: yes")), qPrintable(out));
         QVERIFY2(!out.contains(QStringLiteral("message: ")), qPrintable(out));
         QVERIFY2(out.contains(QStringLiteral("water: ") + water), qPrintable(out));
