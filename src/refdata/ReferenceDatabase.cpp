@@ -67,46 +67,76 @@ struct FileTable {
     QStringList fields;  // the program's fields the file stores, in the program's order
 };
 
-FileTable lookUp(QSqlQuery& q, const ReferenceSchema::Table& t, QString& why) {
-    FileTable f;
-    // Names compare as the engine compares them (ASCII letters in any case).
-    if (!run(q, QStringLiteral("SELECT type, sql FROM file.sqlite_master WHERE type IN ('table', 'view') "
-                               "AND name = ? COLLATE NOCASE ORDER BY rowid LIMIT 1"),
-             why, {t.name}))
-        return f;
-    if (!q.next()) return f;
-    f.found = true;
-    const QString type = q.value(0).toString(), sql = q.value(1).toString();
-    q.finish();
-    if (type == QLatin1String("view")) {
-        f.refused = QStringLiteral("\"%1\" is a view, not a table").arg(t.name);
-        return f;
+// The three questions asked of the file for each table, each parsed once.
+class FileSchema {
+public:
+    explicit FileSchema(const QSqlDatabase& db) : m_entry(db), m_layout(db), m_fields(db) {}
+
+    bool prepare(QString& why) {
+        // Names compare as the engine compares them (ASCII letters in any case).
+        return prepared(m_entry, QStringLiteral("SELECT type, sql FROM file.sqlite_master WHERE type IN ('table', 'view') "
+                                                "AND name = ? COLLATE NOCASE ORDER BY rowid LIMIT 1"), why) &&
+               prepared(m_layout, QStringLiteral("SELECT wr FROM file.pragma_table_list(?)"), why) &&
+               prepared(m_fields, QStringLiteral("SELECT name, hidden FROM file.pragma_table_xinfo(?)"), why);
     }
-    if (sql.startsWith(QLatin1String("CREATE VIRTUAL"), Qt::CaseInsensitive)) {
-        f.refused = QStringLiteral("\"%1\" is a virtual table, not a table").arg(t.name);
-        return f;
-    }
-    if (!run(q, QStringLiteral("SELECT wr FROM file.pragma_table_list(?)"), why, {t.name})) return f;
-    if (q.next() && q.value(0).toInt() != 0)
-        f.fault = QStringLiteral("\"%1\" could not be read: it is stored without row numbers, in no order of its own").arg(t.name);
-    q.finish();
-    if (!f.fault.isEmpty()) return f;
-    // hidden: 0 a stored field, 2 a field the file computes on every read, 3 one computed once and stored.
-    if (!run(q, QStringLiteral("SELECT name, hidden FROM file.pragma_table_xinfo(?)"), why, {t.name})) return f;
-    QHash<QString, int> stored;
-    while (q.next()) stored.insert(q.value(0).toString().toLower(), q.value(1).toInt());
-    q.finish();
-    for (const ReferenceSchema::Field& field : t.fields) {
-        const auto it = stored.constFind(field.name.toLower());
-        if (it == stored.constEnd()) continue;
-        if (*it == 2 || *it == 1) {
-            f.fault = QStringLiteral("\"%1\" could not be read: its field \"%2\" is computed, not stored").arg(t.name, field.name);
+
+    FileTable lookUp(const ReferenceSchema::Table& t, QString& why) {
+        FileTable f;
+        if (!ask(m_entry, t.name, why)) return f;
+        if (!m_entry.next()) {
+            // A schema that cannot be read to its end is the file's fault, not a missing table.
+            if (m_entry.lastError().isValid()) why = faultText(m_entry.lastError());
             return f;
         }
-        f.fields << field.name;
+        f.found = true;
+        const QString type = m_entry.value(0).toString(), sql = m_entry.value(1).toString();
+        m_entry.finish();
+        if (type == QLatin1String("view")) {
+            f.refused = QStringLiteral("\"%1\" is a view, not a table").arg(t.name);
+            return f;
+        }
+        if (sql.startsWith(QLatin1String("CREATE VIRTUAL"), Qt::CaseInsensitive)) {
+            f.refused = QStringLiteral("\"%1\" is a virtual table, not a table").arg(t.name);
+            return f;
+        }
+        if (!ask(m_layout, t.name, why)) return f;
+        if (m_layout.next() && m_layout.value(0).toInt() != 0)
+            f.fault = QStringLiteral("\"%1\" could not be read: it is stored without row numbers, in no order of its own").arg(t.name);
+        m_layout.finish();
+        if (!f.fault.isEmpty()) return f;
+        // hidden: 0 a stored field, 1 a virtual table's hidden one, 2 one the file
+        // computes on every read, 3 one computed once and stored.
+        if (!ask(m_fields, t.name, why)) return f;
+        QHash<QString, int> stored;
+        while (m_fields.next()) stored.insert(m_fields.value(0).toString().toLower(), m_fields.value(1).toInt());
+        if (m_fields.lastError().isValid()) why = faultText(m_fields.lastError());
+        m_fields.finish();
+        for (const ReferenceSchema::Field& field : t.fields) {
+            const auto it = stored.constFind(field.name.toLower());
+            if (it == stored.constEnd()) continue;
+            if (*it == 1 || *it == 2) {
+                f.fault = QStringLiteral("\"%1\" could not be read: its field \"%2\" is computed, not stored").arg(t.name, field.name);
+                return f;
+            }
+            f.fields << field.name;
+        }
+        return f;
     }
-    return f;
-}
+
+private:
+    static bool prepared(QSqlQuery& q, const QString& sql, QString& why) {
+        if (q.prepare(sql)) return true;
+        why = faultText(q.lastError());
+        return false;
+    }
+    static bool ask(QSqlQuery& q, const QString& name, QString& why) {
+        q.bindValue(0, name);
+        if (q.exec()) return true;
+        why = faultText(q.lastError());
+        return false;
+    }
+    QSqlQuery m_entry, m_layout, m_fields;
+};
 
 // Copies the program's tables from the file, in stored order, into the
 // connection's database in memory: the file is attached read-only and
@@ -127,14 +157,21 @@ QString copyFile(QSqlDatabase& db, const QString& path) {
                         QString::fromLatin1(QUrl::toPercentEncoding(QFileInfo(path).absoluteFilePath(), "/")) +
                         QStringLiteral("?mode=ro&immutable=1");
     if (!run(q, QStringLiteral("ATTACH DATABASE ? AS file"), why, {uri})) return why;
-    for (const ReferenceSchema::Table& t : ReferenceSchema::tables()) {
-        const FileTable f = lookUp(q, t, why);
-        q.finish();
-        if (!why.isEmpty()) break;
-        if (!f.refused.isEmpty()) {
-            why = f.refused;
-            break;
+    // What the file holds of each table, asked before anything is made: a
+    // table made in the copy would have the questions parsed anew.
+    const QList<ReferenceSchema::Table>& tables = ReferenceSchema::tables();
+    QList<FileTable> found;
+    {
+        FileSchema schema(db);
+        schema.prepare(why);
+        for (qsizetype i = 0; i < tables.size() && why.isEmpty(); ++i) {
+            found.append(schema.lookUp(tables.at(i), why));
+            if (why.isEmpty()) why = found.last().refused;
         }
+    }
+    for (qsizetype i = 0; i < found.size() && why.isEmpty(); ++i) {
+        const ReferenceSchema::Table& t = tables.at(i);
+        const FileTable& f = found.at(i);
         if (!f.found) continue;
         if (!f.fault.isEmpty()) {
             unreadableTables().insert(t.name.toLower(), f.fault);
