@@ -25,7 +25,7 @@ void registerLinkedWindows();
 namespace {
 constexpr int LeastActions = 2000;
 // The time a window may take for LeastActions actions before the run is
-// taken for hung: the slowest window takes about 8 s plain.
+// taken for hung: a window takes 3 to 12 s, on a loaded machine.
 constexpr qint64 SecondsPerWindow = 60;
 
 QString env(const char* name) { return qEnvironmentVariable(name).trimmed(); }
