@@ -57,6 +57,23 @@ std::shared_ptr<Service>& current() {
 
 const QString Title = QStringLiteral("Tessival");
 
+// The process's file-creation mask, read without changing it where the
+// system tells it (/proc/self/status), else set and put back at once.
+mode_t currentUmask() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (status.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine()) {
+            if (!line.startsWith("Umask:")) continue;
+            bool ok = false;
+            const uint mask = line.mid(6).trimmed().toUInt(&ok, 8);
+            if (ok) return mode_t(mask & 0777);
+        }
+    }
+    const mode_t mask = ::umask(022);
+    ::umask(mask);
+    return mask;
+}
+
 // Writes the bytes to a new file beside `path` and renames it over `path`:
 // the old file stays whole until the new one is complete, and a link at
 // `path` is replaced, never written through. False with the system's reason.
@@ -72,7 +89,8 @@ bool replaceFile(const QString& path, const QByteArray& bytes, QString* why) {
     if (fd < 0) return fail(errno);
     int error = 0;
     struct stat old {};
-    const mode_t mode = ::stat(target.constData(), &old) == 0 ? (old.st_mode & 07777) : 0644;
+    // A file replaced keeps its mode; a new one gets what the umask allows.
+    const mode_t mode = ::stat(target.constData(), &old) == 0 ? (old.st_mode & 07777) : (0666 & ~currentUmask());
     if (::fchmod(fd, mode) != 0) error = errno;
     for (qsizetype done = 0; !error && done < bytes.size();) {
         const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));

@@ -26,7 +26,8 @@ std::shared_ptr<Service> setService(std::shared_ptr<Service> s);
 // user's documents folder, or in the home folder where there is none.
 QString pdfFile(const QString& title);
 // Writes the window's image as a PDF file; the file is replaced as a whole
-// or not at all. False with the reason when it cannot be written.
+// or not at all, and keeps its mode; a new file gets the mode the user's
+// umask allows. False with the reason when it cannot be written.
 bool writePdf(QWidget* window, const QString& path, QString* why);
 
 }  // namespace Print

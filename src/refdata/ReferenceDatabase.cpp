@@ -1,4 +1,6 @@
 #include "ReferenceDatabase.h"
+#include "ReferenceSchema.h"
+#include "platform/Program.h"
 
 #include <QDir>
 #include <QFile>
@@ -56,13 +58,98 @@ QString quoted(const QString& name) {
     return QLatin1Char('"') + QString(name).replace(QLatin1Char('"'), QLatin1String("\"\"")) + QLatin1Char('"');
 }
 
-// Copies the file's tables, in stored order, into the connection's database
-// in memory: the file is attached read-only and unlocked (another program's
-// lock never holds it up; a write-ahead log beside it is not read), its
-// tables and their indexes made anew, and it is detached again. A table that
-// cannot be read to its end is left out and remembered with its fault. A
-// file holding a view or a virtual table is refused: reading one may never
-// end. Returns why the file cannot be used, or an empty text.
+// The file's entry of one of the program's tables, its fields as the file
+// has them, and whether it can be copied at all.
+struct FileTable {
+    bool found = false;
+    QString refused;  // why the whole file is refused (a view or a virtual table)
+    QString fault;    // why this table cannot be read
+    QStringList fields;  // the program's fields the file stores, in the program's order
+};
+
+// The three questions asked of the file for each table, each parsed once.
+class FileSchema {
+public:
+    explicit FileSchema(const QSqlDatabase& db) : m_entry(db), m_layout(db), m_fields(db) {}
+
+    bool prepare(QString& why) {
+        // Names compare as the engine compares them (ASCII letters in any case).
+        return prepared(m_entry, QStringLiteral("SELECT type, sql FROM file.sqlite_master WHERE type IN ('table', 'view') "
+                                                "AND name = ? COLLATE NOCASE ORDER BY rowid LIMIT 1"), why) &&
+               prepared(m_layout, QStringLiteral("SELECT wr FROM file.pragma_table_list(?)"), why) &&
+               prepared(m_fields, QStringLiteral("SELECT name, hidden FROM file.pragma_table_xinfo(?)"), why);
+    }
+
+    FileTable lookUp(const ReferenceSchema::Table& t, QString& why) {
+        FileTable f;
+        if (!ask(m_entry, t.name, why)) return f;
+        if (!m_entry.next()) {
+            // A schema that cannot be read to its end is the file's fault, not a missing table.
+            if (m_entry.lastError().isValid()) why = faultText(m_entry.lastError());
+            return f;
+        }
+        f.found = true;
+        const QString type = m_entry.value(0).toString(), sql = m_entry.value(1).toString();
+        m_entry.finish();
+        if (type == QLatin1String("view")) {
+            f.refused = QStringLiteral("\"%1\" is a view, not a table").arg(t.name);
+            return f;
+        }
+        if (sql.startsWith(QLatin1String("CREATE VIRTUAL"), Qt::CaseInsensitive)) {
+            f.refused = QStringLiteral("\"%1\" is a virtual table, not a table").arg(t.name);
+            return f;
+        }
+        if (!ask(m_layout, t.name, why)) return f;
+        if (m_layout.next() && m_layout.value(0).toInt() != 0)
+            f.fault = QStringLiteral("\"%1\" could not be read: it is stored without row numbers, in no order of its own").arg(t.name);
+        m_layout.finish();
+        if (!f.fault.isEmpty()) return f;
+        // hidden: 0 a stored field, 1 a virtual table's hidden one, 2 one the file
+        // computes on every read, 3 one computed once and stored.
+        if (!ask(m_fields, t.name, why)) return f;
+        QHash<QString, int> stored;
+        while (m_fields.next()) stored.insert(m_fields.value(0).toString().toLower(), m_fields.value(1).toInt());
+        if (m_fields.lastError().isValid()) why = faultText(m_fields.lastError());
+        m_fields.finish();
+        for (const ReferenceSchema::Field& field : t.fields) {
+            const auto it = stored.constFind(field.name.toLower());
+            if (it == stored.constEnd()) continue;
+            if (*it == 1 || *it == 2) {
+                f.fault = QStringLiteral("\"%1\" could not be read: its field \"%2\" is computed, not stored").arg(t.name, field.name);
+                return f;
+            }
+            f.fields << field.name;
+        }
+        return f;
+    }
+
+private:
+    static bool prepared(QSqlQuery& q, const QString& sql, QString& why) {
+        if (q.prepare(sql)) return true;
+        why = faultText(q.lastError());
+        return false;
+    }
+    static bool ask(QSqlQuery& q, const QString& name, QString& why) {
+        q.bindValue(0, name);
+        if (q.exec()) return true;
+        why = faultText(q.lastError());
+        return false;
+    }
+    QSqlQuery m_entry, m_layout, m_fields;
+};
+
+// Copies the program's tables from the file, in stored order, into the
+// connection's database in memory: the file is attached read-only and
+// unlocked (another program's lock never holds it up; a write-ahead log
+// beside it is not read), each table the program reads is made anew from
+// the program's own schema (ReferenceSchema) with no index, the values of
+// its fields copied row by row as stored, and the file detached again. No
+// SQL text of the file runs: its rules, indexes and other tables are never
+// made. A table the file lacks stays missing; a field it lacks stays
+// missing from its table. A table that cannot be read to its end is left
+// out and remembered with its fault. A file where one of the tables is a
+// view or a virtual table is refused. Returns why the file cannot be used,
+// or an empty text.
 QString copyFile(QSqlDatabase& db, const QString& path) {
     QSqlQuery q(db);
     QString why;
@@ -70,37 +157,43 @@ QString copyFile(QSqlDatabase& db, const QString& path) {
                         QString::fromLatin1(QUrl::toPercentEncoding(QFileInfo(path).absoluteFilePath(), "/")) +
                         QStringLiteral("?mode=ro&immutable=1");
     if (!run(q, QStringLiteral("ATTACH DATABASE ? AS file"), why, {uri})) return why;
-    struct Entry {
-        QString type, name, sql;
-    };
-    QList<Entry> entries;
-    if (run(q, QStringLiteral("SELECT type, name, sql FROM file.sqlite_master ORDER BY rowid"), why)) {
-        while (q.next()) entries.append({q.value(0).toString(), q.value(1).toString(), q.value(2).toString()});
-        if (q.lastError().isValid()) why = faultText(q.lastError());
-    }
-    q.finish();
-    for (const Entry& e : std::as_const(entries)) {
-        if (!why.isEmpty()) break;
-        if (e.type == QLatin1String("view"))
-            why = QStringLiteral("\"%1\" is a view, not a table").arg(e.name);
-        else if (e.type == QLatin1String("table") && e.sql.startsWith(QLatin1String("CREATE VIRTUAL"), Qt::CaseInsensitive))
-            why = QStringLiteral("\"%1\" is a virtual table, not a table").arg(e.name);
-    }
-    for (const Entry& e : std::as_const(entries)) {
-        if (!why.isEmpty()) break;
-        if (e.type != QLatin1String("table") || e.name.startsWith(QLatin1String("sqlite_"), Qt::CaseInsensitive)) continue;
-        QString fault;
-        if (!run(q, e.sql, why)) break;
-        if (!run(q, QStringLiteral("INSERT INTO main.%1 SELECT * FROM file.%1").arg(quoted(e.name)), fault)) {
-            run(q, QStringLiteral("DROP TABLE main.") + quoted(e.name), why);
-            unreadableTables().insert(e.name.toLower(), fault);
+    // What the file holds of each table, asked before anything is made: a
+    // table made in the copy would have the questions parsed anew.
+    const QList<ReferenceSchema::Table>& tables = ReferenceSchema::tables();
+    QList<FileTable> found;
+    {
+        FileSchema schema(db);
+        schema.prepare(why);
+        for (qsizetype i = 0; i < tables.size() && why.isEmpty(); ++i) {
+            found.append(schema.lookUp(tables.at(i), why));
+            if (why.isEmpty()) why = found.last().refused;
         }
     }
-    // Indexes keep the order a query reads in the same as the file's.
-    for (const Entry& e : std::as_const(entries)) {
-        if (!why.isEmpty()) break;
-        QString ignored;
-        if (e.type == QLatin1String("index") && !e.sql.isEmpty()) run(q, e.sql, ignored);
+    for (qsizetype i = 0; i < found.size() && why.isEmpty(); ++i) {
+        const ReferenceSchema::Table& t = tables.at(i);
+        const FileTable& f = found.at(i);
+        if (!f.found) continue;
+        if (!f.fault.isEmpty()) {
+            unreadableTables().insert(t.name.toLower(), f.fault);
+            continue;
+        }
+        if (f.fields.isEmpty()) continue;  // none of its fields: as good as missing
+        QStringList columns, names;
+        for (const ReferenceSchema::Field& field : t.fields) {
+            if (!f.fields.contains(field.name)) continue;
+            columns << quoted(field.name) + QLatin1Char(' ') + field.type;
+            names << quoted(field.name);
+        }
+        if (!run(q, QStringLiteral("CREATE TABLE main.%1 (%2)").arg(quoted(t.name), columns.join(QStringLiteral(", "))), why))
+            break;
+        // A plain scan of the table itself, never of an index: the stored order.
+        QString fault;
+        if (!run(q, QStringLiteral("INSERT INTO main.%1 (%2) SELECT %2 FROM file.%1 NOT INDEXED")
+                        .arg(quoted(t.name), names.join(QStringLiteral(", "))),
+                 fault)) {
+            run(q, QStringLiteral("DROP TABLE main.") + quoted(t.name), why);
+            unreadableTables().insert(t.name.toLower(), fault);
+        }
     }
     q.finish();
     QString detached;
@@ -238,7 +331,7 @@ bool open(const QString& path, QString* reason) {
 
 QString cannotOpenMessage(const QString& path, const QString& reason) {
     return QStringLiteral("The database \"%1\" is there but cannot be opened: %2. Please install the program again.")
-        .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()), reason);
+        .arg(QDir::toNativeSeparators(Program::shownName(QFileInfo(path).absoluteFilePath())), reason);
 }
 
 bool isOpen() {

@@ -47,14 +47,17 @@ namespace ReferenceDatabase {
 
 inline const QString FileName = QStringLiteral("VeriRezi.mdb");
 
-// Reads the file whole, with no lock (another program's lock never holds it
-// up), into a read-only database in memory that every reader uses; the file
-// is not read again, so changing it on disk changes nothing shown. A table
-// that cannot be read to its end is a fault of every read of it. Fails with
-// a reason ("missing" when there is no file; else why it cannot be read,
-// e.g. "file is not a database") when it is missing, unreadable, holds a
-// view or a virtual table (a read of one may never end), or holds no element
-// table; never creates a file.
+// Reads the program's tables from the file, whole, with no lock (another
+// program's lock never holds it up), into a read-only database in memory
+// that every reader uses; the file is not read again, so changing it on disk
+// changes nothing shown. The copy is made from the program's own schema
+// (ReferenceSchema): only the fields it reads, in stored order, and no SQL
+// text of the file ever runs; other tables of the file are not copied. A
+// table that cannot be read to its end is a fault of every read of it. Fails
+// with a reason ("missing" when there is no file; else why it cannot be
+// read, e.g. "file is not a database") when it is missing, unreadable, has a
+// view or a virtual table in place of one of the program's tables (a read of
+// one may never end), or holds no element table; never creates a file.
 bool open(const QString& path, QString* reason = nullptr);
 // What the student is told when the file is there but cannot be opened.
 QString cannotOpenMessage(const QString& path, const QString& reason);

@@ -1,46 +1,54 @@
 #include "ReferenceSchema.h"
 
-#include <QHash>
-#include <QSet>
-
 namespace ReferenceSchema {
 
 namespace {
-using Fields = QSet<QString>;
+Field integer(const char* name) { return {QLatin1String(name), QStringLiteral("INTEGER")}; }
+Field real(const char* name) { return {QLatin1String(name), QStringLiteral("REAL")}; }
+Field text(const char* name) { return {QLatin1String(name), QStringLiteral("TEXT")}; }
 
-const QHash<QString, Fields>& numberFields() {
-    static const QHash<QString, Fields> t = {
+QList<Table> makeTables() {
+    return {
         {QStringLiteral("GeneralInfo"),
-         {QStringLiteral("AtomicNumber"), QStringLiteral("AtomicWeight"), QStringLiteral("Density"),
-          QStringLiteral("FreezingPoint"), QStringLiteral("BoilingPoint")}},
-        {QStringLiteral("VaporPressure"), {QStringLiteral("Temperature"), QStringLiteral("Pressure")}},
-        {QStringLiteral("MolecularWeights"), {QStringLiteral("Weight")}},
+         {integer("AtomicNumber"), text("Symbol"), text("ElementName"), real("AtomicWeight"), text("State"),
+          text("Charge"), text("Configuration"), text("GroupName"), real("Density"), real("FreezingPoint"),
+          real("BoilingPoint")}},
+        {QStringLiteral("VaporPressure"), {integer("Temperature"), real("Pressure")}},
+        {QStringLiteral("MolecularWeights"), {text("Substance"), real("Weight")}},
         {QStringLiteral("Temperatures"),
-         {QStringLiteral("FreezingPoint"), QStringLiteral("FPDepression"), QStringLiteral("BoilingPoint"),
-          QStringLiteral("BPElevation")}},
-        {QStringLiteral("Constants"), {QStringLiteral("value")}},
-        {QStringLiteral("SpecificHeats"), {QStringLiteral("SpecificHeat")}},
-        {QStringLiteral("SolubilityConstants"), {QStringLiteral("Ksp")}},
-        {QStringLiteral("IonizationEnergy"), {QStringLiteral("FIE"), QStringLiteral("AtomicNumber")}},
-        {QStringLiteral("ThermodynamicData"), {QStringLiteral("Hf"), QStringLiteral("Gf"), QStringLiteral("S")}},
-        {QStringLiteral("StandardReductions"), {QStringLiteral("Volts")}},
-        {QStringLiteral("Enthalpies"), {QStringLiteral("EofFusion"), QStringLiteral("EofVaporization")}},
-        {QStringLiteral("Electronegativities"), {QStringLiteral("Electronegativity"), QStringLiteral("AtomicNumber")}},
-        {QStringLiteral("AtomicRadii"), {QStringLiteral("AtomicRadii"), QStringLiteral("AtomicNumber")}},
-        {QStringLiteral("Affinities"), {QStringLiteral("Affinity"), QStringLiteral("AtomicNumber")}},
-        {QStringLiteral("Bonds"), {QStringLiteral("Energy"), QStringLiteral("Length")}},
-        {QStringLiteral("Character"), {QStringLiteral("Difference"), QStringLiteral("Ionic"), QStringLiteral("Covalent")}},
-        {QStringLiteral("GasDensity"), {QStringLiteral("Density")}},
-        {QStringLiteral("WaterDensity"), {QStringLiteral("Temperature"), QStringLiteral("Density")}},
-        // HalfLives holds texts only ("12.32 y").
+         {text("Compound"), real("FreezingPoint"), real("FPDepression"), real("BoilingPoint"), real("BPElevation")}},
+        {QStringLiteral("Constants"), {text("Constant"), real("value")}},
+        {QStringLiteral("SpecificHeats"), {text("Substance"), real("SpecificHeat")}},
+        {QStringLiteral("SolubilityConstants"), {text("Substance"), real("Ksp")}},
+        {QStringLiteral("IonizationEnergy"), {text("Substance"), real("FIE"), integer("AtomicNumber")}},
+        {QStringLiteral("ThermodynamicData"), {text("Substance"), real("Hf"), real("Gf"), real("S")}},
+        {QStringLiteral("StandardReductions"), {text("HalfReaction"), real("Volts")}},
+        {QStringLiteral("Enthalpies"), {text("Element"), real("EofFusion"), real("EofVaporization")}},
+        {QStringLiteral("Electronegativities"), {text("Element"), real("Electronegativity"), integer("AtomicNumber")}},
+        {QStringLiteral("AtomicRadii"), {text("Substance"), integer("AtomicRadii"), integer("AtomicNumber")}},
+        {QStringLiteral("Affinities"), {text("Element"), real("Affinity"), integer("AtomicNumber")}},
+        {QStringLiteral("Bonds"), {text("Bond"), integer("Energy"), integer("Length")}},
+        {QStringLiteral("Character"), {real("Difference"), integer("Ionic"), integer("Covalent")}},
+        {QStringLiteral("GasDensity"), {text("Gas"), real("Density")}},
+        {QStringLiteral("WaterDensity"), {integer("Temperature"), real("Density")}},
+        // Texts only ("12.32 y").
+        {QStringLiteral("HalfLives"), {text("Substance"), text("HalfLife"), text("DecayMode")}},
     };
-    return t;
 }
 }  // namespace
 
+const QList<Table>& tables() {
+    static const QList<Table> t = makeTables();
+    return t;
+}
+
 bool isNumber(const QString& table, const QString& field) {
-    const auto it = numberFields().constFind(table);
-    return it != numberFields().constEnd() && it->contains(field);
+    for (const Table& t : tables()) {
+        if (t.name != table) continue;
+        for (const Field& f : t.fields)
+            if (f.name == field) return f.type != QLatin1String("TEXT");
+    }
+    return false;
 }
 
 }  // namespace ReferenceSchema

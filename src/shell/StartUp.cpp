@@ -15,6 +15,13 @@
 
 bool OpenDatabaseFile() {
     const QString path = Program::path(ReferenceDatabase::FileName);
+    if (path.isEmpty()) {
+        // Never a file of the working folder in its place.
+        Form::say(QStringLiteral("The program cannot find its own folder (%1). Please install the program again.")
+                      .arg(Program::folderProblem()),
+                  Form::Style{});
+        return false;
+    }
     QString why;
     if (ReferenceDatabase::open(path, &why)) return true;
     // A file that is there but cannot be read is not said to be missing.

@@ -17,7 +17,9 @@
 #include <QtCharts/QChart>
 #include <QtCharts/QLineSeries>
 
+#include <atomic>
 #include <memory>
+#include <sqlite3.h>
 #include <sys/stat.h>
 
 #include "NoFileOverride.h"
@@ -34,6 +36,24 @@ using TestSupport::open;
 using TestSupport::messages;
 
 namespace {
+// Calls of the SQL function evaluated(x), which gives x back, by any
+// connection of this process: the crafted files' rules and indexes call it,
+// and the program never runs a rule or an index of the file.
+std::atomic<int> g_evaluated{0};
+
+void evaluatedFunction(sqlite3_context* c, int, sqlite3_value** v) {
+    ++g_evaluated;
+    sqlite3_result_value(c, v[0]);
+}
+
+int addEvaluated(sqlite3* db, const char**, const sqlite3_api_routines*) {
+    return sqlite3_create_function(db, "evaluated", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, evaluatedFunction,
+                                   nullptr, nullptr);
+}
+
+// An expression that takes its time: a megabyte written out in hex, per row.
+const QString Slow = QStringLiteral("length(hex(zeroblob(1000000 + evaluated(AtomicNumber)))) > 0");
+
 // A text stored where numbers belong.
 const QString Marker = QStringLiteral("twelve");
 const QString Unreadable = QStringLiteral("Permission denied");
@@ -330,6 +350,7 @@ class TstBadFiles : public QObject {
         if (!QFile::copy(m_real, path)) return -1;
         QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
         if (c.make && !c.make(folder, path)) return -1;
+        g_evaluated = 0;
         ReferenceDatabase::closeForTests();
         Program::setFolder(folder);
         messages().clear();
@@ -437,6 +458,36 @@ class TstBadFiles : public QObject {
                 // Start-up and every reader read it whole, at once.
                 << Case{"locked by another program", {}, Start::Whole, {},
                         [this](QString&, const QString& path) { return lock(path); }};
+        // The file's own rules, indexes and tables are never made in the copy.
+        const QString general = QStringLiteral("AtomicNumber INTEGER, Symbol TEXT, ElementName TEXT, AtomicWeight REAL, "
+                                               "State TEXT, Charge TEXT, Configuration TEXT, GroupName TEXT, %1, "
+                                               "FreezingPoint REAL, BoilingPoint REAL%2");
+        const QString others = QStringLiteral("AtomicNumber, Symbol, ElementName, AtomicWeight, State, Charge, "
+                                              "Configuration, GroupName, FreezingPoint, BoilingPoint");
+        auto remade = [&](const QString& density, const QString& rule, const QString& fields) {
+            return sql({"CREATE TABLE Remade (" + general.arg(density, rule) + ")",
+                        QStringLiteral("INSERT INTO Remade (%1) SELECT %1 FROM GeneralInfo ORDER BY rowid").arg(fields),
+                        "DROP TABLE GeneralInfo", "ALTER TABLE Remade RENAME TO GeneralInfo"});
+        };
+        QStringList unknown{QStringLiteral("BEGIN")};
+        for (int i = 1; i <= 2000; ++i)
+            unknown << QStringLiteral("CREATE TABLE Notes%1 (Line INTEGER CHECK (evaluated(Line) > 0))").arg(i)
+                    << QStringLiteral("INSERT INTO Notes%1 VALUES (%1)").arg(i);
+        unknown << QStringLiteral("COMMIT");
+        m_cases << Case{"a slow rule on the element table", {"GeneralInfo"}, Start::Whole, {},
+                        remade("Density REAL", ", CHECK (" + Slow + ")", others + ", Density")}
+                << Case{"an index on a slow expression", {"GeneralInfo"}, Start::Whole, {},
+                        sql({"CREATE INDEX SlowIndex ON GeneralInfo (length(hex(zeroblob(1000000 + evaluated(AtomicNumber)))))"})}
+                << Case{"a partial index with a slow condition", {"GeneralInfo"}, Start::Whole, {},
+                        sql({"CREATE INDEX SlowPart ON GeneralInfo (Symbol) WHERE " + Slow})}
+                << Case{"2,000 tables of no use to the program", {}, Start::Whole, {}, sql(unknown)}
+                << Case{"a field the file computes", {}, Start::Refused,
+                        "\"GeneralInfo\" could not be read: its field \"Density\" is computed, not stored",
+                        remade("Density REAL GENERATED ALWAYS AS (evaluated(AtomicWeight)) VIRTUAL", {}, others)}
+                << Case{"constants stored without row numbers", {"Constants"}, Start::Opens, {},
+                        sql({"CREATE TABLE Remade (Row INTEGER PRIMARY KEY, Constant TEXT, value REAL) WITHOUT ROWID",
+                             "INSERT INTO Remade SELECT rowid, Constant, value FROM Constants",
+                             "DROP TABLE Constants", "ALTER TABLE Remade RENAME TO Constants"})};
         for (const Table& t : std::as_const(m_tables)) {
             const QString table = quoted(t.name);
             auto update = [&](const char* what, const QString& format, const QStringList& fields) {
@@ -470,6 +521,7 @@ private slots:
     void initTestCase() {
         TestSupport::init();
         TestSupport::standIn(QStringLiteral("frmHelp"), QStringLiteral("Tessival Help"));
+        QCOMPARE(sqlite3_auto_extension(reinterpret_cast<void (*)()>(addEvaluated)), SQLITE_OK);
         m_real = Program::path(ReferenceDatabase::FileName);
         m_tables = tables(m_real);
         QVERIFY(m_tables.size() >= 19);
@@ -509,6 +561,20 @@ private slots:
                 QVERIFY2(ReferenceSchema::isNumber(t.name, field) == t.numbers.contains(field), qPrintable(t.name + '.' + field));
     }
 
+    // The program's own schema, from which the copy is made, is the file's as built.
+    void schemaFollowsTheFile() {
+        QStringList file, program;
+        onFile(m_real, true, [&file](QSqlQuery& q) {
+            q.exec(QStringLiteral("SELECT m.name, p.name, p.type FROM sqlite_master m, pragma_table_info(m.name) p "
+                                  "WHERE m.type = 'table' ORDER BY m.rowid, p.cid"));
+            while (q.next()) file << q.value(0).toString() + '.' + q.value(1).toString() + ' ' + q.value(2).toString();
+            return true;
+        });
+        for (const ReferenceSchema::Table& t : ReferenceSchema::tables())
+            for (const ReferenceSchema::Field& f : t.fields) program << t.name + '.' + f.name + ' ' + f.type;
+        QCOMPARE(program, file);
+    }
+
     // Every window that reads a table when it opens is among the readers driven here.
     void everyReaderIsDriven() {
         QSet<QString> driven;
@@ -535,6 +601,7 @@ private slots:
         bool started = false;
         const qint64 ms = startOn(c, dir, started);
         QVERIFY(ms >= 0);
+        QCOMPARE(g_evaluated.load(), 0);
         const QString path = dir.filePath(ReferenceDatabase::FileName);
         if (c.reason == Unreadable && started) QSKIP("this process reads files whatever their rights");
         if (c.start == Start::Opens || c.start == Start::Whole) QVERIFY2(started, qPrintable(messages().lastText()));
@@ -561,6 +628,7 @@ private slots:
         QVERIFY2(messages().shown.isEmpty(), qPrintable(messages().lastText()));
         TestSupport::unloadAll();
         checkReaders(c);
+        QCOMPARE(g_evaluated.load(), 0);
     }
 };
 

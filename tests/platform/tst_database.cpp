@@ -37,7 +37,7 @@ private slots:
         {
             TempDatabase db({"CREATE TABLE GeneralInfo (AtomicNumber INTEGER, Symbol TEXT)",
                              "INSERT INTO GeneralInfo VALUES (1, 'H')"});
-            QVERIFY(db.damage(QStringLiteral("Constants"), QStringLiteral("Name")));
+            QVERIFY(db.damage(QStringLiteral("Constants"), QStringLiteral("Constant")));
             int rows = 0;
             const QString fault =
                 errorOf([&] { RD::fullWalk(QStringLiteral("SELECT * FROM Constants"), [&](const Recordset&) { ++rows; }); });

@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 #include "TestSupport.h"
 
 using TestSupport::messages;
@@ -145,6 +147,39 @@ private slots:
         QCOMPARE(read(dir.filePath(QStringLiteral("Density Calculations.pdf"))), Precious);
         if (setup.endsWith(QLatin1String("link"))) QCOMPARE(read(notes), Precious);
         if (setup.endsWith(QLatin1String("dangling"))) QVERIFY(!QFileInfo::exists(notes));
+    }
+
+    // The PDF is readable by whom the student's umask says, new or replaced.
+    void modeFollowsTheUmask_data() {
+        QTest::addColumn<int>("mask");
+        QTest::addColumn<int>("before");  // the mode of a file already there; -1: none
+        QTest::addColumn<int>("after");
+        QTest::newRow("private umask") << 0077 << -1 << 0600;
+        QTest::newRow("usual umask") << 0022 << -1 << 0644;
+        QTest::newRow("group may read") << 0027 << -1 << 0640;
+        QTest::newRow("shared folder umask") << 0002 << -1 << 0664;
+        QTest::newRow("replaced file keeps its mode") << 0022 << 0600 << 0600;
+    }
+    void modeFollowsTheUmask() {
+        QFETCH(int, mask);
+        QFETCH(int, before);
+        QFETCH(int, after);
+        QTemporaryDir dir;
+        qputenv("HOME", QFile::encodeName(dir.path()));
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Documents")));
+        const QString path = dir.filePath(QStringLiteral("Documents/Density Calculations.pdf"));
+        if (before >= 0) QVERIFY(write(path, Precious) && ::chmod(QFile::encodeName(path).constData(), mode_t(before)) == 0);
+        const mode_t old = ::umask(mode_t(mask));
+        auto restore = qScopeGuard([old] { ::umask(old); });
+        Print::setService(std::make_shared<NoPrinter>());
+        messages().answers = {Msg::Answer::Ok, Msg::Answer::Yes};
+        printDensity();
+        QVERIFY(read(path).startsWith("%PDF"));
+        struct stat st {};
+        QCOMPARE(::stat(QFile::encodeName(path).constData(), &st), 0);
+        QCOMPARE(QString::number(st.st_mode & 07777, 8), QString::number(after, 8));
+        QCOMPARE(QDir(dir.filePath(QStringLiteral("Documents"))).entryList(QDir::Hidden | QDir::Files),
+                 QStringList{QStringLiteral("Density Calculations.pdf")});
     }
 
     // On a full disk the reason is the system's own and the old file stays whole.

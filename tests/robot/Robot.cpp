@@ -1,5 +1,7 @@
 #include "Robot.h"
 
+#include <atomic>
+
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAction>
@@ -451,7 +453,23 @@ bool noise(const QString& m) {
            m.contains(QLatin1String("does not support activateWindow"));
 }
 
+// QtTest's watchdog, from its own thread, when the run's time limit is out.
+std::atomic<bool> g_timedOut{false};
+std::string g_limit = "QtTest's default";
+std::string g_window;
+
 void collect(QtMsgType type, const QMessageLogContext& ctx, const QString& msg) {
+    if (type == QtFatalMsg && msg == QLatin1String("Test function timed out")) {
+        g_timedOut = true;
+        std::fprintf(stderr,
+                     "\nrobot: the time limit of the whole run (%s) ran out while %s was being driven; it counts over "
+                     "every window of the run, so this is no fault of that window. A longer run needs a longer limit "
+                     "(TESSIVAL_ROBOT_LIMIT=<seconds>).\n",
+                     g_limit.c_str(), g_window.empty() ? "no window" : g_window.c_str());
+        std::fflush(stderr);
+        if (g_previous) g_previous(type, ctx, msg);
+        return;
+    }
     if (type != QtDebugMsg && type != QtInfoMsg && g_collect) {
         if (!noise(msg)) g_warnings.append(msg);
         return;
@@ -461,12 +479,11 @@ void collect(QtMsgType type, const QMessageLogContext& ctx, const QString& msg) 
 }
 
 // What a crash report prints: the window, the seed and the actions so far.
-std::string g_window;
 quint64 g_seed = 0;
 std::vector<std::string> g_lines;
 
 void report() {
-    if (g_window.empty()) return;
+    if (g_window.empty() || g_timedOut) return;
     std::fprintf(stderr, "\nrobot: the program died in window %s (window seed %llu) at action %zu.\n", g_window.c_str(),
                  static_cast<unsigned long long>(g_seed), g_lines.size());
     std::fprintf(stderr, "robot: the actions, replayed with TESSIVAL_ROBOT_REPLAY=<file holding these lines> "
@@ -551,6 +568,8 @@ void install() {
     }
     if (__sanitizer_set_death_callback) __sanitizer_set_death_callback(report);
 }
+
+void setRunLimit(const QString& description) { g_limit = description.toStdString(); }
 
 const QStringList& pastes() { return pasteTable(); }
 

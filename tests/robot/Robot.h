@@ -83,5 +83,9 @@ QStringList shorten(const QString& window, const QStringList& lines, const Failu
 
 // Installs the warning collector and the crash report (call once).
 void install();
+// How the run's time limit was set, named when QtTest's watchdog ends the
+// run: the limit counts over every window of the run, so the window being
+// driven when it runs out is not at fault.
+void setRunLimit(const QString& description);
 
 }  // namespace Robot

@@ -5,10 +5,12 @@
 //   TESSIVAL_ROBOT_SHARD    k/n: only every n-th of those windows, from the k-th (1-based)
 //   TESSIVAL_ROBOT_REPLAY   a file of action lines, run by the test function "replay"
 //   TESSIVAL_ROBOT_TRACE    set: each action and the answer after it go to stderr
+//   TESSIVAL_ROBOT_LIMIT    the run's time limit in seconds (default: one that fits its length)
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <QtTest>
@@ -16,10 +18,68 @@
 #include "Robot.h"
 #include "TestSupport.h"
 
+namespace TestSupport {
+void registerLinkedWindows();
+}
+
 namespace {
 constexpr int LeastActions = 2000;
+// The time a window may take for LeastActions actions before the run is
+// taken for hung: a window takes 3 to 12 s, on a loaded machine.
+constexpr qint64 SecondsPerWindow = 60;
 
 QString env(const char* name) { return qEnvironmentVariable(name).trimmed(); }
+
+int actionsPerWindow() { return qMax(LeastActions, env("TESSIVAL_ROBOT_ACTIONS").toInt()); }
+
+// The windows this run drives: those named, or all, then this shard's share.
+QStringList windowsOfThisRun(QString* problem = nullptr) {
+    QStringList windows = Forms::registeredKinds();
+    if (!env("TESSIVAL_ROBOT_WINDOWS").isEmpty()) windows = env("TESSIVAL_ROBOT_WINDOWS").split(u',', Qt::SkipEmptyParts);
+    int k = 1, n = 1;
+    if (const QString shard = env("TESSIVAL_ROBOT_SHARD"); !shard.isEmpty()) {
+        k = shard.section(u'/', 0, 0).toInt();
+        n = shard.section(u'/', 1, 1).toInt();
+        if (!(n >= 1 && k >= 1 && k <= n)) {
+            if (problem) *problem = shard + QStringLiteral(" is no shard");
+            return {};
+        }
+    }
+    QStringList mine;
+    for (qsizetype i = k - 1; i < windows.size(); i += n) mine << windows.at(i).trimmed();
+    return mine;
+}
+
+// QtTest's limit on one test function holds for the whole of everyWindow,
+// every window of the run: it is set to fit the run's length before QtTest
+// reads it. A limit given for a run of the least length (ctest's) grows
+// with the actions; none is ever lowered.
+QString setRunLimit() {
+    const qint64 windows = windowsOfThisRun().size();
+    const qint64 actions = actionsPerWindow();
+    qint64 ms = 0;
+    QString how;
+    if (const qint64 s = env("TESSIVAL_ROBOT_LIMIT").toLongLong(); s > 0) {
+        ms = s * 1000;
+        how = QStringLiteral("TESSIVAL_ROBOT_LIMIT");
+    } else {
+        ms = qMax(windows, qint64(1)) * SecondsPerWindow * 1000 * actions / LeastActions;
+        how = QStringLiteral("%1 s a window of %2 actions").arg(SecondsPerWindow).arg(LeastActions);
+        if (const qint64 given = env("QTEST_FUNCTION_TIMEOUT").toLongLong(); given > 0 && given * actions / LeastActions > ms) {
+            ms = given * actions / LeastActions;
+            how = QStringLiteral("QTEST_FUNCTION_TIMEOUT given for %1 actions").arg(LeastActions);
+        }
+    }
+    qputenv("QTEST_FUNCTION_TIMEOUT", QByteArray::number(ms));
+    const QString text = QStringLiteral("%1 s for %2 windows of %3 actions, from %4").arg(ms / 1000).arg(windows).arg(actions).arg(how);
+    Robot::setRunLimit(text);
+    return text;
+}
+
+QString& runLimit() {
+    static QString text;
+    return text;
+}
 
 QString writeList(const QString& file, const QString& window, const QStringList& lines) {
     QFile f(QDir::current().filePath(file));
@@ -37,12 +97,20 @@ class TestRobot : public QObject {
     int m_total = 0;
     QElapsedTimer m_clock;
 
+public:
+    // Before QtTest starts its watchdog, which reads the limit once.
+    static void initMain() {
+        TestSupport::registerLinkedWindows();
+        runLimit() = setRunLimit();
+    }
+
 private slots:
     void initTestCase() {
         TestSupport::init();
         Robot::install();
         if (!env("TESSIVAL_ROBOT_SEED").isEmpty()) m_seed = env("TESSIVAL_ROBOT_SEED").toULongLong();
-        m_actions = qMax(LeastActions, env("TESSIVAL_ROBOT_ACTIONS").toInt());
+        m_actions = actionsPerWindow();
+        qInfo("robot: the time limit of the run is %s", qPrintable(runLimit()));
         m_clock.start();
     }
     void cleanup() { TestSupport::unloadAll(); }
@@ -58,19 +126,10 @@ private slots:
 
     void everyWindow_data() {
         QTest::addColumn<QString>("window");
-        QStringList windows = Forms::registeredKinds();
-        if (!env("TESSIVAL_ROBOT_WINDOWS").isEmpty())
-            windows = env("TESSIVAL_ROBOT_WINDOWS").split(u',', Qt::SkipEmptyParts);
-        int k = 1, n = 1;
-        if (const QString shard = env("TESSIVAL_ROBOT_SHARD"); !shard.isEmpty()) {
-            k = shard.section(u'/', 0, 0).toInt();
-            n = shard.section(u'/', 1, 1).toInt();
-            QVERIFY2(n >= 1 && k >= 1 && k <= n, qPrintable(shard + QStringLiteral(" is no shard")));
-        }
-        for (qsizetype i = k - 1; i < windows.size(); i += n) {
-            const QString w = windows.at(i).trimmed();
-            QTest::newRow(qPrintable(w)) << w;
-        }
+        QString problem;
+        const QStringList windows = windowsOfThisRun(&problem);
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+        for (const QString& w : windows) QTest::newRow(qPrintable(w)) << w;
     }
     void everyWindow() {
         QFETCH(QString, window);
@@ -188,6 +247,45 @@ private slots:
         QVERIFY2(!fail, qPrintable(fail.kind + QStringLiteral(": ") + fail.detail));
         // The press behind the box was made: Ok computed or Cancel left.
         QVERIFY(!TestSupport::messages().whileOpen);
+    }
+
+    // The run's time limit fits its length, and a run stopped by it says so
+    // rather than blame the window being driven.
+    void timeLimitOfTheWholeRun_data() {
+        QTest::addColumn<QStringList>("environment");
+        QTest::addColumn<QString>("function");
+        QTest::addColumn<QString>("says");
+        const QString three = QStringLiteral("TESSIVAL_ROBOT_WINDOWS=") + Forms::registeredKinds().mid(0, 3).join(u',');
+        QTest::newRow("least length") << QStringList{three} << "replay"
+                                      << "180 s for 3 windows of 2000 actions";
+        QTest::newRow("the longer run") << QStringList{three, "TESSIVAL_ROBOT_ACTIONS=20000"} << "replay"
+                                        << "1800 s for 3 windows of 20000 actions";
+        QTest::newRow("a longer run under ctest's limit")
+            << QStringList{three, "TESSIVAL_ROBOT_ACTIONS=20000", "QTEST_FUNCTION_TIMEOUT=1800000"} << "replay"
+            << "18000 s for 3 windows of 20000 actions";
+        QTest::newRow("stopped by the limit")
+            << QStringList{three, "TESSIVAL_ROBOT_ACTIONS=1000000", "TESSIVAL_ROBOT_LIMIT=3"} << "everyWindow"
+            << "the time limit of the whole run (3 s for 3 windows of 1000000 actions, from TESSIVAL_ROBOT_LIMIT) ran "
+               "out while";
+    }
+    void timeLimitOfTheWholeRun() {
+        QFETCH(QStringList, environment);
+        QFETCH(QString, function);
+        QFETCH(QString, says);
+        QProcess child;
+        QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"QTEST_FUNCTION_TIMEOUT", "TESSIVAL_ROBOT_SHARD", "TESSIVAL_ROBOT_ACTIONS",
+                                 "TESSIVAL_ROBOT_WINDOWS", "TESSIVAL_ROBOT_LIMIT", "TESSIVAL_ROBOT_REPLAY"})
+            e.remove(QLatin1String(name));
+        for (const QString& v : environment) e.insert(v.section(u'=', 0, 0), v.section(u'=', 1));
+        e.insert(QStringLiteral("QTEST_DISABLE_STACK_DUMP"), QStringLiteral("1"));
+        child.setProcessEnvironment(e);
+        child.start(QCoreApplication::applicationFilePath(), {function});
+        QVERIFY(child.waitForFinished(300000));
+        const QString out = QString::fromLocal8Bit(child.readAllStandardOutput() + child.readAllStandardError());
+        QVERIFY2(out.contains(says), qPrintable(out.right(3000)));
+        QVERIFY2(!out.contains(QLatin1String("robot: the program died")), qPrintable(out.right(3000)));
+        QVERIFY2(!out.contains(QLatin1String("warning: Test function timed out")), qPrintable(out.right(3000)));
     }
 
     // Runs the action lines of TESSIVAL_ROBOT_REPLAY (first line "window <name>").
