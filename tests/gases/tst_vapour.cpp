@@ -145,6 +145,8 @@ private slots:
         row("total pressure 0.0", {"20", "2", "0.0", "101.3"}, Required, a, w, false);
         row("total no number", {"20", "2", "1.2.3", "101.3"}, "Type mismatch", a, w, false);
         row("temperature no number", {"-", "2", "101.3", "101.3"}, "Type mismatch", a, w, false);
+        // The dry gas at the digits the total holds: 3.2 - 3.17 is 0.03.
+        row("dry pressure held to the total's digits", {"25", "2", "3.2", "1"}, "", "0.0600", "2 x 0.03 / 1 ");
         // Calculate pressure: Text2 is the total pressure, Text3 and Text5 are hidden.
         mode = true, a = "98.961", w = "101.3 - 2.339";
         row("hidden boxes neither block nor feed", {"25.0", "100", "0", "0"}, "", "96.830", "100 - 3.17");
@@ -187,6 +189,8 @@ private slots:
         row("over water, 272.5 K not listed", {"2", "100", "272.5", "50", "600"}, noEntry("-0.65"));
         row("over water, 273.6 K not listed", {"2", "100", "273.6", "50", "600"}, noEntry("0.45"));
         row("over water, 372.6 K not listed", {"2", "100", "372.6", "50", "600"}, noEntry("99.45"));
+        row("over water, dry pressure held to the total's digits", {"2", "3.2", "298", "50", "600"}, "", "0.00242",
+            "2 * 0.03 / 50 * 600 / 298");
         title = laws;
         row("over water, pressure too low", {"2", "3", "298", "50", "600"}, NoOriginalGas);
         row("over water, T1 negative", {"2", "100", "-5", "50", "600"}, Kelvin);
