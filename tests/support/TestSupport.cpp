@@ -101,7 +101,9 @@ void settle() {
 }
 
 QStringList noise(const QString& text) {
-    static const QRegularExpression run(QStringLiteral("\\d{10,}"));
+    // Binary noise stands past the decimal point (0.350000000000023); ten
+    // whole digits are the student's own large number worked on.
+    static const QRegularExpression run(QStringLiteral("(?<=[.,])\\d{10,}"));
     QStringList typed;
     for (QWidget* w : QApplication::allWidgets()) {
         if (auto* line = qobject_cast<QLineEdit*>(w); line && !line->isReadOnly()) typed << line->text();

@@ -17,8 +17,8 @@
 #include "platform/Program.h"
 
 namespace TestSupport {
-// Fails the running test when a text the program wrote shows a run of ten or
-// more digits that no input box holds as typed: a binary value printed whole
+// Fails the running test when a text the program wrote shows ten or more
+// decimals that no input box holds as typed: a binary value printed whole
 // ("0.350000000000023"), not a number the student entered.
 void expectNoNoise(const QString& text, const QString& where);
 }  // namespace TestSupport
@@ -89,7 +89,7 @@ FakeLauncher& launcher();
 // Unloads every window and lets deferred deletions run; first the captions,
 // prompts and work lines of every loaded window must show no binary noise.
 void unloadAll();
-// The runs of ten or more digits in `text` that no input box holds as typed.
+// The runs of ten or more decimals in `text` that no input box holds as typed.
 QStringList noise(const QString& text);
 // The captions, prompts, titles and work lines of the loaded windows, each
 // as "window/control: text".
