@@ -4,7 +4,8 @@
 // work line and "?"), the buttons Clear, Print and Cancel, and one set of
 // handlers: Print prints the window, "?" shows the help text, Cancel returns
 // to the parent window, the error trap names the fault, and the load does
-// its steps and empties the boxes and the answer.
+// its steps and empties the boxes and the answer. Both shapes' designs are
+// made of the same parts: answer, messages, layout and leaving.
 #include "platform/Forms.h"
 #include "platform/NumberText.h"
 
