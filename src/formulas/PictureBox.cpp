@@ -37,8 +37,9 @@ void PictureBox::Circle(double x, double y, double radius, const QColor& outline
     // One painter serves a run of circles until the image is shown or read.
     if (!m_painter.isActive()) {
         m_painter.begin(&m_image);
-        // Not antialiased: the same circle drawn again in black covers every
-        // pixel it drew, which is how the handlers erase.
+        // Not antialiased: a circle drawn again at the same place covers
+        // every pixel of the one before, so a picture's pixels do not depend
+        // on how often a place was drawn.
         m_painter.setRenderHint(QPainter::Antialiasing, false);
     }
     m_painter.setPen(QPen(outline, 1));

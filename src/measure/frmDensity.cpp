@@ -12,7 +12,7 @@ CalculatorForm::Design density(frmDensity& w) {
         Input{.name = BIND(w, Text1), .promptName = BIND(w, Label1)},
         Input{.name = BIND(w, txtDensity1), .promptName = BIND(w, lblDensity2)},
     };
-    s.frameName = QStringLiteral("frmDensity");
+    s.frameName = NAMED(frmDensity);
     s.layout.optionsInRow = true;
     const QString theDensity = QStringLiteral("Enter the density"), theMass = QStringLiteral("Enter the mass"),
                   theVolume = QStringLiteral("Enter the volume");

@@ -8,8 +8,8 @@ ConversionForm::Design english(frmEnglish& w) {
     const QString refusal = QStringLiteral("You must enter a valid number to convert.");
     ConversionForm::Design s;
     s.caption = QStringLiteral("English - Metric Conversions");
-    s.fontFamily = QStringLiteral("Times New Roman");
-    s.pointSize = 9.75;
+    s.layout.fontFamily = QStringLiteral("Times New Roman");
+    s.layout.pointSize = 9.75;
     s.prompt = QStringLiteral("Enter a value");
     s.keyFilter = false;
     s.promptName = BIND(w, Label1);
@@ -26,18 +26,18 @@ ConversionForm::Design english(frmEnglish& w) {
         const EnglishMetric::Pair& p = EnglishMetric::Pairs.at(i);
         s.buttons.append(Button{.name = {QLatin1String(p.button), pairButtons[i]}, .caption = QLatin1String(p.caption)});
     }
-    s.columns = 4;
-    s.answerName = BIND(w, Text2);
-    s.unitName = BIND(w, Label3);
+    s.layout.columns = 4;
+    s.answer.box = BIND(w, Text2);
+    s.answer.unit = BIND(w, Label3);
     s.cancelCaption = QStringLiteral("Close");
-    s.bottomRow = {QStringLiteral("cmdCancel"), QStringLiteral("cmdClear"), QStringLiteral("Text2"),
-                   QStringLiteral("Label3"), QStringLiteral("cmdHelp")};
-    s.parent = QStringLiteral("frmGeneralChoice");
-    s.unloadBeforeShow = true;
+    s.layout.buttonOrder = {QStringLiteral("cmdCancel"), QStringLiteral("cmdClear"), QStringLiteral("Text2"),
+                            QStringLiteral("Label3"), QStringLiteral("cmdHelp")};
+    s.leaving.parent = QStringLiteral("frmGeneralChoice");
+    s.leaving.unloadBeforeShow = true;
     // One refusal for an empty box, a text that is no number and a value out of range.
-    s.emptyMessage = s.trapText = refusal;
-    s.emptyStyle = s.trapStyle = Form::ExclamationStyle;
-    s.helpText = QStringLiteral(
+    s.messages.empty = s.messages.trap = refusal;
+    s.messages.emptyStyle = s.messages.trapStyle = Form::ExclamationStyle;
+    s.messages.help = QStringLiteral(
         "All measurements in chemistry must be in the metric system of measurements. Sometimes, you are given a "
         "quantity in the English system. This section is provided as a convenience so that if you need to make a "
         "conversion, you can do so.");

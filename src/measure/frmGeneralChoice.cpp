@@ -12,21 +12,21 @@ ChooserForm::Design generalChoice() {
     // Two columns (0 at the left, 1 at the right), the tab order across them row
     // by row; each target hides the chooser.
     s.targets = {
-        Target{.name = QStringLiteral("cmdSigfigs"), .caption = QStringLiteral("Significant Figures"),
+        Target{.name = NAMED(cmdSigfigs), .caption = QStringLiteral("Significant Figures"),
                .window = QStringLiteral("frmSigfig")},
-        Target{.name = QStringLiteral("cmdTemperatures"), .caption = QStringLiteral("Temperature Conversions"),
+        Target{.name = NAMED(cmdTemperatures), .caption = QStringLiteral("Temperature Conversions"),
                .window = QStringLiteral("frmTemperatures"), .tabIndex = 2},
-        Target{.name = QStringLiteral("cmdMetrics"), .caption = QStringLiteral("Metric Conversions"),
+        Target{.name = NAMED(cmdMetrics), .caption = QStringLiteral("Metric Conversions"),
                .window = QStringLiteral("frmMetrics"), .tabIndex = 4},
-        Target{.name = QStringLiteral("cmdEnglish"), .caption = QStringLiteral("English - Metrics"),
+        Target{.name = NAMED(cmdEnglish), .caption = QStringLiteral("English - Metrics"),
                .window = QStringLiteral("frmEnglish"), .tabIndex = 6},
-        Target{.name = QStringLiteral("cmdTime"), .caption = QStringLiteral("Time Conversions"),
+        Target{.name = NAMED(cmdTime), .caption = QStringLiteral("Time Conversions"),
                .window = QStringLiteral("frmTime"), .column = 1, .tabIndex = 1},
-        Target{.name = QStringLiteral("cmdDensity"), .caption = QStringLiteral("Density"),
+        Target{.name = NAMED(cmdDensity), .caption = QStringLiteral("Density"),
                .window = QStringLiteral("frmDensity"), .column = 1, .tabIndex = 3},
-        Target{.name = QStringLiteral("cmdVolume"), .caption = QStringLiteral("Volumes"),
+        Target{.name = NAMED(cmdVolume), .caption = QStringLiteral("Volumes"),
                .window = QStringLiteral("frmVolume"), .column = 1, .tabIndex = 5},
-        Target{.name = QStringLiteral("cmdMass"), .caption = QStringLiteral("Mass And Weight"),
+        Target{.name = NAMED(cmdMass), .caption = QStringLiteral("Mass And Weight"),
                .window = QStringLiteral("frmMassToWeight"), .column = 1, .tabIndex = 7},
     };
     s.cancelTabIndex = 8;

@@ -14,20 +14,20 @@ ConversionForm::Design massToWeight(frmMassToWeight& w) {
         Button{.name = BIND(w, cmdKToN), .caption = QStringLiteral("Kilograms To Newtons")},
         Button{.name = BIND(w, cmdNToK), .caption = QStringLiteral("Newtons To Kilograms")},
     };
-    s.resultName = BIND(w, Label2);
-    s.resultCaption = QStringLiteral("The answer is");
-    s.answerName = BIND(w, Text2);
-    s.unitName = BIND(w, Label3);
-    s.bottomRow = {QStringLiteral("cmdCancel"), QStringLiteral("cmdClear")};
-    s.tabOrder = {QStringLiteral("Text1"),    QStringLiteral("cmdKToN"),   QStringLiteral("cmdNToK"),
-                  QStringLiteral("cmdClear"), QStringLiteral("cmdCancel"), QStringLiteral("cmdHelp")};
-    s.controlBox = true;
-    s.parent = QStringLiteral("frmGeneralChoice");
-    s.unloadBeforeShow = true;
-    s.emptyMessage = QStringLiteral("You must enter a valid number.");
-    s.emptyStyle = Form::InformationStyle;
-    s.trapStyle = Form::ExclamationStyle;
-    s.helpText = QStringLiteral(
+    s.answer.caption = BIND(w, Label2);
+    s.answer.captionText = QStringLiteral("The answer is");
+    s.answer.box = BIND(w, Text2);
+    s.answer.unit = BIND(w, Label3);
+    s.layout.buttonOrder = {QStringLiteral("cmdCancel"), QStringLiteral("cmdClear")};
+    s.layout.tabOrder = {QStringLiteral("Text1"),    QStringLiteral("cmdKToN"),   QStringLiteral("cmdNToK"),
+                         QStringLiteral("cmdClear"), QStringLiteral("cmdCancel"), QStringLiteral("cmdHelp")};
+    s.layout.controlBox = true;
+    s.leaving.parent = QStringLiteral("frmGeneralChoice");
+    s.leaving.unloadBeforeShow = true;
+    s.messages.empty = QStringLiteral("You must enter a valid number.");
+    s.messages.emptyStyle = Form::InformationStyle;
+    s.messages.trapStyle = Form::ExclamationStyle;
+    s.messages.help = QStringLiteral(
         "Mass and weight are often confused. What you want to measure is the mass of a substance.  It is usually "
         "given in grams or kilograms. Weight in the English system is given in pounds or ounces. In the metric system, "
         "weight is given in Newtons. In this section, you are converting the metric Newtons to kilograms or kilograms "

@@ -24,7 +24,7 @@ ConversionForm::Design temperatures(frmTemperatures& w) {
     s.caption = QStringLiteral("Temperature Conversion");
     s.prompt = QStringLiteral("Enter a temperature value.");
     s.keys = QStringLiteral(".-\b\r");
-    s.keyStyle = {Msg::Icon::None, Title};
+    s.messages.keyStyle = {Msg::Icon::None, Title};
     s.promptName = BIND(w, Label1);
     s.inputName = BIND(w, Text1);
     s.buttons = {
@@ -36,24 +36,23 @@ ConversionForm::Design temperatures(frmTemperatures& w) {
         Button{.name = BIND(w, cmdKToC), .caption = QStringLiteral("K To C")},
     };
     s.defaultButton = QStringLiteral("cmdFToC");
-    s.resultName = BIND(w, Label2);
-    s.resultCaption = QStringLiteral("The new temperature is");
-    s.workLineName = BIND(w, Text3);
-    s.answerName = BIND(w, Text2);
+    s.answer.caption = BIND(w, Label2);
+    s.answer.captionText = QStringLiteral("The new temperature is");
+    s.answer.workLine = BIND(w, Text3);
+    s.answer.box = BIND(w, Text2);
     s.print = true;
-    s.bottomRow = {QStringLiteral("cmdCancel"), QStringLiteral("cmdPrint"), QStringLiteral("cmdClear")};
-    s.tabOrder = {QStringLiteral("Text1"),    QStringLiteral("cmdFToC"),  QStringLiteral("cmdFToK"),
-                  QStringLiteral("cmdCToF"),  QStringLiteral("cmdCToK"),  QStringLiteral("cmdKToF"),
-                  QStringLiteral("cmdKToC"),  QStringLiteral("cmdClear"), QStringLiteral("cmdCancel"),
-                  QStringLiteral("cmdPrint"), QStringLiteral("Text2"),    QStringLiteral("Text3"),
-                  QStringLiteral("cmdHelp")};
-    s.parent = QStringLiteral("frmGeneralChoice");
-    s.unloadBeforeShow = true;
-    s.onLoad = {{.window = QStringLiteral("frmGeneralChoice"), .action = Form::Action::Hide}};
-    s.emptyMessage = QStringLiteral("You must enter a valid temperature.");
-    s.emptyStyle = {Msg::Icon::Information, Title};
-    s.trapStyle = {Msg::Icon::Exclamation, Title};
-    s.helpText = QStringLiteral(
+    s.layout.buttonOrder = {QStringLiteral("cmdCancel"), QStringLiteral("cmdPrint"), QStringLiteral("cmdClear")};
+    s.layout.tabOrder = {QStringLiteral("Text1"), QStringLiteral("cmdFToC"), QStringLiteral("cmdFToK"), QStringLiteral("cmdCToF"),
+                         QStringLiteral("cmdCToK"), QStringLiteral("cmdKToF"), QStringLiteral("cmdKToC"), QStringLiteral("cmdClear"),
+                         QStringLiteral("cmdCancel"), QStringLiteral("cmdPrint"), QStringLiteral("Text2"), QStringLiteral("Text3"),
+                         QStringLiteral("cmdHelp")};
+    s.leaving.parent = QStringLiteral("frmGeneralChoice");
+    s.leaving.unloadBeforeShow = true;
+    s.leaving.onLoad = {{.window = QStringLiteral("frmGeneralChoice"), .action = Form::Action::Hide}};
+    s.messages.empty = QStringLiteral("You must enter a valid temperature.");
+    s.messages.emptyStyle = {Msg::Icon::Information, Title};
+    s.messages.trapStyle = {Msg::Icon::Exclamation, Title};
+    s.messages.help = QStringLiteral(
         "You are familiar with Fahrenheit temperatures. 32 is freezing and 212 is boiling. However, in chemistry, "
         "temperatures must be in Celsius or Kelvin. Chemical laws and principles are set up to use the Celsius scale "
         "most of the time. There are some cases, gases in particular, where the temperatures must be Kelvin. Gas "

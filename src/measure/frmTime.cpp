@@ -9,8 +9,8 @@ ConversionForm::Design timeConversion(frmTime& w) {
     s.caption = QStringLiteral("Time Conversion");
     s.prompt = QStringLiteral("Enter the time value (Numbers only)");
     s.keys = QStringLiteral(".E+-\b\r");
-    s.keyMessage = QStringLiteral("You must enter a valid number value");
-    s.keyStyle = {Msg::Icon::None, title};
+    s.messages.key = QStringLiteral("You must enter a valid number value");
+    s.messages.keyStyle = {Msg::Icon::None, title};
     s.promptName = BIND(w, Label1);
     s.inputName = BIND(w, Text1);
     s.buttons = {
@@ -23,28 +23,27 @@ ConversionForm::Design timeConversion(frmTime& w) {
         Button{.name = BIND(w, cmdHToD), .caption = QStringLiteral("Hours-Days")},
         Button{.name = BIND(w, cmdDToY), .caption = QStringLiteral("Days-Years")},
     };
-    s.resultName = BIND(w, Label2);
-    s.resultCaption = QStringLiteral("The new time value is");
-    s.answerEnabled = true;
-    s.unitName = BIND(w, Label3);
-    s.answerName = BIND(w, Text2);
-    s.decimals = 5;
+    s.answer.caption = BIND(w, Label2);
+    s.answer.captionText = QStringLiteral("The new time value is");
+    s.answer.enabled = true;
+    s.answer.unit = BIND(w, Label3);
+    s.answer.box = BIND(w, Text2);
+    s.answer.decimals = 5;
     s.cancelName = BIND(w, cmdClose);
-    s.bottomRow = {QStringLiteral("cmdClose"), QStringLiteral("cmdClear"), QStringLiteral("cmdHelp")};
-    s.tabOrder = {QStringLiteral("Text1"),   QStringLiteral("cmdYToD"), QStringLiteral("cmdDToH"),
-                  QStringLiteral("cmdHToM"), QStringLiteral("cmdMToS"), QStringLiteral("cmdSToM"),
-                  QStringLiteral("cmdMToH"), QStringLiteral("cmdHToD"), QStringLiteral("cmdDToY"),
-                  QStringLiteral("cmdClear"), QStringLiteral("cmdClose"), QStringLiteral("Text2"),
-                  QStringLiteral("cmdHelp")};
-    s.controlBox = true;
-    s.parent = QStringLiteral("frmGeneralChoice");
-    s.unloadBeforeShow = true;
-    s.onLoad = {{.window = QStringLiteral("frmGeneralChoice"), .action = Form::Action::Hide}};
-    s.emptyMessage = QStringLiteral("You must enter a valid number.");
-    s.emptyStyle = Form::InformationStyle;
-    s.trapStyle = {Msg::Icon::Exclamation, title};
+    s.layout.buttonOrder = {QStringLiteral("cmdClose"), QStringLiteral("cmdClear"), QStringLiteral("cmdHelp")};
+    s.layout.tabOrder = {QStringLiteral("Text1"), QStringLiteral("cmdYToD"), QStringLiteral("cmdDToH"), QStringLiteral("cmdHToM"),
+                         QStringLiteral("cmdMToS"), QStringLiteral("cmdSToM"), QStringLiteral("cmdMToH"), QStringLiteral("cmdHToD"),
+                         QStringLiteral("cmdDToY"), QStringLiteral("cmdClear"), QStringLiteral("cmdClose"), QStringLiteral("Text2"),
+                         QStringLiteral("cmdHelp")};
+    s.layout.controlBox = true;
+    s.leaving.parent = QStringLiteral("frmGeneralChoice");
+    s.leaving.unloadBeforeShow = true;
+    s.leaving.onLoad = {{.window = QStringLiteral("frmGeneralChoice"), .action = Form::Action::Hide}};
+    s.messages.empty = QStringLiteral("You must enter a valid number.");
+    s.messages.emptyStyle = Form::InformationStyle;
+    s.messages.trapStyle = {Msg::Icon::Exclamation, title};
     s.clearFocusesInput = true;
-    s.helpText = QStringLiteral(
+    s.messages.help = QStringLiteral(
         "Once in a while you are asked to determine the rate of a reaction in seconds, minutes or even perhaps hours. "
         "This section is provided to allow you to make whatever time conversions you most commonly might have to "
         "make. Enter your time quantity and click on the button that corresponds to the new time you want to convert "

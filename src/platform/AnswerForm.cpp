@@ -1,8 +1,12 @@
 #include "AnswerForm.h"
 #include "PrintService.h"
 
-AnswerForm::AnswerForm(const Messages& messages, const Leaving& leaving, QWidget* parent)
-    : Form(parent), m_messages(messages), m_leaving(leaving) {}
+AnswerForm::AnswerForm(const Answer& answer, const Messages& messages, const Leaving& leaving, QWidget* parent)
+    : Form(parent), m_answer(answer), m_messages(messages), m_leaving(leaving) {}
+
+int AnswerForm::heldDigits() const {
+    return m_answer.digits > 0 ? m_answer.digits : Num::DoubleDigits;
+}
 
 QLabel* AnswerForm::makeCaption(const Bound<QLabel>& name, const QString& text) {
     auto* l = bind(name, new QLabel(text, this));

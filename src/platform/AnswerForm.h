@@ -4,7 +4,8 @@
 // work line and "?"), the buttons Clear, Print and Cancel, and one set of
 // handlers: Print prints the window, "?" shows the help text, Cancel returns
 // to the parent window, the error trap names the fault, and the load does
-// its steps and empties the boxes and the answer.
+// its steps and empties the boxes and the answer. Both shapes' designs are
+// made of the same parts: answer, messages, layout and leaving.
 #include "platform/Forms.h"
 #include "platform/NumberText.h"
 
@@ -12,16 +13,41 @@
 #include <QLineEdit>
 #include <QList>
 #include <QPushButton>
+#include <QStringList>
 
 class AnswerForm : public Form {
     Q_OBJECT
 public:
-    // The help and the error trap's messages of a design.
+    // The answer row of a design: the answer box with its caption and unit,
+    // the work line, and the digits the answer shows.
+    struct Answer {
+        Bound<QLineEdit> box;
+        Bound<QLabel> caption;  // empty: a calculator names it "<box>Label", a conversion has none
+        QString captionText;
+        Bound<QLabel> unit;  // empty: none
+        QString unitText;
+        QString toolTip;
+        bool enabled = false;       // an answer box that takes the focus (read-only all the same)
+        Bound<QLineEdit> workLine;  // empty: no work line
+        int decimals = 3;
+        int digits = 0;  // significant digits a fixed answer shows at most (0: 15)
+    };
+    // The key filter's refusal, the help and the error trap's messages of a design.
     struct Messages {
+        QString key = QStringLiteral("You must enter a valid numerical expression");
+        Style keyStyle;
         QString help;
         Style helpStyle = InformationStyle;
         QString trap;  // empty: the fault's own description
         Style trapStyle;
+    };
+    // Where the controls stand: the foot row of buttons and the tab order by
+    // control name, and the window's font.
+    struct Layout {
+        QStringList buttonOrder;  // the foot row from the left (empty: the shape's own)
+        QStringList tabOrder;     // empty: the shape's own
+        QString fontFamily;       // empty: the platform's font
+        qreal pointSize = 0;
     };
     // Where Cancel returns to (ReturnToParent: shows `parent`, unloads this
     // window) and what the load does first ("frmGasLaws" hidden ...).
@@ -46,8 +72,11 @@ public:
     void cmdHelp_Click();
     void cmdCancel_Click();  // ReturnToParent
 
+    // Significant digits an answer shows at most.
+    int heldDigits() const;
+
 protected:
-    AnswerForm(const Messages& messages, const Leaving& leaving, QWidget* parent = nullptr);
+    AnswerForm(const Answer& answer, const Messages& messages, const Leaving& leaving, QWidget* parent = nullptr);
 
     // The answer row's pieces. A caption stands right-aligned before its box;
     // an answer box and a work line are emptied with the answer.
@@ -67,6 +96,7 @@ protected:
     const Messages& answerMessages() const { return m_messages; }
 
 private:
+    Answer m_answer;
     Messages m_messages;
     Leaving m_leaving;
 };

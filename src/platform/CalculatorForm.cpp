@@ -9,7 +9,7 @@
 #include <cmath>
 
 CalculatorForm::CalculatorForm(const Design& design, QWidget* parent)
-    : AnswerForm(design.messages, design.leaving, parent),
+    : AnswerForm(design.answer, design.messages, design.leaving, parent),
       m_design(design) {
     build();
 }
@@ -162,7 +162,8 @@ void CalculatorForm::buildAnswerRow(int row) {
     const int span = m_design.layout.resultSpan;
     if (!m_design.answer.box.isEmpty()) {
         resultLabel = makeCaption(promptOf(m_design.answer.caption, m_design.answer.box), m_design.answer.captionText);
-        answerBox = makeAnswerBox(m_design.answer.box, resultLabel, m_design.answer.captionText);
+        answerBox = makeAnswerBox(m_design.answer.box, resultLabel, m_design.answer.captionText,
+                                  m_design.answer.enabled, m_design.answer.enabled);
         if (!m_design.answer.toolTip.isEmpty()) answerBox->setToolTip(m_design.answer.toolTip);
         if (m_design.layout.helpLeftOfResult) {
             auto* left = new QHBoxLayout;
@@ -194,7 +195,8 @@ void CalculatorForm::buildButtons(QVBoxLayout* outer) {
     if (m_design.layout.buttonOrder.isEmpty()) {
         for (QPushButton* b : {cmdCancel, cmdClear, cmdPrint, cmdOk}) buttonRow->addWidget(b);
     } else {
-        for (const QString& name : m_design.layout.buttonOrder) buttonRow->addWidget(findChild<QPushButton*>(name));
+        for (const QString& name : m_design.layout.buttonOrder)
+            if (auto* b = named<QPushButton>(name, "row of buttons")) buttonRow->addWidget(b);
     }
     outer->addLayout(buttonRow);
 }
@@ -340,10 +342,6 @@ void CalculatorForm::cmdOk_Click() {
     } catch (const RuntimeFault& f) {
         trap(f);
     }
-}
-
-int CalculatorForm::heldDigits() const {
-    return m_design.answer.digits > 0 ? m_design.answer.digits : Num::DoubleDigits;
 }
 
 QString CalculatorForm::format(long double value) const {

@@ -79,56 +79,40 @@ public:
 
     static constexpr int AnyInput = -2;
 
-    // The answer row: the answer box with its caption and unit (empty names:
-    // none), the work line, and how the answer is written.
-    struct Answer {
-        Bound<QLineEdit> box;
-        Bound<QLabel> caption;  // empty: "<box>Label"
-        QString captionText;
-        Bound<QLabel> unit;
-        QString unitText;
-        QString toolTip;
-        Bound<QLineEdit> workLine;  // empty: no work line
+    // The answer row (AnswerForm::Answer) and how the answer is written.
+    struct Answer : AnswerForm::Answer {
         Format format = Format::Fixed;
-        int decimals = 3;
-        int digits = 0;  // significant digits a fixed answer shows at most (0: 15)
     };
 
-    // The key filter's refusal, the checks' style, the error trap and the help.
+    // The key filter's refusal, the error trap, the help and the checks' style.
     struct Messages : AnswerForm::Messages {
-        QString key = QStringLiteral("You must enter a valid numerical expression");
-        Style keyStyle;
         Style checkStyle;
     };
 
-    // Where the controls stand, and the window's font and border.
-    struct Layout {
+    // Where the controls stand, and the window's font and border. The row of
+    // buttons by name from the left (empty: Cancel, Clear, Print, Ok): "cmdHelp"
+    // named there stands in it, not in the result row. The tab order by name
+    // (empty: the inputs, Ok, Clear, Cancel, answer, work line, Print, "?",
+    // then the options).
+    struct Layout : AnswerForm::Layout {
         int inputColumns = 1;           // prompt and box pairs per row of the grid (constants need 1)
         bool optionsInRow = false;      // the options stand side by side in the frame
         int resultColumn = 0;           // the grid column of the result caption (the answer, unit and "?" follow it)
         int resultSpan = 1;             // grid columns the result caption and the answer each take
         bool helpLeftOfResult = false;  // "?" stands at the left end of the result row, not at its right
-        // The buttons from the left by name (empty: Cancel, Clear, Print, Ok);
-        // "cmdHelp" named here stands in this row, not in the result row.
-        QStringList buttonOrder;
-        qreal helpPointSize = 0;  // "?" in bold at this size (0: as the other buttons)
-        // Tab order by control name; empty gives the inputs, Ok, Clear,
-        // Cancel, answer, work line, Print, "?", then the options.
-        QStringList tabOrder;
-        bool fixedBorder = true;  // fixed once the window's constructor has finished
-        QString fontFamily;       // empty: the platform's font
-        qreal pointSize = 0;
+        qreal helpPointSize = 0;        // "?" in bold at this size (0: as the other buttons)
+        bool fixedBorder = true;        // fixed once the window's constructor has finished
     };
 
     struct Design {
         QString caption;
         QString heading;  // a line of text above the inputs (empty: none)
-        Bound<QLabel> headingName = QStringLiteral("Label1");
+        Bound<QLabel> headingName = NAMED(Label1);
         QList<Input> inputs;
         QList<Constant> constants;
 
         // Options (empty: none). The first is selected by the load.
-        Bound<QGroupBox> frameName = QStringLiteral("Frame1");
+        Bound<QGroupBox> frameName = NAMED(Frame1);
         QString frameCaption = QStringLiteral("Select one of the following");
         QString frameToolTip;
         QList<Option> options;
@@ -209,8 +193,6 @@ public:
     static double number(const QLineEdit* box) { return Num::toDouble(box->text()); }
     static long double extended(const QLineEdit* box) { return Num::toLongDouble(box->text()); }
     QString format(long double value) const;
-    // Significant digits a fixed-decimals answer shows at most.
-    int heldDigits() const;
     // The window's description.
     const Design& design() const { return m_design; }
 

@@ -36,7 +36,7 @@ ChooserForm::ChooserForm(const Design& design, QWidget* parent) : Form(parent), 
     orderTabs(order);
     order.first()->setFocus();
 
-    setDefaultButton(button(m_design.defaultButton));
+    if (!m_design.defaultButton.isEmpty()) setDefaultButton(named<QPushButton>(m_design.defaultButton, "default button"));
     setCancelButton(cmdCancel);
     if (m_design.fixedBorder) setFixedBorder();
 }

@@ -30,7 +30,7 @@ public:
         int cancelTabIndex = 0;
         QString defaultButton;    // name of the Enter button
         QString cancelShows;      // window shown before the chooser unloads (empty: none)
-        Bound<QPushButton> cancelName = QStringLiteral("cmdCancel");
+        Bound<QPushButton> cancelName = NAMED(cmdCancel);
         QString cancelCaption = QStringLiteral("Cancel");
         int buttonWidth = 0;      // minimum width of every button (0: as the caption needs)
         bool fixedBorder = true;

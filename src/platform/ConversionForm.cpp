@@ -8,8 +8,7 @@
 #include <QVBoxLayout>
 
 ConversionForm::ConversionForm(const Design& design, QWidget* parent)
-    : AnswerForm({design.helpText, design.helpStyle, design.trapText, design.trapStyle},
-                 {design.parent, design.unloadBeforeShow, design.onLoad}, parent),
+    : AnswerForm(design.answer, design.messages, design.leaving, parent),
       m_design(design) {
     build();
 }
@@ -17,8 +16,8 @@ ConversionForm::ConversionForm(const Design& design, QWidget* parent)
 void ConversionForm::build() {
     const Design& d = m_design;
     setWindowTitle(d.caption);
-    setDesignFont(d.fontFamily, d.pointSize);
-    if (d.controlBox) setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setDesignFont(d.layout.fontFamily, d.layout.pointSize);
+    if (d.layout.controlBox) setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     auto* outer = new QVBoxLayout(this);
 
     // The box with its prompt, and the direction options beside it.
@@ -29,7 +28,7 @@ void ConversionForm::build() {
     input->setAccessibleName(d.prompt);
     prompt->setBuddy(input);
     if (d.keyFilter) {
-        NumericKeyFilter::attach(input, d.keys, d.keyMessage, d.keyStyle.title);
+        NumericKeyFilter::attach(input, d.keys, d.messages.key, d.messages.keyStyle.title);
     } else {
         TextGuard::lengthOnly(input);  // any character, but never a text cut to the box's length
     }
@@ -49,17 +48,18 @@ void ConversionForm::build() {
     auto* grid = new QGridLayout;
     for (int i = 0; i < d.buttons.size(); ++i) {
         QPushButton* b = bind(d.buttons.at(i).name, makeButton(QString(), d.buttons.at(i).caption));
-        grid->addWidget(b, i / d.columns, i % d.columns);
+        grid->addWidget(b, i / d.layout.columns, i % d.layout.columns);
         connect(b, &QPushButton::clicked, this, [this, i] { convert_Click(i); });
         buttons.append(b);
     }
     outer->addLayout(grid);
 
-    if (!d.resultName.isEmpty()) resultLabel = makeCaption(d.resultName, d.resultCaption);
-    answerBox = makeAnswerBox(d.answerName, resultLabel,
-                              d.resultCaption.isEmpty() ? QStringLiteral("Answer") : d.resultCaption, d.answerEnabled,
-                              true);
-    if (!d.unitName.isEmpty()) unitLabel = makeUnit(d.unitName);
+    const Answer& a = d.answer;
+    if (!a.caption.isEmpty()) resultLabel = makeCaption(a.caption, a.captionText);
+    answerBox = makeAnswerBox(a.box, resultLabel, a.captionText.isEmpty() ? QStringLiteral("Answer") : a.captionText,
+                              a.enabled, true);
+    if (!a.toolTip.isEmpty()) answerBox->setToolTip(a.toolTip);
+    if (!a.unit.isEmpty()) unitLabel = makeUnit(a.unit, a.unitText);
     cmdHelp = makeHelpButton();
     cmdCancel = bind(d.cancelName, makeButton(QString(), d.cancelCaption));
     cmdClear = makeButton(QStringLiteral("cmdClear"), QStringLiteral("Clear"));
@@ -71,17 +71,17 @@ void ConversionForm::build() {
     QList<QWidget*> foot{cmdCancel, cmdClear, cmdPrint};
     for (QWidget* w : row + foot) {
         if (!w) continue;
-        if (d.bottomRow.contains(w->objectName())) continue;
+        if (d.layout.buttonOrder.contains(w->objectName())) continue;
         (row.contains(w) ? answerRow : bottom)->addWidget(w);
     }
-    for (const QString& n : d.bottomRow)
-        if (auto* w = findChild<QWidget*>(n)) bottom->addWidget(w);
+    for (const QString& n : d.layout.buttonOrder)
+        if (auto* w = named(n, "foot row")) bottom->addWidget(w);
     if (!answerRow->isEmpty()) outer->addLayout(answerRow);
     else delete answerRow;
     outer->addLayout(bottom);
 
-    if (!d.workLineName.isEmpty()) {
-        workLine = makeWorkLine(d.workLineName, 300);
+    if (!a.workLine.isEmpty()) {
+        workLine = makeWorkLine(a.workLine, 300);
         outer->addWidget(workLine);
     }
 
@@ -93,17 +93,17 @@ void ConversionForm::build() {
     connectButtons();
     showManualOnF1();
 
-    if (!d.defaultButton.isEmpty()) setDefaultButton(findChild<QPushButton*>(d.defaultButton));
+    if (!d.defaultButton.isEmpty()) setDefaultButton(named<QPushButton>(d.defaultButton, "default button"));
     // Without a default button Enter presses no button, not even a focused one.
     else setEnterPressesFocusedButton(false);
     setCancelButton(cmdCancel);
 
-    QStringList order = d.tabOrder;
+    QStringList order = d.layout.tabOrder;
     if (order.isEmpty()) {
         order << d.inputName;
         for (const Direction& c : d.directions) order << c.name;
         for (const Button& c : d.buttons) order << c.name;
-        order << d.bottomRow << QStringLiteral("cmdHelp");
+        order << d.layout.buttonOrder << QStringLiteral("cmdHelp");
     }
     orderTabs(order);
     setFixedBorder();
@@ -124,7 +124,7 @@ void ConversionForm::Form_Load() {
 
 void ConversionForm::convert_Click(int index) {
     if (input->text().isEmpty()) {
-        say(m_design.emptyMessage, m_design.emptyStyle);
+        say(m_design.messages.empty, m_design.messages.emptyStyle);
         return;
     }
     const OwnWrite writing(this);
@@ -132,8 +132,8 @@ void ConversionForm::convert_Click(int index) {
         const std::optional<Result> r = convert(index, input->text());
         if (!r) return;
         // Everything that can fail comes before the first write.
-        const QString answer = Num::answer(r->value, r->decimals < 0 ? m_design.decimals : r->decimals,
-                                           r->digits > 0 ? r->digits : Num::DoubleDigits);
+        const QString answer = Num::answer(r->value, r->decimals < 0 ? m_design.answer.decimals : r->decimals,
+                                           r->digits > 0 ? r->digits : heldDigits());
         answerBox->setText(answer);
         if (unitLabel) unitLabel->setText(r->unit);
         if (workLine) workLine->setText(r->work);
@@ -151,7 +151,8 @@ void ConversionForm::cmdClear_Click() {
 
 QStringList ConversionForm::messageTexts() const {
     QStringList all = Form::messageTexts();
-    for (const QString& t : {m_design.emptyMessage, m_design.trapText, m_design.keyFilter ? m_design.keyMessage : QString()})
+    const Messages& m = m_design.messages;
+    for (const QString& t : {m.empty, m.trap, m_design.keyFilter ? m.key : QString()})
         if (!t.isEmpty() && !all.contains(t)) all.append(t);
     return all;
 }

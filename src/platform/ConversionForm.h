@@ -31,52 +31,43 @@ public:
     using Direction = Control<QRadioButton>;
     using Button = Control<QPushButton>;
 
+    // The key filter's refusal, the empty box's message, the error trap and the help.
+    struct Messages : AnswerForm::Messages {
+        QString empty;  // the box is empty
+        Style emptyStyle;
+    };
+
+    // Where the controls stand: the foot row by control name from the left
+    // (what it does not name stands in the answer row), the tab order by name
+    // (empty: box, directions, buttons, the foot row, "?"), the grid of
+    // conversion buttons, the window's font and title bar.
+    struct Layout : AnswerForm::Layout {
+        int columns = 2;          // conversion buttons per row
+        bool controlBox = false;  // a title bar with a close button (no minimise or maximise)
+    };
+
     struct Design {
         QString caption;
-        QString fontFamily;  // empty: the platform's font
-        qreal pointSize = 0;
 
-        Bound<QLineEdit> inputName = QStringLiteral("Text1");
-        Bound<QLabel> promptName = QStringLiteral("Label1");
+        Bound<QLineEdit> inputName = NAMED(Text1);
+        Bound<QLabel> promptName = NAMED(Label1);
         QString prompt;
         bool keyFilter = true;  // false: any character can be typed
         QString keys = QStringLiteral(".\b\r");
-        QString keyMessage = QStringLiteral("You must enter a valid numerical expression");
-        Style keyStyle;
 
         QList<Direction> directions;  // options beside the box; the first is selected by the load and Clear
         QList<Button> buttons;        // conversion buttons, row by row
-        int columns = 2;
-        QString defaultButton;      // Enter presses it; empty: Enter presses no button
-
-        Bound<QLineEdit> answerName = QStringLiteral("Text2");
-        bool answerEnabled = false;  // an answer box that takes the focus (read-only all the same)
-        Bound<QLabel> resultName;    // caption label of the answer (empty: none)
-        QString resultCaption;
-        Bound<QLabel> unitName;      // unit label (empty: none)
-        Bound<QLineEdit> workLineName;  // empty: no work line
-        int decimals = 3;
+        QString defaultButton;        // Enter presses it; empty: Enter presses no button
 
         bool print = false;  // a Print button, enabled by the first change of the box
-        Bound<QPushButton> cancelName = QStringLiteral("cmdCancel");
+        Bound<QPushButton> cancelName = NAMED(cmdCancel);
         QString cancelCaption = QStringLiteral("Cancel");
-        // The foot row, by control name, from the left; what is not named
-        // here stands in the answer row.
-        QStringList bottomRow;
-        QStringList tabOrder;  // empty: box, directions, buttons, the foot row
-
-        bool controlBox = false;  // a title bar with a close button (no minimise or maximise)
-        QString parent;           // ReturnToParent
-        bool unloadBeforeShow = false;
-        QList<Step> onLoad;
-
-        QString emptyMessage;  // the box is empty
-        Style emptyStyle;
-        QString trapText;      // empty: the fault's own description
-        Style trapStyle;
-        QString helpText;
-        Style helpStyle = InformationStyle;
         bool clearFocusesInput = false;
+
+        Answer answer{.box = NAMED(Text2)};  // the answer's format is fixed decimals
+        Messages messages;
+        Layout layout;
+        Leaving leaving;
     };
 
     // A completed conversion.
@@ -85,7 +76,7 @@ public:
         QString unit;
         QString work;
         int decimals = -1;  // -1: the Design's
-        int digits = 0;     // significant digits the answer shows at most (0: 15)
+        int digits = 0;     // significant digits the answer shows at most (0: the Design's answer)
     };
 
     explicit ConversionForm(const Design& design, QWidget* parent = nullptr);

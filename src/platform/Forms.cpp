@@ -228,6 +228,7 @@ void Form::constructed() {
         else if (findChildren<QWidget*>(b.name) != QList<QWidget*>{b.control}) fault = "is not the one control of its name";
         if (fault) qFatal("%s: the member %s %s", qPrintable(objectName()), qPrintable(b.name), fault);
     }
+    if (!m_nameFaults.isEmpty()) qFatal("%s: %s", qPrintable(objectName()), qPrintable(m_nameFaults.first()));
     finishShape();
 }
 
@@ -307,9 +308,25 @@ void Form::setDesignFont(const QString& family, qreal pointSize) {
 void Form::orderTabs(const QStringList& names) {
     QList<QWidget*> widgets;
     for (const QString& n : names)
-        if (QWidget* w = findChild<QWidget*>(n)) widgets.append(w);
+        if (QWidget* w = named(n, "tab order")) widgets.append(w);
     orderTabs(widgets);
 }
+
+QWidget* Form::findNamed(const QString& name, const char* list, const QMetaObject& kind) {
+    // An empty name would match every control.
+    const QList<QWidget*> found = name.isEmpty() ? QList<QWidget*>() : findChildren<QWidget*>(name);
+    if (found.size() == 1 && kind.cast(found.first())) return found.first();
+    const QString what = &kind == &QWidget::staticMetaObject ? QStringLiteral("control") : QLatin1String(kind.className());
+    m_nameFaults.append(QStringLiteral("the %1 names \"%2\", which is not one %3 of the window")
+                            .arg(QLatin1String(list), name, what));
+    return nullptr;
+}
+
+void Form::setDefaultButton(QPushButton* b) { m_default = b; }
+
+void Form::setCancelButton(QPushButton* b) { m_cancel = b; }
+
+QPushButton* Form::defaultButton() const { return m_default; }
 
 void Form::orderTabs(const QList<QWidget*>& widgets) {
     for (qsizetype i = 1; i < widgets.size(); ++i) setTabOrder(widgets.at(i - 1), widgets.at(i));

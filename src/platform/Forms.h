@@ -3,7 +3,6 @@
 // show or hide, freed on unload, loaded afresh when shown again.
 #include <QWidget>
 #include <QPointer>
-#include <QPushButton>
 #include <functional>
 #include <type_traits>
 #include <QStringList>
@@ -57,8 +56,9 @@ public:
     // Runs once the window's constructor has finished, before Form_Load: every
     // member a design row bound still points at the one control of its name
     // (a member's own initialiser runs after the shape and would empty it), no
-    // member or control is bound twice; a broken binding is a fault of the
-    // program, reported as such. Then the shape finishes the window.
+    // member or control is bound twice, and every name written as text found
+    // its control; a broken binding or name is a fault of the program,
+    // reported as such. Then the shape finishes the window.
     void constructed();
     // The controls the window's members were bound to, in binding order.
     QList<QWidget*> boundControls() const;
@@ -71,9 +71,9 @@ public:
     // Character keys (after Form_KeyDown), with the character code. True consumes.
     virtual bool Form_KeyPress(QChar) { return false; }
 
-    void setDefaultButton(QPushButton* b) { m_default = b; }
-    void setCancelButton(QPushButton* b) { m_cancel = b; }
-    QPushButton* defaultButton() const { return m_default; }
+    void setDefaultButton(QPushButton* b);
+    void setCancelButton(QPushButton* b);
+    QPushButton* defaultButton() const;
 
     // Places the window inside the screen's available area (called before
     // the first show): centred, or at its top-left where it does not fit. A
@@ -86,19 +86,26 @@ public:
 
     // Pieces of the window shapes: a named button that is not auto-default,
     // a design's font (an empty family keeps the platform's), and the tab
-    // order along named controls (names the window lacks are skipped).
+    // order along controls (by name: each name is checked as named() does).
     QPushButton* makeButton(const QString& name, const QString& caption);
     void setDesignFont(const QString& family, qreal pointSize);
     void orderTabs(const QStringList& names);
     void orderTabs(const QList<QWidget*>& widgets);
     void orderTabs(std::initializer_list<QWidget*> widgets) { orderTabs(QList<QWidget*>(widgets)); }
+    // The name of a control no member keeps: NAMED(cmdExchange).
+    struct Named {
+        QString name;
+    };
     // A control's name in a design row and, where the window keeps the
     // control in a member, that member: BIND(w, Text2) writes the name once.
+    // A plain text is no row: a row is BIND(w, Text2) or NAMED(Text2), so a
+    // row that forgets its member's BIND does not compile.
     template <class T> struct Bound {
         QString name;
         T** member = nullptr;
         Bound() = default;
-        Bound(const QString& n) : name(n) {}  // a name with no member
+        Bound(const Named& n) : name(n.name) {}
+        explicit Bound(const QString& n) : name(n) {}  // a name the shape makes up
         Bound(const QString& n, T** m) : name(n), member(m) {}
         bool isEmpty() const { return name.isEmpty(); }
         operator const QString&() const { return name; }
@@ -112,6 +119,13 @@ public:
             m_bindings.append(Binding{b.name, control, b.member, [m = b.member] { return static_cast<QWidget*>(*m); }});
         }
         return control;
+    }
+    // The one control of a name a design writes as text (in a tab order, a
+    // row of buttons, a default button: `list` says which). A name that is not
+    // one control of the window of that class is a fault of the program,
+    // reported with the bindings' once the window's constructor has finished.
+    template <class T = QWidget> T* named(const QString& name, const char* list) {
+        return static_cast<T*>(findNamed(name, list, T::staticMetaObject));
     }
 
     bool isUnloading() const { return m_unloading; }
@@ -158,6 +172,7 @@ private:
     friend Form* Forms::show(const QString&);
     friend void Forms::unload(Form*);
     void watch(QObject* o);
+    QWidget* findNamed(const QString& name, const char* list, const QMetaObject& kind);
     void keepOnScreen();
     void fitInto(QSize room);
     void scrollContent(QSize room);
@@ -170,6 +185,7 @@ private:
         std::function<QWidget*()> read;
     };
     QList<Binding> m_bindings;
+    QStringList m_nameFaults;
     QPointer<QPushButton> m_default;
     QPointer<QPushButton> m_cancel;
     QPointer<QScrollArea> m_scroll;
@@ -234,6 +250,8 @@ template <class T> Form* make() { return new T; }
 // A design row's name bound to the window's member of that name:
 // BIND(w, Text2) in a design made for window `w`.
 #define BIND(window, member) Form::Bound<std::remove_pointer_t<decltype((window).member)>>(QStringLiteral(#member), &(window).member)
+// A design row's name for a control the window keeps in no member.
+#define NAMED(name) Form::Named{QStringLiteral(#name)}
 
 // Registers a window class under its own name, inside a subject's
 // registration function: TESSIVAL_REGISTER(frmBoyles);

@@ -197,10 +197,6 @@ frmMain::frmMain() {
     setFixedBorder();
 }
 
-bool frmMain::Form_KeyPress(QChar) {
-    return false;  // Escape and every other character reach the focused button
-}
-
 void frmMain::Form_Unload() {
     // Closing the main window unloads every window and ends the program.
     for (Form* f : Forms::loadedForms())

@@ -9,7 +9,6 @@ class frmMain : public Form {
     Q_OBJECT
 public:
     frmMain();
-    bool Form_KeyPress(QChar c) override;
     void Form_Unload() override;  // Form_QueryUnload: every path of closing
 
     // Buttons, in tab order.

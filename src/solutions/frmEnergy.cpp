@@ -6,15 +6,15 @@ ChooserForm::Design energy() {
     ChooserForm::Design s;
     s.caption = QStringLiteral("Energy Calculations");
     s.targets = {
-        Target{.name = QStringLiteral("cmdExchange"), .caption = QStringLiteral("Energy Exchange / Transfer"),
+        Target{.name = NAMED(cmdExchange), .caption = QStringLiteral("Energy Exchange / Transfer"),
                .window = QStringLiteral("frmEnergyChange"), .tabIndex = 0},
-        Target{.name = QStringLiteral("cmdThermodynamics"), .caption = QStringLiteral("Thermodynamics"),
+        Target{.name = NAMED(cmdThermodynamics), .caption = QStringLiteral("Thermodynamics"),
                .window = QStringLiteral("frmThermoData"), .tabIndex = 1},
-        Target{.name = QStringLiteral("cmdFaradays"), .caption = QStringLiteral("Faraday's Law"),
+        Target{.name = NAMED(cmdFaradays), .caption = QStringLiteral("Faraday's Law"),
                .window = QStringLiteral("frmFaradays"), .tabIndex = 2},
-        Target{.name = QStringLiteral("cmdChangeOfState"), .caption = QStringLiteral("Energy And Change Of State"),
+        Target{.name = NAMED(cmdChangeOfState), .caption = QStringLiteral("Energy And Change Of State"),
                .window = QStringLiteral("frmChangeOfState"), .tabIndex = 3, .leave = ChooserForm::Leave::Unload},
-        Target{.name = QStringLiteral("cmdHalfLife"), .caption = QStringLiteral("Half Life Calculations"),
+        Target{.name = NAMED(cmdHalfLife), .caption = QStringLiteral("Half Life Calculations"),
                .window = QStringLiteral("frmHalfLife"), .tabIndex = 4},
     };
     s.cancelTabIndex = 5;

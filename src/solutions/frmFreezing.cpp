@@ -44,10 +44,11 @@ CalculatorForm::Design freezing(frmFreezing& w) {
     // Fixed once the load has filled the list: the widest stored name or number
     // widens the list and the window with it.
     s.layout.fixedBorder = false;
+    // The solvent list, made by the window, takes its place after Ok there.
     s.layout.tabOrder = {QStringLiteral("Text1"),    QStringLiteral("Text2"),   QStringLiteral("Text3"),
                          QStringLiteral("cmdCancel"), QStringLiteral("cmdClear"), QStringLiteral("cmdOk"),
-                         QStringLiteral("lstList1"), QStringLiteral("opt1"),    QStringLiteral("opt2"),
-                         QStringLiteral("cmdPrint"), QStringLiteral("cmdHelp")};
+                         QStringLiteral("opt1"),     QStringLiteral("opt2"),    QStringLiteral("cmdPrint"),
+                         QStringLiteral("cmdHelp")};
     s.messages.help = QStringLiteral(
         "The freezing point and the boiling point of a solution can be changed by adding a quantity of a solute to "
         "it. How much the freezing point and the boiling point change depends upon the solvent and the solute. The "

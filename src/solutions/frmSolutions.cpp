@@ -8,22 +8,22 @@ ChooserForm::Design solutions() {
     s.fontFamily = QStringLiteral("Times New Roman");
     s.pointSize = 9.75;
     s.targets = {
-        Target{.name = QStringLiteral("cmdMolarity"), .caption = QStringLiteral("Molarity / Molality"),
+        Target{.name = NAMED(cmdMolarity), .caption = QStringLiteral("Molarity / Molality"),
                .window = QStringLiteral("frmMolarity"), .tabIndex = 1},
-        Target{.name = QStringLiteral("cmdHenrys"), .caption = QStringLiteral("Henry's Law"),
+        Target{.name = NAMED(cmdHenrys), .caption = QStringLiteral("Henry's Law"),
                .window = QStringLiteral("frmHenrys"), .tabIndex = 2},
         // The freezing-point calculator hides the chooser from its own load.
-        Target{.name = QStringLiteral("cmdFp"), .caption = QStringLiteral("FP / BP Changes"),
+        Target{.name = NAMED(cmdFp), .caption = QStringLiteral("FP / BP Changes"),
                .window = QStringLiteral("frmFreezing"), .tabIndex = 3, .leave = ChooserForm::Leave::Stay},
-        Target{.name = QStringLiteral("cmdSolubility"), .caption = QStringLiteral("Solubility Constant"),
+        Target{.name = NAMED(cmdSolubility), .caption = QStringLiteral("Solubility Constant"),
                .window = QStringLiteral("frmSolubilityConstants"), .tabIndex = 4},
-        Target{.name = QStringLiteral("cmdEquilibrium"), .caption = QStringLiteral("Equilibrium Constant"),
+        Target{.name = NAMED(cmdEquilibrium), .caption = QStringLiteral("Equilibrium Constant"),
                .window = QStringLiteral("frmEquilibriumConstant"), .column = 1, .tabIndex = 5},
-        Target{.name = QStringLiteral("cmdTitration"), .caption = QStringLiteral("Titration"),
+        Target{.name = NAMED(cmdTitration), .caption = QStringLiteral("Titration"),
                .window = QStringLiteral("frmTitration"), .column = 1, .tabIndex = 6},
-        Target{.name = QStringLiteral("cmdIonization"), .caption = QStringLiteral("Ionization Constant"),
+        Target{.name = NAMED(cmdIonization), .caption = QStringLiteral("Ionization Constant"),
                .window = QStringLiteral("frmionizationConstant"), .column = 1, .tabIndex = 7},
-        Target{.name = QStringLiteral("cmdMoleFraction"), .caption = QStringLiteral("Mole Fraction / Percent"),
+        Target{.name = NAMED(cmdMoleFraction), .caption = QStringLiteral("Mole Fraction / Percent"),
                .window = QStringLiteral("frmMoleFraction"), .column = 1, .tabIndex = 9},
     };
     s.cancelTabIndex = 8;

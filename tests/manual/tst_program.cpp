@@ -99,6 +99,29 @@ private slots:
         QVERIFY2(text.contains(right), qPrintable(text));
     }
 
+    // Every window of the program opens: the bindings of its design and every
+    // name it writes as text (tab order, rows of buttons, default button) are
+    // checked at the first open, which stops the program naming the window and
+    // the name. No button of it stands over another.
+    void everyWindowOpensWithEveryNameFound() {
+        for (const QString& window : Forms::registeredKinds()) {
+            Form* f = Forms::show(window);
+            QVERIFY2(f && f->isVisible(), qPrintable(window));
+            TestSupport::settle();
+            QList<QPushButton*> buttons;
+            for (QPushButton* b : f->findChildren<QPushButton*>())
+                if (b->isVisibleTo(f)) buttons.append(b);
+            for (qsizetype i = 0; i < buttons.size(); ++i)
+                for (qsizetype j = i + 1; j < buttons.size(); ++j) {
+                    const QRect a(buttons[i]->mapTo(f, QPoint()), buttons[i]->size());
+                    const QRect b(buttons[j]->mapTo(f, QPoint()), buttons[j]->size());
+                    QVERIFY2(!a.intersects(b), qPrintable(window + ": " + buttons[i]->objectName() + " over " +
+                                                          buttons[j]->objectName()));
+                }
+            TestSupport::unloadAll();
+        }
+    }
+
     // F1 in every calculator and conversion window, in the main window, the
     // weigher and the periodic table shows the manual without a topic.
     void f1ShowsTheManual() {

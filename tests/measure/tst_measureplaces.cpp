@@ -10,20 +10,8 @@
 using namespace MeasureTests;
 
 namespace {
+using TestSupport::cut;
 using TestSupport::placed;
-
-// Every visible named control lies wholly inside the window, at no less than
-// its smallest size.
-QString cut(QWidget* f) {
-    QStringList out;
-    for (QWidget* w : f->findChildren<QWidget*>()) {
-        if (w->objectName().isEmpty() || !w->isVisibleTo(f)) continue;
-        const QSize least = w->minimumSizeHint();
-        if (!f->rect().contains(placed(w)) || w->width() < least.width() || w->height() < least.height())
-            out << w->objectName();
-    }
-    return out.join(QLatin1Char(' '));
-}
 }  // namespace
 
 class TestMeasurePlaces : public QObject {

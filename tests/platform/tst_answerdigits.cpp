@@ -658,10 +658,10 @@ private slots:
                         if (calc->option() >= 0 && d.options.at(calc->option()).format)
                             format = *d.options.at(calc->option()).format;
                         decimals = d.answer.decimals;
-                        held = calc->heldDigits();
                     } else {
-                        decimals = conv->design().decimals;
+                        decimals = conv->design().answer.decimals;
                     }
+                    held = static_cast<AnswerForm*>(f)->heldDigits();
                     const QString text = answerBox->text();
                     const QString broken = brokenRule(text, format, decimals, held);
                     QVERIFY2(broken.isEmpty(), qPrintable(QStringLiteral("%1 with %2 (%3): \"%4\" %5")

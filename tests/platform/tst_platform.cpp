@@ -8,6 +8,9 @@
 #include <QVBoxLayout>
 
 #include "TestSupport.h"
+#include "platform/CalculatorForm.h"
+#include "platform/ChooserForm.h"
+#include "platform/ConversionForm.h"
 #include "platform/NumberText.h"
 #include "platform/NumericKeyFilter.h"
 
@@ -80,6 +83,66 @@ public:
     NameTaken() : RowShape({BIND(*this, Text1)}) { (new QLineEdit(this))->setObjectName(QStringLiteral("Text1")); }
     QLineEdit* Text1;
 };
+// A row is BIND(w, Text1) or NAMED(Text1): a plain text, which would leave
+// a member unset, does not compile.
+static_assert(!std::is_convertible_v<QString, Form::Bound<QLineEdit>>);
+
+// Names written as text that are not one control of the window: in a tab
+// order, a calculator's row of buttons, a conversion's foot row and default
+// button, a chooser's default button.
+class TabTypo : public RowShape {
+public:
+    TabTypo() : RowShape({NAMED(Text1), NAMED(Text2)}) { orderTabs({QStringLiteral("Text1"), QStringLiteral("Txet2")}); }
+};
+class ButtonRowTypo : public CalculatorForm {
+public:
+    ButtonRowTypo() : CalculatorForm(design()) {}
+    static Design design() {
+        Design d;
+        d.inputs = {Input{.name = NAMED(Text1), .prompt = QStringLiteral("Enter a number")}};
+        d.layout.buttonOrder = {QStringLiteral("cmdCancel"), QStringLiteral("cmdClaer"), QStringLiteral("cmdOk")};
+        return d;
+    }
+    std::optional<Result> calculate() override { return std::nullopt; }
+};
+class ConversionTypo : public ConversionForm {
+public:
+    explicit ConversionTypo(const Design& d) : ConversionForm(d) {}
+    static Design design() {
+        Design d;
+        d.buttons = {Button{.name = NAMED(cmdFToC), .caption = QStringLiteral("F To C")}};
+        return d;
+    }
+    std::optional<Result> convert(int, const QString&) override { return std::nullopt; }
+};
+class FootRowTypo : public ConversionTypo {
+public:
+    FootRowTypo() : ConversionTypo(withFoot()) {}
+    static Design withFoot() {
+        Design d = design();
+        d.layout.buttonOrder = {QStringLiteral("cmdCancel"), QStringLiteral("cmdHlep")};
+        return d;
+    }
+};
+class DefaultTypo : public ConversionTypo {
+public:
+    DefaultTypo() : ConversionTypo(withDefault()) {}
+    static Design withDefault() {
+        Design d = design();
+        d.defaultButton = QStringLiteral("cmdFtoC");
+        return d;
+    }
+};
+class ChooserTypo : public ChooserForm {
+public:
+    ChooserTypo() : ChooserForm(design()) {}
+    static Design design() {
+        Design d;
+        d.targets = {Target{.name = NAMED(cmdGrahams), .caption = QStringLiteral("Graham's Law"), .window = QStringLiteral("frmGrahams")}};
+        d.defaultButton = QStringLiteral("cmdGraham");
+        return d;
+    }
+};
 }  // namespace
 
 class TstPlatform : public QObject {
@@ -93,14 +156,25 @@ private slots:
     void cleanup() { TestSupport::unloadAll(); TestSupport::messages().clear(); }
 
     // A member a design row bound that does not hold its control once the
-    // window is built stops the program at the window's first open, naming
-    // the window and the member (run in a child process).
+    // window is built, or a name written as text that is not one control of
+    // the window, stops the program at the window's first open, naming the
+    // window and the member or name (run in a child process).
     void brokenBindingStopsFirstOpen_data() {
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("message");
         QTest::newRow("emptied") << "EmptiedMember" << "EmptiedMember: the member Text2 is empty after construction";
         QTest::newRow("twice") << "TwiceBound" << "TwiceBound: the member Text1 is bound twice";
         QTest::newRow("name taken") << "NameTaken" << "NameTaken: the member Text1 is not the one control of its name";
+        QTest::newRow("tab order") << "TabTypo"
+                                   << "TabTypo: the tab order names \"Txet2\", which is not one control of the window";
+        QTest::newRow("row of buttons")
+            << "ButtonRowTypo" << "ButtonRowTypo: the row of buttons names \"cmdClaer\", which is not one QPushButton of the window";
+        QTest::newRow("foot row") << "FootRowTypo"
+                                  << "FootRowTypo: the foot row names \"cmdHlep\", which is not one control of the window";
+        QTest::newRow("default button")
+            << "DefaultTypo" << "DefaultTypo: the default button names \"cmdFtoC\", which is not one QPushButton of the window";
+        QTest::newRow("chooser's default")
+            << "ChooserTypo" << "ChooserTypo: the default button names \"cmdGraham\", which is not one QPushButton of the window";
     }
     void brokenBindingStopsFirstOpen() {
         QFETCH(QString, window);
@@ -124,6 +198,11 @@ private slots:
         TESSIVAL_REGISTER(EmptiedMember);
         TESSIVAL_REGISTER(TwiceBound);
         TESSIVAL_REGISTER(NameTaken);
+        TESSIVAL_REGISTER(TabTypo);
+        TESSIVAL_REGISTER(ButtonRowTypo);
+        TESSIVAL_REGISTER(FootRowTypo);
+        TESSIVAL_REGISTER(DefaultTypo);
+        TESSIVAL_REGISTER(ChooserTypo);
         if (Forms::show(window)) qInfo("opened");
     }
 

@@ -567,7 +567,7 @@ class tst_TrueDigits : public QObject {
     static QPair<Shape, int> shapeOf(Form* f, const Case& c) {
         if (c.shape != Shape::Window) return {c.shape, c.decimals};
         if (auto* conv = qobject_cast<ConversionForm*>(f))
-            return {Shape::Fixed, c.decimals >= 0 ? c.decimals : conv->design().decimals};
+            return {Shape::Fixed, c.decimals >= 0 ? c.decimals : conv->design().answer.decimals};
         auto* calc = qobject_cast<CalculatorForm*>(f);
         const auto& d = calc->design();
         CalculatorForm::Format format = d.answer.format;

@@ -188,6 +188,17 @@ void reset() {
 
 QRect placed(const QWidget* w) { return QRect(w->mapTo(w->window(), QPoint(0, 0)), w->size()); }
 
+QString cut(QWidget* f) {
+    QStringList out;
+    for (QWidget* w : f->findChildren<QWidget*>()) {
+        if (w->objectName().isEmpty() || !w->isVisibleTo(f)) continue;
+        const QSize least = w->minimumSizeHint();
+        if (!f->rect().contains(placed(w)) || w->width() < least.width() || w->height() < least.height())
+            out << w->objectName();
+    }
+    return out.join(QLatin1Char(' '));
+}
+
 void checkPlace(QWidget* window, const QString& first, const QString& relation, const QString& second) {
     QWidget* a = window->findChild<QWidget*>(first);
     QWidget* b = window->findChild<QWidget*>(second);

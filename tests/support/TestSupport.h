@@ -131,6 +131,9 @@ inline void expectOne(const QString& text, const QString& title, Msg::Icon icon)
 
 // Where a control stands in its window.
 QRect placed(const QWidget* w);
+// The visible named controls of window `f` that stand partly outside it or
+// below their smallest size, by name ("" when none is cut).
+QString cut(QWidget* f);
 // Control `first` of the window stands "above", "left of" (beside, at its
 // height) or "inside" control `second`.
 void checkPlace(QWidget* window, const QString& first, const QString& relation, const QString& second);

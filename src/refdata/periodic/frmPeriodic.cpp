@@ -4,9 +4,6 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
-#include <QSet>
-
-QString SelectedSymbol;
 
 namespace {
 // Design units: twips, 15 to a pixel.
@@ -49,79 +46,7 @@ protected:
     }
 };
 
-QList<frmPeriodic::Element> buildElements() {
-    using K = frmPeriodic::ElementClass;
-    // Each row: its first column and the symbols in it, left to right.
-    struct Run {
-        int row;
-        int column;
-        QStringList symbols;
-    };
-    const QList<Run> runs = {
-        {.row = 1, .column = 1, .symbols = {"H"}},
-        {.row = 1, .column = 18, .symbols = {"He"}},
-        {.row = 2, .column = 1, .symbols = {"Li", "Be"}},
-        {.row = 2, .column = 13, .symbols = {"B", "C", "N", "O", "F", "Ne"}},
-        {.row = 3, .column = 1, .symbols = {"Na", "Mg"}},
-        {.row = 3, .column = 13, .symbols = {"Al", "Si", "P", "S", "Cl", "Ar"}},
-        {.row = 4, .column = 1,
-         .symbols = {"K", "Ca", "Sc", "Ti", "V", "Cr", "Mn", "Fe", "Co",
-                     "Ni", "Cu", "Zn", "Ga", "Ge", "As", "Se", "Br", "Kr"}},
-        {.row = 5, .column = 1,
-         .symbols = {"Rb", "Sr", "Y", "Zr", "Nb", "Mo", "Tc", "Ru", "Rh",
-                     "Pd", "Ag", "Cd", "In", "Sn", "Sb", "Te", "I", "Xe"}},
-        {.row = 6, .column = 1, .symbols = {"Cs", "Ba", "La"}},
-        {.row = 8, .column = 5,
-         .symbols = {"Ce", "Pr", "Nd", "Pm", "Sm", "Eu", "Gd",
-                     "Tb", "Dy", "Ho", "Er", "Tm", "Yb", "Lu"}},
-        {.row = 6, .column = 4,
-         .symbols = {"Hf", "Ta", "W", "Re", "Os", "Ir", "Pt", "Au",
-                     "Hg", "Tl", "Pb", "Bi", "Po", "At", "Rn"}},
-        {.row = 7, .column = 1, .symbols = {"Fr", "Ra", "Ac"}},
-        {.row = 9, .column = 5,
-         .symbols = {"Th", "Pa", "U", "Np", "Pu", "Am", "Cm",
-                     "Bk", "Cf", "Es", "Fm", "Md", "No", "Lr"}},
-        {.row = 7, .column = 4, .symbols = {"Rf", "Db", "Sg", "Bh", "Hs", "Mt"}},
-    };
-    // Elements 104 to 109 keep their older control names.
-    const QHash<QString, QString> names = {{"Rf", "cmdRf"},  {"Db", "cmdHa"},  {"Sg", "cmdUnh"},
-                                           {"Bh", "cmdUns"}, {"Hs", "cmdUno"}, {"Mt", "cmdUne"}};
-    const QSet<QString> gases = {"H", "He", "N", "O", "F", "Ne", "Cl", "Ar", "Kr", "Xe", "Rn"};
-    const QSet<QString> liquids = {"Br", "Hg"};
-    const QSet<QString> synthetic = {"Pm", "Np", "Pu", "Am", "Cm", "Bk", "Cf", "Es", "Fm",
-                                     "Md", "No", "Lr", "Rf", "Db", "Sg", "Bh", "Hs", "Mt"};
-    const QSet<QString> metalloids = {"B", "Si", "Ge", "As", "Sb", "Te", "Po", "At"};
-
-    QList<frmPeriodic::Element> out;
-    for (const Run& run : runs) {
-        int column = run.column;
-        for (const QString& s : run.symbols) {
-            K kind = K::Solid;
-            if (gases.contains(s)) kind = K::Gas;
-            else if (liquids.contains(s)) kind = K::Liquid;
-            else if (synthetic.contains(s)) kind = K::Synthetic;
-            else if (metalloids.contains(s)) kind = K::Metalloid;
-            out.append({.name = names.value(s, QStringLiteral("cmd") + s),
-                        .caption = s,
-                        .row = run.row,
-                        .column = column++,
-                        .kind = kind});
-        }
-    }
-    return out;
-}
 }  // namespace
-
-const QList<frmPeriodic::Element>& frmPeriodic::elements() {
-    static const QList<Element> list = buildElements();
-    return list;
-}
-
-bool frmPeriodic::isElementSymbol(const QString& symbol) {
-    for (const Element& e : elements())
-        if (e.caption == symbol) return true;
-    return false;
-}
 
 QColor frmPeriodic::buttonColour(ElementClass kind) {
     switch (kind) {
@@ -157,7 +82,7 @@ frmPeriodic::frmPeriodic() {
     // button is painted through its class's.
     QHash<int, QPushButton*> looks;
     QList<QWidget*> order{cmdCancel};
-    for (const Element& e : elements()) {
+    for (const Element& e : PeriodicElements::elements()) {
         auto* b = new ElementButton(e.caption, this);
         QPushButton*& look = looks[int(e.kind)];
         if (!look) {
@@ -173,7 +98,6 @@ frmPeriodic::frmPeriodic() {
         b->setGeometry(px(columnLeft(e.column)), px(rowTop(e.row)), px(ButtonWidth), px(ButtonHeight));
         connect(b, &QPushButton::clicked, this, [this, b] { cmdElement_Click(b); });
         ElementButtons.append(b);
-        m_byName.insert(e.name, b);
         order.append(b);
     }
     orderTabs(order);

@@ -1,5 +1,5 @@
 #include "frmPeriodicData.h"
-#include "frmPeriodic.h"
+#include "PeriodicElements.h"
 
 #include "platform/MessageBox.h"
 #include "platform/PrintService.h"
@@ -75,7 +75,7 @@ void frmPeriodicData::FillSheet() {
     QVariant name, symbol, number, weight, state, charge, configuration, group, density, freezing, boiling;
     try {
         // Only a symbol of the table's buttons is looked up, and only as a bound value.
-        if (!frmPeriodic::isElementSymbol(SelectedSymbol))
+        if (!PeriodicElements::isElementSymbol(SelectedSymbol))
             throw DbError(RuntimeFault::NoCurrentRecord, QStringLiteral("No current record."));
         ReferenceDatabase::singleRecord(
             QStringLiteral("SELECT * FROM GeneralInfo WHERE Symbol = ?"), {SelectedSymbol}, [&](const Recordset& rs) {

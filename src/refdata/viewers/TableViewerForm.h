@@ -28,7 +28,7 @@ public:
         Order order = Order::Stored;
         QString orderField;                 // for Order::Number
         bool zeroPotential = false;         // a 0 in the second cell reads "0.000"
-        Bound<QLabel> headingName = QStringLiteral("Label1");
+        Bound<QLabel> headingName = NAMED(Label1);
     };
 
     explicit TableViewerForm(Design design);
