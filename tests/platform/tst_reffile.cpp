@@ -26,7 +26,7 @@ bool python(const QString& path, const QString& code) {
     return p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
 }
 
-// The compaction: a table grown and dropped, then VACUUM; every
+// A compacted file: a table grown and dropped, then VACUUM; every
 // table keeps its rows, on other pages.
 const QString Compact = QStringLiteral(
     "import sqlite3;c=sqlite3.connect('VeriRezi.mdb');c.execute('create table zz(x)');"
