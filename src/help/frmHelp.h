@@ -23,6 +23,17 @@ public:
     void cmdPrint_Click();
     void cmdCancel_Click();
 
+    // A node of the topic tree, in the order the tree adds them: its text,
+    // key ("s Gases"), parent's key (empty for the root), pictures (positions
+    // in the image list), topic file and the window whose checks and worked
+    // examples the topic gives (empty when there is none).
+    struct Topic {
+        QString text, key, parent;
+        int picture, selected;
+        QString file, window;
+    };
+    static QList<Topic> topics();
+
     // The node with this key ("s Gases"), or nullptr.
     QTreeWidgetItem* node(const QString& key) const;
     // Role of a node's key in the tree's items.

@@ -13,6 +13,7 @@
 #include <QKeySequence>
 #include <QScrollBar>
 #include <QFile>
+#include <QHash>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTreeWidgetItemIterator>
@@ -21,58 +22,26 @@ using namespace TestSupport;
 
 namespace {
 
-struct Expected {
-    QString text, key, parent;
-    int picture, selected;  // 1 open folder, 2 closed folder, 3 page
-    QString file;
-};
+using Expected = frmHelp::Topic;
 
-// The tree as the student sees it, in order. Each section under the root:
-// caption, topic file, then its children's key letter and picture (2: folder,
-// selected 1; 3: page both ways) and the children as "caption|file". A key is
-// its letter and the caption with single spaces.
+// The tree as the program defines it, in order.
 const QList<Expected>& expectedTree() {
-    struct Section { QString text, file; char kidKey; int kidPicture; QStringList kids; };
-    static const QList<Section> sections = {
-        {"Introduction", "ReadMe.txt", 0, 0, {}}, {"Using", "Using.txt", 0, 0, {}},
-        {"General Problems", "General.txt", 't', 3, {"Significant Figures|Significant.txt",
-          "Time Conversions|TimeConversions.txt", "Temperature Conversions|Temperature Conversions.txt",
-          "Density|Density.txt", "Metric Conversions|MetricConversion.txt", "Volume|Volume.txt",
-          "English - Metrics|EnglishMetrics.txt", "Mass & Weight|MassWeight.txt"}},
-        {"Tables", "", 't', 3, {"Regular Periodic Table|RegularPeriodicTable.txt"}},
-        {"Moles", "Moles.txt", 't', 2, {"Average Atomic Mass|AverageAtomicMass.txt", "Mass Energy|MassEnergy.txt",
-          "Build An Atom|Build An Atom.txt"}},
-        {"Weights", "Weights.txt", 't', 2, {"Weight Calculations|Weight Calculations.txt"}},
-        {"Reactions", "", 's', 3, {"Balancing Reactions|BalancingReactions.txt",
-          "Mass/Mass Relationships|MassMassRelationship.txt"}},
-        {"Solutions", "", 's', 3, {"Molarity/Molality|MolarityMolality.txt", "Henry's Law|Henry'sLaw.txt",
-          "FP/BP Changes|FPBPChanges.txt", "Solubility Constant|SolubilityConstant.txt",
-          "Equilibrium Constant|EquilibriumConstant.txt", "Titration|Titration.txt",
-          "Ionization Constant|IonizationConstant.txt", "Mole Fraction/Percent|MoleFractionPercent.txt"}},
-        {"Gases", "", 's', 3, {"Charles's Law|Charles'sLaw.txt", "Boyle's Law|Boyle'sLaw.txt",
-          "Ideal Gas Law|IdealGasLaw.txt", "Molecular  Weight|MolecularWeight.txt", "Gas Density|Gas Density.txt",
-          "Dalton's Law|Dalton'sLaw.txt", "Combined Gas Law|CombinedGasLaw.txt", "Molar Volume|MolarVolume.txt",
-          "Mass-Gas Volume|MassGasVolume.txt", "Volume-Volume|VolumeVolume.txt",
-          "Gay-Lussac's Law|GayLussac'sLaw.txt", "Raoult's Law|Raoult'sLaw.txt", "Graham's Law|Graham'sLaw.txt"}},
-        {"Acids", "Acids.txt", 0, 0, {}},
-        {"Energy", "", 's', 3, {"Energy Exchange / Transfer|EnergyExchangeTransfer.txt",
-          "Thermodynamics|Thermodynamics.txt", "Faraday's Law|Faraday'sLaw.txt",
-          "Energy And Change Of State|EnergyAndChangeOfState.txt", "Half Life Calculations|HalfLifeCalculations.txt"}},
-        {"Data Tables", "DataTables.txt", 0, 0, {}},
-    };
-    static QList<Expected> t;
-    if (!t.isEmpty()) return t;
-    t.append({"Tessival", "r Tessival", "", 2, 1, ""});
-    for (const Section& s : sections) {
-        t.append({s.text, "s " + s.text, "r Tessival", 2, 1, s.file});
-        for (const QString& kid : s.kids) {
-            const QStringList p = kid.split('|');
-            t.append({p[0], QString(QChar(s.kidKey)) + ' ' + p[0].simplified(), "s " + s.text, s.kidPicture,
-                      s.kidPicture == 2 ? 1 : 3, p[1]});
-        }
-    }
+    static const QList<Expected> t = frmHelp::topics();
     return t;
 }
+
+// How a node under each section looks: its key letter and its pictures
+// (2: closed folder, selected 1; 3: page both ways). The sections themselves
+// hang under the root with the letter 's' and the folder.
+struct Look {
+    char letter;
+    int picture, selected;
+};
+const QHash<QString, Look> Looks = {
+    {"r Tessival", {'s', 2, 1}},         {"s General Problems", {'t', 3, 3}}, {"s Tables", {'t', 3, 3}},
+    {"s Moles", {'t', 2, 1}},            {"s Weights", {'t', 2, 1}},          {"s Reactions", {'s', 3, 3}},
+    {"s Solutions", {'s', 3, 3}},        {"s Gases", {'s', 3, 3}},            {"s Energy", {'s', 3, 3}},
+};
 
 QList<QTreeWidgetItem*> allNodes(QTreeWidget* tree) {
     QList<QTreeWidgetItem*> out;
@@ -288,12 +257,20 @@ private slots:
             list << picture(p);
         }
         const QList<QTreeWidgetItem*> nodes = allNodes(h->TreeView1);
-        QCOMPARE(nodes.size(), 54);
+        // Every node of the program's tree is on it, in order, hung under its
+        // parent, keyed by its letter and text with single blanks, and drawn
+        // as its section's nodes are.
+        QCOMPARE(nodes.size(), expectedTree().size());
+        QCOMPARE(keyOf(root), QStringLiteral("r Tessival"));
+        QCOMPARE(root->text(0), QStringLiteral("Tessival"));
         for (int i = 0; i < nodes.size(); ++i) {
             QTreeWidgetItem* n = nodes[i];
             const Expected& e = expectedTree()[i];
             const QByteArray where = QStringLiteral("node %1 \"%2\"").arg(i + 1).arg(n->text(0)).toUtf8();
             QVERIFY2(n->text(0) == e.text && keyOf(n) == e.key && keyOf(n->parent()) == e.parent, where);
+            const Look look = n == root ? Look{'r', 2, 1} : Looks.value(e.parent, Look{'?', 0, 0});
+            QVERIFY2(e.key == QChar::fromLatin1(look.letter) + QLatin1Char(' ') + e.text.simplified(), where);
+            QVERIFY2(e.picture == look.picture && e.selected == look.selected, where);
             QVERIFY2(picture(n->icon(0)) == list[e.picture - 1], where);
             QVERIFY2(picture(n->icon(0), QIcon::Selected) == list[e.selected - 1], where);
         }
@@ -311,6 +288,24 @@ private slots:
             if (i) QVERIFY(row[i]->x() > row[i - 1]->x());
         }
         for (QLabel* i : h->Image1) QVERIFY(!i->isVisible());  // the picture holders lie hidden
+    }
+
+    // Every topic file that ships is opened by one node; a window is given
+    // by one topic at most (the manual test opens each one named).
+    void topicsNameTheirFilesAndWindows() {
+        Program::setFolder(QString());
+        QStringList files = QDir(Program::folder()).entryList({QStringLiteral("*.txt")});
+        files.removeIf([](const QString& f) { return f.startsWith(QLatin1String("robot-")); });
+        QVERIFY(files.size() >= 48);
+        QStringList opened, windows;
+        for (const Expected& e : expectedTree()) {
+            if (!e.file.isEmpty()) opened << e.file;
+            if (e.window.isEmpty()) continue;
+            QVERIFY2(!e.file.isEmpty(), qPrintable(e.text));
+            QVERIFY2(!windows.contains(e.window), qPrintable(e.window));
+            windows << e.window;
+        }
+        for (const QString& f : files) QVERIFY2(opened.count(f) == 1, qPrintable(f));
     }
 
     void everyTopicLoadsItsFile() {
@@ -497,7 +492,7 @@ private slots:
     void screenReaderHearsEveryNode() {
         HELP_WITH_KEYS_IN_TREE(h, reader);
         const QList<QTreeWidgetItem*> nodes = allNodes(h->TreeView1);
-        QCOMPARE(nodes.size(), 54);
+        QCOMPARE(nodes.size(), expectedTree().size());
         int heard = 0;
         auto step = [&](const QString& key, QTreeWidgetItem* to) {
             walkStep(h, reader, key, to->text(0));

@@ -35,34 +35,17 @@
 #include <QTextBlock>
 
 namespace {
-// Topic file -> the window it describes.
-const QList<std::pair<const char*, const char*>> Topics = {
-    {"Graham'sLaw.txt", "frmGrahams"},          {"MolarityMolality.txt", "frmMolarity"},
-    {"Significant.txt", "frmSigfig"},           {"EnergyExchangeTransfer.txt", "frmEnergyChange"},
-    {"Acids.txt", "frmAcids"},                  {"Weights.txt", "frmWeights"},
-    {"Weight Calculations.txt", "frmWeightCalculations"}, {"Charles'sLaw.txt", "frmCharlesLaw"},
-    {"Boyle'sLaw.txt", "frmBoyles"},            {"IdealGasLaw.txt", "frmIdeal"},
-    {"MolecularWeight.txt", "frmMolecularWeight"}, {"Gas Density.txt", "frmGasDensity"},
-    {"Dalton'sLaw.txt", "frmDalton"},           {"CombinedGasLaw.txt", "frmCombinedLaws"},
-    {"MolarVolume.txt", "frmMolarVolume"},      {"MassGasVolume.txt", "frmMassVolume"},
-    {"VolumeVolume.txt", "frmVolumeVolume"},    {"GayLussac'sLaw.txt", "frmGayLussac"},
-    {"Raoult'sLaw.txt", "frmRaoults"},          {"Henry'sLaw.txt", "frmHenrys"},
-    {"FPBPChanges.txt", "frmFreezing"},         {"SolubilityConstant.txt", "frmSolubilityConstants"},
-    {"EquilibriumConstant.txt", "frmEquilibriumConstant"}, {"Titration.txt", "frmTitration"},
-    {"IonizationConstant.txt", "frmionizationConstant"}, {"MoleFractionPercent.txt", "frmMoleFraction"},
-    {"Thermodynamics.txt", "frmThermoData"},    {"Faraday'sLaw.txt", "frmFaradays"},
-    {"HalfLifeCalculations.txt", "frmHalfLife"}, {"Density.txt", "frmDensity"},
-    {"Volume.txt", "frmVolume"},                {"Temperature Conversions.txt", "frmTemperatures"},
-    {"TimeConversions.txt", "frmTime"},         {"MassWeight.txt", "frmMassToWeight"},
-    {"MetricConversion.txt", "frmMetrics"},     {"EnglishMetrics.txt", "frmEnglish"},
-    {"Moles.txt", "fmrMoles"},                  {"AverageAtomicMass.txt", "frmAverageMass"},
-    {"MassEnergy.txt", "frmMassEnergy"},        {"MassMassRelationship.txt", "frmMass"},
-    {"BalancingReactions.txt", "frmReactions"},
-    {"EnergyAndChangeOfState.txt", "frmChangeOfState"}, {"Build An Atom.txt", "frmBuildAtoms"},
-};
+// Topic file -> the window it describes, as the help tree names them.
+QList<std::pair<QString, QString>> topics() {
+    QList<std::pair<QString, QString>> out;
+    for (const frmHelp::Topic& t : frmHelp::topics())
+        if (!t.window.isEmpty()) out.append({t.file, t.window});
+    return out;
+}
+const QList<std::pair<QString, QString>> Topics = topics();
 
 // Topics that borrow an example from another window's topic, and that window.
-const QList<std::pair<const char*, const char*>> Borrowed = {{"Using.txt", "frmGrahams"}};
+const QList<std::pair<QString, QString>> Borrowed = {{"Using.txt", "frmGrahams"}};
 
 // The topic files in the program's folder (the robot leaves its reports there too).
 QStringList topicFiles() {
@@ -347,9 +330,9 @@ private slots:
         QTest::addColumn<QString>("window");
         QTest::addColumn<QStringList>("quotes");
         for (const auto& [file, window] : Topics) {
-            const QString checks = section(topicText(QString::fromUtf8(file)), QStringLiteral("Checks"));
-            QVERIFY2(!checks.isEmpty(), file);
-            QTest::newRow(file) << QString::fromLatin1(window) << quoted(checks);
+            const QString checks = section(topicText(file), QStringLiteral("Checks"));
+            QVERIFY2(!checks.isEmpty(), qPrintable(file));
+            QTest::newRow(qPrintable(file)) << window << quoted(checks);
         }
     }
 
@@ -469,7 +452,7 @@ private slots:
         for (const QString& file : files) {
             if (section(topicText(file), QStringLiteral("Checks")).isEmpty()) continue;
             bool mapped = false;
-            for (const auto& topic : Topics) mapped = mapped || file == QString::fromUtf8(topic.first);
+            for (const auto& topic : Topics) mapped = mapped || file == topic.first;
             QVERIFY2(mapped, qPrintable(file));
         }
     }
@@ -481,15 +464,14 @@ private slots:
         QTest::addColumn<QStringList>("example");
         int rows = 0;
         for (const auto& [file, window] : Topics + Borrowed) {
-            QVERIFY2(Forms::isRegistered(QLatin1String(window)), window);
-            const QStringList blocks = shownBlocks(QString::fromUtf8(file));
-            QVERIFY2(!blocks.isEmpty(), file);
+            QVERIFY2(Forms::isRegistered(window), qPrintable(window));
+            const QStringList blocks = shownBlocks(file);
+            QVERIFY2(!blocks.isEmpty(), qPrintable(file));
             for (qsizetype i = 0; i < blocks.size(); ++i) {
                 if (!blocks[i].startsWith(QStringLiteral("Example:"))) continue;
                 QStringList example{blocks[i]};
                 while (i + 1 < blocks.size() && !stepText(blocks[i + 1]).isEmpty()) example << blocks[++i];
-                QTest::newRow(qPrintable(QStringLiteral("%1 #%2").arg(QLatin1String(window)).arg(++rows)))
-                    << QString::fromLatin1(window) << example;
+                QTest::newRow(qPrintable(QStringLiteral("%1 #%2").arg(window).arg(++rows))) << window << example;
             }
         }
         QVERIFY(rows > 0);
