@@ -2,7 +2,6 @@
 
 #include <QHash>
 
-#include "platform/Forms.h"
 #include "platform/NumberPicture.h"
 #include "platform/NumberText.h"
 #include "refdata/ReferenceDatabase.h"
@@ -73,34 +72,6 @@ std::optional<double> FindElement(const QString& symbol) {
         return d;
     }
     return std::nullopt;
-}
-
-double ElementWeight(const QVariant& symbol) {
-    try {
-        for (int i = 1; i <= ElementSlots; ++i)
-            if (sameSymbol(symbol, Elements[i][1])) return toNumber(Elements[i][2]);
-        return 0;
-    } catch (const RuntimeFault& f) {
-        Form::say(f.description(), Form::InformationStyle);
-        return 0;
-    }
-}
-
-bool IsElementSymbol(const QVariant& symbol) {
-    try {
-        int k = 1;
-        ReferenceDatabase::fullWalk(QStringLiteral("SELECT Symbol FROM GeneralInfo"), [&](const Recordset& rs) {
-            if (k > ElementSlots) return;
-            Elements[k][1] = rs.field(QStringLiteral("Symbol"));
-            ++k;
-        });
-        for (int j = 1; j <= ElementSlots; ++j)
-            if (sameSymbol(symbol, Elements[j][1])) return true;
-        return false;
-    } catch (const RuntimeFault& f) {
-        Form::say(f.description(), Form::InformationStyle);
-        return false;
-    }
 }
 
 std::optional<double> FindGroup(const QString& group) {

@@ -24,12 +24,6 @@ extern QString ElementTableFault;
 // "The element table could not be read: <fault>"
 QString ElementTableMessage();
 QString ElementTableMessage(const QString& reason);
-// Atomic weight of the symbol (exact, case-sensitive, first entry); 0 when
-// absent. A fault shows its description and gives 0.
-double ElementWeight(const QVariant& symbol);
-// Reloads the symbols from GeneralInfo and tells whether the symbol is one.
-// A fault shows its description and gives false.
-bool IsElementSymbol(const QVariant& symbol);
 // The weight of the first entry holding the symbol; nullopt when none.
 // A stored weight that is empty or no number is a fault naming the symbol.
 std::optional<double> FindElement(const QString& symbol);

@@ -1,6 +1,5 @@
 #include "WaterVapourLookup.h"
 
-#include "platform/MessageBox.h"
 #include "refdata/ReferenceDatabase.h"
 
 #include <QVector>
@@ -85,11 +84,5 @@ QString noEntryMessage(const QString& temperature) {
 }
 
 QString noEntryTemplate() { return noEntryMessage(QStringLiteral("<t>")); }
-
-std::optional<double> pressureOrSay(double celsius, const QString& shown) {
-    const std::optional<double> p = pressure(celsius);
-    if (!p) Msg::info(noEntryMessage(shown));
-    return p;
-}
 
 }  // namespace WaterVapourLookup

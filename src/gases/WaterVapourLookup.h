@@ -10,7 +10,7 @@ namespace WaterVapourLookup {
 
 inline const QString Query = QStringLiteral("SELECT * FROM VaporPressure");
 
-// The pressure (single precision, kPa) of the first row whose Temperature
+// The pressure (kPa) of the first row whose Temperature
 // equals `celsius`; nullopt when none does. A table that cannot be read
 // (missing, empty, a field missing, a value that is no number) throws DbError.
 std::optional<double> pressure(double celsius);
@@ -27,9 +27,5 @@ double celsiusOfKelvin(double kelvin);
 QString noEntryMessage(const QString& temperature);
 // The same with "<t>" for the temperature, for a window's list of messages.
 QString noEntryTemplate();
-
-// For a window: the pressure, or nullopt after the no-entry message
-// (information icon, "Tessival").
-std::optional<double> pressureOrSay(double celsius, const QString& shown);
 
 }  // namespace WaterVapourLookup

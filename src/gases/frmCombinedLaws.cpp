@@ -75,8 +75,11 @@ std::optional<CalculatorForm::Result> frmCombinedLaws::calculate() {
     if (chk1->isChecked()) {
         // The table is read only for a gas collected over water.
         const double celsius = WaterVapourLookup::celsiusOfKelvin(number(Text3));
-        const std::optional<double> vp = WaterVapourLookup::pressureOrSay(celsius, Num::text(celsius));
-        if (!vp) return std::nullopt;
+        const std::optional<double> vp = WaterVapourLookup::pressure(celsius);
+        if (!vp) {
+            Msg::info(WaterVapourLookup::noEntryMessage(Num::text(celsius)));
+            return std::nullopt;
+        }
         const double total = number(Text2);
         // A total equal to the vapour pressure leaves no gas.
         if (!(total > *vp)) {

@@ -71,8 +71,11 @@ void frmDalton::option_Click(int index) {
 }
 
 std::optional<CalculatorForm::Result> frmDalton::calculate() {
-    const std::optional<double> vp = WaterVapourLookup::pressureOrSay(number(Text1), Text1->text());
-    if (!vp) return std::nullopt;
+    const std::optional<double> vp = WaterVapourLookup::pressure(number(Text1));
+    if (!vp) {
+        Msg::info(WaterVapourLookup::noEntryMessage(Text1->text()));
+        return std::nullopt;
+    }
     const bool pressureOnly = opt2->isChecked();
     QLineEdit* totalBox = pressureOnly ? Text2 : Text3;
     const double total = number(totalBox);

@@ -59,8 +59,11 @@ frmRaoults::frmRaoults() : CalculatorForm(raoults(*this)) {
 std::optional<CalculatorForm::Result> frmRaoults::calculate() {
     const double ns = Num::div(number(Text2), number(Text3));
     const double nv = Num::div(number(Text4), number(Text5));
-    const std::optional<double> vp = WaterVapourLookup::pressureOrSay(number(Text1), Text1->text());
-    if (!vp) return std::nullopt;
+    const std::optional<double> vp = WaterVapourLookup::pressure(number(Text1));
+    if (!vp) {
+        Msg::info(WaterVapourLookup::noEntryMessage(Text1->text()));
+        return std::nullopt;
+    }
     const double sum = Num::checked(nv + ns);
     const double x = Num::div(nv, sum);
     const double p = Num::checked(*vp * x);
