@@ -6,6 +6,7 @@
 #include <QScrollBar>
 #include <QTest>
 
+#include "CalculatorCases.h"
 #include "Roads.h"
 #include "TestSupport.h"
 #include "formulas/frmMass.h"
@@ -35,12 +36,6 @@ QString listed(const QList<QLabel*>& symbols, const QList<QLineEdit*>& counts) {
 QString left(frmReactions* w) { return listed(w->Label2, w->Text1); }
 QString right(frmReactions* w) { return listed(w->Label3, w->Text2); }
 QString sides(frmReactions* w) { return left(w) + u" / "_s + right(w); }
-// Fills Text14, Text1, Text6, Text17, Text4 and Text9 in this order.
-void fill(frmMass* w, const QStringList& boxes) {
-    const QList<QLineEdit*> order = {w->Text14, w->Text1, w->Text6, w->Text17, w->Text4, w->Text9};
-    for (int i = 0; i < 6; ++i) order[i]->setText(boxes[i]);
-}
-
 }  // namespace
 
 class TstReactions : public QObject {
@@ -225,49 +220,49 @@ private slots:
     }
 
     // The boxes Text14, Text1, Text6, Text17, Text4 and Text9 ("~" empty) typed over a first answer, then
-    // Enter: the answer and work line, or the message with the first answer kept.
+    // Enter: the answer and work line, or the message with no answer left beside the boxes.
     void massBothDirectionsAndChecks_data() {
-        QTest::addColumn<QString>("boxes");
-        QTest::addColumn<QString>("expected");
-        auto row = [](const char* name, const char* boxes, const QString& expected) {
-            QTest::newRow(name) << QString::fromLatin1(boxes) << expected;
+        CalculatorCases::columns();
+        const auto row = [](const char* name, const char* boxes, const QString& answer, const QString& work) {
+            const QStringList typed = QString::fromLatin1(boxes).split(u' ').replaceInStrings(u"~"_s, QString());
+            CalculatorCases::row(name, -1, typed, answer, work);
         };
-        row("hydrogen to water", "2 4 2.016 2 ~ 18.015", u"35.744 | (4 / 2.016) * (2 / 2) * 18.015"_s);
-        row("water back to hydrogen", "2 ~ 2.016 2 36 18.015", u"4.029 | (36 / 18.015) * (2 / 2) * 2.016"_s);
-        row("coefficients default to 1", "~ 1E2 .5 0 ~ 0.5", u"100.000 | (1E2 / .5) * (1 / 1) * 0.5"_s);
-        row("a coefficient of 00 is 0", "00 3 1 2 ~ 1", u"6.000 | (3 / 1) * (2 / 1) * 1"_s);
+        // Refused: the message, and the first answer not shown again.
+        const auto refused = [](const char* name, const char* boxes, const QString& message) {
+            const QStringList typed = QString::fromLatin1(boxes).split(u' ').replaceInStrings(u"~"_s, QString());
+            const auto icon = message == u"Data entry error"_s ? Msg::Icon::None : Msg::Icon::Information;
+            CalculatorCases::row(name, -1, typed, u"35.744"_s, u"(4 / 2.016) * (2 / 2) * 18.015"_s,
+                                 CalculatorCases::said(message, icon));
+        };
+        row("hydrogen to water", "2 4 2.016 2 ~ 18.015", u"35.744"_s, u"(4 / 2.016) * (2 / 2) * 18.015"_s);
+        row("water back to hydrogen", "2 ~ 2.016 2 36 18.015", u"4.029"_s, u"(36 / 18.015) * (2 / 2) * 2.016"_s);
+        row("coefficients default to 1", "~ 1E2 .5 0 ~ 0.5", u"100.000"_s, u"(1E2 / .5) * (1 / 1) * 0.5"_s);
+        row("a coefficient of 00 is 0", "00 3 1 2 ~ 1", u"6.000"_s, u"(3 / 1) * (2 / 1) * 1"_s);
         const QString weight = u"You must enter a valid number for molecular weight."_s, trap = u"Data entry error"_s;
-        row("both grams", "~ 4 0 ~ 3 0", u"You must leave one of the gram boxes empty."_s);
-        row("no grams", "2 ~ 0 2 ~ 0", u"You must enter data in one of the gram boxes."_s);
-        row("first M.W. empty", "2 -4 ~ 2 ~ 18", weight);
-        row("first M.W. 0.0", "2 -4 0.0 2 ~ 18", weight);
-        row("first M.W. -1", "2 -4 -1 2 ~ 18", weight);
-        row("second M.W. 0", "2 -4 2 2 ~ 0", weight);
-        row("negative grams", "2 ~ 2 2 -4 18", u"You must enter a valid number for grams."_s);
-        row("a minus alone", "~ - 2 ~ ~ 18", trap);
-        row("too large", "1 3E305 0.001 1 ~ 1000", trap);
+        refused("both grams", "~ 4 0 ~ 3 0", u"You must leave one of the gram boxes empty."_s);
+        refused("no grams", "2 ~ 0 2 ~ 0", u"You must enter data in one of the gram boxes."_s);
+        refused("first M.W. empty", "2 -4 ~ 2 ~ 18", weight);
+        refused("first M.W. 0.0", "2 -4 0.0 2 ~ 18", weight);
+        refused("first M.W. -1", "2 -4 -1 2 ~ 18", weight);
+        refused("second M.W. 0", "2 -4 2 2 ~ 0", weight);
+        refused("negative grams", "2 ~ 2 2 -4 18", u"You must enter a valid number for grams."_s);
+        refused("a minus alone", "~ - 2 ~ ~ 18", trap);
+        refused("too large", "1 3E305 0.001 1 ~ 1000", trap);
     }
     void massBothDirectionsAndChecks() {
-        QFETCH(QString, boxes);
-        QFETCH(QString, expected);
-        const QStringList typed = boxes.split(u' ').replaceInStrings(u"~"_s, QString());
-        auto* w = mass();
-        fill(w, {"2", "4", "2.016", "2", "", "18.015"});
-        w->cmdOk->click();
-        fill(w, typed);
-        key(w->Text9, Qt::Key_Return);
-        const QString shown = w->Text13->text() + u" | "_s + w->Text2->text();
-        if (expected.contains(u" | "_s)) {
-            QVERIFY2(msgs().shown.isEmpty(), qPrintable(msgs().lastText()));
-            QCOMPARE(shown, expected);
-            QVERIFY(w->Text1->text() == typed[1] && w->Text4->text() == typed[4]);  // the empty gram box stays empty
-        } else {
-            expectOne(expected, u"Tessival"_s, expected == u"Data entry error"_s ? Msg::Icon::None : Msg::Icon::Information);
-            // The edit emptied the first answer; the refused Ok keeps that.
-            QCOMPARE(shown, u" | "_s);
-            // The coefficient defaults come before the checks, after reading the grams.
-            QCOMPARE(w->Text14->text(), typed[1] == u"-"_s ? QString() : typed[0].isEmpty() ? u"1"_s : typed[0]);
-        }
+        CalculatorCases::run({.window = "frmMass",
+                              .first = {{"2", "4", "2.016", "2", "", "18.015"}},
+                              .press = CalculatorCases::Run::EnterInLastTyped,
+                              .after = [](CalculatorForm* f) {
+                                  QFETCH(QStringList, typed);
+                                  QFETCH(QStringList, said);
+                                  auto* w = static_cast<frmMass*>(f);
+                                  if (said.isEmpty())  // the empty gram box stays empty
+                                      QVERIFY(w->Text1->text() == typed[1] && w->Text4->text() == typed[4]);
+                                  else  // the coefficient defaults come before the checks, after reading the grams
+                                      QCOMPARE(w->Text14->text(),
+                                               typed[1] == u"-"_s ? QString() : typed[0].isEmpty() ? u"1"_s : typed[0]);
+                              }});
     }
 };
 

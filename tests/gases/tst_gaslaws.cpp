@@ -4,6 +4,7 @@
 #include <QRadioButton>
 #include <QtTest>
 
+#include "CalculatorCases.h"
 #include "Roads.h"
 #include "MessageTexts.h"
 #include "TestSupport.h"
@@ -47,14 +48,55 @@ QStringList visiblePrompts(Form* f) {
     return out;
 }
 
-enum Kind { Answer, Plain, Info };
-void answer(const char* name, const char* window, const char* option, const char* inputs, const char* value,
-            const char* work) {
-    QTest::newRow(name) << window << option << inputs << value << work << int(Answer) << "Tessival";
+using CalculatorCases::said;
+constexpr auto Plain = Msg::Icon::None, Info = Msg::Icon::Information;
+
+// Each window's first answer under each option, a row of its own; a row of the
+// same window and option is typed over it.
+struct First {
+    const char *name, *window;
+    int option;  // -1: the window has none
+    QStringList typed;
+    const char *answer, *work;
+};
+const QList<First> Firsts = {
+    {"boyle pressure", "frmBoyles", 0, {"2", "760", "1"}, "1,520.000", "760 * (2 / 1 )"},
+    {"boyle volume, read back", "frmBoyles", 1, {"7.6E+2", "2.0", "1520"}, "1.000", "2 * (760 / 1520 )"},
+    {"charles temperature", "frmCharlesLaw", 0, {"300", "2", "3"}, "450.000", "300 * (3 / 2)"},
+    {"charles volume, read back", "frmCharlesLaw", 1, {"300.0", ".5", "450"}, "0.750", "0.5 * (450 / 300)"},
+    {"gay-lussac .5 passes", "frmGayLussac", 0, {".5", "273", "546"}, "1.000", "0.5 * (546 / 273)"},
+    {"gay-lussac temperature", "frmGayLussac", 1, {"273", "1", "2"}, "546.000", "273 * (2 / 1)"},
+    // R = 0.0821 L·atm/(mol·K): a mole at 273 K and 1 atm fills 22.4 L, and back.
+    {"ideal pressure", "frmIdeal", 0, {"1", "1", "273"}, "22.413", "(1 * 273 * 0.0821) / 1"},
+    {"ideal volume, read back", "frmIdeal", 1, {"00.50", "1", "273"}, "44.827", "(1 * 273 * 0.0821) / 0.5"},
+    {"ideal moles", "frmIdeal", 2, {"44.8", "1", "273"}, "1.999", "(1 * 44.8) / (0.0821 * 273)"},
+    {"ideal temperature", "frmIdeal", 3, {"22.4", "1", "1"}, "272.838", "(1 * 22.4) / (1 * 0.0821)"},
+    {"molecular mass read back", "frmMolecularWeight", -1, {"1E0", "4", "2", "300"}, "49.260", "4/ ((1 * 2) / (0.0821 * 300))"},
+    {"density", "frmGasDensity", -1, {"32", "1", "273"}, "1.428", "(32 * 1) / (0.0821 * 273)"},
+    {"molar mass as typed", "frmMolarVolume", 0, {"32.0", "11.2"}, "16.000", "32.0 * 11.2 / 22.4"},
+    {"molar moles", "frmMolarVolume", 1, {"32", "64"}, "2.000", "64 / 32"},
+    {"molar volume", "frmMolarVolume", 2, {"32", "64"}, "44.800", "64 / 32 * 22.4"},
+    {"mass-volume volume", "frmMassVolume", 0, {"64", "32", "2", "1"}, "89.600", "64 / 32 * 2 / 1 * 22.4"},
+    {"mass-volume mass ratio", "frmMassVolume", 1, {"22.4", "273", "2", "1", "32", "101.3"}, "15.996", "101.3 * 22.4 / (8.314 * 273) * 1 / 2 * 32"},
+    {"volume-volume .5 passes", "frmVolumeVolume", -1, {".5", "2", "1"}, "0.25", ".5 * (1 / 2)"},
+};
+const First& firstOf(const char* window, int option) {
+    for (const First& f : Firsts)
+        if (f.option == option && qstrcmp(f.window, window) == 0) return f;
+    qFatal("no first answer for %s", window);
 }
-void refused(const char* name, const char* window, const char* option, const char* inputs, const QString& message,
-             Kind kind = Plain, const char* title = "Tessival") {
-    QTest::newRow(name) << window << option << inputs << message << Prior << int(kind) << title;
+
+void answer(const char* name, const char* window, int option, const QStringList& typed, const char* value,
+            const char* work) {
+    CalculatorCases::row(name, option, typed, QString::fromUtf8(value), QString::fromUtf8(work)) << window;
+}
+// Refused: the message under its title and icon, and the first answer is not shown again.
+void refused(const char* name, const char* window, int option, const QStringList& typed, const QString& message,
+             Msg::Icon icon = Plain, const QString& title = QString()) {
+    const First& f = firstOf(window, option);
+    CalculatorCases::row(name, option, typed, QString::fromUtf8(f.answer), QString::fromUtf8(f.work),
+                         said(message, icon), title)
+        << window;
 }
 }  // namespace
 
@@ -65,162 +107,122 @@ private slots:
     void cleanup() { TestSupport::reset(); }
 
     // Answers and work lines, and every refusal: the message, its title and
-    // icon, and the answer and work line left as they were.
+    // icon, and no answer or work line left beside the boxes.
     void calculations_data() {
-        for (const char* c : {"window", "option", "inputs", "expected", "work"}) QTest::addColumn<QString>(c);
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<QString>("title");
+        CalculatorCases::columns();
+        QTest::addColumn<QString>("window");
+        for (const First& f : Firsts) answer(f.name, f.window, f.option, f.typed, f.answer, f.work);
         const char* b = "frmBoyles";
         const QString bValid = QStringLiteral("You must enter valid data into all required data boxes.");
-        answer("boyle pressure", b, "opt1", "2|760|1", "1,520.000", "760 * (2 / 1 )");
-        answer("boyle volume, read back", b, "opt2", "7.6E+2|2.0|1520", "1.000", "2 * (760 / 1520 )");
-        refused("boyle empty", b, "opt1", "2||1", bValid);
-        refused("boyle negative pasted", b, "opt2", "-2|760|1", bValid);
+        refused("boyle empty", b, 0, {"2", "", "1"}, bValid);
+        refused("boyle negative pasted", b, 1, {"-2", "760", "1"}, bValid);
         // No gas has a pressure or volume of 0.
-        refused("boyle zero volume", b, "opt1", "2|760|0", bValid);
-        refused("boyle zero pressure", b, "opt1", "2|0|1", bValid);
-        refused("boyle zero final pressure", b, "opt2", "760|2|0.0", bValid);
-        refused("boyle beyond double", b, "opt1", "1E+309|760|1", "Overflow");
-        refused("boyle answer beyond double", b, "opt1", "3E+307|10|1", "Overflow");
-        refused("boyle volume not a number", b, "opt2", ".|2|1", "Type mismatch");
+        refused("boyle zero volume", b, 0, {"2", "760", "0"}, bValid);
+        refused("boyle zero pressure", b, 0, {"2", "0", "1"}, bValid);
+        refused("boyle zero final pressure", b, 1, {"760", "2", "0.0"}, bValid);
+        refused("boyle beyond double", b, 0, {"1E+309", "760", "1"}, "Overflow");
+        refused("boyle answer beyond double", b, 0, {"3E+307", "10", "1"}, "Overflow");
+        refused("boyle volume not a number", b, 1, {".", "2", "1"}, "Type mismatch");
 
         const char* c = "frmCharlesLaw";
         const QString cAll = QStringLiteral("You must enter valid data into all data boxes.");
-        answer("charles temperature", c, "opt1", "300|2|3", "450.000", "300 * (3 / 2)");
-        refused("charles zero volume", c, "opt1", "300|2|0", cAll);
-        answer("charles volume, read back", c, "opt2", "300.0|.5|450", "0.750", "0.5 * (450 / 300)");
-        refused("charles volume empty", c, "opt1", "300||3", cAll);
-        refused("charles last empty", c, "opt2", "300|2", "You must enter data into the final entry box.");
-        refused("charles zero kelvin", c, "opt1", "0|2|3", Kelvin, Info);
-        refused("charles final kelvin", c, "opt2", "300|2|0.0", Kelvin, Info);
-        refused("charles negative volume", c, "opt1", "300|2|-3", cAll);
-        refused("charles initial volume 0", c, "opt1", "300|0|3", cAll);
-        refused("charles volume, initial volume 0.0", c, "opt2", "300|0.0|450", cAll);
+        refused("charles zero volume", c, 0, {"300", "2", "0"}, cAll);
+        refused("charles volume empty", c, 0, {"300", "", "3"}, cAll);
+        refused("charles last empty", c, 1, {"300", "2", ""}, "You must enter data into the final entry box.");
+        refused("charles zero kelvin", c, 0, {"0", "2", "3"}, Kelvin, Info);
+        refused("charles final kelvin", c, 1, {"300", "2", "0.0"}, Kelvin, Info);
+        refused("charles negative volume", c, 0, {"300", "2", "-3"}, cAll);
+        refused("charles initial volume 0", c, 0, {"300", "0", "3"}, cAll);
+        refused("charles volume, initial volume 0.0", c, 1, {"300", "0.0", "450"}, cAll);
 
         const char* g = "frmGayLussac";
         const QString one = QStringLiteral("You must enter a valid number in box one.");
         const QString two = QStringLiteral("You must enter a valid number in box two.");
         const QString three = QStringLiteral("You must enter a valid number in box three.");
-        answer("gay-lussac .5 passes", g, "opt1", ".5|273|546", "1.000", "0.5 * (546 / 273)");
-        answer("gay-lussac temperature", g, "opt2", "273|1|2", "546.000", "273 * (2 / 1)");
-        refused("gay-lussac box one 00", g, "opt1", "00|273|546", one, Info);
-        refused("gay-lussac initial kelvin 0.0", g, "opt1", "1|0.0|546", Kelvin, Info);
-        refused("gay-lussac box one kelvin", g, "opt2", "0|1|2", Kelvin, Info);
-        refused("gay-lussac box two pressure", g, "opt2", "273|0|2", two, Info);
-        refused("gay-lussac box three empty", g, "opt1", "1|273", three, Info);
-        refused("gay-lussac final kelvin", g, "opt1", "1|273|0", Kelvin, Info);
-        refused("gay-lussac negative pressure", g, "opt2", "273|1|-2", three, Info);
-        refused("gay-lussac temperature at no pressure", g, "opt2", "273|1|0", three, Info);
-        refused("gay-lussac not a number", g, "opt1", "1|273|.", "Data Entry Error.");
+        refused("gay-lussac box one 00", g, 0, {"00", "273", "546"}, one, Info);
+        refused("gay-lussac initial kelvin 0.0", g, 0, {"1", "0.0", "546"}, Kelvin, Info);
+        refused("gay-lussac box one kelvin", g, 1, {"0", "1", "2"}, Kelvin, Info);
+        refused("gay-lussac box two pressure", g, 1, {"273", "0", "2"}, two, Info);
+        refused("gay-lussac box three empty", g, 0, {"1", "273", ""}, three, Info);
+        refused("gay-lussac final kelvin", g, 0, {"1", "273", "0"}, Kelvin, Info);
+        refused("gay-lussac negative pressure", g, 1, {"273", "1", "-2"}, three, Info);
+        refused("gay-lussac temperature at no pressure", g, 1, {"273", "1", "0"}, three, Info);
+        refused("gay-lussac not a number", g, 0, {"1", "273", "."}, "Data Entry Error.");
 
         const char* i = "frmIdeal";
         const QString iValid = QStringLiteral("You must enter valid data into all the boxes.");
         // R = 0.0821 L·atm/(mol·K): a mole at 273 K and 1 atm fills 22.4 L, and back.
-        answer("ideal pressure", i, "opt1", "1|1|273", "22.413", "(1 * 273 * 0.0821) / 1");
-        answer("ideal volume, read back", i, "opt2", "00.50|1|273", "44.827", "(1 * 273 * 0.0821) / 0.5");
-        answer("ideal molar volume", i, "opt2", "1.00|1.00|273", "22.413", "(1 * 273 * 0.0821) / 1");
-        answer("ideal moles", i, "opt3", "44.8|1|273", "1.999", "(1 * 44.8) / (0.0821 * 273)");
-        answer("ideal temperature", i, "opt4", "22.4|1|1", "272.838", "(1 * 22.4) / (1 * 0.0821)");
-        refused("ideal empty", i, "opt1", "1||273", "You must enter data into all the boxes.");
-        refused("ideal kelvin", i, "opt3", "1|1|-10", Kelvin, Info);
-        refused("ideal negative pressure", i, "opt4", "1|1|-1", iValid);
-        refused("ideal negative moles", i, "opt1", "1|-1|273", iValid);
-        refused("ideal zero volume", i, "opt1", "0|1|273", iValid);
-        refused("ideal zero moles", i, "opt4", "1|0|1", iValid);
-        refused("ideal temperature at no pressure", i, "opt4", "1|1|0", iValid);
-        refused("ideal volume at no pressure", i, "opt2", "0.0|1|273", iValid);
-        refused("ideal not a number", i, "opt2", ".|1|273", "Type mismatch");
+        answer("ideal molar volume", i, 1, {"1.00", "1.00", "273"}, "22.413", "(1 * 273 * 0.0821) / 1");
+        refused("ideal empty", i, 0, {"1", "", "273"}, "You must enter data into all the boxes.");
+        refused("ideal kelvin", i, 2, {"1", "1", "-10"}, Kelvin, Info);
+        refused("ideal negative pressure", i, 3, {"1", "1", "-1"}, iValid);
+        refused("ideal negative moles", i, 0, {"1", "-1", "273"}, iValid);
+        refused("ideal zero volume", i, 0, {"0", "1", "273"}, iValid);
+        refused("ideal zero moles", i, 3, {"1", "0", "1"}, iValid);
+        refused("ideal temperature at no pressure", i, 3, {"1", "1", "0"}, iValid);
+        refused("ideal volume at no pressure", i, 1, {"0.0", "1", "273"}, iValid);
+        refused("ideal not a number", i, 1, {".", "1", "273"}, "Type mismatch");
 
         const char* m = "frmMolecularWeight";
-        answer("molecular mass read back", m, "", "1E0|4|2|300", "49.260", "4/ ((1 * 2) / (0.0821 * 300))");
-        answer("molecular mass by hand", m, "", "1.00|1.05|0.500|298", "51.378", "1.05/ ((1 * 0.5) / (0.0821 * 298))");
-        refused("molecular empty", m, "", "1||1|273", "You must enter data into all the boxes.");
-        refused("molecular pressure 0.0", m, "", "0.0|2|1|273", iValid);
-        refused("molecular kelvin 0", m, "", "1|2|1|0", Kelvin, Info);
-        refused("molecular lone minus", m, "", "1|2|1|-", iValid);
-        refused("molecular beyond double", m, "", "1E309|2|1|273", "Data Entry Error");
+        answer("molecular mass by hand", m, -1, {"1.00", "1.05", "0.500", "298"}, "51.378", "1.05/ ((1 * 0.5) / (0.0821 * 298))");
+        refused("molecular empty", m, -1, {"1", "", "1", "273"}, "You must enter data into all the boxes.");
+        refused("molecular pressure 0.0", m, -1, {"0.0", "2", "1", "273"}, iValid);
+        refused("molecular kelvin 0", m, -1, {"1", "2", "1", "0"}, Kelvin, Info);
+        refused("molecular lone minus", m, -1, {"1", "2", "1", "-"}, iValid);
+        refused("molecular beyond double", m, -1, {"1E309", "2", "1", "273"}, "Data Entry Error");
 
         const char* d = "frmGasDensity";
-        answer("density", d, "", "32|1|273", "1.428", "(32 * 1) / (0.0821 * 273)");
-        refused("density empty", d, "", "32|1", "You must enter data into all the boxes.");
-        refused("density weight 0", d, "", "0|1|273", iValid);
-        refused("density pressure 00", d, "", "32|00|273", iValid);
-        refused("density kelvin", d, "", "32|1|0", Kelvin, Info);
-        refused("density not a number", d, "", "32|1|.", "Type mismatch");
+        refused("density empty", d, -1, {"32", "1", ""}, "You must enter data into all the boxes.");
+        refused("density weight 0", d, -1, {"0", "1", "273"}, iValid);
+        refused("density pressure 00", d, -1, {"32", "00", "273"}, iValid);
+        refused("density kelvin", d, -1, {"32", "1", "0"}, Kelvin, Info);
+        refused("density not a number", d, -1, {"32", "1", "."}, "Type mismatch");
 
         const char* v = "frmMolarVolume";
         const QString both = QStringLiteral("You must enter valid data into both boxes.");
-        answer("molar mass as typed", v, "opt1", "32.0|11.2", "16.000", "32.0 * 11.2 / 22.4");
-        refused("molar mass of weight 0", v, "opt1", "0|5", QStringLiteral("You must enter valid data into both boxes."), Plain,
+        refused("molar mass of weight 0", v, 0, {"0", "5"}, QStringLiteral("You must enter valid data into both boxes."), Plain,
                 "Molar Volume");
-        answer("molar moles", v, "opt2", "32|64", "2.000", "64 / 32");
-        answer("molar volume", v, "opt3", "32|64", "44.800", "64 / 32 * 22.4");
-        refused("molar empty", v, "opt1", "32", both, Plain, "Molar Volume");
-        refused("molar negative", v, "opt3", "-32|64", both, Plain, "Molar Volume");
-        refused("molar mass of no volume", v, "opt1", "32|0", both, Plain, "Molar Volume");
-        refused("molar moles of weight 0", v, "opt2", "0|64", QStringLiteral("You must enter valid data into both boxes."), Plain,
+        refused("molar empty", v, 0, {"32", ""}, both, Plain, "Molar Volume");
+        refused("molar negative", v, 2, {"-32", "64"}, both, Plain, "Molar Volume");
+        refused("molar mass of no volume", v, 0, {"32", "0"}, both, Plain, "Molar Volume");
+        refused("molar moles of weight 0", v, 1, {"0", "64"}, QStringLiteral("You must enter valid data into both boxes."), Plain,
                 "Molar Volume");
-        refused("molar not a number", v, "opt3", "32|.", "Data entry error", Plain, "Molar Volume");
+        refused("molar not a number", v, 2, {"32", "."}, "Data entry error", Plain, "Molar Volume");
 
         const char* s = "frmMassVolume";
         const QString first = QStringLiteral("You must enter a valid, positive number.");
         const QString positive = QStringLiteral("You must enter a valid, positive number .");
-        answer("mass-volume volume", s, "opt1", "64|32|2|1", "89.600", "64 / 32 * 2 / 1 * 22.4");
-        answer("mass-volume mass ratio", s, "opt2", "22.4|273|2|1|32|101.3", "15.996",
-               "101.3 * 22.4 / (8.314 * 273) * 1 / 2 * 32");
         // 2 KClO3 -> 2 KCl + 3 O2: 5.00 L of oxygen at 298 K and 101.3 kPa.
-        answer("mass-volume KClO3", s, "opt2", "5.00|298|3|2|122.55|101.3", "16.702",
+        answer("mass-volume KClO3", s, 1, {"5.00", "298", "3", "2", "122.55", "101.3"}, "16.702",
                "101.3 * 5.00 / (8.314 * 298) * 2 / 3 * 122.55");
-        refused("mass-volume first empty", s, "opt1", "|32|2|1", first, Info);
-        refused("mass-volume negative weight", s, "opt1", "64|-32|2|1", positive, Info);
-        refused("mass-volume product 00", s, "opt1", "64|32|00|1", positive, Info);
-        refused("mass-volume reactant 0", s, "opt1", "64|32|2|0", positive, Info);
-        refused("mass-volume kelvin", s, "opt2", "2|-5|1|1|65|101", Kelvin, Info);
-        refused("mass-volume weight empty", s, "opt2", "2|273|1|1||101", positive, Info);
-        refused("mass-volume pressure empty", s, "opt2", "2|273|1|1|65", positive, Info);
-        refused("mass-volume beyond double", s, "opt1", qPrintable(QString(400, QLatin1Char('9')) + "|32|2|1"),
+        refused("mass-volume first empty", s, 0, {"", "32", "2", "1"}, first, Info);
+        refused("mass-volume negative weight", s, 0, {"64", "-32", "2", "1"}, positive, Info);
+        refused("mass-volume product 00", s, 0, {"64", "32", "00", "1"}, positive, Info);
+        refused("mass-volume reactant 0", s, 0, {"64", "32", "2", "0"}, positive, Info);
+        refused("mass-volume kelvin", s, 1, {"2", "-5", "1", "1", "65", "101"}, Kelvin, Info);
+        refused("mass-volume weight empty", s, 1, {"2", "273", "1", "1", "", "101"}, positive, Info);
+        refused("mass-volume pressure empty", s, 1, {"2", "273", "1", "1", "65", ""}, positive, Info);
+        refused("mass-volume beyond double", s, 0, {QString(400, QLatin1Char('9')), "32", "2", "1"},
                 "Data entry error");
 
         const char* w = "frmVolumeVolume";
         const QString coefficient = QStringLiteral("You must enter a valid coefficient.");
         const QString volume = QStringLiteral("You must enter a valid volume.");
-        answer("volume-volume .5 passes", w, "", ".5|2|1", "0.25", ".5 * (1 / 2)");
-        answer("volume-volume third", w, "", "1|3|1", "0.333333333333333", "1 * (1 / 3)");
-        refused("volume-volume empty", w, "", "|1|2", volume, Info);
-        refused("volume-volume 0.0", w, "", "0.0|1|2", volume, Info);
-        refused("volume-volume given 00", w, "", "10|00|2", coefficient, Info);
-        refused("volume-volume needed 0", w, "", "10|1|0", coefficient, Info);
-        refused("volume-volume beyond double", w, "", qPrintable(QString(400, QLatin1Char('9')) + "|1|2"),
+        answer("volume-volume third", w, -1, {"1", "3", "1"}, "0.333333333333333", "1 * (1 / 3)");
+        refused("volume-volume empty", w, -1, {"", "1", "2"}, volume, Info);
+        refused("volume-volume 0.0", w, -1, {"0.0", "1", "2"}, volume, Info);
+        refused("volume-volume given 00", w, -1, {"10", "00", "2"}, coefficient, Info);
+        refused("volume-volume needed 0", w, -1, {"10", "1", "0"}, coefficient, Info);
+        refused("volume-volume beyond double", w, -1, {QString(400, QLatin1Char('9')), "1", "2"},
                 "Data Entry Error.");
     }
     void calculations() {
         QFETCH(QString, window);
-        QFETCH(QString, option);
-        QFETCH(QString, inputs);
-        QFETCH(QString, expected);
-        QFETCH(QString, work);
-        QFETCH(int, kind);
-        QFETCH(QString, title);
-        auto* f = qobject_cast<CalculatorForm*>(open(window));
-        f->inputs.first()->setText(QStringLiteral("1"));  // enables Ok
-        choose(f, option);
-        fillInOrder(f, inputs);
-        QLineEdit* result = f->answerBox;
-        QLineEdit* workLine = f->workLine;
-        result->setText(Prior);
-        workLine->setText(Prior);
-        f->cmdOk->click();
-        if (kind == Answer) {
-            QVERIFY2(messages().shown.isEmpty(), qPrintable(messages().lastText()));
-            QCOMPARE(result->text(), expected);
-        } else {
-            TestSupport::expectOne(expected, title, kind == Info ? Msg::Icon::Information : Msg::Icon::None);
-            // Every message but the platform's fault descriptions is listed for the manual.
-            const QStringList faults = {"Division by zero", "Overflow", "Type mismatch"};
-            QVERIFY(TestSupport::messageTexts(f).contains(expected) != faults.contains(expected));
-            QCOMPARE(result->text(), Prior);
-        }
-        QCOMPARE(workLine->text(), work);
+        const QByteArray name = window.toLatin1();
+        QList<QStringList> typed;  // by option
+        for (const First& f : Firsts)
+            if (name == f.window) typed << f.typed;
+        CalculatorCases::run({.window = name.constData(), .first = typed, .press = CalculatorCases::Run::Ok, .listed = true});
     }
 
     // Another option's prompts (shown boxes only), result caption and unit: the

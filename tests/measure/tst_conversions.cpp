@@ -1,4 +1,5 @@
 // The conversion windows: temperatures, time, mass-weight and English-metric.
+#include "CalculatorCases.h"
 #include "MeasureTests.h"
 #include "measure/frmEnglish.h"
 #include "measure/frmMassToWeight.h"
@@ -32,12 +33,18 @@ constexpr First Firsts[] = {
 };
 
 // A row converts in the window of its kind (0 to 3, as Firsts), by the button, "Option2:" first for Metric To English.
+// A message that begins as the empty box's own has the title "Tessival", any other the window's.
 void row(const char* name, int kind, const char* button, const QString& typed, const char* answer = nullptr,
          const char* shown = nullptr, const QString& message = QString(), Msg::Icon icon = Msg::Icon::Exclamation) {
     const First& f = Firsts[kind];
-    QTest::newRow(name) << kind << QString::fromLatin1(button) << typed
-                        << QString::fromUtf8(answer ? answer : f.answer) << QString::fromUtf8(shown ? shown : f.shown)
-                        << message << int(message.isEmpty() ? Msg::Icon::None : icon);
+    QString pressed = QString::fromLatin1(button);
+    const bool second = pressed.startsWith(QLatin1String("Option2:"));
+    if (second) pressed = pressed.mid(8);
+    const bool tessival = message.startsWith(QLatin1String("You must enter a valid number."));
+    CalculatorCases::row(name, second ? 1 : -1, {typed}, QString::fromUtf8(answer ? answer : f.answer),
+                         QString::fromUtf8(shown ? shown : f.shown), CalculatorCases::said(message, icon),
+                         tessival ? Tessival : QString())
+        << pressed << kind;
 }
 void refused(const char* name, int kind, const char* button, const QString& typed, const QString& message,
              Msg::Icon icon = Msg::Icon::Exclamation) {
@@ -52,9 +59,9 @@ private slots:
     void cleanup() { TestSupport::reset(); }
 
     void conversions_data() {
+        CalculatorCases::columns();
+        QTest::addColumn<QString>("button");
         QTest::addColumn<int>("kind");
-        for (const char* c : {"button", "typed", "answer", "shown", "message"}) QTest::addColumn<QString>(c);
-        QTest::addColumn<int>("icon");
         const auto info = Msg::Icon::Information;
         enum { Temperature, Time, Mass, English };
         // Temperatures: K = °C + 273.15 and °F = 1.8 °C + 32, exactly.
@@ -112,33 +119,12 @@ private slots:
     }
     void conversions() {
         QFETCH(int, kind);
-        QFETCH(QString, button);
-        QFETCH(QString, typed);
-        QFETCH(QString, message);
-        QFETCH(int, icon);
         const First& first = Firsts[kind];
-        auto* f = open<ConversionForm>(first.window);
-        // A new direction empties the answer, so it is chosen before the first conversion.
-        if (button.startsWith(QLatin1String("Option2:"))) {
-            TestSupport::child<QRadioButton>(f, "Option2")->setChecked(true);
-            button = button.mid(8);
-        }
-        f->input->setText(QLatin1String(first.typed));
-        TestSupport::child<QPushButton>(f, first.button)->click();
-        const QString firstAnswer = f->answerBox->text();
-        const QString firstShown = f->workLine ? f->workLine->text() : f->unitLabel->text();
-        const bool edited = f->input->text() != typed;
-        f->input->setText(typed);
-        TestSupport::child<QPushButton>(f, qPrintable(button))->click();
-        const bool tessival = message.startsWith(QLatin1String("You must enter a valid number."));
-        if (message.isEmpty()) QVERIFY2(messages().shown.isEmpty(), qPrintable(messages().lastText()));
-        else expectOne(f, message, tessival ? Tessival : QLatin1String(first.title), Msg::Icon(icon));
-        QFETCH(QString, answer);
-        QFETCH(QString, shown);
-        // An edit empties the first answer: a refused row written as keeping it shows nothing.
-        if (edited && !message.isEmpty() && answer == firstAnswer && shown == firstShown) answer = shown = QString();
-        QCOMPARE(f->answerBox->text(), answer);
-        QCOMPARE(f->workLine ? f->workLine->text() : f->unitLabel->text(), shown);
+        CalculatorCases::convert({.window = first.window,
+                                  .first = QLatin1String(first.typed),
+                                  .firstButton = first.button,
+                                  .title = QLatin1String(first.title),
+                                  .listed = true});
     }
 
     // Every English-metric factor near its exact definition, both ways; the weight near standard gravity.

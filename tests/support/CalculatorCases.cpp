@@ -8,6 +8,7 @@
 #include "MessageTexts.h"
 #include "TestSupport.h"
 #include "platform/CalculatorForm.h"
+#include "platform/ConversionForm.h"
 #include "platform/NumberText.h"
 
 namespace CalculatorCases {
@@ -63,6 +64,21 @@ QString shownAnswer(CalculatorForm* f, const Run& r) {
     if (r.caption) shown += QStringLiteral(" | ") + f->findChild<QLabel*>(QLatin1String(r.caption))->text();
     return shown;
 }
+// The messages shown, with their icons and titles; a message that is no fault's
+// description is one the window lists, and a fault's is not.
+void checkMessages(const Form* f, const QStringList& said, const QString& title, bool listed) {
+    QStringList shown, titles;
+    for (const Msg::Box& b : TestSupport::messages().shown) shown << seen(b.text, b.icon), titles << b.title;
+    QCOMPARE(shown, said);
+    QCOMPARE(titles, QStringList(said.size(), title));
+    if (!listed) return;
+    for (const Msg::Box& b : TestSupport::messages().shown) {
+        const bool fault = b.text == RuntimeFault::describe(RuntimeFault::TypeMismatch) ||
+                           b.text == RuntimeFault::describe(RuntimeFault::Overflow) ||
+                           b.text == RuntimeFault::describe(RuntimeFault::DivisionByZero);
+        QVERIFY2(TestSupport::messageTexts(f).contains(b.text) != fault, qPrintable(b.text));
+    }
+}
 }  // namespace
 
 void run(const Run& r) {
@@ -102,16 +118,10 @@ void run(const Run& r) {
     case Run::Ok: f->cmdOk->click(); break;
     }
 
-    QStringList shown, titles;
-    for (const Msg::Box& b : TestSupport::messages().shown) shown << seen(b.text, b.icon), titles << b.title;
-    QCOMPARE(shown, said);
-    QCOMPARE(titles, QStringList(said.size(), title.isEmpty() ? r.title : title));
-    for (const Msg::Box& b : TestSupport::messages().shown) {
-        const bool fault = b.text == RuntimeFault::describe(RuntimeFault::TypeMismatch) ||
-                           b.text == RuntimeFault::describe(RuntimeFault::Overflow);
-        if (r.listed && !fault) QVERIFY2(TestSupport::messageTexts(f).contains(b.text), qPrintable(b.text));
-    }
-    if (changes > 0 && !said.isEmpty() && answer == firstAnswer && work == firstWork) {
+    const bool keptOnly = changes > 0 && !said.isEmpty() && answer == firstAnswer && work == firstWork;
+    checkMessages(f, said, title.isEmpty() ? r.title : title, r.listed);
+    if (QTest::currentTestFailed()) return;
+    if (keptOnly) {
         QCOMPARE(f->answerBox->text(), QString());
         if (r.secondAnswer) QCOMPARE(secondBox(f, r)->text(), QString());
         QCOMPARE(f->workLine->text(), QString());
@@ -120,6 +130,43 @@ void run(const Run& r) {
         QCOMPARE(f->workLine->text(), work);
     }
     if (r.after) r.after(f);
+}
+
+void convert(const Conversion& c) {
+    QFETCH(int, option);
+    QFETCH(QStringList, typed);
+    QFETCH(QString, answer);
+    QFETCH(QString, work);
+    QFETCH(QStringList, said);
+    QFETCH(QString, title);
+    QFETCH(QString, button);
+    QCOMPARE(typed.size(), 1);
+    auto* f = TestSupport::open<ConversionForm>(QLatin1String(c.window));
+    QVERIFY2(f, c.window);
+    // A new direction empties the answer, so it is chosen before the first conversion.
+    if (option >= 0) {
+        QVERIFY2(option < f->directions.size(), "no such direction");
+        f->directions.at(option)->setChecked(true);
+    }
+    const auto shownWork = [f] { return f->workLine ? f->workLine->text() : f->unitLabel->text(); };
+    const auto press = [f](const QString& name) {
+        auto* b = f->findChild<QPushButton*>(name);
+        if (!b) qFatal("%s has no button %s", qPrintable(f->objectName()), qPrintable(name));
+        b->click();
+    };
+    f->input->setText(c.first);
+    press(QLatin1String(c.firstButton));
+    QVERIFY2(TestSupport::messages().shown.isEmpty(), qPrintable(TestSupport::messages().lastText()));
+    const QString firstAnswer = f->answerBox->text(), firstWork = shownWork();
+
+    const bool changed = f->input->text() != typed.first();
+    f->input->setText(typed.first());
+    press(button);
+    checkMessages(f, said, title.isEmpty() ? c.title : title, c.listed);
+    if (QTest::currentTestFailed()) return;
+    if (changed && !said.isEmpty() && answer == firstAnswer && work == firstWork) answer = work = QString();
+    QCOMPARE(f->answerBox->text(), answer);
+    QCOMPARE(shownWork(), work);
 }
 
 }  // namespace CalculatorCases

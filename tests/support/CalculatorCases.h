@@ -36,11 +36,24 @@ struct Run {
     // More of the answer, each after " | ": a second answer box, a caption.
     const char* secondAnswer = nullptr;
     const char* caption = nullptr;
-    bool listed = false;  // a message that is no fault's description is one the window lists
+    bool listed = false;  // a message that is no fault's description is one the window lists; a fault's is not
     std::function<void(CalculatorForm*, int option)> choose;  // instead of checking the option
     std::function<void(CalculatorForm*)> after;               // a check of the window's own
 };
 // Runs the current row of a table made by columns() and row().
 void run(const Run& r);
+
+// The same rows for a conversion window: the option is a direction (-1:
+// none), the one typed text goes into its box, the work is the work line or,
+// in a window without one, the unit; the table adds a "button" column, the
+// conversion button the row presses.
+struct Conversion {
+    const char* window;
+    QString first;            // converted first, by firstButton
+    const char* firstButton;
+    QString title = QStringLiteral("Tessival");
+    bool listed = false;
+};
+void convert(const Conversion& c);
 
 }  // namespace CalculatorCases
