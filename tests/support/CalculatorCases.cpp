@@ -79,15 +79,27 @@ void checkMessages(const Form* f, const QStringList& said, const QString& title,
         QVERIFY2(TestSupport::messageTexts(f).contains(b.text) != fault, qPrintable(b.text));
     }
 }
-}  // namespace
-
-void run(const Run& r) {
+// The common columns of the current row.
+struct Fetched {
+    int option;
+    QStringList typed;
+    QString answer, work;
+    QStringList said;
+    QString title;
+};
+Fetched fetched() {
     QFETCH(int, option);
     QFETCH(QStringList, typed);
     QFETCH(QString, answer);
     QFETCH(QString, work);
     QFETCH(QStringList, said);
     QFETCH(QString, title);
+    return {option, typed, answer, work, said, title};
+}
+}  // namespace
+
+void run(const Run& r) {
+    auto [option, typed, answer, work, said, title] = fetched();
     auto* f = TestSupport::open<CalculatorForm>(QLatin1String(r.window));
     QVERIFY2(f, r.window);
     if (r.choose) {
@@ -133,12 +145,7 @@ void run(const Run& r) {
 }
 
 void convert(const Conversion& c) {
-    QFETCH(int, option);
-    QFETCH(QStringList, typed);
-    QFETCH(QString, answer);
-    QFETCH(QString, work);
-    QFETCH(QStringList, said);
-    QFETCH(QString, title);
+    auto [option, typed, answer, work, said, title] = fetched();
     QFETCH(QString, button);
     QCOMPARE(typed.size(), 1);
     auto* f = TestSupport::open<ConversionForm>(QLatin1String(c.window));
