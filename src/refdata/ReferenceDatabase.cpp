@@ -387,58 +387,6 @@ void fullWalk(const QString& sql, const RowFn& row) {
     });
 }
 
-QVariant firstMatch(const QString& sql, const QString& keyField, const QString& keyText, const QString& valueField) {
-    QVariant value = 0;
-    read(sql, [&](Recordset& rs) {
-        rs.moveFirst();
-        while (!rs.eof()) {
-            if (rs.fieldText(keyField) == keyText) {
-                value = rs.field(valueField);
-                return;
-            }
-            rs.moveNext();
-        }
-    });
-    return value;
-}
-
-QVariant firstMatch(const QString& sql, const QString& keyField, double key, const QString& valueField) {
-    QVariant value = 0;
-    read(sql, [&](Recordset& rs) {
-        rs.moveFirst();
-        while (!rs.eof()) {
-            const QVariant v = rs.field(keyField);
-            bool ok = false;
-            const double d = v.toDouble(&ok);
-            if (!ok) throw DbError(RuntimeFault::TypeMismatch);
-            if (d == key) {
-                value = rs.field(valueField);
-                return;
-            }
-            rs.moveNext();
-        }
-    });
-    return value;
-}
-
-void countedWalk(const QString& sql, int n, const RowFn& row) {
-    read(sql, [&](Recordset& rs) {
-        rs.moveFirst();
-        for (int i = 0; i < n; ++i) {
-            row(rs);
-            rs.moveNext();
-        }
-    });
-}
-
-void steppedRead(const QString& sql, int k, const RowFn& row) {
-    read(sql, [&](Recordset& rs) {
-        rs.moveFirst();
-        for (int i = 0; i < k; ++i) rs.moveNext();
-        row(rs);
-    });
-}
-
 void singleRecord(const QString& sql, const RowFn& row) {
     read(sql, [&](Recordset& rs) { row(rs); });
 }

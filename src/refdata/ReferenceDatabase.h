@@ -1,6 +1,7 @@
 #pragma once
 // The one connection to the reference database "VeriRezi.mdb", the shared
-// result set and query text, and the five walks every reader uses.
+// result set and query text, and the walks every reader uses: every row, or
+// the one row a query selects.
 #include <QSqlDatabase>
 #include <QSqlRecord>
 #include <QString>
@@ -77,16 +78,6 @@ using RowFn = std::function<void(const Recordset&)>;
 
 // Every row, first to last. An empty result reads nothing.
 void fullWalk(const QString& sql, const RowFn& row);
-// First row whose key field, in its plain text form, equals the typed text
-// character for character; 0 when none.
-QVariant firstMatch(const QString& sql, const QString& keyField, const QString& keyText,
-                    const QString& valueField);
-// First row whose key field equals a computed number; 0 when none.
-QVariant firstMatch(const QString& sql, const QString& keyField, double key, const QString& valueField);
-// Exactly n rows from the first; fewer rows is a DbError.
-void countedWalk(const QString& sql, int n, const RowFn& row);
-// The row k steps after the first.
-void steppedRead(const QString& sql, int k, const RowFn& row);
 // The one row the query selects; none is a DbError.
 void singleRecord(const QString& sql, const RowFn& row);
 // The same with values bound to the query's "?" placeholders.

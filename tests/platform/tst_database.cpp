@@ -103,23 +103,7 @@ private slots:
         QVERIFY(!RD::sharedRecordset().isOpen());
     }
 
-    void typedKeysCompareAsText() {
-        const QString sql = QStringLiteral("SELECT * FROM VaporPressure");
-        const QVariant at25 = RD::firstMatch(sql, QStringLiteral("Temperature"), QStringLiteral("25"),
-                                             QStringLiteral("Pressure"));
-        QVERIFY(qAbs(at25.toDouble() - 3.17) < 0.01);
-        for (const QString& key : {QStringLiteral("25.0"), QStringLiteral("025"), QStringLiteral(" 25"),
-                                  QStringLiteral("101")})
-            QCOMPARE(RD::firstMatch(sql, QStringLiteral("Temperature"), key, QStringLiteral("Pressure")).toDouble(), 0.0);
-        // A computed number compares numerically.
-        QCOMPARE(RD::firstMatch(sql, QStringLiteral("Temperature"), 25.0, QStringLiteral("Pressure")), at25);
-        QCOMPARE(RD::firstMatch(sql, QStringLiteral("Temperature"), 25.5, QStringLiteral("Pressure")).toDouble(), 0.0);
-    }
-
     void walksReportTheirErrorsAndLeaveNothingOpen() {
-        QCOMPARE(errorOf([] { RD::countedWalk(QStringLiteral("SELECT * FROM VaporPressure"), 102, [](const Recordset&) {}); }),
-                 QStringLiteral("No current record."));
-        QVERIFY(!RD::sharedRecordset().isOpen());
         QCOMPARE(errorOf([] {
                      RD::singleRecord(QStringLiteral("SELECT * FROM GeneralInfo WHERE Symbol = 'Xx'"),
                                       [](const Recordset& r) { r.field(QStringLiteral("ElementName")); });
@@ -134,22 +118,14 @@ private slots:
         QVERIFY(!RD::sharedRecordset().isOpen());
         QVERIFY(errorOf([] { RD::fullWalk(QStringLiteral("SELECT * FROM NoSuchTable"), [](const Recordset&) {}); })
                 != QStringLiteral("none"));
-        // An empty result lists nothing with a full walk, and fails a first-match lookup.
+        // An empty result lists nothing with a full walk.
         int rows = 0;
         RD::fullWalk(QStringLiteral("SELECT * FROM GeneralInfo WHERE AtomicNumber = 0"), [&](const Recordset&) { ++rows; });
         QCOMPARE(rows, 0);
-        QCOMPARE(errorOf([] {
-                     RD::firstMatch(QStringLiteral("SELECT * FROM GeneralInfo WHERE AtomicNumber = 0"),
-                                    QStringLiteral("Symbol"), QStringLiteral("H"), QStringLiteral("AtomicWeight"));
-                 }),
-                 QStringLiteral("No current record."));
     }
 
-    void steppedSingleAndCountedReads() {
+    void singleReads() {
         QString name;
-        RD::steppedRead(QStringLiteral("SELECT * FROM GeneralInfo"), 5,
-                        [&](const Recordset& r) { name = r.fieldText(QStringLiteral("ElementName")); });
-        QCOMPARE(name, QStringLiteral("Carbon"));
         RD::singleRecord(QStringLiteral("SELECT ElementName FROM GeneralInfo WHERE AtomicNumber =") + QStringLiteral("8"),
                          [&](const Recordset& r) { name = r.fieldText(QStringLiteral("ElementName")); });
         QCOMPARE(name, QStringLiteral("Oxygen"));
@@ -160,9 +136,6 @@ private slots:
                                       [&](const Recordset& r) { name = r.fieldText(QStringLiteral("ElementName")); });
                  }),
                  QStringLiteral("No current record."));
-        int n = 0;
-        RD::countedWalk(QStringLiteral("SELECT * FROM GeneralInfo"), 103, [&](const Recordset&) { ++n; });
-        QCOMPARE(n, 103);
     }
 
     void storedValuesInTheirPlainTextForm() {
