@@ -214,13 +214,17 @@ QString text(long double v, int digits) {
     checked(double(v));
     if (v == 0) return QStringLiteral("0");
     digits = std::clamp(digits, 1, DoubleDigits);
+    // The shortest text that reads back as the value, rounded once from it,
+    // a tie away from zero as the double forms.
     std::array<char, 64> buf{};
-    std::snprintf(buf.data(), buf.size(), "%.*Le", digits - 1, std::fabs(v));  // d.ddde+xx, rounded once
+    const std::to_chars_result r =
+        std::to_chars(buf.data(), buf.data() + buf.size(), std::fabs(v), std::chars_format::scientific);
     Decimal d;
     const char* c = buf.data();
-    for (; *c && *c != 'e'; ++c)
+    for (; c < r.ptr && *c != 'e'; ++c)
         if (*c >= '0' && *c <= '9') d.digits += QLatin1Char(*c);
     d.exp10 = std::atoi(c + 1);
+    if (roundDigits(d.digits, digits)) ++d.exp10;
     while (d.digits.size() > 1 && d.digits.endsWith(QLatin1Char('0'))) d.digits.chop(1);
     return defaultForm(d, v < 0, digits);
 }

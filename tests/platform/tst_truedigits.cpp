@@ -30,16 +30,6 @@ struct Digits {
     QString d;
     int e = 0;
 };
-Digits digits15(long double v) {
-    if (!std::isfinite(v)) return {QStringLiteral("<not finite>"), 0};
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.14Le", std::fabs(v));
-    Digits out;
-    out.d = QString(QLatin1Char(buf[0])) + QString::fromLatin1(buf + 2, 14);
-    out.e = std::atoi(std::strchr(buf, 'e') + 1);
-    return out;
-}
-
 // Keeps `keep` digits, half away from zero; a carry adds a digit in front.
 bool roundTo(QString& d, int keep) {
     if (keep >= d.size()) return false;
@@ -55,6 +45,18 @@ bool roundTo(QString& d, int keep) {
     d.prepend(QLatin1Char('1'));
     d.chop(1);
     return true;
+}
+
+Digits digits15(long double v) {
+    if (!std::isfinite(v)) return {QStringLiteral("<not finite>"), 0};
+    // All 21 digits a long double holds, then 15 of them, a tie away from zero.
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.20Le", std::fabs(v));
+    Digits out;
+    out.d = QString(QLatin1Char(buf[0])) + QString::fromLatin1(buf + 2, 20);
+    out.e = std::atoi(std::strchr(buf, 'e') + 1);
+    if (roundTo(out.d, 15)) ++out.e;
+    return out;
 }
 
 QString scientific(long double v) {
@@ -626,6 +628,8 @@ private slots:
                {"1", "0.100", "", "", "2", "0.450", "", ""}, "2.03E+00");
         figure("0.00049 mol in 4.0 L", "frmMolarity", "molarity", {"0.00049", "4.0"}, "1.23E-04");
         figure("0.0049 mol in 4.0 L", "frmMolarity", "molarity", {"0.0049", "4.0"}, "0.00123");
+        figure("a sixteen-digit volume's tie", "frmVolumeVolume", "", {"123456789012346.5", "1", "1"},
+               "123456789012347");
     }
     void answersHoldTrueDigits() {
         QFETCH(int, index);
