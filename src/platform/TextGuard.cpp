@@ -254,11 +254,18 @@ QAccessibleInterface* lineFactory(const QString& className, QObject* object) {
     return nullptr;
 }
 
+// Installs the factory and drops an interface Qt made for the box before it
+// (or while a pane could be written in): Qt's own edits in two steps.
+template <class Ours> void ownAccessible(QWidget* box) {
+    TextGuard::installAccessible();
+    if (QAccessibleInterface* i = QAccessible::queryAccessibleInterface(box); i && !dynamic_cast<Ours*>(i))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(i));
+}
+
 }  // namespace
 
 TextGuard::TextGuard(QLineEdit* box, Admits admits, Refuse refuse)
     : QObject(box), m_admits(std::move(admits)), m_refuse(std::move(refuse)), m_shown(box->text()) {
-    installAccessible();
     // The guard holds the length: the box's own limit would cut a text in silence.
     box->setMaxLength(std::numeric_limits<int>::max());
     box->setValidator(new GuardValidator(this));
@@ -267,17 +274,12 @@ TextGuard::TextGuard(QLineEdit* box, Admits admits, Refuse refuse)
     connect(box, &QLineEdit::cursorPositionChanged, this, &TextGuard::mark);
     connect(box, &QLineEdit::selectionChanged, this, &TextGuard::mark);
     mark();
-    // An interface made before the factory was installed is Qt's own.
-    if (QAccessibleInterface* i = QAccessible::queryAccessibleInterface(box); i && !dynamic_cast<LineAccessible*>(i))
-        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(i));
+    ownAccessible<LineAccessible>(box);
 }
 
 TextGuard::TextGuard(QTextEdit* box, Admits admits, Refuse refuse)
     : QObject(box), m_admits(std::move(admits)), m_refuse(std::move(refuse)) {
-    installAccessible();
-    // An interface made before the guard is Qt's own, which edits in two steps.
-    if (QAccessibleInterface* i = QAccessible::queryAccessibleInterface(box); i && !dynamic_cast<PaneAccessible*>(i))
-        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(i));
+    ownAccessible<PaneAccessible>(box);
 }
 
 void TextGuard::installAccessible() {
@@ -286,15 +288,12 @@ void TextGuard::installAccessible() {
 }
 
 void TextGuard::readOnlyPane(QTextEdit* pane) {
-    installAccessible();
     pane->setReadOnly(true);
     // Its text stays as it is, yet the caret moves with the arrow keys (a
     // screen reader reads by following it), Shift with them selects, and
     // Ctrl+C copies, by keys as by the mouse.
     pane->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
-    // An interface made while the pane could be written in is Qt's own.
-    if (QAccessibleInterface* i = QAccessible::queryAccessibleInterface(pane); i && !dynamic_cast<PaneAccessible*>(i))
-        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(i));
+    ownAccessible<PaneAccessible>(pane);
 }
 
 TextGuard* TextGuard::lengthOnly(QLineEdit* box) {
