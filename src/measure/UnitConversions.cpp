@@ -34,8 +34,7 @@ double convert(Scale from, Scale to, double t) {
 
 namespace TimeUnits {
 
-double convert(Step step, double x) {
-    const double v = x;
+double convert(Step step, double v) {
     switch (step) {
     case YearsToDays: return Num::checked(v * 365.25);
     case DaysToHours: return Num::checked(v * 24);
@@ -46,7 +45,7 @@ double convert(Step step, double x) {
     case HoursToDays: return Num::checked(v / 24);
     case DaysToYears: return Num::checked(v / 365.25);
     }
-    return x;
+    return v;
 }
 
 QString unit(Step step) {
@@ -134,8 +133,7 @@ const std::array<Pair, Count> Pairs = {{
 }};
 
 // Each direction carries its own rounded factor.
-double toMetric(int pair, double x) {
-    const double v = x;
+double toMetric(int pair, double v) {
     switch (pair) {
     case 0: return v * 0.454;
     case 1: return Num::checked(v * 454);
@@ -153,8 +151,7 @@ double toMetric(int pair, double x) {
     return v;
 }
 
-double toEnglish(int pair, double x) {
-    const double v = x;
+double toEnglish(int pair, double v) {
     switch (pair) {
     case 0: return Num::checked(v / 454 * 1000);
     case 1: return Num::checked(v / 454);
